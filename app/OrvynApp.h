@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+class CDlgLogin;
+class CMainFrame;
+namespace platform {
+class SingleInstanceLock;
+}
+
+// The application object: one running copy per ledger, the password gate, the
+// main frame, and shutdown in order.
+class COrvynApp
+{
+public:
+    COrvynApp();
+    ~COrvynApp();
+
+    // False ends the program at once, without a window. The login runner is
+    // for tests (see RunPasswordGate).
+    bool InitInstance(const QString& commandLine,
+                      const std::function<int(CDlgLogin&)>& login = {});
+    // Destroys the main frame (closing the ledger) and releases the lock.
+    int ExitInstance(int exitCode);
+
+    CMainFrame* mainFrame() const { return m_frame.get(); }
+
+private:
+    std::unique_ptr<platform::SingleInstanceLock> m_instanceLock;
+    std::unique_ptr<CMainFrame> m_frame;
+};

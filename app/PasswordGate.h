@@ -1,0 +1,10 @@
+#pragma once
+
+#include <functional>
+
+class CDlgLogin;
+
+// Runs the login dialog when a start-up password is set. True: start-up goes on.
+// The runner shows the dialog and returns its result (exec() unless a test
+// drives the dialog itself).
+bool RunPasswordGate(const std::function<int(CDlgLogin&)>& run = {});

@@ -1,0 +1,323 @@
+#include "database/ExtAdo.h"
+
+#include "platform/MessageBox.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <sqlite3.h>
+
+namespace {
+
+const char* const kSourcePath = ".\\database\\ExtAdo";
+constexpr int kSourceLine = 526;
+constexpr int kDescriptionBuffer = 1024;
+
+// Cuts UTF-8 text to fit a buffer of the given size (terminator included)
+// without splitting a character.
+QByteArray cutUtf8(QByteArray text, int bufferSize)
+{
+    if (text.size() < bufferSize)
+        return text;
+    int end = bufferSize - 1;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.truncate(end);
+    return text;
+}
+
+QVariant columnValue(sqlite3_stmt* stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(static_cast<qlonglong>(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(stmt, i));
+    case SQLITE_TEXT:
+        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                                          sqlite3_column_bytes(stmt, i)));
+    case SQLITE_BLOB: {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
+        return QVariant(QByteArray(data, sqlite3_column_bytes(stmt, i)));
+    }
+    default:
+        return QVariant();
+    }
+}
+
+double textToNumber(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
+    const auto match = number.match(text);
+    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
+}
+
+} // namespace
+
+int AdoResult::columnIndex(const QString& name) const
+{
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+CAdoConnection::CAdoConnection() = default;
+
+CAdoConnection::~CAdoConnection() { Close(); }
+
+bool CAdoConnection::Open(const QString& path, const QString& password)
+{
+    Close();
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return false;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return false;
+    }
+    const QByteArray key = password.toUtf8();
+    if (!key.isEmpty())
+        sqlite3_key(db, key.constData(), key.size());
+    // The key is only tried by the first read: a wrong key or a file that is not
+    // a database fails here.
+    const bool readable =
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK &&
+        sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) == SQLITE_OK;
+    if (!readable) {
+        sqlite3_close(db);
+        return false;
+    }
+    sqlite3_busy_timeout(db, 5000);
+    m_db = db;
+    m_path = path;
+    return true;
+}
+
+void CAdoConnection::Close()
+{
+    if (m_db) {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+}
+
+QString CAdoConnection::ExecuteWarning(const QString& description)
+{
+    const QByteArray cut = cutUtf8(description.toUtf8(), kDescriptionBuffer);
+    return QString::asprintf("Warning: Execute 方法发生异常. 错误信息: %s; 文件: %s; 行: %d\n",
+                             cut.constData(), kSourcePath, kSourceLine);
+}
+
+std::shared_ptr<AdoResult> CAdoConnection::Execute(const QString& sql)
+{
+    return run(sql, nullptr, true);
+}
+
+bool CAdoConnection::ExecuteWithBlob(const QString& sql, const QByteArray& blob)
+{
+    return run(sql, &blob, true) != nullptr;
+}
+
+QStringList CAdoConnection::TableNames()
+{
+    QStringList names;
+    auto result = run(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' "
+                                     "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"),
+                      nullptr, false);
+    if (result)
+        for (const auto& row : result->rows)
+            names << row[0].toString();
+    return names;
+}
+
+std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteArray* blob, bool report)
+{
+    auto fail = [&](const char* message) -> std::shared_ptr<AdoResult> {
+        if (report)
+            platform::MessageBox(nullptr, ExecuteWarning(QString::fromUtf8(message)), QString(),
+                                 platform::MB_OK);
+        return nullptr;
+    };
+    if (!m_db)
+        return fail("Operation is not allowed when the object is closed.");
+
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, text.constData(), text.size(), &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        return fail(sqlite3_errmsg(m_db));
+    }
+    if (!stmt) // only white space or a comment
+        return std::make_shared<AdoResult>();
+    if (blob)
+        sqlite3_bind_blob(stmt, 1, blob->constData(), blob->size(), SQLITE_TRANSIENT);
+
+    auto result = std::make_shared<AdoResult>();
+    const int columnCount = sqlite3_column_count(stmt);
+    for (int i = 0; i < columnCount; ++i)
+        result->columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        std::vector<QVariant> row;
+        row.reserve(columnCount);
+        for (int i = 0; i < columnCount; ++i)
+            row.push_back(columnValue(stmt, i));
+        result->rows.push_back(std::move(row));
+    }
+    sqlite3_finalize(stmt);
+    if (rc != SQLITE_DONE)
+        return fail(sqlite3_errmsg(m_db));
+    return result;
+}
+
+CAdoRecordSet::CAdoRecordSet(CAdoConnection* connection) : m_connection(connection) {}
+
+void CAdoRecordSet::Attach(std::shared_ptr<AdoResult> result)
+{
+    Close();
+    m_result = std::move(result);
+    m_row = 0;
+}
+
+bool CAdoRecordSet::Open(const QString& sql)
+{
+    if (!sql.isEmpty())
+        m_source = sql;
+    if (!m_connection || m_source.isEmpty())
+        return false;
+    Close();
+    m_result = m_connection->Execute(m_source);
+    m_row = 0;
+    return m_result != nullptr;
+}
+
+bool CAdoRecordSet::IsEOF() const { return !m_result || m_row >= m_result->rows.size(); }
+
+bool CAdoRecordSet::MoveFirst()
+{
+    if (!m_result)
+        return false;
+    m_row = 0;
+    return true;
+}
+
+bool CAdoRecordSet::MoveNext()
+{
+    if (IsEOF())
+        return false;
+    ++m_row;
+    return true;
+}
+
+int CAdoRecordSet::GetRecordCount() const
+{
+    return m_result ? static_cast<int>(m_result->rows.size()) : -1;
+}
+
+void CAdoRecordSet::Close() { m_result.reset(); }
+
+const QVariant* CAdoRecordSet::value(const QString& column) const
+{
+    if (IsEOF())
+        return nullptr;
+    const int index = m_result->columnIndex(column);
+    return index < 0 ? nullptr : &m_result->rows[m_row][index];
+}
+
+QString CAdoRecordSet::ValueToText(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+        return QString::number(static_cast<qint32>(static_cast<quint32>(value.toLongLong())));
+    case QMetaType::Double:
+        return QString::asprintf("%.8f", value.toDouble());
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::QByteArray:
+        return QStringLiteral("[BLOB]");
+    default:
+        return QString();
+    }
+}
+
+double CAdoRecordSet::ValueToNumber(const QVariant& value)
+{
+    switch (value.typeId()) {
+    case QMetaType::LongLong:
+        return static_cast<qint32>(static_cast<quint32>(value.toLongLong()));
+    case QMetaType::Double:
+        return value.toDouble();
+    case QMetaType::QString:
+        return textToNumber(value.toString());
+    default:
+        return 0.0;
+    }
+}
+
+bool CAdoRecordSet::GetCollect(const QString& column, QString& text) const
+{
+    if (!IsOpen()) {
+        platform::MessageBox(nullptr, QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
+                             QStringLiteral("提示"), platform::MB_OK | platform::MB_ICONINFORMATION);
+        return false;
+    }
+    const QVariant* v = value(column);
+    if (!v)
+        return false;
+    text = ValueToText(*v);
+    return true;
+}
+
+bool CAdoRecordSet::GetCollect(const QString& column, double& number) const
+{
+    number = 0.0;
+    const QVariant* v = value(column);
+    if (!v)
+        return false;
+    number = ValueToNumber(*v);
+    return true;
+}
+
+bool CAdoRecordSet::GetCollect(const QString& column, int& number) const
+{
+    number = 0;
+    const QVariant* v = value(column);
+    if (!v)
+        return false;
+    if (v->typeId() == QMetaType::LongLong)
+        number = static_cast<qint32>(static_cast<quint32>(v->toLongLong()));
+    else
+        number = static_cast<int>(qBound(-2147483648.0, ValueToNumber(*v), 2147483647.0));
+    return true;
+}
+
+bool CAdoRecordSet::GetChunk(const QString& column, QByteArray& bytes) const
+{
+    const QVariant* v = value(column);
+    if (!v || v->typeId() != QMetaType::QByteArray || v->toByteArray().isEmpty())
+        return false;
+    bytes = v->toByteArray();
+    return true;
+}
+
+double LeadingNumber(const QString& text)
+{
+    auto isNumberChar = [](QChar c) { return (c >= u'0' && c <= u'9') || c == u'.' || c == u'-'; };
+    qsizetype start = 0;
+    while (start < text.size() && !isNumberChar(text[start]))
+        ++start;
+    qsizetype end = start;
+    while (end < text.size() && isNumberChar(text[end]))
+        ++end;
+    return textToNumber(text.mid(start, end - start));
+}
+
+QString RightTrimmed(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1].isSpace())
+        --end;
+    return text.left(end);
+}

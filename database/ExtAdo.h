@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+// The rows of one query, held in memory (a static cursor): values keep SQLite's
+// storage class (null, integer, real, text, blob) in a QVariant.
+struct AdoResult
+{
+    QStringList columns;
+    std::vector<std::vector<QVariant>> rows;
+
+    int columnIndex(const QString& name) const; // -1 when there is no such column
+};
+
+// One connection to the encrypted ledger file. Failures never escape: they
+// become false or an empty result; a failed statement is shown to the user.
+class CAdoConnection
+{
+public:
+    CAdoConnection();
+    ~CAdoConnection();
+    CAdoConnection(const CAdoConnection&) = delete;
+    CAdoConnection& operator=(const CAdoConnection&) = delete;
+
+    // Opens an existing file with the password as its key. A file that is not a
+    // database, or that needs another key, does not open.
+    bool Open(const QString& path, const QString& password);
+    bool IsOpen() const { return m_db != nullptr; }
+    void Close();
+
+    // Runs one statement. The result holds its rows (none for statements without
+    // rows); a failure shows the execute warning and answers nullptr.
+    std::shared_ptr<AdoResult> Execute(const QString& sql);
+    // Runs one statement whose single parameter ?1 is bound to the bytes.
+    bool ExecuteWithBlob(const QString& sql, const QByteArray& blob);
+    // Names of the user tables of the file (type 'table', no internal tables).
+    QStringList TableNames();
+
+    QString path() const { return m_path; }
+    sqlite3* handle() const { return m_db; }
+
+    // Warning text of a failed statement, the error description cut to fit.
+    static QString ExecuteWarning(const QString& description);
+
+private:
+    std::shared_ptr<AdoResult> run(const QString& sql, const QByteArray* blob, bool report);
+
+    sqlite3* m_db = nullptr;
+    QString m_path;
+};
+
+// Reads the current row of one result column by column.
+class CAdoRecordSet
+{
+public:
+    explicit CAdoRecordSet(CAdoConnection* connection = nullptr);
+
+    void Attach(std::shared_ptr<AdoResult> result);
+    // Runs the query on the connection and holds its rows.
+    bool Open(const QString& sql = QString());
+    bool IsOpen() const { return m_result != nullptr; }
+    bool IsEOF() const;
+    bool MoveFirst();
+    bool MoveNext();
+    int GetRecordCount() const;
+    void Close();
+
+    bool GetCollect(const QString& column, QString& value) const;
+    bool GetCollect(const QString& column, int& value) const;
+    bool GetCollect(const QString& column, double& value) const;
+    // The bytes of a long binary column; false when it holds none.
+    bool GetChunk(const QString& column, QByteArray& value) const;
+
+    // Conversions of one stored value, as the column reads above use them.
+    static QString ValueToText(const QVariant& value);
+    static double ValueToNumber(const QVariant& value);
+
+private:
+    const QVariant* value(const QString& column) const;
+
+    CAdoConnection* m_connection;
+    std::shared_ptr<AdoResult> m_result;
+    QString m_source;
+    size_t m_row = 0;
+};
+
+// The number at the start of a text: leading characters other than digits, full
+// stops and minus signs are skipped, the run of such characters that follows is
+// read as a decimal number (an empty or unreadable run gives 0).
+double LeadingNumber(const QString& text);
+// Removes trailing white space.
+QString RightTrimmed(const QString& text);

@@ -1,0 +1,15 @@
+#include "database/FrameState.h"
+
+namespace {
+CFrameState* g_frame = nullptr;
+}
+
+CFrameState::CFrameState() { g_frame = this; }
+
+CFrameState::~CFrameState()
+{
+    if (g_frame == this)
+        g_frame = nullptr;
+}
+
+CFrameState* CFrameState::instance() { return g_frame; }

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "database/MyDatabase.h"
+#include "database/Records.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// Chart options, stored in "chart.cfg" as four little-endian 32-bit integers.
+struct ChartOptions
+{
+    qint32 chartType = 0;
+    qint32 gridLines = 0;
+    qint32 tips = 0;
+    qint32 gradientFill = 0;
+};
+
+// What the main frame shares with every page for the whole run. The main frame
+// derives from it; pages reach it through CFrameState::instance(), the way they
+// ask the application for its main window.
+class CFrameState
+{
+public:
+    CFrameState();
+    virtual ~CFrameState();
+    CFrameState(const CFrameState&) = delete;
+    CFrameState& operator=(const CFrameState&) = delete;
+
+    // The running program's frame; nullptr when there is none.
+    static CFrameState* instance();
+
+    // Rebuilds the window title from the current car.
+    virtual void SetTitle() = 0;
+    // Redraws the car photo of the navigation column.
+    virtual void RedrawCarPhoto() = 0;
+
+    CMyDatabase m_database;
+    CostTotals m_costTotals;
+    // Bit set of the ledgers that show an odometer column (0x01 repair,
+    // 0x02 maintenance, 0x04 accident, 0x08 daily cost, 0x10 accessory, 0x20 car log).
+    qint32 OdometerColumnMask = 0x3F;
+    ChartOptions m_chartOptions;
+    QString ProgramVersion = QStringLiteral("V1.2.08");
+    QString ServerVersion;
+    qint32 AutoCheckUpdate = 0;
+    qint32 ConfirmExit = 1;
+    qint32 SettingsDirty = 1;
+};

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "database/ExtAdo.h"
+#include "database/Records.h"
+#include "database/Schema.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// The ledger database: one encrypted file with eleven tables, its shared
+// connection, and every car, record and aggregate operation of the program.
+// Operations on a closed connection do nothing and answer false, 0 or empty.
+class CMyDatabase
+{
+public:
+    static inline const QString kDatabasePassword = QStringLiteral("vorpa");
+
+    CMyDatabase();
+
+    // --- file and schema ---------------------------------------------------
+    void SetFilePath(const QString& path);
+    void SetOpenPassword(const QString& password);
+    QString FilePath() const { return m_filePath; }
+
+    // Creates the file when it is missing, opens it and creates every missing
+    // table; reports its own failures.
+    void CreateOrOpen();
+    bool Open();
+    void Close() { m_connection.Close(); }
+    bool IsOpen() const { return m_connection.IsOpen(); }
+    bool TableExists(const QString& name);
+    bool EnsureTable(const TableDefinition& definition);
+    bool CreateDatabaseFile(const QString& path);
+    // Changes the key of the (closed) file at path; an empty old password means
+    // the file is not encrypted yet, an empty new one removes the encryption.
+    void SetDatabasePassword(const QString& oldPassword, const QString& newPassword,
+                             const QString& path);
+    CAdoConnection& Connection() { return m_connection; }
+
+    // --- cars ----------------------------------------------------------------
+    bool NewCar(const QString& name);
+    void GetCarList(std::vector<CARLIST>& cars);
+    void RenameCar(const QString& newName, const QString& carId);
+    void SetCurrentCar(const QString& carId);
+    QString GetCurrentCarID();
+    QString GetCurrentCarName();
+    bool GetCarProperty(const QString& carId, CARPROPERTY& property);
+    bool GetPurchaseInfo(const QString& carId, PURCHASEINFO& info);
+    void SetCurMiles(const QString& carId, double miles);
+    // Stores a BMP file image as the car's picture (an empty array removes it).
+    bool SetCarPicture(const QString& carId, const QByteArray& bitmapFile);
+    bool DeleteCar(const QString& carId);
+    bool DeleteCarRows(const char* table, const QString& carId);
+
+    // Adds "column=value" to a comma-separated assignment list when the
+    // value differs from the stored one, and takes it as the stored value.
+    static bool AppendChangedAssignment(QString& assignments, QString& stored, const QString& value,
+                                        const char* column, bool isText,
+                                        int decimals);
+    // The purchase date of "yyyy/m/d" text as seconds since 1970, local time;
+    // the current time for anything else.
+    static qint64 ParsePurchaseDate(const QString& text);
+
+    // --- ledger records --------------------------------------------------------
+    // Inserts answer 0 (no connection or the check failed), 1 (the car already
+    // has a row with that identifier) or 2 (inserted).
+    int InsertRefuel(const RefuelRecord& r);
+    int InsertRepair(const ServiceRecord& r);
+    int InsertMaintain(const ServiceRecord& r);
+    int InsertAccident(const CostRecord& r);
+    int InsertDailyCost(const CostRecord& r);
+    int InsertCarLog(const CarLogRecord& r);
+    int InsertAccessory(const AccessoryRecord& r);
+    int InsertInputHistory(const InputHistoryEntry& e);
+    bool DeleteRecord(const char* table, const QString& carId, const QString& recId);
+    void GetNextRecID(const char* table, QString& recId);
+
+    // --- aggregates -------------------------------------------------------------
+    int GetRecordCount(const char* table, const QString& carId);
+    double SumColumn(const char* table, const char* column, const QString& carId);
+    // Sum over the rows of (a op b); op is "+", "-", "*" or "/" (a row with
+    // |b| <= 0.0001 adds nothing to a quotient).
+    double SumRowResults(const char* table, const char* a, const char* b, const QString& op,
+                         const QString& carId);
+    double SumColumnInMonth(int year, int month, const char* table, const char* column,
+                            const QString& carId);
+    double SumRowResultsInMonth(int year, int month, const char* table, const char* a,
+                                const char* b, const QString& op, const QString& carId);
+    void GetInputHistory(const QString& carId, int classId, QStringList& entries);
+    void LoadCostTotals(const QString& carId, CostTotals& totals);
+
+private:
+    std::shared_ptr<AdoResult> query(const QString& sql);
+    // Runs the duplicate check of an insert; answers 0, 1 or -1 to go on.
+    int checkDuplicate(const char* table, const QString& carId, const QString& recId);
+    double sumRows(const QString& sql, const QString& op);
+    int insertService(const char* table, const ServiceRecord& r);
+    int insertCost(const char* table, const CostRecord& r);
+
+    QString m_databasePassword = kDatabasePassword;
+    CAdoConnection m_connection;
+    QString m_filePath = QStringLiteral("Car.mdb");
+    QString m_openPassword = kDatabasePassword;
+};

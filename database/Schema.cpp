@@ -1,0 +1,118 @@
+#include "database/Schema.h"
+
+#include "database/Names.h"
+
+namespace {
+
+QString declaredType(const CMyField& field)
+{
+    switch (field.type) {
+    case adInteger:
+        return QStringLiteral("INTEGER");
+    case adDouble:
+        return QStringLiteral("DOUBLE");
+    case adLongVarBinary:
+        return QStringLiteral("BLOB");
+    default:
+        return QStringLiteral("VARCHAR(%1)").arg(field.definedSize);
+    }
+}
+
+CMyField text(const char* name, int size) { return {QString::fromLatin1(name), adWChar, size}; }
+CMyField number(const char* name) { return {QString::fromLatin1(name), adDouble, 0}; }
+
+std::vector<CMyField> spares(int count)
+{
+    static const char* names[] = {col::Reserved1, col::Reserved2, col::Reserved3, col::Reserved4};
+    std::vector<CMyField> fields;
+    for (int i = 0; i < count; ++i)
+        fields.push_back(text(names[i], 32));
+    return fields;
+}
+
+// The head every ledger table begins with, then its own columns and spares.
+CMyTable ledger(const char* name, std::vector<CMyField> own, int spareCount)
+{
+    CMyTable table{QString::fromLatin1(name),
+                   {text(col::CarID, 10), text(col::RecID, 10), text(col::DateTimee, 32),
+                    text(col::Mark, 255)}};
+    table.fields.insert(table.fields.end(), own.begin(), own.end());
+    for (auto& f : spares(spareCount))
+        table.fields.push_back(f);
+    return table;
+}
+
+std::vector<TableDefinition> buildTables()
+{
+    std::vector<TableDefinition> tables;
+
+    tables.push_back({{tbl::CarList,
+                       {text(col::CarID, 10), text(col::Name, 255), text(col::Used, 10),
+                        text(col::Reserved1, 32), text(col::Reserved2, 32)}},
+                      QStringLiteral("创建汽车列表数据库库表失败！")});
+
+    CMyTable property{tbl::CarProperty,
+                      {text(col::CarID, 10), text(col::Manufacture, 255), text(col::CarType, 128),
+                       text(col::VIN, 255), text(col::MotorID, 128), text(col::BodyColor, 64),
+                       text(col::CarNo, 64), text(col::FuelType, 64), text(col::Emission, 64),
+                       number(col::FuelVolume), number(col::MeterRules), number(col::CurMiles),
+                       {col::Picture, adLongVarBinary, 0}}};
+    for (auto& f : spares(4))
+        property.fields.push_back(f);
+    tables.push_back({property, QStringLiteral("创建汽车属性数据库库表失败！")});
+
+    CMyTable purchase{tbl::PurchaseInfo,
+                      {text(col::CarID, 10), text(col::BuyDate, 32), text(col::InsuCompany, 255),
+                       text(col::InsuNote, 255), text(col::InsuTouchInfo, 255),
+                       text(col::LoanBank, 255), text(col::LoanTouchInfo, 255),
+                       number(col::BuyMiles), number(col::CarPrice), number(col::CarLicense),
+                       number(col::CarTax), number(col::InsuAmount), number(col::LoanAmount),
+                       number(col::LoanYears), number(col::LoanInterest)}};
+    for (auto& f : spares(4))
+        purchase.fields.push_back(f);
+    tables.push_back({purchase, QStringLiteral("创建保险贷款信息数据库库表失败！")});
+
+    tables.push_back({ledger(tbl::Refuel,
+                             {number(col::Miles), number(col::Amount), number(col::Price),
+                              number(col::FuelMeter1), number(col::FuelMeter2)},
+                             4),
+                      QStringLiteral("创建加油记录表失败！")});
+    const std::vector<CMyField> service = {text(col::Content, 255), text(col::Provider, 255),
+                                           number(col::Miles), number(col::Amount)};
+    tables.push_back({ledger(tbl::Repair, service, 3), QStringLiteral("创建维修记录表失败！")});
+    tables.push_back({ledger(tbl::Maintain, service, 3), QStringLiteral("创建保养记录表失败！")});
+    const std::vector<CMyField> cost = {text(col::Content, 255), number(col::Miles),
+                                        number(col::Amount)};
+    tables.push_back({ledger(tbl::Accident, cost, 3), QStringLiteral("创建事故记录表失败！")});
+    tables.push_back({ledger(tbl::DailyCost, cost, 3), QStringLiteral("创建日常杂费记录表失败！")});
+    tables.push_back({ledger(tbl::CarLog, {number(col::Miles)}, 3), QStringLiteral("创建日志记录表失败！")});
+    tables.push_back({ledger(tbl::Accessory,
+                             {text(col::Name, 255), text(col::Provider, 255), number(col::Miles),
+                              number(col::Countt), number(col::Price)},
+                             4),
+                      QStringLiteral("创建汽车用品记录表失败！")});
+
+    tables.push_back({{tbl::InputHistory,
+                       {text(col::CarID, 10), text(col::RecID, 10), text(col::Content, 128),
+                        text(col::ClassName, 32), {col::ClassID, adInteger, 0},
+                        text(col::Reserved1, 32), text(col::Reserved2, 32)}},
+                      QStringLiteral("创建输入历史记录表失败！")});
+    return tables;
+}
+
+} // namespace
+
+QString CMyTable::CreateStatement() const
+{
+    QString sql = QStringLiteral("CREATE TABLE \"%1\" (\"NO\" INTEGER PRIMARY KEY AUTOINCREMENT").arg(name);
+    for (const auto& field : fields)
+        sql += QStringLiteral(", \"%1\" %2").arg(field.name, declaredType(field));
+    sql += QLatin1Char(')');
+    return sql;
+}
+
+const std::vector<TableDefinition>& LedgerTables()
+{
+    static const std::vector<TableDefinition> tables = buildTables();
+    return tables;
+}

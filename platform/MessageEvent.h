@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QEvent>
+#include <QtGlobal>
+
+class QObject;
+
+// Window messages between the program's windows. The event type is the message
+// number, so a handler switches on the same numbers a message map would.
+namespace platform {
+
+constexpr int WM_USER = 0x0400;
+constexpr int WM_PAGE_SELECT = WM_USER + 1;  // navigation panel -> main view, wParam 1000 + page
+constexpr int WM_TIP_ACK = WM_USER + 2;      // tip window -> main frame, reminder acknowledged
+constexpr int WM_PAGE_SHOW = WM_USER + 100;  // main view -> content page, lParam != 0: shown
+constexpr int WM_VERSION_NOTICE = 0x0D98;    // update worker -> main frame, newer version exists
+// Grid notifications to the grid's owner (begin/end label edit and friends).
+constexpr int WM_NOTIFY = WM_USER + 0x0B00;
+
+constexpr qintptr LVN_BEGINLABELEDITW = -175;
+constexpr qintptr LVN_ENDLABELEDITW = -176;
+
+class CMessageEvent : public QEvent
+{
+public:
+    CMessageEvent(int message, qintptr wParam = 0, qintptr lParam = 0);
+
+    int message() const { return static_cast<int>(type()); }
+    qintptr wParam() const { return m_wParam; }
+    qintptr lParam() const { return m_lParam; }
+    qintptr result() const { return m_result; }
+    void setResult(qintptr result) { m_result = result; }
+
+private:
+    qintptr m_wParam;
+    qintptr m_lParam;
+    qintptr m_result = 0;
+};
+
+// Delivers the message at once and returns the receiver's result.
+qintptr SendMessage(QObject* receiver, int message, qintptr wParam = 0, qintptr lParam = 0);
+// Queues the message for the receiver's thread; safe to call from any thread.
+void PostMessage(QObject* receiver, int message, qintptr wParam = 0, qintptr lParam = 0);
+
+} // namespace platform

@@ -1,0 +1,88 @@
+#include "settings/DlgLogin.h"
+
+#include "platform/MessageBox.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace platform;
+
+CDlgLogin::CDlgLogin(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(kCaption + QStringLiteral(" - 登陆"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto* label = new QLabel(QStringLiteral("密码："), this);
+    m_edit = new QLineEdit(this);
+    m_edit->setEchoMode(QLineEdit::Password);
+    m_edit->setAccessibleName(QStringLiteral("密码"));
+    label->setBuddy(m_edit);
+    m_login = new QPushButton(QStringLiteral("登陆"), this);
+    // Enter is the dialog's own key (see keyPressEvent), never the button's.
+    m_login->setAutoDefault(false);
+    m_login->setCursor(Qt::PointingHandCursor);
+    m_error = new QLabel(QStringLiteral("密码输入错误！"), this);
+    m_error->setStyleSheet(QStringLiteral("color: red"));
+    m_error->setAccessibleName(m_error->text());
+    m_error->hide();
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(label, 0, 0);
+    layout->addWidget(m_edit, 0, 1);
+    layout->addWidget(m_login, 0, 2);
+    layout->addWidget(m_error, 1, 1, 1, 2);
+    setMinimumWidth(320);
+
+    connect(m_login, &QPushButton::clicked, this, &CDlgLogin::OnLogin);
+    connect(m_edit, &QLineEdit::textChanged, this, &CDlgLogin::onTextChanged);
+    m_edit->setFocus();
+}
+
+void CDlgLogin::OnLogin()
+{
+    ++m_attempts;
+    if (m_edit->text() == m_expected) {
+        accept();
+        return;
+    }
+    m_edit->clear();
+    m_edit->setFocus();
+    if (m_attempts >= 10) {
+        MessageBox(this, QStringLiteral("对不起，您尝试次数过多，对话框将自动关闭！"), kCaption,
+                   MB_OK | MB_ICONERROR);
+        reject();
+        return;
+    }
+    m_error->show();
+    m_errorShown = true;
+}
+
+void CDlgLogin::onTextChanged()
+{
+    if (m_errorShown) {
+        m_error->hide();
+        m_errorShown = false;
+    }
+}
+
+void CDlgLogin::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter checks the password only from the edit; elsewhere it does nothing.
+        if (m_edit->hasFocus())
+            OnLogin();
+        event->accept();
+        return;
+    case Qt::Key_Escape:
+        // Escape never cancels the login.
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

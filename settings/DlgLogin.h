@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The start-up login: one password edit, checked against the expected clear
+// password; ten wrong attempts end the dialog with Cancel.
+class CDlgLogin : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CDlgLogin(QWidget* parent = nullptr);
+
+    void setExpectedPassword(const QString& password) { m_expected = password; }
+    int attempts() const { return m_attempts; }
+    bool errorShown() const { return m_errorShown; }
+
+    QLineEdit* passwordEdit() const { return m_edit; }
+    QPushButton* loginButton() const { return m_login; }
+
+    // Checks the typed password (the "登陆" button and Enter in the edit).
+    void OnLogin();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void onTextChanged();
+
+    QString m_expected;
+    int m_attempts = 0;
+    bool m_errorShown = false;
+    QLineEdit* m_edit;
+    QPushButton* m_login;
+    QLabel* m_error;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "database/MyDatabase.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+// A fresh ledger file in a temporary data folder, created and opened as the
+// program does at start-up; every message box is recorded.
+class DatabaseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        path = folders.data() + QStringLiteral("/CAR.mdb");
+        db.SetFilePath(path);
+        db.SetOpenPassword(CMyDatabase::kDatabasePassword);
+        db.CreateOrOpen();
+        ASSERT_TRUE(db.IsOpen()) << boxes.texts().join('|').toStdString();
+    }
+
+    // Reads one query through a connection of its own, as text rows.
+    std::vector<QStringList> readBack(const QString& sql)
+    {
+        CAdoConnection c;
+        EXPECT_TRUE(c.Open(path, CMyDatabase::kDatabasePassword));
+        std::vector<QStringList> rows;
+        auto result = c.Execute(sql);
+        if (!result)
+            return rows;
+        for (const auto& row : result->rows) {
+            QStringList texts;
+            for (const auto& v : row)
+                texts << CAdoRecordSet::ValueToText(v);
+            rows.push_back(texts);
+        }
+        return rows;
+    }
+
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    QString path;
+    CMyDatabase db;
+};
