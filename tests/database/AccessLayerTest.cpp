@@ -1,0 +1,114 @@
+#include "DatabaseFixture.h"
+
+#include "database/SqlText.h"
+
+#include <QFile>
+
+using namespace platform;
+
+namespace {
+const QString kClosedMessage = QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试.");
+}
+
+TEST_F(DatabaseTest, ValuesReadAsTextByStorageClass)
+{
+    CAdoConnection& c = db.Connection();
+    c.Execute(QStringLiteral("CREATE TABLE T (r DOUBLE, i INTEGER, t VARCHAR(10), b BLOB, n VARCHAR(1))"));
+    c.ExecuteWithBlob(QStringLiteral("INSERT INTO T VALUES (12.5, 4294967303, 'abc  ', ?1, NULL)"),
+                      QByteArray("\x01\x02", 2));
+    c.Execute(QStringLiteral("INSERT INTO T VALUES (-0.125, 4294967295, '12.5km', NULL, NULL)"));
+
+    CAdoRecordSet rs(&c);
+    ASSERT_TRUE(rs.Open(QStringLiteral("select * from T order by r desc")));
+    EXPECT_EQ(rs.GetRecordCount(), 2);
+    QString r, i, t, b, n;
+    EXPECT_TRUE(rs.GetCollect("r", r) && rs.GetCollect("I", i) && rs.GetCollect("t", t) &&
+                rs.GetCollect("b", b) && rs.GetCollect("n", n));
+    EXPECT_EQ(r, "12.50000000");
+    EXPECT_EQ(i, "7"); // the low 32 bits
+    EXPECT_EQ(t, "abc  ");
+    EXPECT_EQ(b, "[BLOB]");
+    EXPECT_EQ(n, "");
+    QByteArray bytes;
+    EXPECT_TRUE(rs.GetChunk("b", bytes));
+    EXPECT_EQ(bytes, QByteArray("\x01\x02", 2));
+
+    ASSERT_TRUE(rs.MoveNext());
+    EXPECT_TRUE(rs.GetCollect("r", r) && rs.GetCollect("i", i));
+    EXPECT_EQ(r, "-0.12500000");
+    EXPECT_EQ(i, "-1");
+    double number = 1;
+    int whole = 1;
+    EXPECT_TRUE(rs.GetCollect("t", number));
+    EXPECT_DOUBLE_EQ(number, 12.5); // a text column read as a number
+    EXPECT_TRUE(rs.GetCollect("n", number));
+    EXPECT_EQ(number, 0.0);
+    EXPECT_TRUE(rs.GetCollect("i", whole));
+    EXPECT_EQ(whole, -1);
+    EXPECT_FALSE(rs.GetChunk("b", bytes)); // null: no long data
+
+    // After the last row: false, no message.
+    ASSERT_TRUE(rs.MoveNext());
+    EXPECT_TRUE(rs.IsEOF());
+    EXPECT_FALSE(rs.GetCollect("t", t));
+    EXPECT_FALSE(rs.GetCollect("missing", t));
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    // A closed set: the disconnection notice.
+    rs.Close();
+    EXPECT_FALSE(rs.GetCollect("t", t));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, kClosedMessage);
+    EXPECT_EQ(boxes.boxes()[0].caption, "提示");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONINFORMATION);
+}
+
+TEST_F(DatabaseTest, FailedStatementShowsWarningAndGivesNoRows)
+{
+    auto result = db.Connection().Execute(QStringLiteral("selec * from CarList"));
+    EXPECT_EQ(result, nullptr);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              QStringLiteral("Warning: Execute 方法发生异常. 错误信息: near \"selec\": syntax error; "
+                             "文件: .\\database\\ExtAdo; 行: 526\n"));
+    EXPECT_EQ(boxes.boxes()[0].caption, "Orvyn");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
+
+    CAdoRecordSet rs(&db.Connection());
+    EXPECT_FALSE(rs.Open(QStringLiteral("select nothing from Nowhere")));
+    EXPECT_TRUE(rs.IsEOF());
+}
+
+TEST(ExecuteWarning, LongDescriptionIsCutOnACharacterBoundary)
+{
+    const QString description = QString(2000, QChar(u'错'));
+    const QString warning = CAdoConnection::ExecuteWarning(description);
+    const QString prefix = QStringLiteral("Warning: Execute 方法发生异常. 错误信息: ");
+    ASSERT_TRUE(warning.startsWith(prefix));
+    const QString kept = warning.mid(prefix.size()).section(QStringLiteral("; 文件: "), 0, 0);
+    EXPECT_LT(kept.toUtf8().size(), 1024);
+    EXPECT_GT(kept.size(), 300);
+    EXPECT_EQ(kept, QString(kept.size(), QChar(u'错'))); // no broken character
+    EXPECT_TRUE(warning.endsWith(QStringLiteral("; 文件: .\\database\\ExtAdo; 行: 526\n")));
+}
+
+TEST_F(DatabaseTest, FileOpensOnlyWithTheDatabasePassword)
+{
+    db.Close();
+    CAdoConnection c;
+    EXPECT_FALSE(c.Open(path, QString()));
+    EXPECT_FALSE(c.Open(path, QStringLiteral("wrong")));
+    EXPECT_TRUE(c.Open(path, QStringLiteral("vorpa")));
+    EXPECT_FALSE(c.Open(folders.data() + "/missing.mdb", QStringLiteral("vorpa")));
+    EXPECT_FALSE(QFile::exists(folders.data() + "/missing.mdb"));
+}
+
+TEST(SqlText, QuotesAreDoubledAndNumbersUseTheCLocale)
+{
+    EXPECT_EQ(SqlText("O'Brien''s"), "O''Brien''''s");
+    EXPECT_EQ(SqlFormat("%s='%s' %.2f %d", "Name", SqlText("a'b"), 1234.5, 7), "Name='a''b' 1234.50 7");
+    EXPECT_DOUBLE_EQ(LeadingNumber("CAR0012"), 12.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber("x-1.5y"), -1.5);
+    EXPECT_DOUBLE_EQ(LeadingNumber(""), 0.0);
+    EXPECT_EQ(RightTrimmed("  a b \t\r\n"), "  a b");
+}

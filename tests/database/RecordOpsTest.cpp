@@ -1,0 +1,231 @@
+#include "DatabaseFixture.h"
+
+#include "database/Names.h"
+
+using namespace platform;
+
+namespace {
+
+RefuelRecord refuel(const QString& car, const QString& id, const QString& date, double amount, double price)
+{
+    RefuelRecord r;
+    r.carId = car;
+    r.recId = id;
+    r.date = date;
+    r.amount = amount;
+    r.price = price;
+    return r;
+}
+
+QString nextId(CMyDatabase& db, const char* table)
+{
+    QString id;
+    db.GetNextRecID(table, id);
+    return id;
+}
+
+} // namespace
+
+TEST_F(DatabaseTest, RecordIdentifiersAreSharedByAllCarsOfATable)
+{
+    EXPECT_EQ(nextId(db, tbl::Refuel), "0000001");
+    for (int i = 0; i < 2; ++i)
+        ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", nextId(db, tbl::Refuel), "2024/01/01", 1, 1)), 2);
+    EXPECT_EQ(nextId(db, tbl::Refuel), "0000003");
+    EXPECT_EQ(nextId(db, tbl::Repair), "0000001");
+
+    // The same identifier twice for one car is refused; another car may use it.
+    EXPECT_EQ(db.InsertRefuel(refuel("CAR0001", "0000002", "2024/01/02", 5, 5)), 1);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "记录已经存在，插入失败！");
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    EXPECT_EQ(db.InsertRefuel(refuel("CAR0002", "0000002", "2024/01/02", 5, 5)), 2);
+    EXPECT_EQ(readBack("select CarID, RecID, Amount from Refuel order by NO"),
+              (std::vector<QStringList>{{"CAR0001", "0000001", "1.00000000"},
+                                        {"CAR0001", "0000002", "1.00000000"},
+                                        {"CAR0002", "0000002", "5.00000000"}}));
+
+    // Deleting needs an identifier; a deleted number leaves a gap.
+    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", ""));
+    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
+    EXPECT_EQ(readBack("select RecID from Refuel where CarID='CAR0001'"),
+              (std::vector<QStringList>{{"0000002"}}));
+    EXPECT_EQ(nextId(db, tbl::Refuel), "0000003");
+}
+
+TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
+{
+    const QString note = QStringLiteral("it's 100% \\n '; drop table Refuel; -- 😀 ") + QString(1000, QChar(u'注'));
+    ServiceRecord service;
+    service.carId = "CAR0001";
+    service.recId = "0000001";
+    service.date = "2024/03/09";
+    service.mark = note;
+    service.miles = 1234.567;
+    service.amount = 99.994;
+    service.content = "换'机油";
+    service.provider = "4S店";
+    EXPECT_EQ(db.InsertRepair(service), 2);
+    EXPECT_EQ(db.InsertMaintain(service), 2);
+
+    CostRecord cost;
+    cost.carId = "CAR0001";
+    cost.recId = "0000001";
+    cost.date = "2024/03/10";
+    cost.mark = note;
+    cost.amount = 20;
+    cost.content = "停车费";
+    EXPECT_EQ(db.InsertAccident(cost), 2);
+    EXPECT_EQ(db.InsertDailyCost(cost), 2);
+
+    CarLogRecord log;
+    log.carId = "CAR0001";
+    log.recId = "0000001";
+    log.mark = note;
+    log.miles = 10;
+    EXPECT_EQ(db.InsertCarLog(log), 2);
+
+    AccessoryRecord accessory;
+    accessory.carId = "CAR0001";
+    accessory.recId = "0000001";
+    accessory.date = "2024/03/11";
+    accessory.price = 12.5;
+    accessory.count = 2.6;
+    accessory.name = "脚垫";
+    accessory.provider = "O'Reilly";
+    EXPECT_EQ(db.InsertAccessory(accessory), 2);
+
+    RefuelRecord fuel = refuel("CAR0001", "0000001", "2024/03/12", 300, 7.5);
+    fuel.mark = note;
+    fuel.fuelMeter1 = 1;
+    fuel.fuelMeter2 = 8;
+    EXPECT_EQ(db.InsertRefuel(fuel), 2);
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+
+    for (const char* table : {"Repair", "Maintain"})
+        EXPECT_EQ(readBack(QString("select DateTimee, Mark, Miles, Amount, Content, Provider from ") + table),
+                  (std::vector<QStringList>{
+                      {"2024/03/09", note, "1234.57000000", "99.99000000", "换'机油", "4S店"}}));
+    for (const char* table : {"Accident", "DailyCost"})
+        EXPECT_EQ(readBack(QString("select Mark, Miles, Amount, Content from ") + table),
+                  (std::vector<QStringList>{{note, "0.00000000", "20.00000000", "停车费"}}));
+    EXPECT_EQ(readBack("select Mark, Miles, Reserved1 from CarLog"),
+              (std::vector<QStringList>{{note, "10.00000000", ""}}));
+    EXPECT_EQ(readBack("select Price, Countt, Name, Provider from Accessory"),
+              (std::vector<QStringList>{{"12.50000000", "3.00000000", "脚垫", "O'Reilly"}}));
+    EXPECT_EQ(readBack("select Mark, Amount, Price, FuelMeter1, FuelMeter2 from Refuel"),
+              (std::vector<QStringList>{{note, "300.00000000", "7.50000000", "1.00000000", "8.00000000"}}));
+}
+
+TEST_F(DatabaseTest, InputHistoryRefusesDuplicatesSilently)
+{
+    InputHistoryEntry e{"CAR0001", "0000001", "张三's 修理厂", "Maintain", 1, "", ""};
+    EXPECT_EQ(db.InsertInputHistory(e), 2);
+    EXPECT_EQ(db.InsertInputHistory(e), 1);
+    e.classId = 2;
+    EXPECT_EQ(db.InsertInputHistory(e), 2);
+    e.content = "B";
+    e.classId = 1;
+    EXPECT_EQ(db.InsertInputHistory(e), 2);
+    e.carId = "CAR0002";
+    e.content = "other car";
+    EXPECT_EQ(db.InsertInputHistory(e), 2);
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    QStringList entries{"stale"};
+    db.GetInputHistory("CAR0001", 1, entries);
+    EXPECT_EQ(entries, QStringList({"张三's 修理厂", "B"}));
+    EXPECT_EQ(readBack("select ClassName, ClassID from InputHistory where NO=1"),
+              (std::vector<QStringList>{{"Maintain", "1"}}));
+}
+
+TEST_F(DatabaseTest, CountsAndSums)
+{
+    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 0);
+    EXPECT_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 0.0);
+    EXPECT_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 0.0);
+
+    db.InsertRefuel(refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5));
+    db.InsertRefuel(refuel("CAR0001", "0000002", "2024/02/29", 100, 0.004)); // stored as 0.00: no quotient
+    db.InsertRefuel(refuel("CAR0001", "0000003", "2024/03/01", 80, 8));
+    db.InsertRefuel(refuel("CAR0001", "0000004", "2024/2/15", 1, 1)); // not zero-padded: outside any month
+    db.InsertRefuel(refuel("CAR0002", "0000005", "2024/02/10", 1000, 10));
+
+    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 4);
+    EXPECT_DOUBLE_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 481);
+    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 40 + 10 + 1);
+    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "*", "CAR0001"),
+                     2250 + 0 + 640 + 1);
+    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "+", "CAR0001"),
+                     307.5 + 100 + 88 + 2);
+    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "-", "CAR0001"),
+                     292.5 + 100 + 72 + 0);
+    EXPECT_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "%", "CAR0001"), 0.0);
+    db.Connection().Execute("insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0001)");
+    db.Connection().Execute("insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0002)");
+    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0003"), 50000);
+
+    EXPECT_DOUBLE_EQ(db.SumColumnInMonth(2024, 2, tbl::Refuel, col::Amount, "CAR0001"), 400);
+    EXPECT_DOUBLE_EQ(db.SumColumnInMonth(2024, 3, tbl::Refuel, col::Amount, "CAR0001"), 80);
+    EXPECT_EQ(db.SumColumnInMonth(2024, 4, tbl::Refuel, col::Amount, "CAR0001"), 0.0);
+    EXPECT_DOUBLE_EQ(db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 40);
+    EXPECT_DOUBLE_EQ(db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0002"), 100);
+}
+
+TEST_F(DatabaseTest, CostTotalsOfACar)
+{
+    db.InsertRefuel(refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5));
+    db.InsertRefuel(refuel("CAR0001", "0000002", "2024/02/02", 50, 0)); // adds no litres
+    ServiceRecord s;
+    s.carId = "CAR0001";
+    s.recId = "0000001";
+    s.amount = 120;
+    db.InsertRepair(s);
+    s.amount = 80;
+    db.InsertMaintain(s);
+    CostRecord c;
+    c.carId = "CAR0001";
+    c.recId = "0000001";
+    c.amount = 1000;
+    db.InsertAccident(c);
+    c.amount = 15;
+    db.InsertDailyCost(c);
+    AccessoryRecord a;
+    a.carId = "CAR0001";
+    a.recId = "0000001";
+    a.price = 12.5;
+    a.count = 4;
+    db.InsertAccessory(a);
+
+    CostTotals totals;
+    db.LoadCostTotals("CAR0001", totals);
+    EXPECT_DOUBLE_EQ(totals.fuelVolume, 40);
+    EXPECT_DOUBLE_EQ(totals.fuelAmount, 350);
+    EXPECT_DOUBLE_EQ(totals.repair, 120);
+    EXPECT_DOUBLE_EQ(totals.maintain, 80);
+    EXPECT_DOUBLE_EQ(totals.accident, 1000);
+    EXPECT_DOUBLE_EQ(totals.dailyCost, 15);
+    EXPECT_DOUBLE_EQ(totals.accessory, 50);
+
+    CostTotals none;
+    db.LoadCostTotals("CAR0002", none);
+    EXPECT_EQ(none.fuelAmount + none.fuelVolume + none.accessory, 0.0);
+}
+
+TEST(ClosedLedger, OperationsAnswerEmpty)
+{
+    MessageBoxRecorder boxes;
+    CMyDatabase db;
+    QString id = "x";
+    db.GetNextRecID(tbl::Refuel, id);
+    EXPECT_EQ(id, "0000000");
+    EXPECT_EQ(db.InsertRefuel(RefuelRecord{}), 0);
+    EXPECT_EQ(db.InsertInputHistory(InputHistoryEntry{}), 0);
+    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
+    EXPECT_FALSE(db.DeleteCar("CAR0001"));
+    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 0);
+    EXPECT_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 0.0);
+    EXPECT_FALSE(db.TableExists("CarList"));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
