@@ -1,11 +1,14 @@
 #include "tests/support/TestEnvironment.h"
 
+#include <QSettings>
 #include <QStringList>
 
 TestFolders::TestFolders()
 {
     qputenv("ORVYN_HOME", m_data.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+    // QSettings reads the folder once per process; point it at this test's one.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_config.path());
 }
 
 TestFolders::~TestFolders()

@@ -1,0 +1,225 @@
+#include "app/MainFrame.h"
+#include "app/OrvynApp.h"
+#include "database/Names.h"
+#include "platform/Folders.h"
+#include "platform/Profile.h"
+#include "platform/SingleInstance.h"
+#include "settings/DlgLogin.h"
+#include "settings/PasswordScramble.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace platform;
+
+namespace {
+
+const QString kTooMany = QStringLiteral("对不起，您尝试次数过多，对话框将自动关闭！");
+
+void setPin(const QString& clear)
+{
+    WriteProfileString("User", "Pin", ScramblePassword(clear));
+}
+
+// A login that types the given passwords one after another.
+std::function<int(CDlgLogin&)> typing(QStringList passwords, int* shown = nullptr)
+{
+    return [passwords, shown](CDlgLogin& dialog) {
+        if (shown)
+            ++*shown;
+        for (const QString& p : passwords) {
+            dialog.passwordEdit()->setText(p);
+            dialog.OnLogin();
+            if (dialog.result() == QDialog::Accepted || dialog.attempts() >= 10)
+                break;
+        }
+        return dialog.result();
+    };
+}
+
+} // namespace
+
+TEST(Startup, FirstStartCreatesTheLedgerAndShowsTheWindow)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    COrvynApp app;
+    int logins = 0;
+    ASSERT_TRUE(app.InitInstance("orvyn", typing({}, &logins)));
+    EXPECT_EQ(logins, 0); // no password set: no dialog
+    ASSERT_NE(app.mainFrame(), nullptr);
+    EXPECT_TRUE(app.mainFrame()->isVisible());
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "Qinmo【请选择或创建管理车辆】");
+    EXPECT_EQ(CFrameState::instance(), app.mainFrame());
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    app.ExitInstance(0);
+    EXPECT_EQ(CFrameState::instance(), nullptr);
+
+    CMyDatabase db;
+    db.SetFilePath(folders.data() + "/config/CAR.mdb");
+    ASSERT_TRUE(db.Open());
+    EXPECT_EQ(db.Connection().TableNames().size(), 11);
+}
+
+TEST(Startup, TitleAndTotalsComeFromTheCurrentCar)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    {
+        QDir().mkpath(ConfigFolder());
+        CMyDatabase db;
+        db.SetFilePath(DatabasePath());
+        db.CreateOrOpen();
+        db.NewCar("老'爷车");
+        db.SetCurrentCar("CAR0001");
+        RefuelRecord r;
+        r.carId = "CAR0001";
+        r.recId = "0000001";
+        r.amount = 300;
+        r.price = 7.5;
+        db.InsertRefuel(r);
+    }
+    COrvynApp app;
+    ASSERT_TRUE(app.InitInstance("orvyn /nopassword"));
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "Qinmo【老'爷车】");
+    EXPECT_DOUBLE_EQ(app.mainFrame()->m_costTotals.fuelAmount, 300);
+    EXPECT_DOUBLE_EQ(app.mainFrame()->m_costTotals.fuelVolume, 40);
+}
+
+TEST(Startup, OneRunningCopyPerLedger)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    SingleInstanceLock first(DataFolder());
+    ASSERT_TRUE(first.tryAcquire());
+
+    COrvynApp second;
+    EXPECT_FALSE(second.InitInstance("orvyn /nopassword"));
+    EXPECT_EQ(second.mainFrame(), nullptr);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "程序已经运行！");
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
+    // The first copy keeps its lock.
+    EXPECT_TRUE(QFile::exists(DataFolder() + "/OrvynSingleInstance.lock"));
+    SingleInstanceLock third(DataFolder());
+    EXPECT_FALSE(third.tryAcquire());
+}
+
+TEST(Startup, LockOfAKilledCopyIsTakenOver)
+{
+    TestFolders folders;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        auto* lock = new SingleInstanceLock(DataFolder()); // never released: the copy dies
+        _exit(lock->tryAcquire() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_EQ(WEXITSTATUS(status), 0);
+    ASSERT_TRUE(QFile::exists(DataFolder() + "/OrvynSingleInstance.lock"));
+
+    MessageBoxRecorder boxes;
+    COrvynApp app;
+    EXPECT_TRUE(app.InitInstance("orvyn /nopassword"));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST(Startup, PasswordGate)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    setPin("abc");
+    EXPECT_EQ(GetProfileString("User", "Pin"), "def");
+
+    {
+        int logins = 0;
+        COrvynApp app; // "/nopassword" anywhere, also inside a longer argument
+        EXPECT_TRUE(app.InitInstance("orvyn --opt=x/nopasswordy", typing({"wrong"}, &logins)));
+        EXPECT_EQ(logins, 0);
+    }
+    {
+        COrvynApp app; // the right password after a wrong one
+        EXPECT_TRUE(app.InitInstance("orvyn", typing({"ABC", "abc"})));
+        EXPECT_NE(app.mainFrame(), nullptr);
+    }
+    {
+        COrvynApp app; // cancelled
+        EXPECT_FALSE(app.InitInstance("orvyn", [](CDlgLogin&) { return int(QDialog::Rejected); }));
+        EXPECT_EQ(app.mainFrame(), nullptr);
+        EXPECT_TRUE(boxes.boxes().empty());
+    }
+    {
+        COrvynApp app; // ten wrong attempts end start-up
+        EXPECT_FALSE(app.InitInstance("orvyn", typing(QStringList(12, "abcd"))));
+        EXPECT_EQ(app.mainFrame(), nullptr);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].text, kTooMany);
+        EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+        EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    }
+}
+
+TEST(PasswordScramble, ShiftsEveryUnitByTheLength)
+{
+    EXPECT_EQ(ScramblePassword("abc"), "def");
+    EXPECT_EQ(UnscramblePassword("def"), "abc");
+    for (const QString& clear : {QString("密码'123"), QString("x"), QString(QChar(0xFFFF)) + "a", QString()})
+        EXPECT_EQ(UnscramblePassword(ScramblePassword(clear)), clear);
+}
+
+TEST(LoginDialog, KeyboardAndErrorLabel)
+{
+    MessageBoxRecorder boxes;
+    CDlgLogin dialog;
+    dialog.setExpectedPassword("pw");
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.passwordEdit()->setFocus();
+    EXPECT_EQ(dialog.windowTitle(), "Qinmo - 登陆");
+
+    QTest::keyClicks(dialog.passwordEdit(), "nope");
+    QTest::keyClick(dialog.passwordEdit(), Qt::Key_Return);
+    EXPECT_EQ(dialog.attempts(), 1); // one Enter, one attempt
+    EXPECT_TRUE(dialog.errorShown());
+    EXPECT_EQ(dialog.passwordEdit()->text(), "");
+    bool errorVisible = false;
+    for (auto* label : dialog.findChildren<QLabel*>())
+        if (label->text() == "密码输入错误！")
+            errorVisible = label->isVisible();
+    EXPECT_TRUE(errorVisible);
+
+    QTest::keyClick(dialog.passwordEdit(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible()); // Escape never cancels
+
+    QTest::keyClicks(dialog.passwordEdit(), "p");
+    EXPECT_FALSE(dialog.errorShown()); // typing hides the error
+    QTest::keyClicks(dialog.passwordEdit(), "w");
+    QTest::keyClick(dialog.passwordEdit(), Qt::Key_Enter);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.attempts(), 2);
+}
+
+TEST(Startup, UnusableDataFolderStillOpensTheWindow)
+{
+    TestFolders folders;
+    const QString file = folders.data() + "/not-a-folder";
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    qputenv("ORVYN_HOME", file.toUtf8());
+    MessageBoxRecorder boxes;
+    COrvynApp app;
+    ASSERT_TRUE(app.InitInstance("orvyn /nopassword"));
+    EXPECT_EQ(boxes.texts(), QStringList{"数据库创建失败！"});
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "Qinmo【请选择或创建管理车辆】");
+}
