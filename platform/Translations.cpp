@@ -6,6 +6,31 @@
 #include <QTranslator>
 
 namespace platform {
+namespace {
+
+// Qt's own catalogue reads "是(&Y)" and "否(&N)"; the program's buttons read
+// plainly "是" and "否".
+class ButtonTexts : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        if (qstrcmp(context, "QPlatformTheme") == 0) {
+            if (qstrcmp(source, "&Yes") == 0)
+                return QStringLiteral("是");
+            if (qstrcmp(source, "&No") == 0)
+                return QStringLiteral("否");
+        }
+        return QString();
+    }
+};
+
+} // namespace
 
 bool InstallChineseTranslations(QCoreApplication& app)
 {
@@ -16,7 +41,9 @@ bool InstallChineseTranslations(QCoreApplication& app)
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    // Installed last, so asked first.
+    return QCoreApplication::installTranslator(translator) &&
+           QCoreApplication::installTranslator(new ButtonTexts(&app));
 }
 
 } // namespace platform

@@ -1,0 +1,78 @@
+#include "platform/Clock.h"
+#include "platform/Folders.h"
+#include "platform/Fonts.h"
+#include "platform/MessageEvent.h"
+#include "platform/Profile.h"
+#include "platform/Translations.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFontInfo>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+class Receiver : public QObject
+{
+public:
+    std::vector<std::pair<int, qintptr>> seen;
+    bool event(QEvent* e) override
+    {
+        if (e->type() < QEvent::User)
+            return QObject::event(e);
+        auto* m = static_cast<CMessageEvent*>(e);
+        seen.emplace_back(m->message(), m->lParam());
+        m->setResult(m->wParam() * 2);
+        return true;
+    }
+};
+} // namespace
+
+TEST(Platform, MessagesCarryParametersAndAnswers)
+{
+    Receiver r;
+    EXPECT_EQ(SendMessage(&r, WM_PAGE_SHOW, 21, 1), 42);
+    PostMessage(&r, WM_VERSION_NOTICE, 0, 7);
+    EXPECT_EQ(r.seen.size(), 1u);
+    QCoreApplication::sendPostedEvents(&r);
+    ASSERT_EQ(r.seen.size(), 2u);
+    EXPECT_EQ(r.seen[0], std::make_pair(0x0464, qintptr(1)));
+    EXPECT_EQ(r.seen[1], std::make_pair(0x0D98, qintptr(7)));
+    EXPECT_EQ(SendMessage(nullptr, WM_PAGE_SHOW), 0);
+}
+
+TEST(Platform, StandardButtonsReadChinese)
+{
+    ASSERT_TRUE(InstallChineseTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Yes |
+                         QDialogButtonBox::No | QDialogButtonBox::Apply);
+    EXPECT_EQ(box.button(QDialogButtonBox::Ok)->text().remove('&'), "确定");
+    EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove('&'), "取消");
+    EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text().remove('&'), "是");
+    EXPECT_EQ(box.button(QDialogButtonBox::No)->text().remove('&'), "否");
+    EXPECT_EQ(box.button(QDialogButtonBox::Apply)->text().remove('&'), "应用");
+}
+
+TEST(Platform, FoldersProfileClockAndFonts)
+{
+    TestFolders folders;
+    EXPECT_EQ(DataFolder(), folders.data());
+    EXPECT_EQ(DatabasePath(), folders.data() + "/config/CAR.mdb");
+    EXPECT_EQ(BackupFolder(), folders.data() + "/backup");
+
+    EXPECT_EQ(GetProfileString("User", "Pin", "none"), "none");
+    EXPECT_TRUE(WriteProfileString("User", "Pin", "秘密"));
+    EXPECT_EQ(GetProfileString("User", "Pin"), "秘密");
+
+    SetClock([] { return QDateTime(QDate(2024, 2, 29), QTime(8, 30)); });
+    EXPECT_EQ(CurrentDate(), QDate(2024, 2, 29));
+    SetClock({});
+    EXPECT_NE(CurrentDate(), QDate(2024, 2, 29));
+
+    RegisterFontSubstitutions();
+    EXPECT_EQ(QFontInfo(QFont("宋体")).family(), "Noto Serif CJK SC");
+    EXPECT_EQ(QFontInfo(QFont("黑体")).family(), "Noto Sans CJK SC");
+}
