@@ -10,9 +10,13 @@ using namespace platform;
 
 COrvynApp::COrvynApp() = default;
 
-COrvynApp::~COrvynApp() { ExitInstance(0); }
+COrvynApp::~COrvynApp()
+{
+    ExitInstance(0);
+}
 
-bool COrvynApp::InitInstance(const QString& commandLine, const std::function<int(CDlgLogin&)>& login)
+bool COrvynApp::InitInstance(const QString& commandLine,
+                             const std::function<int(CDlgLogin&)>& login)
 {
     m_instanceLock = std::make_unique<SingleInstanceLock>(DataFolder());
     if (!m_instanceLock->tryAcquire()) {

@@ -20,8 +20,7 @@ public:
 
     // False ends the program at once, without a window. The login runner is
     // for tests (see RunPasswordGate).
-    bool InitInstance(const QString& commandLine,
-                      const std::function<int(CDlgLogin&)>& login = {});
+    bool InitInstance(const QString& commandLine, const std::function<int(CDlgLogin&)>& login = {});
     // Destroys the main frame (closing the ledger) and releases the lock.
     int ExitInstance(int exitCode);
 

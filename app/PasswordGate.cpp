@@ -6,7 +6,8 @@
 
 bool RunPasswordGate(const std::function<int(CDlgLogin&)>& run)
 {
-    const QString stored = platform::GetProfileString(QStringLiteral("User"), QStringLiteral("Pin"));
+    const QString stored =
+        platform::GetProfileString(QStringLiteral("User"), QStringLiteral("Pin"));
     if (stored.isEmpty())
         return true;
     CDlgLogin dialog;

@@ -22,7 +22,10 @@ double readNumber(const CAdoRecordSet& rs, const char* column)
     return value;
 }
 
-QString twoDecimals(double value) { return QString::asprintf("%.2f", value); }
+QString twoDecimals(double value)
+{
+    return QString::asprintf("%.2f", value);
+}
 
 } // namespace
 
@@ -66,10 +69,10 @@ void CMyDatabase::SetCurrentCar(const QString& carId)
 {
     if (!IsOpen())
         return;
-    query(SqlFormat("update %s set %s='NO' where %s.%s='YES'", tbl::CarList, col::Used, tbl::CarList,
-                    col::Used));
-    query(SqlFormat("update %s set %s='YES' where %s.%s='%s'", tbl::CarList, col::Used, tbl::CarList,
-                    col::CarID, SqlText(carId)));
+    query(SqlFormat("update %s set %s='NO' where %s.%s='YES'", tbl::CarList, col::Used,
+                    tbl::CarList, col::Used));
+    query(SqlFormat("update %s set %s='YES' where %s.%s='%s'", tbl::CarList, col::Used,
+                    tbl::CarList, col::CarID, SqlText(carId)));
 }
 
 QString CMyDatabase::GetCurrentCarID()
@@ -95,8 +98,8 @@ QString CMyDatabase::GetCurrentCarName()
 
 bool CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
 {
-    auto result =
-        query(SqlFormat("select * from %s where %s='%s'", tbl::CarProperty, col::CarID, SqlText(carId)));
+    auto result = query(
+        SqlFormat("select * from %s where %s='%s'", tbl::CarProperty, col::CarID, SqlText(carId)));
     if (!result)
         return false;
     CAdoRecordSet rs;
@@ -175,8 +178,8 @@ qint64 CMyDatabase::ParsePurchaseDate(const QString& text)
 
 void CMyDatabase::SetCurMiles(const QString& carId, double miles)
 {
-    query(SqlFormat("update %s set %s=%.2f where %s.%s='%s'", tbl::CarProperty, col::CurMiles, miles,
-                    tbl::CarProperty, col::CarID, SqlText(carId)));
+    query(SqlFormat("update %s set %s=%.2f where %s.%s='%s'", tbl::CarProperty, col::CurMiles,
+                    miles, tbl::CarProperty, col::CarID, SqlText(carId)));
 }
 
 bool CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFile)
@@ -189,8 +192,8 @@ bool CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFi
                                         bitmapFile);
 }
 
-bool CMyDatabase::AppendChangedAssignment(QString& assignments, QString& stored, const QString& value,
-                                          const char* column, bool isText,
+bool CMyDatabase::AppendChangedAssignment(QString& assignments, QString& stored,
+                                          const QString& value, const char* column, bool isText,
                                           int decimals)
 {
     if (value == stored)
@@ -216,13 +219,13 @@ bool CMyDatabase::DeleteCar(const QString& carId)
     if (!IsOpen())
         return false;
     if (RightTrimmed(GetCurrentCarID()) == carId) {
-        platform::MessageBox(nullptr, QStringLiteral("不能删除当前正在使用的车辆！"), platform::kCaption,
-                             platform::MB_OK | platform::MB_ICONERROR);
+        platform::MessageBox(nullptr, QStringLiteral("不能删除当前正在使用的车辆！"),
+                             platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
         return false;
     }
-    for (const char* table : {tbl::Accessory, tbl::CarLog, tbl::Accident, tbl::Refuel, tbl::Maintain,
-                              tbl::DailyCost, tbl::Repair, tbl::CarProperty, tbl::PurchaseInfo,
-                              tbl::CarList, tbl::InputHistory})
+    for (const char* table :
+         {tbl::Accessory, tbl::CarLog, tbl::Accident, tbl::Refuel, tbl::Maintain, tbl::DailyCost,
+          tbl::Repair, tbl::CarProperty, tbl::PurchaseInfo, tbl::CarList, tbl::InputHistory})
         DeleteCarRows(table, carId);
     return true;
 }

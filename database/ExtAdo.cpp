@@ -33,8 +33,9 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
     case SQLITE_FLOAT:
         return QVariant(sqlite3_column_double(stmt, i));
     case SQLITE_TEXT:
-        return QVariant(QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
-                                          sqlite3_column_bytes(stmt, i)));
+        return QVariant(
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)),
+                              sqlite3_column_bytes(stmt, i)));
     case SQLITE_BLOB: {
         const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, i));
         return QVariant(QByteArray(data, sqlite3_column_bytes(stmt, i)));
@@ -64,7 +65,10 @@ int AdoResult::columnIndex(const QString& name) const
 
 CAdoConnection::CAdoConnection() = default;
 
-CAdoConnection::~CAdoConnection() { Close(); }
+CAdoConnection::~CAdoConnection()
+{
+    Close();
+}
 
 bool CAdoConnection::Open(const QString& path, const QString& password)
 {
@@ -72,7 +76,8 @@ bool CAdoConnection::Open(const QString& path, const QString& password)
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
+        SQLITE_OK) {
         sqlite3_close(db);
         return false;
     }
@@ -82,7 +87,8 @@ bool CAdoConnection::Open(const QString& path, const QString& password)
     // The key is only tried by the first read: a wrong key or a file that is not
     // a database fails here.
     const bool readable =
-        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK &&
+        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) ==
+            SQLITE_OK &&
         sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) == SQLITE_OK;
     if (!readable) {
         sqlite3_close(db);
@@ -131,7 +137,8 @@ QStringList CAdoConnection::TableNames()
     return names;
 }
 
-std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteArray* blob, bool report)
+std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteArray* blob,
+                                               bool report)
 {
     auto fail = [&](const char* message) -> std::shared_ptr<AdoResult> {
         if (report)
@@ -193,7 +200,10 @@ bool CAdoRecordSet::Open(const QString& sql)
     return m_result != nullptr;
 }
 
-bool CAdoRecordSet::IsEOF() const { return !m_result || m_row >= m_result->rows.size(); }
+bool CAdoRecordSet::IsEOF() const
+{
+    return !m_result || m_row >= m_result->rows.size();
+}
 
 bool CAdoRecordSet::MoveFirst()
 {
@@ -216,7 +226,10 @@ int CAdoRecordSet::GetRecordCount() const
     return m_result ? static_cast<int>(m_result->rows.size()) : -1;
 }
 
-void CAdoRecordSet::Close() { m_result.reset(); }
+void CAdoRecordSet::Close()
+{
+    m_result.reset();
+}
 
 const QVariant* CAdoRecordSet::value(const QString& column) const
 {
@@ -259,8 +272,9 @@ double CAdoRecordSet::ValueToNumber(const QVariant& value)
 bool CAdoRecordSet::GetCollect(const QString& column, QString& text) const
 {
     if (!IsOpen()) {
-        platform::MessageBox(nullptr, QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
-                             QStringLiteral("提示"), platform::MB_OK | platform::MB_ICONINFORMATION);
+        platform::MessageBox(
+            nullptr, QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
+            QStringLiteral("提示"), platform::MB_OK | platform::MB_ICONINFORMATION);
         return false;
     }
     const QVariant* v = value(column);

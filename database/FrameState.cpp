@@ -4,7 +4,10 @@ namespace {
 CFrameState* g_frame = nullptr;
 }
 
-CFrameState::CFrameState() { g_frame = this; }
+CFrameState::CFrameState()
+{
+    g_frame = this;
+}
 
 CFrameState::~CFrameState()
 {
@@ -12,4 +15,7 @@ CFrameState::~CFrameState()
         g_frame = nullptr;
 }
 
-CFrameState* CFrameState::instance() { return g_frame; }
+CFrameState* CFrameState::instance()
+{
+    return g_frame;
+}

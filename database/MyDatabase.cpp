@@ -29,15 +29,24 @@ struct KeyConnection
     QString error() const { return QString::fromUtf8(sqlite3_errmsg(db)); }
 };
 
-QString keyLiteral(const QString& password) { return QLatin1Char('\'') + SqlText(password) + '\''; }
+QString keyLiteral(const QString& password)
+{
+    return QLatin1Char('\'') + SqlText(password) + '\'';
+}
 
 } // namespace
 
 CMyDatabase::CMyDatabase() = default;
 
-void CMyDatabase::SetFilePath(const QString& path) { m_filePath = path; }
+void CMyDatabase::SetFilePath(const QString& path)
+{
+    m_filePath = path;
+}
 
-void CMyDatabase::SetOpenPassword(const QString& password) { m_openPassword = password; }
+void CMyDatabase::SetOpenPassword(const QString& password)
+{
+    m_openPassword = password;
+}
 
 void CMyDatabase::CreateOrOpen()
 {
@@ -89,7 +98,8 @@ bool CMyDatabase::CreateDatabaseFile(const QString& path)
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     // Writing the schema cookie makes the file a real (empty) database file.
     const bool made = rc == SQLITE_OK &&
-                      sqlite3_exec(db, "PRAGMA user_version=0; VACUUM;", nullptr, nullptr, nullptr) == SQLITE_OK &&
+                      sqlite3_exec(db, "PRAGMA user_version=0; VACUUM;", nullptr, nullptr,
+                                   nullptr) == SQLITE_OK &&
                       QFileInfo::exists(path);
     sqlite3_close_v2(db);
     if (!made) {
@@ -111,8 +121,8 @@ void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString&
 
     KeyConnection c;
     // The file exists; CREATE lets the re-keyed copy be attached as a new file.
-    if (sqlite3_open_v2(path.toUtf8().constData(), &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(path.toUtf8().constData(), &c.db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
         return fail(c.error());
     const QByteArray oldKey = oldPassword.toUtf8();
     if (!oldKey.isEmpty())
@@ -135,11 +145,10 @@ void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString&
     // until the copy is complete.
     const QString copy = path + QStringLiteral(".rekey");
     QFile::remove(copy);
-    const bool copied =
-        c.exec(QStringLiteral("ATTACH DATABASE ") + keyLiteral(copy) + QStringLiteral(" AS rekeyed KEY ") +
-               keyLiteral(newPassword)) &&
-        c.exec(QStringLiteral("SELECT sqlcipher_export('rekeyed')")) &&
-        c.exec(QStringLiteral("DETACH DATABASE rekeyed"));
+    const bool copied = c.exec(QStringLiteral("ATTACH DATABASE ") + keyLiteral(copy) +
+                               QStringLiteral(" AS rekeyed KEY ") + keyLiteral(newPassword)) &&
+                        c.exec(QStringLiteral("SELECT sqlcipher_export('rekeyed')")) &&
+                        c.exec(QStringLiteral("DETACH DATABASE rekeyed"));
     if (!copied) {
         const QString description = c.error();
         QFile::remove(copy);
@@ -147,7 +156,8 @@ void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString&
     }
     sqlite3_close_v2(c.db);
     c.db = nullptr;
-    if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()) != 0) {
+    if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()) !=
+        0) {
         QFile::remove(copy);
         fail(QStringLiteral("cannot replace ") + path);
     }

@@ -57,8 +57,7 @@ public:
     // Adds "column=value" to a comma-separated assignment list when the
     // value differs from the stored one, and takes it as the stored value.
     static bool AppendChangedAssignment(QString& assignments, QString& stored, const QString& value,
-                                        const char* column, bool isText,
-                                        int decimals);
+                                        const char* column, bool isText, int decimals);
     // The purchase date of "yyyy/m/d" text as seconds since 1970, local time;
     // the current time for anything else.
     static qint64 ParsePurchaseDate(const QString& text);

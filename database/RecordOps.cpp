@@ -15,8 +15,8 @@ int CMyDatabase::checkDuplicate(const char* table, const QString& carId, const Q
     if (!result)
         return 0;
     if (!result->rows.empty()) {
-        platform::MessageBox(nullptr, QStringLiteral("记录已经存在，插入失败！"), platform::kCaption,
-                             platform::MB_OK | platform::MB_ICONERROR);
+        platform::MessageBox(nullptr, QStringLiteral("记录已经存在，插入失败！"),
+                             platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
         return 1;
     }
     return -1;
@@ -26,15 +26,16 @@ int CMyDatabase::InsertRefuel(const RefuelRecord& r)
 {
     if (int found = checkDuplicate(tbl::Refuel, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat("insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, %s,%s,  \t\t\t\t   "
-                    "%s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-                    "%.2f,%.2f,%.2f,%.2f,%.2f,\t\t\t\t   '%s','%s','%s','%s')",
-                    tbl::Refuel, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles,
-                    col::Amount, col::Price, col::FuelMeter1, col::FuelMeter2, col::Reserved1,
-                    col::Reserved2, col::Reserved3, col::Reserved4, SqlText(r.carId), SqlText(r.recId),
-                    SqlText(r.date), SqlText(r.mark), r.miles, r.amount, r.price, r.fuelMeter1,
-                    r.fuelMeter2, SqlText(r.reserved[0]), SqlText(r.reserved[1]),
-                    SqlText(r.reserved[2]), SqlText(r.reserved[3])));
+    query(SqlFormat(
+        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, %s,%s,  \t\t\t\t   "
+        "%s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
+        "%.2f,%.2f,%.2f,%.2f,%.2f,\t\t\t\t   '%s','%s','%s','%s')",
+        tbl::Refuel, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
+        col::Price, col::FuelMeter1, col::FuelMeter2, col::Reserved1, col::Reserved2,
+        col::Reserved3, col::Reserved4, SqlText(r.carId), SqlText(r.recId), SqlText(r.date),
+        SqlText(r.mark), r.miles, r.amount, r.price, r.fuelMeter1, r.fuelMeter2,
+        SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2]),
+        SqlText(r.reserved[3])));
     return 2;
 }
 
@@ -42,49 +43,63 @@ int CMyDatabase::insertService(const char* table, const ServiceRecord& r)
 {
     if (int found = checkDuplicate(table, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat("insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s, %s,      "
-                    "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-                    "%.2f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s')",
-                    table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
-                    col::Content, col::Provider, col::Reserved1, col::Reserved2, col::Reserved3,
-                    SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles,
-                    r.amount, SqlText(r.content), SqlText(r.provider), SqlText(r.reserved[0]),
-                    SqlText(r.reserved[1]), SqlText(r.reserved[2])));
+    query(SqlFormat(
+        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s, %s,      "
+        "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
+        "%.2f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s')",
+        table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
+        col::Content, col::Provider, col::Reserved1, col::Reserved2, col::Reserved3,
+        SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles, r.amount,
+        SqlText(r.content), SqlText(r.provider), SqlText(r.reserved[0]), SqlText(r.reserved[1]),
+        SqlText(r.reserved[2])));
     return 2;
 }
 
-int CMyDatabase::InsertRepair(const ServiceRecord& r) { return insertService(tbl::Repair, r); }
-int CMyDatabase::InsertMaintain(const ServiceRecord& r) { return insertService(tbl::Maintain, r); }
+int CMyDatabase::InsertRepair(const ServiceRecord& r)
+{
+    return insertService(tbl::Repair, r);
+}
+int CMyDatabase::InsertMaintain(const ServiceRecord& r)
+{
+    return insertService(tbl::Maintain, r);
+}
 
 int CMyDatabase::insertCost(const char* table, const CostRecord& r)
 {
     if (int found = checkDuplicate(table, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat("insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s,       "
-                    "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-                    "%.2f,%.2f,\t\t\t\t   '%s',\t\t\t\t   '%s','%s','%s')",
-                    table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
-                    col::Content, col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId),
-                    SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles, r.amount,
-                    SqlText(r.content), SqlText(r.reserved[0]), SqlText(r.reserved[1]),
-                    SqlText(r.reserved[2])));
+    query(SqlFormat(
+        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s,       "
+        "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
+        "%.2f,%.2f,\t\t\t\t   '%s',\t\t\t\t   '%s','%s','%s')",
+        table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
+        col::Content, col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId),
+        SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles, r.amount, SqlText(r.content),
+        SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2])));
     return 2;
 }
 
-int CMyDatabase::InsertAccident(const CostRecord& r) { return insertCost(tbl::Accident, r); }
-int CMyDatabase::InsertDailyCost(const CostRecord& r) { return insertCost(tbl::DailyCost, r); }
+int CMyDatabase::InsertAccident(const CostRecord& r)
+{
+    return insertCost(tbl::Accident, r);
+}
+int CMyDatabase::InsertDailyCost(const CostRecord& r)
+{
+    return insertCost(tbl::DailyCost, r);
+}
 
 int CMyDatabase::InsertCarLog(const CarLogRecord& r)
 {
     if (int found = checkDuplicate(tbl::CarLog, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat("insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, \t\t\t\t\t   %s,%s,%s) "
-                    "\t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   %.2f,\t\t\t\t   "
-                    "'%s','%s','%s')",
-                    tbl::CarLog, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles,
-                    col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId), SqlText(r.recId),
-                    SqlText(r.date), SqlText(r.mark), r.miles, SqlText(r.reserved[0]),
-                    SqlText(r.reserved[1]), SqlText(r.reserved[2])));
+    query(SqlFormat(
+        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, \t\t\t\t\t   %s,%s,%s) "
+        "\t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   %.2f,\t\t\t\t   "
+        "'%s','%s','%s')",
+        tbl::CarLog, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Reserved1,
+        col::Reserved2, col::Reserved3, SqlText(r.carId), SqlText(r.recId), SqlText(r.date),
+        SqlText(r.mark), r.miles, SqlText(r.reserved[0]), SqlText(r.reserved[1]),
+        SqlText(r.reserved[2])));
     return 2;
 }
 
@@ -92,15 +107,15 @@ int CMyDatabase::InsertAccessory(const AccessoryRecord& r)
 {
     if (int found = checkDuplicate(tbl::Accessory, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat("insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, \t\t\t\t   %s,%s,  "
-                    "\t\t\t\t   %s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s'\t\t\t\t   "
-                    ",%.2f,%.0f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s','%s')",
-                    tbl::Accessory, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles,
-                    col::Countt, col::Price, col::Name, col::Provider, col::Reserved1, col::Reserved2,
-                    col::Reserved3, col::Reserved4, SqlText(r.carId), SqlText(r.recId), SqlText(r.date),
-                    SqlText(r.mark), r.miles, r.count, r.price, SqlText(r.name), SqlText(r.provider),
-                    SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2]),
-                    SqlText(r.reserved[3])));
+    query(SqlFormat(
+        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, \t\t\t\t   %s,%s,  "
+        "\t\t\t\t   %s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s'\t\t\t\t   "
+        ",%.2f,%.0f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s','%s')",
+        tbl::Accessory, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Countt,
+        col::Price, col::Name, col::Provider, col::Reserved1, col::Reserved2, col::Reserved3,
+        col::Reserved4, SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark),
+        r.miles, r.count, r.price, SqlText(r.name), SqlText(r.provider), SqlText(r.reserved[0]),
+        SqlText(r.reserved[1]), SqlText(r.reserved[2]), SqlText(r.reserved[3])));
     return 2;
 }
 
@@ -115,12 +130,12 @@ int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
         return 0;
     if (!result->rows.empty())
         return 1;
-    query(SqlFormat("insert into %s \t\t\t\t   (%s, %s,%s, %s, %s, \t\t\t\t   %s, %s) \t\t\t\t   values "
-                    "\t\t\t\t   ('%s','%s','%s','%s',%d, \t\t\t\t   '%s','%s')",
-                    tbl::InputHistory, col::CarID, col::RecID, col::Content, col::ClassName,
-                    col::ClassID, col::Reserved1, col::Reserved2, SqlText(e.carId), SqlText(e.recId),
-                    SqlText(e.content), SqlText(e.className), e.classId, SqlText(e.reserved1),
-                    SqlText(e.reserved2)));
+    query(SqlFormat(
+        "insert into %s \t\t\t\t   (%s, %s,%s, %s, %s, \t\t\t\t   %s, %s) \t\t\t\t   values "
+        "\t\t\t\t   ('%s','%s','%s','%s',%d, \t\t\t\t   '%s','%s')",
+        tbl::InputHistory, col::CarID, col::RecID, col::Content, col::ClassName, col::ClassID,
+        col::Reserved1, col::Reserved2, SqlText(e.carId), SqlText(e.recId), SqlText(e.content),
+        SqlText(e.className), e.classId, SqlText(e.reserved1), SqlText(e.reserved2)));
     return 2;
 }
 
@@ -136,8 +151,8 @@ bool CMyDatabase::DeleteRecord(const char* table, const QString& carId, const QS
 void CMyDatabase::GetNextRecID(const char* table, QString& recId)
 {
     recId = QStringLiteral("0000000");
-    auto result =
-        query(SqlFormat("select %s from %s order by %s DESC LIMIT 1", col::RecID, table, col::RecID));
+    auto result = query(
+        SqlFormat("select %s from %s order by %s DESC LIMIT 1", col::RecID, table, col::RecID));
     if (!result)
         return;
     CAdoRecordSet rs;
@@ -148,8 +163,8 @@ void CMyDatabase::GetNextRecID(const char* table, QString& recId)
 
 int CMyDatabase::GetRecordCount(const char* table, const QString& carId)
 {
-    auto result = query(SqlFormat("select count(*) as nums from %s where %s='%s'", table, col::CarID,
-                                  SqlText(carId)));
+    auto result = query(SqlFormat("select count(*) as nums from %s where %s='%s'", table,
+                                  col::CarID, SqlText(carId)));
     CAdoRecordSet rs;
     rs.Attach(result);
     int count = 0;
@@ -190,24 +205,28 @@ double CMyDatabase::sumRows(const QString& sql, const QString& op)
     return total;
 }
 
-double CMyDatabase::SumRowResults(const char* table, const char* a, const char* b, const QString& op,
-                                  const QString& carId)
+double CMyDatabase::SumRowResults(const char* table, const char* a, const char* b,
+                                  const QString& op, const QString& carId)
 {
-    return sumRows(SqlFormat("select %s as a, %s as b from %s where %s='%s'", a, b, table, col::CarID,
-                             SqlText(carId)),
+    return sumRows(SqlFormat("select %s as a, %s as b from %s where %s='%s'", a, b, table,
+                             col::CarID, SqlText(carId)),
                    op);
 }
 
 namespace {
-QString monthDay(int year, int month, int day) { return QString::asprintf("%04d/%02d/%02d", year, month, day); }
+QString monthDay(int year, int month, int day)
+{
+    return QString::asprintf("%04d/%02d/%02d", year, month, day);
+}
 } // namespace
 
 double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, const char* column,
                                      const QString& carId)
 {
-    auto result = query(SqlFormat("select SUM(%s) as sums from %s where %s='%s' and %s>='%s' and %s<='%s'",
-                                  column, table, col::CarID, SqlText(carId), col::DateTimee,
-                                  monthDay(year, month, 1), col::DateTimee, monthDay(year, month, 31)));
+    auto result =
+        query(SqlFormat("select SUM(%s) as sums from %s where %s='%s' and %s>='%s' and %s<='%s'",
+                        column, table, col::CarID, SqlText(carId), col::DateTimee,
+                        monthDay(year, month, 1), col::DateTimee, monthDay(year, month, 31)));
     CAdoRecordSet rs;
     rs.Attach(result);
     double sum = 0;
@@ -218,17 +237,19 @@ double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, con
 double CMyDatabase::SumRowResultsInMonth(int year, int month, const char* table, const char* a,
                                          const char* b, const QString& op, const QString& carId)
 {
-    return sumRows(SqlFormat("select %s as a, %s as b from %s where %s='%s'  and %s>='%s' and %s<='%s'",
-                             a, b, table, col::CarID, SqlText(carId), col::DateTimee,
-                             monthDay(year, month, 1), col::DateTimee, monthDay(year, month, 31)),
-                   op);
+    return sumRows(
+        SqlFormat("select %s as a, %s as b from %s where %s='%s'  and %s>='%s' and %s<='%s'", a, b,
+                  table, col::CarID, SqlText(carId), col::DateTimee, monthDay(year, month, 1),
+                  col::DateTimee, monthDay(year, month, 31)),
+        op);
 }
 
 void CMyDatabase::GetInputHistory(const QString& carId, int classId, QStringList& entries)
 {
     entries.clear();
-    auto result = query(SqlFormat("select %s from %s where %s='%s' and %s=%d", col::Content,
-                                  tbl::InputHistory, col::CarID, SqlText(carId), col::ClassID, classId));
+    auto result =
+        query(SqlFormat("select %s from %s where %s='%s' and %s=%d", col::Content,
+                        tbl::InputHistory, col::CarID, SqlText(carId), col::ClassID, classId));
     CAdoRecordSet rs;
     rs.Attach(result);
     for (; !rs.IsEOF(); rs.MoveNext()) {
@@ -246,5 +267,6 @@ void CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
     t.dailyCost = SumColumn(tbl::DailyCost, col::Amount, carId);
     t.fuelAmount = SumColumn(tbl::Refuel, col::Amount, carId);
     t.fuelVolume = SumRowResults(tbl::Refuel, col::Amount, col::Price, QStringLiteral("/"), carId);
-    t.accessory = SumRowResults(tbl::Accessory, col::Price, col::Countt, QStringLiteral("*"), carId);
+    t.accessory =
+        SumRowResults(tbl::Accessory, col::Price, col::Countt, QStringLiteral("*"), carId);
 }

@@ -18,8 +18,14 @@ QString declaredType(const CMyField& field)
     }
 }
 
-CMyField text(const char* name, int size) { return {QString::fromLatin1(name), adWChar, size}; }
-CMyField number(const char* name) { return {QString::fromLatin1(name), adDouble, 0}; }
+CMyField text(const char* name, int size)
+{
+    return {QString::fromLatin1(name), adWChar, size};
+}
+CMyField number(const char* name)
+{
+    return {QString::fromLatin1(name), adDouble, 0};
+}
 
 std::vector<CMyField> spares(int count)
 {
@@ -52,10 +58,18 @@ std::vector<TableDefinition> buildTables()
                       QStringLiteral("创建汽车列表数据库库表失败！")});
 
     CMyTable property{tbl::CarProperty,
-                      {text(col::CarID, 10), text(col::Manufacture, 255), text(col::CarType, 128),
-                       text(col::VIN, 255), text(col::MotorID, 128), text(col::BodyColor, 64),
-                       text(col::CarNo, 64), text(col::FuelType, 64), text(col::Emission, 64),
-                       number(col::FuelVolume), number(col::MeterRules), number(col::CurMiles),
+                      {text(col::CarID, 10),
+                       text(col::Manufacture, 255),
+                       text(col::CarType, 128),
+                       text(col::VIN, 255),
+                       text(col::MotorID, 128),
+                       text(col::BodyColor, 64),
+                       text(col::CarNo, 64),
+                       text(col::FuelType, 64),
+                       text(col::Emission, 64),
+                       number(col::FuelVolume),
+                       number(col::MeterRules),
+                       number(col::CurMiles),
                        {col::Picture, adLongVarBinary, 0}}};
     for (auto& f : spares(4))
         property.fields.push_back(f);
@@ -85,7 +99,8 @@ std::vector<TableDefinition> buildTables()
                                         number(col::Amount)};
     tables.push_back({ledger(tbl::Accident, cost, 3), QStringLiteral("创建事故记录表失败！")});
     tables.push_back({ledger(tbl::DailyCost, cost, 3), QStringLiteral("创建日常杂费记录表失败！")});
-    tables.push_back({ledger(tbl::CarLog, {number(col::Miles)}, 3), QStringLiteral("创建日志记录表失败！")});
+    tables.push_back(
+        {ledger(tbl::CarLog, {number(col::Miles)}, 3), QStringLiteral("创建日志记录表失败！")});
     tables.push_back({ledger(tbl::Accessory,
                              {text(col::Name, 255), text(col::Provider, 255), number(col::Miles),
                               number(col::Countt), number(col::Price)},
@@ -93,9 +108,13 @@ std::vector<TableDefinition> buildTables()
                       QStringLiteral("创建汽车用品记录表失败！")});
 
     tables.push_back({{tbl::InputHistory,
-                       {text(col::CarID, 10), text(col::RecID, 10), text(col::Content, 128),
-                        text(col::ClassName, 32), {col::ClassID, adInteger, 0},
-                        text(col::Reserved1, 32), text(col::Reserved2, 32)}},
+                       {text(col::CarID, 10),
+                        text(col::RecID, 10),
+                        text(col::Content, 128),
+                        text(col::ClassName, 32),
+                        {col::ClassID, adInteger, 0},
+                        text(col::Reserved1, 32),
+                        text(col::Reserved2, 32)}},
                       QStringLiteral("创建输入历史记录表失败！")});
     return tables;
 }
@@ -104,7 +123,8 @@ std::vector<TableDefinition> buildTables()
 
 QString CMyTable::CreateStatement() const
 {
-    QString sql = QStringLiteral("CREATE TABLE \"%1\" (\"NO\" INTEGER PRIMARY KEY AUTOINCREMENT").arg(name);
+    QString sql =
+        QStringLiteral("CREATE TABLE \"%1\" (\"NO\" INTEGER PRIMARY KEY AUTOINCREMENT").arg(name);
     for (const auto& field : fields)
         sql += QStringLiteral(", \"%1\" %2").arg(field.name, declaredType(field));
     sql += QLatin1Char(')');

@@ -4,7 +4,8 @@
 #include <vector>
 
 // Column types, numbered as the classic catalog numbers them.
-enum : int {
+enum : int
+{
     adInteger = 3,
     adDouble = 5,
     adWChar = 130,

@@ -15,13 +15,34 @@ inline QString SqlText(const QString& value)
 }
 
 namespace sqlformat_detail {
-inline QByteArray arg(const QString& s) { return s.toUtf8(); }
-inline QByteArray arg(const char* s) { return QByteArray(s); }
-inline double arg(double d) { return d; }
-inline int arg(int i) { return i; }
-inline const char* pass(const QByteArray& b) { return b.constData(); }
-inline double pass(double d) { return d; }
-inline int pass(int i) { return i; }
+inline QByteArray arg(const QString& s)
+{
+    return s.toUtf8();
+}
+inline QByteArray arg(const char* s)
+{
+    return QByteArray(s);
+}
+inline double arg(double d)
+{
+    return d;
+}
+inline int arg(int i)
+{
+    return i;
+}
+inline const char* pass(const QByteArray& b)
+{
+    return b.constData();
+}
+inline double pass(double d)
+{
+    return d;
+}
+inline int pass(int i)
+{
+    return i;
+}
 } // namespace sqlformat_detail
 
 template <class... Args> QString SqlFormat(const char* format, const Args&... args)

@@ -9,8 +9,17 @@ std::function<QDateTime()>& clock()
 }
 } // namespace
 
-QDateTime CurrentDateTime() { return clock() ? clock()() : QDateTime::currentDateTime(); }
-QDate CurrentDate() { return CurrentDateTime().date(); }
-void SetClock(std::function<QDateTime()> c) { clock() = std::move(c); }
+QDateTime CurrentDateTime()
+{
+    return clock() ? clock()() : QDateTime::currentDateTime();
+}
+QDate CurrentDate()
+{
+    return CurrentDateTime().date();
+}
+void SetClock(std::function<QDateTime()> c)
+{
+    clock() = std::move(c);
+}
 
 } // namespace platform

@@ -22,8 +22,17 @@ QString DataFolder()
                            QStringLiteral("/Orvyn"));
 }
 
-QString ConfigFolder() { return DataFolder() + QStringLiteral("/config"); }
-QString BackupFolder() { return DataFolder() + QStringLiteral("/backup"); }
-QString DatabasePath() { return ConfigFolder() + QStringLiteral("/CAR.mdb"); }
+QString ConfigFolder()
+{
+    return DataFolder() + QStringLiteral("/config");
+}
+QString BackupFolder()
+{
+    return DataFolder() + QStringLiteral("/backup");
+}
+QString DatabasePath()
+{
+    return ConfigFolder() + QStringLiteral("/CAR.mdb");
+}
 
 } // namespace platform

@@ -30,7 +30,10 @@ QMessageBox::Icon iconOf(unsigned flags)
 
 } // namespace
 
-void SetMessageBoxHook(MessageBoxHook h) { hook() = std::move(h); }
+void SetMessageBoxHook(MessageBoxHook h)
+{
+    hook() = std::move(h);
+}
 
 int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned flags)
 {

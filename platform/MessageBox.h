@@ -8,7 +8,8 @@ class QWidget;
 namespace platform {
 
 // Button and icon flags and answers, with the values of the classic message box.
-enum : unsigned {
+enum : unsigned
+{
     MB_OK = 0x00,
     MB_OKCANCEL = 0x01,
     MB_YESNOCANCEL = 0x03,
@@ -20,7 +21,13 @@ enum : unsigned {
     MB_ICONWARNING = MB_ICONEXCLAMATION,
     MB_ICONINFORMATION = 0x40,
 };
-enum : int { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+enum : int
+{
+    IDOK = 1,
+    IDCANCEL = 2,
+    IDYES = 6,
+    IDNO = 7
+};
 
 // Caption of the program's own message boxes, and of plain boxes without one.
 inline const QString kCaption = QStringLiteral("Qinmo");
@@ -30,7 +37,8 @@ int MessageBox(QWidget* parent, const QString& text, const QString& caption, uns
 
 // A test installs a handler that sees every box instead of the user and returns
 // the answer (IDOK, IDYES, ...). An empty function removes it.
-using MessageBoxHook = std::function<int(const QString& text, const QString& caption, unsigned flags)>;
+using MessageBoxHook =
+    std::function<int(const QString& text, const QString& caption, unsigned flags)>;
 void SetMessageBoxHook(MessageBoxHook hook);
 
 } // namespace platform

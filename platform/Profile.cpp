@@ -4,7 +4,10 @@
 
 namespace platform {
 namespace {
-QString key(const QString& section, const QString& entry) { return section + '/' + entry; }
+QString key(const QString& section, const QString& entry)
+{
+    return section + '/' + entry;
+}
 } // namespace
 
 QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue)

@@ -10,6 +10,12 @@ QString shifted(const QString& text, int by)
 }
 } // namespace
 
-QString ScramblePassword(const QString& clear) { return shifted(clear, static_cast<int>(clear.size())); }
+QString ScramblePassword(const QString& clear)
+{
+    return shifted(clear, static_cast<int>(clear.size()));
+}
 
-QString UnscramblePassword(const QString& stored) { return shifted(stored, -static_cast<int>(stored.size())); }
+QString UnscramblePassword(const QString& stored)
+{
+    return shifted(stored, -static_cast<int>(stored.size()));
+}

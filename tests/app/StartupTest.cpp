@@ -172,7 +172,8 @@ TEST(PasswordScramble, ShiftsEveryUnitByTheLength)
 {
     EXPECT_EQ(ScramblePassword("abc"), "def");
     EXPECT_EQ(UnscramblePassword("def"), "abc");
-    for (const QString& clear : {QString("密码'123"), QString("x"), QString(QChar(0xFFFF)) + "a", QString()})
+    for (const QString& clear :
+         {QString("密码'123"), QString("x"), QString(QChar(0xFFFF)) + "a", QString()})
         EXPECT_EQ(UnscramblePassword(ScramblePassword(clear)), clear);
 }
 

@@ -13,7 +13,8 @@ const QString kClosedMessage = QStringLiteral("数据库可能已经断开,\r\n�
 TEST_F(DatabaseTest, ValuesReadAsTextByStorageClass)
 {
     CAdoConnection& c = db.Connection();
-    c.Execute(QStringLiteral("CREATE TABLE T (r DOUBLE, i INTEGER, t VARCHAR(10), b BLOB, n VARCHAR(1))"));
+    c.Execute(QStringLiteral(
+        "CREATE TABLE T (r DOUBLE, i INTEGER, t VARCHAR(10), b BLOB, n VARCHAR(1))"));
     c.ExecuteWithBlob(QStringLiteral("INSERT INTO T VALUES (12.5, 4294967303, 'abc  ', ?1, NULL)"),
                       QByteArray("\x01\x02", 2));
     c.Execute(QStringLiteral("INSERT INTO T VALUES (-0.125, 4294967295, '12.5km', NULL, NULL)"));
@@ -68,9 +69,10 @@ TEST_F(DatabaseTest, FailedStatementShowsWarningAndGivesNoRows)
     auto result = db.Connection().Execute(QStringLiteral("selec * from CarList"));
     EXPECT_EQ(result, nullptr);
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text,
-              QStringLiteral("Warning: Execute 方法发生异常. 错误信息: near \"selec\": syntax error; "
-                             "文件: .\\database\\ExtAdo; 行: 526\n"));
+    EXPECT_EQ(
+        boxes.boxes()[0].text,
+        QStringLiteral("Warning: Execute 方法发生异常. 错误信息: near \"selec\": syntax error; "
+                       "文件: .\\database\\ExtAdo; 行: 526\n"));
     EXPECT_EQ(boxes.boxes()[0].caption, "Orvyn");
     EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
 
@@ -106,7 +108,8 @@ TEST_F(DatabaseTest, FileOpensOnlyWithTheDatabasePassword)
 TEST(SqlText, QuotesAreDoubledAndNumbersUseTheCLocale)
 {
     EXPECT_EQ(SqlText("O'Brien''s"), "O''Brien''''s");
-    EXPECT_EQ(SqlFormat("%s='%s' %.2f %d", "Name", SqlText("a'b"), 1234.5, 7), "Name='a''b' 1234.50 7");
+    EXPECT_EQ(SqlFormat("%s='%s' %.2f %d", "Name", SqlText("a'b"), 1234.5, 7),
+              "Name='a''b' 1234.50 7");
     EXPECT_DOUBLE_EQ(LeadingNumber("CAR0012"), 12.0);
     EXPECT_DOUBLE_EQ(LeadingNumber("x-1.5y"), -1.5);
     EXPECT_DOUBLE_EQ(LeadingNumber(""), 0.0);

@@ -85,9 +85,10 @@ TEST_F(DatabaseTest, DeletingACarRemovesItsRowsFromEveryTable)
     db.NewCar("keep");
     db.NewCar("drop");
     for (const char* car : {"CAR0001", "CAR0002"}) {
-        for (const char* table : {"CarProperty", "PurchaseInfo", "Refuel", "Repair", "Maintain", "Accident",
-                                  "DailyCost", "CarLog", "Accessory", "InputHistory"})
-            db.Connection().Execute(QString("insert into %1 (CarID) values ('%2')").arg(table, car));
+        for (const char* table : {"CarProperty", "PurchaseInfo", "Refuel", "Repair", "Maintain",
+                                  "Accident", "DailyCost", "CarLog", "Accessory", "InputHistory"})
+            db.Connection().Execute(
+                QString("insert into %1 (CarID) values ('%2')").arg(table, car));
     }
     db.SetCurrentCar("CAR0001");
 
@@ -99,8 +100,10 @@ TEST_F(DatabaseTest, DeletingACarRemovesItsRowsFromEveryTable)
 
     EXPECT_TRUE(db.DeleteCar("CAR0002"));
     for (const QString& table : db.Connection().TableNames()) {
-        EXPECT_TRUE(readBack("select * from " + table + " where CarID='CAR0002'").empty()) << table.toStdString();
-        EXPECT_EQ(readBack("select * from " + table + " where CarID='CAR0001'").size(), 1u) << table.toStdString();
+        EXPECT_TRUE(readBack("select * from " + table + " where CarID='CAR0002'").empty())
+            << table.toStdString();
+        EXPECT_EQ(readBack("select * from " + table + " where CarID='CAR0001'").size(), 1u)
+            << table.toStdString();
     }
 
     // With no current car any car can go.
@@ -117,8 +120,9 @@ TEST_F(DatabaseTest, ProfileAndPurchaseInformationAreReadBack)
     EXPECT_TRUE(db.GetCarProperty("CAR0001", property)); // no row: left as it was
     EXPECT_EQ(property.manufacture, "unchanged");
 
-    db.Connection().Execute("insert into CarProperty (CarID, Manufacture, VIN, FuelVolume, MeterRules, CurMiles) "
-                            "values ('CAR0001', '一汽  ', 'LFV''123', 55, 8, 0)");
+    db.Connection().Execute(
+        "insert into CarProperty (CarID, Manufacture, VIN, FuelVolume, MeterRules, CurMiles) "
+        "values ('CAR0001', '一汽  ', 'LFV''123', 55, 8, 0)");
     db.SetCurMiles("CAR0001", 12345.678);
     QImage image(3, 2, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -137,12 +141,14 @@ TEST_F(DatabaseTest, ProfileAndPurchaseInformationAreReadBack)
     EXPECT_EQ(property.picture.size(), QSize(3, 2));
     EXPECT_EQ(property.picture.pixelColor(0, 0), QColor(Qt::red));
 
-    db.Connection().Execute("insert into PurchaseInfo (CarID, BuyDate, CarPrice, LoanYears, InsuCompany) "
-                            "values ('CAR0001', '2020/1/5', 123456.789, 3, '平安 ')");
+    db.Connection().Execute(
+        "insert into PurchaseInfo (CarID, BuyDate, CarPrice, LoanYears, InsuCompany) "
+        "values ('CAR0001', '2020/1/5', 123456.789, 3, '平安 ')");
     PURCHASEINFO info;
     ASSERT_TRUE(db.GetPurchaseInfo("CAR0001", info));
     EXPECT_EQ(info.buyDateText, "2020/1/5");
-    EXPECT_EQ(QDateTime::fromSecsSinceEpoch(info.buyDate), QDateTime(QDate(2020, 1, 5), QTime(0, 0)));
+    EXPECT_EQ(QDateTime::fromSecsSinceEpoch(info.buyDate),
+              QDateTime(QDate(2020, 1, 5), QTime(0, 0)));
     EXPECT_EQ(info.carPriceText, "123456.79");
     EXPECT_EQ(info.loanYearsText, "3.00");
     EXPECT_EQ(info.buyMilesText, "0.00");
@@ -161,17 +167,22 @@ TEST(PurchaseDate, OnlyYearMonthDayWithSlashesParses)
 TEST_F(DatabaseTest, ChangedAssignmentsFormOneUpdate)
 {
     QString list, manufacturer = "old", price = "1.00", years = "3";
-    EXPECT_FALSE(CMyDatabase::AppendChangedAssignment(list, manufacturer, "old", col::Manufacture, true, 0));
+    EXPECT_FALSE(
+        CMyDatabase::AppendChangedAssignment(list, manufacturer, "old", col::Manufacture, true, 0));
     EXPECT_TRUE(list.isEmpty());
-    EXPECT_TRUE(CMyDatabase::AppendChangedAssignment(list, manufacturer, "It's new", col::Manufacture, true, 0));
+    EXPECT_TRUE(CMyDatabase::AppendChangedAssignment(list, manufacturer, "It's new",
+                                                     col::Manufacture, true, 0));
     EXPECT_EQ(manufacturer, "It's new");
-    EXPECT_TRUE(CMyDatabase::AppendChangedAssignment(list, price, "2.123456789", col::FuelVolume, false, 9));
-    EXPECT_TRUE(CMyDatabase::AppendChangedAssignment(list, years, "4.6", col::MeterRules, false, -1));
+    EXPECT_TRUE(CMyDatabase::AppendChangedAssignment(list, price, "2.123456789", col::FuelVolume,
+                                                     false, 9));
+    EXPECT_TRUE(
+        CMyDatabase::AppendChangedAssignment(list, years, "4.6", col::MeterRules, false, -1));
     EXPECT_EQ(list, "Manufacture='It''s new',FuelVolume=2.1234568,MeterRules=5");
 
     db.NewCar("甲");
     db.Connection().Execute("insert into CarProperty (CarID) values ('CAR0001')");
-    db.Connection().Execute("update CarProperty set " + list + " where CarProperty.CarID='CAR0001'");
+    db.Connection().Execute("update CarProperty set " + list +
+                            " where CarProperty.CarID='CAR0001'");
     EXPECT_EQ(readBack("select Manufacture, FuelVolume, MeterRules from CarProperty"),
               (std::vector<QStringList>{{"It's new", "2.12345680", "5.00000000"}}));
     EXPECT_TRUE(boxes.boxes().empty());

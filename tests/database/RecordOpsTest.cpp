@@ -6,7 +6,8 @@ using namespace platform;
 
 namespace {
 
-RefuelRecord refuel(const QString& car, const QString& id, const QString& date, double amount, double price)
+RefuelRecord refuel(const QString& car, const QString& id, const QString& date, double amount,
+                    double price)
 {
     RefuelRecord r;
     r.carId = car;
@@ -30,7 +31,8 @@ TEST_F(DatabaseTest, RecordIdentifiersAreSharedByAllCarsOfATable)
 {
     EXPECT_EQ(nextId(db, tbl::Refuel), "0000001");
     for (int i = 0; i < 2; ++i)
-        ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", nextId(db, tbl::Refuel), "2024/01/01", 1, 1)), 2);
+        ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", nextId(db, tbl::Refuel), "2024/01/01", 1, 1)),
+                  2);
     EXPECT_EQ(nextId(db, tbl::Refuel), "0000003");
     EXPECT_EQ(nextId(db, tbl::Repair), "0000001");
 
@@ -56,7 +58,8 @@ TEST_F(DatabaseTest, RecordIdentifiersAreSharedByAllCarsOfATable)
 
 TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
 {
-    const QString note = QStringLiteral("it's 100% \\n '; drop table Refuel; -- 😀 ") + QString(1000, QChar(u'注'));
+    const QString note =
+        QStringLiteral("it's 100% \\n '; drop table Refuel; -- 😀 ") + QString(1000, QChar(u'注'));
     ServiceRecord service;
     service.carId = "CAR0001";
     service.recId = "0000001";
@@ -104,9 +107,11 @@ TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
 
     for (const char* table : {"Repair", "Maintain"})
-        EXPECT_EQ(readBack(QString("select DateTimee, Mark, Miles, Amount, Content, Provider from ") + table),
-                  (std::vector<QStringList>{
-                      {"2024/03/09", note, "1234.57000000", "99.99000000", "换'机油", "4S店"}}));
+        EXPECT_EQ(
+            readBack(QString("select DateTimee, Mark, Miles, Amount, Content, Provider from ") +
+                     table),
+            (std::vector<QStringList>{
+                {"2024/03/09", note, "1234.57000000", "99.99000000", "换'机油", "4S店"}}));
     for (const char* table : {"Accident", "DailyCost"})
         EXPECT_EQ(readBack(QString("select Mark, Miles, Amount, Content from ") + table),
                   (std::vector<QStringList>{{note, "0.00000000", "20.00000000", "停车费"}}));
@@ -115,7 +120,8 @@ TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
     EXPECT_EQ(readBack("select Price, Countt, Name, Provider from Accessory"),
               (std::vector<QStringList>{{"12.50000000", "3.00000000", "脚垫", "O'Reilly"}}));
     EXPECT_EQ(readBack("select Mark, Amount, Price, FuelMeter1, FuelMeter2 from Refuel"),
-              (std::vector<QStringList>{{note, "300.00000000", "7.50000000", "1.00000000", "8.00000000"}}));
+              (std::vector<QStringList>{
+                  {note, "300.00000000", "7.50000000", "1.00000000", "8.00000000"}}));
 }
 
 TEST_F(DatabaseTest, InputHistoryRefusesDuplicatesSilently)
@@ -147,14 +153,17 @@ TEST_F(DatabaseTest, CountsAndSums)
     EXPECT_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 0.0);
 
     db.InsertRefuel(refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5));
-    db.InsertRefuel(refuel("CAR0001", "0000002", "2024/02/29", 100, 0.004)); // stored as 0.00: no quotient
+    db.InsertRefuel(
+        refuel("CAR0001", "0000002", "2024/02/29", 100, 0.004)); // stored as 0.00: no quotient
     db.InsertRefuel(refuel("CAR0001", "0000003", "2024/03/01", 80, 8));
-    db.InsertRefuel(refuel("CAR0001", "0000004", "2024/2/15", 1, 1)); // not zero-padded: outside any month
+    db.InsertRefuel(
+        refuel("CAR0001", "0000004", "2024/2/15", 1, 1)); // not zero-padded: outside any month
     db.InsertRefuel(refuel("CAR0002", "0000005", "2024/02/10", 1000, 10));
 
     EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 4);
     EXPECT_DOUBLE_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 481);
-    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 40 + 10 + 1);
+    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"),
+                     40 + 10 + 1);
     EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "*", "CAR0001"),
                      2250 + 0 + 640 + 1);
     EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "+", "CAR0001"),
@@ -162,15 +171,20 @@ TEST_F(DatabaseTest, CountsAndSums)
     EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "-", "CAR0001"),
                      292.5 + 100 + 72 + 0);
     EXPECT_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "%", "CAR0001"), 0.0);
-    db.Connection().Execute("insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0001)");
-    db.Connection().Execute("insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0002)");
+    db.Connection().Execute(
+        "insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0001)");
+    db.Connection().Execute(
+        "insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0002)");
     EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0003"), 50000);
 
     EXPECT_DOUBLE_EQ(db.SumColumnInMonth(2024, 2, tbl::Refuel, col::Amount, "CAR0001"), 400);
     EXPECT_DOUBLE_EQ(db.SumColumnInMonth(2024, 3, tbl::Refuel, col::Amount, "CAR0001"), 80);
     EXPECT_EQ(db.SumColumnInMonth(2024, 4, tbl::Refuel, col::Amount, "CAR0001"), 0.0);
-    EXPECT_DOUBLE_EQ(db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 40);
-    EXPECT_DOUBLE_EQ(db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0002"), 100);
+    EXPECT_DOUBLE_EQ(
+        db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 40);
+    EXPECT_DOUBLE_EQ(
+        db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0002"),
+        100);
 }
 
 TEST_F(DatabaseTest, CostTotalsOfACar)

@@ -19,7 +19,8 @@ QString columnsOf(CAdoConnection& c, const QString& table)
 }
 
 const char* const kSpares3 = "Reserved1 VARCHAR(32),Reserved2 VARCHAR(32),Reserved3 VARCHAR(32)";
-const char* const kHead = "NO INTEGER,CarID VARCHAR(10),RecID VARCHAR(10),DateTimee VARCHAR(32),Mark VARCHAR(255)";
+const char* const kHead =
+    "NO INTEGER,CarID VARCHAR(10),RecID VARCHAR(10),DateTimee VARCHAR(32),Mark VARCHAR(255)";
 
 } // namespace
 
@@ -35,34 +36,44 @@ TEST_F(DatabaseTest, NewFileHasElevenTablesWithTheirColumnsInOrder)
     const QString spares3 = kSpares3;
     const QString spares4 = spares3 + ",Reserved4 VARCHAR(32)";
     const QString head = kHead;
-    EXPECT_EQ(columnsOf(c, "CarList"), "NO INTEGER,CarID VARCHAR(10),Name VARCHAR(255),Used VARCHAR(10),"
-                                       "Reserved1 VARCHAR(32),Reserved2 VARCHAR(32)");
-    EXPECT_EQ(columnsOf(c, "CarProperty"),
-              "NO INTEGER,CarID VARCHAR(10),Manufacture VARCHAR(255),CarType VARCHAR(128),VIN VARCHAR(255),"
-              "MotorID VARCHAR(128),BodyColor VARCHAR(64),CarNo VARCHAR(64),FuelType VARCHAR(64),"
-              "Emission VARCHAR(64),FuelVolume DOUBLE,MeterRules DOUBLE,CurMiles DOUBLE,Picture BLOB," +
-                  spares4);
+    EXPECT_EQ(columnsOf(c, "CarList"),
+              "NO INTEGER,CarID VARCHAR(10),Name VARCHAR(255),Used VARCHAR(10),"
+              "Reserved1 VARCHAR(32),Reserved2 VARCHAR(32)");
+    EXPECT_EQ(
+        columnsOf(c, "CarProperty"),
+        "NO INTEGER,CarID VARCHAR(10),Manufacture VARCHAR(255),CarType VARCHAR(128),VIN "
+        "VARCHAR(255),"
+        "MotorID VARCHAR(128),BodyColor VARCHAR(64),CarNo VARCHAR(64),FuelType VARCHAR(64),"
+        "Emission VARCHAR(64),FuelVolume DOUBLE,MeterRules DOUBLE,CurMiles DOUBLE,Picture BLOB," +
+            spares4);
     EXPECT_EQ(columnsOf(c, "PurchaseInfo"),
               "NO INTEGER,CarID VARCHAR(10),BuyDate VARCHAR(32),InsuCompany VARCHAR(255),"
               "InsuNote VARCHAR(255),InsuTouchInfo VARCHAR(255),LoanBank VARCHAR(255),"
-              "LoanTouchInfo VARCHAR(255),BuyMiles DOUBLE,CarPrice DOUBLE,CarLicense DOUBLE,CarTax DOUBLE,"
+              "LoanTouchInfo VARCHAR(255),BuyMiles DOUBLE,CarPrice DOUBLE,CarLicense DOUBLE,CarTax "
+              "DOUBLE,"
               "InsuAmount DOUBLE,LoanAmount DOUBLE,LoanYears DOUBLE,LoanInterest DOUBLE," +
                   spares4);
     EXPECT_EQ(columnsOf(c, "Refuel"),
-              head + ",Miles DOUBLE,Amount DOUBLE,Price DOUBLE,FuelMeter1 DOUBLE,FuelMeter2 DOUBLE," + spares4);
+              head +
+                  ",Miles DOUBLE,Amount DOUBLE,Price DOUBLE,FuelMeter1 DOUBLE,FuelMeter2 DOUBLE," +
+                  spares4);
     for (const char* t : {"Repair", "Maintain"})
         EXPECT_EQ(columnsOf(c, t),
-                  head + ",Content VARCHAR(255),Provider VARCHAR(255),Miles DOUBLE,Amount DOUBLE," + spares3);
+                  head + ",Content VARCHAR(255),Provider VARCHAR(255),Miles DOUBLE,Amount DOUBLE," +
+                      spares3);
     for (const char* t : {"Accident", "DailyCost"})
-        EXPECT_EQ(columnsOf(c, t), head + ",Content VARCHAR(255),Miles DOUBLE,Amount DOUBLE," + spares3);
+        EXPECT_EQ(columnsOf(c, t),
+                  head + ",Content VARCHAR(255),Miles DOUBLE,Amount DOUBLE," + spares3);
     EXPECT_EQ(columnsOf(c, "CarLog"), head + ",Miles DOUBLE," + spares3);
-    EXPECT_EQ(columnsOf(c, "Accessory"), head +
-                                             ",Name VARCHAR(255),Provider VARCHAR(255),Miles DOUBLE,"
-                                             "Countt DOUBLE,Price DOUBLE," +
-                                             spares4);
-    EXPECT_EQ(columnsOf(c, "InputHistory"),
-              "NO INTEGER,CarID VARCHAR(10),RecID VARCHAR(10),Content VARCHAR(128),ClassName VARCHAR(32),"
-              "ClassID INTEGER,Reserved1 VARCHAR(32),Reserved2 VARCHAR(32)");
+    EXPECT_EQ(columnsOf(c, "Accessory"),
+              head +
+                  ",Name VARCHAR(255),Provider VARCHAR(255),Miles DOUBLE,"
+                  "Countt DOUBLE,Price DOUBLE," +
+                  spares4);
+    EXPECT_EQ(
+        columnsOf(c, "InputHistory"),
+        "NO INTEGER,CarID VARCHAR(10),RecID VARCHAR(10),Content VARCHAR(128),ClassName VARCHAR(32),"
+        "ClassID INTEGER,Reserved1 VARCHAR(32),Reserved2 VARCHAR(32)");
 
     // "NO" numbers the rows by itself.
     c.Execute("insert into CarLog (CarID) values ('CAR0001')");
@@ -97,7 +108,8 @@ TEST_F(DatabaseTest, OnlyMissingTablesAreCreatedAndRowsSurvive)
     EXPECT_TRUE(again.TableExists("Refuel"));
     EXPECT_TRUE(again.TableExists("InputHistory"));
     again.Close();
-    EXPECT_EQ(readBack("select CarID, Name from CarList"), (std::vector<QStringList>{{"CAR0001", "甲"}}));
+    EXPECT_EQ(readBack("select CarID, Name from CarList"),
+              (std::vector<QStringList>{{"CAR0001", "甲"}}));
 }
 
 TEST(DatabaseFile, FailuresAreReportedAndLeaveTheLedgerClosed)
@@ -155,7 +167,7 @@ TEST(DatabaseFile, PasswordChangesKeepTheData)
     {
         CAdoConnection c;
         CMyDatabase maker;
-        ASSERT_TRUE(maker.CreateDatabaseFile(plain)); // made and keyed with "vorpa"
+        ASSERT_TRUE(maker.CreateDatabaseFile(plain));  // made and keyed with "vorpa"
         ASSERT_FALSE(maker.CreateDatabaseFile(plain)); // an existing file is never replaced
         ASSERT_TRUE(c.Open(plain, "vorpa"));
         c.Execute("CREATE TABLE Keep (v VARCHAR(10))");

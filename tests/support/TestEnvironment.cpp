@@ -18,17 +18,21 @@ TestFolders::~TestFolders()
 
 MessageBoxRecorder::MessageBoxRecorder()
 {
-    platform::SetMessageBoxHook([this](const QString& text, const QString& caption, unsigned flags) {
-        m_boxes.push_back({text, caption, flags});
-        if (m_answers.empty())
-            return static_cast<int>(platform::IDOK);
-        const int id = m_answers.front();
-        m_answers.erase(m_answers.begin());
-        return id;
-    });
+    platform::SetMessageBoxHook(
+        [this](const QString& text, const QString& caption, unsigned flags) {
+            m_boxes.push_back({text, caption, flags});
+            if (m_answers.empty())
+                return static_cast<int>(platform::IDOK);
+            const int id = m_answers.front();
+            m_answers.erase(m_answers.begin());
+            return id;
+        });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { platform::SetMessageBoxHook({}); }
+MessageBoxRecorder::~MessageBoxRecorder()
+{
+    platform::SetMessageBoxHook({});
+}
 
 QStringList MessageBoxRecorder::texts() const
 {
