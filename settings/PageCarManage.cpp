@@ -1,0 +1,263 @@
+#include "settings/PageCarManage.h"
+
+#include "database/FrameState.h"
+#include "platform/MessageBox.h"
+#include "settings/CarPictureArea.h"
+#include "settings/TreePropSheet.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+using namespace platform;
+
+namespace {
+
+const QString kSheetCaption = QStringLiteral("综合设置");
+
+QString framed(const QString& name)
+{
+    return QStringLiteral("【") + name + QStringLiteral("】");
+}
+
+} // namespace
+
+CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("车辆管理"), parent)
+{
+    m_currentBox = new QGroupBox(QStringLiteral("当前车辆-高尔夫6"), this);
+    m_picture = new CCarPictureArea(m_currentBox);
+    m_picture->setFixedSize(300, 150);
+    auto* boxLayout = new QHBoxLayout(m_currentBox);
+    boxLayout->addWidget(m_picture, 0, Qt::AlignCenter);
+
+    auto* listLabel = new QLabel(QStringLiteral("车辆列表"), this);
+    m_list = new QListWidget(this);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setAccessibleName(QStringLiteral("车辆列表"));
+    listLabel->setBuddy(m_list);
+
+    m_setCurrent = new QPushButton(QStringLiteral("设为当前车辆"), this);
+    m_delete = new QPushButton(QStringLiteral("删除选中车辆"), this);
+
+    m_renameCheck = new QCheckBox(QStringLiteral("修改车辆名称"), this);
+    auto* newNameLabel = new QLabel(QStringLiteral("新名称"), this);
+    m_newName = new QLineEdit(this);
+    m_newName->setAccessibleName(QStringLiteral("新名称"));
+    newNameLabel->setBuddy(m_newName);
+    m_rename = new QPushButton(QStringLiteral("修改"), this);
+
+    m_addCheck = new QCheckBox(QStringLiteral("增加车辆"), this);
+    auto* addNameLabel = new QLabel(QStringLiteral("爱车名称"), this);
+    m_addName = new QLineEdit(this);
+    m_addName->setAccessibleName(QStringLiteral("爱车名称"));
+    addNameLabel->setBuddy(m_addName);
+    m_add = new QPushButton(QStringLiteral("增加"), this);
+
+    auto* listColumn = new QVBoxLayout;
+    listColumn->addWidget(listLabel);
+    listColumn->addWidget(m_list, 1);
+
+    auto* actions = new QGridLayout;
+    actions->addWidget(m_setCurrent, 0, 0, 1, 3);
+    actions->addWidget(m_delete, 1, 0, 1, 3);
+    actions->addWidget(m_renameCheck, 2, 0, 1, 3);
+    actions->addWidget(newNameLabel, 3, 0);
+    actions->addWidget(m_newName, 3, 1);
+    actions->addWidget(m_rename, 3, 2);
+    actions->addWidget(m_addCheck, 4, 0, 1, 3);
+    actions->addWidget(addNameLabel, 5, 0);
+    actions->addWidget(m_addName, 5, 1);
+    actions->addWidget(m_add, 5, 2);
+    actions->setRowStretch(6, 1);
+    actions->setVerticalSpacing(8);
+
+    auto* lower = new QHBoxLayout;
+    lower->addLayout(listColumn, 1);
+    lower->addLayout(actions, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_currentBox);
+    layout->addLayout(lower, 1);
+
+    connect(m_list, &QListWidget::currentRowChanged, this, &CPageCarManage::onSelectionChanged);
+    connect(m_setCurrent, &QPushButton::clicked, this, &CPageCarManage::OnSetCurrentCar);
+    connect(m_delete, &QPushButton::clicked, this, &CPageCarManage::OnDeleteCar);
+    connect(m_rename, &QPushButton::clicked, this, &CPageCarManage::OnRenameCar);
+    connect(m_add, &QPushButton::clicked, this, &CPageCarManage::OnAddCar);
+    connect(m_renameCheck, &QCheckBox::toggled, this, &CPageCarManage::setRenameEnabled);
+    connect(m_addCheck, &QCheckBox::toggled, this, &CPageCarManage::setAddEnabled);
+
+    setAddEnabled(false);
+    setRenameEnabled(false);
+}
+
+CMyDatabase* CPageCarManage::database() const
+{
+    CFrameState* frame = CFrameState::instance();
+    return frame ? &frame->m_database : nullptr;
+}
+
+int CPageCarManage::selectedRow() const
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.first());
+}
+
+void CPageCarManage::setAddEnabled(bool enabled)
+{
+    {
+        const QSignalBlocker blocker(m_addCheck);
+        m_addCheck->setChecked(enabled);
+    }
+    m_addName->setEnabled(enabled);
+    m_add->setEnabled(enabled);
+}
+
+void CPageCarManage::setRenameEnabled(bool enabled)
+{
+    {
+        const QSignalBlocker blocker(m_renameCheck);
+        m_renameCheck->setChecked(enabled);
+    }
+    m_newName->setEnabled(enabled);
+    m_rename->setEnabled(enabled);
+}
+
+void CPageCarManage::setSheetTitle(const QString& carName)
+{
+    if (CTreePropSheet* sheet = GetSheet())
+        sheet->SetTitle(kSheetCaption + framed(carName));
+}
+
+void CPageCarManage::OnInitDialog()
+{
+    setAddEnabled(false);
+    setRenameEnabled(false);
+    FillCarList();
+    OnSetCurrentCar();
+}
+
+bool CPageCarManage::OnSetActive()
+{
+    // Another page may have changed the picture since.
+    RefreshPicture();
+    return true;
+}
+
+void CPageCarManage::FillCarList()
+{
+    if (CMyDatabase* db = database())
+        db->GetCarList(m_cars);
+    const int remembered = selectedRow();
+    const QSignalBlocker blocker(m_list);
+    m_list->clear();
+    int currentRow = -1;
+    for (size_t i = 0; i < m_cars.size(); ++i) {
+        const CARLIST& car = m_cars[i];
+        const bool current = car.used.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0;
+        m_list->addItem(current ? QStringLiteral("====") + framed(car.name) + QStringLiteral("====")
+                                : car.name);
+        if (current)
+            currentRow = static_cast<int>(i);
+    }
+    const int row = remembered >= 0 ? remembered : currentRow;
+    if (row >= 0 && row < m_list->count())
+        m_list->setCurrentRow(row);
+}
+
+void CPageCarManage::onSelectionChanged()
+{
+    const int row = selectedRow();
+    if (row >= 0 && row < static_cast<int>(m_cars.size()))
+        m_newName->setText(m_cars[static_cast<size_t>(row)].name);
+}
+
+void CPageCarManage::OnAddCar()
+{
+    setAddEnabled(false);
+    if (CMyDatabase* db = database())
+        db->NewCar(m_addName->text());
+    m_addName->clear();
+    FillCarList();
+}
+
+void CPageCarManage::OnRenameCar()
+{
+    const QString newName = m_newName->text();
+    if (newName.isEmpty())
+        return;
+    setRenameEnabled(false);
+    const int row = selectedRow();
+    CMyDatabase* db = database();
+    if (db && row >= 0 && row < static_cast<int>(m_cars.size()) &&
+        newName != m_cars[static_cast<size_t>(row)].name) {
+        const CARLIST car = m_cars[static_cast<size_t>(row)];
+        // The car is the current one by its identifier: two cars may share a name.
+        const bool isCurrent = db->GetCurrentCarID().trimmed() == car.carId;
+        db->RenameCar(newName, car.carId);
+        if (isCurrent) {
+            setSheetTitle(newName);
+            if (CFrameState* frame = CFrameState::instance())
+                frame->SetTitle();
+            m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(newName));
+            RefreshPicture();
+        }
+        FillCarList();
+    }
+    m_newName->clear();
+}
+
+void CPageCarManage::OnSetCurrentCar()
+{
+    const int row = selectedRow();
+    CFrameState* frame = CFrameState::instance();
+    if (row < 0 || row >= static_cast<int>(m_cars.size()) || !frame)
+        return;
+    const CARLIST car = m_cars[static_cast<size_t>(row)];
+    m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(car.name));
+    frame->m_database.SetCurrentCar(car.carId);
+    FillCarList();
+    frame->m_database.LoadCostTotals(frame->m_database.GetCurrentCarID(), frame->m_costTotals);
+    setSheetTitle(car.name);
+    frame->SetTitle();
+    RefreshPicture();
+    frame->RedrawCarPhoto();
+}
+
+void CPageCarManage::OnDeleteCar()
+{
+    const int row = selectedRow();
+    if (row < 0 || row >= static_cast<int>(m_cars.size())) {
+        MessageBox(this, QStringLiteral("请首先选择要删除的车辆！"), kCaption,
+                   MB_OKCANCEL | MB_ICONERROR);
+        return;
+    }
+    const CARLIST car = m_cars[static_cast<size_t>(row)];
+    const QString question = QStringLiteral("车辆") + framed(car.name) +
+                             QStringLiteral("所有信息将会被删除且不可恢复，确认要删除吗？");
+    if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    CMyDatabase* db = database();
+    if (db && db->DeleteCar(car.carId))
+        FillCarList();
+}
+
+void CPageCarManage::RefreshPicture()
+{
+    CMyDatabase* db = database();
+    const QString carId = db ? db->GetCurrentCarID().trimmed() : QString();
+    if (carId.isEmpty()) {
+        m_picture->SetCar(QString(), QString(), QImage());
+        return;
+    }
+    CARPROPERTY property;
+    db->GetCarProperty(carId, property);
+    m_picture->SetCar(carId, db->GetCurrentCarName(), property.picture);
+}

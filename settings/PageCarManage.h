@@ -1,0 +1,70 @@
+#pragma once
+
+#include "database/Records.h"
+#include "settings/PropertyPage.h"
+
+#include <vector>
+
+class CCarPictureArea;
+class CMyDatabase;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+// The settings page where cars are added, renamed, made current and deleted.
+// Every action is written to the ledger at once; OK and Cancel do not matter.
+class CPageCarManage : public CPropertyPage
+{
+    Q_OBJECT
+public:
+    explicit CPageCarManage(QWidget* parent = nullptr);
+
+    void OnInitDialog() override;
+    bool OnSetActive() override;
+
+    // Reloads the cars and refills the list, keeping the selected row (or,
+    // when none was selected, selecting the current car's row).
+    void FillCarList();
+    void OnAddCar();
+    void OnRenameCar();
+    void OnSetCurrentCar();
+    void OnDeleteCar();
+    // Reloads the current car's picture.
+    void RefreshPicture();
+
+    const std::vector<CARLIST>& cars() const { return m_cars; }
+    QListWidget* carList() const { return m_list; }
+    QGroupBox* currentCarBox() const { return m_currentBox; }
+    CCarPictureArea* pictureArea() const { return m_picture; }
+    QPushButton* setCurrentButton() const { return m_setCurrent; }
+    QPushButton* deleteButton() const { return m_delete; }
+    QCheckBox* renameCheck() const { return m_renameCheck; }
+    QLineEdit* newNameEdit() const { return m_newName; }
+    QPushButton* renameButton() const { return m_rename; }
+    QCheckBox* addCheck() const { return m_addCheck; }
+    QLineEdit* addNameEdit() const { return m_addName; }
+    QPushButton* addButton() const { return m_add; }
+
+private:
+    CMyDatabase* database() const;
+    int selectedRow() const;
+    void setSheetTitle(const QString& carName);
+    void setAddEnabled(bool enabled);
+    void setRenameEnabled(bool enabled);
+    void onSelectionChanged();
+
+    std::vector<CARLIST> m_cars;
+    QGroupBox* m_currentBox;
+    CCarPictureArea* m_picture;
+    QListWidget* m_list;
+    QPushButton* m_setCurrent;
+    QPushButton* m_delete;
+    QCheckBox* m_renameCheck;
+    QLineEdit* m_newName;
+    QPushButton* m_rename;
+    QCheckBox* m_addCheck;
+    QLineEdit* m_addName;
+    QPushButton* m_add;
+};

@@ -1,0 +1,67 @@
+#include "settings/PageSys.h"
+
+#include "database/FrameState.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+const std::array<CPageSys::OdometerBox, 6> CPageSys::kOdometerBoxes = {{
+    {0x01, "维修记录表 - 显示 - 里程表"},
+    {0x02, "保养记录表 - 显示 - 里程表"},
+    {0x04, "事故记录表 - 显示 - 里程表"},
+    {0x08, "日常杂费记录表 - 显示 - 里程表"},
+    {0x10, "爱车用品记录表 - 显示 - 里程表"},
+    {0x20, "日志记录表 - 显示 - 里程表"},
+}};
+
+CPageSys::CPageSys(QWidget* parent) : CPropertyPage(QStringLiteral("系统配置"), parent)
+{
+    auto* group = new QGroupBox(QStringLiteral("里程表显示设置"), this);
+    auto* groupLayout = new QVBoxLayout(group);
+    for (size_t i = 0; i < kOdometerBoxes.size(); ++i) {
+        m_odometerChecks[i] = new QCheckBox(QString::fromUtf8(kOdometerBoxes[i].label), group);
+        groupLayout->addWidget(m_odometerChecks[i]);
+    }
+    m_autoCheck = new QCheckBox(QStringLiteral("软件启动时自动检查新版本"), this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(m_autoCheck);
+    layout->addStretch(1);
+}
+
+QCheckBox* CPageSys::odometerCheck(qint32 bit) const
+{
+    for (size_t i = 0; i < kOdometerBoxes.size(); ++i) {
+        if (kOdometerBoxes[i].bit == bit)
+            return m_odometerChecks[i];
+    }
+    return nullptr;
+}
+
+void CPageSys::OnInitDialog()
+{
+    const CFrameState* frame = CFrameState::instance();
+    if (!frame)
+        return;
+    m_mask = frame->OdometerColumnMask;
+    for (size_t i = 0; i < kOdometerBoxes.size(); ++i)
+        m_odometerChecks[i]->setChecked((m_mask & kOdometerBoxes[i].bit) != 0);
+    m_autoCheck->setChecked(frame->AutoCheckUpdate != 0);
+}
+
+void CPageSys::OnOK()
+{
+    CFrameState* frame = CFrameState::instance();
+    if (!frame)
+        return;
+    m_mask = 0;
+    for (size_t i = 0; i < kOdometerBoxes.size(); ++i) {
+        if (m_odometerChecks[i]->isChecked())
+            m_mask |= kOdometerBoxes[i].bit;
+    }
+    frame->OdometerColumnMask = m_mask;
+    frame->AutoCheckUpdate = m_autoCheck->isChecked() ? 1 : 0;
+    frame->SettingsDirty = 1;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/PropertyPage.h"
+
+#include <QtGlobal>
+#include <array>
+
+class QCheckBox;
+
+// The system settings page: which ledgers show an odometer column and whether
+// the program looks for a new version at start-up. OK and Apply store both in
+// the main frame, which writes them to "sysfile.cfg".
+class CPageSys : public CPropertyPage
+{
+    Q_OBJECT
+public:
+    // One odometer check box: its mask bit and label, in the order shown.
+    struct OdometerBox
+    {
+        qint32 bit;
+        const char* label;
+    };
+    static const std::array<OdometerBox, 6> kOdometerBoxes;
+
+    explicit CPageSys(QWidget* parent = nullptr);
+
+    void OnInitDialog() override;
+    void OnOK() override;
+
+    qint32 workingMask() const { return m_mask; }
+    // The check box of a mask bit (nullptr for any other value).
+    QCheckBox* odometerCheck(qint32 bit) const;
+    QCheckBox* autoCheckUpdateBox() const { return m_autoCheck; }
+
+private:
+    qint32 m_mask = 63;
+    std::array<QCheckBox*, 6> m_odometerChecks{};
+    QCheckBox* m_autoCheck;
+};

@@ -1,0 +1,86 @@
+#include "settings/SettingsSheet.h"
+
+#include "database/FrameState.h"
+#include "settings/PageCarManage.h"
+#include "settings/PageSys.h"
+#include "settings/SheetImages.h"
+#include "settings/TreePropSheet.h"
+
+namespace {
+
+// Icon of each page in the page icon strip, in tree order.
+constexpr int kPageIcons[settingspage::Count] = {3, 10, 11, 1, 2, 6, 9};
+
+// Pages whose own content is not part of this sheet yet show their caption
+// band over an empty page.
+CPropertyPage* pageFor(int index)
+{
+    switch (index) {
+    case settingspage::CarManage:
+        return new CPageCarManage;
+    case settingspage::BaseInfo:
+        return new CPropertyPage(QStringLiteral("爱车档案"));
+    case settingspage::BuyInfo:
+        return new CPropertyPage(QStringLiteral("购入信息"));
+    case settingspage::Sys:
+        return new CPageSys;
+    case settingspage::Word:
+        return new CPropertyPage(QStringLiteral("输入记录"));
+    case settingspage::RestoreData:
+        return new CPropertyPage(QStringLiteral("备份与恢复"));
+    default:
+        return new CPropertyPage(QStringLiteral("密码设置"));
+    }
+}
+
+} // namespace
+
+int SettingsStartPage(int commandId, bool hasCurrentCar)
+{
+    if (!hasCurrentCar)
+        return settingspage::CarManage;
+    switch (commandId) {
+    case settingscommand::Sys:
+        return settingspage::Sys;
+    case settingscommand::BuyInfo:
+        return settingspage::BuyInfo;
+    case settingscommand::CarManage:
+        return settingspage::CarManage;
+    case settingscommand::Word:
+        return settingspage::Word;
+    case settingscommand::RestoreData:
+        return settingspage::RestoreData;
+    case settingscommand::SetPwd:
+        return settingspage::SetPwd;
+    default:
+        return settingspage::BaseInfo;
+    }
+}
+
+std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId)
+{
+    auto sheet = std::make_unique<CTreePropSheet>(QStringLiteral("综合设置"), parent);
+    sheet->SetTreeViewMode(true, true, true);
+    sheet->SetTreeDefaultImages(sheetimages::DefaultImages());
+    sheet->SetEmptyPageText(QStringLiteral("Please select a page!"));
+
+    QString carName;
+    if (CFrameState* frame = CFrameState::instance())
+        carName = frame->m_database.GetCurrentCarName();
+    if (!carName.isEmpty())
+        sheet->SetTitle(QStringLiteral("综合设置【") + carName + QStringLiteral("】"));
+
+    for (int i = 0; i < settingspage::Count; ++i) {
+        CPropertyPage* page = pageFor(i);
+        page->SetIcon(QIcon(sheetimages::PageIcon(kPageIcons[i])));
+        sheet->AddPage(page);
+    }
+    sheet->SetActivePage(SettingsStartPage(commandId, !carName.isEmpty()));
+    return sheet;
+}
+
+void OpenSettingsSheet(QWidget* parent, int commandId)
+{
+    std::unique_ptr<CTreePropSheet> sheet = CreateSettingsSheet(parent, commandId);
+    sheet->exec();
+}

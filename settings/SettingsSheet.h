@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+
+class CTreePropSheet;
+class QWidget;
+
+// The settings sheet "综合设置" with its seven pages, in tree order.
+namespace settingspage {
+enum Index : int
+{
+    CarManage = 0,   // 车辆管理
+    BaseInfo = 1,    // 爱车档案
+    BuyInfo = 2,     // 购入信息
+    Sys = 3,         // 系统配置
+    Word = 4,        // 输入记录
+    RestoreData = 5, // 备份与恢复
+    SetPwd = 6,      // 密码设置
+    Count = 7
+};
+} // namespace settingspage
+
+// Commands of the "设置" menu that open the sheet.
+namespace settingscommand {
+constexpr int CarManage = 32782;
+constexpr int BaseInfo = 32783;
+constexpr int BuyInfo = 32784;
+constexpr int Sys = 32773;
+constexpr int SetPwd = 32789;
+constexpr int Word = 32785;
+constexpr int RestoreData = 32787;
+} // namespace settingscommand
+
+// The page a settings command opens on; without a current car always the car
+// management page. Unknown commands open the car profile.
+int SettingsStartPage(int commandId, bool hasCurrentCar);
+
+// A fresh sheet with new pages, titled after the current car and set to open
+// on the command's page; not yet shown.
+std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId);
+
+// Builds the sheet for the command, runs it modally and returns when it closes.
+void OpenSettingsSheet(QWidget* parent, int commandId);

@@ -1,0 +1,243 @@
+#include "SettingsFixture.h"
+
+#include "database/Names.h"
+#include "settings/CarPictureArea.h"
+#include "settings/PageCarManage.h"
+#include "settings/SettingsSheet.h"
+#include "settings/TreePropSheet.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace platform;
+
+namespace {
+
+class CarManageTest : public SettingsTest
+{
+protected:
+    // Opens the sheet on the car management page.
+    void open()
+    {
+        sheet = CreateSettingsSheet(nullptr, settingscommand::CarManage);
+        sheet->show();
+        page = dynamic_cast<CPageCarManage*>(sheet->GetActivePage());
+        ASSERT_NE(page, nullptr);
+    }
+    QStringList rows() const
+    {
+        QStringList texts;
+        for (int i = 0; i < page->carList()->count(); ++i)
+            texts << page->carList()->item(i)->text();
+        return texts;
+    }
+    void select(const QString& rowText) { page->carList()->setCurrentRow(rows().indexOf(rowText)); }
+    void click(QAbstractButton* button) { button->click(); }
+
+    std::unique_ptr<CTreePropSheet> sheet;
+    CPageCarManage* page = nullptr;
+};
+
+} // namespace
+
+TEST(CarPicture, FitsUnscaledOrScaledWithItsProportions)
+{
+    const QRect area(0, 0, 152, 76);
+    EXPECT_EQ(FitPictureRect(QSize(150, 75), area), QRect(1, 0, 150, 75));
+    EXPECT_EQ(FitPictureRect(QSize(200, 150), area), QRect(25, 0, 101, 76));
+    EXPECT_EQ(FitPictureRect(QSize(304, 76), area), QRect(0, 19, 152, 38));
+    EXPECT_EQ(FitPictureRect(QSize(0, 10), area), QRect());
+}
+
+TEST_F(CarManageTest, WithoutCarsNothingIsCurrentAndNoPictureIsDrawn)
+{
+    open();
+    EXPECT_TRUE(rows().isEmpty());
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆-高尔夫6");
+    EXPECT_FALSE(page->pictureArea()->HasCar());
+    EXPECT_TRUE(page->pictureArea()->DrawnTexts().isEmpty());
+}
+
+TEST_F(CarManageTest, CheckBoxesEnableTheirEditsAndAddTakesAnyName)
+{
+    open();
+    EXPECT_FALSE(page->addNameEdit()->isEnabled());
+    EXPECT_FALSE(page->newNameEdit()->isEnabled());
+    click(page->renameCheck());
+    EXPECT_TRUE(page->newNameEdit()->isEnabled());
+    EXPECT_TRUE(page->renameButton()->isEnabled());
+    click(page->renameCheck());
+    EXPECT_FALSE(page->renameButton()->isEnabled());
+
+    click(page->addCheck());
+    ASSERT_TRUE(page->addButton()->isEnabled());
+    click(page->addButton());
+    EXPECT_EQ(rows(), QStringList{""});
+    EXPECT_FALSE(page->addCheck()->isChecked());
+    EXPECT_FALSE(page->addNameEdit()->isEnabled());
+
+    click(page->addCheck());
+    page->addNameEdit()->setText("O'Brien 的车");
+    click(page->addButton());
+    EXPECT_EQ(rows(), (QStringList{"O'Brien 的车", ""}));
+    EXPECT_TRUE(page->addNameEdit()->text().isEmpty());
+    EXPECT_EQ(readBack("select CarID, Name, Used from CarList order by CarID"),
+              (std::vector<QStringList>{{"CAR0001", "", "NO"}, {"CAR0002", "O'Brien 的车", "NO"}}));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(CarManageTest, OpeningReaffirmsTheCurrentCarAndShowsItsPicturePlaceholder)
+{
+    db().NewCar("甲");
+    db().NewCar("乙");
+    db().SetCurrentCar("CAR0001");
+    open();
+    EXPECT_EQ(rows(), (QStringList{"乙", "====【甲】===="}));
+    EXPECT_EQ(page->carList()->currentRow(), 1);
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【甲】");
+    EXPECT_EQ(frame.title, "Qinmo【甲】");
+    EXPECT_EQ(frame.photoRedraws, 1);
+    EXPECT_EQ(page->pictureArea()->DrawnTexts(), (QStringList{"【甲】", "无汽车图片"}));
+
+    const QImage shot = page->pictureArea()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(2, 2), QColor(Qt::white));
+    bool red = false;
+    for (int y = 0; y < shot.height() && !red; ++y)
+        for (int x = 0; x < shot.width() && !red; ++x)
+            red = shot.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_TRUE(red);
+}
+
+TEST_F(CarManageTest, RenamingTheCurrentCarUpdatesEveryTitle)
+{
+    db().NewCar("甲");
+    db().NewCar("乙");
+    db().SetCurrentCar("CAR0001");
+    open();
+    select("乙");
+    select("====【甲】====");
+    EXPECT_EQ(page->newNameEdit()->text(), "甲");
+    click(page->renameCheck());
+    page->newNameEdit()->setText("新甲");
+    click(page->renameButton());
+
+    EXPECT_EQ(rows(), (QStringList{"乙", "====【新甲】===="}));
+    EXPECT_EQ(sheet->windowTitle(), "综合设置【新甲】");
+    EXPECT_EQ(frame.title, "Qinmo【新甲】");
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【新甲】");
+    EXPECT_TRUE(page->newNameEdit()->text().isEmpty());
+    EXPECT_FALSE(page->newNameEdit()->isEnabled());
+    EXPECT_EQ(readBack("select Name from CarList where CarID='CAR0001'"),
+              (std::vector<QStringList>{{"新甲"}}));
+}
+
+TEST_F(CarManageTest, RenamingAnotherCarChangesOnlyItsRowEvenWithTheSameName)
+{
+    db().NewCar("同名");
+    db().NewCar("同名");
+    db().SetCurrentCar("CAR0001");
+    open();
+    const int titleCalls = frame.titleCalls;
+    page->carList()->setCurrentRow(0);
+    click(page->renameCheck());
+    page->newNameEdit()->setText("另一辆");
+    click(page->renameButton());
+    EXPECT_EQ(rows(), (QStringList{"另一辆", "====【同名】===="}));
+    EXPECT_EQ(sheet->windowTitle(), "综合设置【同名】");
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【同名】");
+    EXPECT_EQ(frame.titleCalls, titleCalls);
+
+    // The same name again changes nothing but clears the edit.
+    page->carList()->setCurrentRow(0);
+    click(page->renameCheck());
+    click(page->renameButton());
+    EXPECT_TRUE(page->newNameEdit()->text().isEmpty());
+    EXPECT_EQ(rows(), (QStringList{"另一辆", "====【同名】===="}));
+    EXPECT_EQ(frame.titleCalls, titleCalls);
+}
+
+TEST_F(CarManageTest, MakeCurrentFramesExactlyOneRowAndReloadsTheTotals)
+{
+    db().NewCar("甲");
+    db().NewCar("乙");
+    db().SetCurrentCar("CAR0001");
+    ServiceRecord repair;
+    repair.carId = "CAR0002";
+    repair.recId = "0000001";
+    repair.date = "2026/01/05";
+    repair.amount = 321.5;
+    ASSERT_EQ(db().InsertRepair(repair), 2);
+    open();
+    const int redraws = frame.photoRedraws;
+
+    select("乙");
+    click(page->setCurrentButton());
+    EXPECT_EQ(rows(), (QStringList{"====【乙】====", "甲"}));
+    EXPECT_EQ(readBack("select CarID from CarList where Used='YES'"),
+              (std::vector<QStringList>{{"CAR0002"}}));
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.repair, 321.5);
+    EXPECT_EQ(sheet->windowTitle(), "综合设置【乙】");
+    EXPECT_EQ(frame.title, "Qinmo【乙】");
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【乙】");
+    EXPECT_EQ(frame.photoRedraws, redraws + 1);
+    EXPECT_EQ(page->pictureArea()->CarName(), "乙");
+}
+
+TEST_F(CarManageTest, DeletingAsksFirstAndRefusesTheCurrentCar)
+{
+    db().NewCar("甲");
+    db().NewCar("乙");
+    db().SetCurrentCar("CAR0001");
+    open();
+    page->carList()->clearSelection();
+    page->carList()->setCurrentRow(-1);
+    click(page->deleteButton());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "请首先选择要删除的车辆！");
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OKCANCEL | MB_ICONERROR);
+
+    boxes.clear();
+    select("====【甲】====");
+    click(page->deleteButton());
+    EXPECT_EQ(boxes.texts(), (QStringList{"车辆【甲】所有信息将会被删除且不可恢复，确认要删除吗？",
+                                          "不能删除当前正在使用的车辆！"}));
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OKCANCEL | MB_ICONQUESTION);
+    EXPECT_EQ(rows(), (QStringList{"乙", "====【甲】===="}));
+
+    boxes.clear();
+    boxes.answer(IDCANCEL);
+    select("乙");
+    click(page->deleteButton());
+    EXPECT_EQ(boxes.texts().size(), 1);
+    EXPECT_EQ(readBack("select count(*) from CarList"), (std::vector<QStringList>{{"2"}}));
+}
+
+TEST_F(CarManageTest, DeletingAnotherCarRemovesItsRowsFromEveryTable)
+{
+    db().NewCar("甲");
+    db().NewCar("乙");
+    db().SetCurrentCar("CAR0001");
+    const char* tables[] = {tbl::CarProperty, tbl::PurchaseInfo, tbl::Refuel,    tbl::Repair,
+                            tbl::Maintain,    tbl::Accident,     tbl::DailyCost, tbl::CarLog,
+                            tbl::Accessory,   tbl::InputHistory};
+    for (const char* table : tables) {
+        for (const char* car : {"CAR0001", "CAR0002"})
+            db().Connection().Execute(
+                QStringLiteral("insert into %1 (CarID) values ('%2')").arg(table, car));
+    }
+    open();
+    select("乙");
+    click(page->deleteButton());
+    EXPECT_EQ(rows(), QStringList{"====【甲】===="});
+    for (const char* table : tables) {
+        EXPECT_EQ(readBack(QStringLiteral("select CarID from %1").arg(table)),
+                  (std::vector<QStringList>{{"CAR0001"}}))
+            << table;
+    }
+    EXPECT_EQ(readBack("select CarID from CarList"), (std::vector<QStringList>{{"CAR0001"}}));
+}

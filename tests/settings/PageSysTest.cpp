@@ -1,0 +1,92 @@
+#include "SettingsFixture.h"
+
+#include "settings/PageSys.h"
+#include "settings/SettingsSheet.h"
+#include "settings/TreePropSheet.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class SysPageTest : public SettingsTest
+{
+protected:
+    void open()
+    {
+        db().NewCar("甲");
+        db().SetCurrentCar("CAR0001");
+        sheet = CreateSettingsSheet(nullptr, settingscommand::Sys);
+        sheet->show();
+        page = dynamic_cast<CPageSys*>(sheet->GetActivePage());
+        ASSERT_NE(page, nullptr);
+    }
+
+    std::unique_ptr<CTreePropSheet> sheet;
+    CPageSys* page = nullptr;
+};
+
+} // namespace
+
+TEST_F(SysPageTest, BoxesFollowTheFrameAndOkStoresTheMask)
+{
+    frame.SettingsDirty = 0;
+    open();
+    const QStringList labels = {"维修记录表 - 显示 - 里程表",     "保养记录表 - 显示 - 里程表",
+                                "事故记录表 - 显示 - 里程表",     "日常杂费记录表 - 显示 - 里程表",
+                                "爱车用品记录表 - 显示 - 里程表", "日志记录表 - 显示 - 里程表"};
+    for (int i = 0; i < 6; ++i) {
+        QCheckBox* box = page->odometerCheck(1 << i);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), labels[i]);
+        EXPECT_TRUE(box->isChecked());
+    }
+    EXPECT_EQ(page->autoCheckUpdateBox()->text(), "软件启动时自动检查新版本");
+    EXPECT_FALSE(page->autoCheckUpdateBox()->isChecked());
+
+    page->odometerCheck(0x01)->click();
+    page->autoCheckUpdateBox()->click();
+    EXPECT_FALSE(sheet->applyButton()->isEnabled());
+    QTest::mouseClick(sheet->okButton(), Qt::LeftButton);
+    EXPECT_EQ(frame.OdometerColumnMask, 62);
+    EXPECT_EQ(frame.AutoCheckUpdate, 1);
+    EXPECT_EQ(frame.SettingsDirty, 1);
+}
+
+TEST_F(SysPageTest, AccessoryAndCarLogBitsAreNotSwapped)
+{
+    frame.OdometerColumnMask = 0x10;
+    frame.AutoCheckUpdate = 1;
+    open();
+    EXPECT_TRUE(page->odometerCheck(0x10)->isChecked());
+    EXPECT_FALSE(page->odometerCheck(0x20)->isChecked());
+    EXPECT_TRUE(page->autoCheckUpdateBox()->isChecked());
+    page->odometerCheck(0x20)->click();
+    EXPECT_TRUE(sheet->Apply());
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(frame.OdometerColumnMask, 0x30);
+}
+
+TEST_F(SysPageTest, CancelChangesNothing)
+{
+    frame.SettingsDirty = 0;
+    open();
+    page->odometerCheck(0x04)->click();
+    QTest::mouseClick(sheet->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(frame.OdometerColumnMask, 63);
+    EXPECT_EQ(frame.AutoCheckUpdate, 0);
+    EXPECT_EQ(frame.SettingsDirty, 0);
+}
+
+TEST_F(SysPageTest, OkAfterVisitingOnlyAnotherPageLeavesTheSettingsAlone)
+{
+    frame.SettingsDirty = 0;
+    db().NewCar("甲");
+    db().SetCurrentCar("CAR0001");
+    auto other = CreateSettingsSheet(nullptr, settingscommand::CarManage);
+    other->show();
+    QTest::mouseClick(other->okButton(), Qt::LeftButton);
+    EXPECT_EQ(frame.SettingsDirty, 0);
+    EXPECT_FALSE(other->GetPage(settingspage::Sys)->IsCreated());
+}
