@@ -45,15 +45,15 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
     }
 }
 
-double textToNumber(const QString& text)
+} // namespace
+
+double TextToNumber(const QString& text)
 {
     static const QRegularExpression number(
         QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
     const auto match = number.match(text);
     return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
 }
-
-} // namespace
 
 int AdoResult::columnIndex(const QString& name) const
 {
@@ -239,6 +239,37 @@ const QVariant* CAdoRecordSet::value(const QString& column) const
     return index < 0 ? nullptr : &m_result->rows[m_row][index];
 }
 
+const QVariant* CAdoRecordSet::value(int column) const
+{
+    if (IsEOF() || column < 0 || column >= m_result->columns.size())
+        return nullptr;
+    return &m_result->rows[m_row][column];
+}
+
+int CAdoRecordSet::ColumnIndex(const QString& column) const
+{
+    return m_result ? m_result->columnIndex(column) : -1;
+}
+
+bool CAdoRecordSet::GetCollect(int column, QString& text) const
+{
+    const QVariant* v = value(column);
+    if (!v)
+        return false;
+    text = ValueToText(*v);
+    return true;
+}
+
+bool CAdoRecordSet::GetCollect(int column, double& number) const
+{
+    number = 0.0;
+    const QVariant* v = value(column);
+    if (!v)
+        return false;
+    number = ValueToNumber(*v);
+    return true;
+}
+
 QString CAdoRecordSet::ValueToText(const QVariant& value)
 {
     switch (value.typeId()) {
@@ -263,7 +294,7 @@ double CAdoRecordSet::ValueToNumber(const QVariant& value)
     case QMetaType::Double:
         return value.toDouble();
     case QMetaType::QString:
-        return textToNumber(value.toString());
+        return TextToNumber(value.toString());
     default:
         return 0.0;
     }
@@ -325,7 +356,7 @@ double LeadingNumber(const QString& text)
     qsizetype end = start;
     while (end < text.size() && isNumberChar(text[end]))
         ++end;
-    return textToNumber(text.mid(start, end - start));
+    return TextToNumber(text.mid(start, end - start));
 }
 
 QString RightTrimmed(const QString& text)

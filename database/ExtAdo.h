@@ -75,6 +75,10 @@ public:
     bool GetCollect(const QString& column, QString& value) const;
     bool GetCollect(const QString& column, int& value) const;
     bool GetCollect(const QString& column, double& value) const;
+    // The same reads by column position (see ColumnIndex), for walking many rows.
+    int ColumnIndex(const QString& column) const;
+    bool GetCollect(int column, QString& value) const;
+    bool GetCollect(int column, double& value) const;
     // The bytes of a long binary column; false when it holds none.
     bool GetChunk(const QString& column, QByteArray& value) const;
 
@@ -84,6 +88,7 @@ public:
 
 private:
     const QVariant* value(const QString& column) const;
+    const QVariant* value(int column) const;
 
     CAdoConnection* m_connection;
     std::shared_ptr<AdoResult> m_result;
@@ -95,5 +100,8 @@ private:
 // stops and minus signs are skipped, the run of such characters that follows is
 // read as a decimal number (an empty or unreadable run gives 0).
 double LeadingNumber(const QString& text);
+// The decimal number at the start of a text after leading blanks, as the C
+// library's to-double conversion reads it ("12abc" is 12, "abc" is 0).
+double TextToNumber(const QString& text);
 // Removes trailing white space.
 QString RightTrimmed(const QString& text);

@@ -33,6 +33,10 @@ public:
     virtual void SetTitle() = 0;
     // Redraws the car photo of the navigation column.
     virtual void RedrawCarPhoto() = 0;
+    // Loads (save false) or saves a settings file of the config folder:
+    // "sysfile.cfg" or "chart.cfg", named without regard to case. Answers 1 on
+    // success, else 0; a missing file leaves the members unchanged.
+    virtual int LoadSaveConfig(const QString& fileName, bool save) = 0;
 
     CMyDatabase m_database;
     CostTotals m_costTotals;

@@ -63,8 +63,8 @@ public:
     static qint64 ParsePurchaseDate(const QString& text);
 
     // --- ledger records --------------------------------------------------------
-    // Inserts answer 0 (no connection or the check failed), 1 (the car already
-    // has a row with that identifier) or 2 (inserted).
+    // Inserts answer 0 (no connection, or the check or the insert failed), 1 (the
+    // car already has a row with that identifier) or 2 (inserted).
     int InsertRefuel(const RefuelRecord& r);
     int InsertRepair(const ServiceRecord& r);
     int InsertMaintain(const ServiceRecord& r);
@@ -73,6 +73,7 @@ public:
     int InsertCarLog(const CarLogRecord& r);
     int InsertAccessory(const AccessoryRecord& r);
     int InsertInputHistory(const InputHistoryEntry& e);
+    // True when the row is gone (the statement ran).
     bool DeleteRecord(const char* table, const QString& carId, const QString& recId);
     void GetNextRecID(const char* table, QString& recId);
 

@@ -26,33 +26,37 @@ int CMyDatabase::InsertRefuel(const RefuelRecord& r)
 {
     if (int found = checkDuplicate(tbl::Refuel, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat(
-        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, %s,%s,  \t\t\t\t   "
-        "%s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-        "%.2f,%.2f,%.2f,%.2f,%.2f,\t\t\t\t   '%s','%s','%s','%s')",
-        tbl::Refuel, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
-        col::Price, col::FuelMeter1, col::FuelMeter2, col::Reserved1, col::Reserved2,
-        col::Reserved3, col::Reserved4, SqlText(r.carId), SqlText(r.recId), SqlText(r.date),
-        SqlText(r.mark), r.miles, r.amount, r.price, r.fuelMeter1, r.fuelMeter2,
-        SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2]),
-        SqlText(r.reserved[3])));
-    return 2;
+    return query(SqlFormat(
+               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, %s,%s,  \t\t\t\t "
+               "  "
+               "%s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
+               "%.2f,%.2f,%.2f,%.2f,%.2f,\t\t\t\t   '%s','%s','%s','%s')",
+               tbl::Refuel, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles,
+               col::Amount, col::Price, col::FuelMeter1, col::FuelMeter2, col::Reserved1,
+               col::Reserved2, col::Reserved3, col::Reserved4, SqlText(r.carId), SqlText(r.recId),
+               SqlText(r.date), SqlText(r.mark), r.miles, r.amount, r.price, r.fuelMeter1,
+               r.fuelMeter2, SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2]),
+               SqlText(r.reserved[3])))
+               ? 2
+               : 0;
 }
 
 int CMyDatabase::insertService(const char* table, const ServiceRecord& r)
 {
     if (int found = checkDuplicate(table, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat(
-        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s, %s,      "
-        "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-        "%.2f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s')",
-        table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
-        col::Content, col::Provider, col::Reserved1, col::Reserved2, col::Reserved3,
-        SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles, r.amount,
-        SqlText(r.content), SqlText(r.provider), SqlText(r.reserved[0]), SqlText(r.reserved[1]),
-        SqlText(r.reserved[2])));
-    return 2;
+    return query(SqlFormat(
+               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s, "
+               "%s,      "
+               "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
+               "%.2f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s')",
+               table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
+               col::Content, col::Provider, col::Reserved1, col::Reserved2, col::Reserved3,
+               SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles,
+               r.amount, SqlText(r.content), SqlText(r.provider), SqlText(r.reserved[0]),
+               SqlText(r.reserved[1]), SqlText(r.reserved[2])))
+               ? 2
+               : 0;
 }
 
 int CMyDatabase::InsertRepair(const ServiceRecord& r)
@@ -68,15 +72,18 @@ int CMyDatabase::insertCost(const char* table, const CostRecord& r)
 {
     if (int found = checkDuplicate(table, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat(
-        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s,       "
-        "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-        "%.2f,%.2f,\t\t\t\t   '%s',\t\t\t\t   '%s','%s','%s')",
-        table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
-        col::Content, col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId),
-        SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles, r.amount, SqlText(r.content),
-        SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2])));
-    return 2;
+    return query(SqlFormat(
+               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s,    "
+               "   "
+               "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
+               "%.2f,%.2f,\t\t\t\t   '%s',\t\t\t\t   '%s','%s','%s')",
+               table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
+               col::Content, col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId),
+               SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles, r.amount,
+               SqlText(r.content), SqlText(r.reserved[0]), SqlText(r.reserved[1]),
+               SqlText(r.reserved[2])))
+               ? 2
+               : 0;
 }
 
 int CMyDatabase::InsertAccident(const CostRecord& r)
@@ -92,31 +99,36 @@ int CMyDatabase::InsertCarLog(const CarLogRecord& r)
 {
     if (int found = checkDuplicate(tbl::CarLog, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat(
-        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, \t\t\t\t\t   %s,%s,%s) "
-        "\t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   %.2f,\t\t\t\t   "
-        "'%s','%s','%s')",
-        tbl::CarLog, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Reserved1,
-        col::Reserved2, col::Reserved3, SqlText(r.carId), SqlText(r.recId), SqlText(r.date),
-        SqlText(r.mark), r.miles, SqlText(r.reserved[0]), SqlText(r.reserved[1]),
-        SqlText(r.reserved[2])));
-    return 2;
+    return query(SqlFormat(
+               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, \t\t\t\t\t   %s,%s,%s) "
+               "\t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   %.2f,\t\t\t\t   "
+               "'%s','%s','%s')",
+               tbl::CarLog, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles,
+               col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId), SqlText(r.recId),
+               SqlText(r.date), SqlText(r.mark), r.miles, SqlText(r.reserved[0]),
+               SqlText(r.reserved[1]), SqlText(r.reserved[2])))
+               ? 2
+               : 0;
 }
 
 int CMyDatabase::InsertAccessory(const AccessoryRecord& r)
 {
     if (int found = checkDuplicate(tbl::Accessory, r.carId, r.recId); found >= 0)
         return found;
-    query(SqlFormat(
-        "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, \t\t\t\t   %s,%s,  "
-        "\t\t\t\t   %s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s'\t\t\t\t   "
-        ",%.2f,%.0f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s','%s')",
-        tbl::Accessory, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Countt,
-        col::Price, col::Name, col::Provider, col::Reserved1, col::Reserved2, col::Reserved3,
-        col::Reserved4, SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark),
-        r.miles, r.count, r.price, SqlText(r.name), SqlText(r.provider), SqlText(r.reserved[0]),
-        SqlText(r.reserved[1]), SqlText(r.reserved[2]), SqlText(r.reserved[3])));
-    return 2;
+    return query(SqlFormat("insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, "
+                           "\t\t\t\t   %s,%s,  "
+                           "\t\t\t\t   %s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   "
+                           "('%s','%s','%s','%s'\t\t\t\t   "
+                           ",%.2f,%.0f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s','%s')",
+                           tbl::Accessory, col::CarID, col::RecID, col::DateTimee, col::Mark,
+                           col::Miles, col::Countt, col::Price, col::Name, col::Provider,
+                           col::Reserved1, col::Reserved2, col::Reserved3, col::Reserved4,
+                           SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark),
+                           r.miles, r.count, r.price, SqlText(r.name), SqlText(r.provider),
+                           SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2]),
+                           SqlText(r.reserved[3])))
+               ? 2
+               : 0;
 }
 
 int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
@@ -130,22 +142,24 @@ int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
         return 0;
     if (!result->rows.empty())
         return 1;
-    query(SqlFormat(
-        "insert into %s \t\t\t\t   (%s, %s,%s, %s, %s, \t\t\t\t   %s, %s) \t\t\t\t   values "
-        "\t\t\t\t   ('%s','%s','%s','%s',%d, \t\t\t\t   '%s','%s')",
-        tbl::InputHistory, col::CarID, col::RecID, col::Content, col::ClassName, col::ClassID,
-        col::Reserved1, col::Reserved2, SqlText(e.carId), SqlText(e.recId), SqlText(e.content),
-        SqlText(e.className), e.classId, SqlText(e.reserved1), SqlText(e.reserved2)));
-    return 2;
+    return query(SqlFormat(
+               "insert into %s \t\t\t\t   (%s, %s,%s, %s, %s, \t\t\t\t   %s, %s) \t\t\t\t   values "
+               "\t\t\t\t   ('%s','%s','%s','%s',%d, \t\t\t\t   '%s','%s')",
+               tbl::InputHistory, col::CarID, col::RecID, col::Content, col::ClassName,
+               col::ClassID, col::Reserved1, col::Reserved2, SqlText(e.carId), SqlText(e.recId),
+               SqlText(e.content), SqlText(e.className), e.classId, SqlText(e.reserved1),
+               SqlText(e.reserved2)))
+               ? 2
+               : 0;
 }
 
 bool CMyDatabase::DeleteRecord(const char* table, const QString& carId, const QString& recId)
 {
     if (!IsOpen() || recId.isEmpty())
         return false;
-    query(SqlFormat("delete from %s  where %s.%s='%s' and %s.%s='%s'", table, table, col::CarID,
-                    SqlText(carId), table, col::RecID, SqlText(recId)));
-    return true;
+    return query(SqlFormat("delete from %s  where %s.%s='%s' and %s.%s='%s'", table, table,
+                           col::CarID, SqlText(carId), table, col::RecID, SqlText(recId))) !=
+           nullptr;
 }
 
 void CMyDatabase::GetNextRecID(const char* table, QString& recId)

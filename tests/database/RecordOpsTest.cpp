@@ -243,3 +243,21 @@ TEST(ClosedLedger, OperationsAnswerEmpty)
     EXPECT_FALSE(db.TableExists("CarList"));
     EXPECT_TRUE(boxes.boxes().empty());
 }
+
+TEST_F(DatabaseTest, FailedWritesAreNotReportedAsDone)
+{
+    db.Connection().Execute("CREATE TRIGGER no_insert BEFORE INSERT ON Repair "
+                            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    db.Connection().Execute("CREATE TRIGGER no_delete BEFORE DELETE ON Refuel "
+                            "BEGIN SELECT RAISE(ABORT, 'kept'); END");
+    ServiceRecord s;
+    s.carId = "CAR0001";
+    s.recId = "0000001";
+    EXPECT_EQ(db.InsertRepair(s), 0);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_TRUE(boxes.boxes()[0].text.startsWith("Warning: Execute 方法发生异常. 错误信息: refused"));
+
+    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000001", "2024/01/01", 1, 1)), 2);
+    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
+    EXPECT_EQ(readBack("select RecID from Refuel").size(), 1u);
+}
