@@ -101,6 +101,9 @@ CTreePropSheet::CTreePropSheet(const QString& caption, QWidget* parent) : QDialo
 CTreePropSheet::~CTreePropSheet()
 {
     qApp->removeEventFilter(this);
+    // Pages of a sheet that was never shown have no parent yet.
+    if (!m_created)
+        qDeleteAll(m_pages);
     // A frame that is not its own window is not deleted with the children.
     if (m_frame && dynamic_cast<QWidget*>(m_frame) != m_frame->GetWnd())
         delete m_frame;
@@ -141,8 +144,8 @@ void CTreePropSheet::AddPage(CPropertyPage* page)
     page->m_sheet = this;
     m_pages.push_back(page);
     if (!m_created) {
-        page->setParent(this);
-        page->hide();
+        // Parented when the window is built (see Create), which sets the Tab order.
+        page->setParent(nullptr);
         return;
     }
     page->setParent(m_frame->GetWnd());
@@ -255,6 +258,14 @@ bool CTreePropSheet::Create()
         grid->addLayout(column, 0, 0, 1, 2);
     }
 
+    // Parented after the tree and before the buttons exist, so Tab runs tree,
+    // page, buttons.
+    for (CPropertyPage* page : m_pages) {
+        page->setParent(frameWnd);
+        page->hide();
+    }
+    updateFrameMinimum();
+
     m_ok = new QPushButton(QStringLiteral("确定"), this);
     m_cancel = new QPushButton(QStringLiteral("取消"), this);
     m_apply = new QPushButton(QStringLiteral("应用(&A)"), this);
@@ -271,11 +282,6 @@ bool CTreePropSheet::Create()
     connect(m_cancel, &QPushButton::clicked, this, &CTreePropSheet::reject);
     connect(m_apply, &QPushButton::clicked, this, &CTreePropSheet::Apply);
 
-    for (CPropertyPage* page : m_pages) {
-        page->setParent(frameWnd);
-        page->hide();
-    }
-    updateFrameMinimum();
     qApp->installEventFilter(this);
 
     if (m_tree) {
@@ -525,10 +531,12 @@ void CTreePropSheet::reject()
     QDialog::reject();
 }
 
-void CTreePropSheet::showEvent(QShowEvent* event)
+void CTreePropSheet::setVisible(bool visible)
 {
-    Create();
-    QDialog::showEvent(event);
+    // Built before showing, so its children are shown with it.
+    if (visible)
+        Create();
+    QDialog::setVisible(visible);
 }
 
 void CTreePropSheet::keyPressEvent(QKeyEvent* event)

@@ -70,6 +70,7 @@ public:
     // Enables Apply while any page is modified.
     void UpdateApplyButton();
 
+    void setVisible(bool visible) override;
     void accept() override;
     void reject() override;
 
@@ -78,7 +79,6 @@ protected:
     virtual QTreeWidget* CreatePageTreeObject();
     virtual CPropPageFrame* CreatePageFrame();
 
-    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -8,7 +8,10 @@
 #include <ostream>
 
 // Readable texts in failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A main frame without a window: a real ledger file in the test's data folder,
 // and a record of the title and photo requests the pages make.

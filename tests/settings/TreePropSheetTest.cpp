@@ -230,3 +230,16 @@ TEST_F(TreeSheetTest, WithoutTheTreeTabsAndCtrlTabMoveByPageIndex)
     QTest::keyClick(first->edit, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(sheet.GetActiveIndex(), 1);
 }
+
+TEST_F(TreeSheetTest, TabRunsFromTheTreeIntoThePageAndOnToTheButtons)
+{
+    auto* page = add("甲");
+    add("乙");
+    show();
+    sheet.GetPageTreeControl()->setFocus();
+    QTest::keyClick(sheet.GetPageTreeControl(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), page->edit);
+    QTest::keyClick(page->edit, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), sheet.okButton());
+    EXPECT_EQ(sheet.GetPageTreeControl()->accessibleName(), "设置页面");
+}
