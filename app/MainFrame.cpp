@@ -1,18 +1,62 @@
 #include "app/MainFrame.h"
 
+#include "app/AboutDlg.h"
+#include "app/ConfigFile.h"
+#include "app/FramePlacement.h"
+#include "app/HelpFile.h"
+#include "app/MainMenu.h"
+#include "app/OrvynView.h"
 #include "database/Names.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
+#include "platform/MessageEvent.h"
+#include "res/Resources.h"
 
+#include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace {
+
+const QString kSysFile = QStringLiteral("sysfile.cfg");
+const QString kChartFile = QStringLiteral("chart.cfg");
+
+} // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
-    resize(800, 600);
+    placeOnScreen();
+    setWindowIcon(QIcon(res::Bitmap(res::IDI_PROGRAM)));
+    BuildMainMenu(menuBar(), [this](int id) { OnCommand(id); });
+    // The manual update check is offered once the program has one.
+    for (QAction* action : menuBar()->findChildren<QAction*>())
+        if (action->data().toInt() == cmd::ID_CHECK_UPDATE)
+            action->setEnabled(false);
+    m_view = new COrvynView(this);
+    setCentralWidget(m_view);
+
     prepareLedger();
+    SetTitle();
+    LoadSaveConfig(kSysFile, false);
+    // The chart options are written back at every close, so they are read
+    // here as well: a run that never shows the analysis page keeps them.
+    LoadSaveConfig(kChartFile, false);
+    startTimers();
+    m_view->OnInitialUpdate();
 }
 
 CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::placeOnScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
+    const FramePlacement placement = PlaceMainFrame(screenSize);
+    setMinimumSize(placement.minimumSize);
+    setGeometry(placement.geometry);
+}
 
 void CMainFrame::prepareLedger()
 {
@@ -24,7 +68,23 @@ void CMainFrame::prepareLedger()
     m_database.Open();
 
     m_database.LoadCostTotals(m_database.GetCurrentCarID(), m_costTotals);
-    SetTitle();
+}
+
+void CMainFrame::startTimers()
+{
+    constexpr std::array<int, 3> periods = {60000, 10000, 60000};
+    for (int i = 0; i < 3; ++i) {
+        QTimer& timer = m_timers[static_cast<size_t>(i)];
+        timer.setInterval(periods[static_cast<size_t>(i)]);
+        const int id = i + 1;
+        connect(&timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
+        timer.start();
+    }
+}
+
+const QTimer& CMainFrame::Timer(int id) const
+{
+    return m_timers[static_cast<size_t>(std::clamp(id, 1, 3) - 1)];
 }
 
 QString CMainFrame::TitleFor(const QString& carName)
@@ -41,4 +101,105 @@ void CMainFrame::SetTitle()
     setWindowTitle(TitleFor(name));
 }
 
-void CMainFrame::RedrawCarPhoto() {}
+void CMainFrame::RedrawCarPhoto()
+{
+    if (m_view)
+        m_view->RedrawCarPhoto();
+}
+
+int CMainFrame::LoadSaveConfig(const QString& fileName, bool save)
+{
+    return ConfigFile(*this, fileName, save ? ConfigAction::Save : ConfigAction::Load);
+}
+
+void CMainFrame::OnTimer(int id)
+{
+    switch (id) {
+    case 1: // show the next due reminder
+    case 2: // scan the reminder queue
+        // No reminder is ever queued without the reminder queue; nothing to do.
+        break;
+    case 3:
+        if (SettingsDirty) {
+            SettingsDirty = 0;
+            LoadSaveConfig(kSysFile, true);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::OnCommand(int commandId)
+{
+    if (cmd::IsSettingsCommand(commandId)) {
+        m_view->OnSettingsCommand(commandId);
+        return;
+    }
+    switch (commandId) {
+    case cmd::ID_APP_EXIT:
+        close();
+        break;
+    case cmd::ID_APP_ABOUT:
+        OnAbout();
+        break;
+    case cmd::ID_HELP:
+        OnHelp();
+        break;
+    default:
+        break;
+    }
+}
+
+void CMainFrame::OnHelp()
+{
+    OpenHelpFile(this);
+}
+
+void CMainFrame::OnAbout()
+{
+    CAboutDlg about(ProgramVersion, this);
+    about.exec();
+}
+
+bool CMainFrame::OnClose()
+{
+    if (ConfirmExit &&
+        platform::MessageBox(this, QStringLiteral("确定要退出程序吗?"), platform::kCaption,
+                             platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
+        return false;
+    if (SettingsDirty)
+        LoadSaveConfig(kSysFile, true);
+    LoadSaveConfig(kChartFile, true);
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    if (OnClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool CMainFrame::event(QEvent* event)
+{
+    switch (static_cast<int>(event->type())) {
+    case platform::WM_VERSION_NOTICE:
+        // The reminder of a newer version is queued here once reminders exist.
+        static_cast<platform::CMessageEvent*>(event)->setResult(0);
+        return true;
+    case platform::WM_TIP_ACK: {
+        auto* message = static_cast<platform::CMessageEvent*>(event);
+        if (message->wParam()) {
+            // A confirmed tip ends the reminders for the rest of the run.
+            m_timers[0].stop();
+            m_timers[1].stop();
+        }
+        message->setResult(0);
+        return true;
+    }
+    default:
+        return QMainWindow::event(event);
+    }
+}

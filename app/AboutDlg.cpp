@@ -1,0 +1,92 @@
+#include "app/AboutDlg.h"
+
+#include "app/HelpFile.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "res/Resources.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+QToolButton* panelButton(QWidget* parent, const QIcon& icon, const QString& text, const QRect& at)
+{
+    auto* button = new QToolButton(parent);
+    button->setIcon(icon);
+    button->setIconSize(QSize(32, 32));
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setCursor(res::Cursor(res::IDC_HAND));
+    button->setGeometry(at);
+    return button;
+}
+
+} // namespace
+
+CAboutDlg::CAboutDlg(const QString& programVersion, QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("关于 %1 ").arg(platform::kCaption));
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(res::Bitmap(res::IDI_PROGRAM));
+    icon->setGeometry(20, 20, 48, 48);
+
+    m_name = new QLabel(QStringLiteral("%1 %2 ").arg(platform::kCaption, programVersion), this);
+    QFont bold = m_name->font();
+    bold.setBold(true);
+    m_name->setFont(bold);
+    m_name->setGeometry(84, 20, 250, 22);
+
+    auto* purpose = new QLabel(QStringLiteral("私家车费用管理账本"), this);
+    purpose->setGeometry(84, 46, 250, 20);
+    auto* copyright = new QLabel(QStringLiteral("Copyright (C) OrvynSoft"), this);
+    copyright->setGeometry(84, 70, 250, 20);
+
+    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    ok->setDefault(true);
+    ok->setGeometry(kWidth - 92, 112, 76, 28);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    // The lower panel, below the visible part while the box is short.
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setGeometry(10, 170, kWidth - 20, kFullHeight - 180);
+    auto* note = new QLabel(QStringLiteral("账本与备份所在的文件夹，以及使用帮助："), panel);
+    note->setGeometry(12, 10, kWidth - 44, 20);
+    QToolButton* folder = panelButton(panel, style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                      QStringLiteral("数据文件夹"), QRect(40, 40, 110, 70));
+    QToolButton* help = panelButton(panel, style()->standardIcon(QStyle::SP_DialogHelpButton),
+                                    QStringLiteral("使用帮助"), QRect(190, 40, 110, 70));
+    connect(folder, &QToolButton::clicked, this, [] {
+        QDir().mkpath(platform::DataFolder());
+        platform::OpenUrl(platform::DataFolder());
+    });
+    connect(help, &QToolButton::clicked, this, [this] { OpenHelpFile(this); });
+
+    // Opens 180 pixels shorter than its full height, which hides the panel.
+    SetHeight(kFullHeight - 180);
+}
+
+void CAboutDlg::SetHeight(int height)
+{
+    setFixedSize(kWidth, height);
+}
+
+void CAboutDlg::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers held = event->modifiers();
+    if (event->key() == Qt::Key_F12 && (held & Qt::ControlModifier) && (held & Qt::AltModifier)) {
+        SetHeight(height() >= 200 ? height() - 160 : height() + 160);
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,63 @@
+#include "app/ConfigFile.h"
+
+#include "database/FrameState.h"
+#include "platform/Folders.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+#include <vector>
+
+namespace {
+
+const QString kSysFile = QStringLiteral("sysfile.cfg");
+const QString kChartFile = QStringLiteral("chart.cfg");
+
+// The fields of a file, in file order.
+std::vector<qint32*> fieldsOf(CFrameState& state, const QString& fileName)
+{
+    if (fileName.compare(kSysFile, Qt::CaseInsensitive) == 0)
+        return {&state.OdometerColumnMask, &state.AutoCheckUpdate};
+    if (fileName.compare(kChartFile, Qt::CaseInsensitive) == 0)
+        return {&state.m_chartOptions.chartType, &state.m_chartOptions.gridLines,
+                &state.m_chartOptions.tips, &state.m_chartOptions.gradientFill};
+    return {};
+}
+
+} // namespace
+
+QString ConfigFilePath(const QString& fileName)
+{
+    return platform::ConfigFolder() + QLatin1Char('/') + fileName.toLower();
+}
+
+int ConfigFile(CFrameState& state, const QString& fileName, ConfigAction action)
+{
+    const std::vector<qint32*> fields = fieldsOf(state, fileName);
+    if (fields.empty())
+        return 0;
+    QFile file(ConfigFilePath(fileName));
+
+    if (action == ConfigAction::Load) {
+        if (!file.exists() || !file.open(QIODevice::ReadOnly))
+            return 0;
+        for (qint32* field : fields) {
+            uchar bytes[4];
+            if (file.read(reinterpret_cast<char*>(bytes), 4) != 4)
+                return 0;
+            *field = qFromLittleEndian<qint32>(bytes);
+        }
+        return 1;
+    }
+
+    QDir().mkpath(platform::ConfigFolder());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return 0;
+    for (const qint32* field : fields) {
+        uchar bytes[4];
+        qToLittleEndian<qint32>(*field, bytes);
+        if (file.write(reinterpret_cast<const char*>(bytes), 4) != 4)
+            return 0;
+    }
+    return file.flush() ? 1 : 0;
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// "help.html" in the install folder.
+QString HelpFilePath();
+// Opens the help file in the user's browser; when it is missing, says so
+// with its full path.
+void OpenHelpFile(QWidget* parent);

@@ -1,0 +1,180 @@
+#include "app/OrvynView.h"
+
+#include "app/CarPhoto.h"
+#include "app/ViewAccessible.h"
+#include "database/FrameState.h"
+#include "platform/MessageEvent.h"
+#include "res/NavigationStrip.h"
+#include "res/Resources.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+const QColor COrvynView::kBackground(214, 228, 238);
+
+COrvynView::COrvynView(QWidget* parent, const PageFactories& factories) : QWidget(parent)
+{
+    InstallViewAccessibility();
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    // Child controls are painted on the panel colour.
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    setPalette(palette);
+
+    for (int i = 0; i < kPageCount; ++i) {
+        QWidget* page =
+            factories[static_cast<size_t>(i)] ? factories[static_cast<size_t>(i)](this) : nullptr;
+        if (page) {
+            page->setParent(this);
+            page->hide();
+        }
+        m_pages[static_cast<size_t>(i)] = page;
+    }
+
+    m_photoPanel.SetTitle(QStringLiteral("爱车靓照"));
+    m_photoPanel.SetOwner(this);
+    m_navigationPanel.SetTitle(QStringLiteral("功能管理区"));
+    m_navigationPanel.SetOwner(this);
+    m_navigationPanel.SetColumns(1);
+    m_navigationPanel.SetButtonSize(120, 36);
+    m_navigationPanel.SetImageSize(res::kStripCellWidth, res::kStripCellHeight);
+    m_navigationPanel.SetImageStrip(res::Bitmap(res::IDB_NAVIGATION));
+    m_navigationPanel.CreateButtons(kPageCount, kBaseId);
+    Layout();
+}
+
+COrvynView::~COrvynView() = default;
+
+void COrvynView::OnInitialUpdate()
+{
+    Layout();
+    if (m_navigationPanel.Buttons().empty())
+        return;
+    const QPoint inFirstButton = m_navigationPanel.Buttons().front().rect.topLeft() + QPoint(2, 2);
+    m_navigationPanel.LButtonUp(inFirstButton);
+}
+
+QWidget* COrvynView::Page(int index) const
+{
+    if (index < 0 || index >= kPageCount)
+        return nullptr;
+    return m_pages[static_cast<size_t>(index)];
+}
+
+QRect COrvynView::PhotoArea() const
+{
+    const QRect r = m_photoPanel.Rect();
+    return RectLTRB(r.left() + 4, r.top() + 20, r.left() + r.width() - 4, r.top() + r.height() - 4);
+}
+
+CMyDatabase* COrvynView::Database() const
+{
+    if (m_database)
+        return m_database;
+    CFrameState* frame = CFrameState::instance();
+    return frame ? &frame->m_database : nullptr;
+}
+
+void COrvynView::Layout()
+{
+    const int w = width(), h = height();
+    m_photoPanel.SetRect(RectLTRB(2, 2, 162, 102));
+    m_navigationPanel.SetRect(RectLTRB(2, 104, 162, h - 2));
+    m_navigationPanel.LayoutButtons();
+    m_navigationPanel.SetPageArea(RectLTRB(164, 2, w - 2, h - 2));
+    const QRect pageRect = RectLTRB(kPageLeft, kPageMargin, w - kPageMargin, h - kPageMargin);
+    for (QWidget* page : m_pages)
+        if (page)
+            page->setGeometry(pageRect);
+    update();
+}
+
+void COrvynView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+bool COrvynView::event(QEvent* event)
+{
+    if (event->type() == platform::WM_PAGE_SELECT) {
+        auto* message = static_cast<platform::CMessageEvent*>(event);
+        SelectPage(static_cast<int>(message->wParam()));
+        message->setResult(0);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void COrvynView::SelectPage(int buttonId)
+{
+    int shown = -1;
+    for (int i = 0; i < kPageCount; ++i) {
+        QWidget* page = m_pages[static_cast<size_t>(i)];
+        const bool show = buttonId == kBaseId + i;
+        if (show)
+            shown = i;
+        if (!page)
+            continue;
+        page->setVisible(show);
+        platform::SendMessage(page, platform::WM_PAGE_SHOW, 0, show ? 1 : 0);
+    }
+    m_shownPage = shown;
+    setAccessibleDescription(PageCaption(shown));
+    NotifyShownPageChanged(this);
+}
+
+void COrvynView::OnSettingsCommand(int commandId)
+{
+    Q_UNUSED(commandId); // settings sheet opens here, at the page of commandId
+    for (QWidget* page : m_pages)
+        if (page && page->isVisible())
+            platform::SendMessage(page, platform::WM_PAGE_SHOW, 0, 1);
+    RedrawCarPhoto();
+}
+
+void COrvynView::RedrawCarPhoto()
+{
+    repaint(PhotoArea());
+}
+
+void COrvynView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), kBackground);
+    m_photoPanel.Draw(painter);
+    m_navigationPanel.Draw(painter);
+    if (event->region().intersects(PhotoArea())) {
+        if (CMyDatabase* database = Database())
+            DrawCarPhoto(painter, PhotoArea(), *database);
+    }
+}
+
+void COrvynView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    m_navigationPanel.MouseMove(point);
+    if (!m_navigationPanel.Rect().contains(point))
+        unsetCursor();
+}
+
+void COrvynView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_navigationPanel.LButtonDown(event->position().toPoint());
+}
+
+void COrvynView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_navigationPanel.LButtonUp(event->position().toPoint());
+}
+
+void COrvynView::leaveEvent(QEvent* event)
+{
+    // The mouse left the view: nothing is hot any more.
+    m_navigationPanel.MouseMove(QPoint(-1, -1));
+    QWidget::leaveEvent(event);
+}

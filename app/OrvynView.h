@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/PageTable.h"
+#include "app/RibbonFrame.h"
+#include "app/RibbonToolsEx.h"
+
+#include <QWidget>
+#include <array>
+
+class CMyDatabase;
+
+// The main view: the navigation column on the left (the car photo panel
+// "爱车靓照" and the panel "功能管理区" with one button per page) and the page
+// area on the right, where exactly one of the nine content pages is shown.
+//
+// Pages are child widgets made by the factories of the page table, all given
+// the same rectangle. Selecting page i shows it and hides the others; every
+// page then receives WM_PAGE_SHOW (a platform::CMessageEvent) with lParam 1
+// when it is the shown page and 0 when it is hidden.
+class COrvynView : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kBaseId = 1000;  // id of navigation button 0
+    static constexpr int kPageLeft = 168; // page rectangle: left 168, top 6,
+    static constexpr int kPageMargin = 6; // right W - 6, bottom H - 6
+    static const QColor kBackground;      // behind panels and child controls
+
+    explicit COrvynView(QWidget* parent = nullptr,
+                        const PageFactories& factories = DefaultPageFactories());
+    ~COrvynView() override;
+
+    // Start-up: selects button 0 as if it had been clicked, so the summary
+    // page is shown. The frame calls it once the ledger is open.
+    void OnInitialUpdate();
+
+    // The settings menu commands (32782, 32783, 32784, 32773, 32789, 32785,
+    // 32787). When the settings sheet has closed, the shown page is told it is
+    // still shown (it reloads if the current car changed) and the photo is
+    // redrawn.
+    void OnSettingsCommand(int commandId);
+
+    // Repaints the car photo now.
+    void RedrawCarPhoto();
+
+    QWidget* Page(int index) const;
+    // Index of the shown page, -1 before the first selection.
+    int ShownPage() const { return m_shownPage; }
+
+    const CRibbonFrame& PhotoPanel() const { return m_photoPanel; }
+    const CRibbonToolsEx& NavigationPanel() const { return m_navigationPanel; }
+    CRibbonToolsEx& NavigationPanel() { return m_navigationPanel; }
+    // Where the car photo is drawn inside the photo panel.
+    QRect PhotoArea() const;
+
+    // The ledger the photo is read from; by default the frame's.
+    void SetDatabase(CMyDatabase* database) { m_database = database; }
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void Layout();
+    void SelectPage(int buttonId);
+    CMyDatabase* Database() const;
+
+    CRibbonFrame m_photoPanel;
+    CRibbonToolsEx m_navigationPanel;
+    std::array<QWidget*, kPageCount> m_pages{};
+    int m_shownPage = -1;
+    CMyDatabase* m_database = nullptr;
+};

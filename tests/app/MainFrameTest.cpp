@@ -1,0 +1,272 @@
+#include "app/MainFrame.h"
+#include "app/ConfigFile.h"
+#include "app/FramePlacement.h"
+#include "app/MainMenu.h"
+#include "app/OrvynView.h"
+#include "platform/Folders.h"
+#include "platform/MessageEvent.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+QByteArray ints(std::initializer_list<qint32> values)
+{
+    QByteArray bytes;
+    for (qint32 v : values) {
+        uchar le[4];
+        qToLittleEndian(v, le);
+        bytes.append(reinterpret_cast<const char*>(le), 4);
+    }
+    return bytes;
+}
+
+QByteArray readFile(const QString& name)
+{
+    QFile f(ConfigFolder() + "/" + name);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void writeFile(const QString& name, const QByteArray& bytes)
+{
+    QDir().mkpath(ConfigFolder());
+    QFile f(ConfigFolder() + "/" + name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+class MainFrameTest : public ::testing::Test
+{
+protected:
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+};
+
+} // namespace
+
+TEST(FramePlacement, FollowsTheScreenSize)
+{
+    FramePlacement small = PlaceMainFrame({800, 600});
+    EXPECT_EQ(small.geometry, QRect(0, 0, 800, 600));
+    EXPECT_EQ(small.minimumSize, QSize(800, 600));
+
+    FramePlacement medium = PlaceMainFrame({1024, 768});
+    EXPECT_EQ(medium.geometry, QRect(62, 34, 900, 700));
+    EXPECT_EQ(medium.minimumSize, QSize(900, 600));
+
+    // Centred for 700 rows, but never lower than 800 on this screen.
+    FramePlacement large = PlaceMainFrame({1280, 1024});
+    EXPECT_EQ(large.geometry, QRect(190, 162, 900, 700));
+    EXPECT_EQ(large.minimumSize, QSize(900, 800));
+
+    EXPECT_EQ(PlaceMainFrame({1023, 767}).geometry.size(), QSize(800, 600));
+    EXPECT_EQ(PlaceMainFrame({1024, 999}).minimumSize, QSize(900, 600));
+}
+
+TEST_F(MainFrameTest, OpensPlacedForTheScreenOnTheSummaryPage)
+{
+    CMainFrame frame;
+    const FramePlacement expected = PlaceMainFrame(QGuiApplication::primaryScreen()->size());
+    EXPECT_EQ(frame.minimumSize(), expected.minimumSize);
+    EXPECT_EQ(frame.size(), expected.geometry.size().expandedTo(expected.minimumSize));
+    EXPECT_EQ(frame.pos(), expected.geometry.topLeft());
+    EXPECT_EQ(frame.centralWidget(), frame.View());
+    EXPECT_EQ(frame.View()->ShownPage(), 0);
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(MainFrameTest, TitleNamesTheCurrentCar)
+{
+    {
+        CMainFrame frame;
+        EXPECT_EQ(frame.windowTitle(), "Qinmo【请选择或创建管理车辆】");
+        frame.m_database.NewCar("小白");
+        frame.m_database.NewCar("");
+        frame.m_database.SetCurrentCar("CAR0001");
+        frame.SetTitle();
+        EXPECT_EQ(frame.windowTitle(), "Qinmo【小白】");
+        frame.m_database.SetCurrentCar("CAR0002"); // a car without a name
+        frame.SetTitle();
+        EXPECT_EQ(frame.windowTitle(), "Qinmo【请选择或创建管理车辆】");
+        frame.m_database.SetCurrentCar("CAR0001");
+    }
+    CMainFrame again;
+    EXPECT_EQ(again.windowTitle(), "Qinmo【小白】");
+}
+
+TEST_F(MainFrameTest, MenuCarriesEveryCommand)
+{
+    CMainFrame frame;
+    QStringList items;
+    for (QAction* top : frame.menuBar()->actions()) {
+        items << "[" + top->text() + "]";
+        for (QAction* a : top->menu()->actions())
+            items << (a->isSeparator() ? QString("-") : a->text() + "=" + a->data().toString());
+    }
+    EXPECT_EQ(items.join(' '),
+              "[设置] 车辆管理=32782 爱车档案=32783 购入信息=32784 - 系统设置=32773 "
+              "密码设置=32789 - 输入记录=32785 - 备份与恢复=32787 - 退出系统=57665 "
+              "[帮助] 关于=57664 帮助=32790 - 检查新版本=32776");
+}
+
+TEST_F(MainFrameTest, SysfileMissingShortOrWhole)
+{
+    {
+        CMainFrame frame; // missing: the defaults stay
+        EXPECT_EQ(frame.OdometerColumnMask, 63);
+        EXPECT_EQ(frame.AutoCheckUpdate, 0);
+        EXPECT_EQ(frame.LoadSaveConfig("sysfile.cfg", false), 0);
+        EXPECT_FALSE(QFile::exists(ConfigFolder() + "/sysfile.cfg"));
+    }
+    writeFile("sysfile.cfg", ints({5}));
+    {
+        CMainFrame frame; // 4 bytes: the mask only, nothing reported
+        EXPECT_EQ(frame.OdometerColumnMask, 5);
+        EXPECT_EQ(frame.AutoCheckUpdate, 0);
+        EXPECT_TRUE(boxes.boxes().empty());
+
+        writeFile("sysfile.cfg", ints({21, 1}));
+        EXPECT_EQ(frame.LoadSaveConfig("SysFile.CFG", false), 1);
+        EXPECT_EQ(frame.OdometerColumnMask, 21);
+        EXPECT_EQ(frame.AutoCheckUpdate, 1);
+
+        writeFile("sysfile.cfg", ints({7}) + QByteArray("\x01\x00", 2));
+        EXPECT_EQ(frame.LoadSaveConfig("sysfile.cfg", false), 0);
+        EXPECT_EQ(frame.OdometerColumnMask, 7);
+        EXPECT_EQ(frame.AutoCheckUpdate, 1); // the cut-off value is not taken
+    }
+    EXPECT_EQ(ConfigFilePath("Chart.cfg"), ConfigFolder() + "/chart.cfg");
+}
+
+TEST_F(MainFrameTest, TimerThreeWritesSysfileOnceWhileDirty)
+{
+    CMainFrame frame;
+    EXPECT_EQ(frame.Timer(1).interval(), 60000);
+    EXPECT_EQ(frame.Timer(2).interval(), 10000);
+    EXPECT_EQ(frame.Timer(3).interval(), 60000);
+    for (int id : {1, 2, 3})
+        EXPECT_TRUE(frame.Timer(id).isActive()) << id;
+
+    frame.OnTimer(1);
+    frame.OnTimer(2);
+    EXPECT_FALSE(QFile::exists(ConfigFolder() + "/sysfile.cfg"));
+    frame.OnTimer(3);
+    EXPECT_EQ(readFile("sysfile.cfg"), ints({63, 0}));
+    EXPECT_EQ(frame.SettingsDirty, 0);
+
+    QFile::remove(ConfigFolder() + "/sysfile.cfg");
+    frame.OnTimer(3); // clean: nothing written
+    EXPECT_FALSE(QFile::exists(ConfigFolder() + "/sysfile.cfg"));
+
+    frame.OdometerColumnMask = 0x12;
+    frame.AutoCheckUpdate = 1;
+    frame.SettingsDirty = 1;
+    frame.OnTimer(3);
+    EXPECT_EQ(readFile("sysfile.cfg"), ints({0x12, 1}));
+}
+
+TEST_F(MainFrameTest, SavingRecreatesTheConfigFolder)
+{
+    CMainFrame frame;
+    frame.m_database.Close();
+    ASSERT_TRUE(QDir(ConfigFolder()).removeRecursively());
+    EXPECT_EQ(frame.LoadSaveConfig("sysfile.cfg", true), 1);
+    EXPECT_EQ(readFile("sysfile.cfg").size(), 8);
+    EXPECT_EQ(frame.LoadSaveConfig("other.cfg", true), 0);
+}
+
+TEST_F(MainFrameTest, RefusedCloseKeepsRunningAndWritesNothing)
+{
+    CMainFrame frame;
+    frame.show();
+    boxes.answer(IDNO);
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "确定要退出程序吗?");
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_TRUE(QDir(ConfigFolder()).entryList({"*.cfg"}).isEmpty());
+}
+
+TEST_F(MainFrameTest, ConfirmedCloseWritesBothFiles)
+{
+    CMainFrame frame;
+    frame.show();
+    frame.m_chartOptions = {1, 2, 3, 4}; // type, grid, tips, gradient
+    boxes.answer(IDYES);
+    EXPECT_TRUE(frame.close());
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_EQ(readFile("sysfile.cfg"), ints({63, 0}));
+    EXPECT_EQ(frame.SettingsDirty, 1); // the close leaves the flag as it is
+    EXPECT_EQ(readFile("chart.cfg"), ints({1, 2, 3, 4}));
+}
+
+TEST_F(MainFrameTest, CloseWithoutQuestionAfterARestoreAndCleanSettingsKept)
+{
+    writeFile("sysfile.cfg", ints({1, 0}));
+    CMainFrame frame;
+    frame.ConfirmExit = 0;
+    frame.SettingsDirty = 0;
+    frame.OdometerColumnMask = 2; // not dirty: not written
+    EXPECT_TRUE(frame.OnClose());
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_EQ(readFile("sysfile.cfg"), ints({1, 0}));
+    EXPECT_EQ(readFile("chart.cfg").size(), 16);
+}
+
+TEST_F(MainFrameTest, ChartOptionsSurviveARunThatNeverShowsThem)
+{
+    writeFile("chart.cfg", ints({0, 1, 0, 1}));
+    CMainFrame frame;
+    EXPECT_EQ(frame.m_chartOptions.chartType, 0);
+    EXPECT_EQ(frame.m_chartOptions.gridLines, 1);
+    EXPECT_EQ(frame.m_chartOptions.tips, 0);
+    EXPECT_EQ(frame.m_chartOptions.gradientFill, 1);
+    boxes.answer(IDYES);
+    EXPECT_TRUE(frame.OnClose());
+    EXPECT_EQ(readFile("chart.cfg"), ints({0, 1, 0, 1}));
+
+    writeFile("chart.cfg", ints({1, 0, 1})); // short: read as far as it goes
+    frame.m_chartOptions = {};
+    EXPECT_EQ(frame.LoadSaveConfig("chart.cfg", false), 0);
+    EXPECT_EQ(frame.m_chartOptions.chartType, 1);
+    EXPECT_EQ(frame.m_chartOptions.tips, 1);
+    EXPECT_EQ(frame.m_chartOptions.gradientFill, 0);
+}
+
+TEST_F(MainFrameTest, HelpFileMissingIsReportedWithItsPath)
+{
+    CMainFrame frame;
+    ASSERT_FALSE(QFile::exists(InstallFolder() + "/help.html"));
+    frame.OnCommand(cmd::ID_HELP);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "帮助文件不存在：" + InstallFolder() + "/help.html");
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONEXCLAMATION);
+}
+
+TEST_F(MainFrameTest, AcknowledgedTipStopsTheReminderTimers)
+{
+    CMainFrame frame;
+    EXPECT_EQ(SendMessage(&frame, WM_VERSION_NOTICE), 0);
+    EXPECT_EQ(SendMessage(&frame, WM_TIP_ACK, 0), 0); // no entry: nothing changes
+    EXPECT_TRUE(frame.Timer(1).isActive());
+    int entry = 0;
+    EXPECT_EQ(SendMessage(&frame, WM_TIP_ACK, reinterpret_cast<qintptr>(&entry)), 0);
+    EXPECT_FALSE(frame.Timer(1).isActive());
+    EXPECT_FALSE(frame.Timer(2).isActive());
+    EXPECT_TRUE(frame.Timer(3).isActive());
+}
