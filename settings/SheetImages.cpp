@@ -107,7 +107,7 @@ void wrench(QPainter& p)
     handle.closeSubpath();
     QPainterPath jaw;
     jaw.addRect(QRectF(10.5, 0, 6, 4.5));
-    p.drawPath(path.united(handle).subtracted(jaw.translated(0, 0)));
+    p.drawPath(path.united(handle).subtracted(jaw));
 }
 
 void backupDisk(QPainter& p)
