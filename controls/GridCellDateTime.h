@@ -1,0 +1,35 @@
+#pragma once
+
+#include "controls/GridCell.h"
+
+#include <QDate>
+#include <QDateTime>
+
+// A cell holding a date-time value (seconds since 1970, local time); its text
+// is the date written "%Y/%m/%d". Edited with CInPlaceDateTime.
+class CGridCellDateTime : public CGridCell
+{
+public:
+    CGridCellDateTime();
+
+    // Sets the value and the text.
+    void SetTime(const QDateTime& time);
+    void SetTime(qint64 secondsSinceEpoch);
+    QDateTime GetTimeValue() const;
+    qint64 GetTime() const { return m_time; }
+
+    // A text that reads as a date ("2011/7/12") also sets the value (keeping the
+    // time of day); any other text leaves the value alone.
+    void SetText(const QString& text) override;
+
+    QWidget* Edit(QWidget* parent, int row, int col, QObject* notify, EditStart start) override;
+    void CopyAttributes(const CGridCellBase& other) override;
+
+    // "%Y/%m/%d" of a date.
+    static QString FormatDate(const QDate& date);
+    // The date of a "y/m/d" text; invalid when it is none.
+    static QDate ParseDate(const QString& text);
+
+private:
+    qint64 m_time = 0;
+};

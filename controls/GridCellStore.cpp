@@ -1,0 +1,113 @@
+#include "controls/GridCellStore.h"
+
+#include "controls/GridCell.h"
+
+#include <algorithm>
+
+void CGridCellStore::SetRowCount(int rows)
+{
+    rows = std::max(rows, 0);
+    if (rows < RowCount()) {
+        m_rows.resize(size_t(rows));
+        return;
+    }
+    m_rows.reserve(size_t(rows));
+    while (RowCount() < rows)
+        m_rows.emplace_back(size_t(m_columns));
+}
+
+void CGridCellStore::SetColumnCount(int columns)
+{
+    columns = std::max(columns, 0);
+    for (auto& row : m_rows)
+        row.resize(size_t(columns));
+    m_columns = columns;
+}
+
+void CGridCellStore::InsertRow(int before)
+{
+    before = std::clamp(before, 0, RowCount());
+    m_rows.emplace(m_rows.begin() + before, size_t(m_columns));
+}
+
+void CGridCellStore::RemoveRow(int row)
+{
+    if (row >= 0 && row < RowCount())
+        m_rows.erase(m_rows.begin() + row);
+}
+
+void CGridCellStore::InsertColumn(int before)
+{
+    before = std::clamp(before, 0, m_columns);
+    for (auto& row : m_rows)
+        row.emplace(row.begin() + before);
+    ++m_columns;
+}
+
+void CGridCellStore::RemoveColumn(int col)
+{
+    if (col < 0 || col >= m_columns)
+        return;
+    for (auto& row : m_rows)
+        row.erase(row.begin() + col);
+    --m_columns;
+}
+
+void CGridCellStore::Clear()
+{
+    m_rows.clear();
+    m_columns = 0;
+}
+
+void CGridCellStore::PermuteRows(int first, const std::vector<int>& order)
+{
+    std::vector<std::vector<CGridCellSlot>> moved;
+    moved.reserve(order.size());
+    for (int from : order)
+        moved.push_back(std::move(m_rows[size_t(from)]));
+    for (size_t i = 0; i < moved.size(); ++i)
+        m_rows[size_t(first) + i] = std::move(moved[i]);
+}
+
+void CGridCellStore::SetText(CGridCellSlot& s, const QString& text)
+{
+    if (s.cell)
+        s.cell->SetText(text);
+    else
+        s.text = text;
+}
+
+void CGridCellStore::SetState(CGridCellSlot& s, quint32 state)
+{
+    if (s.cell)
+        s.cell->SetState(state);
+    else
+        s.state = state;
+}
+
+CGridCellBase* CGridCellStore::Promote(int row, int col, CGridCtrl* grid)
+{
+    CGridCellSlot& s = Slot(row, col);
+    if (s.cell)
+        return s.cell.get();
+    auto cell = std::make_unique<CGridCell>();
+    cell->SetGrid(grid);
+    cell->SetCoords(row, col);
+    cell->SetText(s.text);
+    cell->SetState(s.state);
+    cell->SetFormat(s.format);
+    cell->SetTextClr(s.textClr);
+    cell->SetBackClr(s.backClr);
+    s.text.clear();
+    s.cell = std::move(cell);
+    return s.cell.get();
+}
+
+void CGridCellStore::Replace(int row, int col, std::unique_ptr<CGridCellBase> cell, CGridCtrl* grid)
+{
+    CGridCellBase* old = Promote(row, col, grid);
+    cell->CopyAttributes(*old);
+    cell->SetGrid(grid);
+    cell->SetCoords(row, col);
+    Slot(row, col).cell = std::move(cell);
+}

@@ -1,0 +1,145 @@
+// The editing protocol of CGridCtrl: starting an edit, the editor's end
+// notification, putting the text into the cell and moving on.
+#include "controls/GridCtrl.h"
+
+#include "controls/InPlaceEdit.h"
+#include "controls/InPlaceEditor.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+bool CGridCtrl::EditCell(int row, int col)
+{
+    if (m_editor)
+        EndEditing();
+    return BeginEdit(row, col, EditStart::Key, nullptr);
+}
+
+bool CGridCtrl::BeginEdit(int row, int col, EditStart start, const QKeyEvent* typed)
+{
+    HideTitleTip();
+    if (m_editor || !IsCellEditable(row, col) || IsColumnHidden(col) || GetRowHeight(row) == 0)
+        return false;
+    EnsureVisible(row, col);
+    if (!IsCellVisible(row, col))
+        return false;
+    if (SendNotify(platform::LVN_BEGINLABELEDITW, row, col) < 0)
+        return false;
+    // The owner may have changed the grid while answering.
+    if (m_editor || !IsCellEditable(row, col) || IsColumnHidden(col))
+        return false;
+    const QModelIndex index = ModelIndex(row, col);
+    if (!index.isValid())
+        return false;
+    if (currentIndex() != index)
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    m_editCell = {row, col};
+    m_editStart = start;
+    if (!QTableView::edit(index, AllEditTriggers, nullptr) || !m_editor)
+        return false;
+    if (typed) {
+        QWidget* target = m_editor;
+        QWidget* focus = QApplication::focusWidget();
+        if (focus && m_editor->isAncestorOf(focus))
+            target = focus;
+        QKeyEvent copy(QEvent::KeyPress, typed->key(), typed->modifiers(), typed->text(),
+                       typed->isAutoRepeat(), ushort(typed->count()));
+        QApplication::sendEvent(target, &copy);
+    }
+    return true;
+}
+
+QWidget* CGridCtrl::CreateCellEditor(QWidget* parent, CCellID cell)
+{
+    if (!IsValid(cell))
+        return nullptr;
+    CGridCellSlot& slot = m_store.Slot(cell.row, cell.col);
+    QWidget* editor = nullptr;
+    if (slot.cell) {
+        editor = slot.cell->Edit(parent, cell.row, cell.col, this, m_editStart);
+    } else {
+        auto* edit = new CInPlaceEdit(parent, cell.row, cell.col, this, slot.text, m_editStart);
+        edit->setFont(GetItemFont(cell.row, cell.col));
+        editor = edit;
+    }
+    m_editor = editor;
+    return editor;
+}
+
+void CGridCtrl::EndEditing()
+{
+    if (auto* editor = dynamic_cast<CInPlaceEditorBase*>(m_editor.data()))
+        editor->EndEdit(0);
+    else
+        m_editor.clear();
+}
+
+void CGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (editor && editor == m_editor) {
+        EndEditing(); // reports back through OnEditorNotify, which closes it
+        return;
+    }
+    QTableView::closeEditor(editor, hint);
+}
+
+void CGridCtrl::OnEditorNotify(const GV_DISPINFO& info)
+{
+    if (!m_editor || info.hdr.hwndFrom != m_editor.data())
+        return;
+    QWidget* editor = m_editor;
+    const CCellID cell = m_editCell;
+    m_editor.clear();
+    QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (IsValid(cell))
+        if (CGridCellBase* object = m_store.Slot(cell.row, cell.col).cell.get())
+            object->OnEndEdit();
+    OnEndInPlaceEdit(cell.row, cell.col, info.text, info.lastKey);
+}
+
+void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int lastKey)
+{
+    if (IsValid(row, col)) {
+        const QString previous = GetItemText(row, col);
+        SetItemText(row, col, text);
+        RedrawCell(row, col);
+        CGridCellBase* object = m_store.Slot(row, col).cell.get();
+        const bool valid = !object || object->ValidateEdit(text);
+        const bool accepted = valid && SendNotify(platform::LVN_ENDLABELEDITW, row, col) >= 0;
+        // The owner may have rebuilt the grid while answering.
+        if (IsValid(row, col)) {
+            if (accepted)
+                SetModified(true, row, col);
+            else
+                SetItemText(row, col, previous);
+            RedrawCell(row, col);
+        }
+    }
+
+    const int key = lastKey & ~int(Qt::KeyboardModifierMask);
+    const auto modifiers = Qt::KeyboardModifiers(lastKey & int(Qt::KeyboardModifierMask));
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || IsNavigationKey(key)) {
+        const CCellID before = GetFocusCell();
+        if (Navigate(key, modifiers)) {
+            const CCellID after = GetFocusCell();
+            if (after.IsValid() && !(after == before))
+                BeginEdit(after.row, after.col, EditStart::Key, nullptr);
+        } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            // Tab past the last cell: on to the next control.
+            QAbstractScrollArea::focusNextPrevChild(key == Qt::Key_Tab &&
+                                                    !(modifiers & Qt::ShiftModifier));
+        }
+    }
+}
+
+bool CGridCtrl::ChangeCellText(int row, int col, const QString& text)
+{
+    if (!IsCellEditable(row, col) || IsColumnHidden(col))
+        return false;
+    if (SendNotify(platform::LVN_BEGINLABELEDITW, row, col) < 0)
+        return false;
+    if (!IsCellEditable(row, col))
+        return false;
+    OnEndInPlaceEdit(row, col, text, 0);
+    return true;
+}

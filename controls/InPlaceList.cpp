@@ -1,0 +1,76 @@
+#include "controls/InPlaceList.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+CComboEdit::CComboEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setObjectName(QStringLiteral("CComboEdit"));
+    setFrame(false);
+}
+
+bool CComboEdit::event(QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        const bool ctrl = key->modifiers() & Qt::ControlModifier;
+        const int k = key->key();
+        if (k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Return || k == Qt::Key_Enter ||
+            k == Qt::Key_Escape || (ctrl && IsNavigationKey(k))) {
+            if (e->type() == QEvent::ShortcutOverride) {
+                e->accept(); // the key is ours, not a window shortcut
+                return true;
+            }
+            if (QWidget* list = parentWidget())
+                return QApplication::sendEvent(list, e);
+        }
+    }
+    return QLineEdit::event(e);
+}
+
+CInPlaceList::CInPlaceList(QWidget* parent, int row, int col, QObject* notify, const QString& text,
+                           const QStringList& options, quint32 style, EditStart start)
+    : QComboBox(parent), CInPlaceEditorBase(this, row, col, notify, text)
+{
+    setObjectName(QStringLiteral("CInPlaceList"));
+    const bool editable = style != CBS_DROPDOWNLIST;
+    setEditable(editable);
+    if (editable) {
+        auto* edit = new CComboEdit(this);
+        setLineEdit(edit);
+        WatchChild(edit);
+        setInsertPolicy(QComboBox::NoInsert);
+    }
+    addItems(options);
+    const int index = findText(text);
+    setCurrentIndex(index);
+    if (editable) {
+        setEditText(text);
+        if (start == EditStart::Typed)
+            lineEdit()->selectAll();
+        else
+            lineEdit()->end(false);
+    }
+}
+
+void CInPlaceList::RestoreInitialText()
+{
+    const int index = findText(InitialText());
+    setCurrentIndex(index);
+    if (isEditable())
+        setEditText(InitialText());
+}
+
+bool CInPlaceList::event(QEvent* e)
+{
+    if (FilterEditorEvent(e))
+        return true;
+    return QComboBox::event(e);
+}
+
+bool CInPlaceList::eventFilter(QObject* watched, QEvent* e)
+{
+    if (FilterEditorEvent(e))
+        return true;
+    return QComboBox::eventFilter(watched, e);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "controls/InPlaceEditor.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStringList>
+
+// The edit field of an in-place combo box: it passes the keys that end an
+// edit (Tab, Enter, Escape, navigation keys with Ctrl) on to the combo box.
+class CComboEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit CComboEdit(QWidget* parent);
+
+protected:
+    bool event(QEvent* e) override;
+};
+
+// The combo box editor of a combo cell: drop-down (CBS_DROPDOWN: any text) or
+// drop-down list (CBS_DROPDOWNLIST: only the options).
+class CInPlaceList : public QComboBox, public CInPlaceEditorBase
+{
+    Q_OBJECT
+
+public:
+    CInPlaceList(QWidget* parent, int row, int col, QObject* notify, const QString& text,
+                 const QStringList& options, quint32 style, EditStart start);
+
+    QString EditorText() const override { return currentText(); }
+    void RestoreInitialText() override;
+
+protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+};

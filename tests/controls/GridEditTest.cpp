@@ -1,0 +1,263 @@
+#include "tests/controls/GridFixture.h"
+
+#include "controls/GridCellCombo.h"
+#include "controls/GridCellDateTime.h"
+#include "controls/InPlaceDateTime.h"
+#include "controls/InPlaceEdit.h"
+#include "controls/InPlaceList.h"
+
+#include <QApplication>
+#include <QTest>
+
+using platform::LVN_BEGINLABELEDITW;
+using platform::LVN_ENDLABELEDITW;
+
+TEST_F(GridTest, ReadOnlyCellOpensNoEditorWhicheverWayEditingIsAsked)
+{
+    m_grid->SetItemState(2, 2, m_grid->GetItemState(2, 2) | GVIS_READONLY);
+    m_grid->SetFocusCell(2, 2);
+    DoubleClick(2, 2);
+    Key(Qt::Key_F2);
+    Key(Qt::Key_Return);
+    Key(Qt::Key_X);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_TRUE(m_owner.Edits().empty());
+    EXPECT_EQ(m_grid->GetItemText(2, 2), "2,2");
+    EXPECT_FALSE(m_grid->EditCell(2, 2));
+
+    // A grid that is not editable refuses every cell.
+    m_grid->SetEditable(false);
+    EXPECT_FALSE(m_grid->EditCell(1, 1));
+    EXPECT_TRUE(m_owner.Edits().empty());
+}
+
+TEST_F(GridTest, TypedCharacterOpensEditorAndReplacesText)
+{
+    m_grid->SetFocusCell(1, 2);
+    Key(Qt::Key_7);
+    ASSERT_TRUE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(1, 2));
+    EXPECT_EQ(EditorText(), "7");
+    TypeToFocus("5");
+    KeyToFocus(Qt::Key_Return);
+
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetItemText(1, 2), "75");
+    EXPECT_TRUE(m_grid->GetModified(1, 2));
+    const auto edits = m_owner.Edits();
+    ASSERT_EQ(edits.size(), 2u);
+    EXPECT_EQ(edits[0].code, LVN_BEGINLABELEDITW);
+    EXPECT_EQ(edits[0].text, "1,2"); // the owner sees the text before the edit
+    EXPECT_EQ(edits[1].code, LVN_ENDLABELEDITW);
+    EXPECT_EQ(edits[1].text, "75"); // and the edited text in the cell at the end
+}
+
+TEST_F(GridTest, CtrlCharacterEscapeAndTabStartNoEdit)
+{
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    Key(Qt::Key_Escape);
+    Key(Qt::Key_Tab);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_TRUE(m_owner.Edits().empty());
+}
+
+TEST_F(GridTest, F2EnterAndDoubleClickOpenOnTheUnchangedText)
+{
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_F2);
+    EXPECT_EQ(EditorText(), "1,1");
+    KeyToFocus(Qt::Key_Escape);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(EditorText(), "1,1");
+    KeyToFocus(Qt::Key_Escape);
+    DoubleClick(3, 3);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(3, 3));
+    EXPECT_EQ(EditorText(), "3,3");
+}
+
+TEST_F(GridTest, NegativeBeginAnswerPreventsTheEdit)
+{
+    m_owner.answer = [](const NotifyRecorder::Note& n, CGridCtrl&) -> qintptr {
+        return n.code == LVN_BEGINLABELEDITW ? -1 : 0;
+    };
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_F2);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    ASSERT_EQ(m_owner.Edits().size(), 1u);
+    EXPECT_EQ(m_owner.Edits()[0].code, LVN_BEGINLABELEDITW);
+}
+
+TEST_F(GridTest, EditorOpensOnTextTheOwnerRewroteAtBeginEdit)
+{
+    m_grid->SetItemText(1, 2, QStringLiteral("￥ 125.50"));
+    m_owner.answer = [](const NotifyRecorder::Note& n, CGridCtrl& grid) -> qintptr {
+        if (n.code == LVN_BEGINLABELEDITW)
+            grid.SetItemText(n.row, n.col, "125.50");
+        return 0;
+    };
+    m_grid->SetFocusCell(1, 2);
+    Key(Qt::Key_F2);
+    EXPECT_EQ(EditorText(), "125.50");
+}
+
+TEST_F(GridTest, EndEditIsSentForUnchangedEditAndAfterEscape)
+{
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_F2);
+    KeyToFocus(Qt::Key_Return);
+    Key(Qt::Key_F2);
+    TypeToFocus("zzz");
+    KeyToFocus(Qt::Key_Escape);
+
+    const auto edits = m_owner.Edits();
+    ASSERT_EQ(edits.size(), 4u);
+    EXPECT_EQ(edits[1].code, LVN_ENDLABELEDITW);
+    EXPECT_EQ(edits[1].text, "1,1");
+    EXPECT_EQ(edits[3].code, LVN_ENDLABELEDITW);
+    EXPECT_EQ(edits[3].text, "1,1"); // Escape restored the initial text first
+    EXPECT_EQ(m_grid->GetItemText(1, 1), "1,1");
+}
+
+TEST_F(GridTest, NegativeEndAnswerRestoresThePreviousText)
+{
+    m_owner.answer = [](const NotifyRecorder::Note& n, CGridCtrl&) -> qintptr {
+        return n.code == LVN_ENDLABELEDITW ? -1 : 0;
+    };
+    m_grid->SetFocusCell(2, 1);
+    Key(Qt::Key_N);
+    TypeToFocus("ew");
+    KeyToFocus(Qt::Key_Return);
+    EXPECT_EQ(m_grid->GetItemText(2, 1), "2,1");
+    EXPECT_FALSE(m_grid->GetModified(2, 1));
+    ASSERT_EQ(m_owner.Edits().size(), 2u);
+    EXPECT_EQ(m_owner.Edits()[1].text, "new"); // the owner saw the rejected text
+}
+
+TEST_F(GridTest, TabEndsTheEditAndEditsTheNextVisibleCell)
+{
+    m_grid->SetColumnWidth(3, 0);
+    m_grid->SetFocusCell(1, 2);
+    Key(Qt::Key_F2);
+    KeyToFocus(Qt::Key_Tab);
+    ASSERT_TRUE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(1, 4)); // column 3 is hidden
+    KeyToFocus(Qt::Key_Tab);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(2, 1)); // on to the next row
+    KeyToFocus(Qt::Key_Backtab);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(1, 4));
+    for (const auto& note : m_owner.notes)
+        EXPECT_NE(note.col, 3);
+    // Tab into a read-only cell moves there but opens no editor.
+    m_grid->SetItemState(2, 1, GVIS_READONLY);
+    KeyToFocus(Qt::Key_Tab);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetFocusCell(), CCellID(2, 1));
+}
+
+TEST_F(GridTest, ArrowsEndTheLineEditorAndMoveOn)
+{
+    m_grid->SetFocusCell(2, 2);
+    Key(Qt::Key_F2);
+    KeyToFocus(Qt::Key_Down);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(3, 2));
+    KeyToFocus(Qt::Key_Left); // moves the caret only
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(3, 2));
+    KeyToFocus(Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(3, 3));
+}
+
+TEST_F(GridTest, LosingTheFocusEndsTheEdit)
+{
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_A);
+    m_other->setFocus();
+    QApplication::processEvents();
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetItemText(1, 1), "a");
+    ASSERT_EQ(m_owner.Edits().size(), 2u);
+    EXPECT_EQ(m_owner.Edits()[1].code, LVN_ENDLABELEDITW);
+}
+
+TEST_F(GridTest, ClickOnAnotherCellEndsTheEditFirst)
+{
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_B);
+    Click(4, 4);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetItemText(1, 1), "b");
+    EXPECT_EQ(m_grid->GetFocusCell(), CCellID(4, 4));
+}
+
+TEST_F(GridTest, ComboCellOffersItsOptionsInItsStyle)
+{
+    ASSERT_TRUE(m_grid->SetCellType<CGridCellCombo>(2, 3));
+    auto* combo = m_grid->GetCellAs<CGridCellCombo>(2, 3);
+    ASSERT_NE(combo, nullptr);
+    combo->SetOptions({QStringLiteral("中石化"), QStringLiteral("中石油")});
+    combo->SetStyle(CBS_DROPDOWN);
+
+    m_grid->SetFocusCell(2, 3);
+    Key(Qt::Key_F2);
+    auto* list = qobject_cast<CInPlaceList*>(m_grid->GetEditor());
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->isEditable());
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(1), QStringLiteral("中石油"));
+    EXPECT_EQ(list->currentText(), "2,3");
+    // An editable drop-down takes a text that is not listed.
+    list->setEditText(QStringLiteral("壳牌"));
+    KeyToFocus(Qt::Key_Return);
+    EXPECT_EQ(m_grid->GetItemText(2, 3), QStringLiteral("壳牌"));
+
+    // A drop-down list offers only its options.
+    combo = m_grid->GetCellAs<CGridCellCombo>(2, 3);
+    combo->SetStyle(CBS_DROPDOWNLIST);
+    Key(Qt::Key_F2);
+    list = qobject_cast<CInPlaceList*>(m_grid->GetEditor());
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(list->isEditable());
+    list->setCurrentIndex(0);
+    KeyToFocus(Qt::Key_Tab);
+    EXPECT_EQ(m_grid->GetItemText(2, 3), QStringLiteral("中石化"));
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(2, 4)); // Tab ended the combo and moved on
+}
+
+TEST_F(GridTest, ComboEditorEndsOnCtrlArrowButNotOnPlainArrow)
+{
+    m_grid->SetCellType<CGridCellCombo>(2, 2);
+    m_grid->GetCellAs<CGridCellCombo>(2, 2)->SetOptions({"a", "b", "c"});
+    m_grid->SetFocusCell(2, 2);
+    Key(Qt::Key_F2);
+    KeyToFocus(Qt::Key_Down);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(2, 2));
+    KeyToFocus(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(3, 2));
+}
+
+TEST_F(GridTest, DateCellShowsAndEditsYearMonthDay)
+{
+    ASSERT_TRUE(m_grid->SetCellType<CGridCellDateTime>(1, 1));
+    auto* date = m_grid->GetCellAs<CGridCellDateTime>(1, 1);
+    date->SetTime(QDateTime(QDate(2011, 7, 2), QTime(15, 30)));
+    EXPECT_EQ(m_grid->GetItemText(1, 1), "2011/07/02");
+
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_F2);
+    auto* picker = qobject_cast<CInPlaceDateTime*>(m_grid->GetEditor());
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(picker->date(), QDate(2011, 7, 2));
+    picker->setDate(QDate(2012, 1, 5));
+    KeyToFocus(Qt::Key_Return);
+    EXPECT_EQ(m_grid->GetItemText(1, 1), "2012/01/05");
+    date = m_grid->GetCellAs<CGridCellDateTime>(1, 1);
+    EXPECT_EQ(date->GetTimeValue().date(), QDate(2012, 1, 5));
+    EXPECT_EQ(m_owner.Edits().back().text, "2012/01/05");
+
+    // Escape puts the date back; the owner still hears of the edit.
+    Key(Qt::Key_F2);
+    qobject_cast<CInPlaceDateTime*>(m_grid->GetEditor())->setDate(QDate(2020, 2, 2));
+    KeyToFocus(Qt::Key_Escape);
+    EXPECT_EQ(m_grid->GetItemText(1, 1), "2012/01/05");
+    EXPECT_EQ(m_owner.Edits().back().code, LVN_ENDLABELEDITW);
+}
