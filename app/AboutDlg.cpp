@@ -83,8 +83,12 @@ void CAboutDlg::SetHeight(int height)
 
 void CAboutDlg::keyPressEvent(QKeyEvent* event)
 {
+    // X servers and Wayland compositors keep Ctrl+Alt+F12 for switching to a
+    // text console, so Ctrl+Shift+F12 does the same where that one never arrives.
     const Qt::KeyboardModifiers held = event->modifiers();
-    if (event->key() == Qt::Key_F12 && (held & Qt::ControlModifier) && (held & Qt::AltModifier)) {
+    const bool fold = event->key() == Qt::Key_F12 && (held & Qt::ControlModifier) &&
+                      (held & (Qt::AltModifier | Qt::ShiftModifier));
+    if (fold) {
         SetHeight(height() >= 200 ? height() - 160 : height() + 160);
         return;
     }

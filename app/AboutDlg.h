@@ -5,7 +5,7 @@
 class QLabel;
 
 // The About box: the program's name and version, opened with its lower panel
-// hidden; Ctrl+Alt+F12 folds the panel out and in again.
+// hidden; Ctrl+Alt+F12 (or Ctrl+Shift+F12) folds the panel out and in again.
 class CAboutDlg : public QDialog
 {
     Q_OBJECT

@@ -29,6 +29,7 @@ COrvynView::COrvynView(QWidget* parent, const PageFactories& factories) : QWidge
         if (page) {
             page->setParent(this);
             page->hide();
+            page->installEventFilter(this);
         }
         m_pages[static_cast<size_t>(i)] = page;
     }
@@ -170,6 +171,15 @@ void COrvynView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_navigationPanel.LButtonUp(event->position().toPoint());
+}
+
+bool COrvynView::eventFilter(QObject* watched, QEvent* event)
+{
+    // Mouse moves over a page do not reach the view: entering one ends the
+    // hot-tracking of the navigation panel.
+    if (event->type() == QEvent::Enter)
+        m_navigationPanel.MouseMove(QPoint(-1, -1));
+    return QWidget::eventFilter(watched, event);
 }
 
 void COrvynView::leaveEvent(QEvent* event)

@@ -34,10 +34,11 @@ QRect CRibbonToolsEx::StateRect(const RibbonButton& button) const
     return CRibbonTools::StateRect(button).united(HighlightRect(button.rect));
 }
 
-void CRibbonToolsEx::DrawSelection(QPainter& painter, const RibbonButton& button) const
+void CRibbonToolsEx::DrawSelection(QPainter& painter, const RibbonButton* button) const
 {
-    const QPainterPath region =
-        roundedRegion(HighlightRect(button.rect)).united(roundedRegion(m_pageArea)).simplified();
+    QPainterPath region = roundedRegion(m_pageArea);
+    if (button)
+        region = roundedRegion(HighlightRect(button->rect)).united(region).simplified();
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillPath(region, kSelectionFill);
@@ -51,11 +52,15 @@ void CRibbonToolsEx::DrawSelection(QPainter& painter, const RibbonButton& button
 void CRibbonToolsEx::Draw(QPainter& painter)
 {
     CRibbonFrame::Draw(painter);
-    for (const RibbonButton& b : m_buttons) {
+    // The page area keeps its frame also while a press has no button selected.
+    const RibbonButton* selected = nullptr;
+    for (const RibbonButton& b : m_buttons)
         if (b.state & RibbonButton::Selected)
-            DrawSelection(painter, b);
+            selected = &b;
+    if (!m_pageArea.isEmpty())
+        DrawSelection(painter, selected);
+    for (const RibbonButton& b : m_buttons)
         DrawButtonImage(painter, b);
-    }
 }
 
 void CRibbonToolsEx::Click(const QPoint& point, bool pressed)

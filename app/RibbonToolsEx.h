@@ -25,7 +25,8 @@ protected:
     QRect StateRect(const RibbonButton& button) const override;
 
 private:
-    void DrawSelection(QPainter& painter, const RibbonButton& button) const;
+    // The page area's frame, joined with the tab of the selected button if any.
+    void DrawSelection(QPainter& painter, const RibbonButton* selected) const;
     void UpdateSelectionRect();
 
     QRect m_pageArea;

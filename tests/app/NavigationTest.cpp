@@ -4,6 +4,7 @@
 #include "tests/support/TestEnvironment.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -184,6 +185,14 @@ TEST_F(NavigationTest, HotTrackingAndTheHandCursor)
     EXPECT_EQ(view->cursor().shape(), Qt::ArrowCursor);
 
     QTest::mouseMove(view.get(), QPoint(80, 60));
+    EXPECT_FALSE(view->NavigationPanel().IsHovered());
+
+    // Straight from a button onto the page: nothing stays hot.
+    QTest::mouseMove(view.get(), centreOf(2));
+    EXPECT_EQ(view->NavigationPanel().HotButton(), 1002);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(view->Page(0), &enter);
+    EXPECT_EQ(view->NavigationPanel().HotButton(), -1);
     EXPECT_FALSE(view->NavigationPanel().IsHovered());
 }
 

@@ -169,4 +169,6 @@ TEST(AboutBox, TitleVersionAndFoldingPanel)
     EXPECT_EQ(about.height(), 320);
     QTest::keyClick(&about, Qt::Key_F12, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_EQ(about.height(), 160);
+    QTest::keyClick(&about, Qt::Key_F12, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(about.height(), 320);
 }
