@@ -24,6 +24,8 @@ bool CTitledPage::event(QEvent* event)
 void CTitledPage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    // The band's rounded corners leave the corner pixels to the background.
+    painter.fillRect(rect(), palette().window());
     m_band.SetRect(rect());
     m_band.Draw(painter);
 }
