@@ -28,7 +28,7 @@ public:
     }
     void RedrawCarPhoto() override { ++photoRedraws; }
     // Settings files are the real frame's business; the pages never ask for them.
-    int LoadSaveConfig(const QString& fileName, bool save)
+    int LoadSaveConfig(const QString& fileName, bool save) override
     {
         configCalls << fileName + (save ? QStringLiteral(" save") : QStringLiteral(" load"));
         return 1;
