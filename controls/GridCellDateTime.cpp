@@ -2,18 +2,19 @@
 
 #include "controls/InPlaceDateTime.h"
 
-#include <QStringList>
-#include <QTimeZone>
-
 CGridCellDateTime::CGridCellDateTime()
 {
-    SetTime(QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    m_date = now.date();
+    m_clock = now.time();
 }
 
 void CGridCellDateTime::SetTime(const QDateTime& time)
 {
-    m_time = time.toSecsSinceEpoch();
-    CGridCell::SetText(FormatDate(time.date()));
+    const QDateTime local = time.toLocalTime();
+    m_date = local.date();
+    m_clock = local.time();
+    CGridCell::SetText(FormatDate(m_date));
 }
 
 void CGridCellDateTime::SetTime(qint64 secondsSinceEpoch)
@@ -21,23 +22,18 @@ void CGridCellDateTime::SetTime(qint64 secondsSinceEpoch)
     SetTime(QDateTime::fromSecsSinceEpoch(secondsSinceEpoch));
 }
 
-QDateTime CGridCellDateTime::GetTimeValue() const
-{
-    return QDateTime::fromSecsSinceEpoch(m_time);
-}
-
 void CGridCellDateTime::SetText(const QString& text)
 {
     CGridCell::SetText(text);
     const QDate date = ParseDate(text);
     if (date.isValid())
-        m_time = QDateTime(date, GetTimeValue().time()).toSecsSinceEpoch();
+        m_date = date;
 }
 
 QWidget* CGridCellDateTime::Edit(QWidget* parent, int row, int col, QObject* notify,
                                  EditStart start)
 {
-    auto* editor = new CInPlaceDateTime(parent, row, col, notify, GetTimeValue().date(), start);
+    auto* editor = new CInPlaceDateTime(parent, row, col, notify, m_date, start);
     editor->setFont(GetEffectiveFont());
     SetEditWnd(editor);
     return editor;
@@ -45,12 +41,11 @@ QWidget* CGridCellDateTime::Edit(QWidget* parent, int row, int col, QObject* not
 
 void CGridCellDateTime::CopyAttributes(const CGridCellBase& other)
 {
-    const qint64 time = m_time;
     CGridCell::CopyAttributes(other);
-    if (auto* date = dynamic_cast<const CGridCellDateTime*>(&other))
-        m_time = date->m_time;
-    else if (!ParseDate(GetText()).isValid())
-        m_time = time;
+    if (auto* date = dynamic_cast<const CGridCellDateTime*>(&other)) {
+        m_date = date->m_date;
+        m_clock = date->m_clock;
+    }
 }
 
 QString CGridCellDateTime::FormatDate(const QDate& date)
@@ -60,14 +55,23 @@ QString CGridCellDateTime::FormatDate(const QDate& date)
 
 QDate CGridCellDateTime::ParseDate(const QString& text)
 {
-    const QStringList parts = text.trimmed().split(QLatin1Char('/'));
-    if (parts.size() != 3)
+    // Three groups of digits separated by single '/', nothing else.
+    int parts[3] = {0, 0, 0};
+    int part = 0;
+    int digits = 0;
+    for (const QChar ch : text) {
+        if (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) {
+            if (++digits > 4)
+                return {};
+            parts[part] = parts[part] * 10 + (ch.unicode() - '0');
+        } else if (ch == QLatin1Char('/') && digits > 0 && part < 2) {
+            ++part;
+            digits = 0;
+        } else {
+            return {};
+        }
+    }
+    if (part != 2 || digits == 0)
         return {};
-    bool okY = false, okM = false, okD = false;
-    const int y = parts[0].toInt(&okY);
-    const int m = parts[1].toInt(&okM);
-    const int d = parts[2].toInt(&okD);
-    if (!okY || !okM || !okD)
-        return {};
-    return QDate(y, m, d);
+    return QDate(parts[0], parts[1], parts[2]);
 }

@@ -5,8 +5,9 @@
 #include <QDate>
 #include <QDateTime>
 
-// A cell holding a date-time value (seconds since 1970, local time); its text
-// is the date written "%Y/%m/%d". Edited with CInPlaceDateTime.
+// A cell holding a date-time value (local time; GetTime gives seconds since
+// 1970); its text is the date written "%Y/%m/%d". A new cell holds the current
+// time and no text until one is set. Edited with CInPlaceDateTime.
 class CGridCellDateTime : public CGridCell
 {
 public:
@@ -15,8 +16,9 @@ public:
     // Sets the value and the text.
     void SetTime(const QDateTime& time);
     void SetTime(qint64 secondsSinceEpoch);
-    QDateTime GetTimeValue() const;
-    qint64 GetTime() const { return m_time; }
+    QDateTime GetTimeValue() const { return QDateTime(m_date, m_clock); }
+    qint64 GetTime() const { return GetTimeValue().toSecsSinceEpoch(); }
+    QDate GetDate() const { return m_date; }
 
     // A text that reads as a date ("2011/7/12") also sets the value (keeping the
     // time of day); any other text leaves the value alone.
@@ -31,5 +33,6 @@ public:
     static QDate ParseDate(const QString& text);
 
 private:
-    qint64 m_time = 0;
+    QDate m_date;
+    QTime m_clock;
 };

@@ -4,6 +4,7 @@
 #include "controls/GridDelegate.h"
 #include "controls/GridHeader.h"
 #include "controls/GridModel.h"
+#include "controls/InPlaceEditor.h"
 #include "controls/TitleTip.h"
 
 #include <QAbstractButton>
@@ -41,6 +42,7 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent)
     setAutoScroll(true);
     setCornerButtonEnabled(false);
     setFont(*m_defaults[0]->GetFont());
+    viewport()->setBackgroundRole(QPalette::Button); // the area beyond the last cells
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
 
@@ -65,9 +67,9 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent)
 
 CGridCtrl::~CGridCtrl()
 {
-    // The editor reports to a grid that is going away: let it go quietly.
-    if (m_editor)
-        m_editor->removeEventFilter(this);
+    // An editor still open reports to no one: the grid is going away.
+    if (auto* editor = dynamic_cast<CInPlaceEditorBase*>(m_editor.data()))
+        editor->Detach();
     m_editor.clear();
 }
 

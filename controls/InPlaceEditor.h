@@ -33,6 +33,8 @@ public:
     virtual void RestoreInitialText() = 0;
     // Ends the edit and notifies; later calls do nothing.
     void EndEdit(int lastKey);
+    // Ends the edit without a notification (the grid is going away).
+    void Detach() { m_ended = true; }
 
 protected:
     // Whether a navigation key without Ctrl ends this editor.

@@ -158,3 +158,43 @@ TEST_F(GridTest, ClippedTextShowsTitleTip)
     QTest::qWait(500);
     EXPECT_FALSE(tip->isVisible());
 }
+
+TEST_F(GridTest, HeaderClickSortsOnlyWhenSwitchedOn)
+{
+    m_grid->SetItemText(1, 2, "b");
+    m_grid->SetItemText(2, 2, "c");
+    m_grid->SetItemText(3, 2, "a");
+    QHeaderView* header = m_grid->horizontalHeader();
+    const QPoint onColumn2(header->sectionViewportPosition(1) + 5, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onColumn2);
+    EXPECT_EQ(m_grid->GetItemText(1, 2), "b");
+
+    m_grid->SetHeaderSort(true);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onColumn2);
+    EXPECT_EQ(m_grid->GetSortColumn(), 2);
+    EXPECT_EQ(m_grid->GetItemText(1, 2), "4,2"); // digits sort before letters
+    EXPECT_EQ(m_grid->GetItemText(3, 2), "a");
+    EXPECT_EQ(m_grid->GetItemText(3, 0), "3"); // whole rows move
+    EXPECT_EQ(m_grid->GetItemText(5, 2), "c");
+    EXPECT_EQ(m_grid->GetItemText(0, 2), "H2");
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onColumn2);
+    EXPECT_FALSE(m_grid->GetSortAscending());
+    EXPECT_EQ(m_grid->GetItemText(1, 2), "c");
+}
+
+TEST_F(GridTest, TabPastTheLastCellPassesTheFocusOn)
+{
+    m_grid->SetFocusCell(5, 4);
+    Key(Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_TRUE(m_other->hasFocus());
+
+    // Also when the Tab ends an edit in the last cell.
+    m_grid->setFocus();
+    m_grid->SetFocusCell(5, 4);
+    Key(Qt::Key_F2);
+    KeyToFocus(Qt::Key_Tab);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_TRUE(m_other->hasFocus());
+    EXPECT_EQ(m_owner.Edits().size(), 2u);
+}
