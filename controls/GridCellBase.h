@@ -70,7 +70,8 @@ public:
     virtual void CopyAttributes(const CGridCellBase& other);
 
     // Creates the in-place editor as a child of parent; it reports its end to
-    // notify with WM_NOTIFY/LVN_ENDLABELEDITW. Returns nullptr when the cell
+    // notify with WM_NOTIFY/LVN_ENDLABELEDITW (editors derive from
+    // CInPlaceEditorBase, which does that). Returns nullptr when the cell
     // cannot be edited.
     virtual QWidget* Edit(QWidget* parent, int row, int col, QObject* notify, EditStart start) = 0;
     // Whether an edited text may go into the cell.

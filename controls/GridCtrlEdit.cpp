@@ -68,10 +68,13 @@ QWidget* CGridCtrl::CreateCellEditor(QWidget* parent, CCellID cell)
 
 void CGridCtrl::EndEditing()
 {
-    if (auto* editor = dynamic_cast<CInPlaceEditorBase*>(m_editor.data()))
+    if (auto* editor = dynamic_cast<CInPlaceEditorBase*>(m_editor.data())) {
         editor->EndEdit(0);
-    else
+    } else if (QWidget* other = m_editor) {
+        // An editor that cannot report its end: close it, keeping the cell.
         m_editor.clear();
+        QTableView::closeEditor(other, QAbstractItemDelegate::NoHint);
+    }
 }
 
 void CGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)

@@ -21,9 +21,9 @@ constexpr qintptr LVN_BEGINLABELEDITW = -175;
 constexpr qintptr LVN_ENDLABELEDITW = -176;
 
 // Further notification codes a grid sends its owner with WM_NOTIFY.
-constexpr qintptr NM_CLICK = -2;         // left click on a cell
-constexpr qintptr NM_DBLCLK = -3;        // double click on a cell
-constexpr qintptr NM_RCLICK = -5;        // right click on a cell
+constexpr qintptr NM_CLICK = -2;          // left click on a cell
+constexpr qintptr NM_DBLCLK = -3;         // double click on a cell
+constexpr qintptr NM_RCLICK = -5;         // right click on a cell
 constexpr qintptr GVN_SELCHANGING = -100; // focus cell or selection is about to change
 constexpr qintptr GVN_SELCHANGED = -101;  // focus cell or selection has changed
 constexpr qintptr GVN_BEGINDRAG = -109;   // a drag of cells begins
