@@ -3,6 +3,7 @@
 #include "database/FrameState.h"
 #include "settings/PageCarManage.h"
 #include "settings/PageSys.h"
+#include "settings/PageWord.h"
 #include "settings/SheetImages.h"
 #include "settings/TreePropSheet.h"
 
@@ -25,7 +26,7 @@ CPropertyPage* pageFor(int index)
     case settingspage::Sys:
         return new CPageSys;
     case settingspage::Word:
-        return new CPropertyPage(QStringLiteral("输入记录"));
+        return new CPageWord;
     case settingspage::RestoreData:
         return new CPropertyPage(QStringLiteral("备份与恢复"));
     default:

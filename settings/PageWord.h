@@ -1,0 +1,69 @@
+#pragma once
+
+#include "settings/PropertyPage.h"
+
+class CGridCtrl;
+class CMyDatabase;
+class QLabel;
+
+// The settings page "输入记录": the current car's remembered ledger inputs,
+// grouped by class and sorted by content. A changed content is written to the
+// ledger as soon as its editor closes; entries are deleted from the context
+// menu.
+class CPageWord : public CPropertyPage
+{
+    Q_OBJECT
+public:
+    static constexpr int kGridId = 1013;
+
+    enum Column : int
+    {
+        ColNumber = 0,
+        ColContent = 1,
+        ColClassName = 2,
+        ColClassId = 3,
+        ColRecId = 4,
+        ColumnCount = 5
+    };
+
+    explicit CPageWord(QWidget* parent = nullptr);
+
+    void OnInitDialog() override;
+    bool OnSetActive() override;
+
+    CGridCtrl* Grid() const { return m_grid; }
+    QLabel* Hint() const { return m_hint; }
+    QString PageCar() const { return m_pageCar; }
+
+    // Sizes the grid for the page car's entries and writes the headers and
+    // row numbers.
+    void FillGrid();
+    // Reads the page car's entries into the rows FillGrid made.
+    void LoadRecords();
+    void RefreshPage();
+    void DeleteSelectedRecord();
+    // Runs a context-menu command (refresh or delete).
+    void OnCommand(int id);
+
+    // The grid's begin/end edit notifications.
+    void BeginEdit(int row, int col);
+    void EndEdit(int row, int col);
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    static CMyDatabase* Database(); // nullptr when the ledger is not open
+    // Reloads when the current car is no longer the page car.
+    void onPageShow();
+    void setColumnWidths();
+    void showContextMenu(const QPoint& globalPos);
+    QString Text(int row, int col) const;
+
+    CGridCtrl* m_grid;
+    QLabel* m_hint;
+    QString m_oldText;
+    QString m_pageCar;
+};
