@@ -6,6 +6,7 @@
 #include "platform/MessageEvent.h"
 #include "res/NavigationStrip.h"
 #include "res/Resources.h"
+#include "settings/SettingsSheet.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -129,7 +130,7 @@ void COrvynView::SelectPage(int buttonId)
 
 void COrvynView::OnSettingsCommand(int commandId)
 {
-    Q_UNUSED(commandId); // settings sheet opens here, at the page of commandId
+    OpenSettingsSheet(this, commandId);
     for (QWidget* page : m_pages)
         if (page && page->isVisible())
             platform::SendMessage(page, platform::WM_PAGE_SHOW, 0, 1);

@@ -1,6 +1,13 @@
 #include "app/PageTable.h"
 
 #include "app/TitledPage.h"
+#include "ledgers/DlgAccessory.h"
+#include "ledgers/DlgAccident.h"
+#include "ledgers/DlgCarLog.h"
+#include "ledgers/DlgDayCost.h"
+#include "ledgers/DlgMaintain.h"
+#include "ledgers/DlgOil.h"
+#include "ledgers/DlgRepair.h"
 #include "res/NavigationStrip.h"
 
 QString PageCaption(int index)
@@ -18,19 +25,24 @@ PageFactory titled(int index)
     return [index](QWidget* parent) { return new CTitledPage(PageCaption(index), parent); };
 }
 
+template <class Page> PageFactory page()
+{
+    return [](QWidget* parent) { return new Page(parent); };
+}
+
 } // namespace
 
 PageFactories DefaultPageFactories()
 {
     return {
         titled(0), // CDlgBaseInfo, vehicle summary
-        titled(1), // CDlgOil, refuel ledger
-        titled(2), // CDlgRepair, repair ledger
-        titled(3), // CDlgMaintain, maintenance ledger
-        titled(4), // CDlgAccident, accident ledger
-        titled(5), // CDlgDayCost, daily sundry costs
-        titled(6), // CDlgAccessory, accessory ledger
-        titled(7), // CDlgCarLog, car log
+        page<CDlgOil>(),
+        page<CDlgRepair>(),
+        page<CDlgMaintain>(),
+        page<CDlgAccident>(),
+        page<CDlgDayCost>(),
+        page<CDlgAccessory>(),
+        page<CDlgCarLog>(),
         titled(8), // CDlgSysSetting, monthly cost analysis
     };
 }

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -205,7 +206,15 @@ TEST_F(NavigationTest, SelectMessageShowsExactlyOnePage)
     EXPECT_EQ(pages[0]->shows, std::vector<qintptr>{0});
 
     clearShows(); // after the settings sheet: the shown page hears it is still shown
+    QString sheetTitle;
+    QTimer::singleShot(0, [&sheetTitle] {
+        if (QWidget* sheet = QApplication::activeModalWidget()) {
+            sheetTitle = sheet->windowTitle();
+            sheet->close();
+        }
+    });
     view->OnSettingsCommand(32782);
+    EXPECT_TRUE(sheetTitle.startsWith("综合设置"));
     EXPECT_EQ(pages[8]->shows, std::vector<qintptr>{1});
     EXPECT_TRUE(pages[0]->shows.empty());
 }
@@ -241,7 +250,17 @@ TEST(DefaultPages, EachPageIsNamedByItsCaption)
     COrvynView view;
     view.resize(736, 560);
     view.OnInitialUpdate();
+    // Ledger pages are named by their caption with its totals.
+    const QStringList names = {"基本信息",
+                               "加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】",
+                               "维修记录 【合计：▲总金额 0.00 元】",
+                               "保养记录 【合计：▲总金额 0.00 元】",
+                               "事故记录 【合计：▲总金额 0.00 元】",
+                               "日常杂费 【合计：▲总金额 0.00 元】",
+                               "汽车用品 【合计：▲总金额 0.00 元】",
+                               "爱车日志",
+                               "分析统计"};
     for (int i = 0; i < kPageCount; ++i)
-        EXPECT_EQ(view.Page(i)->accessibleName(), PageCaption(i)) << i;
+        EXPECT_EQ(view.Page(i)->accessibleName(), names[i]) << i;
     EXPECT_EQ(SendMessage(view.Page(3), WM_PAGE_SHOW, 0, 1), 0);
 }

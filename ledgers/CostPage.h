@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ledgers/LedgerPage.h"
+
+// A ledger of costs with a description (repair, maintenance, accident, daily
+// cost): the caption and the cost totals record carry the page's total amount,
+// re-totalled after every saved edit, load and deletion.
+class CCostPage : public CLedgerPage
+{
+    Q_OBJECT
+public:
+    CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent);
+
+protected:
+    void Recompute(int row, int col, bool full) override;
+    // The record of a row for the repair and maintenance, and for the accident
+    // and daily-cost ledgers.
+    ServiceRecord ServiceRecordOf(int row, const QString& recordId) const;
+    CostRecord CostRecordOf(int row, const QString& recordId) const;
+
+private:
+    double CostTotals::*m_figure;
+};

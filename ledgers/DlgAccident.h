@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ledgers/CostPage.h"
+
+// The accident ledger.
+class CDlgAccident : public CCostPage
+{
+    Q_OBJECT
+public:
+    explicit CDlgAccident(QWidget* parent = nullptr);
+
+protected:
+    int InsertRecord(int row, const QString& recordId) override;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ledgers/LedgerPage.h"
+
+// The car log: dated notes with the odometer reading; no amounts, no total.
+class CDlgCarLog : public CLedgerPage
+{
+    Q_OBJECT
+public:
+    explicit CDlgCarLog(QWidget* parent = nullptr);
+
+protected:
+    void Recompute(int, int, bool) override {}
+    int InsertRecord(int row, const QString& recordId) override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ledgers/CostPage.h"
+
+// The daily-cost ledger; its descriptions are remembered per car.
+class CDlgDayCost : public CCostPage
+{
+    Q_OBJECT
+public:
+    explicit CDlgDayCost(QWidget* parent = nullptr);
+
+protected:
+    int InsertRecord(int row, const QString& recordId) override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ledgers/CostPage.h"
+
+// The maintenance ledger; its service providers are remembered per car.
+class CDlgMaintain : public CCostPage
+{
+    Q_OBJECT
+public:
+    explicit CDlgMaintain(QWidget* parent = nullptr);
+
+protected:
+    int InsertRecord(int row, const QString& recordId) override;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ledgers/CostPage.h"
+
+// The repair ledger.
+class CDlgRepair : public CCostPage
+{
+    Q_OBJECT
+public:
+    explicit CDlgRepair(QWidget* parent = nullptr);
+
+protected:
+    int InsertRecord(int row, const QString& recordId) override;
+};

@@ -1,0 +1,55 @@
+#include "ledgers/GridDialog.h"
+
+#include "controls/GridCtrl.h"
+
+#include <QPainter>
+
+CGridDialog::CGridDialog(const QString& caption, QWidget* parent)
+    : QWidget(parent), m_grid(new CGridCtrl(this))
+{
+    m_titleBand.SetOwner(this);
+    m_grid->SetDlgCtrlID(kGridId);
+    m_grid->SetOwner(this);
+    SetCaption(caption);
+}
+
+void CGridDialog::SetCaption(const QString& caption)
+{
+    m_titleBand.SetTitle(caption);
+    setAccessibleName(caption);
+    update(m_titleBand.Rect());
+}
+
+void CGridDialog::SetupGrid(int columns)
+{
+    m_grid->SetEditable(true);
+    m_grid->SetListMode(true);
+    m_grid->EnableDragAndDrop(false);
+    m_grid->SetHeaderSort(false);
+    m_grid->SetColumnResize(false);
+    m_grid->SetRowResize(false);
+    m_grid->GetDefaultCell(false, false)->SetBackClr(RGB(255, 255, 224));
+    m_grid->SetSingleRowSelection(true);
+    m_grid->SetFixedRowCount(1);
+    m_grid->SetFixedColumnCount(1);
+    m_grid->SetColumnCount(1);
+    m_grid->SetColumnCount(columns);
+}
+
+void CGridDialog::Layout()
+{
+    m_grid->setGeometry(4, 25, width() - 8, height() - 29);
+}
+
+void CGridDialog::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    m_titleBand.SetRect(rect());
+    Layout();
+}
+
+void CGridDialog::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    m_titleBand.Draw(painter);
+}

@@ -1,0 +1,286 @@
+#include "ledgers/LedgerColumns.h"
+
+#include "database/Names.h"
+#include "ledgers/LedgerFormat.h"
+
+#include <cstring>
+
+bool IsNumericKind(CellKind kind)
+{
+    return kind == CellKind::Odometer || kind == CellKind::Money || kind == CellKind::Gauge ||
+           kind == CellKind::Count;
+}
+
+bool IsDerivedKind(CellKind kind)
+{
+    return kind == CellKind::Quantity || kind == CellKind::Consumption ||
+           kind == CellKind::DerivedMoney;
+}
+
+int EditDecimals(CellKind kind)
+{
+    return kind == CellKind::Odometer || kind == CellKind::Count ? 0 : 2;
+}
+
+QString DisplayText(CellKind kind, double value)
+{
+    switch (kind) {
+    case CellKind::Odometer:
+        return OdometerText(value);
+    case CellKind::Money:
+    case CellKind::DerivedMoney:
+        return MoneyText(value);
+    case CellKind::Gauge:
+        return GaugeText(value);
+    case CellKind::Count:
+        return FormatNumber(value, 0);
+    case CellKind::Quantity:
+        return QuantityText(value);
+    case CellKind::Consumption:
+        return ConsumptionText(value);
+    default:
+        return FormatNumber(value, 2);
+    }
+}
+
+int LedgerPageInfo::columnOf(const char* field) const
+{
+    for (int c = 0; c < columnCount(); ++c)
+        if (columns[c].field && std::strcmp(columns[c].field, field) == 0)
+            return c;
+    return -1;
+}
+
+QString HistoryClassName(int classId)
+{
+    switch (classId) {
+    case 1:
+        return QStringLiteral("杂费消费说明");
+    case 2:
+        return QStringLiteral("汽车服务商");
+    case 3:
+        return QStringLiteral("商品提供商");
+    default:
+        return QString();
+    }
+}
+
+namespace {
+
+LedgerColumn rowNumber()
+{
+    return {QString(), nullptr, CellKind::RowNumber, 0};
+}
+LedgerColumn date()
+{
+    return {QStringLiteral("日期"), col::DateTimee, CellKind::Date, 0};
+}
+LedgerColumn odometer()
+{
+    return {QStringLiteral("里程表"), col::Miles, CellKind::Odometer, 0};
+}
+LedgerColumn recordId(const QString& header = QString())
+{
+    return {header, col::RecID, CellKind::RecordId, 0};
+}
+
+QString costCaption(const QString& name)
+{
+    return name + QStringLiteral(" 【合计：▲总金额 0.00 元】");
+}
+QString costFormat(const QString& name)
+{
+    return name + QStringLiteral(" 【合计：▲总金额 %.2f 元】");
+}
+
+LedgerPageInfo servicePage(const char* table, const QString& name, int bit, int providerHistory)
+{
+    return {table,
+            costCaption(name),
+            costFormat(name),
+            bit,
+            {rowNumber(),
+             date(),
+             odometer(),
+             {QStringLiteral("总金额"), col::Amount, CellKind::Money, 0},
+             {QStringLiteral("内容"), col::Content, CellKind::Text, 0},
+             {QStringLiteral("服务商"), col::Provider, CellKind::Text, providerHistory},
+             {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
+             recordId()}};
+}
+
+LedgerPageInfo costPage(const char* table, const QString& name, const QString& amount,
+                        const QString& content, int bit, int contentHistory)
+{
+    return {table,
+            costCaption(name),
+            costFormat(name),
+            bit,
+            {rowNumber(),
+             date(),
+             odometer(),
+             {amount, col::Amount, CellKind::Money, 0},
+             {content, col::Content, CellKind::Text, contentHistory},
+             {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
+             recordId()}};
+}
+
+} // namespace
+
+const LedgerPageInfo& RefuelPage()
+{
+    static const LedgerPageInfo page{
+        tbl::Refuel,
+        QStringLiteral("加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】"),
+        QString(), // the refuelling caption carries two totals; the page builds it
+        0,
+        {rowNumber(),
+         date(),
+         odometer(),
+         {QStringLiteral("总金额"), col::Amount, CellKind::Money, 0},
+         {QStringLiteral("单价"), col::Price, CellKind::Money, 0},
+         {QStringLiteral("加油量"), nullptr, CellKind::Quantity, 0},
+         {QStringLiteral("加前油表"), col::FuelMeter1, CellKind::Gauge, 0},
+         {QStringLiteral("加后油表"), col::FuelMeter2, CellKind::Gauge, 0},
+         {QStringLiteral("油耗估算"), nullptr, CellKind::Consumption, 0},
+         {QStringLiteral("成本估算"), nullptr, CellKind::DerivedMoney, 0},
+         {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
+         recordId(QStringLiteral("RecID-hiden"))}};
+    return page;
+}
+
+const LedgerPageInfo& RepairPage()
+{
+    static const LedgerPageInfo page =
+        servicePage(tbl::Repair, QStringLiteral("维修记录"), 0x01, 0);
+    return page;
+}
+
+const LedgerPageInfo& MaintainPage()
+{
+    static const LedgerPageInfo page =
+        servicePage(tbl::Maintain, QStringLiteral("保养记录"), 0x02, 2);
+    return page;
+}
+
+const LedgerPageInfo& AccidentPage()
+{
+    static const LedgerPageInfo page =
+        costPage(tbl::Accident, QStringLiteral("事故记录"), QStringLiteral("事故费用"),
+                 QStringLiteral("事故说明"), 0x04, 0);
+    return page;
+}
+
+const LedgerPageInfo& DailyCostPage()
+{
+    static const LedgerPageInfo page =
+        costPage(tbl::DailyCost, QStringLiteral("日常杂费"), QStringLiteral("消费金额"),
+                 QStringLiteral("消费说明"), 0x08, 1);
+    return page;
+}
+
+const LedgerPageInfo& CarLogPage()
+{
+    static const LedgerPageInfo page{tbl::CarLog,
+                                     QStringLiteral("爱车日志"),
+                                     QString(),
+                                     0x20,
+                                     {rowNumber(),
+                                      date(),
+                                      odometer(),
+                                      {QStringLiteral("日志信息"), col::Mark, CellKind::Text, 0},
+                                      recordId()}};
+    return page;
+}
+
+const LedgerPageInfo& AccessoryPage()
+{
+    static const LedgerPageInfo page{tbl::Accessory,
+                                     QStringLiteral("汽车用品 【合计：▲总金额 0.00 元】"),
+                                     QStringLiteral("汽车用品 【合计：▲总金额 %.2f 元】"),
+                                     0x10,
+                                     {rowNumber(),
+                                      date(),
+                                      odometer(),
+                                      {QStringLiteral("商品名称"), col::Name, CellKind::Text, 0},
+                                      {QStringLiteral("单价"), col::Price, CellKind::Money, 0},
+                                      {QStringLiteral("数量"), col::Countt, CellKind::Count, 0},
+                                      {QStringLiteral("总价"), nullptr, CellKind::DerivedMoney, 0},
+                                      {QStringLiteral("服务商"), col::Provider, CellKind::Text, 3},
+                                      {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
+                                      recordId()}};
+    return page;
+}
+
+namespace {
+
+// Widths of the columns before the last visible one, and the constant the last
+// visible (remark) column's width is w minus.
+struct WidthClass
+{
+    std::vector<int> widths;
+    int restMinus;
+};
+
+struct WidthRules
+{
+    WidthClass wide;   // w > 900
+    WidthClass middle; // 700 < w <= 900 (600 < w on pages without a narrow class)
+    WidthClass narrow; // w <= 700, only on pages that have one
+    bool hasNarrow;
+};
+
+WidthRules rulesOf(const LedgerPageInfo& page)
+{
+    const QString t = QString::fromLatin1(page.table);
+    if (t == tbl::Refuel)
+        return {{{50, 100, 75, 70, 60, 70, 80, 80, 80, 80}, 770},
+                {{40, 90, 60, 60, 50, 60, 70, 70, 70, 70}, 665},
+                {{40, 85, 55, 55, 45, 55, 60, 60, 60, 60}, 600},
+                true};
+    if (t == tbl::Repair)
+        return {{{50, 100, 75, 85, 200, 150}, 690}, {{40, 90, 60, 60, 160, 130}, 570}, {}, false};
+    if (t == tbl::Maintain)
+        return {{{50, 100, 75, 80, 200, 150}, 680}, {{40, 90, 60, 70, 160, 130}, 580}, {}, false};
+    if (t == tbl::Accident)
+        return {{{50, 100, 75, 85, 500}, 840}, {{40, 90, 60, 70, 300}, 590}, {}, false};
+    if (t == tbl::DailyCost)
+        return {{{50, 100, 75, 85, 220}, 560}, {{40, 90, 60, 70, 200}, 490}, {}, false};
+    if (t == tbl::CarLog)
+        return {{{50, 100, 75}, 255}, {{40, 90, 70}, 230}, {}, false};
+    return {{{50, 100, 75, 150, 70, 55, 80, 180}, 785},
+            {{40, 90, 60, 140, 55, 45, 60, 150}, 655},
+            {{40, 90, 60, 100, 55, 45, 60, 100}, 575},
+            true};
+}
+
+} // namespace
+
+std::vector<int> LedgerColumnWidths(const LedgerPageInfo& page, int w, bool odometerShown)
+{
+    const WidthRules rules = rulesOf(page);
+    const WidthClass* cls = nullptr;
+    bool wide = false;
+    if (w > 900) {
+        cls = &rules.wide;
+        wide = true;
+    } else if (rules.hasNarrow) {
+        cls = w > 700 ? &rules.middle : &rules.narrow;
+    } else if (w > 600) {
+        cls = &rules.middle;
+    } else {
+        return {};
+    }
+
+    std::vector<int> widths = cls->widths;
+    const bool narrowClass = cls == &rules.narrow;
+    int rest = narrowClass && w <= 600 ? 10 : w - cls->restMinus;
+    if (!odometerShown && page.odometerBit != 0) {
+        const int odometer = page.columnOf(col::Miles);
+        widths[odometer] = 0;
+        rest += wide ? 75 : 60;
+    }
+    widths.push_back(rest);
+    widths.push_back(0); // the record identifier
+    return widths;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+// How a ledger column shows and edits its value.
+enum class CellKind
+{
+    RowNumber,    // column 0: "%d", "%d *" on the new-record row
+    Date,         // "yyyy/MM/dd", date editor
+    Odometer,     // "12345 KM", opens with 0 decimals
+    Money,        // "￥ 125.50", opens with 2 decimals
+    Gauge,        // "3.50 格", opens with 2 decimals
+    Count,        // "3", opens with 0 decimals, kept as typed after editing
+    Text,         // free text as stored
+    Quantity,     // derived "40.00 升" or "--", read-only
+    Consumption,  // derived "7.85  L" or "--", read-only
+    DerivedMoney, // derived "￥ 0.05" or "--", read-only
+    RecordId,     // the hidden record identifier
+};
+
+bool IsNumericKind(CellKind kind);
+bool IsDerivedKind(CellKind kind);
+// Decimals of the bare number an editor opens with (numeric kinds only).
+int EditDecimals(CellKind kind);
+// The display text of a stored number of this kind.
+QString DisplayText(CellKind kind, double value);
+
+struct LedgerColumn
+{
+    QString header;
+    const char* field = nullptr; // database column; nullptr for derived and row-number columns
+    CellKind kind = CellKind::Text;
+    int historyClass = 0; // 1..3 when the column offers remembered entries
+};
+
+// Everything that tells one ledger page from another.
+struct LedgerPageInfo
+{
+    const char* table = nullptr;
+    QString initialCaption;
+    QString captionFormat; // one %.2f for the page total; empty: the caption never changes
+    int odometerBit = 0;   // bit of OdometerColumnMask; 0: the odometer always shows
+    std::vector<LedgerColumn> columns;
+
+    int columnCount() const { return static_cast<int>(columns.size()); }
+    int recordIdColumn() const { return columnCount() - 1; }
+    int columnOf(const char* field) const;
+};
+
+// The names of the three remembered-entry classes, by class number.
+QString HistoryClassName(int classId);
+
+const LedgerPageInfo& RefuelPage();
+const LedgerPageInfo& RepairPage();
+const LedgerPageInfo& MaintainPage();
+const LedgerPageInfo& AccidentPage();
+const LedgerPageInfo& DailyCostPage();
+const LedgerPageInfo& CarLogPage();
+const LedgerPageInfo& AccessoryPage();
+
+// Column widths of a page for a grid of width w. An empty result means "leave
+// the widths as they are". A hidden odometer column is 0 wide and its width
+// goes to the last visible column as the page's rules say.
+std::vector<int> LedgerColumnWidths(const LedgerPageInfo& page, int width, bool odometerShown);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Number and date texts of the ledger grids.
+
+// value with n decimals (n clamped to 0..7): FormatNumber(3, 0) is "3".
+QString FormatNumber(double value, int decimals);
+// value with n decimals (at most 7) and a unit, one blank between them:
+// "12345 KM" with the unit after, "￥ 125.50" with the unit before.
+QString FormatWithUnit(double value, int decimals, const QString& unit, bool unitAfter);
+// The first run of digits, '.' and '-' in the text, as a number ("￥ 125.50" is
+// 125.5, "12345 KM" is 12345); 0 when there is none.
+double ParseNumber(const QString& text);
+// Local midnight of a "yyyy/m/d" text (years 1901..2098); the current time for
+// anything else.
+QDateTime ParseDateText(const QString& text);
+// "yyyy/MM/dd".
+QString DateText(const QDate& date);
+
+// The display formats the ledgers share.
+QString MoneyText(double value);       // "￥ 125.50"
+QString OdometerText(double value);    // "12345 KM"
+QString GaugeText(double value);       // "3.50 格"
+QString QuantityText(double value);    // "40.00 升"
+QString ConsumptionText(double value); // "7.85  L"

@@ -1,0 +1,60 @@
+#include "ledgers/LedgerFormat.h"
+#include "ledgers/LedgerColumns.h"
+#include "platform/Clock.h"
+
+#include <gtest/gtest.h>
+
+TEST(LedgerFormat, NumbersWithUnits)
+{
+    EXPECT_EQ(MoneyText(125.5), "￥ 125.50");
+    EXPECT_EQ(OdometerText(12345.4), "12345 KM");
+    EXPECT_EQ(GaugeText(3.5), "3.50 格");
+    EXPECT_EQ(QuantityText(40), "40.00 升");
+    EXPECT_EQ(ConsumptionText(7.85), "7.85  L");
+    EXPECT_EQ(FormatNumber(2.5, 0), "3");
+    EXPECT_EQ(FormatNumber(1.23456789, 12), "1.2345679");
+    EXPECT_EQ(FormatNumber(1.5, -3), "2");
+    EXPECT_EQ(FormatWithUnit(-0.004, 2, "￥", false), "￥ -0.00");
+}
+
+TEST(LedgerFormat, ParsingNumbersAndDates)
+{
+    EXPECT_DOUBLE_EQ(ParseNumber("￥ 125.50"), 125.5);
+    EXPECT_DOUBLE_EQ(ParseNumber("12345 KM"), 12345);
+    EXPECT_DOUBLE_EQ(ParseNumber("-3.5格"), -3.5);
+    EXPECT_EQ(ParseNumber("--"), 0.0);
+    EXPECT_EQ(ParseNumber(""), 0.0);
+    EXPECT_EQ(ParseNumber("abc"), 0.0);
+
+    platform::SetClock([] { return QDateTime(QDate(2030, 1, 2), QTime(3, 4)); });
+    EXPECT_EQ(ParseDateText("2011/7/12"), QDateTime(QDate(2011, 7, 12), QTime(0, 0)));
+    EXPECT_EQ(ParseDateText("2011/07/12"), QDateTime(QDate(2011, 7, 12), QTime(0, 0)));
+    for (const char* bad :
+         {"2011-07-12", "1900/01/01", "2099/01/01", "2011/13/01", "2011/02/30", "12/7/1", ""})
+        EXPECT_EQ(ParseDateText(bad), QDateTime(QDate(2030, 1, 2), QTime(3, 4))) << bad;
+    platform::SetClock({});
+    EXPECT_EQ(DateText(QDate(2011, 7, 2)), "2011/07/02");
+}
+
+TEST(LedgerLayout, WidthClassesAndHiddenOdometer)
+{
+    using V = std::vector<int>;
+    EXPECT_EQ(LedgerColumnWidths(RefuelPage(), 1000, true),
+              (V{50, 100, 75, 70, 60, 70, 80, 80, 80, 80, 230, 0}));
+    EXPECT_EQ(LedgerColumnWidths(RefuelPage(), 800, true),
+              (V{40, 90, 60, 60, 50, 60, 70, 70, 70, 70, 135, 0}));
+    EXPECT_EQ(LedgerColumnWidths(RefuelPage(), 650, true),
+              (V{40, 85, 55, 55, 45, 55, 60, 60, 60, 60, 50, 0}));
+    EXPECT_EQ(LedgerColumnWidths(RefuelPage(), 500, false).at(10),
+              10); // no mask bit: odometer stays
+    EXPECT_EQ(LedgerColumnWidths(RefuelPage(), 500, false).at(2), 55);
+
+    EXPECT_EQ(LedgerColumnWidths(RepairPage(), 1000, true), (V{50, 100, 75, 85, 200, 150, 310, 0}));
+    EXPECT_EQ(LedgerColumnWidths(RepairPage(), 1000, false), (V{50, 100, 0, 85, 200, 150, 385, 0}));
+    EXPECT_EQ(LedgerColumnWidths(RepairPage(), 800, false), (V{40, 90, 0, 60, 160, 130, 290, 0}));
+    EXPECT_TRUE(LedgerColumnWidths(RepairPage(), 600, true).empty());
+    EXPECT_EQ(LedgerColumnWidths(CarLogPage(), 800, false), (V{40, 90, 0, 630, 0}));
+    EXPECT_EQ(LedgerColumnWidths(AccessoryPage(), 600, true),
+              (V{40, 90, 60, 100, 55, 45, 60, 100, 10, 0}));
+    EXPECT_EQ(LedgerColumnWidths(AccessoryPage(), 1000, false).at(8), 1000 - 785 + 75);
+}

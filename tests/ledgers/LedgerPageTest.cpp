@@ -1,0 +1,178 @@
+#include "LedgerFixture.h"
+
+#include "ledgers/DlgOil.h"
+#include "ledgers/DlgRepair.h"
+
+#include <QTest>
+
+using namespace platform;
+
+TEST_F(LedgerTest, EmptyLedgerShowsHeaderAndNewRecordRow)
+{
+    CDlgRepair page;
+    EXPECT_LE(page.Grid()->GetRowCount(), 1); // never shown: no rows
+    show(page);
+    ASSERT_EQ(page.Grid()->GetRowCount(), 2);
+    EXPECT_EQ(row(page, 0),
+              QStringList({"", "日期", "里程表", "总金额", "内容", "服务商", "备注", ""}));
+    EXPECT_EQ(row(page, 1), QStringList({"1 *", "2024/05/20", "", "", "", "", "", ""}));
+    EXPECT_EQ(page.Caption(), "维修记录 【合计：▲总金额 0.00 元】");
+    EXPECT_EQ(page.accessibleName(), page.Caption());
+    EXPECT_EQ(page.Grid()->GetColumnWidth(7), 0);
+}
+
+TEST_F(LedgerTest, TypingIntoTheNewRowStoresARecord)
+{
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 4, "换刹车片");
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(
+        readBack(
+            "select CarID, RecID, DateTimee, Mark, Content, Provider, Miles, Amount from Repair"),
+        (std::vector<QStringList>{
+            {"CAR0001", "0000001", "2024/05/20", "", "换刹车片", "", "0.00000000", "0.00000000"}}));
+    ASSERT_EQ(page.Grid()->GetRowCount(), 3);
+    EXPECT_EQ(row(page, 1),
+              QStringList({"1", "2024/05/20", "", "", "换刹车片", "", "", "0000001"}));
+    EXPECT_EQ(row(page, 2).first(), "2 *");
+
+    // Further edits write just their column; amounts are re-totalled at once.
+    type(page, 1, 3, "125.5");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 125.50");
+    EXPECT_EQ(page.Caption(), "维修记录 【合计：▲总金额 125.50 元】");
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.repair, 125.5);
+    type(page, 1, 6, "it's 100% \\ done");
+    EXPECT_EQ(readBack("select Amount, Mark from Repair"),
+              (std::vector<QStringList>{{"125.50000000", "it's 100% \\ done"}}));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(LedgerTest, OpeningAndClosingAnEditorWithoutChangeWritesNothing)
+{
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 3, "80");
+    type(page, 1, 4, "轮胎");
+    type(page, 1, 2, "5000");
+    // Any further write would now fail loudly.
+    frame.m_database.Connection().Execute("CREATE TRIGGER frozen BEFORE UPDATE ON Repair "
+                                          "BEGIN SELECT RAISE(ABORT, 'frozen'); END");
+    for (int c : {1, 2, 3, 4}) {
+        ASSERT_TRUE(page.Grid()->EditCell(1, c));
+        page.Grid()->EndEditing();
+    }
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 80.00");
+    // An untouched editor on the new-record row makes no record either.
+    for (int c : {1, 2, 3, 4}) {
+        ASSERT_TRUE(page.Grid()->EditCell(2, c));
+        page.Grid()->EndEditing();
+    }
+    EXPECT_EQ(row(page, 2), QStringList({"2 *", "2024/05/20", "", "", "", "", "", ""}));
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"1"}}));
+}
+
+TEST_F(LedgerTest, EditingADateReordersAndKeepsTheRecordSelected)
+{
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 4, "A");
+    type(page, 2, 4, "B");
+    type(page, 3, 4, "C");
+    type(page, 2, 1, "2023/01/09"); // B moves to the top
+    EXPECT_EQ(page.Grid()->GetItemText(1, 4), "B");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 1), "2023/01/09");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 4), "A");
+    EXPECT_EQ(page.Grid()->GetItemText(3, 4), "C");
+    const CCellRange selected = page.Grid()->GetSelectedCellRange();
+    EXPECT_EQ(selected.minRow, 1);
+    EXPECT_EQ(selected.maxRow, 1);
+    EXPECT_EQ(readBack("select DateTimee from Repair where Content='B'"),
+              (std::vector<QStringList>{{"2023/01/09"}}));
+}
+
+TEST_F(LedgerTest, DeletingRecords)
+{
+    CDlgRepair page;
+    show(page);
+    for (const char* content : {"A", "B", "C"})
+        type(page, page.Grid()->GetRowCount() - 1, 4, content);
+
+    page.Grid()->SetSelectedRange(1, 0, 2, 7);
+    page.DeleteSelectedRecord(); // two rows: nothing, no message
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    page.Grid()->SetSelectedRange(4, 0, 4, 7);
+    page.DeleteSelectedRecord();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "请首先选择要删除的记录！");
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OKCANCEL | MB_ICONERROR);
+
+    boxes.clear();
+    boxes.answer(IDCANCEL);
+    page.Grid()->SetSelectedRange(2, 0, 2, 7);
+    page.DeleteSelectedRecord();
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "记录【2-2024/05/20】将会被删除且不可恢复，确认要删除吗？");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OKCANCEL | MB_ICONQUESTION);
+    EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"3"}}));
+
+    // Confirmed with the Delete key: the row goes, the numbers keep their gap.
+    page.Grid()->setFocus();
+    QTest::keyClick(page.Grid(), Qt::Key_Delete);
+    EXPECT_EQ(readBack("select Content from Repair order by Content"),
+              (std::vector<QStringList>{{"A"}, {"C"}}));
+    ASSERT_EQ(page.Grid()->GetRowCount(), 4);
+    EXPECT_EQ(page.Grid()->GetItemText(1, 0), "1");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 0), "3");
+    EXPECT_EQ(page.Grid()->GetItemText(3, 0), "4 *");
+
+    // F5 renumbers.
+    QTest::keyClick(page.Grid(), Qt::Key_F5);
+    EXPECT_EQ(page.Grid()->GetItemText(2, 0), "2");
+    EXPECT_EQ(page.Grid()->GetItemText(3, 0), "3 *");
+}
+
+TEST_F(LedgerTest, FailedInsertLeavesTheNewRecordRow)
+{
+    frame.m_database.Connection().Execute("CREATE TRIGGER refuse BEFORE INSERT ON Repair "
+                                          "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 4, "lost?");
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_TRUE(boxes.boxes()[0].text.contains("disk full"));
+    ASSERT_EQ(page.Grid()->GetRowCount(), 2);
+    EXPECT_EQ(row(page, 1), QStringList({"1 *", "2024/05/20", "", "", "lost?", "", "", ""}));
+
+    // Once writing works again, the next edit of the row saves it with what was typed.
+    frame.m_database.Connection().Execute("DROP TRIGGER refuse");
+    type(page, 1, 3, "9");
+    EXPECT_EQ(readBack("select Content, Amount from Repair"),
+              (std::vector<QStringList>{{"lost?", "9.00000000"}}));
+    EXPECT_EQ(page.Grid()->GetRowCount(), 3);
+}
+
+TEST_F(LedgerTest, CarsNeverSeeEachOthersRecords)
+{
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 4, "for 甲");
+    frame.m_database.SetCurrentCar("CAR0002");
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(page.PageCar(), "CAR0002");
+    EXPECT_EQ(page.Grid()->GetRowCount(), 2);
+    type(page, 1, 4, "for 乙");
+    EXPECT_EQ(readBack("select CarID, RecID, Content from Repair order by NO"),
+              (std::vector<QStringList>{{"CAR0001", "0000001", "for 甲"},
+                                        {"CAR0002", "0000002", "for 乙"}}));
+
+    // Showing again with the same car reads nothing new.
+    frame.m_database.Connection().Execute("delete from Repair");
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(page.Grid()->GetRowCount(), 3);
+    SendMessage(&page, WM_PAGE_SHOW, 0, 0);
+    EXPECT_EQ(page.Grid()->GetRowCount(), 3);
+}

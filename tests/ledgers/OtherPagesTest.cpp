@@ -1,0 +1,108 @@
+#include "LedgerFixture.h"
+
+#include "ledgers/DlgAccessory.h"
+#include "ledgers/DlgCarLog.h"
+#include "ledgers/DlgDayCost.h"
+#include "ledgers/DlgMaintain.h"
+#include "ledgers/DlgRepair.h"
+
+using namespace platform;
+
+TEST_F(LedgerTest, AccessoryTotals)
+{
+    CDlgAccessory page;
+    show(page);
+    type(page, 1, 3, "脚垫");
+    type(page, 1, 4, "12.5");
+    type(page, 1, 5, "4");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 6), "￥ 50.00");
+    EXPECT_EQ(page.Caption(), "汽车用品 【合计：▲总金额 50.00 元】");
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.accessory, 50);
+
+    type(page, 2, 4, "10");
+    type(page, 2, 5, "2.5"); // kept as typed, stored whole
+    EXPECT_EQ(page.Grid()->GetItemText(2, 5), "2.5");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 6), "￥ 25.00");
+    EXPECT_EQ(page.Caption(), "汽车用品 【合计：▲总金额 75.00 元】");
+    EXPECT_EQ(readBack("select Name, Price, Countt from Accessory order by NO"),
+              (std::vector<QStringList>{{"脚垫", "12.50000000", "4.00000000"},
+                                        {"", "10.00000000", "3.00000000"}}));
+}
+
+TEST_F(LedgerTest, CostPagesTotalAfterEveryEdit)
+{
+    CDlgDayCost page;
+    EXPECT_EQ(page.Caption(), "日常杂费 【合计：▲总金额 0.00 元】");
+    show(page);
+    type(page, 1, 3, "15");
+    type(page, 2, 3, "5.5");
+    EXPECT_EQ(page.Caption(), "日常杂费 【合计：▲总金额 20.50 元】");
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.dailyCost, 20.5);
+    for (int i = 0; i < 2; ++i) {
+        page.Grid()->SetSelectedRange(1, 0, 1, 6);
+        page.DeleteSelectedRecord();
+    }
+    EXPECT_EQ(page.Caption(), "日常杂费 【合计：▲总金额 0.00 元】");
+    EXPECT_EQ(frame.m_costTotals.dailyCost, 0.0);
+
+    CDlgCarLog log;
+    show(log);
+    type(log, 1, 3, "洗车");
+    type(log, 1, 2, "12345.6");
+    EXPECT_EQ(log.Grid()->GetItemText(1, 2), "12346 KM");
+    EXPECT_EQ(log.Caption(), "爱车日志");
+    // What is stored is what the grid shows.
+    EXPECT_EQ(readBack("select Mark, Miles from CarLog"),
+              (std::vector<QStringList>{{"洗车", "12346.00000000"}}));
+}
+
+TEST_F(LedgerTest, RememberedEntriesPerCarAndClass)
+{
+    CDlgMaintain page;
+    show(page);
+    type(page, 1, 5, "张三's 修理厂");
+    type(page, 2, 5, "A 店");
+    type(page, 3, 5, "A 店"); // known already: nothing new
+    EXPECT_EQ(readBack("select CarID, Content, ClassName, ClassID from InputHistory order by NO"),
+              (std::vector<QStringList>{{"CAR0001", "张三's 修理厂", "汽车服务商", "2"},
+                                        {"CAR0001", "A 店", "汽车服务商", "2"}}));
+
+    // The next provider cell offers them, sorted.
+    ASSERT_TRUE(page.Grid()->EditCell(4, 5));
+    auto* combo = qobject_cast<QComboBox*>(page.Grid()->GetEditor());
+    ASSERT_NE(combo, nullptr);
+    EXPECT_TRUE(combo->isEditable());
+    QStringList offered;
+    for (int i = 0; i < combo->count(); ++i)
+        offered << combo->itemText(i);
+    EXPECT_EQ(offered, QStringList({"A 店", "张三's 修理厂"}));
+    page.Grid()->EndEditing();
+
+    // Not on the repair page, and not for another car.
+    CDlgRepair repair;
+    show(repair);
+    ASSERT_TRUE(repair.Grid()->EditCell(1, 5));
+    EXPECT_NE(qobject_cast<QLineEdit*>(repair.Grid()->GetEditor()), nullptr);
+    repair.Grid()->EndEditing();
+
+    frame.m_database.SetCurrentCar("CAR0002");
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    ASSERT_TRUE(page.Grid()->EditCell(1, 5));
+    combo = qobject_cast<QComboBox*>(page.Grid()->GetEditor());
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->count(), 0);
+    page.Grid()->EndEditing();
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(LedgerTest, HiddenOdometerWidensTheLastColumn)
+{
+    CDlgRepair page;
+    show(page, 1008); // grid 1000 wide
+    EXPECT_EQ(page.Grid()->GetColumnWidth(2), 75);
+    EXPECT_EQ(page.Grid()->GetColumnWidth(6), 310);
+    frame.OdometerColumnMask = 0x3F & ~0x01;
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(page.Grid()->GetColumnWidth(2), 0);
+    EXPECT_EQ(page.Grid()->GetColumnWidth(6), 385);
+}

@@ -1,0 +1,108 @@
+#include "LedgerFixture.h"
+
+#include "ledgers/DlgOil.h"
+
+using namespace platform;
+
+class RefuelTest : public LedgerTest
+{
+protected:
+    // A filling typed into the new-record row, column by column.
+    void addFilling(CDlgOil& page, const QString& date, double odometer, double amount,
+                    double price, double before = 0, double after = 0)
+    {
+        const int r = page.Grid()->GetRowCount() - 1;
+        type(page, r, 1, date);
+        type(page, page.Grid()->GetRowCount() - 2, 2, QString::number(odometer));
+        const int s = page.Grid()->GetRowCount() - 2;
+        type(page, s, 3, QString::number(amount));
+        type(page, s, 4, QString::number(price));
+        type(page, s, 6, QString::number(before));
+        type(page, s, 7, QString::number(after));
+    }
+    QStringList column(CDlgOil& page, int c)
+    {
+        QStringList texts;
+        for (int r = 1; r < page.Grid()->GetRowCount() - 1; ++r)
+            texts << page.Grid()->GetItemText(r, c);
+        return texts;
+    }
+};
+
+TEST_F(RefuelTest, QuantityConsumptionAndTotals)
+{
+    frame.m_database.Connection().Execute(
+        "insert into CarProperty (CarID, FuelVolume, MeterRules) values ('CAR0001', 50, 10)");
+    CDlgOil page;
+    EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】");
+    show(page);
+    EXPECT_EQ(page.TankVolume(), 50);
+    EXPECT_EQ(page.GaugeDivisions(), 10);
+    // An empty page: the estimates of row 1 (the new-record row) read "--".
+    EXPECT_EQ(page.Grid()->GetItemText(1, 8), "--");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 9), "--");
+
+    addFilling(page, "2024/05/01", 1000, 300, 7.5, 2, 10);
+    addFilling(page, "2024/05/10", 1400, 200, 5, 4, 10);
+    EXPECT_EQ(page.Grid()->GetItemText(2, 5), "40.00 升");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 8), "7.50  L"); // (50 / 10) * (10 - 4) * 100 / 400
+    EXPECT_EQ(page.Grid()->GetItemText(1, 8), "--");
+    EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 80.00 升 ▲加油金额 500.00 元】");
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.fuelVolume, 80);
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.fuelAmount, 500);
+    EXPECT_EQ(readBack("select DateTimee, Miles, Amount, Price, FuelMeter1, FuelMeter2 from Refuel "
+                       "order by DateTimee"),
+              (std::vector<QStringList>{{"2024/05/01", "1000.00000000", "300.00000000",
+                                         "7.50000000", "2.00000000", "10.00000000"},
+                                        {"2024/05/10", "1400.00000000", "200.00000000",
+                                         "5.00000000", "4.00000000", "10.00000000"}}));
+
+    // No price: no quantity; fuel from nowhere: no consumption.
+    type(page, 2, 4, "0");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 5), "--");
+    type(page, 2, 6, "12");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 8), "--");
+    EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 40.00 升 ▲加油金额 500.00 元】");
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(RefuelTest, CostEstimatesSumEveryEarlierFilling)
+{
+    CDlgOil page;
+    show(page);
+    addFilling(page, "2024/01/01", 1000, 100, 5);
+    addFilling(page, "2024/02/01", 2000, 200, 5);
+    addFilling(page, "2024/03/01", 3000, 300, 5);
+    addFilling(page, "2024/04/01", 4000, 400, 5);
+    EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.05", "￥ 0.10", "￥ 0.15"}));
+
+    type(page, 3, 2, "2500");
+    EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.05", "￥ 0.12", "￥ 0.15"}));
+    EXPECT_EQ(readBack("select Miles from Refuel where DateTimee='2024/03/01'"),
+              (std::vector<QStringList>{{"2500.00000000"}}));
+
+    // The same figures after a reload from the file.
+    page.OnCommand(CLedgerPage::ID_LEDGER_REFRESH);
+    EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.05", "￥ 0.12", "￥ 0.15"}));
+    EXPECT_EQ(column(page, 2), QStringList({"1000 KM", "2000 KM", "2500 KM", "4000 KM"}));
+
+    // Deleting every record brings the totals back to zero.
+    for (int i = 0; i < 4; ++i) {
+        page.Grid()->SetSelectedRange(1, 0, 1, 11);
+        page.DeleteSelectedRecord();
+    }
+    EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】");
+    EXPECT_EQ(readBack("select count(*) from Refuel"), (std::vector<QStringList>{{"0"}}));
+}
+
+TEST_F(RefuelTest, GaugeDivisionsBelowOneCountAsOne)
+{
+    frame.m_database.Connection().Execute(
+        "insert into CarProperty (CarID, FuelVolume, MeterRules) values ('CAR0001', 60, 0)");
+    CDlgOil page;
+    show(page);
+    EXPECT_EQ(page.GaugeDivisions(), 1);
+    addFilling(page, "2024/05/01", 100, 10, 1, 0, 1);
+    addFilling(page, "2024/05/02", 700, 10, 1, 0, 1);
+    EXPECT_EQ(page.Grid()->GetItemText(2, 8), "10.00  L"); // 60 * 1 * 100 / 600
+}
