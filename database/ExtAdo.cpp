@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <charconv>
 #include <sqlite3.h>
 
 namespace {
@@ -47,12 +47,45 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
 
 } // namespace
 
-double TextToNumber(const QString& text)
+double TextToNumber(QStringView text)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?"));
-    const auto match = number.match(text);
-    return match.hasMatch() ? match.captured(0).trimmed().toDouble() : 0.0;
+    // Reads [blanks][sign]digits[.digits][e[sign]digits] into a small buffer and
+    // converts it in the C locale; stops at the first character that does not fit.
+    char buffer[64];
+    int n = 0;
+    qsizetype i = 0;
+    auto at = [&](qsizetype k) { return k < text.size() ? text[k].unicode() : char16_t(0); };
+    auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+    auto put = [&](char16_t c) {
+        if (n < int(sizeof buffer) - 1)
+            buffer[n++] = char(c);
+    };
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    bool negative = false;
+    if (at(i) == u'+' || at(i) == u'-')
+        negative = text[i++] == u'-';
+    int digits = 0;
+    for (; digit(at(i)); ++i, ++digits)
+        put(at(i));
+    if (at(i) == u'.') {
+        put(u'.');
+        for (++i; digit(at(i)); ++i, ++digits)
+            put(at(i));
+    }
+    if (digits == 0)
+        return 0.0;
+    if ((at(i) == u'e' || at(i) == u'E') &&
+        (digit(at(i + 1)) || ((at(i + 1) == u'+' || at(i + 1) == u'-') && digit(at(i + 2))))) {
+        put(u'e');
+        if (!digit(at(++i)))
+            put(at(i++));
+        for (; digit(at(i)); ++i)
+            put(at(i));
+    }
+    double value = 0.0;
+    std::from_chars(buffer, buffer + n, value);
+    return negative ? -value : value;
 }
 
 int AdoResult::columnIndex(const QString& name) const
@@ -356,7 +389,7 @@ double LeadingNumber(const QString& text)
     qsizetype end = start;
     while (end < text.size() && isNumberChar(text[end]))
         ++end;
-    return TextToNumber(text.mid(start, end - start));
+    return TextToNumber(QStringView(text).mid(start, end - start));
 }
 
 QString RightTrimmed(const QString& text)

@@ -102,6 +102,6 @@ private:
 double LeadingNumber(const QString& text);
 // The decimal number at the start of a text after leading blanks, as the C
 // library's to-double conversion reads it ("12abc" is 12, "abc" is 0).
-double TextToNumber(const QString& text);
+double TextToNumber(QStringView text);
 // Removes trailing white space.
 QString RightTrimmed(const QString& text);

@@ -114,4 +114,11 @@ TEST(SqlText, QuotesAreDoubledAndNumbersUseTheCLocale)
     EXPECT_DOUBLE_EQ(LeadingNumber("x-1.5y"), -1.5);
     EXPECT_DOUBLE_EQ(LeadingNumber(""), 0.0);
     EXPECT_EQ(RightTrimmed("  a b \t\r\n"), "  a b");
+    // Text read as a number: the leading decimal number, C locale, 0 without one.
+    const std::vector<std::pair<const char*, double>> numbers = {
+        {"12abc", 12}, {"  -3.5", -3.5}, {".5", 0.5},    {"5.", 5},   {"1e3", 1000},
+        {"1e", 1},     {"2E-2x", 0.02},  {"1.2.3", 1.2}, {"abc", 0},  {"+", 0},
+        {"-", 0},      {"", 0},          {"+7", 7},      {"1,234", 1}};
+    for (const auto& [text, value] : numbers)
+        EXPECT_DOUBLE_EQ(TextToNumber(QString(text)), value) << text;
 }
