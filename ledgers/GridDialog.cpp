@@ -1,6 +1,7 @@
 #include "ledgers/GridDialog.h"
 
 #include "controls/GridCtrl.h"
+#include "ledgers/LedgerGrid.h"
 
 #include <QPainter>
 
@@ -22,18 +23,7 @@ void CGridDialog::SetCaption(const QString& caption)
 
 void CGridDialog::SetupGrid(int columns)
 {
-    m_grid->SetEditable(true);
-    m_grid->SetListMode(true);
-    m_grid->EnableDragAndDrop(false);
-    m_grid->SetHeaderSort(false);
-    m_grid->SetColumnResize(false);
-    m_grid->SetRowResize(false);
-    m_grid->GetDefaultCell(false, false)->SetBackClr(RGB(255, 255, 224));
-    m_grid->SetSingleRowSelection(true);
-    m_grid->SetFixedRowCount(1);
-    m_grid->SetFixedColumnCount(1);
-    m_grid->SetColumnCount(1);
-    m_grid->SetColumnCount(columns);
+    SetupLedgerGrid(m_grid, columns);
 }
 
 void CGridDialog::Layout()

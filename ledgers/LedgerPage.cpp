@@ -13,7 +13,6 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
-#include <QMenu>
 
 using namespace platform;
 
@@ -299,19 +298,8 @@ void CLedgerPage::AddNewRecordRow()
 
 void CLedgerPage::DeleteSelectedRecord()
 {
-    const CCellRange range = m_grid->GetSelectedCellRange();
-    if (range.minRow != range.maxRow)
-        return;
-    const int row = range.minRow;
-    if (row < 1 || row >= DataRowEnd()) {
-        MessageBox(this, QStringLiteral("请首先选择要删除的记录！"), kCaption,
-                   MB_OKCANCEL | MB_ICONERROR);
-        return;
-    }
-    const QString question = QStringLiteral("记录【%1-%2】将会被删除且不可恢复，确认要删除吗？")
-                                 .arg(row)
-                                 .arg(Text(row, 1));
-    if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    const int row = ConfirmRecordDelete(this, m_grid, DataRowEnd(), 1);
+    if (row < 0)
         return;
     CMyDatabase* db = Database();
     if (db && db->DeleteRecord(m_info.table, m_pageCar, Text(row, m_info.recordIdColumn()))) {
@@ -376,11 +364,7 @@ void CLedgerPage::showContextMenu(const QPoint& globalPos)
     const CCellID cell = m_grid->GetCellFromPt(m_grid->mapFromGlobal(globalPos), true);
     if (!cell.IsValid() || cell.row >= DataRowEnd())
         return;
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("刷新"), this, [this] { OnCommand(ID_LEDGER_REFRESH); });
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("删除记录"), this, [this] { OnCommand(ID_LEDGER_DELETE); });
-    menu.exec(globalPos);
+    ShowRecordMenu(this, globalPos, [this](int id) { OnCommand(id); });
 }
 
 bool CLedgerPage::event(QEvent* e)

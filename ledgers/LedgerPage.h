@@ -4,6 +4,7 @@
 #include "database/Records.h"
 #include "ledgers/GridDialog.h"
 #include "ledgers/LedgerColumns.h"
+#include "ledgers/LedgerGrid.h"
 
 class CFrameState;
 class CMyDatabase;
@@ -17,9 +18,6 @@ class CLedgerPage : public CGridDialog
 {
     Q_OBJECT
 public:
-    static constexpr int ID_LEDGER_REFRESH = 1201;
-    static constexpr int ID_LEDGER_DELETE = 1202;
-
     CLedgerPage(const LedgerPageInfo& info, QWidget* parent = nullptr);
 
     const LedgerPageInfo& Info() const { return m_info; }
@@ -32,7 +30,7 @@ public:
     virtual void RefreshPage();
     void DeleteSelectedRecord();
     void SelectRecordRow(const QString& recordId);
-    // Runs a context-menu command (ID_LEDGER_REFRESH, ID_LEDGER_DELETE).
+    // Runs a context-menu command (ID_LEDGER_REFRESH, ID_LEDGER_DELETE of LedgerGrid.h).
     void OnCommand(int id);
 
     // The grid's begin/end edit notifications.

@@ -5,13 +5,12 @@
 #include "database/Names.h"
 #include "database/SqlText.h"
 #include "ledgers/LedgerFormat.h"
-#include "ledgers/LedgerPage.h"
+#include "ledgers/LedgerGrid.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QVBoxLayout>
 
 using namespace platform;
@@ -36,18 +35,7 @@ CPageWord::CPageWord(QWidget* parent)
     m_grid->setAccessibleName(QStringLiteral("输入记录"));
     m_hint->setWordWrap(true);
 
-    m_grid->SetEditable(true);
-    m_grid->SetListMode(true);
-    m_grid->EnableDragAndDrop(false);
-    m_grid->SetHeaderSort(false);
-    m_grid->SetColumnResize(false);
-    m_grid->SetRowResize(false);
-    m_grid->GetDefaultCell(false, false)->SetBackClr(RGB(255, 255, 224));
-    m_grid->SetSingleRowSelection(true);
-    m_grid->SetFixedRowCount(1);
-    m_grid->SetFixedColumnCount(1);
-    m_grid->SetColumnCount(1);
-    m_grid->SetColumnCount(ColumnCount);
+    SetupLedgerGrid(m_grid, ColumnCount);
     // The class number and the record identifier are never shown, whatever
     // the page's size.
     m_grid->SetColumnWidth(ColClassId, 0);
@@ -175,19 +163,8 @@ void CPageWord::EndEdit(int row, int col)
 
 void CPageWord::DeleteSelectedRecord()
 {
-    const CCellRange range = m_grid->GetSelectedCellRange();
-    if (range.minRow != range.maxRow)
-        return;
-    const int row = range.minRow;
-    if (row < 1 || row >= m_grid->GetRowCount()) {
-        MessageBox(this, QStringLiteral("请首先选择要删除的记录！"), kCaption,
-                   MB_OKCANCEL | MB_ICONERROR);
-        return;
-    }
-    const QString question = QStringLiteral("记录【%1-%2】将会被删除且不可恢复，确认要删除吗？")
-                                 .arg(row)
-                                 .arg(Text(row, ColContent));
-    if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+    const int row = ConfirmRecordDelete(this, m_grid, m_grid->GetRowCount(), ColContent);
+    if (row < 0)
         return;
     CMyDatabase* db = Database();
     if (db && db->DeleteRecord(tbl::InputHistory, m_pageCar, Text(row, ColRecId))) {
@@ -198,9 +175,9 @@ void CPageWord::DeleteSelectedRecord()
 
 void CPageWord::OnCommand(int id)
 {
-    if (id == CLedgerPage::ID_LEDGER_REFRESH)
+    if (id == ID_LEDGER_REFRESH)
         RefreshPage();
-    else if (id == CLedgerPage::ID_LEDGER_DELETE)
+    else if (id == ID_LEDGER_DELETE)
         DeleteSelectedRecord();
 }
 
@@ -227,13 +204,7 @@ void CPageWord::showContextMenu(const QPoint& globalPos)
     const CCellID cell = m_grid->GetCellFromPt(m_grid->mapFromGlobal(globalPos), true);
     if (!cell.IsValid())
         return;
-    QMenu menu(this);
-    menu.addAction(QStringLiteral("刷新"), this,
-                   [this] { OnCommand(CLedgerPage::ID_LEDGER_REFRESH); });
-    menu.addSeparator();
-    menu.addAction(QStringLiteral("删除记录"), this,
-                   [this] { OnCommand(CLedgerPage::ID_LEDGER_DELETE); });
-    menu.exec(globalPos);
+    ShowRecordMenu(this, globalPos, [this](int id) { OnCommand(id); });
 }
 
 bool CPageWord::event(QEvent* e)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/MyDatabase.h"
+#include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
@@ -20,22 +21,7 @@ protected:
     }
 
     // Reads one query through a connection of its own, as text rows.
-    std::vector<QStringList> readBack(const QString& sql)
-    {
-        CAdoConnection c;
-        EXPECT_TRUE(c.Open(path, CMyDatabase::kDatabasePassword));
-        std::vector<QStringList> rows;
-        auto result = c.Execute(sql);
-        if (!result)
-            return rows;
-        for (const auto& row : result->rows) {
-            QStringList texts;
-            for (const auto& v : row)
-                texts << CAdoRecordSet::ValueToText(v);
-            rows.push_back(texts);
-        }
-        return rows;
-    }
+    std::vector<QStringList> readBack(const QString& sql) { return ReadBack(path, sql); }
 
     TestFolders folders;
     MessageBoxRecorder boxes;

@@ -6,6 +6,7 @@
 #include "ledgers/LedgerPage.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
+#include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QComboBox>
@@ -73,20 +74,7 @@ protected:
         return texts;
     }
 
-    std::vector<QStringList> readBack(const QString& sql)
-    {
-        CAdoConnection c;
-        EXPECT_TRUE(c.Open(path, CMyDatabase::kDatabasePassword));
-        std::vector<QStringList> rows;
-        if (auto result = c.Execute(sql))
-            for (const auto& r : result->rows) {
-                QStringList texts;
-                for (const auto& v : r)
-                    texts << CAdoRecordSet::ValueToText(v);
-                rows.push_back(texts);
-            }
-        return rows;
-    }
+    std::vector<QStringList> readBack(const QString& sql) { return ReadBack(path, sql); }
 
     TestFolders folders;
     MessageBoxRecorder boxes;

@@ -82,7 +82,7 @@ TEST_F(RefuelTest, CostEstimatesSumEveryEarlierFilling)
               (std::vector<QStringList>{{"2500.00000000"}}));
 
     // The same figures after a reload from the file.
-    page.OnCommand(CLedgerPage::ID_LEDGER_REFRESH);
+    page.OnCommand(ID_LEDGER_REFRESH);
     EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.05", "￥ 0.12", "￥ 0.15"}));
     EXPECT_EQ(column(page, 2), QStringList({"1000 KM", "2000 KM", "2500 KM", "4000 KM"}));
 

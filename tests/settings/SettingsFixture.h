@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/FrameState.h"
+#include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QStringList>
@@ -55,22 +56,7 @@ protected:
     CMyDatabase& db() { return frame.m_database; }
 
     // Reads one query through a connection of its own, as text rows.
-    std::vector<QStringList> readBack(const QString& sql)
-    {
-        CAdoConnection c;
-        EXPECT_TRUE(c.Open(path, CMyDatabase::kDatabasePassword));
-        std::vector<QStringList> rows;
-        auto result = c.Execute(sql);
-        if (!result)
-            return rows;
-        for (const auto& row : result->rows) {
-            QStringList texts;
-            for (const auto& v : row)
-                texts << CAdoRecordSet::ValueToText(v);
-            rows.push_back(texts);
-        }
-        return rows;
-    }
+    std::vector<QStringList> readBack(const QString& sql) { return ReadBack(path, sql); }
 
     TestFolders folders;
     MessageBoxRecorder boxes;

@@ -1,0 +1,51 @@
+#include "ledgers/LedgerGrid.h"
+
+#include "controls/GridCtrl.h"
+#include "platform/MessageBox.h"
+
+#include <QMenu>
+
+using namespace platform;
+
+void SetupLedgerGrid(CGridCtrl* grid, int columns)
+{
+    grid->SetEditable(true);
+    grid->SetListMode(true);
+    grid->EnableDragAndDrop(false);
+    grid->SetHeaderSort(false);
+    grid->SetColumnResize(false);
+    grid->SetRowResize(false);
+    grid->GetDefaultCell(false, false)->SetBackClr(RGB(255, 255, 224));
+    grid->SetSingleRowSelection(true);
+    grid->SetFixedRowCount(1);
+    grid->SetFixedColumnCount(1);
+    grid->SetColumnCount(1);
+    grid->SetColumnCount(columns);
+}
+
+int ConfirmRecordDelete(QWidget* parent, const CGridCtrl* grid, int rowEnd, int describeColumn)
+{
+    const CCellRange range = grid->GetSelectedCellRange();
+    if (range.minRow != range.maxRow)
+        return -1;
+    const int row = range.minRow;
+    if (row < 1 || row >= rowEnd) {
+        MessageBox(parent, QStringLiteral("请首先选择要删除的记录！"), kCaption,
+                   MB_OKCANCEL | MB_ICONERROR);
+        return -1;
+    }
+    const QString question = QStringLiteral("记录【%1-%2】将会被删除且不可恢复，确认要删除吗？")
+                                 .arg(row)
+                                 .arg(grid->GetItemText(row, describeColumn));
+    return MessageBox(parent, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK ? row : -1;
+}
+
+void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
+                    const std::function<void(int)>& command)
+{
+    QMenu menu(owner);
+    menu.addAction(QStringLiteral("刷新"), owner, [command] { command(ID_LEDGER_REFRESH); });
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("删除记录"), owner, [command] { command(ID_LEDGER_DELETE); });
+    menu.exec(globalPos);
+}

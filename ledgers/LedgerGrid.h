@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPoint>
+#include <functional>
+
+class CGridCtrl;
+class QWidget;
+
+// What the record grids share: the ledger pages and the input-history page.
+
+// Editing on, whole-row single selection, no sorting, dragging or resizing,
+// light yellow cells, one fixed header row and row-number column, `columns`
+// columns.
+void SetupLedgerGrid(CGridCtrl* grid, int columns);
+
+// The row of the selected record, confirmed for deletion by the user, or -1.
+// Record rows are 1 .. rowEnd - 1; a selection of several rows answers -1
+// silently, one outside the records "请首先选择要删除的记录！". The question
+// names the row and the text of its `describeColumn`.
+int ConfirmRecordDelete(QWidget* parent, const CGridCtrl* grid, int rowEnd, int describeColumn);
+
+// The record context menu: "刷新" and "删除记录", answering with the command id.
+constexpr int ID_LEDGER_REFRESH = 1201;
+constexpr int ID_LEDGER_DELETE = 1202;
+void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
+                    const std::function<void(int)>& command);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "database/ExtAdo.h"
+#include "database/MyDatabase.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+#include <vector>
+
+// Reads one query from a ledger file through a connection of its own, every
+// value as the access layer's text, so tests check what the file holds.
+inline std::vector<QStringList> ReadBack(const QString& path, const QString& sql)
+{
+    CAdoConnection c;
+    EXPECT_TRUE(c.Open(path, CMyDatabase::kDatabasePassword));
+    std::vector<QStringList> rows;
+    if (auto result = c.Execute(sql))
+        for (const auto& row : result->rows) {
+            QStringList texts;
+            for (const auto& v : row)
+                texts << CAdoRecordSet::ValueToText(v);
+            rows.push_back(texts);
+        }
+    return rows;
+}
