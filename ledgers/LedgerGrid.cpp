@@ -2,6 +2,7 @@
 
 #include "controls/GridCtrl.h"
 #include "platform/MessageBox.h"
+#include "platform/MessageEvent.h"
 
 #include <QMenu>
 
@@ -48,4 +49,22 @@ void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
     menu.addSeparator();
     menu.addAction(QStringLiteral("删除记录"), owner, [command] { command(ID_LEDGER_DELETE); });
     menu.exec(globalPos);
+}
+
+bool HandleRecordGridMessage(QEvent* event, IRecordGridPage& page)
+{
+    if (event->type() != WM_PAGE_SHOW && event->type() != WM_NOTIFY)
+        return false;
+    auto* message = static_cast<CMessageEvent*>(event);
+    if (event->type() == WM_PAGE_SHOW) {
+        if (message->lParam() != 0)
+            page.OnPageShown();
+    } else if (const auto* notify = reinterpret_cast<const NM_GRIDVIEW*>(message->lParam())) {
+        if (notify->hdr.code == LVN_BEGINLABELEDITW)
+            page.BeginEdit(notify->iRow, notify->iColumn);
+        else if (notify->hdr.code == LVN_ENDLABELEDITW)
+            page.EndEdit(notify->iRow, notify->iColumn);
+    }
+    message->setResult(0);
+    return true;
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class CGridCtrl;
+class QEvent;
 class QWidget;
 
 // What the record grids share: the ledger pages and the input-history page.
@@ -24,3 +25,18 @@ constexpr int ID_LEDGER_REFRESH = 1201;
 constexpr int ID_LEDGER_DELETE = 1202;
 void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
                     const std::function<void(int)>& command);
+
+// A page whose grid holds records: it hears when it is shown and answers the
+// grid's begin/end edit notifications.
+class IRecordGridPage
+{
+public:
+    virtual ~IRecordGridPage() = default;
+    virtual void OnPageShown() = 0; // shown, or still shown
+    virtual void BeginEdit(int row, int col) = 0;
+    virtual void EndEdit(int row, int col) = 0;
+};
+
+// Delivers WM_PAGE_SHOW and the grid's edit notifications to the page, each
+// answered with 0; false for every other event.
+bool HandleRecordGridMessage(QEvent* event, IRecordGridPage& page);

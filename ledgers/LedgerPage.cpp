@@ -158,7 +158,7 @@ void CLedgerPage::RefreshPage()
     LoadRecords();
 }
 
-void CLedgerPage::onPageShow()
+void CLedgerPage::OnPageShown()
 {
     CMyDatabase* db = Database();
     const QString car = db ? db->GetCurrentCarID() : QString();
@@ -369,23 +369,8 @@ void CLedgerPage::showContextMenu(const QPoint& globalPos)
 
 bool CLedgerPage::event(QEvent* e)
 {
-    if (e->type() == WM_PAGE_SHOW) {
-        auto* message = static_cast<CMessageEvent*>(e);
-        if (message->lParam() != 0)
-            onPageShow();
-        message->setResult(0);
+    if (HandleRecordGridMessage(e, *this))
         return true;
-    }
-    if (e->type() == WM_NOTIFY) {
-        auto* message = static_cast<CMessageEvent*>(e);
-        const auto* notify = reinterpret_cast<const NM_GRIDVIEW*>(message->lParam());
-        if (notify && notify->hdr.code == LVN_BEGINLABELEDITW)
-            BeginEdit(notify->iRow, notify->iColumn);
-        else if (notify && notify->hdr.code == LVN_ENDLABELEDITW)
-            EndEdit(notify->iRow, notify->iColumn);
-        message->setResult(0);
-        return true;
-    }
     if (e->type() == QEvent::KeyPress) {
         // Enter and Escape belong to the grid and its editors; they never
         // travel on to close anything.

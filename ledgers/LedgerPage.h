@@ -14,7 +14,7 @@ class CAdoRecordSet;
 // one row per record in date order and a new-record row ("%d *") at the end.
 // Every closed cell editor writes its column to the ledger file at once; a
 // value typed into the new-record row inserts a record.
-class CLedgerPage : public CGridDialog
+class CLedgerPage : public CGridDialog, public IRecordGridPage
 {
     Q_OBJECT
 public:
@@ -34,8 +34,10 @@ public:
     void OnCommand(int id);
 
     // The grid's begin/end edit notifications.
-    void BeginEdit(int row, int col);
-    void EndEdit(int row, int col);
+    void BeginEdit(int row, int col) override;
+    void EndEdit(int row, int col) override;
+    // Loads the current car's records when it is not the page car.
+    void OnPageShown() override;
 
 protected:
     // The figures of the page: derived cells of a row after its column `col`
@@ -65,7 +67,6 @@ protected:
     static CMyDatabase* Database(); // nullptr when the ledger is not open
 
 private:
-    void onPageShow();
     void NormaliseCell(int row, int col);
     void UpdateCell(int row, int col);
     bool SaveNewRecord(int row);

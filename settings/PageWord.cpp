@@ -66,11 +66,11 @@ void CPageWord::OnInitDialog()
 bool CPageWord::OnSetActive()
 {
     // The car management page may have changed the current car meanwhile.
-    onPageShow();
+    OnPageShown();
     return true;
 }
 
-void CPageWord::onPageShow()
+void CPageWord::OnPageShown()
 {
     CMyDatabase* db = Database();
     const QString car = db ? db->GetCurrentCarID() : QString();
@@ -209,23 +209,8 @@ void CPageWord::showContextMenu(const QPoint& globalPos)
 
 bool CPageWord::event(QEvent* e)
 {
-    if (e->type() == WM_PAGE_SHOW) {
-        auto* message = static_cast<CMessageEvent*>(e);
-        if (message->lParam() != 0)
-            onPageShow();
-        message->setResult(0);
+    if (HandleRecordGridMessage(e, *this))
         return true;
-    }
-    if (e->type() == WM_NOTIFY) {
-        auto* message = static_cast<CMessageEvent*>(e);
-        const auto* notify = reinterpret_cast<const NM_GRIDVIEW*>(message->lParam());
-        if (notify && notify->hdr.code == LVN_BEGINLABELEDITW)
-            BeginEdit(notify->iRow, notify->iColumn);
-        else if (notify && notify->hdr.code == LVN_ENDLABELEDITW)
-            EndEdit(notify->iRow, notify->iColumn);
-        message->setResult(0);
-        return true;
-    }
     return CPropertyPage::event(e);
 }
 

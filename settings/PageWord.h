@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ledgers/LedgerGrid.h"
 #include "settings/PropertyPage.h"
 
 class CGridCtrl;
@@ -10,7 +11,7 @@ class QLabel;
 // grouped by class and sorted by content. A changed content is written to the
 // ledger as soon as its editor closes; entries are deleted from the context
 // menu.
-class CPageWord : public CPropertyPage
+class CPageWord : public CPropertyPage, public IRecordGridPage
 {
     Q_OBJECT
 public:
@@ -46,8 +47,8 @@ public:
     void OnCommand(int id);
 
     // The grid's begin/end edit notifications.
-    void BeginEdit(int row, int col);
-    void EndEdit(int row, int col);
+    void BeginEdit(int row, int col) override;
+    void EndEdit(int row, int col) override;
 
 protected:
     bool event(QEvent* event) override;
@@ -57,7 +58,7 @@ protected:
 private:
     static CMyDatabase* Database(); // nullptr when the ledger is not open
     // Reloads when the current car is no longer the page car.
-    void onPageShow();
+    void OnPageShown() override;
     void setColumnWidths();
     void showContextMenu(const QPoint& globalPos);
     QString Text(int row, int col) const;
