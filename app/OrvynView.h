@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/PageTable.h"
-#include "app/RibbonFrame.h"
+#include "controls/RibbonFrame.h"
 #include "app/RibbonToolsEx.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RibbonFrame.h"
+#include "controls/RibbonFrame.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "app/AboutDlg.h"
 #include "app/CarPhoto.h"
-#include "app/RibbonFrame.h"
+#include "controls/RibbonFrame.h"
 #include "database/MyDatabase.h"
 #include "res/NavigationStrip.h"
 #include "res/Resources.h"

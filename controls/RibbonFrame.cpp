@@ -1,4 +1,4 @@
-#include "app/RibbonFrame.h"
+#include "controls/RibbonFrame.h"
 
 #include <QApplication>
 #include <QPainter>
