@@ -164,6 +164,9 @@ void CMainFrame::OnAbout()
 
 bool CMainFrame::OnClose()
 {
+    // A cell still being edited is saved before anything else happens.
+    if (m_view)
+        m_view->EndCellEditing();
     if (ConfirmExit &&
         platform::MessageBox(this, QStringLiteral("确定要退出程序吗?"), platform::kCaption,
                              platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)

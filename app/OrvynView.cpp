@@ -2,6 +2,7 @@
 
 #include "app/CarPhoto.h"
 #include "app/ViewAccessible.h"
+#include "controls/GridCtrl.h"
 #include "database/FrameState.h"
 #include "platform/MessageEvent.h"
 #include "res/NavigationStrip.h"
@@ -112,6 +113,7 @@ bool COrvynView::event(QEvent* event)
 
 void COrvynView::SelectPage(int buttonId)
 {
+    EndCellEditing(); // nothing typed stays behind in a hidden page's editor
     int shown = -1;
     for (int i = 0; i < kPageCount; ++i) {
         QWidget* page = m_pages[static_cast<size_t>(i)];
@@ -128,8 +130,17 @@ void COrvynView::SelectPage(int buttonId)
     NotifyShownPageChanged(this);
 }
 
+void COrvynView::EndCellEditing()
+{
+    for (QWidget* page : m_pages)
+        if (page)
+            for (CGridCtrl* grid : page->findChildren<CGridCtrl*>())
+                grid->EndEditing();
+}
+
 void COrvynView::OnSettingsCommand(int commandId)
 {
+    EndCellEditing();
     OpenSettingsSheet(this, commandId);
     for (QWidget* page : m_pages)
         if (page && page->isVisible())

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/PageTable.h"
-#include "controls/RibbonFrame.h"
 #include "app/RibbonToolsEx.h"
+#include "controls/RibbonFrame.h"
 
 #include <QWidget>
 #include <array>
@@ -39,6 +39,8 @@ public:
     // still shown (it reloads if the current car changed) and the photo is
     // redrawn.
     void OnSettingsCommand(int commandId);
+    // Closes every open cell editor of the pages, which saves what it holds.
+    void EndCellEditing();
 
     // Repaints the car photo now.
     void RedrawCarPhoto();
