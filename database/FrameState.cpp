@@ -19,3 +19,8 @@ CFrameState* CFrameState::instance()
 {
     return g_frame;
 }
+
+CMyDatabase* CFrameState::OpenDatabase()
+{
+    return g_frame && g_frame->m_database.IsOpen() ? &g_frame->m_database : nullptr;
+}

@@ -28,6 +28,8 @@ public:
 
     // The running program's frame; nullptr when there is none.
     static CFrameState* instance();
+    // The frame's ledger when it is open; nullptr without a frame or while closed.
+    static CMyDatabase* OpenDatabase();
 
     // Rebuilds the window title from the current car.
     virtual void SetTitle() = 0;

@@ -74,6 +74,10 @@ public:
     int InsertAccessory(const AccessoryRecord& r);
     int InsertInputHistory(const InputHistoryEntry& e);
     // True when the row is gone (the statement ran).
+    // Writes one assignment ("Column=value", values quoted by the caller) into
+    // the row of (car, record identifier); true when the statement ran.
+    bool UpdateRecordField(const char* table, const QString& carId, const QString& recId,
+                           const QString& assignment);
     bool DeleteRecord(const char* table, const QString& carId, const QString& recId);
     void GetNextRecID(const char* table, QString& recId);
 

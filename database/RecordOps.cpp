@@ -162,6 +162,14 @@ bool CMyDatabase::DeleteRecord(const char* table, const QString& carId, const QS
            nullptr;
 }
 
+bool CMyDatabase::UpdateRecordField(const char* table, const QString& carId, const QString& recId,
+                                    const QString& assignment)
+{
+    return query(SqlFormat("update %s set %s where %s.%s='%s' and %s.%s='%s'", table, assignment,
+                           table, col::CarID, SqlText(carId), table, col::RecID, SqlText(recId))) !=
+           nullptr;
+}
+
 void CMyDatabase::GetNextRecID(const char* table, QString& recId)
 {
     recId = QStringLiteral("0000000");

@@ -40,8 +40,7 @@ CFrameState* CLedgerPage::Frame()
 
 CMyDatabase* CLedgerPage::Database()
 {
-    CFrameState* frame = Frame();
-    return frame && frame->m_database.IsOpen() ? &frame->m_database : nullptr;
+    return CFrameState::OpenDatabase();
 }
 
 double CLedgerPage::Number(int row, int col) const
@@ -264,10 +263,7 @@ void CLedgerPage::UpdateCell(int row, int col)
         piece = SqlFormat("%s=%.2f", column.field, Number(row, col));
     else
         piece = SqlFormat("%s='%s'", column.field, SqlText(Text(row, col)));
-    db->Connection().Execute(SqlFormat("update %s set %s where %s.%s='%s' and %s.%s='%s'",
-                                       m_info.table, piece, m_info.table, col::CarID,
-                                       SqlText(m_pageCar), m_info.table, col::RecID,
-                                       SqlText(Text(row, m_info.recordIdColumn()))));
+    db->UpdateRecordField(m_info.table, m_pageCar, Text(row, m_info.recordIdColumn()), piece);
 }
 
 bool CLedgerPage::SaveNewRecord(int row)

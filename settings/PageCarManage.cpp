@@ -100,8 +100,7 @@ CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("
 
 CMyDatabase* CPageCarManage::database() const
 {
-    CFrameState* frame = CFrameState::instance();
-    return frame ? &frame->m_database : nullptr;
+    return CFrameState::OpenDatabase();
 }
 
 int CPageCarManage::selectedRow() const

@@ -49,8 +49,7 @@ CPageWord::CPageWord(QWidget* parent)
 
 CMyDatabase* CPageWord::Database()
 {
-    CFrameState* frame = CFrameState::instance();
-    return frame && frame->m_database.IsOpen() ? &frame->m_database : nullptr;
+    return CFrameState::OpenDatabase();
 }
 
 QString CPageWord::Text(int row, int col) const
@@ -89,9 +88,7 @@ void CPageWord::RefreshPage()
 void CPageWord::FillGrid()
 {
     CMyDatabase* db = Database();
-    const int rows = CFrameState::instance()
-                         ? (db ? db->GetRecordCount(tbl::InputHistory, m_pageCar) : 0) + 1
-                         : 1;
+    const int rows = (db ? db->GetRecordCount(tbl::InputHistory, m_pageCar) : 0) + 1;
     m_grid->SetRowCount(rows);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < ColumnCount; ++c) {
@@ -155,10 +152,8 @@ void CPageWord::EndEdit(int row, int col)
     CMyDatabase* db = Database();
     if (!db)
         return;
-    db->Connection().Execute(
-        SqlFormat("update %s set %s='%s' where %s.%s='%s' and %s.%s='%s'", tbl::InputHistory,
-                  col::Content, SqlText(Text(row, col)), tbl::InputHistory, col::CarID,
-                  SqlText(m_pageCar), tbl::InputHistory, col::RecID, SqlText(Text(row, ColRecId))));
+    db->UpdateRecordField(tbl::InputHistory, m_pageCar, Text(row, ColRecId),
+                          SqlFormat("%s='%s'", col::Content, SqlText(Text(row, col))));
 }
 
 void CPageWord::DeleteSelectedRecord()
