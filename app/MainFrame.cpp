@@ -132,7 +132,7 @@ void CMainFrame::OnTimer(int id)
 
 void CMainFrame::OnCommand(int commandId)
 {
-    if (cmd::IsSettingsCommand(commandId)) {
+    if (IsSettingsCommand(commandId)) {
         m_view->OnSettingsCommand(commandId);
         return;
     }

@@ -3,26 +3,6 @@
 #include <QMenu>
 #include <QMenuBar>
 
-namespace cmd {
-
-bool IsSettingsCommand(int id)
-{
-    switch (id) {
-    case ID_CAR_MANAGE:
-    case ID_CAR_PROFILE:
-    case ID_PURCHASE_INFO:
-    case ID_SYSTEM_SETTINGS:
-    case ID_PASSWORD:
-    case ID_INPUT_HISTORY:
-    case ID_BACKUP_RESTORE:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace cmd
-
 namespace {
 
 struct MenuItem

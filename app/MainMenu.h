@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/SettingsSheet.h"
+
 #include <functional>
 
 class QMenuBar;
@@ -8,21 +10,18 @@ class QMenuBar;
 namespace cmd {
 enum : int
 {
-    ID_CAR_MANAGE = 32782,
-    ID_CAR_PROFILE = 32783,
-    ID_PURCHASE_INFO = 32784,
-    ID_SYSTEM_SETTINGS = 32773,
-    ID_PASSWORD = 32789,
-    ID_INPUT_HISTORY = 32785,
-    ID_BACKUP_RESTORE = 32787,
+    ID_CAR_MANAGE = settingscommand::CarManage,
+    ID_CAR_PROFILE = settingscommand::BaseInfo,
+    ID_PURCHASE_INFO = settingscommand::BuyInfo,
+    ID_SYSTEM_SETTINGS = settingscommand::Sys,
+    ID_PASSWORD = settingscommand::SetPwd,
+    ID_INPUT_HISTORY = settingscommand::Word,
+    ID_BACKUP_RESTORE = settingscommand::RestoreData,
     ID_APP_EXIT = 57665,
     ID_APP_ABOUT = 57664,
     ID_HELP = 32790,
     ID_CHECK_UPDATE = 32776,
 };
-
-// The commands that open the settings sheet.
-bool IsSettingsCommand(int id);
 } // namespace cmd
 
 // Fills the menu bar with the "设置" and "帮助" menus; every action calls

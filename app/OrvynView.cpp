@@ -142,9 +142,8 @@ void COrvynView::OnSettingsCommand(int commandId)
 {
     EndCellEditing();
     OpenSettingsSheet(this, commandId);
-    for (QWidget* page : m_pages)
-        if (page && page->isVisible())
-            platform::SendMessage(page, platform::WM_PAGE_SHOW, 0, 1);
+    if (QWidget* page = Page(m_shownPage))
+        platform::SendMessage(page, platform::WM_PAGE_SHOW, 0, 1);
     RedrawCarPhoto();
 }
 

@@ -4,10 +4,6 @@
 #include <QRect>
 #include <QWidget>
 
-// Where a picture of width × height goes in an area: unscaled and centred when
-// it fits, else scaled to fit with its proportions kept, centred.
-QRect FitPictureRect(const QSize& picture, const QRect& area);
-
 // The current car's picture on a settings page. Without a car it stays empty;
 // with a car but no picture it shows, in red on white, the car's name in
 // "【】" and below it a hint ("无汽车图片" unless set otherwise).

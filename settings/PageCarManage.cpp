@@ -1,5 +1,7 @@
 #include "settings/PageCarManage.h"
 
+#include "settings/SettingsSheet.h"
+
 #include "database/FrameState.h"
 #include "platform/MessageBox.h"
 #include "settings/CarPictureArea.h"
@@ -19,8 +21,6 @@
 using namespace platform;
 
 namespace {
-
-const QString kSheetCaption = QStringLiteral("综合设置");
 
 QString framed(const QString& name)
 {
@@ -132,7 +132,7 @@ void CPageCarManage::setRenameEnabled(bool enabled)
 void CPageCarManage::setSheetTitle(const QString& carName)
 {
     if (CTreePropSheet* sheet = GetSheet())
-        sheet->SetTitle(kSheetCaption + framed(carName));
+        sheet->SetTitle(SettingsSheetTitle(carName));
 }
 
 void CPageCarManage::OnInitDialog()

@@ -58,6 +58,20 @@ int SettingsStartPage(int commandId, bool hasCurrentCar)
     }
 }
 
+bool IsSettingsCommand(int commandId)
+{
+    using namespace settingscommand;
+    for (int id : {CarManage, BaseInfo, BuyInfo, Sys, SetPwd, Word, RestoreData})
+        if (id == commandId)
+            return true;
+    return false;
+}
+
+QString SettingsSheetTitle(const QString& carName)
+{
+    return QStringLiteral("综合设置【") + carName + QStringLiteral("】");
+}
+
 std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId)
 {
     auto sheet = std::make_unique<CTreePropSheet>(QStringLiteral("综合设置"), parent);
@@ -69,7 +83,7 @@ std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int command
     if (CFrameState* frame = CFrameState::instance())
         carName = frame->m_database.GetCurrentCarName();
     if (!carName.isEmpty())
-        sheet->SetTitle(QStringLiteral("综合设置【") + carName + QStringLiteral("】"));
+        sheet->SetTitle(SettingsSheetTitle(carName));
 
     for (int i = 0; i < settingspage::Count; ++i) {
         CPropertyPage* page = pageFor(i);

@@ -31,6 +31,12 @@ constexpr int Word = 32785;
 constexpr int RestoreData = 32787;
 } // namespace settingscommand
 
+// Whether the command is one of the above.
+bool IsSettingsCommand(int commandId);
+
+// "综合设置【name】", the sheet's title while a car is current.
+QString SettingsSheetTitle(const QString& carName);
+
 // The page a settings command opens on; without a current car always the car
 // management page. Unknown commands open the car profile.
 int SettingsStartPage(int commandId, bool hasCurrentCar);

@@ -1,5 +1,6 @@
 #include "app/AboutDlg.h"
 #include "app/CarPhoto.h"
+#include "controls/CarPicture.h"
 #include "controls/RibbonFrame.h"
 #include "database/MyDatabase.h"
 #include "res/NavigationStrip.h"
@@ -63,14 +64,14 @@ int countPixels(const QImage& image, const QRect& in, const QColor& color)
 
 } // namespace
 
-TEST(CarPhotoTarget, UnscaledWhenItFitsElseProportional)
+TEST(CarPhotoFit, UnscaledWhenItFitsElseProportional)
 {
-    EXPECT_EQ(CarPhotoTarget({150, 75}, kArea), QRect(7, 22, 150, 75));
-    EXPECT_EQ(CarPhotoTarget({152, 76}, kArea), kArea);
-    EXPECT_EQ(CarPhotoTarget({200, 150}, kArea), QRect(31, 22, 101, 76));
-    EXPECT_EQ(CarPhotoTarget({400, 100}, kArea), QRect(6, 41, 152, 38));
-    EXPECT_EQ(CarPhotoTarget({10, 1000}, kArea), QRect(82, 22, 0, 76));
-    EXPECT_TRUE(CarPhotoTarget({0, 0}, kArea).isNull());
+    EXPECT_EQ(FitPictureRect({150, 75}, kArea), QRect(7, 22, 150, 75));
+    EXPECT_EQ(FitPictureRect({152, 76}, kArea), kArea);
+    EXPECT_EQ(FitPictureRect({200, 150}, kArea), QRect(31, 22, 101, 76));
+    EXPECT_EQ(FitPictureRect({400, 100}, kArea), QRect(6, 41, 152, 38));
+    EXPECT_EQ(FitPictureRect({10, 1000}, kArea), QRect(82, 22, 0, 76));
+    EXPECT_TRUE(FitPictureRect({0, 0}, kArea).isNull());
 }
 
 TEST_F(CarPhotoTest, NothingWithoutACurrentCar)

@@ -1,5 +1,6 @@
 #include "SettingsFixture.h"
 
+#include "controls/CarPicture.h"
 #include "database/Names.h"
 #include "settings/CarPictureArea.h"
 #include "settings/PageCarManage.h"
@@ -151,11 +152,13 @@ TEST_F(CarManageTest, RenamingAnotherCarChangesOnlyItsRowEvenWithTheSameName)
     EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【同名】");
     EXPECT_EQ(frame.titleCalls, titleCalls);
 
-    // The same name again changes nothing but clears the edit.
+    // The selected car's own name again changes nothing but clears the edit.
     page->carList()->setCurrentRow(0);
     click(page->renameCheck());
+    page->newNameEdit()->setText("另一辆");
     click(page->renameButton());
     EXPECT_TRUE(page->newNameEdit()->text().isEmpty());
+    EXPECT_FALSE(page->renameCheck()->isChecked());
     EXPECT_EQ(rows(), (QStringList{"另一辆", "====【同名】===="}));
     EXPECT_EQ(frame.titleCalls, titleCalls);
 }

@@ -62,7 +62,13 @@ TEST_F(SysPageTest, AccessoryAndCarLogBitsAreNotSwapped)
     EXPECT_TRUE(page->odometerCheck(0x10)->isChecked());
     EXPECT_FALSE(page->odometerCheck(0x20)->isChecked());
     EXPECT_TRUE(page->autoCheckUpdateBox()->isChecked());
-    page->odometerCheck(0x20)->click();
+    // Found by its label, not by its bit: the car-log box sets 0x20.
+    QCheckBox* carLog = nullptr;
+    for (QCheckBox* box : page->findChildren<QCheckBox*>())
+        if (box->text() == "日志记录表 - 显示 - 里程表")
+            carLog = box;
+    ASSERT_NE(carLog, nullptr);
+    carLog->click();
     EXPECT_TRUE(sheet->Apply());
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(frame.OdometerColumnMask, 0x30);
