@@ -9,10 +9,11 @@
 // Chart options, stored in "chart.cfg" as four little-endian 32-bit integers.
 struct ChartOptions
 {
-    qint32 chartType = 0;
-    qint32 gridLines = 0;
-    qint32 tips = 0;
-    qint32 gradientFill = 0;
+    // Before any "chart.cfg" exists: a pie with grid lines, tips and gradient.
+    qint32 chartType = 1;
+    qint32 gridLines = 1;
+    qint32 tips = 1;
+    qint32 gradientFill = 1;
 };
 
 // What the main frame shares with every page for the whole run. The main frame
