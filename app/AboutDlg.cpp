@@ -59,7 +59,8 @@ CAboutDlg::CAboutDlg(const QString& programVersion, QWidget* parent) : QDialog(p
     // The lower panel, below the visible part while the box is short.
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::StyledPanel);
-    panel->setGeometry(10, 170, kWidth - 20, kFullHeight - 180);
+    // Fits the box grown by 160 pixels (Ctrl+Alt+F12) with a 10-pixel margin.
+    panel->setGeometry(10, 170, kWidth - 20, kFullHeight - 200);
     auto* note = new QLabel(QStringLiteral("账本与备份所在的文件夹，以及使用帮助："), panel);
     note->setGeometry(12, 10, kWidth - 44, 20);
     QToolButton* folder = panelButton(panel, style()->standardIcon(QStyle::SP_DirOpenIcon),
