@@ -2,10 +2,10 @@
 
 #include "controls/GridCellDateTime.h"
 #include "controls/GridCtrl.h"
-#include "database/FrameState.h"
 #include "ledgers/LedgerPage.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
+#include "tests/support/FakeFrame.h"
 #include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -13,15 +13,6 @@
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <gtest/gtest.h>
-
-// The main frame as the pages see it, over a real ledger file.
-class FakeFrame : public CFrameState
-{
-public:
-    void SetTitle() override {}
-    void RedrawCarPhoto() override {}
-    int LoadSaveConfig(const QString&, bool) override { return 0; }
-};
 
 // A ledger with two cars, CAR0001 "甲" current, a fixed "today" of 2024/05/20.
 class LedgerTest : public ::testing::Test
