@@ -192,11 +192,14 @@ bool CGridCtrl::SetRowCount(int rows)
 {
     if (rows < 0)
         return false;
+    if (rows == GetRowCount())
+        return true;
+    // The owner may change the table while answering the end of the edit.
+    EndEditing();
+    HideTitleTip();
     const int old = GetRowCount();
     if (rows == old)
         return true;
-    EndEditing();
-    HideTitleTip();
     if (rows < m_fixedRows) {
         m_model->BeginReset();
         m_store.SetRowCount(rows);
@@ -244,11 +247,13 @@ bool CGridCtrl::SetColumnCount(int cols)
 {
     if (cols < 0)
         return false;
-    const int old = GetColumnCount();
-    if (cols == old)
+    if (cols == GetColumnCount())
         return true;
     EndEditing();
     HideTitleTip();
+    const int old = GetColumnCount();
+    if (cols == old)
+        return true;
     if (cols < m_fixedCols) {
         m_model->BeginReset();
         m_store.SetColumnCount(cols);
@@ -383,9 +388,9 @@ int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
 
 bool CGridCtrl::DeleteRow(int row)
 {
+    EndEditing();
     if (row < 0 || row >= GetRowCount())
         return false;
-    EndEditing();
     HideTitleTip();
     if (row < m_fixedRows) {
         m_model->BeginReset();
@@ -412,9 +417,9 @@ bool CGridCtrl::DeleteRow(int row)
 
 bool CGridCtrl::DeleteColumn(int col)
 {
+    EndEditing();
     if (col < 0 || col >= GetColumnCount())
         return false;
-    EndEditing();
     HideTitleTip();
     if (col < m_fixedCols) {
         m_model->BeginReset();
@@ -479,10 +484,12 @@ CGridCellBase* CGridCtrl::GetCell(int row, int col)
 
 bool CGridCtrl::SetCellType(int row, int col, std::unique_ptr<CGridCellBase> cell)
 {
-    if (!cell || !IsValid(row, col))
+    if (!cell)
         return false;
     if (m_editor && m_editCell == CCellID(row, col))
         EndEditing();
+    if (!IsValid(row, col))
+        return false;
     m_store.Replace(row, col, std::move(cell), this);
     CellsChanged();
     return true;
@@ -841,11 +848,11 @@ int CGridCtrl::GetRowHeight(int row) const
 
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
+    if (width == 0 && m_editor && m_editCell.col == col)
+        EndEditing();
     if (col < 0 || col >= GetColumnCount() || width < 0)
         return false;
     m_colWidths[size_t(col)] = width;
-    if (width == 0 && m_editor && m_editCell.col == col)
-        EndEditing();
     if (col < HeaderCols()) {
         ApplyHeaderLayout();
         return true;
@@ -1150,9 +1157,9 @@ void CGridCtrl::SetImageList(const QList<QPixmap>& images)
 
 bool CGridCtrl::SortItems(int col, bool ascending)
 {
+    EndEditing();
     if (col < 0 || col >= GetColumnCount())
         return false;
-    EndEditing();
     const int first = m_fixedRows;
     const int count = GetRowCount() - first;
     if (count > 1) {

@@ -343,11 +343,11 @@ void CGridCtrl::OnEditCopy()
 
 void CGridCtrl::OnEditCut()
 {
+    EndEditing();
     const CCellRange range = GetSelectedCellRange();
     if (!range.IsValid())
         return;
     OnEditCopy();
-    EndEditing();
     for (int row = range.minRow; row <= range.maxRow; ++row)
         for (int col = range.minCol; col <= range.maxCol; ++col)
             if (IsCellSelected(row, col) && !GetItemText(row, col).isEmpty())
@@ -364,9 +364,9 @@ void CGridCtrl::OnEditPaste()
 
 bool CGridCtrl::PasteTextToGrid(CCellID topLeft, const QString& text)
 {
+    EndEditing();
     if (!IsValid(topLeft) || text.isEmpty())
         return false;
-    EndEditing();
     QString all = text;
     all.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     if (all.endsWith(QLatin1Char('\n')))

@@ -10,6 +10,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QTest>
 
 using platform::LVN_BEGINLABELEDITW;
@@ -165,4 +166,59 @@ TEST_F(GridTest, DeletingAColumnKeepsHiddenColumnsHidden)
     EXPECT_EQ(m_grid->InsertColumn("new", DT_CENTER, 2), 2);
     EXPECT_EQ(m_grid->GetItemText(0, 2), "new");
     EXPECT_EQ(m_grid->GetColumnWidth(4), 0);
+}
+
+// Structural calls end the open edit before they look at the table: the
+// owner's end-edit answer may have resized it by then.
+TEST_F(GridTest, StructuralCallsEndTheEditBeforeLookingAtTheTable)
+{
+    QAbstractItemModelTester tester(m_grid->model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto inStep = [this] {
+        EXPECT_EQ(m_grid->verticalHeader()->count(), m_grid->model()->rowCount());
+        EXPECT_EQ(m_grid->horizontalHeader()->count(), m_grid->model()->columnCount());
+        EXPECT_EQ(m_grid->model()->rowCount(), m_grid->GetRowCount() - 1);
+        EXPECT_EQ(m_grid->model()->columnCount(), m_grid->GetColumnCount() - 1);
+    };
+    const auto editThenAnswer = [this](int row, int col, std::function<void(CGridCtrl&)> change) {
+        m_owner.answer = [change](const NotifyRecorder::Note& n, CGridCtrl& grid) -> qintptr {
+            if (n.code == LVN_ENDLABELEDITW)
+                change(grid);
+            return 0;
+        };
+        ASSERT_TRUE(m_grid->EditCell(row, col));
+    };
+
+    editThenAnswer(5, 2, [](CGridCtrl& grid) { grid.SetRowCount(3); });
+    EXPECT_FALSE(m_grid->DeleteRow(5));
+    EXPECT_EQ(m_grid->GetRowCount(), 3);
+    inStep();
+
+    editThenAnswer(2, 2, [](CGridCtrl& grid) { grid.SetRowCount(2); });
+    EXPECT_FALSE(m_grid->SetCellType<CGridCellDateTime>(2, 2));
+    EXPECT_EQ(m_grid->GetRowCount(), 2);
+    inStep();
+
+    editThenAnswer(1, 2, [](CGridCtrl& grid) {
+        grid.InsertRow("2");
+        grid.InsertRow("3");
+    });
+    EXPECT_TRUE(m_grid->SetRowCount(10));
+    EXPECT_EQ(m_grid->GetRowCount(), 10);
+    inStep();
+
+    editThenAnswer(1, 4, [](CGridCtrl& grid) { grid.SetColumnCount(3); });
+    EXPECT_FALSE(m_grid->DeleteColumn(4));
+    EXPECT_EQ(m_grid->GetColumnCount(), 3);
+    inStep();
+
+    editThenAnswer(1, 2, [](CGridCtrl& grid) { grid.SetColumnCount(2); });
+    EXPECT_FALSE(m_grid->SetColumnWidth(2, 0));
+    inStep();
+
+    editThenAnswer(1, 1, [](CGridCtrl& grid) { grid.InsertColumn("H2"); });
+    EXPECT_TRUE(m_grid->SetColumnCount(6));
+    EXPECT_EQ(m_grid->GetColumnCount(), 6);
+    inStep();
+    EXPECT_FALSE(m_grid->IsEditingCell());
 }
