@@ -271,6 +271,9 @@ public:
     // (hidden columns left out).
     QString CopyTextFromGrid() const;
     void OnEditCopy();
+    // Cut empties the selected editable cells, paste fills them from the
+    // selection's top-left cell on. In list mode, where whole rows are
+    // selected, both act on the focus cell only (paste takes the first value).
     void OnEditCut();
     void OnEditPaste();
     void OnEditSelectAll() { SelectAllCells(); }

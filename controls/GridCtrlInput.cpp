@@ -344,6 +344,18 @@ void CGridCtrl::OnEditCopy()
 void CGridCtrl::OnEditCut()
 {
     EndEditing();
+    if (m_listMode) {
+        // Whole rows are selected, but only the focus cell is cut.
+        const CCellID focus = GetFocusCell();
+        if (!IsValid(focus) || IsColumnHidden(focus.col))
+            return;
+        const QString text = GetItemText(focus.row, focus.col);
+        QGuiApplication::clipboard()->setText(text);
+        if (!text.isEmpty())
+            ChangeCellText(focus.row, focus.col, QString());
+        RedrawCell(focus.row, focus.col);
+        return;
+    }
     const CCellRange range = GetSelectedCellRange();
     if (!range.IsValid())
         return;
@@ -357,9 +369,22 @@ void CGridCtrl::OnEditCut()
 
 void CGridCtrl::OnEditPaste()
 {
+    QString text = QGuiApplication::clipboard()->text();
+    if (m_listMode) {
+        // Only the focus cell takes a value: the first one of the text.
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar ch = text.at(i);
+            if (ch == QLatin1Char('\t') || ch == QLatin1Char('\r') || ch == QLatin1Char('\n')) {
+                text.truncate(i);
+                break;
+            }
+        }
+        PasteTextToGrid(GetFocusCell(), text);
+        return;
+    }
     const CCellRange range = GetSelectedCellRange();
     const CCellID topLeft = range.IsValid() ? range.GetTopLeft() : GetFocusCell();
-    PasteTextToGrid(topLeft, QGuiApplication::clipboard()->text());
+    PasteTextToGrid(topLeft, text);
 }
 
 bool CGridCtrl::PasteTextToGrid(CCellID topLeft, const QString& text)

@@ -198,3 +198,33 @@ TEST_F(GridTest, TabPastTheLastCellPassesTheFocusOn)
     EXPECT_TRUE(m_other->hasFocus());
     EXPECT_EQ(m_owner.Edits().size(), 2u);
 }
+
+TEST_F(GridTest, ListModeCutAndPasteActOnTheFocusCellOnly)
+{
+    m_grid->SetListMode(true);
+    m_grid->SetSingleRowSelection(true);
+    Click(2, 3);
+    Key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "2,1\t2,2\t2,3\t2,4"); // copy keeps the row
+
+    m_owner.Clear();
+    Key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "2,3");
+    EXPECT_EQ(m_grid->GetItemText(2, 3), "");
+    EXPECT_EQ(m_grid->GetItemText(2, 1), "2,1");
+    EXPECT_EQ(m_grid->GetItemText(2, 2), "2,2");
+    EXPECT_EQ(m_grid->GetItemText(2, 4), "2,4");
+    for (const auto& note : m_owner.Edits())
+        EXPECT_EQ(note.col, 3);
+
+    Click(3, 2);
+    QGuiApplication::clipboard()->setText("p\tq\r\nr\ts\r\n");
+    m_owner.Clear();
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m_grid->GetItemText(3, 2), "p");
+    EXPECT_EQ(m_grid->GetItemText(3, 1), "3,1");
+    EXPECT_EQ(m_grid->GetItemText(3, 3), "3,3");
+    EXPECT_EQ(m_grid->GetItemText(4, 2), "4,2");
+    ASSERT_EQ(m_owner.Edits().size(), 2u);
+    EXPECT_EQ(m_owner.Edits()[1].col, 2);
+}
