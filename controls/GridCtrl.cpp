@@ -39,6 +39,7 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent)
     setHorizontalScrollMode(ScrollPerPixel);
     setVerticalScrollMode(ScrollPerItem);
     setMouseTracking(true);
+    setAttribute(Qt::WA_InputMethodEnabled); // typing through an input method edits cells
     setAutoScroll(true);
     setCornerButtonEnabled(false);
     setFont(*m_defaults[0]->GetFont());

@@ -303,6 +303,7 @@ public:
 protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void inputMethodEvent(QInputMethodEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -328,7 +329,9 @@ private:
 
     // Sends a notification to the owner and returns its answer.
     qintptr SendNotify(qintptr code, int row, int col);
-    bool BeginEdit(int row, int col, EditStart start, const QKeyEvent* typed);
+    // typed: the key press or committed input-method text that started the
+    // edit; it goes on to the editor.
+    bool BeginEdit(int row, int col, EditStart start, const QEvent* typed);
     void OnEditorNotify(const GV_DISPINFO& info);
     void FinishEdit(int lastKey);
     void OnEndInPlaceEdit(int row, int col, const QString& text, int lastKey);

@@ -15,7 +15,7 @@ bool CGridCtrl::EditCell(int row, int col)
     return BeginEdit(row, col, EditStart::Key, nullptr);
 }
 
-bool CGridCtrl::BeginEdit(int row, int col, EditStart start, const QKeyEvent* typed)
+bool CGridCtrl::BeginEdit(int row, int col, EditStart start, const QEvent* typed)
 {
     HideTitleTip();
     if (m_editor || !IsCellEditable(row, col) || IsColumnHidden(col) || GetRowHeight(row) == 0)
@@ -42,9 +42,16 @@ bool CGridCtrl::BeginEdit(int row, int col, EditStart start, const QKeyEvent* ty
         QWidget* focus = QApplication::focusWidget();
         if (focus && m_editor->isAncestorOf(focus))
             target = focus;
-        QKeyEvent copy(QEvent::KeyPress, typed->key(), typed->modifiers(), typed->text(),
-                       typed->isAutoRepeat(), ushort(typed->count()));
-        QApplication::sendEvent(target, &copy);
+        if (typed->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<const QKeyEvent*>(typed);
+            QKeyEvent copy(QEvent::KeyPress, key->key(), key->modifiers(), key->text(),
+                           key->isAutoRepeat(), ushort(key->count()));
+            QApplication::sendEvent(target, &copy);
+        } else if (typed->type() == QEvent::InputMethod) {
+            QInputMethodEvent copy;
+            copy.setCommitString(static_cast<const QInputMethodEvent*>(typed)->commitString());
+            QApplication::sendEvent(target, &copy);
+        }
     }
     return true;
 }

@@ -90,6 +90,19 @@ void CGridCtrl::keyPressEvent(QKeyEvent* e)
     e->accept();
 }
 
+void CGridCtrl::inputMethodEvent(QInputMethodEvent* e)
+{
+    // Text committed by an input method is typing: it starts an edit of the
+    // focus cell like a typed character (never a keyboard search). A
+    // composition still in progress waits for its commit.
+    if (!m_editor && !e->commitString().isEmpty()) {
+        HideTitleTip();
+        const CCellID focus = GetFocusCell();
+        BeginEdit(focus.row, focus.col, EditStart::Typed, e);
+    }
+    e->accept();
+}
+
 bool CGridCtrl::NextTabCell(CCellID from, bool forward, CCellID& next) const
 {
     const int firstRow = m_fixedRows;

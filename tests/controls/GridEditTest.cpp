@@ -261,3 +261,38 @@ TEST_F(GridTest, DateCellShowsAndEditsYearMonthDay)
     EXPECT_EQ(m_grid->GetItemText(1, 1), "2012/01/05");
     EXPECT_EQ(m_owner.Edits().back().code, LVN_ENDLABELEDITW);
 }
+
+TEST_F(GridTest, InputMethodTextStartsAnEditOnTheFocusCell)
+{
+    EXPECT_TRUE(m_grid->testAttribute(Qt::WA_InputMethodEnabled));
+    m_grid->SetFocusCell(1, 2);
+    // A composition in progress opens nothing yet.
+    QInputMethodEvent preedit(QStringLiteral("zhong"), {});
+    QApplication::sendEvent(m_grid, &preedit);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+
+    // "3" would match row 3 in a keyboard search; the committed text goes to
+    // the focus cell's editor instead.
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("3中"));
+    QApplication::sendEvent(m_grid, &commit);
+    ASSERT_TRUE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(1, 2));
+    EXPECT_EQ(m_grid->GetFocusCell(), CCellID(1, 2));
+    EXPECT_EQ(EditorText(), QStringLiteral("3中"));
+    QInputMethodEvent more;
+    more.setCommitString(QStringLiteral("石油"));
+    QApplication::sendEvent(QApplication::focusWidget(), &more);
+    KeyToFocus(Qt::Key_Return);
+    EXPECT_EQ(m_grid->GetItemText(1, 2), QStringLiteral("3中石油"));
+    EXPECT_TRUE(m_grid->testAttribute(Qt::WA_InputMethodEnabled));
+
+    // A read-only cell takes no input and the focus stays.
+    m_grid->SetItemState(1, 3, GVIS_READONLY);
+    m_grid->SetFocusCell(1, 3);
+    QInputMethodEvent refused;
+    refused.setCommitString(QStringLiteral("4"));
+    QApplication::sendEvent(m_grid, &refused);
+    EXPECT_FALSE(m_grid->IsEditingCell());
+    EXPECT_EQ(m_grid->GetFocusCell(), CCellID(1, 3));
+}
