@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 
 bool CGridCtrl::EditCell(int row, int col)
 {
@@ -37,6 +38,15 @@ bool CGridCtrl::BeginEdit(int row, int col, EditStart start, const QEvent* typed
     m_editStart = start;
     if (!QTableView::edit(index, AllEditTriggers, nullptr) || !m_editor)
         return false;
+    if (start != EditStart::Typed) {
+        // The view selects a line editor's whole text; an edit that was not
+        // started by typing keeps the text with the caret at its end.
+        QWidget* focus = m_editor;
+        while (focus->focusProxy())
+            focus = focus->focusProxy();
+        if (auto* line = qobject_cast<QLineEdit*>(focus))
+            line->end(false);
+    }
     if (typed) {
         QWidget* target = m_editor;
         QWidget* focus = QApplication::focusWidget();

@@ -64,16 +64,30 @@ TEST_F(GridTest, CtrlCharacterEscapeAndTabStartNoEdit)
 
 TEST_F(GridTest, F2EnterAndDoubleClickOpenOnTheUnchangedText)
 {
+    // The caret waits at the end of the text: what is typed is appended.
     m_grid->SetFocusCell(1, 1);
     Key(Qt::Key_F2);
-    EXPECT_EQ(EditorText(), "1,1");
+    TypeToFocus("x");
+    EXPECT_EQ(EditorText(), "1,1x");
     KeyToFocus(Qt::Key_Escape);
     Key(Qt::Key_Return);
-    EXPECT_EQ(EditorText(), "1,1");
+    TypeToFocus("y");
+    EXPECT_EQ(EditorText(), "1,1y");
     KeyToFocus(Qt::Key_Escape);
     DoubleClick(3, 3);
     EXPECT_EQ(m_grid->GetEditCell(), CCellID(3, 3));
-    EXPECT_EQ(EditorText(), "3,3");
+    TypeToFocus("z");
+    EXPECT_EQ(EditorText(), "3,3z");
+    KeyToFocus(Qt::Key_Escape);
+
+    // Likewise in the edit field of a drop-down combo.
+    m_grid->SetCellType<CGridCellCombo>(2, 2);
+    m_grid->SetFocusCell(2, 2);
+    Key(Qt::Key_F2);
+    TypeToFocus("w");
+    EXPECT_EQ(EditorText(), "2,2w");
+    KeyToFocus(Qt::Key_Escape);
+    EXPECT_EQ(m_grid->GetItemText(2, 2), "2,2");
 }
 
 TEST_F(GridTest, NegativeBeginAnswerPreventsTheEdit)
