@@ -57,7 +57,9 @@ struct CGridCellLook
 // character (which goes to the editor); never on read-only cells (state
 // GVIS_READONLY), fixed cells or hidden columns (width 0). The editor ends on
 // Enter, Tab, Escape (restores the initial text first) or when it loses the
-// focus; Tab and the navigation keys then move on and edit the next cell.
+// focus; Tab and Shift+Tab then edit the next editable cell (passing over
+// read-only cells and hidden columns; past the last one the focus goes on to
+// the next control), the navigation keys move on and edit the cell they reach.
 //
 // Example (a ledger page):
 //

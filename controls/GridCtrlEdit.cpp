@@ -138,16 +138,24 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int last
 
     const int key = lastKey & ~int(Qt::KeyboardModifierMask);
     const auto modifiers = Qt::KeyboardModifiers(lastKey & int(Qt::KeyboardModifierMask));
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || IsNavigationKey(key)) {
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        // On to the next editable cell; past the last one, to the next control.
+        const bool forward = key == Qt::Key_Tab && !(modifiers & Qt::ShiftModifier);
+        CCellID next = GetFocusCell();
+        while (NextTabCell(next, forward, next)) {
+            if (IsCellEditable(next.row, next.col)) {
+                MoveFocusTo(ModelIndex(next.row, next.col), false);
+                BeginEdit(next.row, next.col, EditStart::Key, nullptr);
+                return;
+            }
+        }
+        QAbstractScrollArea::focusNextPrevChild(forward);
+    } else if (IsNavigationKey(key)) {
         const CCellID before = GetFocusCell();
         if (Navigate(key, modifiers)) {
             const CCellID after = GetFocusCell();
             if (after.IsValid() && !(after == before))
                 BeginEdit(after.row, after.col, EditStart::Key, nullptr);
-        } else if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-            // Tab past the last cell: on to the next control.
-            QAbstractScrollArea::focusNextPrevChild(key == Qt::Key_Tab &&
-                                                    !(modifiers & Qt::ShiftModifier));
         }
     }
 }

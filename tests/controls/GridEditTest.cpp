@@ -162,11 +162,21 @@ TEST_F(GridTest, TabEndsTheEditAndEditsTheNextVisibleCell)
     EXPECT_EQ(m_grid->GetEditCell(), CCellID(1, 4));
     for (const auto& note : m_owner.notes)
         EXPECT_NE(note.col, 3);
-    // Tab into a read-only cell moves there but opens no editor.
+    // Read-only cells are passed over, both ways.
     m_grid->SetItemState(2, 1, GVIS_READONLY);
+    m_grid->SetItemState(2, 2, GVIS_READONLY);
+    KeyToFocus(Qt::Key_Tab);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(2, 4));
+    EXPECT_EQ(m_grid->GetFocusCell(), CCellID(2, 4));
+    KeyToFocus(Qt::Key_Backtab);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(1, 4));
+    // With no editable cell left, Tab passes the focus on.
+    for (int r = 2; r < 6; ++r)
+        for (int c = 1; c < 5; ++c)
+            m_grid->SetItemState(r, c, GVIS_READONLY);
     KeyToFocus(Qt::Key_Tab);
     EXPECT_FALSE(m_grid->IsEditingCell());
-    EXPECT_EQ(m_grid->GetFocusCell(), CCellID(2, 1));
+    EXPECT_TRUE(m_other->hasFocus());
 }
 
 TEST_F(GridTest, ArrowsEndTheLineEditorAndMoveOn)
