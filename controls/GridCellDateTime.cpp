@@ -33,7 +33,7 @@ void CGridCellDateTime::SetText(const QString& text)
 QWidget* CGridCellDateTime::Edit(QWidget* parent, int row, int col, QObject* notify,
                                  EditStart start)
 {
-    auto* editor = new CInPlaceDateTime(parent, row, col, notify, m_date, start);
+    auto* editor = new CInPlaceDateTime(parent, row, col, notify, GetText(), m_date, start);
     editor->setFont(GetEffectiveFont());
     SetEditWnd(editor);
     return editor;

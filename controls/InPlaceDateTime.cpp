@@ -5,10 +5,8 @@
 #include <QLineEdit>
 
 CInPlaceDateTime::CInPlaceDateTime(QWidget* parent, int row, int col, QObject* notify,
-                                   const QDate& date, EditStart)
-    : QDateEdit(parent),
-      CInPlaceEditorBase(this, row, col, notify, CGridCellDateTime::FormatDate(date)),
-      m_initialDate(date)
+                                   const QString& text, const QDate& date, EditStart)
+    : QDateEdit(parent), CInPlaceEditorBase(this, row, col, notify, text), m_initialDate(date)
 {
     setObjectName(QStringLiteral("CInPlaceDateTime"));
     setDisplayFormat(QStringLiteral("yyyy/MM/dd"));

@@ -10,8 +10,9 @@ class CInPlaceDateTime : public QDateEdit, public CInPlaceEditorBase
     Q_OBJECT
 
 public:
-    CInPlaceDateTime(QWidget* parent, int row, int col, QObject* notify, const QDate& date,
-                     EditStart start);
+    // text: the cell's text, which Escape puts back (it may be empty or no date).
+    CInPlaceDateTime(QWidget* parent, int row, int col, QObject* notify, const QString& text,
+                     const QDate& date, EditStart start);
 
     QString EditorText() const override;
     void RestoreInitialText() override { setDate(m_initialDate); }

@@ -42,7 +42,7 @@ void CInPlaceEditorBase::EndEdit(int lastKey)
     info.hdr.code = platform::LVN_ENDLABELEDITW;
     info.row = m_row;
     info.col = m_col;
-    info.text = EditorText();
+    info.text = m_cancelled ? m_initialText : EditorText();
     info.lastKey = lastKey;
     platform::SendMessage(m_notify, platform::WM_NOTIFY, IDC_INPLACE_CONTROL,
                           reinterpret_cast<qintptr>(&info));
@@ -100,6 +100,7 @@ bool CInPlaceEditorBase::HandleKey(QKeyEvent* e)
         EndEdit(combined);
         return true;
     case Qt::Key_Escape:
+        m_cancelled = true;
         RestoreInitialText();
         EndEdit(combined);
         return true;

@@ -29,7 +29,8 @@ public:
 
     // The text the editor would put into the cell now.
     virtual QString EditorText() const = 0;
-    // Puts the initial text back (Escape).
+    // Shows the initial text again (Escape); the edit then ends on exactly
+    // that text, whatever the editor can show.
     virtual void RestoreInitialText() = 0;
     // Ends the edit and notifies; later calls do nothing.
     void EndEdit(int lastKey);
@@ -55,6 +56,7 @@ private:
     QPointer<QObject> m_notify;
     QString m_initialText;
     bool m_ended = false;
+    bool m_cancelled = false;
 };
 
 // Whether a key moves the focus cell (arrows, paging, Home, End).

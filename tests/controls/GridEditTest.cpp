@@ -320,3 +320,33 @@ TEST_F(GridTest, InputMethodTextStartsAnEditOnTheFocusCell)
     EXPECT_FALSE(m_grid->IsEditingCell());
     EXPECT_EQ(m_grid->GetFocusCell(), CCellID(1, 3));
 }
+
+TEST_F(GridTest, EscapePutsBackTheCellsOwnTextExactly)
+{
+    // A date cell without a date yet: the picker shows some date, but Escape
+    // leaves the cell empty.
+    m_grid->SetCellType<CGridCellDateTime>(1, 1);
+    m_grid->SetItemText(1, 1, "");
+    m_grid->SetFocusCell(1, 1);
+    Key(Qt::Key_F2);
+    ASSERT_NE(qobject_cast<CInPlaceDateTime*>(m_grid->GetEditor()), nullptr);
+    KeyToFocus(Qt::Key_Up);
+    KeyToFocus(Qt::Key_Escape);
+    EXPECT_EQ(m_grid->GetItemText(1, 1), "");
+    EXPECT_EQ(m_owner.Edits().back().text, "");
+
+    // A drop-down list whose text is none of its options.
+    m_grid->SetCellType<CGridCellCombo>(2, 2);
+    auto* combo = m_grid->GetCellAs<CGridCellCombo>(2, 2);
+    combo->SetOptions({QStringLiteral("中石化"), QStringLiteral("中石油")});
+    combo->SetStyle(CBS_DROPDOWNLIST);
+    m_grid->SetItemText(2, 2, QStringLiteral("壳牌"));
+    m_grid->SetFocusCell(2, 2);
+    Key(Qt::Key_F2);
+    auto* list = qobject_cast<CInPlaceList*>(m_grid->GetEditor());
+    ASSERT_NE(list, nullptr);
+    list->setCurrentIndex(1);
+    KeyToFocus(Qt::Key_Escape);
+    EXPECT_EQ(m_grid->GetItemText(2, 2), QStringLiteral("壳牌"));
+    EXPECT_EQ(m_owner.Edits().back().text, QStringLiteral("壳牌"));
+}
