@@ -216,7 +216,7 @@ bool CGridCtrl::SetRowCount(int rows)
     const int oldModel = std::max(0, old - hr);
     const int newModel = std::max(0, rows - hr);
     if (rows > old) {
-        const bool announce = newModel > oldModel && m_store.ColumnCount() > HeaderCols();
+        const bool announce = newModel > oldModel;
         if (announce)
             m_model->BeginInsertRows(oldModel, newModel - 1);
         m_store.SetRowCount(rows);
@@ -229,7 +229,7 @@ bool CGridCtrl::SetRowCount(int rows)
         else
             ResetModel();
     } else {
-        const bool announce = newModel < oldModel && m_store.ColumnCount() > HeaderCols();
+        const bool announce = newModel < oldModel;
         if (announce)
             m_model->BeginRemoveRows(newModel, oldModel - 1);
         m_store.SetRowCount(rows);
@@ -270,7 +270,7 @@ bool CGridCtrl::SetColumnCount(int cols)
     const int oldModel = std::max(0, old - hc);
     const int newModel = std::max(0, cols - hc);
     if (cols > old) {
-        const bool announce = newModel > oldModel && m_store.RowCount() > HeaderRows();
+        const bool announce = newModel > oldModel;
         if (announce)
             m_model->BeginInsertColumns(oldModel, newModel - 1);
         m_store.SetColumnCount(cols);
@@ -283,7 +283,7 @@ bool CGridCtrl::SetColumnCount(int cols)
             ResetModel();
         SyncColumnWidths(old);
     } else {
-        const bool announce = newModel < oldModel && m_store.RowCount() > HeaderRows();
+        const bool announce = newModel < oldModel;
         if (announce)
             m_model->BeginRemoveColumns(newModel, oldModel - 1);
         m_store.SetColumnCount(cols);
@@ -345,15 +345,12 @@ int CGridCtrl::InsertRow(const QString& heading, int before)
         before = GetRowCount();
     before = std::max(before, m_fixedRows);
     const int hr = HeaderRows();
-    const bool announce = GetColumnCount() > HeaderCols();
-    if (announce)
-        m_model->BeginInsertRows(before - hr, before - hr);
+    m_model->BeginInsertRows(before - hr, before - hr);
     m_store.InsertRow(before);
     m_rowHeights.insert(m_rowHeights.begin() + before, RowDefaultHeight(*this, before));
     ApplyFixedState(before, before, 0, GetColumnCount() - 1);
     CGridCellStore::SetText(m_store.Slot(before, 0), heading);
-    if (announce)
-        m_model->EndInsertRows();
+    m_model->EndInsertRows();
     m_vHeader->resizeSection(before - hr, m_rowHeights[size_t(before)]);
     CellsChanged();
     return before;
@@ -368,9 +365,7 @@ int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
         before = GetColumnCount();
     before = std::max(before, m_fixedCols);
     const int hc = HeaderCols();
-    const bool announce = GetRowCount() > HeaderRows();
-    if (announce)
-        m_model->BeginInsertColumns(before - hc, before - hc);
+    m_model->BeginInsertColumns(before - hc, before - hc);
     m_store.InsertColumn(before);
     m_colWidths.insert(m_colWidths.begin() + before, GetDefaultCell(false, false)->GetWidth());
     ApplyFixedState(0, GetRowCount() - 1, before, before);
@@ -380,8 +375,7 @@ int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
         header.cell->SetFormat(format);
     else
         header.format = format;
-    if (announce)
-        m_model->EndInsertColumns();
+    m_model->EndInsertColumns();
     SyncColumnWidths(before);
     CellsChanged();
     return before;
@@ -406,13 +400,10 @@ bool CGridCtrl::DeleteRow(int row)
         return true;
     }
     const int hr = HeaderRows();
-    const bool announce = GetColumnCount() > HeaderCols();
-    if (announce)
-        m_model->BeginRemoveRows(row - hr, row - hr);
+    m_model->BeginRemoveRows(row - hr, row - hr);
     m_store.RemoveRow(row);
     m_rowHeights.erase(m_rowHeights.begin() + row);
-    if (announce)
-        m_model->EndRemoveRows();
+    m_model->EndRemoveRows();
     return true;
 }
 
@@ -435,13 +426,10 @@ bool CGridCtrl::DeleteColumn(int col)
         return true;
     }
     const int hc = HeaderCols();
-    const bool announce = GetRowCount() > HeaderRows();
-    if (announce)
-        m_model->BeginRemoveColumns(col - hc, col - hc);
+    m_model->BeginRemoveColumns(col - hc, col - hc);
     m_store.RemoveColumn(col);
     m_colWidths.erase(m_colWidths.begin() + col);
-    if (announce)
-        m_model->EndRemoveColumns();
+    m_model->EndRemoveColumns();
     if (m_sortColumn == col)
         m_sortColumn = -1;
     return true;

@@ -6,6 +6,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QFontMetrics>
+#include <QHeaderView>
 
 TEST(GridCellTypeTest, SetCellTypeCopiesAttributesAndRefusesOutsidePositions)
 {
@@ -98,6 +99,40 @@ TEST(GridStructureTest, CountsRowsAndFixedCellsLikeTheLedgerPagesUseThem)
     grid.SetFixedRowCount(0);
     grid.DeleteAllItems();
     EXPECT_EQ(grid.GetRowCount(), 0);
+}
+
+TEST(GridStructureTest, HeadersFollowInsertsAndDeletesWhenOnlyTheHeaderColumnOrRowIsThere)
+{
+    CGridCtrl grid;
+    QAbstractItemModelTester tester(grid.model(),
+                                    QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto inStep = [&grid] {
+        EXPECT_EQ(grid.verticalHeader()->count(), grid.model()->rowCount());
+        EXPECT_EQ(grid.horizontalHeader()->count(), grid.model()->columnCount());
+        EXPECT_EQ(grid.model()->rowCount(), grid.GetRowCount() - 1);
+        EXPECT_EQ(grid.model()->columnCount(), grid.GetColumnCount() - 1);
+    };
+    grid.SetFixedRowCount(1);
+    grid.SetFixedColumnCount(1);
+    // Only the header column: rows still get their row-header sections.
+    EXPECT_EQ(grid.InsertRow("1"), 1);
+    EXPECT_EQ(grid.InsertRow("2"), 2);
+    inStep();
+    EXPECT_EQ(grid.model()->headerData(1, Qt::Vertical).toString(), "2");
+    EXPECT_TRUE(grid.DeleteRow(1));
+    inStep();
+    EXPECT_EQ(grid.model()->headerData(0, Qt::Vertical).toString(), "2");
+
+    // Only the header row: likewise for columns.
+    grid.SetRowCount(1);
+    EXPECT_EQ(grid.InsertColumn("A"), 1);
+    EXPECT_EQ(grid.InsertColumn("B"), 2);
+    inStep();
+    EXPECT_TRUE(grid.DeleteColumn(1));
+    inStep();
+    EXPECT_EQ(grid.model()->headerData(0, Qt::Horizontal).toString(), "B");
+    EXPECT_EQ(grid.InsertRow("1"), 1);
+    inStep();
 }
 
 TEST(GridStructureTest, SetItemWritesTheMaskedMembersAndDefaultsFillTheRest)
