@@ -49,7 +49,8 @@ struct CGridCellLook
 //   LVN_ENDLABELEDITW    after the editor's text was put into the cell, for every
 //                        closed editor (changed or not, also after Escape);
 //                        negative answer: the previous text comes back,
-//                        otherwise the cell is marked modified.
+//                        otherwise the cell is marked modified; neither when
+//                        the owner changed the cell's text while answering.
 //   GVN_SELCHANGING/GVN_SELCHANGED, NM_CLICK, NM_DBLCLK, NM_RCLICK, GVN_BEGINDRAG:
 //                        information only.
 //

@@ -126,8 +126,9 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int last
         CGridCellBase* object = m_store.Slot(row, col).cell.get();
         const bool valid = !object || object->ValidateEdit(text);
         const bool accepted = valid && SendNotify(platform::LVN_ENDLABELEDITW, row, col) >= 0;
-        // The owner may have rebuilt the grid while answering.
-        if (IsValid(row, col)) {
+        // The owner may have rebuilt the grid while answering: a cell that no
+        // longer holds the edited text is another cell now, left alone.
+        if (IsValid(row, col) && GetItemText(row, col) == text) {
             if (accepted)
                 SetModified(true, row, col);
             else

@@ -222,3 +222,30 @@ TEST_F(GridTest, StructuralCallsEndTheEditBeforeLookingAtTheTable)
     inStep();
     EXPECT_FALSE(m_grid->IsEditingCell());
 }
+
+TEST_F(GridTest, AnswerAfterARebuildLeavesTheNewCellAlone)
+{
+    // The owner re-reads its records while answering: another record now
+    // sits at the edited position.
+    bool refuse = true;
+    m_owner.answer = [&refuse](const NotifyRecorder::Note& n, CGridCtrl& grid) -> qintptr {
+        if (n.code != LVN_ENDLABELEDITW)
+            return 0;
+        grid.SetRowCount(1);
+        grid.SetRowCount(6);
+        grid.SetItemText(n.row, n.col, "other record");
+        return refuse ? -1 : 0;
+    };
+    m_grid->SetFocusCell(2, 2);
+    Key(Qt::Key_N);
+    KeyToFocus(Qt::Key_Return);
+    EXPECT_EQ(m_grid->GetItemText(2, 2), "other record"); // not the text before the edit
+    EXPECT_FALSE(m_grid->GetModified(2, 2));
+
+    refuse = false;
+    m_grid->SetFocusCell(2, 2);
+    Key(Qt::Key_M);
+    KeyToFocus(Qt::Key_Return);
+    EXPECT_EQ(m_grid->GetItemText(2, 2), "other record");
+    EXPECT_FALSE(m_grid->GetModified(2, 2));
+}
