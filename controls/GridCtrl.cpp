@@ -46,6 +46,10 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QTableView(parent)
     viewport()->setBackgroundRole(QPalette::Button); // the area beyond the last cells
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
+    for (QWidget* header : {m_hHeader->viewport(), m_vHeader->viewport()}) {
+        header->setMouseTracking(true); // title tips for clipped header texts too
+        header->installEventFilter(this);
+    }
 
     m_titleTip = new CTitleTip(this);
     m_titleTipTimer.setSingleShot(true);

@@ -355,6 +355,9 @@ private:
     void SyncColumnWidths(int firstCol);
     void SyncRowHeights(int firstRow);
 
+    // Follows the mouse over the cells or the headers (source is the viewport
+    // the position is in) and restarts the title tip's timer.
+    void TrackTitleTip(QWidget* source, const QPoint& pos, Qt::MouseButtons buttons);
     void UpdateTitleTip();
     void HideTitleTip();
     void PaintCorner(QWidget* corner);
@@ -398,5 +401,6 @@ private:
 
     CTitleTip* m_titleTip = nullptr;
     QTimer m_titleTipTimer;
-    QPoint m_lastMousePos;
+    QPointer<QWidget> m_tipSource; // the viewport the mouse was last seen over
+    QPoint m_lastMousePos;         // in the grid's coordinates
 };

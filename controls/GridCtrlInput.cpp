@@ -2,6 +2,7 @@
 #include "controls/GridCtrl.h"
 
 #include "controls/GridCellPainter.h"
+#include "controls/GridHeader.h"
 #include "controls/GridModel.h"
 #include "controls/InPlaceEditor.h"
 #include "controls/TitleTip.h"
@@ -257,19 +258,7 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* e)
 void CGridCtrl::mouseMoveEvent(QMouseEvent* e)
 {
     QTableView::mouseMoveEvent(e);
-    m_lastMousePos = e->position().toPoint();
-    if (e->buttons() != Qt::NoButton) {
-        HideTitleTip();
-        return;
-    }
-    if (m_titleTip->isVisible()) {
-        const QRect tipCell(viewport()->mapFromGlobal(m_titleTip->CellRect().topLeft()),
-                            m_titleTip->CellRect().size());
-        if (!tipCell.contains(m_lastMousePos))
-            HideTitleTip();
-    }
-    if (m_titleTips)
-        m_titleTipTimer.start();
+    TrackTitleTip(viewport(), e->position().toPoint(), e->buttons());
 }
 
 bool CGridCtrl::viewportEvent(QEvent* e)
@@ -291,33 +280,59 @@ bool CGridCtrl::eventFilter(QObject* watched, QEvent* e)
         PaintCorner(static_cast<QWidget*>(watched));
         return true;
     }
+    if (watched == m_hHeader->viewport() || watched == m_vHeader->viewport()) {
+        if (e->type() == QEvent::MouseMove) {
+            const auto* move = static_cast<QMouseEvent*>(e);
+            TrackTitleTip(static_cast<QWidget*>(watched), move->position().toPoint(),
+                          move->buttons());
+        } else if (e->type() == QEvent::Leave || e->type() == QEvent::MouseButtonPress) {
+            HideTitleTip();
+        }
+    }
     return QTableView::eventFilter(watched, e);
 }
 
 // --- title tips ----------------------------------------------------------------
 
+void CGridCtrl::TrackTitleTip(QWidget* source, const QPoint& pos, Qt::MouseButtons buttons)
+{
+    m_tipSource = source;
+    m_lastMousePos = source->mapTo(this, pos);
+    if (buttons != Qt::NoButton) {
+        HideTitleTip();
+        return;
+    }
+    if (m_titleTip->isVisible()) {
+        const QRect tipCell(mapFromGlobal(m_titleTip->CellRect().topLeft()),
+                            m_titleTip->CellRect().size());
+        if (!tipCell.contains(m_lastMousePos))
+            HideTitleTip();
+    }
+    if (m_titleTips)
+        m_titleTipTimer.start();
+}
+
 void CGridCtrl::UpdateTitleTip()
 {
-    if (!m_titleTips || m_editor || !viewport()->underMouse()) {
+    if (!m_titleTips || m_editor || !m_tipSource || !m_tipSource->underMouse()) {
         HideTitleTip();
         return;
     }
-    const QModelIndex index = indexAt(m_lastMousePos);
-    if (!index.isValid()) {
+    const CCellID cell = GetCellFromPt(m_lastMousePos);
+    const QRect rect = GetCellRect(cell.row, cell.col);
+    if (rect.isEmpty()) {
         HideTitleTip();
         return;
     }
-    const CCellID cell = CellOf(index);
     const CGridCellLook look = GetCellLook(cell.row, cell.col);
-    const QRect rect = visualRect(index);
     const int imageWidth =
         look.image >= 0 && look.image < m_images.size() ? m_images.at(look.image).width() : 0;
     if (!IsTextClipped(look, rect, imageWidth)) {
         HideTitleTip();
         return;
     }
-    m_titleTip->Show(QRect(viewport()->mapToGlobal(rect.topLeft()), rect.size()), look.text,
-                     look.font, look.margin);
+    m_titleTip->Show(QRect(mapToGlobal(rect.topLeft()), rect.size()), look.text, look.font,
+                     look.margin);
 }
 
 void CGridCtrl::HideTitleTip()

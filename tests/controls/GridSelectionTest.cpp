@@ -148,7 +148,7 @@ TEST_F(GridTest, ClippedTextShowsTitleTip)
     QTest::mouseMove(m_grid->viewport(), CellCentre(2, 2));
     CTitleTip* tip = m_grid->findChild<CTitleTip*>();
     ASSERT_NE(tip, nullptr);
-    QTRY_VERIFY_WITH_TIMEOUT(tip->isVisible(), 2000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 2000));
     EXPECT_EQ(tip->Text(), m_grid->GetItemText(2, 2));
     Key(Qt::Key_Down);
     EXPECT_FALSE(tip->isVisible());
@@ -227,4 +227,26 @@ TEST_F(GridTest, ListModeCutAndPasteActOnTheFocusCellOnly)
     EXPECT_EQ(m_grid->GetItemText(4, 2), "4,2");
     ASSERT_EQ(m_owner.Edits().size(), 2u);
     EXPECT_EQ(m_owner.Edits()[1].col, 2);
+}
+
+TEST_F(GridTest, ClippedHeaderTextShowsTitleTip)
+{
+    m_grid->SetItemText(0, 2, QStringLiteral("加油金额（元）与备注的很长表头"));
+    m_grid->SetItemText(3, 0, QStringLiteral("第三条记录的很长行标题"));
+    CTitleTip* tip = m_grid->findChild<CTitleTip*>();
+    ASSERT_NE(tip, nullptr);
+
+    QHeaderView* top = m_grid->horizontalHeader();
+    QTest::mouseMove(top->viewport(),
+                     QPoint(top->sectionViewportPosition(1) + 10, top->height() / 2));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 2000));
+    EXPECT_EQ(tip->Text(), m_grid->GetItemText(0, 2));
+    QTest::mouseMove(m_grid->viewport(), CellCentre(3, 3)); // a text that fits
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !tip->isVisible(); }, 2000));
+
+    QHeaderView* side = m_grid->verticalHeader();
+    QTest::mouseMove(side->viewport(),
+                     QPoint(side->width() / 2, side->sectionViewportPosition(2) + 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tip->isVisible(); }, 2000));
+    EXPECT_EQ(tip->Text(), m_grid->GetItemText(3, 0));
 }
