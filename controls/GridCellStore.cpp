@@ -85,6 +85,30 @@ void CGridCellStore::SetState(CGridCellSlot& s, quint32 state)
         s.state = state;
 }
 
+void CGridCellStore::SetFormat(CGridCellSlot& s, quint32 format)
+{
+    if (s.cell)
+        s.cell->SetFormat(format);
+    else
+        s.format = format;
+}
+
+void CGridCellStore::SetTextClr(CGridCellSlot& s, COLORREF colour)
+{
+    if (s.cell)
+        s.cell->SetTextClr(colour);
+    else
+        s.textClr = colour;
+}
+
+void CGridCellStore::SetBackClr(CGridCellSlot& s, COLORREF colour)
+{
+    if (s.cell)
+        s.cell->SetBackClr(colour);
+    else
+        s.backClr = colour;
+}
+
 CGridCellBase* CGridCellStore::Promote(int row, int col, CGridCtrl* grid)
 {
     CGridCellSlot& s = Slot(row, col);

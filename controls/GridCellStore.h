@@ -48,8 +48,24 @@ public:
     // Attribute access that works for inline and object cells alike.
     static QString Text(const CGridCellSlot& s) { return s.cell ? s.cell->GetText() : s.text; }
     static quint32 State(const CGridCellSlot& s) { return s.cell ? s.cell->GetState() : s.state; }
+    // GV_FORMAT_DEFAULT / CLR_DEFAULT when left to the default cell.
+    static quint32 Format(const CGridCellSlot& s)
+    {
+        return s.cell ? s.cell->GetFormat() : s.format;
+    }
+    static COLORREF TextClr(const CGridCellSlot& s)
+    {
+        return s.cell ? s.cell->GetTextClr() : s.textClr;
+    }
+    static COLORREF BackClr(const CGridCellSlot& s)
+    {
+        return s.cell ? s.cell->GetBackClr() : s.backClr;
+    }
     static void SetText(CGridCellSlot& s, const QString& text);
     static void SetState(CGridCellSlot& s, quint32 state);
+    static void SetFormat(CGridCellSlot& s, quint32 format);
+    static void SetTextClr(CGridCellSlot& s, COLORREF colour);
+    static void SetBackClr(CGridCellSlot& s, COLORREF colour);
 
     // The cell object of a position, creating a CGridCell from the inline
     // attributes when there is none yet.

@@ -165,6 +165,13 @@ void CGridCtrl::ApplyHeaderLayout()
     updateGeometries();
 }
 
+void CGridCtrl::ApplyLayout()
+{
+    ApplyHeaderLayout();
+    SyncRowHeights(0);
+    SyncColumnWidths(0);
+}
+
 void CGridCtrl::SyncRowHeights(int firstRow)
 {
     const int hr = HeaderRows();
@@ -211,9 +218,7 @@ bool CGridCtrl::SetRowCount(int rows)
         m_rowHeights.resize(size_t(rows));
         m_fixedRows = rows;
         m_model->EndReset();
-        ApplyHeaderLayout();
-        SyncRowHeights(0);
-        SyncColumnWidths(0);
+        ApplyLayout();
         return true;
     }
     const int hr = HeaderRows();
@@ -265,9 +270,7 @@ bool CGridCtrl::SetColumnCount(int cols)
         m_colWidths.resize(size_t(cols));
         m_fixedCols = cols;
         m_model->EndReset();
-        ApplyHeaderLayout();
-        SyncRowHeights(0);
-        SyncColumnWidths(0);
+        ApplyLayout();
         return true;
     }
     const int hc = HeaderCols();
@@ -314,9 +317,7 @@ bool CGridCtrl::SetFixedRowCount(int rows)
     m_fixedRows = rows;
     m_model->EndReset();
     ApplyFixedState(std::min(old, rows), std::max(old, rows) - 1, 0, GetColumnCount() - 1);
-    ApplyHeaderLayout();
-    SyncRowHeights(0);
-    SyncColumnWidths(0);
+    ApplyLayout();
     ResetSelectedRange();
     return true;
 }
@@ -333,9 +334,7 @@ bool CGridCtrl::SetFixedColumnCount(int cols)
     m_fixedCols = cols;
     m_model->EndReset();
     ApplyFixedState(0, GetRowCount() - 1, std::min(old, cols), std::max(old, cols) - 1);
-    ApplyHeaderLayout();
-    SyncRowHeights(0);
-    SyncColumnWidths(0);
+    ApplyLayout();
     ResetSelectedRange();
     return true;
 }
@@ -375,10 +374,7 @@ int CGridCtrl::InsertColumn(const QString& heading, quint32 format, int before)
     ApplyFixedState(0, GetRowCount() - 1, before, before);
     CGridCellSlot& header = m_store.Slot(0, before);
     CGridCellStore::SetText(header, heading);
-    if (header.cell)
-        header.cell->SetFormat(format);
-    else
-        header.format = format;
+    CGridCellStore::SetFormat(header, format);
     m_model->EndInsertColumns();
     SyncColumnWidths(before);
     CellsChanged();
@@ -398,9 +394,7 @@ bool CGridCtrl::DeleteRow(int row)
         --m_fixedRows;
         m_model->EndReset();
         ApplyFixedState(0, GetRowCount() - 1, 0, GetColumnCount() - 1);
-        ApplyHeaderLayout();
-        SyncRowHeights(0);
-        SyncColumnWidths(0);
+        ApplyLayout();
         return true;
     }
     const int hr = HeaderRows();
@@ -424,9 +418,7 @@ bool CGridCtrl::DeleteColumn(int col)
         --m_fixedCols;
         m_model->EndReset();
         ApplyFixedState(0, GetRowCount() - 1, 0, GetColumnCount() - 1);
-        ApplyHeaderLayout();
-        SyncRowHeights(0);
-        SyncColumnWidths(0);
+        ApplyLayout();
         return true;
     }
     const int hc = HeaderCols();
@@ -568,11 +560,7 @@ bool CGridCtrl::SetItemFormat(int row, int col, quint32 format)
 {
     if (!IsValid(row, col))
         return false;
-    CGridCellSlot& s = m_store.Slot(row, col);
-    if (s.cell)
-        s.cell->SetFormat(format);
-    else
-        s.format = format;
+    CGridCellStore::SetFormat(m_store.Slot(row, col), format);
     CellsChanged();
     return true;
 }
@@ -582,20 +570,16 @@ quint32 CGridCtrl::GetItemFormat(int row, int col) const
     if (!IsValid(row, col))
         return 0;
     const CGridCellSlot& s = m_store.Slot(row, col);
-    if (s.cell)
-        return s.cell->GetFormat();
-    return s.format != GV_FORMAT_DEFAULT ? s.format : DefaultCellFor(s.state)->GetFormat();
+    const quint32 format = CGridCellStore::Format(s);
+    return format != GV_FORMAT_DEFAULT ? format
+                                       : DefaultCellFor(CGridCellStore::State(s))->GetFormat();
 }
 
 bool CGridCtrl::SetItemFgColour(int row, int col, COLORREF colour)
 {
     if (!IsValid(row, col))
         return false;
-    CGridCellSlot& s = m_store.Slot(row, col);
-    if (s.cell)
-        s.cell->SetTextClr(colour);
-    else
-        s.textClr = colour;
+    CGridCellStore::SetTextClr(m_store.Slot(row, col), colour);
     CellsChanged();
     return true;
 }
@@ -604,19 +588,14 @@ COLORREF CGridCtrl::GetItemFgColour(int row, int col) const
 {
     if (!IsValid(row, col))
         return CLR_DEFAULT;
-    const CGridCellSlot& s = m_store.Slot(row, col);
-    return s.cell ? s.cell->GetTextClr() : s.textClr;
+    return CGridCellStore::TextClr(m_store.Slot(row, col));
 }
 
 bool CGridCtrl::SetItemBkColour(int row, int col, COLORREF colour)
 {
     if (!IsValid(row, col))
         return false;
-    CGridCellSlot& s = m_store.Slot(row, col);
-    if (s.cell)
-        s.cell->SetBackClr(colour);
-    else
-        s.backClr = colour;
+    CGridCellStore::SetBackClr(m_store.Slot(row, col), colour);
     CellsChanged();
     return true;
 }
@@ -625,8 +604,7 @@ COLORREF CGridCtrl::GetItemBkColour(int row, int col) const
 {
     if (!IsValid(row, col))
         return CLR_DEFAULT;
-    const CGridCellSlot& s = m_store.Slot(row, col);
-    return s.cell ? s.cell->GetBackClr() : s.backClr;
+    return CGridCellStore::BackClr(m_store.Slot(row, col));
 }
 
 bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
@@ -701,23 +679,19 @@ CGridCellLook CGridCtrl::GetCellLook(int row, int col) const
     const quint32 state = CGridCellStore::State(s);
     const CGridDefaultCell* def = DefaultCellFor(state);
     look.state = state;
-    COLORREF fore, back;
+    look.text = CGridCellStore::Text(s);
+    const quint32 format = CGridCellStore::Format(s);
+    look.format = format != GV_FORMAT_DEFAULT ? format : def->GetFormat();
     if (s.cell) {
-        look.text = s.cell->GetText();
-        look.format = s.cell->GetFormat();
         look.font = s.cell->GetEffectiveFont();
         look.margin = s.cell->GetMargin();
         look.image = s.cell->GetImage();
-        fore = s.cell->GetTextClr();
-        back = s.cell->GetBackClr();
     } else {
-        look.text = s.text;
-        look.format = s.format != GV_FORMAT_DEFAULT ? s.format : def->GetFormat();
         look.font = *def->GetFont();
         look.margin = def->GetMargin();
-        fore = s.textClr;
-        back = s.backClr;
     }
+    const COLORREF fore = CGridCellStore::TextClr(s);
+    const COLORREF back = CGridCellStore::BackClr(s);
     look.textColour = ColorFromRef(fore != CLR_DEFAULT ? fore : def->GetTextClr());
     look.backColour = ColorFromRef(back != CLR_DEFAULT ? back : def->GetBackClr());
     return look;

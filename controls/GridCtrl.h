@@ -336,7 +336,6 @@ private:
     // edit; it goes on to the editor.
     bool BeginEdit(int row, int col, EditStart start, const QEvent* typed);
     void OnEditorNotify(const GV_DISPINFO& info);
-    void FinishEdit(int lastKey);
     void OnEndInPlaceEdit(int row, int col, const QString& text, int lastKey);
     // Moves the focus cell as a navigation key would; false when the key is
     // no navigation key. At the end of the table Tab passes the focus on.
@@ -350,6 +349,9 @@ private:
     const CGridDefaultCell* DefaultCellFor(quint32 state) const;
     void ApplySelectionMode();
     void ApplyHeaderLayout();
+    // Header layout, row heights and column widths all over again (after a
+    // model reset or a change of the fixed counts).
+    void ApplyLayout();
     void ApplyDefaultSizes();
     void ResetModel();
     void SyncColumnWidths(int firstCol);

@@ -2,7 +2,6 @@
 // notification, putting the text into the cell and moving on.
 #include "controls/GridCtrl.h"
 
-#include "controls/InPlaceEdit.h"
 #include "controls/InPlaceEditor.h"
 
 #include <QApplication>
@@ -70,17 +69,9 @@ QWidget* CGridCtrl::CreateCellEditor(QWidget* parent, CCellID cell)
 {
     if (!IsValid(cell))
         return nullptr;
-    CGridCellSlot& slot = m_store.Slot(cell.row, cell.col);
-    QWidget* editor = nullptr;
-    if (slot.cell) {
-        editor = slot.cell->Edit(parent, cell.row, cell.col, this, m_editStart);
-    } else {
-        auto* edit = new CInPlaceEdit(parent, cell.row, cell.col, this, slot.text, m_editStart);
-        edit->setFont(GetItemFont(cell.row, cell.col));
-        editor = edit;
-    }
-    m_editor = editor;
-    return editor;
+    m_editor = m_store.Promote(cell.row, cell.col, this)
+                   ->Edit(parent, cell.row, cell.col, this, m_editStart);
+    return m_editor;
 }
 
 void CGridCtrl::EndEditing()

@@ -1,31 +1,9 @@
 #include "controls/InPlaceList.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-
 CComboEdit::CComboEdit(QWidget* parent) : QLineEdit(parent)
 {
     setObjectName(QStringLiteral("CComboEdit"));
     setFrame(false);
-}
-
-bool CComboEdit::event(QEvent* e)
-{
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(e);
-        const bool ctrl = key->modifiers() & Qt::ControlModifier;
-        const int k = key->key();
-        if (k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Return || k == Qt::Key_Enter ||
-            k == Qt::Key_Escape || (ctrl && IsNavigationKey(k))) {
-            if (e->type() == QEvent::ShortcutOverride) {
-                e->accept(); // the key is ours, not a window shortcut
-                return true;
-            }
-            if (QWidget* list = parentWidget())
-                return QApplication::sendEvent(list, e);
-        }
-    }
-    return QLineEdit::event(e);
 }
 
 CInPlaceList::CInPlaceList(QWidget* parent, int row, int col, QObject* notify, const QString& text,

@@ -6,17 +6,14 @@
 #include <QLineEdit>
 #include <QStringList>
 
-// The edit field of an in-place combo box: it passes the keys that end an
-// edit (Tab, Enter, Escape, navigation keys with Ctrl) on to the combo box.
+// The edit field of an in-place combo box; the combo box watches its keys
+// and focus, so the keys that end an edit end it here too.
 class CComboEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
     explicit CComboEdit(QWidget* parent);
-
-protected:
-    bool event(QEvent* e) override;
 };
 
 // The combo box editor of a combo cell: drop-down (CBS_DROPDOWN: any text) or

@@ -257,6 +257,14 @@ TEST_F(GridTest, ComboEditorEndsOnCtrlArrowButNotOnPlainArrow)
     EXPECT_EQ(m_grid->GetEditCell(), CCellID(2, 2));
     KeyToFocus(Qt::Key_Down, Qt::ControlModifier);
     EXPECT_EQ(m_grid->GetEditCell(), CCellID(3, 2));
+    // Tab ends it as well, also when typed into its edit field.
+    KeyToFocus(Qt::Key_Escape);
+    m_grid->SetFocusCell(2, 2);
+    Key(Qt::Key_F2);
+    auto* field = m_grid->GetEditor()->findChild<CComboEdit*>();
+    ASSERT_NE(field, nullptr);
+    QTest::keyClick(field, Qt::Key_Tab);
+    EXPECT_EQ(m_grid->GetEditCell(), CCellID(2, 3));
 }
 
 TEST_F(GridTest, DateCellShowsAndEditsYearMonthDay)
