@@ -2,13 +2,6 @@
 
 #include "controls/InPlaceDateTime.h"
 
-CGridCellDateTime::CGridCellDateTime()
-{
-    const QDateTime now = QDateTime::currentDateTime();
-    m_date = now.date();
-    m_clock = now.time();
-}
-
 void CGridCellDateTime::SetTime(const QDateTime& time)
 {
     const QDateTime local = time.toLocalTime();
@@ -33,7 +26,7 @@ void CGridCellDateTime::SetText(const QString& text)
 QWidget* CGridCellDateTime::Edit(QWidget* parent, int row, int col, QObject* notify,
                                  EditStart start)
 {
-    auto* editor = new CInPlaceDateTime(parent, row, col, notify, GetText(), m_date, start);
+    auto* editor = new CInPlaceDateTime(parent, row, col, notify, GetText(), GetDate(), start);
     editor->setFont(GetEffectiveFont());
     SetEditWnd(editor);
     return editor;

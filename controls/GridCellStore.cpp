@@ -129,9 +129,20 @@ CGridCellBase* CGridCellStore::Promote(int row, int col, CGridCtrl* grid)
 
 void CGridCellStore::Replace(int row, int col, std::unique_ptr<CGridCellBase> cell, CGridCtrl* grid)
 {
-    CGridCellBase* old = Promote(row, col, grid);
-    cell->CopyAttributes(*old);
+    CGridCellSlot& s = Slot(row, col);
+    if (s.cell) {
+        cell->CopyAttributes(*s.cell);
+    } else {
+        // An inline cell holds nothing beyond these; whatever it leaves to the
+        // default cell stays there.
+        cell->SetText(s.text);
+        cell->SetState(s.state);
+        cell->SetFormat(s.format);
+        cell->SetTextClr(s.textClr);
+        cell->SetBackClr(s.backClr);
+        s.text = QString();
+    }
     cell->SetGrid(grid);
     cell->SetCoords(row, col);
-    Slot(row, col).cell = std::move(cell);
+    s.cell = std::move(cell);
 }

@@ -46,6 +46,30 @@ TEST(GridCellTypeTest, SetCellTypeCopiesAttributesAndRefusesOutsidePositions)
     EXPECT_EQ(grid.GetCell(5, 5), nullptr);
 }
 
+TEST(GridCellTypeTest, NewCellTypeStillFollowsTheDefaultCell)
+{
+    CGridCtrl grid;
+    grid.SetRowCount(3);
+    grid.SetColumnCount(3);
+    grid.SetItemText(1, 1, "2011/03/05");
+    grid.SetItemFgColour(1, 1, RGB(0, 0, 255));
+    ASSERT_TRUE(grid.SetCellType<CGridCellDateTime>(1, 1));
+    // Attributes the old cell left to the default cell stay with it.
+    CGridDefaultCell* def = grid.GetDefaultCell(false, false);
+    def->SetFormat(DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
+    def->SetMargin(7);
+    EXPECT_EQ(grid.GetItemFormat(1, 1), quint32(DT_RIGHT | DT_VCENTER | DT_SINGLELINE));
+    EXPECT_EQ(grid.GetCellLook(1, 1).margin, 7);
+    EXPECT_EQ(grid.GetItemText(1, 1), "2011/03/05");
+    EXPECT_EQ(grid.GetItemFgColour(1, 1), RGB(0, 0, 255));
+    EXPECT_EQ(grid.GetCellAs<CGridCellDateTime>(1, 1)->GetDate(), QDate(2011, 3, 5));
+
+    // A date cell never given a value shows no text and holds today.
+    ASSERT_TRUE(grid.SetCellType<CGridCellDateTime>(2, 2));
+    EXPECT_EQ(grid.GetItemText(2, 2), "");
+    EXPECT_EQ(grid.GetCellAs<CGridCellDateTime>(2, 2)->GetDate(), QDate::currentDate());
+}
+
 TEST(GridCellTypeTest, DateCellTextFollowsItsValue)
 {
     CGridCellDateTime cell;
