@@ -14,7 +14,8 @@ eval "$(xdotool getwindowgeometry --shell "$id")"
 answer_close_question() {
   local key=$1 box=
   wmctrl -i -c "$id"
-  for _ in $(seq 1 50); do
+  # A busy machine can take a while to show it.
+  for _ in $(seq 1 150); do
     box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
     [ -n "$box" ] && break
     sleep 0.2
