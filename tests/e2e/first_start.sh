@@ -9,7 +9,7 @@ id=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 
 wmctrl -i -c "$id"
 # Answer a close question, if one is asked, with its default button.
-for _ in $(seq 1 10); do
+for _ in $(seq 1 60); do
   kill -0 "$ORVYN_PID" 2>/dev/null || break
   sleep 0.5
   xdotool key Return 2>/dev/null || true

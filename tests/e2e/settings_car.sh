@@ -44,7 +44,7 @@ wait_for_window "Qinmo【${name}】" >/dev/null
 # Close the program and answer the close question with its default button.
 wmctrl -i -c "$main"
 box=
-for _ in $(seq 1 50); do
+for _ in $(seq 1 150); do
   box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
   [ -n "$box" ] && break
   kill -0 "$ORVYN_PID" 2>/dev/null || break
