@@ -15,6 +15,8 @@ enum class EditStart
     Mouse, // double click: the text stays, caret at its end
     Key,   // F2 or Enter: likewise
     Typed, // a typed character follows and replaces the text
+    Moved, // arrived by Tab or an arrow at the end of an edit: the whole text is
+           // selected, so typing replaces it as in a spreadsheet
 };
 
 // The abstract cell. A grid stores plain cells compactly and only creates cell

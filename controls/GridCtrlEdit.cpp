@@ -37,9 +37,9 @@ bool CGridCtrl::BeginEdit(int row, int col, EditStart start, const QEvent* typed
     m_editStart = start;
     if (!QTableView::edit(index, AllEditTriggers, nullptr) || !m_editor)
         return false;
-    if (start != EditStart::Typed) {
-        // The view selects a line editor's whole text; an edit that was not
-        // started by typing keeps the text with the caret at its end.
+    if (start == EditStart::Mouse || start == EditStart::Key) {
+        // The view selects a line editor's whole text; an edit started by the
+        // mouse, F2 or Enter keeps the text with the caret at its end.
         QWidget* focus = m_editor;
         while (focus->focusProxy())
             focus = focus->focusProxy();
@@ -137,7 +137,7 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int last
         while (NextTabCell(next, forward, next)) {
             if (IsCellEditable(next.row, next.col)) {
                 MoveFocusTo(ModelIndex(next.row, next.col), false);
-                BeginEdit(next.row, next.col, EditStart::Key, nullptr);
+                BeginEdit(next.row, next.col, EditStart::Moved, nullptr);
                 return;
             }
         }
@@ -147,7 +147,7 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int last
         if (Navigate(key, modifiers)) {
             const CCellID after = GetFocusCell();
             if (after.IsValid() && !(after == before))
-                BeginEdit(after.row, after.col, EditStart::Key, nullptr);
+                BeginEdit(after.row, after.col, EditStart::Moved, nullptr);
         }
     }
 }

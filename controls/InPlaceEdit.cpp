@@ -9,8 +9,8 @@ CInPlaceEdit::CInPlaceEdit(QWidget* parent, int row, int col, QObject* notify, c
     setObjectName(QStringLiteral("CInPlaceEdit"));
     setFrame(false);
     setText(text);
-    if (start == EditStart::Typed)
-        selectAll(); // the typed character replaces the text
+    if (start == EditStart::Typed || start == EditStart::Moved)
+        selectAll(); // what is typed next replaces the text
     else
         end(false);
     connect(this, &QLineEdit::textChanged, this, [this] { Widen(); });

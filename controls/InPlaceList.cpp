@@ -24,7 +24,7 @@ CInPlaceList::CInPlaceList(QWidget* parent, int row, int col, QObject* notify, c
     setCurrentIndex(index);
     if (editable) {
         setEditText(text);
-        if (start == EditStart::Typed)
+        if (start == EditStart::Typed || start == EditStart::Moved)
             lineEdit()->selectAll();
         else
             lineEdit()->end(false);

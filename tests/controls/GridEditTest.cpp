@@ -162,6 +162,11 @@ TEST_F(GridTest, TabEndsTheEditAndEditsTheNextVisibleCell)
     EXPECT_EQ(m_grid->GetEditCell(), CCellID(1, 4));
     for (const auto& note : m_owner.notes)
         EXPECT_NE(note.col, 3);
+    // Arrived by Tab, the whole text is selected: what is typed replaces it.
+    TypeToFocus("new");
+    EXPECT_EQ(EditorText(), "new");
+    KeyToFocus(Qt::Key_Escape);
+    Key(Qt::Key_F2);
     // Read-only cells are passed over, both ways.
     m_grid->SetItemState(2, 1, GVIS_READONLY);
     m_grid->SetItemState(2, 2, GVIS_READONLY);
