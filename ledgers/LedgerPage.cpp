@@ -189,7 +189,9 @@ void CLedgerPage::BeginEdit(int row, int col)
     if (column.kind == CellKind::Date) {
         if (auto* cell = m_grid->GetCellAs<CGridCellDateTime>(row, col))
             cell->SetTime(ParseDateText(m_oldText));
-    } else if (IsNumericKind(column.kind)) {
+    } else if (IsNumericKind(column.kind) && !m_oldText.isEmpty()) {
+        // The bare number: the editor opens on 125.50 rather than ￥ 125.50. An
+        // empty cell stays empty, so what is typed there is the whole number.
         SetText(row, col, FormatNumber(ParseNumber(m_oldText), EditDecimals(column.kind)));
     } else if (column.historyClass != 0) {
         OfferHistory(row, col);

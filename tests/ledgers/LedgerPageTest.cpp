@@ -176,3 +176,33 @@ TEST_F(LedgerTest, CarsNeverSeeEachOthersRecords)
     SendMessage(&page, WM_PAGE_SHOW, 0, 0);
     EXPECT_EQ(page.Grid()->GetRowCount(), 3);
 }
+
+TEST_F(LedgerTest, KeysTypedIntoAnOpenedCellMakeItsValue)
+{
+    CDlgRepair page;
+    show(page);
+    // F2 opens an empty amount cell empty, with the caret at the end.
+    ASSERT_TRUE(page.Grid()->EditCell(1, 3));
+    auto* editor = qobject_cast<QLineEdit*>(page.Grid()->GetEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "");
+    QTest::keyClicks(editor, "250");
+    QTest::keyClick(editor, Qt::Key_Tab); // on to the content cell
+    ASSERT_EQ(page.Grid()->GetEditCell(), CCellID(1, 4));
+    qobject_cast<QLineEdit*>(page.Grid()->GetEditor())->insert("换油");
+    QTest::keyClick(page.Grid()->GetEditor(), Qt::Key_Return);
+    EXPECT_EQ(readBack("select Amount, Content from Repair"),
+              (std::vector<QStringList>{{"250.00000000", "换油"}}));
+
+    // A filled amount opens on its bare number; typed keys follow it.
+    ASSERT_TRUE(page.Grid()->EditCell(1, 3));
+    editor = qobject_cast<QLineEdit*>(page.Grid()->GetEditor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), "250.00");
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QTest::keyClicks(editor, "5");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 250.50");
+    EXPECT_EQ(readBack("select Amount from Repair"), (std::vector<QStringList>{{"250.50000000"}}));
+}
