@@ -266,10 +266,7 @@ void CAdoRecordSet::Close()
 
 const QVariant* CAdoRecordSet::value(const QString& column) const
 {
-    if (IsEOF())
-        return nullptr;
-    const int index = m_result->columnIndex(column);
-    return index < 0 ? nullptr : &m_result->rows[m_row][index];
+    return value(ColumnIndex(column));
 }
 
 const QVariant* CAdoRecordSet::value(int column) const
@@ -341,21 +338,12 @@ bool CAdoRecordSet::GetCollect(const QString& column, QString& text) const
             QStringLiteral("提示"), platform::MB_OK | platform::MB_ICONINFORMATION);
         return false;
     }
-    const QVariant* v = value(column);
-    if (!v)
-        return false;
-    text = ValueToText(*v);
-    return true;
+    return GetCollect(ColumnIndex(column), text);
 }
 
 bool CAdoRecordSet::GetCollect(const QString& column, double& number) const
 {
-    number = 0.0;
-    const QVariant* v = value(column);
-    if (!v)
-        return false;
-    number = ValueToNumber(*v);
-    return true;
+    return GetCollect(ColumnIndex(column), number);
 }
 
 bool CAdoRecordSet::GetCollect(const QString& column, int& number) const

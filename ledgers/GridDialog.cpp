@@ -1,7 +1,6 @@
 #include "ledgers/GridDialog.h"
 
 #include "controls/GridCtrl.h"
-#include "ledgers/LedgerGrid.h"
 
 #include <QPainter>
 
@@ -19,11 +18,6 @@ void CGridDialog::SetCaption(const QString& caption)
     m_titleBand.SetTitle(caption);
     setAccessibleName(caption);
     update(m_titleBand.Rect());
-}
-
-void CGridDialog::SetupGrid(int columns)
-{
-    SetupLedgerGrid(m_grid, columns);
 }
 
 void CGridDialog::Layout()

@@ -23,8 +23,6 @@ protected:
     // Sets the title band's text (and what assistive technology reads) and
     // redraws the band.
     void SetCaption(const QString& caption);
-    // The grid set-up every grid page shares, ending with `columns` columns.
-    void SetupGrid(int columns);
     // Places the grid under the title band; pages add their column widths.
     virtual void Layout();
 

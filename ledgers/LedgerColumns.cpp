@@ -93,7 +93,8 @@ QString costFormat(const QString& name)
     return name + QStringLiteral(" 【合计：▲总金额 %.2f 元】");
 }
 
-LedgerPageInfo servicePage(const char* table, const QString& name, int bit, int providerHistory)
+LedgerPageInfo servicePage(const char* table, const QString& name, int bit, int providerHistory,
+                           LedgerWidths widths)
 {
     return {table,
             costCaption(name),
@@ -106,11 +107,12 @@ LedgerPageInfo servicePage(const char* table, const QString& name, int bit, int 
              {QStringLiteral("内容"), col::Content, CellKind::Text, 0},
              {QStringLiteral("服务商"), col::Provider, CellKind::Text, providerHistory},
              {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
-             recordId()}};
+             recordId()},
+            std::move(widths)};
 }
 
 LedgerPageInfo costPage(const char* table, const QString& name, const QString& amount,
-                        const QString& content, int bit, int contentHistory)
+                        const QString& content, int bit, int contentHistory, LedgerWidths widths)
 {
     return {table,
             costCaption(name),
@@ -122,7 +124,8 @@ LedgerPageInfo costPage(const char* table, const QString& name, const QString& a
              {amount, col::Amount, CellKind::Money, 0},
              {content, col::Content, CellKind::Text, contentHistory},
              {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
-             recordId()}};
+             recordId()},
+            std::move(widths)};
 }
 
 } // namespace
@@ -145,21 +148,27 @@ const LedgerPageInfo& RefuelPage()
          {QStringLiteral("油耗估算"), nullptr, CellKind::Consumption, 0},
          {QStringLiteral("成本估算"), nullptr, CellKind::DerivedMoney, 0},
          {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
-         recordId(QStringLiteral("RecID-hiden"))}};
+         recordId(QStringLiteral("RecID-hiden"))},
+        {{{50, 100, 75, 70, 60, 70, 80, 80, 80, 80}, 770},
+         {{40, 90, 60, 60, 50, 60, 70, 70, 70, 70}, 665},
+         {{40, 85, 55, 55, 45, 55, 60, 60, 60, 60}, 600},
+         true}};
     return page;
 }
 
 const LedgerPageInfo& RepairPage()
 {
-    static const LedgerPageInfo page =
-        servicePage(tbl::Repair, QStringLiteral("维修记录"), 0x01, 0);
+    static const LedgerPageInfo page = servicePage(
+        tbl::Repair, QStringLiteral("维修记录"), 0x01, 0,
+        {{{50, 100, 75, 85, 200, 150}, 690}, {{40, 90, 60, 60, 160, 130}, 570}, {}, false});
     return page;
 }
 
 const LedgerPageInfo& MaintainPage()
 {
-    static const LedgerPageInfo page =
-        servicePage(tbl::Maintain, QStringLiteral("保养记录"), 0x02, 2);
+    static const LedgerPageInfo page = servicePage(
+        tbl::Maintain, QStringLiteral("保养记录"), 0x02, 2,
+        {{{50, 100, 75, 80, 200, 150}, 680}, {{40, 90, 60, 70, 160, 130}, 580}, {}, false});
     return page;
 }
 
@@ -167,7 +176,8 @@ const LedgerPageInfo& AccidentPage()
 {
     static const LedgerPageInfo page =
         costPage(tbl::Accident, QStringLiteral("事故记录"), QStringLiteral("事故费用"),
-                 QStringLiteral("事故说明"), 0x04, 0);
+                 QStringLiteral("事故说明"), 0x04, 0,
+                 {{{50, 100, 75, 85, 500}, 840}, {{40, 90, 60, 70, 300}, 590}, {}, false});
     return page;
 }
 
@@ -175,7 +185,8 @@ const LedgerPageInfo& DailyCostPage()
 {
     static const LedgerPageInfo page =
         costPage(tbl::DailyCost, QStringLiteral("日常杂费"), QStringLiteral("消费金额"),
-                 QStringLiteral("消费说明"), 0x08, 1);
+                 QStringLiteral("消费说明"), 0x08, 1,
+                 {{{50, 100, 75, 85, 220}, 560}, {{40, 90, 60, 70, 200}, 490}, {}, false});
     return page;
 }
 
@@ -189,7 +200,8 @@ const LedgerPageInfo& CarLogPage()
                                       date(),
                                       odometer(),
                                       {QStringLiteral("日志信息"), col::Mark, CellKind::Text, 0},
-                                      recordId()}};
+                                      recordId()},
+                                     {{{50, 100, 75}, 255}, {{40, 90, 70}, 230}, {}, false}};
     return page;
 }
 
@@ -208,58 +220,18 @@ const LedgerPageInfo& AccessoryPage()
                                       {QStringLiteral("总价"), nullptr, CellKind::DerivedMoney, 0},
                                       {QStringLiteral("服务商"), col::Provider, CellKind::Text, 3},
                                       {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
-                                      recordId()}};
+                                      recordId()},
+                                     {{{50, 100, 75, 150, 70, 55, 80, 180}, 785},
+                                      {{40, 90, 60, 140, 55, 45, 60, 150}, 655},
+                                      {{40, 90, 60, 100, 55, 45, 60, 100}, 575},
+                                      true}};
     return page;
 }
 
-namespace {
-
-// Widths of the columns before the last visible one, and the constant the last
-// visible (remark) column's width is w minus.
-struct WidthClass
-{
-    std::vector<int> widths;
-    int restMinus;
-};
-
-struct WidthRules
-{
-    WidthClass wide;   // w > 900
-    WidthClass middle; // 700 < w <= 900 (600 < w on pages without a narrow class)
-    WidthClass narrow; // w <= 700, only on pages that have one
-    bool hasNarrow;
-};
-
-WidthRules rulesOf(const LedgerPageInfo& page)
-{
-    const QString t = QString::fromLatin1(page.table);
-    if (t == tbl::Refuel)
-        return {{{50, 100, 75, 70, 60, 70, 80, 80, 80, 80}, 770},
-                {{40, 90, 60, 60, 50, 60, 70, 70, 70, 70}, 665},
-                {{40, 85, 55, 55, 45, 55, 60, 60, 60, 60}, 600},
-                true};
-    if (t == tbl::Repair)
-        return {{{50, 100, 75, 85, 200, 150}, 690}, {{40, 90, 60, 60, 160, 130}, 570}, {}, false};
-    if (t == tbl::Maintain)
-        return {{{50, 100, 75, 80, 200, 150}, 680}, {{40, 90, 60, 70, 160, 130}, 580}, {}, false};
-    if (t == tbl::Accident)
-        return {{{50, 100, 75, 85, 500}, 840}, {{40, 90, 60, 70, 300}, 590}, {}, false};
-    if (t == tbl::DailyCost)
-        return {{{50, 100, 75, 85, 220}, 560}, {{40, 90, 60, 70, 200}, 490}, {}, false};
-    if (t == tbl::CarLog)
-        return {{{50, 100, 75}, 255}, {{40, 90, 70}, 230}, {}, false};
-    return {{{50, 100, 75, 150, 70, 55, 80, 180}, 785},
-            {{40, 90, 60, 140, 55, 45, 60, 150}, 655},
-            {{40, 90, 60, 100, 55, 45, 60, 100}, 575},
-            true};
-}
-
-} // namespace
-
 std::vector<int> LedgerColumnWidths(const LedgerPageInfo& page, int w, bool odometerShown)
 {
-    const WidthRules rules = rulesOf(page);
-    const WidthClass* cls = nullptr;
+    const LedgerWidths& rules = page.widths;
+    const LedgerWidthClass* cls = nullptr;
     bool wide = false;
     if (w > 900) {
         cls = &rules.wide;

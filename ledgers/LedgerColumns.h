@@ -34,6 +34,24 @@ struct LedgerColumn
     int historyClass = 0; // 1..3 when the column offers remembered entries
 };
 
+// Column widths of one width class: the columns before the remark (or log)
+// column, which gets the grid width minus `restMinus`.
+struct LedgerWidthClass
+{
+    std::vector<int> widths;
+    int restMinus = 0;
+};
+
+// The widths by grid width w: w > 900; 700 < w <= 900 (600 < w on pages
+// without a narrow class); w <= 700 on pages with one.
+struct LedgerWidths
+{
+    LedgerWidthClass wide;
+    LedgerWidthClass middle;
+    LedgerWidthClass narrow;
+    bool hasNarrow = false;
+};
+
 // Everything that tells one ledger page from another.
 struct LedgerPageInfo
 {
@@ -42,6 +60,7 @@ struct LedgerPageInfo
     QString captionFormat; // one %.2f for the page total; empty: the caption never changes
     int odometerBit = 0;   // bit of OdometerColumnMask; 0: the odometer always shows
     std::vector<LedgerColumn> columns;
+    LedgerWidths widths;
 
     int columnCount() const { return static_cast<int>(columns.size()); }
     int recordIdColumn() const { return columnCount() - 1; }

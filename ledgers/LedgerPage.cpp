@@ -26,7 +26,7 @@ constexpr COLORREF kGrey = RGB(128, 128, 128);
 CLedgerPage::CLedgerPage(const LedgerPageInfo& info, QWidget* parent)
     : CGridDialog(info.initialCaption, parent), m_info(info)
 {
-    SetupGrid(m_info.columnCount());
+    SetupLedgerGrid(m_grid, m_info.columnCount());
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
     // The page car stays empty until the page is first shown, which then loads
@@ -369,13 +369,6 @@ bool CLedgerPage::event(QEvent* e)
 {
     if (HandleRecordGridMessage(e, *this))
         return true;
-    if (e->type() == QEvent::KeyPress) {
-        // Enter and Escape belong to the grid and its editors; they never
-        // travel on to close anything.
-        const int key = static_cast<QKeyEvent*>(e)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape)
-            return true;
-    }
     return CGridDialog::event(e);
 }
 
