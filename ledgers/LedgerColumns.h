@@ -11,7 +11,7 @@ enum class CellKind
     Odometer,     // "12345 KM", opens with 0 decimals
     Money,        // "￥ 125.50", opens with 2 decimals
     Gauge,        // "3.50 格", opens with 2 decimals
-    Count,        // "3", opens with 0 decimals, kept as typed after editing
+    Count,        // "3", a whole number, opens with 0 decimals
     Text,         // free text as stored
     Quantity,     // derived "40.00 升" or "--", read-only
     Consumption,  // derived "7.85  L" or "--", read-only

@@ -13,6 +13,19 @@ QString FormatWithUnit(double value, int decimals, const QString& unit, bool uni
 // The first run of digits, '.' and '-' in the text, as a number ("￥ 125.50" is
 // 125.5, "12345 KM" is 12345); 0 when there is none.
 double ParseNumber(const QString& text);
+// A number as a person types it into a cell: full-width digits and signs of a
+// Chinese input method, a leading currency sign or other text ("￥5.5"),
+// thousands separators ("12,345"), "。" as the decimal point, an exponent.
+// A text without a number is 0. Magnitudes above kLargestTypedNumber are
+// out of range.
+struct TypedNumber
+{
+    double value = 0;
+    bool outOfRange = false;
+};
+constexpr double kLargestTypedNumber = 1e12;
+TypedNumber ReadTypedNumber(const QString& text);
+
 // Local midnight of a "yyyy/m/d" text (years 1901..2098); the current time for
 // anything else.
 QDateTime ParseDateText(const QString& text);

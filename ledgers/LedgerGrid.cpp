@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 
+#include <QContextMenuEvent>
 #include <QMenu>
 
 using namespace platform;
@@ -49,6 +50,34 @@ void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
     menu.addSeparator();
     menu.addAction(QStringLiteral("删除记录"), owner, [command] { command(ID_LEDGER_DELETE); });
     menu.exec(globalPos);
+}
+
+void HandleRecordContextMenu(QWidget* page, CGridCtrl* grid, QContextMenuEvent* event, int rowEnd,
+                             const std::function<void(int)>& command)
+{
+    const bool byKey = event->reason() == QContextMenuEvent::Keyboard;
+    CCellID cell;
+    QPoint globalPos = event->globalPos();
+    if (byKey) {
+        cell = grid->GetFocusCell();
+        const QRect rect = grid->GetCellRect(cell.row, cell.col);
+        if (rect.isEmpty())
+            return;
+        globalPos = grid->mapToGlobal(rect.center());
+    } else {
+        const QPoint local = grid->mapFromGlobal(globalPos);
+        if (!grid->rect().contains(local))
+            return;
+        cell = grid->GetCellFromPt(local, true);
+    }
+    if (!cell.IsValid() || cell.row >= rowEnd)
+        return;
+    event->accept();
+    if (!byKey && cell.row >= 1) {
+        grid->SetSelectedRange(cell.row, 0, cell.row, grid->GetColumnCount() - 1, true);
+        grid->SetFocusCell(cell.row, std::max(cell.col, 1));
+    }
+    ShowRecordMenu(page, globalPos, command);
 }
 
 bool HandleRecordGridMessage(QEvent* event, IRecordGridPage& page)

@@ -4,6 +4,7 @@
 #include <functional>
 
 class CGridCtrl;
+class QContextMenuEvent;
 class QEvent;
 class QWidget;
 
@@ -25,6 +26,14 @@ constexpr int ID_LEDGER_REFRESH = 1201;
 constexpr int ID_LEDGER_DELETE = 1202;
 void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
                     const std::function<void(int)>& command);
+
+// Answers a context-menu request that reached a record grid's page: a right
+// click on a record row (its row-number cell included) first selects that row,
+// as spreadsheets do; the menu key opens the menu at the focus cell. Record
+// rows are 1 .. rowEnd - 1; the header row has the menu too (to refresh an
+// empty list); rows from rowEnd on have none.
+void HandleRecordContextMenu(QWidget* page, CGridCtrl* grid, QContextMenuEvent* event, int rowEnd,
+                             const std::function<void(int)>& command);
 
 // A page whose grid holds records: it hears when it is shown and answers the
 // grid's begin/end edit notifications.

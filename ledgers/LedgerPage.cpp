@@ -28,7 +28,6 @@ CLedgerPage::CLedgerPage(const LedgerPageInfo& info, QWidget* parent)
 {
     SetupLedgerGrid(m_grid, m_info.columnCount());
     m_grid->installEventFilter(this);
-    m_grid->viewport()->installEventFilter(this);
     // The page car stays empty until the page is first shown, which then loads
     // the current car's records, whenever the page was made.
 }
@@ -114,6 +113,11 @@ void CLedgerPage::PrepareRowCells(int row)
             m_grid->SetItemState(row, c, m_grid->GetItemState(row, c) | GVIS_READONLY);
         if (IsDerivedKind(kind))
             m_grid->SetItemFgColour(row, c, kGrey);
+    }
+    if (m_pageCar.isEmpty()) {
+        // No car to file a record under: the new-record row takes no input.
+        for (int c = 0; c < m_info.columnCount(); ++c)
+            m_grid->SetItemState(row, c, m_grid->GetItemState(row, c) | GVIS_READONLY);
     }
 }
 
@@ -201,28 +205,34 @@ void CLedgerPage::BeginEdit(int row, int col)
 
 void CLedgerPage::EndEdit(int row, int col)
 {
+    const LedgerColumn& column = m_info.columns[col];
     const bool newRow = row == DataRowEnd();
-    if (newRow && Text(row, col) == m_openText) {
-        // Only looked at: an untouched editor on the new-record row makes no record.
-        if (m_info.columns[col].historyClass != 0)
-            m_grid->SetCellType<CGridCell>(row, col);
-        SetText(row, col, m_oldText);
+    if (newRow && (m_pageCar.isEmpty() || Text(row, col) == m_openText)) {
+        // Only looked at (or no car to file it under): the new-record row makes
+        // no record.
+        RestoreCell(row, col);
         return;
     }
-    NormaliseCell(row, col);
+    if (!NormaliseCell(row, col)) {
+        RestoreCell(row, col);
+        return;
+    }
     if (Text(row, col) == m_oldText)
         return;
-    if (m_info.columns[col].historyClass != 0)
-        RecordHistory(row, col);
 
+    // What the cell shows from here on is what the file holds: a write that
+    // failed (the store has said why) puts the stored value back.
+    const bool saved = newRow ? SaveNewRecord(row) : UpdateCell(row, col);
+    if (!saved) {
+        RestoreCell(row, col);
+        return;
+    }
+    if (column.historyClass != 0)
+        RecordHistory(row, col);
     if (newRow) {
-        if (!SaveNewRecord(row))
-            return; // still the new-record row, without an identifier
         m_grid->SetItemText(row, 0, QString::number(row));
         m_grid->SetItemFormat(row, 0, kCellFormat);
         AddNewRecordRow();
-    } else {
-        UpdateCell(row, col);
     }
     Recompute(row, col, false);
 
@@ -234,30 +244,50 @@ void CLedgerPage::EndEdit(int row, int col)
     }
 }
 
-void CLedgerPage::NormaliseCell(int row, int col)
+void CLedgerPage::RestoreCell(int row, int col)
+{
+    if (m_info.columns[col].historyClass != 0)
+        m_grid->SetCellType<CGridCell>(row, col);
+    SetText(row, col, m_oldText);
+    NormaliseDerived(row, col);
+}
+
+bool CLedgerPage::NormaliseCell(int row, int col)
 {
     const LedgerColumn& column = m_info.columns[col];
     if (column.kind == CellKind::Date) {
         if (auto* cell = m_grid->GetCellAs<CGridCellDateTime>(row, col))
             SetText(row, col, DateText(cell->GetTimeValue().date()));
-    } else if (IsNumericKind(column.kind) && column.kind != CellKind::Count) {
-        SetText(row, col, DisplayText(column.kind, TextToNumber(Text(row, col))));
+    } else if (IsNumericKind(column.kind)) {
+        const TypedNumber number = ReadTypedNumber(Text(row, col));
+        if (number.outOfRange) {
+            MessageBox(this,
+                       QStringLiteral("输入的数值超出范围（绝对值不能超过 1000000000000），"
+                                      "修改没有保存。"),
+                       kCaption, MB_OK | MB_ICONERROR);
+            return false;
+        }
+        // The value as it will be stored: counts are whole numbers.
+        SetText(row, col, DisplayText(column.kind, number.value));
     } else if (column.historyClass != 0) {
         const QString text = Text(row, col);
         m_grid->SetCellType<CGridCell>(row, col);
         SetText(row, col, text);
     }
     NormaliseDerived(row, col);
+    return true;
 }
 
 void CLedgerPage::NormaliseDerived(int, int) {}
 
-void CLedgerPage::UpdateCell(int row, int col)
+bool CLedgerPage::UpdateCell(int row, int col)
 {
     CMyDatabase* db = Database();
     const LedgerColumn& column = m_info.columns[col];
-    if (!db || !column.field || column.kind == CellKind::RecordId)
-        return;
+    if (!column.field || column.kind == CellKind::RecordId)
+        return true; // derived cells are never stored
+    if (!db)
+        return false;
     QString piece;
     if (column.kind == CellKind::Count)
         piece = SqlFormat("%s=%.0f", column.field, Number(row, col));
@@ -265,7 +295,8 @@ void CLedgerPage::UpdateCell(int row, int col)
         piece = SqlFormat("%s=%.2f", column.field, Number(row, col));
     else
         piece = SqlFormat("%s='%s'", column.field, SqlText(Text(row, col)));
-    db->UpdateRecordField(m_info.table, m_pageCar, Text(row, m_info.recordIdColumn()), piece);
+    return db->UpdateRecordField(m_info.table, m_pageCar, Text(row, m_info.recordIdColumn()),
+                                 piece);
 }
 
 bool CLedgerPage::SaveNewRecord(int row)
@@ -338,8 +369,8 @@ void CLedgerPage::OfferHistory(int row, int col)
 void CLedgerPage::RecordHistory(int row, int col)
 {
     CMyDatabase* db = Database();
-    if (!db)
-        return;
+    if (!db || Text(row, col).isEmpty())
+        return; // an empty text is nothing to offer again
     InputHistoryEntry entry;
     entry.carId = m_pageCar;
     entry.content = Text(row, col);
@@ -357,12 +388,9 @@ void CLedgerPage::OnCommand(int id)
         DeleteSelectedRecord();
 }
 
-void CLedgerPage::showContextMenu(const QPoint& globalPos)
+void CLedgerPage::contextMenuEvent(QContextMenuEvent* e)
 {
-    const CCellID cell = m_grid->GetCellFromPt(m_grid->mapFromGlobal(globalPos), true);
-    if (!cell.IsValid() || cell.row >= DataRowEnd())
-        return;
-    ShowRecordMenu(this, globalPos, [this](int id) { OnCommand(id); });
+    HandleRecordContextMenu(this, m_grid, e, DataRowEnd(), [this](int id) { OnCommand(id); });
 }
 
 bool CLedgerPage::event(QEvent* e)
@@ -384,10 +412,6 @@ bool CLedgerPage::eventFilter(QObject* watched, QEvent* e)
             RefreshPage();
             return true;
         }
-    }
-    if (watched == m_grid->viewport() && e->type() == QEvent::ContextMenu) {
-        showContextMenu(static_cast<QContextMenuEvent*>(e)->globalPos());
-        return true;
     }
     return CGridDialog::eventFilter(watched, e);
 }

@@ -52,6 +52,7 @@ protected:
     void Layout() override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
     // The parsed number and the text of a cell.
     double Number(int row, int col) const;
@@ -67,8 +68,13 @@ protected:
     static CMyDatabase* Database(); // nullptr when the ledger is not open
 
 private:
-    void NormaliseCell(int row, int col);
-    void UpdateCell(int row, int col);
+    // Puts the edited cell's display form in place; false (after saying why)
+    // when the typed value is refused.
+    bool NormaliseCell(int row, int col);
+    // Puts back the text the cell had before the edit.
+    void RestoreCell(int row, int col);
+    // Writes the edited column; false when the write failed.
+    bool UpdateCell(int row, int col);
     bool SaveNewRecord(int row);
     void AddNewRecordRow();
     // The date cell and the read-only derived cells of a record or new row.
@@ -76,7 +82,6 @@ private:
     void ReadRecord(const CAdoRecordSet& rs, int row);
     void OfferHistory(int row, int col);
     void RecordHistory(int row, int col);
-    void showContextMenu(const QPoint& globalPos);
 
     const LedgerPageInfo& m_info;
     QString m_oldText;

@@ -194,14 +194,6 @@ void CPageWord::resizeEvent(QResizeEvent* event)
     setColumnWidths();
 }
 
-void CPageWord::showContextMenu(const QPoint& globalPos)
-{
-    const CCellID cell = m_grid->GetCellFromPt(m_grid->mapFromGlobal(globalPos), true);
-    if (!cell.IsValid())
-        return;
-    ShowRecordMenu(this, globalPos, [this](int id) { OnCommand(id); });
-}
-
 bool CPageWord::event(QEvent* e)
 {
     if (HandleRecordGridMessage(e, *this))
@@ -211,14 +203,6 @@ bool CPageWord::event(QEvent* e)
 
 void CPageWord::contextMenuEvent(QContextMenuEvent* e)
 {
-    // Right clicks on the grid's cells and headers, and the menu key while the
-    // grid has the focus, arrive here.
-    if (e->reason() == QContextMenuEvent::Keyboard) {
-        const CCellID focus = m_grid->GetFocusCell();
-        const QRect cell = m_grid->GetCellRect(focus.row, focus.col);
-        if (!cell.isEmpty())
-            showContextMenu(m_grid->mapToGlobal(cell.center()));
-    } else if (m_grid->geometry().contains(e->pos())) {
-        showContextMenu(e->globalPos());
-    }
+    HandleRecordContextMenu(this, m_grid, e, m_grid->GetRowCount(),
+                            [this](int id) { OnCommand(id); });
 }

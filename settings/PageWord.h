@@ -60,7 +60,6 @@ private:
     // Reloads when the current car is no longer the page car.
     void OnPageShown() override;
     void setColumnWidths();
-    void showContextMenu(const QPoint& globalPos);
     QString Text(int row, int col) const;
 
     CGridCtrl* m_grid;

@@ -10,24 +10,19 @@ id=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 eval "$(xdotool getwindowgeometry --shell "$id")"
 [ "$WIDTH" = 900 ] && [ "$HEIGHT" = 800 ] || fail "window is ${WIDTH}x${HEIGHT}, expected 900x800"
 
-# Answers the close question with a key; the box is the window titled "Qinmo".
+# Answers the close question with a key.
 answer_close_question() {
-  local key=$1 box=
-  wmctrl -i -c "$id"
-  # A busy machine can take a while to show it.
-  for _ in $(seq 1 150); do
-    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
-    [ -n "$box" ] && break
-    sleep 0.2
-  done
-  [ -n "$box" ] || fail "no close question"
-  xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
-  sleep 0.3
-  xdotool key "$key"
+  local box
+  box=$(request_close "$id")
+  focus_window "$box"
+  xdotool key "$1"
 }
 
 answer_close_question Escape
-sleep 1
+for _ in $(seq 1 100); do
+  [ -z "$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null || true)" ] && break
+  sleep 0.2
+done
 kill -0 "$ORVYN_PID" 2>/dev/null || fail "the program ended although the close was refused"
 [ ! -e "$E2E_HOME/config/sysfile.cfg" ] || fail "sysfile.cfg written by a refused close"
 

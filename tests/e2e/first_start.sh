@@ -7,14 +7,7 @@ orvyn=$1
 start_orvyn "$orvyn" /nopassword
 id=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 
-wmctrl -i -c "$id"
-# Answer a close question, if one is asked, with its default button.
-for _ in $(seq 1 60); do
-  kill -0 "$ORVYN_PID" 2>/dev/null || break
-  sleep 0.5
-  xdotool key Return 2>/dev/null || true
-done
-wait_for_exit
+close_program "$id"
 
 [ -f "$E2E_HOME/config/CAR.mdb" ] || fail "no ledger file"
 tables=$(ledger_sql "select count(*) from sqlite_master where type='table' and name not like 'sqlite%';")

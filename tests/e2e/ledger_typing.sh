@@ -5,21 +5,6 @@
 source "$(dirname "$0")/lib.sh"
 orvyn=$1
 
-close_program() {
-  wmctrl -i -c "$1"
-  for _ in $(seq 1 150); do
-    kill -0 "$ORVYN_PID" 2>/dev/null || break
-    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
-    if [ -n "$box" ]; then
-      xdotool windowactivate --sync "$box" 2>/dev/null || true
-      xdotool key Return
-      break
-    fi
-    sleep 0.2
-  done
-  wait_for_exit
-}
-
 start_orvyn "$orvyn" /nopassword
 close_program "$(wait_for_window "Qinmo【请选择或创建管理车辆】")"
 ledger_sql "insert into CarList (CarID, Name, Used, Reserved1, Reserved2) values ('CAR0001', '测试车', 'YES', '', '');" \

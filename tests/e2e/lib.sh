@@ -26,10 +26,11 @@ start_orvyn() {
   ORVYN_PID=$!
 }
 
-# Waits until a window with exactly this title is shown; prints its id.
+# Waits (up to 60 s on a busy machine) until a window with exactly this title
+# is shown; prints its id.
 wait_for_window() {
   local title=$1 id
-  for _ in $(seq 1 150); do
+  for _ in $(seq 1 300); do
     id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] && { echo "$id"; return 0; }
     kill -0 "$ORVYN_PID" 2>/dev/null || fail "the program ended before showing \"$title\""
@@ -40,14 +41,47 @@ wait_for_window() {
 
 # Waits until the program has ended; prints nothing, fails after the timeout.
 wait_for_exit() {
-  for _ in $(seq 1 100); do
+  for _ in $(seq 1 300); do
     kill -0 "$ORVYN_PID" 2>/dev/null || { wait "$ORVYN_PID" || true; ORVYN_PID=; return 0; }
     sleep 0.2
   done
   fail "the program did not end"
 }
 
+# Gives a window the keyboard focus and waits until it has it.
+focus_window() {
+  xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null || true
+  for _ in $(seq 1 100); do
+    [ "$(xdotool getactivewindow 2>/dev/null || true)" = "$1" ] && return 0
+    sleep 0.1
+  done
+}
+
+# Asks the main window to close as its close box does and prints the id of the
+# close question ("Qinmo"). A request made before the window manager manages
+# the window is lost, so it is repeated until the question shows (up to 60 s).
+request_close() {
+  local id=$1 box=
+  for attempt in $(seq 1 300); do
+    [ $((attempt % 25)) = 1 ] && wmctrl -i -c "$id" 2>/dev/null
+    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
+    [ -n "$box" ] && { echo "$box"; return 0; }
+    kill -0 "$ORVYN_PID" 2>/dev/null || fail "the program ended without a close question"
+    sleep 0.2
+  done
+  fail "no close question"
+}
+
+# Closes the program through its close question and waits until it has ended.
+close_program() {
+  local box
+  box=$(request_close "$1")
+  focus_window "$box"
+  xdotool key Return
+  wait_for_exit
+}
+
 # Runs SQL on the ledger file with its key, through the sqlcipher shell.
 ledger_sql() {
-  printf "PRAGMA key='vorpa';\n%s\n" "$1" | sqlcipher "$E2E_HOME/config/CAR.mdb"
+  printf ".timeout 5000\nPRAGMA key='vorpa';\n%s\n" "$1" | sqlcipher "$E2E_HOME/config/CAR.mdb"
 }

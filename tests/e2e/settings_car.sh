@@ -8,7 +8,7 @@ name="E2E'小车"
 
 start_orvyn "$orvyn" /nopassword
 main=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
-xdotool windowactivate --sync "$main" 2>/dev/null || xdotool windowfocus --sync "$main"
+focus_window "$main"
 
 # "设置" is the first menu of the menu bar; its first item is "车辆管理".
 sheet=
@@ -24,8 +24,7 @@ for _ in 1 2 3; do
   xdotool key Escape
 done
 [ -n "$sheet" ] || fail "the settings sheet did not open"
-xdotool windowactivate --sync "$sheet" 2>/dev/null || xdotool windowfocus --sync "$sheet"
-sleep 0.3
+focus_window "$sheet"
 
 # The focus starts in the page tree. Tab order of the car management page:
 # list, "设为当前车辆", "删除选中车辆", "修改车辆名称", "增加车辆", then the
@@ -41,21 +40,7 @@ wait_for_window "综合设置【${name}】" >/dev/null
 wmctrl -i -c "$sheet"
 wait_for_window "Qinmo【${name}】" >/dev/null
 
-# Close the program and answer the close question with its default button.
-wmctrl -i -c "$main"
-box=
-for _ in $(seq 1 150); do
-  box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
-  [ -n "$box" ] && break
-  kill -0 "$ORVYN_PID" 2>/dev/null || break
-  sleep 0.2
-done
-if [ -n "$box" ]; then
-  xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
-  sleep 0.3
-  xdotool key Return
-fi
-wait_for_exit
+close_program "$main"
 
 cars=$(ledger_sql "select CarID, Name, Used from CarList order by NO;")
 [ "$cars" = "CAR0001|${name}|YES" ] || fail "CarList holds '$cars'"

@@ -9,8 +9,8 @@
 #include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -50,8 +50,8 @@ protected:
             line->setText(text);
         else if (auto* combo = qobject_cast<QComboBox*>(editor))
             combo->setEditText(text);
-        else if (auto* date = qobject_cast<QDateTimeEdit*>(editor))
-            date->setDate(QDate::fromString(text, "yyyy/MM/dd"));
+        else if (auto* date = qobject_cast<QAbstractSpinBox*>(editor))
+            date->findChild<QLineEdit*>()->setText(text);
         else
             FAIL() << "unknown editor";
         grid->EndEditing();

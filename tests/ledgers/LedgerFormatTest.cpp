@@ -2,6 +2,7 @@
 #include "ledgers/LedgerColumns.h"
 #include "platform/Clock.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 TEST(LedgerFormat, NumbersWithUnits)
@@ -57,4 +58,34 @@ TEST(LedgerLayout, WidthClassesAndHiddenOdometer)
     EXPECT_EQ(LedgerColumnWidths(AccessoryPage(), 600, true),
               (V{40, 90, 60, 100, 55, 45, 60, 100, 10, 0}));
     EXPECT_EQ(LedgerColumnWidths(AccessoryPage(), 1000, false).at(8), 1000 - 785 + 75);
+}
+
+TEST(LedgerFormat, TypedNumbersAreReadAsPeopleWriteThem)
+{
+    struct Case
+    {
+        const char* typed;
+        double value;
+    };
+    const Case cases[] = {
+        {"12,345", 12345}, {"1,234,567.5", 1234567.5},
+        {"￥5.5", 5.5},    {"¥ 8", 8},
+        {"１２３", 123},   {"１２．５", 12.5},
+        {"3。5", 3.5},     {"－７", -7},
+        {"1,5", 1},        {"12,3456", 12},
+        {"abc", 0},        {"", 0},
+        {"250元", 250},    {" 7.30 ", 7.3},
+        {"1e3", 1000},     {"1e-400", 0},
+        {"-0", 0},         {".5", 0.5},
+        {"1e12", 1e12},    {"-1e12", -1e12},
+    };
+    for (const Case& c : cases) {
+        const TypedNumber number = ReadTypedNumber(QString::fromUtf8(c.typed));
+        EXPECT_DOUBLE_EQ(number.value, c.value) << c.typed;
+        EXPECT_FALSE(number.outOfRange) << c.typed;
+    }
+    for (const char* absurd : {"1e70", "1000000000001", "-2e12", "1e400"})
+        EXPECT_TRUE(ReadTypedNumber(QString::fromUtf8(absurd)).outOfRange) << absurd;
+    EXPECT_TRUE(ReadTypedNumber(QString(400, QLatin1Char('9'))).outOfRange);
+    EXPECT_FALSE(std::signbit(ReadTypedNumber("-0").value));
 }

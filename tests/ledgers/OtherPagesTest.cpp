@@ -20,10 +20,13 @@ TEST_F(LedgerTest, AccessoryTotals)
     EXPECT_DOUBLE_EQ(frame.m_costTotals.accessory, 50);
 
     type(page, 2, 4, "10");
-    type(page, 2, 5, "2.5"); // kept as typed, stored whole
-    EXPECT_EQ(page.Grid()->GetItemText(2, 5), "2.5");
-    EXPECT_EQ(page.Grid()->GetItemText(2, 6), "￥ 25.00");
-    EXPECT_EQ(page.Caption(), "汽车用品 【合计：▲总金额 75.00 元】");
+    // A count is a whole number: the cell, the row total and the caption show
+    // the count the file holds.
+    type(page, 2, 5, "2.5");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 5), "3");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 6), "￥ 30.00");
+    EXPECT_EQ(page.Caption(), "汽车用品 【合计：▲总金额 80.00 元】");
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.accessory, 80);
     EXPECT_EQ(readBack("select Name, Price, Countt from Accessory order by NO"),
               (std::vector<QStringList>{{"脚垫", "12.50000000", "4.00000000"},
                                         {"", "10.00000000", "3.00000000"}}));

@@ -4,13 +4,10 @@
 #include "settings/PageWord.h"
 #include "settings/SettingsSheet.h"
 #include "settings/TreePropSheet.h"
+#include "tests/support/GridMenu.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QTimer>
 
 using namespace platform;
 
@@ -93,28 +90,9 @@ protected:
 
     void selectRow(int row) { grid()->SetSelectedRange(row, 0, row, CPageWord::ColumnCount - 1); }
 
-    // Right-clicks the grid at a cell and answers the menu with the action of
-    // that text (empty: closes it). Returns the menu's texts, separators as "".
     QStringList rightClick(int row, int col, const QString& choice)
     {
-        QStringList texts;
-        QTimer::singleShot(0, [&] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (!menu)
-                return;
-            for (QAction* action : menu->actions())
-                texts << action->text();
-            for (QAction* action : menu->actions())
-                if (!choice.isEmpty() && action->text() == choice)
-                    action->trigger();
-            menu->close();
-        });
-        const QPoint local = grid()->GetCellRect(row, col).center();
-        QWidget* target = grid()->childAt(local);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(grid(), local),
-                                grid()->mapToGlobal(local));
-        QApplication::sendEvent(target, &event);
-        return texts;
+        return RightClickCell(grid(), row, col, choice);
     }
 
     std::unique_ptr<CPageWord> page;
@@ -250,11 +228,12 @@ TEST_F(PageWordTest, ContextMenuRefreshesAndDeletesTheSelectedRow)
     EXPECT_EQ(contents(), (QStringList{"京东", "加油站", "停车费", "洗车", "4S店", "壳牌"}));
     EXPECT_EQ(grid()->GetItemText(6, 0), "6");
 
-    // The clicked row is not selected by the right click: the selected one goes.
+    // A right click selects the clicked row first, also on its row number.
     selectRow(6);
-    rightClick(1, 0, "删除记录");
-    EXPECT_EQ(boxes.texts(), QStringList{"记录【6-壳牌】将会被删除且不可恢复，确认要删除吗？"});
-    EXPECT_EQ(readBack("select Content from InputHistory where Content='壳牌'").size(), 0u);
+    rightClick(2, 0, "删除记录");
+    EXPECT_EQ(boxes.texts(), QStringList{"记录【2-加油站】将会被删除且不可恢复，确认要删除吗？"});
+    EXPECT_EQ(readBack("select Content from InputHistory where Content='加油站'").size(), 0u);
+    EXPECT_EQ(readBack("select Content from InputHistory where Content='壳牌'").size(), 1u);
 
     // The header row offers the menu as well, so an empty list can be re-read.
     EXPECT_EQ(rightClick(0, 1, QString()).size(), 3);

@@ -1,0 +1,140 @@
+#include "LedgerFixture.h"
+
+#include "ledgers/DlgAccessory.h"
+#include "ledgers/DlgMaintain.h"
+#include "ledgers/DlgOil.h"
+#include "ledgers/DlgRepair.h"
+#include "tests/support/GridMenu.h"
+
+#include <sqlite3.h>
+
+using namespace platform;
+
+namespace {
+const QString kOutOfRange = "输入的数值超出范围（绝对值不能超过 1000000000000），修改没有保存。";
+}
+
+TEST_F(LedgerTest, NumbersAreStoredAsTypedAndShownAsStored)
+{
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 2, "12,345");
+    type(page, 1, 3, "￥5.5");
+    EXPECT_EQ(row(page, 1).mid(2, 2), QStringList({"12345 KM", "￥ 5.50"}));
+    EXPECT_EQ(readBack("select Miles, Amount from Repair"),
+              (std::vector<QStringList>{{"12345.00000000", "5.50000000"}}));
+
+    type(page, 1, 3, "１２３．４"); // from a Chinese input method
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 123.40");
+    EXPECT_EQ(page.Caption(), "维修记录 【合计：▲总金额 123.40 元】");
+    EXPECT_EQ(readBack("select Amount from Repair"), (std::vector<QStringList>{{"123.40000000"}}));
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+
+    // An absurd magnitude is refused; the stored value stays, on screen and in the file.
+    type(page, 1, 3, "1e70");
+    EXPECT_EQ(boxes.texts(), QStringList{kOutOfRange});
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 123.40");
+    EXPECT_EQ(readBack("select Amount from Repair"), (std::vector<QStringList>{{"123.40000000"}}));
+
+    // Refused on the new-record row too: no record is made.
+    boxes.clear();
+    type(page, 2, 2, "99999999999999");
+    EXPECT_EQ(boxes.texts(), QStringList{kOutOfRange});
+    EXPECT_EQ(row(page, 2), QStringList({"2 *", "2024/05/20", "", "", "", "", "", ""}));
+    EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"1"}}));
+
+    // Text without a number is 0.
+    type(page, 1, 3, "abc");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 0.00");
+    EXPECT_EQ(readBack("select Amount from Repair"), (std::vector<QStringList>{{"0.00000000"}}));
+}
+
+TEST_F(LedgerTest, AFailedWritePutsTheStoredValueBack)
+{
+    CDlgOil page;
+    show(page);
+    type(page, 1, 3, "200");
+    type(page, 1, 4, "5");
+    ASSERT_EQ(page.Grid()->GetItemText(1, 5), "40.00 升");
+    const QString caption = page.Caption();
+
+    // Any further write fails as on a read-only ledger.
+    ASSERT_EQ(sqlite3_exec(frame.m_database.Connection().handle(), "PRAGMA query_only=1", nullptr,
+                           nullptr, nullptr),
+              SQLITE_OK);
+    type(page, 1, 4, "10");
+    EXPECT_EQ(boxes.texts(), QStringList{"修改没有保存：账本文件是只读的，无法写入。"});
+    EXPECT_EQ(row(page, 1).mid(3, 3), QStringList({"￥ 200.00", "￥ 5.00", "40.00 升"}));
+    EXPECT_EQ(page.Caption(), caption);
+    EXPECT_DOUBLE_EQ(frame.m_costTotals.fuelVolume, 40);
+
+    // A date edit and a new record fail the same way and leave nothing behind.
+    boxes.clear();
+    type(page, 1, 1, "2024/06/01");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 1), "2024/05/20");
+    type(page, 2, 3, "300");
+    EXPECT_EQ(page.Grid()->GetRowCount(), 3);
+    EXPECT_EQ(page.Grid()->GetItemText(2, 3), "");
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+
+    sqlite3_exec(frame.m_database.Connection().handle(), "PRAGMA query_only=0", nullptr, nullptr,
+                 nullptr);
+    EXPECT_EQ(readBack("select DateTimee, Amount, Price from Refuel"),
+              (std::vector<QStringList>{{"2024/05/20", "200.00000000", "5.00000000"}}));
+}
+
+TEST_F(LedgerTest, ARightClickSelectsTheClickedRecord)
+{
+    CDlgRepair page;
+    show(page);
+    for (const char* content : {"一", "二", "三"})
+        type(page, page.Grid()->GetRowCount() - 1, 4, content);
+    page.Grid()->SetSelectedRange(1, 0, 1, 7);
+
+    EXPECT_EQ(RightClickCell(page.Grid(), 3, 4, "删除记录"), (QStringList{"刷新", "", "删除记录"}));
+    EXPECT_EQ(boxes.texts(),
+              QStringList{"记录【3-2024/05/20】将会被删除且不可恢复，确认要删除吗？"});
+    EXPECT_EQ(readBack("select Content from Repair order by NO"),
+              (std::vector<QStringList>{{"一"}, {"二"}}));
+
+    // The row-number cell has the same menu and selects its row as well.
+    boxes.clear();
+    EXPECT_EQ(RightClickCell(page.Grid(), 2, 0, "删除记录").size(), 3);
+    EXPECT_EQ(readBack("select Content from Repair order by NO"),
+              (std::vector<QStringList>{{"一"}}));
+
+    // The new-record row has none.
+    EXPECT_TRUE(RightClickCell(page.Grid(), 2, 4, "删除记录").isEmpty());
+    EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"1"}}));
+}
+
+TEST_F(LedgerTest, WithoutACarTheNewRecordRowTakesNoInput)
+{
+    frame.m_database.SetCurrentCar("CAR0009"); // no such car: none is current
+    CDlgRepair page;
+    show(page);
+    EXPECT_EQ(page.PageCar(), "");
+    ASSERT_EQ(page.Grid()->GetRowCount(), 2);
+    for (int c = 1; c < 7; ++c)
+        EXPECT_FALSE(page.Grid()->EditCell(1, c)) << c;
+    EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
+
+    // Once a car is current again, the row takes input for that car.
+    frame.m_database.SetCurrentCar("CAR0002");
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    type(page, 1, 4, "轮胎");
+    EXPECT_EQ(readBack("select CarID, Content from Repair"),
+              (std::vector<QStringList>{{"CAR0002", "轮胎"}}));
+}
+
+TEST_F(LedgerTest, EmptyTextsAreNotRemembered)
+{
+    CDlgMaintain page;
+    show(page);
+    type(page, 1, 5, "FixShop");
+    type(page, 1, 5, "");
+    EXPECT_EQ(readBack("select Content from InputHistory"),
+              (std::vector<QStringList>{{"FixShop"}}));
+    EXPECT_EQ(readBack("select Provider from Maintain"), (std::vector<QStringList>{{""}}));
+}
