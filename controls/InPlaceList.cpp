@@ -16,6 +16,10 @@ CInPlaceList::CInPlaceList(QWidget* parent, int row, int col, QObject* notify, c
     if (editable) {
         auto* edit = new CComboEdit(this);
         setLineEdit(edit);
+        // No completion: the field keeps exactly what is typed (a completer
+        // would finish "Fix" as "FixShop" and match letters in any case); the
+        // options stay in the drop-down list.
+        setCompleter(nullptr);
         WatchChild(edit);
         setInsertPolicy(QComboBox::NoInsert);
     }

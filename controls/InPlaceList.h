@@ -17,7 +17,9 @@ public:
 };
 
 // The combo box editor of a combo cell: drop-down (CBS_DROPDOWN: any text) or
-// drop-down list (CBS_DROPDOWNLIST: only the options).
+// drop-down list (CBS_DROPDOWNLIST: only the options). The edit field of a
+// drop-down completes nothing by itself: the text typed is the text that ends
+// the edit, unless an option is picked from the list.
 class CInPlaceList : public QComboBox, public CInPlaceEditorBase
 {
     Q_OBJECT

@@ -283,8 +283,8 @@ TEST_F(GridTest, DateCellShowsAndEditsYearMonthDay)
     Key(Qt::Key_F2);
     auto* picker = qobject_cast<CInPlaceDateTime*>(m_grid->GetEditor());
     ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(picker->date(), QDate(2011, 7, 2));
-    picker->setDate(QDate(2012, 1, 5));
+    EXPECT_EQ(picker->Date(), QDate(2011, 7, 2));
+    picker->SetDate(QDate(2012, 1, 5));
     KeyToFocus(Qt::Key_Return);
     EXPECT_EQ(m_grid->GetItemText(1, 1), "2012/01/05");
     date = m_grid->GetCellAs<CGridCellDateTime>(1, 1);
@@ -293,7 +293,7 @@ TEST_F(GridTest, DateCellShowsAndEditsYearMonthDay)
 
     // Escape puts the date back; the owner still hears of the edit.
     Key(Qt::Key_F2);
-    qobject_cast<CInPlaceDateTime*>(m_grid->GetEditor())->setDate(QDate(2020, 2, 2));
+    qobject_cast<CInPlaceDateTime*>(m_grid->GetEditor())->SetDate(QDate(2020, 2, 2));
     KeyToFocus(Qt::Key_Escape);
     EXPECT_EQ(m_grid->GetItemText(1, 1), "2012/01/05");
     EXPECT_EQ(m_owner.Edits().back().code, LVN_ENDLABELEDITW);

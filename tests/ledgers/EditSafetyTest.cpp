@@ -111,9 +111,11 @@ TEST_F(LedgerTest, ARightClickSelectsTheClickedRecord)
 
 TEST_F(LedgerTest, WithoutACarTheNewRecordRowTakesNoInput)
 {
-    frame.m_database.SetCurrentCar("CAR0009"); // no such car: none is current
     CDlgRepair page;
     show(page);
+    // The ledger changes behind the page: no car is current any more.
+    frame.m_database.SetCurrentCar("CAR0009");
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(page.PageCar(), "");
     ASSERT_EQ(page.Grid()->GetRowCount(), 2);
     for (int c = 1; c < 7; ++c)
