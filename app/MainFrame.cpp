@@ -66,6 +66,13 @@ void CMainFrame::prepareLedger()
     m_database.SetOpenPassword(CMyDatabase::kDatabasePassword);
     m_database.CreateOrOpen();
     m_database.Open();
+    // Said once, before anything is typed that could not be kept.
+    m_readOnly = m_database.IsOpen() && m_database.IsReadOnly();
+    if (m_readOnly)
+        platform::MessageBox(nullptr,
+                             QStringLiteral("账本文件是只读的，修改将无法保存：") +
+                                 QDir::toNativeSeparators(platform::DatabasePath()),
+                             platform::kCaption, platform::MB_OK | platform::MB_ICONWARNING);
 
     m_database.LoadCostTotals(m_database.GetCurrentCarID(), m_costTotals);
 }
@@ -98,7 +105,7 @@ void CMainFrame::SetTitle()
     QString name;
     if (m_database.TableExists(QString::fromLatin1(tbl::CarList)))
         name = m_database.GetCurrentCarName();
-    setWindowTitle(TitleFor(name));
+    setWindowTitle(TitleFor(name) + (m_readOnly ? QStringLiteral("（只读）") : QString()));
 }
 
 void CMainFrame::RedrawCarPhoto()

@@ -22,7 +22,8 @@ public:
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // "Qinmo【name】" from the current car, or "Qinmo【请选择或创建管理车辆】".
+    // "Qinmo【name】" from the current car, or "Qinmo【请选择或创建管理车辆】";
+    // "（只读）" follows while the ledger cannot be written.
     void SetTitle() override;
     void RedrawCarPhoto() override;
     int LoadSaveConfig(const QString& fileName, bool save) override;
@@ -54,4 +55,5 @@ private:
 
     COrvynView* m_view = nullptr;
     std::array<QTimer, 3> m_timers;
+    bool m_readOnly = false;
 };

@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProcess>
 #include <QScreen>
 #include <QtEndian>
 #include <gtest/gtest.h>
@@ -270,4 +271,40 @@ TEST_F(MainFrameTest, AcknowledgedTipStopsTheReminderTimers)
     EXPECT_FALSE(frame.Timer(1).isActive());
     EXPECT_FALSE(frame.Timer(2).isActive());
     EXPECT_TRUE(frame.Timer(3).isActive());
+}
+
+namespace {
+// Makes a file immutable (even for root) for its lifetime; needs the
+// privilege to set the attribute, which root has on common file systems.
+struct ImmutableFile
+{
+    explicit ImmutableFile(const QString& path) : m_path(path)
+    {
+        m_set = QProcess::execute("chattr", {"+i", m_path}) == 0;
+    }
+    ~ImmutableFile()
+    {
+        if (m_set)
+            QProcess::execute("chattr", {"-i", m_path});
+    }
+    QString m_path;
+    bool m_set = false;
+};
+} // namespace
+
+TEST_F(MainFrameTest, ALedgerThatCannotBeWrittenIsSaidOnceAtStartUp)
+{
+    {
+        CMainFrame first;
+    }
+    ASSERT_TRUE(boxes.boxes().empty());
+    ImmutableFile locked(DatabasePath());
+    if (!locked.m_set)
+        GTEST_SKIP() << "cannot make the ledger file read-only here";
+    CMainFrame frame;
+    EXPECT_EQ(frame.windowTitle(), "Qinmo【请选择或创建管理车辆】（只读）");
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.texts()[0],
+              "账本文件是只读的，修改将无法保存：" + QDir::toNativeSeparators(DatabasePath()));
+    EXPECT_EQ(boxes.boxes()[0].flags, unsigned(MB_OK | MB_ICONWARNING));
 }
