@@ -2,9 +2,12 @@
 #include "database/MyDatabase.h"
 #include "database/Names.h"
 #include "database/SqlText.h"
+#include "database/Transaction.h"
 #include "platform/MessageBox.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -31,19 +34,22 @@ QString twoDecimals(double value)
 
 bool CMyDatabase::NewCar(const QString& name)
 {
-    auto result = query(SqlFormat("select %s from %s order by %s DESC LIMIT 1", col::CarID,
-                                  tbl::CarList, col::CarID));
+    // The next number is one above the highest number of any "CAR" + digits
+    // identifier, compared as numbers: text order would put CAR9999 after CAR10000.
+    auto result = query(SqlFormat("select %s from %s", col::CarID, tbl::CarList));
     if (!result)
         return false;
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    QString last;
-    rs.GetCollect(col::CarID, last);
-    const QString carId = QString::asprintf("CAR%04d", static_cast<int>(LeadingNumber(last)) + 1);
-    query(SqlFormat("insert into %s (%s, %s, %s,%s,%s) values ('%s','%s','%s','%s','%s')",
-                    tbl::CarList, col::CarID, col::Name, col::Used, col::Reserved1, col::Reserved2,
-                    SqlText(carId), SqlText(name), "NO", "", ""));
-    return true;
+    static const QRegularExpression carNumber(QStringLiteral("^CAR([0-9]{1,18})$"));
+    qint64 highest = 0;
+    for (const auto& row : result->rows) {
+        const auto match = carNumber.match(RightTrimmed(CAdoRecordSet::ValueToText(row[0])));
+        if (match.hasMatch())
+            highest = std::max(highest, match.captured(1).toLongLong());
+    }
+    const QString carId = QString::asprintf("CAR%04lld", highest + 1);
+    return query(SqlFormat("insert into %s (%s, %s, %s,%s,%s) values ('%s','%s','%s','%s','%s')",
+                           tbl::CarList, col::CarID, col::Name, col::Used, col::Reserved1,
+                           col::Reserved2, SqlText(carId), SqlText(name), "NO", "", "")) != nullptr;
 }
 
 void CMyDatabase::GetCarList(std::vector<CARLIST>& cars)
@@ -69,10 +75,13 @@ void CMyDatabase::SetCurrentCar(const QString& carId)
 {
     if (!IsOpen())
         return;
-    query(SqlFormat("update %s set %s='NO' where %s.%s='YES'", tbl::CarList, col::Used,
-                    tbl::CarList, col::Used));
-    query(SqlFormat("update %s set %s='YES' where %s.%s='%s'", tbl::CarList, col::Used,
-                    tbl::CarList, col::CarID, SqlText(carId)));
+    CTransaction transaction(m_connection);
+    if (transaction.Begun() &&
+        query(SqlFormat("update %s set %s='NO' where %s.%s='YES'", tbl::CarList, col::Used,
+                        tbl::CarList, col::Used)) &&
+        query(SqlFormat("update %s set %s='YES' where %s.%s='%s'", tbl::CarList, col::Used,
+                        tbl::CarList, col::CarID, SqlText(carId))))
+        transaction.Commit();
 }
 
 QString CMyDatabase::GetCurrentCarID()
@@ -223,17 +232,22 @@ bool CMyDatabase::DeleteCar(const QString& carId)
                              platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
         return false;
     }
+    // The car goes with all its rows or not at all.
+    CTransaction transaction(m_connection);
+    if (!transaction.Begun())
+        return false;
     for (const char* table :
          {tbl::Accessory, tbl::CarLog, tbl::Accident, tbl::Refuel, tbl::Maintain, tbl::DailyCost,
           tbl::Repair, tbl::CarProperty, tbl::PurchaseInfo, tbl::CarList, tbl::InputHistory})
-        DeleteCarRows(table, carId);
-    return true;
+        if (!DeleteCarRows(table, carId))
+            return false;
+    return transaction.Commit();
 }
 
 bool CMyDatabase::DeleteCarRows(const char* table, const QString& carId)
 {
     if (!IsOpen())
         return false;
-    query(SqlFormat("delete from %s  where %s.%s='%s'", table, table, col::CarID, SqlText(carId)));
-    return true;
+    return query(SqlFormat("delete from %s  where %s.%s='%s'", table, table, col::CarID,
+                           SqlText(carId))) != nullptr;
 }

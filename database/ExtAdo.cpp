@@ -106,39 +106,43 @@ CAdoConnection::~CAdoConnection()
 bool CAdoConnection::Open(const QString& path, const QString& password)
 {
     Close();
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty() || !QFileInfo(path).isFile()) {
+        m_lastError = {SQLITE_CANTOPEN, QString::fromUtf8(sqlite3_errstr(SQLITE_CANTOPEN))};
         return false;
+    }
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) !=
-        SQLITE_OK) {
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc == SQLITE_OK) {
+        const QByteArray key = password.toUtf8();
+        if (!key.isEmpty())
+            sqlite3_key(db, key.constData(), key.size());
+        sqlite3_busy_timeout(db, 5000);
+        // The key is only tried by the first read: a wrong key or a file that is
+        // not a database fails here.
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK)
+            rc = sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    }
+    if (rc != SQLITE_OK) {
+        m_lastError =
+            db ? SqlStatus{sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db))}
+               : SqlStatus{rc, QString::fromUtf8(sqlite3_errstr(rc))};
         sqlite3_close(db);
         return false;
     }
-    const QByteArray key = password.toUtf8();
-    if (!key.isEmpty())
-        sqlite3_key(db, key.constData(), key.size());
-    // The key is only tried by the first read: a wrong key or a file that is not
-    // a database fails here.
-    const bool readable =
-        sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) ==
-            SQLITE_OK &&
-        sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) == SQLITE_OK;
-    if (!readable) {
-        sqlite3_close(db);
-        return false;
-    }
-    sqlite3_busy_timeout(db, 5000);
     m_db = db;
     m_path = path;
+    m_lastError = {};
     return true;
 }
 
 void CAdoConnection::Close()
 {
     if (m_db) {
-        sqlite3_close_v2(m_db);
+        sqlite3_close_v2(m_db); // an open transaction is rolled back
         m_db = nullptr;
     }
+    m_inTransaction = false;
 }
 
 QString CAdoConnection::ExecuteWarning(const QString& description)
@@ -173,23 +177,27 @@ QStringList CAdoConnection::TableNames()
 std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteArray* blob,
                                                bool report)
 {
-    auto fail = [&](const char* message) -> std::shared_ptr<AdoResult> {
-        if (report)
-            platform::MessageBox(nullptr, ExecuteWarning(QString::fromUtf8(message)), QString(),
-                                 platform::MB_OK);
+    if (!m_db) {
+        fail(SQLITE_MISUSE, QStringLiteral("Operation is not allowed when the object is closed."),
+             false, report);
         return nullptr;
-    };
-    if (!m_db)
-        return fail("Operation is not allowed when the object is closed.");
+    }
 
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(m_db, text.constData(), text.size(), &stmt, nullptr) != SQLITE_OK) {
+        const int code = sqlite3_extended_errcode(m_db);
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_finalize(stmt);
-        return fail(sqlite3_errmsg(m_db));
+        // Without a statement, only a query's text tells that it does not write.
+        const bool query = sql.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive);
+        fail(code, message, !query, report);
+        return nullptr;
     }
-    if (!stmt) // only white space or a comment
+    if (!stmt) { // only white space or a comment
+        m_lastError = {};
         return std::make_shared<AdoResult>();
+    }
     if (blob)
         sqlite3_bind_blob(stmt, 1, blob->constData(), blob->size(), SQLITE_TRANSIENT);
 
@@ -206,10 +214,76 @@ std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteAr
             row.push_back(columnValue(stmt, i));
         result->rows.push_back(std::move(row));
     }
+    const bool writing = !sqlite3_stmt_readonly(stmt);
+    if (rc != SQLITE_DONE) {
+        const int code = sqlite3_extended_errcode(m_db);
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
+        sqlite3_finalize(stmt);
+        fail(code, message, writing, report);
+        return nullptr;
+    }
     sqlite3_finalize(stmt);
-    if (rc != SQLITE_DONE)
-        return fail(sqlite3_errmsg(m_db));
+    m_lastError = {};
     return result;
+}
+
+void CAdoConnection::fail(int code, const QString& message, bool writing, bool report)
+{
+    m_lastError = {code, message};
+    if (!report || (m_inTransaction && (m_quietTransaction || m_failureShown)))
+        return;
+    m_failureShown = m_inTransaction;
+    const QString sentence = StorageFaultMessage(code, writing);
+    if (sentence.isEmpty())
+        platform::MessageBox(nullptr, ExecuteWarning(message), QString(), platform::MB_OK);
+    else
+        platform::MessageBox(nullptr, sentence, platform::kCaption,
+                             platform::MB_OK | platform::MB_ICONERROR);
+}
+
+bool CAdoConnection::control(const char* sql)
+{
+    if (!m_db) {
+        fail(SQLITE_MISUSE, QStringLiteral("Operation is not allowed when the object is closed."),
+             true, true);
+        return false;
+    }
+    if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        fail(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)), true, true);
+        return false;
+    }
+    m_lastError = {};
+    return true;
+}
+
+bool CAdoConnection::BeginTransaction(bool quiet)
+{
+    m_inTransaction = true;
+    m_quietTransaction = quiet;
+    m_failureShown = false;
+    if (control("BEGIN IMMEDIATE"))
+        return true;
+    m_inTransaction = false;
+    return false;
+}
+
+bool CAdoConnection::CommitTransaction()
+{
+    if (!m_inTransaction || !control("COMMIT"))
+        return false;
+    m_inTransaction = false;
+    return true;
+}
+
+void CAdoConnection::RollbackTransaction()
+{
+    if (!m_inTransaction)
+        return;
+    m_inTransaction = false;
+    // A failed statement may have ended the transaction already. The rollback
+    // keeps LastError() as the failure that led to it.
+    if (m_db && !sqlite3_get_autocommit(m_db))
+        sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 CAdoRecordSet::CAdoRecordSet(CAdoConnection* connection) : m_connection(connection) {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/StorageFault.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,10 @@ struct AdoResult
 
 // One connection to the encrypted ledger file. Failures never escape: they
 // become false or an empty result; a failed statement is shown to the user.
+// A storage fault (read-only file, full disk, damaged or locked file, other
+// input/output failure) is shown as one plain sentence naming the cause; any
+// other failure as the execute warning. Within one transaction at most one
+// failure is shown.
 class CAdoConnection
 {
 public:
@@ -30,7 +36,7 @@ public:
     CAdoConnection& operator=(const CAdoConnection&) = delete;
 
     // Opens an existing file with the password as its key. A file that is not a
-    // database, or that needs another key, does not open.
+    // database, or that needs another key, does not open; LastError() says why.
     bool Open(const QString& path, const QString& password);
     bool IsOpen() const { return m_db != nullptr; }
     void Close();
@@ -43,6 +49,17 @@ public:
     // Names of the user tables of the file (type 'table', no internal tables).
     QStringList TableNames();
 
+    // The outcome of the last statement (or opening): SQLITE_OK after a success.
+    const SqlStatus& LastError() const { return m_lastError; }
+
+    // Transactions, used through CTransaction. Begin takes the write lock at
+    // once (BEGIN IMMEDIATE); with quiet set no failure inside is shown, the
+    // caller reports it. A failed Commit leaves the transaction to Rollback.
+    bool BeginTransaction(bool quiet);
+    bool CommitTransaction();
+    void RollbackTransaction();
+    bool InTransaction() const { return m_inTransaction; }
+
     QString path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
 
@@ -51,9 +68,17 @@ public:
 
 private:
     std::shared_ptr<AdoResult> run(const QString& sql, const QByteArray* blob, bool report);
+    // Runs a transaction control statement, whose failure counts as a failed write.
+    bool control(const char* sql);
+    // Keeps the failure as LastError() and shows it when it is to be shown.
+    void fail(int code, const QString& message, bool writing, bool report);
 
     sqlite3* m_db = nullptr;
     QString m_path;
+    SqlStatus m_lastError;
+    bool m_inTransaction = false;
+    bool m_quietTransaction = false;
+    bool m_failureShown = false; // a failure of the running transaction was shown
 };
 
 // Reads the current row of one result column by column.

@@ -1,12 +1,13 @@
 #include "database/MyDatabase.h"
 
-#include "database/SqlText.h"
+#include "database/LedgerFile.h"
+#include "database/Transaction.h"
 #include "platform/MessageBox.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <cstdio>
 #include <sqlite3.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -15,23 +16,6 @@ namespace {
 void reportError(const QString& message)
 {
     MessageBox(nullptr, message, kCaption, MB_OK | MB_ICONERROR);
-}
-
-// A connection of its own for changing the file's key, closed on every path.
-struct KeyConnection
-{
-    sqlite3* db = nullptr;
-    ~KeyConnection() { sqlite3_close_v2(db); }
-    bool exec(const QString& sql) const
-    {
-        return sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    QString error() const { return QString::fromUtf8(sqlite3_errmsg(db)); }
-};
-
-QString keyLiteral(const QString& password)
-{
-    return QLatin1Char('\'') + SqlText(password) + '\'';
 }
 
 } // namespace
@@ -50,16 +34,50 @@ void CMyDatabase::SetOpenPassword(const QString& password)
 
 void CMyDatabase::CreateOrOpen()
 {
-    if (!QFileInfo(m_filePath).isFile() && !CreateDatabaseFile(m_filePath)) {
-        reportError(QStringLiteral("数据库创建失败！"));
-        return;
+    if (!m_connection.IsOpen())
+        RecoverLedgerFile(m_filePath, m_openPassword);
+    if (!QFileInfo(m_filePath).isFile()) {
+        const SqlStatus created = CreateLedgerFile(m_filePath, m_databasePassword);
+        if (!created.ok()) {
+            reportError(QStringLiteral("数据库创建失败！") +
+                        StorageFaultCause(created.code, StorageAction::Create));
+            return;
+        }
     }
     if (!Open()) {
-        reportError(QStringLiteral("数据库打开失败！"));
+        reportError(QStringLiteral("数据库打开失败！") +
+                    StorageFaultCause(m_connection.LastError().code, StorageAction::Open));
         return;
     }
+    createMissingTables();
+}
+
+void CMyDatabase::createMissingTables()
+{
+    std::vector<const TableDefinition*> missing;
     for (const auto& definition : LedgerTables())
-        EnsureTable(definition);
+        if (!TableExists(definition.table.name))
+            missing.push_back(&definition);
+    if (!missing.empty())
+        createTables(missing);
+}
+
+bool CMyDatabase::createTables(const std::vector<const TableDefinition*>& tables)
+{
+    bool created = false;
+    if (m_connection.IsOpen()) {
+        // Quiet: the first table's own message says what failed.
+        CTransaction transaction(m_connection, CTransaction::Quiet);
+        created = transaction.Begun();
+        for (const TableDefinition* definition : tables)
+            created = created && m_connection.Execute(definition->table.CreateStatement());
+        created = created && transaction.Commit();
+    }
+    // On failure none of them was made.
+    if (!created)
+        reportError(tables.front()->failureMessage +
+                    StorageFaultCause(m_connection.LastError().code, StorageAction::Write));
+    return created;
 }
 
 bool CMyDatabase::Open()
@@ -67,6 +85,26 @@ bool CMyDatabase::Open()
     if (m_connection.IsOpen())
         return true;
     return m_connection.Open(m_filePath, m_openPassword);
+}
+
+bool CMyDatabase::IsReadOnly() const
+{
+    if (!m_connection.IsOpen())
+        return false;
+    sqlite3* db = m_connection.handle();
+    if (sqlite3_db_readonly(db, "main") == 1)
+        return true;
+    sqlite3_stmt* stmt = nullptr;
+    bool queryOnly = false;
+    if (sqlite3_prepare_v2(db, "PRAGMA query_only", -1, &stmt, nullptr) == SQLITE_OK &&
+        sqlite3_step(stmt) == SQLITE_ROW)
+        queryOnly = sqlite3_column_int(stmt, 0) != 0;
+    sqlite3_finalize(stmt);
+    // Every write first makes a journal beside the file, in its folder.
+    const QString path = m_connection.path();
+    return queryOnly || ::access(QFile::encodeName(path).constData(), W_OK) != 0 ||
+           ::access(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), W_OK | X_OK) !=
+               0;
 }
 
 bool CMyDatabase::TableExists(const QString& name)
@@ -78,36 +116,12 @@ bool CMyDatabase::TableExists(const QString& name)
 
 bool CMyDatabase::EnsureTable(const TableDefinition& definition)
 {
-    if (TableExists(definition.table.name))
-        return true;
-    // The statement fails quietly here: the table's own message says what failed.
-    if (m_connection.IsOpen() &&
-        sqlite3_exec(m_connection.handle(), definition.table.CreateStatement().toUtf8().constData(),
-                     nullptr, nullptr, nullptr) == SQLITE_OK)
-        return true;
-    reportError(definition.failureMessage);
-    return false;
+    return TableExists(definition.table.name) || createTables({&definition});
 }
 
 bool CMyDatabase::CreateDatabaseFile(const QString& path)
 {
-    if (QFileInfo::exists(path))
-        return false;
-    sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    // Writing the schema cookie makes the file a real (empty) database file.
-    const bool made = rc == SQLITE_OK &&
-                      sqlite3_exec(db, "PRAGMA user_version=0; VACUUM;", nullptr, nullptr,
-                                   nullptr) == SQLITE_OK &&
-                      QFileInfo::exists(path);
-    sqlite3_close_v2(db);
-    if (!made) {
-        QFile::remove(path);
-        return false;
-    }
-    SetDatabasePassword(QString(), m_databasePassword, path);
-    return true;
+    return CreateLedgerFile(path, m_databasePassword).ok();
 }
 
 void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString& newPassword,
@@ -115,52 +129,9 @@ void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString&
 {
     if (!QFileInfo(path).isFile())
         return;
-    auto fail = [](const QString& description) {
-        MessageBox(nullptr, QStringLiteral("error descirbe: ") + description, QString(), MB_OK);
-    };
-
-    KeyConnection c;
-    // The file exists; CREATE lets the re-keyed copy be attached as a new file.
-    if (sqlite3_open_v2(path.toUtf8().constData(), &c.db,
-                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-        return fail(c.error());
-    const QByteArray oldKey = oldPassword.toUtf8();
-    if (!oldKey.isEmpty())
-        sqlite3_key(c.db, oldKey.constData(), oldKey.size());
-    // Exclusive use: the key only changes while no other connection holds the file.
-    if (!c.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")) ||
-        !c.exec(QStringLiteral("BEGIN EXCLUSIVE")) ||
-        !c.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) ||
-        !c.exec(QStringLiteral("COMMIT")))
-        return fail(c.error());
-
-    if (!oldPassword.isEmpty() && !newPassword.isEmpty()) {
-        if (!c.exec(QStringLiteral("PRAGMA rekey=") + keyLiteral(newPassword)))
-            fail(c.error());
-        return;
-    }
-
-    // Encrypting a plain file (or decrypting one) copies it into a new file with
-    // the new key, which then replaces the old one; the old file stays intact
-    // until the copy is complete.
-    const QString copy = path + QStringLiteral(".rekey");
-    QFile::remove(copy);
-    const bool copied = c.exec(QStringLiteral("ATTACH DATABASE ") + keyLiteral(copy) +
-                               QStringLiteral(" AS rekeyed KEY ") + keyLiteral(newPassword)) &&
-                        c.exec(QStringLiteral("SELECT sqlcipher_export('rekeyed')")) &&
-                        c.exec(QStringLiteral("DETACH DATABASE rekeyed"));
-    if (!copied) {
-        const QString description = c.error();
-        QFile::remove(copy);
-        return fail(description);
-    }
-    sqlite3_close_v2(c.db);
-    c.db = nullptr;
-    if (std::rename(QFile::encodeName(copy).constData(), QFile::encodeName(path).constData()) !=
-        0) {
-        QFile::remove(copy);
-        fail(QStringLiteral("cannot replace ") + path);
-    }
+    const SqlStatus changed = ChangeLedgerKey(path, oldPassword, newPassword);
+    if (!changed.ok())
+        MessageBox(nullptr, QStringLiteral("error descirbe: ") + changed.message, QString(), MB_OK);
 }
 
 std::shared_ptr<AdoResult> CMyDatabase::query(const QString& sql)

@@ -24,14 +24,21 @@ public:
     void SetOpenPassword(const QString& password);
     QString FilePath() const { return m_filePath; }
 
-    // Creates the file when it is missing, opens it and creates every missing
-    // table; reports its own failures.
+    // Finishes or undoes an interrupted creation or key change of the file,
+    // creates the file when it is missing, opens it and creates every missing
+    // table in one transaction; reports its own failure in one message.
     void CreateOrOpen();
     bool Open();
     void Close() { m_connection.Close(); }
     bool IsOpen() const { return m_connection.IsOpen(); }
+    // Whether the open ledger cannot be written: the file was opened read-only,
+    // the connection is set to query only, or the file or its folder (where the
+    // journal of every write is made) is not writable. False while closed.
+    bool IsReadOnly() const;
     bool TableExists(const QString& name);
     bool EnsureTable(const TableDefinition& definition);
+    // Builds a complete new ledger (keyed, all eleven tables) under a temporary
+    // name and renames it to path; false when a file exists there or it fails.
     bool CreateDatabaseFile(const QString& path);
     // Changes the key of the (closed) file at path; an empty old password means
     // the file is not encrypted yet, an empty new one removes the encryption.
@@ -40,9 +47,11 @@ public:
     CAdoConnection& Connection() { return m_connection; }
 
     // --- cars ----------------------------------------------------------------
+    // Adds a car numbered one above the highest car number; true when its row was written.
     bool NewCar(const QString& name);
     void GetCarList(std::vector<CARLIST>& cars);
     void RenameCar(const QString& newName, const QString& carId);
+    // Marks the car as the only current one, all or nothing.
     void SetCurrentCar(const QString& carId);
     QString GetCurrentCarID();
     QString GetCurrentCarName();
@@ -51,6 +60,8 @@ public:
     void SetCurMiles(const QString& carId, double miles);
     // Stores a BMP file image as the car's picture (an empty array removes it).
     bool SetCarPicture(const QString& carId, const QByteArray& bitmapFile);
+    // Removes the car with its rows of every table in one transaction; true
+    // only when all of it was committed. The current car is refused.
     bool DeleteCar(const QString& carId);
     bool DeleteCarRows(const char* table, const QString& carId);
 
@@ -73,11 +84,12 @@ public:
     int InsertCarLog(const CarLogRecord& r);
     int InsertAccessory(const AccessoryRecord& r);
     int InsertInputHistory(const InputHistoryEntry& e);
-    // True when the row is gone (the statement ran).
     // Writes one assignment ("Column=value", values quoted by the caller) into
-    // the row of (car, record identifier); true when the statement ran.
+    // the row of (car, record identifier); true only when the statement
+    // succeeded. A failure is shown by the connection (see CAdoConnection).
     bool UpdateRecordField(const char* table, const QString& carId, const QString& recId,
                            const QString& assignment);
+    // Removes the row of (car, record identifier); true only when the statement succeeded.
     bool DeleteRecord(const char* table, const QString& carId, const QString& recId);
     void GetNextRecID(const char* table, QString& recId);
 
@@ -97,6 +109,10 @@ public:
 
 private:
     std::shared_ptr<AdoResult> query(const QString& sql);
+    void createMissingTables();
+    // Creates the tables all in one transaction; on failure shows the first
+    // table's message with the cause and answers false.
+    bool createTables(const std::vector<const TableDefinition*>& tables);
     // Runs the duplicate check of an insert; answers 0, 1 or -1 to go on.
     int checkDuplicate(const char* table, const QString& carId, const QString& recId);
     double sumRows(const QString& sql, const QString& op);

@@ -5,13 +5,17 @@
 
 // Statements are composed from printf-style formats. Table and column names come
 // from the constants of Names.h; every text value goes through SqlText(), which
-// doubles single quotes so that a value can never end its literal early.
+// doubles single quotes so that a value can never end its literal early, and
+// writes a NUL character as '||char(0)||' (SQLite's one-character text holding
+// U+0000) so that "%s", which stops at a NUL, passes the whole value.
 // Numbers are printed in the C locale.
 
 inline QString SqlText(const QString& value)
 {
     QString quoted = value;
-    return quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+    quoted.replace(QChar(u'\0'), QLatin1String("'||char(0)||'"));
+    return quoted;
 }
 
 namespace sqlformat_detail {

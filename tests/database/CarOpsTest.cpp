@@ -36,6 +36,19 @@ TEST_F(DatabaseTest, CarsAreNumberedAfterTheHighestIdentifier)
               (std::vector<QStringList>{{"nine again", "NO"}}));
 }
 
+TEST_F(DatabaseTest, CarNumbersGoOnPastCAR9999)
+{
+    // Numbers compare as numbers; identifiers of another form take no part.
+    for (const char* id : {"CAR9999", "CAR12x", "XCAR20000", "CAR0500"})
+        db.Connection().Execute(QString("insert into CarList (CarID, Name, Used) values "
+                                        "('%1', 'old', 'NO')")
+                                    .arg(id));
+    ASSERT_TRUE(db.NewCar("first"));
+    ASSERT_TRUE(db.NewCar("second"));
+    EXPECT_EQ(readBack("select CarID from CarList where Name<>'old' order by NO"),
+              (std::vector<QStringList>{{"CAR10000"}, {"CAR10001"}}));
+}
+
 TEST_F(DatabaseTest, CurrentCarIsTheOneMarkedYes)
 {
     db.NewCar("甲");

@@ -1,18 +1,22 @@
 #include "DatabaseFixture.h"
 
 #include "database/Names.h"
+#include "database/SqlText.h"
+
+#include <sqlite3.h>
 
 using namespace platform;
 
 namespace {
 
 RefuelRecord refuel(const QString& car, const QString& id, const QString& date, double amount,
-                    double price)
+                    double price, const QString& mark = QString())
 {
     RefuelRecord r;
     r.carId = car;
     r.recId = id;
     r.date = date;
+    r.mark = mark;
     r.amount = amount;
     r.price = price;
     return r;
@@ -255,9 +259,45 @@ TEST_F(DatabaseTest, FailedWritesAreNotReportedAsDone)
     s.recId = "0000001";
     EXPECT_EQ(db.InsertRepair(s), 0);
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_TRUE(boxes.boxes()[0].text.startsWith("Warning: Execute 方法发生异常. 错误信息: refused"));
+    EXPECT_TRUE(
+        boxes.boxes()[0].text.startsWith("Warning: Execute 方法发生异常. 错误信息: refused"));
 
     ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000001", "2024/01/01", 1, 1)), 2);
     EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
     EXPECT_EQ(readBack("select RecID from Refuel").size(), 1u);
+}
+
+TEST_F(DatabaseTest, TextsWithANulCharacterReachTheFileWhole)
+{
+    // A crafted file: one identifier is another one followed by a NUL and more.
+    const QString plainId = "0000003";
+    const QString nulId = QString("0000003") + QChar(u'\0') + "x";
+    sqlite3_stmt* stmt = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db.Connection().handle(),
+                                 "insert into Refuel (CarID, RecID, Mark) values ('CAR0001', ?, ?)",
+                                 -1, &stmt, nullptr),
+              SQLITE_OK);
+    for (const auto& [id, mark] : {std::pair{plainId, "plain"}, std::pair{nulId, "nul"}}) {
+        const QByteArray bytes = id.toUtf8();
+        sqlite3_bind_text(stmt, 1, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt, 2, mark, -1, SQLITE_STATIC);
+        ASSERT_EQ(sqlite3_step(stmt), SQLITE_DONE);
+        sqlite3_reset(stmt);
+    }
+    sqlite3_finalize(stmt);
+
+    EXPECT_TRUE(db.UpdateRecordField(tbl::Refuel, "CAR0001", nulId,
+                                     SqlFormat("%s='%s'", col::Mark, SqlText("changed"))));
+    EXPECT_EQ(readBack("select RecID, Mark from Refuel order by NO"),
+              (std::vector<QStringList>{{plainId, "plain"}, {nulId, "changed"}}));
+    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", plainId));
+    EXPECT_EQ(readBack("select RecID from Refuel"), (std::vector<QStringList>{{nulId}}));
+
+    // A note holding a NUL is stored and read back whole.
+    const QString note = QString("前") + QChar(u'\0') + "后'";
+    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000004", "2024/01/01", 1, 1, note)), 2);
+    EXPECT_EQ(readBack("select Mark from Refuel where RecID='0000004'"),
+              (std::vector<QStringList>{{note}}));
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(SqlText(note), QString("前'||char(0)||'后''"));
 }

@@ -3,6 +3,7 @@
 #include "database/Names.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace platform;
 
@@ -129,7 +130,7 @@ TEST(DatabaseFile, FailuresAreReportedAndLeaveTheLedgerClosed)
     a.CreateOrOpen();
     EXPECT_FALSE(a.IsOpen());
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, "数据库打开失败！");
+    EXPECT_EQ(boxes.boxes()[0].text, "数据库打开失败！账本文件已损坏。");
     EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
     EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
     EXPECT_EQ(QFile(garbage).size(), 8192); // left as it was
@@ -148,7 +149,7 @@ TEST(DatabaseFile, FailuresAreReportedAndLeaveTheLedgerClosed)
     c.SetFilePath(other);
     c.CreateOrOpen();
     EXPECT_FALSE(c.IsOpen());
-    EXPECT_EQ(boxes.texts(), QStringList{"数据库打开失败！"});
+    EXPECT_EQ(boxes.texts(), QStringList{"数据库打开失败！账本文件已损坏。"});
 
     // A folder that cannot exist (its parent is a file).
     boxes.clear();
@@ -156,7 +157,8 @@ TEST(DatabaseFile, FailuresAreReportedAndLeaveTheLedgerClosed)
     d.SetFilePath(garbage + "/config/CAR.mdb");
     d.CreateOrOpen();
     EXPECT_FALSE(d.IsOpen());
-    EXPECT_EQ(boxes.texts(), QStringList{"数据库创建失败！"});
+    EXPECT_EQ(boxes.texts(), QStringList{"数据库创建失败！账本文件夹无法写入。"});
+    EXPECT_FALSE(QFileInfo::exists(garbage + "/config/CAR.mdb.creating"));
 }
 
 TEST(DatabaseFile, PasswordChangesKeepTheData)

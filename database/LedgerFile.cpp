@@ -1,0 +1,239 @@
+#include "database/LedgerFile.h"
+
+#include "database/Schema.h"
+#include "database/SqlText.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace {
+
+// A connection of its own to one file, closed on every path.
+class FileConnection
+{
+public:
+    FileConnection() = default;
+    ~FileConnection() { close(); }
+    FileConnection(const FileConnection&) = delete;
+    FileConnection& operator=(const FileConnection&) = delete;
+
+    SqlStatus open(const QString& path, int flags, const QString& key)
+    {
+        const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, flags, nullptr);
+        if (rc != SQLITE_OK)
+            return m_db ? status() : SqlStatus{rc, QString::fromUtf8(sqlite3_errstr(rc))};
+        const QByteArray bytes = key.toUtf8();
+        if (!bytes.isEmpty())
+            sqlite3_key(m_db, bytes.constData(), bytes.size());
+        sqlite3_busy_timeout(m_db, 5000);
+        return {};
+    }
+    void close()
+    {
+        sqlite3_close_v2(m_db);
+        m_db = nullptr;
+    }
+    bool exec(const QString& sql) const
+    {
+        return sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    // The first column of every row; empty when the query fails.
+    QStringList column(const char* sql) const
+    {
+        QStringList values;
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) == SQLITE_OK)
+            while (sqlite3_step(stmt) == SQLITE_ROW)
+                values << QString::fromUtf8(
+                    reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        sqlite3_finalize(stmt);
+        return values;
+    }
+    SqlStatus status() const
+    {
+        return {sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))};
+    }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+QString keyLiteral(const QString& password)
+{
+    return QLatin1Char('\'') + SqlText(password) + '\'';
+}
+
+// A failed system call as the SQLite code of the same cause.
+SqlStatus systemFailure(int error, const QString& what)
+{
+    int code = SQLITE_IOERR;
+    if (error == ENOSPC || error == EDQUOT)
+        code = SQLITE_FULL;
+    else if (error == EROFS || error == EACCES || error == EPERM)
+        code = SQLITE_READONLY;
+    return {code, what + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error))};
+}
+
+bool flush(const QString& path, int flags)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), flags | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return synced;
+}
+
+void removeWithJournal(const QString& path)
+{
+    QFile::remove(path);
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+// Renames a complete file over target, after its bytes and before the folder
+// entry are on the disk.
+SqlStatus moveIntoPlace(const QString& from, const QString& target)
+{
+    if (!flush(from, O_RDONLY))
+        return systemFailure(errno, QStringLiteral("fsync ") + from);
+    // A journal left without its ledger belongs to no file; it must not be
+    // played into the file that takes the ledger's place.
+    if (!QFileInfo::exists(target))
+        QFile::remove(target + QStringLiteral("-journal"));
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(target).constData()) !=
+        0)
+        return systemFailure(errno, QStringLiteral("rename ") + from);
+    // The rename itself is done; a folder that cannot be flushed only makes it
+    // less certain to survive a power cut, and either name holds a whole ledger.
+    flush(QFileInfo(target).absolutePath(), O_RDONLY | O_DIRECTORY);
+    return {};
+}
+
+// The file behind the connection passes SQLite's quick check (a hot journal of
+// the file is rolled back first, and a wrong key fails).
+bool readsBack(const FileConnection& c)
+{
+    return c.column("PRAGMA quick_check") == QStringList{QStringLiteral("ok")};
+}
+
+bool isCompleteLedger(const QString& path, const QString& key)
+{
+    FileConnection c;
+    if (!c.open(path, SQLITE_OPEN_READWRITE, key).ok() || !readsBack(c))
+        return false;
+    const QStringList names = c.column("SELECT name FROM sqlite_master WHERE type='table'");
+    for (const auto& definition : LedgerTables())
+        if (!names.contains(definition.table.name, Qt::CaseSensitive))
+            return false;
+    return true;
+}
+
+bool isUnencryptedDatabase(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+SqlStatus buildLedger(const QString& path, const QString& key)
+{
+    FileConnection c;
+    if (SqlStatus opened = c.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, key);
+        !opened.ok())
+        return opened;
+    bool built = c.exec(QStringLiteral("PRAGMA synchronous=FULL")) &&
+                 c.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    for (const auto& definition : LedgerTables())
+        built = built && c.exec(definition.table.CreateStatement());
+    if (!built || !c.exec(QStringLiteral("COMMIT")))
+        return c.status();
+    return {};
+}
+
+} // namespace
+
+SqlStatus CreateLedgerFile(const QString& path, const QString& key)
+{
+    const SqlStatus exists{SQLITE_ERROR, QStringLiteral("a file exists at ") + path};
+    if (QFileInfo::exists(path))
+        return exists;
+    const QString temporary = path + kCreatingSuffix;
+    removeWithJournal(temporary);
+    SqlStatus status = buildLedger(temporary, key);
+    if (status.ok())
+        status = QFileInfo::exists(path) ? exists : moveIntoPlace(temporary, path);
+    if (!status.ok())
+        removeWithJournal(temporary);
+    return status;
+}
+
+SqlStatus ChangeLedgerKey(const QString& path, const QString& oldKey, const QString& newKey)
+{
+    FileConnection c;
+    // The file exists; CREATE lets the re-keyed copy be attached as a new file.
+    if (SqlStatus opened = c.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, oldKey);
+        !opened.ok())
+        return opened;
+    // Exclusive use: the key only changes while no other connection holds the file.
+    if (!c.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")) ||
+        !c.exec(QStringLiteral("BEGIN EXCLUSIVE")) ||
+        !c.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) ||
+        !c.exec(QStringLiteral("COMMIT")))
+        return c.status();
+
+    if (!oldKey.isEmpty() && !newKey.isEmpty()) {
+        // Every page is rewritten in one journaled transaction: a kill leaves
+        // the file with the old key.
+        if (!c.exec(QStringLiteral("PRAGMA rekey=") + keyLiteral(newKey)))
+            return c.status();
+        return {};
+    }
+
+    // Encrypting a plain file (or decrypting one) copies it into a new file
+    // with the new key, which replaces the old one only once it reads back
+    // whole; until then the old file stays as it was.
+    const QString copy = path + kRekeySuffix;
+    removeWithJournal(copy);
+    const bool copied = c.exec(QStringLiteral("ATTACH DATABASE ") + keyLiteral(copy) +
+                               QStringLiteral(" AS rekeyed KEY ") + keyLiteral(newKey)) &&
+                        c.exec(QStringLiteral("SELECT sqlcipher_export('rekeyed')")) &&
+                        c.exec(QStringLiteral("DETACH DATABASE rekeyed"));
+    SqlStatus status = copied ? SqlStatus{} : c.status();
+    c.close();
+    if (status.ok()) {
+        FileConnection check;
+        if (!check.open(copy, SQLITE_OPEN_READWRITE, newKey).ok() || !readsBack(check))
+            status = {SQLITE_CORRUPT, QStringLiteral("the re-keyed copy does not read back")};
+    }
+    if (status.ok())
+        status = moveIntoPlace(copy, path);
+    if (!status.ok())
+        removeWithJournal(copy);
+    return status;
+}
+
+void RecoverLedgerFile(const QString& path, const QString& key)
+{
+    // A key change's copy first: it holds the ledger's data, a creation's file
+    // holds none.
+    for (const char* suffix : {kRekeySuffix, kCreatingSuffix}) {
+        const QString leftover = path + suffix;
+        if (!QFileInfo::exists(leftover) && !QFileInfo::exists(leftover + "-journal"))
+            continue;
+        const bool adopt = !QFileInfo::exists(path) && QFileInfo(leftover).isFile() &&
+                           isCompleteLedger(leftover, key);
+        if (adopt && !moveIntoPlace(leftover, path).ok())
+            continue; // kept for the next start
+        removeWithJournal(leftover);
+    }
+    if (!key.isEmpty() && isUnencryptedDatabase(path))
+        ChangeLedgerKey(path, QString(), key);
+}

@@ -1,0 +1,193 @@
+#include "database/LedgerFile.h"
+#include "database/MyDatabase.h"
+#include "tests/support/ReadBack.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString kKey = CMyDatabase::kDatabasePassword;
+
+// The file names in the folder, sorted.
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A complete ledger at path holding one car of the given name.
+void makeLedgerWithCar(const QString& path, const QString& name)
+{
+    CMyDatabase maker;
+    ASSERT_TRUE(maker.CreateDatabaseFile(path));
+    maker.SetFilePath(path);
+    ASSERT_TRUE(maker.Open());
+    ASSERT_TRUE(maker.NewCar(name));
+}
+
+// Starts as the program does; the ledger must then be open without a message.
+void expectStartOpens(const QString& path, const MessageBoxRecorder& boxes)
+{
+    CMyDatabase db;
+    db.SetFilePath(path);
+    db.CreateOrOpen();
+    EXPECT_TRUE(db.IsOpen());
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(db.Connection().TableNames().size(), 11);
+}
+
+} // namespace
+
+TEST(LedgerFile, NewLedgerIsCompleteAndLeavesNoTemporaryFile)
+{
+    TestFolders folders;
+    const QString path = folders.data() + "/CAR.mdb";
+    const SqlStatus made = CreateLedgerFile(path, kKey);
+    EXPECT_TRUE(made.ok()) << made.message.toStdString();
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
+    CAdoConnection c;
+    EXPECT_FALSE(c.Open(path, QString()));
+    ASSERT_TRUE(c.Open(path, kKey));
+    EXPECT_EQ(c.TableNames().size(), 11);
+
+    // An existing file is never replaced.
+    c.Execute("insert into CarList (CarID) values ('CAR0001')");
+    c.Close();
+    EXPECT_FALSE(CreateLedgerFile(path, kKey).ok());
+    EXPECT_EQ(ReadBack(path, "select CarID from CarList"), (std::vector<QStringList>{{"CAR0001"}}));
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
+}
+
+TEST(LedgerFile, CompleteLeftoverOfACreationBecomesTheLedger)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    const QString path = folders.data() + "/CAR.mdb";
+    makeLedgerWithCar(path + ".creating", "made before the kill");
+    writeFile(path + "-journal", QByteArray(512, 'j')); // a journal of no ledger
+
+    expectStartOpens(path, boxes);
+    EXPECT_EQ(ReadBack(path, "select Name from CarList"),
+              (std::vector<QStringList>{{"made before the kill"}}));
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
+}
+
+TEST(LedgerFile, IncompleteLeftoverOfACreationIsRemoved)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    const QString path = folders.data() + "/CAR.mdb";
+    {
+        // Keyed, but holding only one of the eleven tables.
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(sqlite3_open((path + ".creating").toUtf8().constData(), &raw), SQLITE_OK);
+        sqlite3_key(raw, "vorpa", 5);
+        ASSERT_EQ(sqlite3_exec(raw, "CREATE TABLE CarList (CarID VARCHAR(10))", nullptr, nullptr,
+                               nullptr),
+                  SQLITE_OK);
+        sqlite3_close(raw);
+    }
+    writeFile(path + ".creating-journal", QByteArray());
+
+    expectStartOpens(path, boxes);
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
+
+    // An empty leftover (killed right after it was made) goes the same way.
+    QFile::remove(path);
+    writeFile(path + ".creating", QByteArray());
+    expectStartOpens(path, boxes);
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
+}
+
+TEST(LedgerFile, ExistingLedgerIsNeverReplacedByALeftover)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    const QString path = folders.data() + "/CAR.mdb";
+    makeLedgerWithCar(path, "mine");
+    makeLedgerWithCar(path + ".creating", "leftover");
+    makeLedgerWithCar(path + ".rekey", "copy");
+
+    expectStartOpens(path, boxes);
+    EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"mine"}}));
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
+}
+
+TEST(LedgerFile, UnencryptedLedgerBesideAnUnfinishedKeyCopyOpens)
+{
+    // What a kill during the encryption of a first start used to leave: the
+    // plain file, a half-written copy and its journal.
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    const QString path = folders.data() + "/CAR.mdb";
+    {
+        sqlite3* raw = nullptr;
+        ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &raw), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(raw,
+                               "CREATE TABLE CarList (CarID VARCHAR(10), Name VARCHAR(255));"
+                               "INSERT INTO CarList VALUES ('CAR0001', 'kept');",
+                               nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        sqlite3_close(raw);
+    }
+    writeFile(path + ".rekey", QByteArray(3072, 'r'));
+    writeFile(path + ".rekey-journal", QByteArray(512, 'j'));
+
+    expectStartOpens(path, boxes);
+    EXPECT_EQ(ReadBack(path, "select CarID, Name from CarList"),
+              (std::vector<QStringList>{{"CAR0001", "kept"}}));
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
+    CAdoConnection plain;
+    EXPECT_FALSE(plain.Open(path, QString())); // encrypted now
+}
+
+TEST(LedgerFile, KilledFirstStartLeavesALedgerThatOpens)
+{
+    // The kill lands wherever the first start has got to when the watched file
+    // shows up (or after it has finished); the next start must open either way.
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    const QStringList watched = {"CAR.mdb.creating", "CAR.mdb.creating-journal", "CAR.mdb",
+                                 "CAR.mdb.rekey"};
+    for (int round = 0; round < 8; ++round) {
+        const QString folder = folders.data() + QString("/round%1").arg(round);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString path = folder + "/CAR.mdb";
+        const QString target = folder + '/' + watched[round % watched.size()];
+
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            CMyDatabase db;
+            db.SetFilePath(path);
+            db.CreateOrOpen();
+            _exit(db.IsOpen() ? 0 : 1);
+        }
+        QElapsedTimer waited;
+        waited.start();
+        int status = 0;
+        while (!QFile::exists(target) && waitpid(child, &status, WNOHANG) == 0 &&
+               waited.elapsed() < 60000)
+            QThread::usleep(50);
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+
+        expectStartOpens(path, boxes);
+        EXPECT_EQ(filesIn(folder), QStringList{"CAR.mdb"}) << round;
+    }
+}
