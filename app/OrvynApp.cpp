@@ -18,9 +18,13 @@ COrvynApp::~COrvynApp()
 bool COrvynApp::InitInstance(const QString& commandLine,
                              const std::function<int(CDlgLogin&)>& login)
 {
+    // Without the lock nothing else is done: no password, no ledger, no window.
     m_instanceLock = std::make_unique<SingleInstanceLock>(DataFolder());
     if (!m_instanceLock->tryAcquire()) {
-        MessageBox(nullptr, QStringLiteral("程序已经运行！"), kCaption, MB_OK);
+        const bool running =
+            m_instanceLock->refusal() == SingleInstanceLock::Refusal::AnotherCopyRuns;
+        MessageBox(nullptr, m_instanceLock->refusalText(), kCaption,
+                   running ? MB_OK : MB_OK | MB_ICONERROR);
         m_instanceLock.reset();
         return false;
     }

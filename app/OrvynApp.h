@@ -18,8 +18,9 @@ public:
     COrvynApp();
     ~COrvynApp();
 
-    // False ends the program at once, without a window. The login runner is
-    // for tests (see RunPasswordGate).
+    // False ends the program at once, without a window: another copy holds
+    // the ledger, the single-instance lock cannot be made, or the login was
+    // not passed. The login runner is for tests (see RunPasswordGate).
     bool InitInstance(const QString& commandLine, const std::function<int(CDlgLogin&)>& login = {});
     // Destroys the main frame (closing the ledger) and releases the lock.
     int ExitInstance(int exitCode);

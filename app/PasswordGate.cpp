@@ -6,12 +6,17 @@
 
 bool RunPasswordGate(const std::function<int(CDlgLogin&)>& run)
 {
-    const QString stored =
-        platform::GetProfileString(QStringLiteral("User"), QStringLiteral("Pin"));
-    if (stored.isEmpty())
+    const std::optional<QString> stored =
+        platform::ReadProfileString(QStringLiteral("User"), QStringLiteral("Pin"));
+    if (stored && stored->isEmpty())
         return true;
     CDlgLogin dialog;
-    dialog.setExpectedPassword(UnscramblePassword(stored));
+    // A stored value that is not a text cannot be unscrambled: then no typed
+    // password opens the ledger ("/nopassword" still does).
+    if (stored)
+        dialog.setExpectedPassword(UnscramblePassword(*stored));
+    else
+        dialog.setExpectedPassword(std::nullopt);
     const int result = run ? run(dialog) : dialog.exec();
     return result == QDialog::Accepted;
 }

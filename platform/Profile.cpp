@@ -10,10 +10,27 @@ QString key(const QString& section, const QString& entry)
 }
 } // namespace
 
-QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue)
+std::optional<QString> ReadProfileString(const QString& section, const QString& entry,
+                                         const QString& defaultValue)
 {
     QSettings settings(QStringLiteral("OrvynSoft"), QStringLiteral("Orvyn"));
-    return settings.value(key(section, entry), defaultValue).toString();
+    if (!settings.contains(key(section, entry)))
+        return defaultValue;
+    const QVariant value = settings.value(key(section, entry));
+    // Plain text, or bytes that read as text; anything else (a list, a
+    // geometry, an invalid value) is not a text.
+    switch (value.metaType().id()) {
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return value.toString();
+    default:
+        return std::nullopt;
+    }
+}
+
+QString GetProfileString(const QString& section, const QString& entry, const QString& defaultValue)
+{
+    return ReadProfileString(section, entry, defaultValue).value_or(QString());
 }
 
 bool WriteProfileString(const QString& section, const QString& entry, const QString& value)

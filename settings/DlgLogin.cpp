@@ -44,7 +44,7 @@ CDlgLogin::CDlgLogin(QWidget* parent) : QDialog(parent)
 void CDlgLogin::OnLogin()
 {
     ++m_attempts;
-    if (m_edit->text() == m_expected) {
+    if (m_expected && m_edit->text() == *m_expected) {
         accept();
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -14,7 +15,9 @@ class CDlgLogin : public QDialog
 public:
     explicit CDlgLogin(QWidget* parent = nullptr);
 
-    void setExpectedPassword(const QString& password) { m_expected = password; }
+    // The clear password; std::nullopt when there is none that can be typed
+    // (then every attempt fails).
+    void setExpectedPassword(std::optional<QString> password) { m_expected = std::move(password); }
     int attempts() const { return m_attempts; }
     bool errorShown() const { return m_errorShown; }
 
@@ -30,7 +33,7 @@ protected:
 private:
     void onTextChanged();
 
-    QString m_expected;
+    std::optional<QString> m_expected;
     int m_attempts = 0;
     bool m_errorShown = false;
     QLineEdit* m_edit;

@@ -86,7 +86,9 @@ CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("
     layout->addWidget(m_currentBox);
     layout->addLayout(lower, 1);
 
-    connect(m_list, &QListWidget::currentRowChanged, this, &CPageCarManage::onSelectionChanged);
+    // A mouse click moves the current row before it selects it, so the
+    // selection's own signal is the one that names the clicked car.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &CPageCarManage::onSelectionChanged);
     connect(m_setCurrent, &QPushButton::clicked, this, &CPageCarManage::OnSetCurrentCar);
     connect(m_delete, &QPushButton::clicked, this, &CPageCarManage::OnDeleteCar);
     connect(m_rename, &QPushButton::clicked, this, &CPageCarManage::OnRenameCar);
@@ -106,7 +108,14 @@ CMyDatabase* CPageCarManage::database() const
 int CPageCarManage::selectedRow() const
 {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
-    return selected.isEmpty() ? -1 : m_list->row(selected.first());
+    const int row = selected.isEmpty() ? -1 : m_list->row(selected.first());
+    return row < static_cast<int>(m_cars.size()) ? row : -1;
+}
+
+QString CPageCarManage::selectedCarId() const
+{
+    const int row = selectedRow();
+    return row >= 0 ? m_cars[static_cast<size_t>(row)].carId : QString();
 }
 
 void CPageCarManage::setAddEnabled(bool enabled)
@@ -152,29 +161,40 @@ bool CPageCarManage::OnSetActive()
 
 void CPageCarManage::FillCarList()
 {
+    // The selection is remembered by car, not by row: a new car takes the top
+    // row and moves every other one down.
+    const QString selectedCar = selectedCarId();
     if (CMyDatabase* db = database())
         db->GetCarList(m_cars);
-    const int remembered = selectedRow();
-    const QSignalBlocker blocker(m_list);
-    m_list->clear();
+    int selectedCarRow = -1;
     int currentRow = -1;
-    for (size_t i = 0; i < m_cars.size(); ++i) {
-        const CARLIST& car = m_cars[i];
-        const bool current = car.used.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0;
-        m_list->addItem(current ? QStringLiteral("====") + framed(car.name) + QStringLiteral("====")
+    {
+        const QSignalBlocker blocker(m_list);
+        m_list->clear();
+        for (size_t i = 0; i < m_cars.size(); ++i) {
+            const CARLIST& car = m_cars[i];
+            const bool current = car.used.compare(QLatin1String("YES"), Qt::CaseInsensitive) == 0;
+            m_list->addItem(current
+                                ? QStringLiteral("====") + framed(car.name) + QStringLiteral("====")
                                 : car.name);
-        if (current)
-            currentRow = static_cast<int>(i);
+            if (current)
+                currentRow = static_cast<int>(i);
+            if (!selectedCar.isEmpty() && car.carId == selectedCar)
+                selectedCarRow = static_cast<int>(i);
+        }
+        // When nothing was selected, or the selected car is gone, the current car's row.
+        const int row = selectedCarRow >= 0 ? selectedCarRow : currentRow;
+        if (row >= 0)
+            m_list->setCurrentRow(row);
     }
-    const int row = remembered >= 0 ? remembered : currentRow;
-    if (row >= 0 && row < m_list->count())
-        m_list->setCurrentRow(row);
+    if (selectedCarId() != selectedCar)
+        onSelectionChanged();
 }
 
 void CPageCarManage::onSelectionChanged()
 {
     const int row = selectedRow();
-    if (row >= 0 && row < static_cast<int>(m_cars.size()))
+    if (row >= 0)
         m_newName->setText(m_cars[static_cast<size_t>(row)].name);
 }
 
@@ -195,8 +215,7 @@ void CPageCarManage::OnRenameCar()
     setRenameEnabled(false);
     const int row = selectedRow();
     CMyDatabase* db = database();
-    if (db && row >= 0 && row < static_cast<int>(m_cars.size()) &&
-        newName != m_cars[static_cast<size_t>(row)].name) {
+    if (db && row >= 0 && newName != m_cars[static_cast<size_t>(row)].name) {
         const CARLIST car = m_cars[static_cast<size_t>(row)];
         // The car is the current one by its identifier: two cars may share a name.
         const bool isCurrent = db->GetCurrentCarID().trimmed() == car.carId;
@@ -217,7 +236,7 @@ void CPageCarManage::OnSetCurrentCar()
 {
     const int row = selectedRow();
     CFrameState* frame = CFrameState::instance();
-    if (row < 0 || row >= static_cast<int>(m_cars.size()) || !frame)
+    if (row < 0 || !frame)
         return;
     const CARLIST car = m_cars[static_cast<size_t>(row)];
     m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(car.name));
@@ -233,7 +252,7 @@ void CPageCarManage::OnSetCurrentCar()
 void CPageCarManage::OnDeleteCar()
 {
     const int row = selectedRow();
-    if (row < 0 || row >= static_cast<int>(m_cars.size())) {
+    if (row < 0) {
         MessageBox(this, QStringLiteral("请首先选择要删除的车辆！"), kCaption,
                    MB_OKCANCEL | MB_ICONERROR);
         return;

@@ -24,8 +24,8 @@ public:
     void OnInitDialog() override;
     bool OnSetActive() override;
 
-    // Reloads the cars and refills the list, keeping the selected row (or,
-    // when none was selected, selecting the current car's row).
+    // Reloads the cars and refills the list, keeping the selected car selected
+    // (or, when none was selected or it is gone, the current car's row).
     void FillCarList();
     void OnAddCar();
     void OnRenameCar();
@@ -49,7 +49,9 @@ public:
 
 private:
     CMyDatabase* database() const;
+    // The selected row and its car; -1 and empty when none is selected.
     int selectedRow() const;
+    QString selectedCarId() const;
     void setSheetTitle(const QString& carName);
     void setAddEnabled(bool enabled);
     void setRenameEnabled(bool enabled);

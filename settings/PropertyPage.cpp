@@ -2,6 +2,8 @@
 
 #include "settings/TreePropSheet.h"
 
+#include <QPushButton>
+
 CPropertyPage::CPropertyPage(const QString& title, QWidget* parent)
     : QWidget(parent), m_title(title)
 {
@@ -21,6 +23,22 @@ void CPropertyPage::EnsureCreated()
         return;
     m_created = true;
     OnInitDialog();
+    clearDefaultButtons();
+}
+
+void CPropertyPage::showEvent(QShowEvent* event)
+{
+    // Again on every showing: a page may add buttons after its initialisation.
+    clearDefaultButtons();
+    QWidget::showEvent(event);
+}
+
+void CPropertyPage::clearDefaultButtons()
+{
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setDefault(false);
+        button->setAutoDefault(false);
+    }
 }
 
 bool CPropertyPage::OnApply()

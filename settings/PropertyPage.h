@@ -7,7 +7,8 @@ class CTreePropSheet;
 
 // One page of a CTreePropSheet. The sheet initialises a page the first time it
 // shows it (OnInitDialog), tells it when it becomes active or is left, and on
-// Apply or OK runs OnApply of every page shown at least once.
+// Apply or OK runs OnApply of every page shown at least once. Its push buttons
+// act only when clicked (or pressed with Space), never on Enter.
 class CPropertyPage : public QWidget
 {
     Q_OBJECT
@@ -45,8 +46,15 @@ public:
     // Cancel and the close box.
     virtual void OnCancel() {}
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     friend class CTreePropSheet;
+
+    // Enter goes to the focused control of a page, never to a dialog button:
+    // none of the page's push buttons is a default or auto-default button.
+    void clearDefaultButtons();
 
     QString m_title;
     QIcon m_icon;

@@ -142,6 +142,7 @@ bool CTreePropSheet::SetTreeDefaultImages(const QList<QPixmap>& images)
 void CTreePropSheet::AddPage(CPropertyPage* page)
 {
     page->m_sheet = this;
+    page->clearDefaultButtons();
     m_pages.push_back(page);
     if (!m_created) {
         // Parented when the window is built (see Create), which sets the Tab order.

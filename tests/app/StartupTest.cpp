@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSysInfo>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -209,7 +210,9 @@ TEST(LoginDialog, KeyboardAndErrorLabel)
     EXPECT_EQ(dialog.attempts(), 2);
 }
 
-TEST(Startup, UnusableDataFolderStillOpensTheWindow)
+// Without the single-instance lock nothing is touched: one message, no window,
+// no ledger.
+TEST(Startup, UnusableDataFolderEndsStartUp)
 {
     TestFolders folders;
     const QString file = folders.data() + "/not-a-folder";
@@ -217,10 +220,133 @@ TEST(Startup, UnusableDataFolderStillOpensTheWindow)
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    qputenv("ORVYN_HOME", file.toUtf8());
+    qputenv("ORVYN_HOME", (file + "/orvyn").toUtf8());
     MessageBoxRecorder boxes;
     COrvynApp app;
-    ASSERT_TRUE(app.InitInstance("orvyn /nopassword"));
-    EXPECT_EQ(boxes.texts(), QStringList{"数据库创建失败！"});
-    EXPECT_EQ(app.mainFrame()->windowTitle(), "Qinmo【请选择或创建管理车辆】");
+    EXPECT_FALSE(app.InitInstance("orvyn /nopassword"));
+    EXPECT_EQ(app.mainFrame(), nullptr);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text, "无法创建锁文件 " + file +
+                                         "/orvyn/OrvynSingleInstance.lock，程序不能运行：无法创建"
+                                         "数据文件夹 " +
+                                         file + "/orvyn");
+    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    EXPECT_EQ(QDir(folders.data()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"not-a-folder"});
+}
+
+TEST(Startup, DataFolderWithoutWriteAccessEndsStartUp)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into any folder";
+    TestFolders folders;
+    ASSERT_TRUE(QFile::setPermissions(folders.data(), QFile::ReadOwner | QFile::ExeOwner));
+    MessageBoxRecorder boxes;
+    COrvynApp app;
+    EXPECT_FALSE(app.InitInstance("orvyn /nopassword"));
+    QFile::setPermissions(folders.data(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(boxes.texts(), QStringList{"无法创建锁文件 " + folders.data() +
+                                         "/OrvynSingleInstance.lock，程序不能运行：没有在数据"
+                                         "文件夹中创建文件的权限"});
+    EXPECT_FALSE(QFile::exists(DatabasePath()));
+}
+
+TEST(Startup, LockOfAnotherComputerIsNeverTakenOver)
+{
+    TestFolders folders;
+    // A copy that ran on another computer and is gone; the lock carries this
+    // machine's identifier, which alone would let QLockFile remove it.
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0)
+        _exit(0);
+    waitpid(gone, nullptr, 0);
+    const QString lockPath = DataFolder() + "/OrvynSingleInstance.lock";
+    const QByteArray contents = QByteArray::number(gone) + "\norvyn\nandere-pc\n" +
+                                QSysInfo::machineUniqueId() + "\n" + QSysInfo::bootUniqueId() +
+                                "\n";
+    {
+        QFile lock(lockPath);
+        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+        lock.write(contents);
+    }
+
+    MessageBoxRecorder boxes;
+    {
+        COrvynApp app;
+        EXPECT_FALSE(app.InitInstance("orvyn /nopassword"));
+        EXPECT_EQ(app.mainFrame(), nullptr);
+    }
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              "账本正被另一台电脑（andere-pc）上的程序使用。如果那台电脑上的程序已经不在运行，"
+              "请删除文件 " +
+                  lockPath + " 后重试。");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lock.readAll(), contents);
+    EXPECT_FALSE(QFile::exists(DatabasePath()));
+
+    // A lock file that names no owner is not taken over either.
+    lock.close();
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    lock.write("kaputt");
+    lock.close();
+    boxes.clear();
+    COrvynApp app;
+    EXPECT_FALSE(app.InitInstance("orvyn /nopassword"));
+    EXPECT_EQ(boxes.texts(), QStringList{"锁文件 " + lockPath +
+                                         " 的内容无法识别。如果没有别的程序在使用这个账本，请删除"
+                                         "该文件后重试。"});
+    EXPECT_TRUE(QFile::exists(lockPath));
+}
+
+// The profile as an editor or another program may leave it.
+static void writeProfileByHand(const TestFolders& folders, const QByteArray& userSection)
+{
+    ASSERT_TRUE(QDir().mkpath(folders.config() + "/OrvynSoft"));
+    QFile file(folders.config() + "/OrvynSoft/Orvyn.conf");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[User]\n" + userSection);
+}
+
+TEST(Startup, APinThatIsNoTextStillAsksForThePassword)
+{
+    const QByteArray unreadable[] = {
+        "Pin=@Rect(1 2 3 4)\n",
+        "Pin=a, b\n",
+        "Pin=@Point(1 2)\n",
+        "Pin=@Invalid()\n",
+        "Pin=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x9QDateTime)\n",
+        "Pin=\xff\xfe\x80\x01\n",
+    };
+    for (const QByteArray& pin : unreadable) {
+        SCOPED_TRACE(pin.toStdString());
+        TestFolders folders;
+        MessageBoxRecorder boxes;
+        writeProfileByHand(folders, pin);
+        int logins = 0;
+        {
+            COrvynApp app; // an empty entry does not open the ledger
+            EXPECT_FALSE(app.InitInstance("orvyn", typing({""}, &logins)));
+            EXPECT_EQ(app.mainFrame(), nullptr);
+        }
+        EXPECT_EQ(logins, 1);
+        COrvynApp app;
+        EXPECT_TRUE(app.InitInstance("orvyn /nopassword", typing({}, &logins)));
+        EXPECT_EQ(logins, 1);
+    }
+
+    for (const QByteArray& none : {QByteArray("Pin=\n"), QByteArray("Other=1\n")}) {
+        SCOPED_TRACE(none.toStdString());
+        TestFolders folders;
+        MessageBoxRecorder boxes;
+        writeProfileByHand(folders, none);
+        int logins = 0;
+        COrvynApp app;
+        EXPECT_TRUE(app.InitInstance("orvyn", typing({}, &logins)));
+        EXPECT_EQ(logins, 0);
+    }
 }

@@ -73,6 +73,6 @@ TEST(Platform, FoldersProfileClockAndFonts)
     EXPECT_NE(CurrentDate(), QDate(2024, 2, 29));
 
     RegisterFontSubstitutions();
-    EXPECT_EQ(QFontInfo(QFont("宋体")).family(), "Noto Serif CJK SC");
+    EXPECT_EQ(QFontInfo(QFont("宋体")).family(), "Noto Sans Mono CJK SC");
     EXPECT_EQ(QFontInfo(QFont("黑体")).family(), "Noto Sans CJK SC");
 }

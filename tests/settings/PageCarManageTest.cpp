@@ -38,6 +38,24 @@ protected:
     }
     void select(const QString& rowText) { page->carList()->setCurrentRow(rows().indexOf(rowText)); }
     void click(QAbstractButton* button) { button->click(); }
+    // A real mouse click on the row, as the user makes it.
+    void clickRow(const QString& rowText)
+    {
+        QListWidget* list = page->carList();
+        const int row = rows().indexOf(rowText);
+        ASSERT_GE(row, 0) << rowText.toStdString();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    QString selectedRowText() const
+    {
+        const QList<QListWidgetItem*> selected = page->carList()->selectedItems();
+        return selected.isEmpty() ? QString() : selected.first()->text();
+    }
+    std::vector<QStringList> namesInFile()
+    {
+        return readBack("select CarID, Name, Used from CarList order by CarID");
+    }
 
     std::unique_ptr<CTreePropSheet> sheet;
     CPageCarManage* page = nullptr;
@@ -243,4 +261,102 @@ TEST_F(CarManageTest, DeletingAnotherCarRemovesItsRowsFromEveryTable)
             << table;
     }
     EXPECT_EQ(readBack("select CarID from CarList"), (std::vector<QStringList>{{"CAR0001"}}));
+}
+
+TEST_F(CarManageTest, ClicksAndArrowKeysActOnTheCarTheyReach)
+{
+    for (const char* name : {"carA", "carB", "carC", "carD"})
+        db().NewCar(name);
+    db().SetCurrentCar("CAR0001");
+    open();
+    ASSERT_EQ(rows(), (QStringList{"carD", "carC", "carB", "====【carA】===="}));
+
+    clickRow("carB");
+    EXPECT_EQ(page->newNameEdit()->text(), "carB");
+    clickRow("carC");
+    EXPECT_EQ(selectedRowText(), "carC");
+    EXPECT_EQ(page->newNameEdit()->text(), "carC");
+
+    click(page->renameCheck());
+    page->newNameEdit()->setText("carC2");
+    click(page->renameButton());
+    EXPECT_EQ(namesInFile(), (std::vector<QStringList>{{"CAR0001", "carA", "YES"},
+                                                       {"CAR0002", "carB", "NO"},
+                                                       {"CAR0003", "carC2", "NO"},
+                                                       {"CAR0004", "carD", "NO"}}));
+
+    // The arrow keys move the selection, and the buttons follow it.
+    QTest::keyClick(page->carList(), Qt::Key_Down);
+    EXPECT_EQ(selectedRowText(), "carB");
+    EXPECT_EQ(page->newNameEdit()->text(), "carB");
+    QTest::keyClick(page->carList(), Qt::Key_Up);
+    QTest::keyClick(page->carList(), Qt::Key_Up);
+    EXPECT_EQ(page->newNameEdit()->text(), "carD");
+    click(page->setCurrentButton());
+    EXPECT_EQ(readBack("select CarID from CarList where Used='YES'"),
+              (std::vector<QStringList>{{"CAR0004"}}));
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【carD】");
+}
+
+TEST_F(CarManageTest, TheSelectionStaysOnItsCarWhenTheListIsRefilled)
+{
+    db().NewCar("甲");
+    db().NewCar("乙");
+    db().SetCurrentCar("CAR0001");
+    open();
+    clickRow("乙");
+
+    // The new car takes the top row.
+    click(page->addCheck());
+    page->addNameEdit()->setText("丙");
+    click(page->addButton());
+    EXPECT_EQ(rows(), (QStringList{"丙", "乙", "====【甲】===="}));
+    EXPECT_EQ(selectedRowText(), "乙");
+
+    click(page->setCurrentButton());
+    EXPECT_EQ(selectedRowText(), "====【乙】====");
+
+    clickRow("丙");
+    click(page->renameCheck());
+    page->newNameEdit()->setText("丁");
+    click(page->renameButton());
+    EXPECT_EQ(selectedRowText(), "丁");
+
+    // A deleted car leaves the selection on the current car.
+    click(page->deleteButton());
+    EXPECT_EQ(rows(), (QStringList{"====【乙】====", "甲"}));
+    EXPECT_EQ(selectedRowText(), "====【乙】====");
+    EXPECT_EQ(page->newNameEdit()->text(), "乙");
+    EXPECT_EQ(namesInFile(),
+              (std::vector<QStringList>{{"CAR0001", "甲", "NO"}, {"CAR0002", "乙", "YES"}}));
+}
+
+TEST_F(CarManageTest, EnterOnAFocusedPageButtonPressesNothing)
+{
+    db().NewCar("甲");
+    db().NewCar("乙");
+    db().SetCurrentCar("CAR0001");
+    open();
+    select("乙");
+    click(page->renameCheck());
+    page->newNameEdit()->setText("新名");
+    for (QPushButton* button :
+         {page->deleteButton(), page->setCurrentButton(), page->renameButton()}) {
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QTest::keyClick(button, Qt::Key_Enter);
+    }
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(namesInFile(),
+              (std::vector<QStringList>{{"CAR0001", "甲", "YES"}, {"CAR0002", "乙", "NO"}}));
+    EXPECT_TRUE(sheet->isVisible());
+
+    // No push button of any page is a default button.
+    for (int i = 0; i < sheet->GetPageCount(); ++i) {
+        ASSERT_TRUE(sheet->SetActivePage(i));
+        for (const QPushButton* button : sheet->findChildren<QPushButton*>()) {
+            EXPECT_FALSE(button->isDefault()) << button->text().toStdString();
+            EXPECT_FALSE(button->autoDefault()) << button->text().toStdString();
+        }
+    }
 }
