@@ -30,7 +30,7 @@ public:
 
     // "%Y/%m/%d" of a date.
     static QString FormatDate(const QDate& date);
-    // The date of a "y/m/d" text; invalid when it is none.
+    // The date of a "y/m/d" text from 1901 to 2098; invalid when it is none.
     static QDate ParseDate(const QString& text);
 
 private:

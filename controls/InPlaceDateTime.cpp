@@ -68,8 +68,10 @@ void CInPlaceDateTime::SetDate(const QDate& date, Section section)
 
 QString CInPlaceDateTime::EditorText() const
 {
+    // A text that is no day goes to the cell as typed: the cell keeps its date,
+    // and its owner can tell the user what was not a date.
     const QDate date = Date();
-    return date.isValid() ? CGridCellDateTime::FormatDate(date) : InitialText();
+    return date.isValid() ? CGridCellDateTime::FormatDate(date) : text();
 }
 
 void CInPlaceDateTime::RestoreInitialText()

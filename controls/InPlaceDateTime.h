@@ -9,7 +9,8 @@
 // read as a whole when the edit ends, never section by section while typing:
 // "2026/02/15", "2026/2/15" and "20260215" all give that day. Up and Down (and
 // the buttons and the wheel) step the year, month or day under the caret. A
-// text that is no day of 1901 to 2098 ends the edit on the initial text.
+// text that is no day of 1901 to 2098 ends the edit on that text as typed; the
+// cell then keeps its date.
 class CInPlaceDateTime : public QAbstractSpinBox, public CInPlaceEditorBase
 {
     Q_OBJECT

@@ -256,6 +256,15 @@ bool CLedgerPage::NormaliseCell(int row, int col)
 {
     const LedgerColumn& column = m_info.columns[col];
     if (column.kind == CellKind::Date) {
+        const QString typed = Text(row, col);
+        if (typed != m_oldText && !CGridCellDateTime::ParseDate(typed).isValid()) {
+            MessageBox(this,
+                       QStringLiteral("“%1”不是有效的日期，请按“年/月/日”输入，例如 2026/02/15。"
+                                      "修改没有保存。")
+                           .arg(typed),
+                       kCaption, MB_OK | MB_ICONERROR);
+            return false;
+        }
         if (auto* cell = m_grid->GetCellAs<CGridCellDateTime>(row, col))
             SetText(row, col, DateText(cell->GetTimeValue().date()));
     } else if (IsNumericKind(column.kind)) {

@@ -74,7 +74,7 @@ for cycle in $(seq 1 "$cycles"); do
     xdotool mousemove $((X + ${cell_x[$i]})) $((Y + 79)) click 1 2>/dev/null || break
     xdotool type --delay 20 "$value" 2>/dev/null || break
     xdotool key Return 2>/dev/null || break
-    typed_after[$field]="${typed_after[$field]} $(stored_form "$field" "$value")"
+    typed_after[$field]="${typed_after[$field]:-} $(stored_form "$field" "$value")"
     for _ in $(seq 1 20); do
       kill -0 "$victim" 2>/dev/null || break
       if [ "$(read_field "$field")" = "$(stored_form "$field" "$value")" ]; then

@@ -6,6 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 orvyn=$1
 
+map_keys "１２３￥"
 start_orvyn "$orvyn" /nopassword
 close_program "$(wait_for_window "Qinmo【请选择或创建管理车辆】")"
 ledger_sql "insert into CarList (CarID, Name, Used, Reserved1, Reserved2) values ('CAR0001', '测试车', 'YES', '', '');
@@ -37,6 +38,9 @@ expect_sql() {
 # given way: "typed" (select, then type), "f2", "enter" or "double".
 edit_cell() {
   local x=$1 how=$2 text=$3
+  # A person's next click never follows the last one within the double-click
+  # interval (which key presses in between do not end).
+  sleep 0.5
   at "$x" 81
   case $how in
     typed) xdotool click 1 ;;
@@ -60,7 +64,18 @@ edit_cell 254 f2 "2024/7/9"
 expect_sql "$(date_of Repair)" "2024/07/09"
 edit_cell 254 enter "20230102"
 expect_sql "$(date_of Repair)" "2023/01/02"
+# An impossible date is refused with a message; the stored date stays.
 edit_cell 254 typed "2026/02/30"
+box=
+for _ in $(seq 1 150); do
+  box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
+  [ -n "$box" ] && break
+  sleep 0.2
+done
+[ -n "$box" ] || fail "no message for an impossible date"
+focus_window "$box"
+xdotool key Return
+focus_window "$main"
 edit_cell 329 typed "12,345"
 expect_sql "select DateTimee, Miles from Repair;" "2023/01/02|12345.0"
 edit_cell 389 typed "￥5.5"

@@ -81,6 +81,21 @@ close_program() {
   wait_for_exit
 }
 
+# Gives characters the keyboard lacks (full-width digits, "￥") spare keycodes,
+# so that xdotool types them without changing the keymap under a running
+# program, which could then read a key with the old map. Call it before the
+# program starts.
+map_keys() {
+  local text=$1 free ch k=0
+  free=($(xmodmap -pke | awk 'NF == 3 { print $2 }'))
+  for ((i = 0; i < ${#text}; i++)); do
+    ch=${text:i:1}
+    [ $k -lt ${#free[@]} ] || fail "no spare keycode for $ch"
+    xmodmap -e "keycode ${free[$k]} = U$(printf %04X "'$ch")"
+    k=$((k + 1))
+  done
+}
+
 # Runs SQL on the ledger file with its key, through the sqlcipher shell.
 ledger_sql() {
   printf ".timeout 5000\nPRAGMA key='vorpa';\n%s\n" "$1" | sqlcipher "$E2E_HOME/config/CAR.mdb"

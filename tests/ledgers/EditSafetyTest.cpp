@@ -50,6 +50,23 @@ TEST_F(LedgerTest, NumbersAreStoredAsTypedAndShownAsStored)
     EXPECT_EQ(readBack("select Amount from Repair"), (std::vector<QStringList>{{"0.00000000"}}));
 }
 
+TEST_F(LedgerTest, AnImpossibleDateIsRefused)
+{
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 4, "补胎");
+    type(page, 1, 1, "2024/02/30");
+    EXPECT_EQ(boxes.texts(),
+              QStringList{"“2024/02/30”不是有效的日期，请按“年/月/日”输入，例如 2026/02/15。"
+                          "修改没有保存。"});
+    EXPECT_EQ(page.Grid()->GetItemText(1, 1), "2024/05/20");
+    EXPECT_EQ(readBack("select DateTimee from Repair"), (std::vector<QStringList>{{"2024/05/20"}}));
+    // The next edit of the cell starts from the stored date.
+    type(page, 1, 1, "2024/2/29");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 1), "2024/02/29");
+    EXPECT_EQ(readBack("select DateTimee from Repair"), (std::vector<QStringList>{{"2024/02/29"}}));
+}
+
 TEST_F(LedgerTest, AFailedWritePutsTheStoredValueBack)
 {
     CDlgOil page;
