@@ -150,10 +150,10 @@ void CPageWord::EndEdit(int row, int col)
     if (col != ColContent || Text(row, col) == m_oldText)
         return;
     CMyDatabase* db = Database();
-    if (!db)
-        return;
-    db->UpdateRecordField(tbl::InputHistory, m_pageCar, Text(row, ColRecId),
-                          SqlFormat("%s='%s'", col::Content, SqlText(Text(row, col))));
+    // A text that did not reach the file does not stay shown.
+    if (!db || !db->UpdateRecordField(tbl::InputHistory, m_pageCar, Text(row, ColRecId),
+                                      SqlFormat("%s='%s'", col::Content, SqlText(Text(row, col)))))
+        m_grid->SetItemText(row, col, m_oldText);
 }
 
 void CPageWord::DeleteSelectedRecord()

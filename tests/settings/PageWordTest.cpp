@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <sqlite3.h>
 
 using namespace platform;
 
@@ -180,6 +181,17 @@ TEST_F(PageWordTest, AnEditedContentIsWrittenAtOnceQuotesIncluded)
     page->OnCommand(1201);
     EXPECT_EQ(contents(), (QStringList{"京东", "", "洗车", "4S店", "Joe's 车行"}));
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(PageWordTest, AnEditThatCannotBeWrittenIsNotShown)
+{
+    open();
+    const auto before = stored();
+    sqlite3_exec(db().Connection().handle(), "PRAGMA query_only=1", nullptr, nullptr, nullptr);
+    type(5, "新的");
+    EXPECT_EQ(boxes.texts(), QStringList{"修改没有保存：账本文件是只读的，无法写入。"});
+    EXPECT_EQ(grid()->GetItemText(5, 1), "壳牌");
+    EXPECT_EQ(stored(), before);
 }
 
 TEST_F(PageWordTest, DeleteAsksFirstAndRemovesTheEntryFromTheFile)
