@@ -21,6 +21,10 @@ cell_x=(391 446 837)
 fields=(Amount Price Mark)
 declare -A acked typed_after
 acknowledged=0 lost=0 damaged=0
+# A killer still asleep when the tool ends must not hit a later process that
+# got its victim's number.
+killer=
+trap '[ -n "$killer" ] && kill "$killer" 2>/dev/null; e2e_cleanup' EXIT
 
 value_of() { # field, cycle, edit
   case $1 in

@@ -4,6 +4,7 @@ unset QT_QPA_PLATFORM
 
 E2E_HOME=$(mktemp -d)
 E2E_CONFIG=$(mktemp -d)
+WM_LOG=$(mktemp)
 export ORVYN_HOME=$E2E_HOME XDG_CONFIG_HOME=$E2E_CONFIG
 ORVYN_PID=
 WM_PID=
@@ -11,17 +12,46 @@ WM_PID=
 e2e_cleanup() {
   [ -n "$ORVYN_PID" ] && kill "$ORVYN_PID" 2>/dev/null || true
   [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
-  rm -rf "$E2E_HOME" "$E2E_CONFIG"
+  rm -rf "$E2E_HOME" "$E2E_CONFIG" "$WM_LOG"
 }
 trap e2e_cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# A window manager, so that a close request reaches the program as from the close box.
-openbox >/dev/null 2>&1 &
-WM_PID=$!
+# What is on the screen, for a failure report.
+describe_screen() {
+  {
+    echo "window manager: $(kill -0 "$WM_PID" 2>/dev/null && echo running || echo "not running")"
+    for w in $(xdotool search --onlyvisible --name '.*' 2>/dev/null); do
+      echo "window $w: '$(xdotool getwindowname "$w" 2>/dev/null)'"
+    done
+    echo "active: $(xdotool getactivewindow 2>/dev/null)"
+    echo "window manager output:"
+    cat "$WM_LOG"
+  } >&2
+}
+
+# A window manager, so that a close request reaches the program as from the
+# close box. It is started again whenever it is found not running.
+start_wm() {
+  openbox --sm-disable >>"$WM_LOG" 2>&1 &
+  WM_PID=$!
+}
+wm_runs() { kill -0 "$WM_PID" 2>/dev/null && wmctrl -m >/dev/null 2>&1; }
+# Waits (up to 60 s) until the window manager manages the screen.
+wait_for_wm() {
+  for _ in $(seq 1 300); do
+    wm_runs && return 0
+    kill -0 "$WM_PID" 2>/dev/null || start_wm
+    sleep 0.2
+  done
+  describe_screen
+  fail "no window manager"
+}
+start_wm
 
 start_orvyn() {
+  wait_for_wm
   "$@" &
   ORVYN_PID=$!
 }
@@ -63,12 +93,16 @@ focus_window() {
 request_close() {
   local id=$1 box=
   for attempt in $(seq 1 300); do
-    [ $((attempt % 25)) = 1 ] && wmctrl -i -c "$id" 2>/dev/null
+    if [ $((attempt % 25)) = 1 ]; then
+      wm_runs || wait_for_wm
+      wmctrl -i -c "$id" 2>/dev/null || true
+    fi
     box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
     [ -n "$box" ] && { echo "$box"; return 0; }
     kill -0 "$ORVYN_PID" 2>/dev/null || fail "the program ended without a close question"
     sleep 0.2
   done
+  describe_screen
   fail "no close question"
 }
 
