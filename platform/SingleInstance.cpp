@@ -1,9 +1,13 @@
 #include "platform/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace platform {
 
@@ -28,6 +32,21 @@ bool SingleInstanceLock::heldByOtherComputer()
     return true;
 }
 
+bool SingleInstanceLock::removeOwnerlessLock()
+{
+    if (m_lock->getLockInfo(nullptr, nullptr, nullptr))
+        return false;
+    // A running copy holds its lock file locked as well as written.
+    const QByteArray path = QFile::encodeName(lockFilePath());
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool unheld = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    const bool removed = unheld && ::unlink(path.constData()) == 0;
+    ::close(fd);
+    return removed;
+}
+
 bool SingleInstanceLock::tryAcquire()
 {
     m_refusal = Refusal::None;
@@ -48,7 +67,7 @@ bool SingleInstanceLock::tryAcquire()
         m_refusal = Refusal::OtherComputer;
         return false;
     }
-    if (m_lock->tryLock(0))
+    if (m_lock->tryLock(0) || (removeOwnerlessLock() && m_lock->tryLock(0)))
         return true;
     switch (m_lock->error()) {
     case QLockFile::LockFailedError:

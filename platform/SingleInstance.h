@@ -38,6 +38,9 @@ public:
 
 private:
     bool heldByOtherComputer();
+    // Removes a lock file that names no owner and that no process holds (a
+    // copy was killed while writing it); true when it was removed.
+    bool removeOwnerlessLock();
 
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;

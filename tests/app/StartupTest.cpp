@@ -15,6 +15,7 @@
 #include <QSysInfo>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -289,18 +290,30 @@ TEST(Startup, LockOfAnotherComputerIsNeverTakenOver)
     EXPECT_EQ(lock.readAll(), contents);
     EXPECT_FALSE(QFile::exists(DatabasePath()));
 
-    // A lock file that names no owner is not taken over either.
+    // A lock file that names no owner is not taken over while a process holds
+    // it locked ...
     lock.close();
     ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
     lock.write("kaputt");
-    lock.close();
+    lock.flush();
+    ASSERT_EQ(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
     boxes.clear();
-    COrvynApp app;
-    EXPECT_FALSE(app.InitInstance("orvyn /nopassword"));
+    {
+        COrvynApp app;
+        EXPECT_FALSE(app.InitInstance("orvyn /nopassword"));
+    }
     EXPECT_EQ(boxes.texts(), QStringList{"锁文件 " + lockPath +
                                          " 的内容无法识别。如果没有别的程序在使用这个账本，请删除"
                                          "该文件后重试。"});
     EXPECT_TRUE(QFile::exists(lockPath));
+
+    // ... and is taken over once nobody does: a copy killed while writing its
+    // lock leaves such a file, which must not keep the program from starting.
+    lock.close();
+    boxes.clear();
+    platform::SingleInstanceLock next(DataFolder());
+    EXPECT_TRUE(next.tryAcquire());
+    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 // The profile as an editor or another program may leave it.
