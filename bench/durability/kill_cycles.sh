@@ -24,7 +24,7 @@ acknowledged=0 lost=0 damaged=0
 # A killer still asleep when the tool ends must not hit a later process that
 # got its victim's number.
 killer=
-trap '[ -n "$killer" ] && kill "$killer" 2>/dev/null; e2e_cleanup' EXIT
+trap '{ [ -z "$killer" ] || kill "$killer" 2>/dev/null; } || true; e2e_cleanup' EXIT
 
 value_of() { # field, cycle, edit
   case $1 in
