@@ -15,8 +15,6 @@ bool RunPasswordGate(const std::function<int(CDlgLogin&)>& run)
     // password opens the ledger ("/nopassword" still does).
     if (stored)
         dialog.setExpectedPassword(UnscramblePassword(*stored));
-    else
-        dialog.setExpectedPassword(std::nullopt);
     const int result = run ? run(dialog) : dialog.exec();
     return result == QDialog::Accepted;
 }

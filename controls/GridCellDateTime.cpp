@@ -66,9 +66,8 @@ QDate CGridCellDateTime::ParseDate(const QString& text)
     }
     if (part != 2 || digits == 0)
         return {};
-    // The days a date editor offers.
     const QDate date(parts[0], parts[1], parts[2]);
-    if (date < QDate(1901, 1, 1) || date > QDate(2098, 12, 31))
+    if (date < FirstDate() || date > LastDate())
         return {};
     return date;
 }

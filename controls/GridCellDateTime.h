@@ -28,6 +28,9 @@ public:
     QWidget* Edit(QWidget* parent, int row, int col, QObject* notify, EditStart start) override;
     void CopyAttributes(const CGridCellBase& other) override;
 
+    // The days a date cell takes.
+    static QDate FirstDate() { return {1901, 1, 1}; }
+    static QDate LastDate() { return {2098, 12, 31}; }
     // "%Y/%m/%d" of a date.
     static QString FormatDate(const QDate& date);
     // The date of a "y/m/d" text from 1901 to 2098; invalid when it is none.

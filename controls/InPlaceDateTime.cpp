@@ -9,16 +9,6 @@
 
 namespace {
 
-QDate FirstDate()
-{
-    return {1901, 1, 1};
-}
-
-QDate LastDate()
-{
-    return {2098, 12, 31};
-}
-
 // '/' or the full-width '／' a Chinese input method gives.
 bool IsSeparator(QChar ch)
 {
@@ -45,7 +35,8 @@ int DigitsValue(QStringView digits)
 CInPlaceDateTime::CInPlaceDateTime(QWidget* parent, int row, int col, QObject* notify,
                                    const QString& text, const QDate& date, EditStart)
     : QAbstractSpinBox(parent), CInPlaceEditorBase(this, row, col, notify, text),
-      m_shownDate(std::clamp(date.isValid() ? date : QDate::currentDate(), FirstDate(), LastDate()))
+      m_shownDate(std::clamp(date.isValid() ? date : QDate::currentDate(),
+                             CGridCellDateTime::FirstDate(), CGridCellDateTime::LastDate()))
 {
     setObjectName(QStringLiteral("CInPlaceDateTime"));
     setButtonSymbols(QAbstractSpinBox::UpDownArrows);
@@ -104,7 +95,8 @@ void CInPlaceDateTime::stepBy(int steps)
         date = date.addDays(steps);
         break;
     }
-    SetDate(std::clamp(date, FirstDate(), LastDate()), section);
+    SetDate(std::clamp(date, CGridCellDateTime::FirstDate(), CGridCellDateTime::LastDate()),
+            section);
 }
 
 QAbstractSpinBox::StepEnabled CInPlaceDateTime::stepEnabled() const
@@ -113,9 +105,9 @@ QAbstractSpinBox::StepEnabled CInPlaceDateTime::stepEnabled() const
         return StepNone;
     const QDate base = StepBase();
     StepEnabled enabled = StepNone;
-    if (base < LastDate())
+    if (base < CGridCellDateTime::LastDate())
         enabled |= StepUpEnabled;
-    if (base > FirstDate())
+    if (base > CGridCellDateTime::FirstDate())
         enabled |= StepDownEnabled;
     return enabled;
 }
@@ -143,7 +135,8 @@ QDate CInPlaceDateTime::ParseTypedDate(const QString& text)
     if (year < 0 || month < 0 || day < 0)
         return {};
     const QDate date(year, month, day);
-    if (!date.isValid() || date < FirstDate() || date > LastDate())
+    if (!date.isValid() || date < CGridCellDateTime::FirstDate() ||
+        date > CGridCellDateTime::LastDate())
         return {};
     return date;
 }

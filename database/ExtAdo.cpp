@@ -4,7 +4,9 @@
 
 #include <QFileInfo>
 #include <charconv>
+#include <cmath>
 #include <sqlite3.h>
+#include <string>
 
 namespace {
 
@@ -49,17 +51,12 @@ QVariant columnValue(sqlite3_stmt* stmt, int i)
 
 double TextToNumber(QStringView text)
 {
-    // Reads [blanks][sign]digits[.digits][e[sign]digits] into a small buffer and
-    // converts it in the C locale; stops at the first character that does not fit.
-    char buffer[64];
-    int n = 0;
+    // Reads [blanks][sign]digits[.digits][e[sign]digits] and converts it in the
+    // C locale; stops at the first character that does not fit.
+    std::string number;
     qsizetype i = 0;
     auto at = [&](qsizetype k) { return k < text.size() ? text[k].unicode() : char16_t(0); };
     auto digit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
-    auto put = [&](char16_t c) {
-        if (n < int(sizeof buffer) - 1)
-            buffer[n++] = char(c);
-    };
     while (i < text.size() && text[i].isSpace())
         ++i;
     bool negative = false;
@@ -67,24 +64,34 @@ double TextToNumber(QStringView text)
         negative = text[i++] == u'-';
     int digits = 0;
     for (; digit(at(i)); ++i, ++digits)
-        put(at(i));
+        number += char(at(i));
     if (at(i) == u'.') {
-        put(u'.');
+        number += '.';
         for (++i; digit(at(i)); ++i, ++digits)
-            put(at(i));
+            number += char(at(i));
     }
     if (digits == 0)
         return 0.0;
+    bool negativeExponent = false;
     if ((at(i) == u'e' || at(i) == u'E') &&
         (digit(at(i + 1)) || ((at(i + 1) == u'+' || at(i + 1) == u'-') && digit(at(i + 2))))) {
-        put(u'e');
-        if (!digit(at(++i)))
-            put(at(i++));
+        number += 'e';
+        if (!digit(at(++i))) {
+            negativeExponent = at(i) == u'-';
+            number += char(at(i++));
+        }
         for (; digit(at(i)); ++i)
-            put(at(i));
+            number += char(at(i));
     }
     double value = 0.0;
-    std::from_chars(buffer, buffer + n, value);
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec ==
+        std::errc::result_out_of_range) {
+        // Beyond what a double holds: vanishingly small or absurdly large.
+        const bool small = number.find('e') != std::string::npos
+                               ? negativeExponent
+                               : number.find_first_of("123456789") >= number.find('.');
+        value = small ? 0.0 : HUGE_VAL;
+    }
     return negative ? -value : value;
 }
 

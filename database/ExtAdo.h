@@ -126,7 +126,8 @@ private:
 // read as a decimal number (an empty or unreadable run gives 0).
 double LeadingNumber(const QString& text);
 // The decimal number at the start of a text after leading blanks, as the C
-// library's to-double conversion reads it ("12abc" is 12, "abc" is 0).
+// library's to-double conversion reads it ("12abc" is 12, "abc" is 0), however
+// many digits it has; beyond a double's range it is 0 (tiny) or infinite (huge).
 double TextToNumber(QStringView text);
 // Removes trailing white space.
 QString RightTrimmed(const QString& text);

@@ -54,9 +54,10 @@ void CMyDatabase::CreateOrOpen()
 
 void CMyDatabase::createMissingTables()
 {
+    const QStringList existing = m_connection.TableNames();
     std::vector<const TableDefinition*> missing;
     for (const auto& definition : LedgerTables())
-        if (!TableExists(definition.table.name))
+        if (!existing.contains(definition.table.name, Qt::CaseSensitive))
             missing.push_back(&definition);
     if (!missing.empty())
         createTables(missing);

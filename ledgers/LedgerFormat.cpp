@@ -4,9 +4,7 @@
 #include "platform/Clock.h"
 
 #include <QStringList>
-#include <charconv>
 #include <cmath>
-#include <string>
 
 QString FormatNumber(double value, int decimals)
 {
@@ -27,57 +25,30 @@ double ParseNumber(const QString& text)
 TypedNumber ReadTypedNumber(const QString& typed)
 {
     // Compatibility folding turns full-width digits, "．", "，" and "－" into
-    // their ASCII forms.
+    // their ASCII forms; what is left to do is the currency sign or other text
+    // before the number, "。" as the decimal point and thousands separators.
     const QString text = typed.normalized(QString::NormalizationForm_KC);
     const qsizetype size = text.size();
     auto digit = [&](qsizetype k) { return k < size && text[k] >= u'0' && text[k] <= u'9'; };
-    auto point = [&](qsizetype k) { return k < size && (text[k] == u'.' || text[k] == u'。'); };
-    auto isChar = [&](qsizetype k, char16_t c) { return k < size && text[k] == c; };
-
     qsizetype i = 0;
-    while (i < size && !digit(i) && !point(i) && !isChar(i, u'-'))
+    while (i < size && !digit(i) && text[i] != u'.' && text[i] != u'。' && text[i] != u'-')
         ++i;
-    std::string number;
-    if (isChar(i, u'-')) {
-        number += '-';
-        ++i;
-    }
-    int digits = 0;
-    while (true) {
-        if (digit(i)) {
-            number += char(text[i++].unicode());
-            ++digits;
-        } else if (isChar(i, u',') && digits > 0 && digit(i + 1) && digit(i + 2) && digit(i + 3) &&
-                   !digit(i + 4)) {
-            ++i; // a thousands separator: a comma before a group of three digits
+    QString number;
+    bool fraction = false;
+    for (; i < size; ++i) {
+        const QChar ch = text[i];
+        if (ch == u'.' || ch == u'。') {
+            fraction = true;
+            number += u'.';
+        } else if (ch == u',' && !fraction && i > 0 && digit(i - 1) && digit(i + 1) &&
+                   digit(i + 2) && digit(i + 3) && !digit(i + 4)) {
+            continue; // a comma before a group of three digits
         } else {
-            break;
+            number += ch;
         }
     }
-    if (point(i) && (digits > 0 || digit(i + 1))) {
-        number += '.';
-        for (++i; digit(i); ++i, ++digits)
-            number += char(text[i].unicode());
-    }
-    if (digits == 0)
-        return {};
-    if ((isChar(i, u'e') || isChar(i, u'E')) &&
-        (digit(i + 1) || ((isChar(i + 1, u'+') || isChar(i + 1, u'-')) && digit(i + 2)))) {
-        number += 'e';
-        for (++i; isChar(i, u'+') || isChar(i, u'-') || digit(i); ++i)
-            number += char(text[i].unicode());
-    }
     TypedNumber result;
-    const auto [end, error] =
-        std::from_chars(number.data(), number.data() + number.size(), result.value);
-    if (error == std::errc::result_out_of_range) {
-        // Beyond what a double holds: vanishingly small or absurdly large.
-        const size_t e = number.find('e');
-        const bool small = e != std::string::npos
-                               ? number.compare(e, 2, "e-") == 0
-                               : number.find_first_of("123456789") >= number.find('.');
-        result.value = small ? 0.0 : HUGE_VAL;
-    }
+    result.value = TextToNumber(number);
     result.outOfRange = !(std::fabs(result.value) <= kLargestTypedNumber);
     if (result.value == 0)
         result.value = 0; // no "-0.00"

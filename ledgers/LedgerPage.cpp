@@ -257,25 +257,18 @@ bool CLedgerPage::NormaliseCell(int row, int col)
     const LedgerColumn& column = m_info.columns[col];
     if (column.kind == CellKind::Date) {
         const QString typed = Text(row, col);
-        if (typed != m_oldText && !CGridCellDateTime::ParseDate(typed).isValid()) {
-            MessageBox(this,
-                       QStringLiteral("“%1”不是有效的日期，请按“年/月/日”输入，例如 2026/02/15。"
-                                      "修改没有保存。")
-                           .arg(typed),
-                       kCaption, MB_OK | MB_ICONERROR);
-            return false;
-        }
+        if (typed != m_oldText && !CGridCellDateTime::ParseDate(typed).isValid())
+            return refuseEdit(
+                QStringLiteral("“%1”不是有效的日期，请按“年/月/日”输入，例如 2026/02/15。"
+                               "修改没有保存。")
+                    .arg(typed));
         if (auto* cell = m_grid->GetCellAs<CGridCellDateTime>(row, col))
             SetText(row, col, DateText(cell->GetTimeValue().date()));
     } else if (IsNumericKind(column.kind)) {
         const TypedNumber number = ReadTypedNumber(Text(row, col));
-        if (number.outOfRange) {
-            MessageBox(this,
-                       QStringLiteral("输入的数值超出范围（绝对值不能超过 1000000000000），"
-                                      "修改没有保存。"),
-                       kCaption, MB_OK | MB_ICONERROR);
-            return false;
-        }
+        if (number.outOfRange)
+            return refuseEdit(QStringLiteral(
+                "输入的数值超出范围（绝对值不能超过 1000000000000），修改没有保存。"));
         // The value as it will be stored: counts are whole numbers.
         SetText(row, col, DisplayText(column.kind, number.value));
     } else if (column.historyClass != 0) {
@@ -285,6 +278,12 @@ bool CLedgerPage::NormaliseCell(int row, int col)
     }
     NormaliseDerived(row, col);
     return true;
+}
+
+bool CLedgerPage::refuseEdit(const QString& why)
+{
+    MessageBox(this, why, kCaption, MB_OK | MB_ICONERROR);
+    return false;
 }
 
 void CLedgerPage::NormaliseDerived(int, int) {}

@@ -71,6 +71,8 @@ private:
     // Puts the edited cell's display form in place; false (after saying why)
     // when the typed value is refused.
     bool NormaliseCell(int row, int col);
+    // Says why a typed value is not taken; false.
+    bool refuseEdit(const QString& why);
     // Puts back the text the cell had before the edit.
     void RestoreCell(int row, int col);
     // Writes the edited column; false when the write failed.

@@ -20,7 +20,7 @@ answer_close_question() {
 
 answer_close_question Escape
 for _ in $(seq 1 100); do
-  [ -z "$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null || true)" ] && break
+  [ -z "$(find_box)" ] && break
   sleep 0.2
 done
 kill -0 "$ORVYN_PID" 2>/dev/null || fail "the program ended although the close was refused"

@@ -87,6 +87,23 @@ focus_window() {
   done
 }
 
+# The id of a shown message box (caption "Qinmo"), or nothing.
+find_box() { xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true; }
+
+# Waits (up to 30 s) for a message box and answers it with a key; fails with
+# the text given when none shows.
+answer_box() {
+  local key=$1 why=$2 box=
+  for _ in $(seq 1 150); do
+    box=$(find_box)
+    [ -n "$box" ] && break
+    sleep 0.2
+  done
+  [ -n "$box" ] || fail "$why"
+  focus_window "$box"
+  xdotool key "$key"
+}
+
 # Asks the main window to close as its close box does and prints the id of the
 # close question ("Qinmo"). A request made before the window manager manages
 # the window is lost, so it is repeated until the question shows (up to 60 s).
@@ -97,7 +114,7 @@ request_close() {
       wm_runs || wait_for_wm
       wmctrl -i -c "$id" 2>/dev/null || true
     fi
-    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true)
+    box=$(find_box)
     [ -n "$box" ] && { echo "$box"; return 0; }
     kill -0 "$ORVYN_PID" 2>/dev/null || fail "the program ended without a close question"
     sleep 0.2
