@@ -194,9 +194,11 @@ void CLedgerPage::BeginEdit(int row, int col)
         if (auto* cell = m_grid->GetCellAs<CGridCellDateTime>(row, col))
             cell->SetTime(ParseDateText(m_oldText));
     } else if (IsNumericKind(column.kind) && !m_oldText.isEmpty()) {
-        // The bare number: the editor opens on 125.50 rather than ￥ 125.50. An
-        // empty cell stays empty, so what is typed there is the whole number.
-        SetText(row, col, FormatNumber(ParseNumber(m_oldText), EditDecimals(column.kind)));
+        // The bare number: the editor opens on 125.50 rather than ￥ 125.50. A
+        // zero opens empty, like an empty cell, so what is typed there is the
+        // whole number.
+        const double value = ParseNumber(m_oldText);
+        SetText(row, col, value == 0 ? QString() : FormatNumber(value, EditDecimals(column.kind)));
     } else if (column.historyClass != 0) {
         OfferHistory(row, col);
     }
@@ -232,15 +234,29 @@ void CLedgerPage::EndEdit(int row, int col)
     if (newRow) {
         m_grid->SetItemText(row, 0, QString::number(row));
         m_grid->SetItemFormat(row, 0, kCellFormat);
+        ShowStoredZeros(row);
         AddNewRecordRow();
+        Recompute(0, 0, true); // the new record's figures, as a reload shows them
+    } else {
+        Recompute(row, col, false);
     }
-    Recompute(row, col, false);
 
     if (col == 1) {
         const QString recordId = Text(row, m_info.recordIdColumn());
         RefreshPage();
         if (!recordId.isEmpty())
             SelectRecordRow(recordId);
+    }
+}
+
+void CLedgerPage::ShowStoredZeros(int row)
+{
+    for (int c = 1; c < m_info.columnCount(); ++c) {
+        const CellKind kind = m_info.columns[c].kind;
+        if (IsNumericKind(kind) && Text(row, c).isEmpty()) {
+            SetText(row, c, DisplayText(kind, 0));
+            NormaliseDerived(row, c);
+        }
     }
 }
 

@@ -73,6 +73,8 @@ private:
     bool NormaliseCell(int row, int col);
     // Says why a typed value is not taken; false.
     bool refuseEdit(const QString& why);
+    // A new record's numbers left empty are stored as zeros: shown so.
+    void ShowStoredZeros(int row);
     // Puts back the text the cell had before the edit.
     void RestoreCell(int row, int col);
     // Writes the edited column; false when the write failed.

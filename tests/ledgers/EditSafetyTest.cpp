@@ -157,3 +157,22 @@ TEST_F(LedgerTest, EmptyTextsAreNotRemembered)
               (std::vector<QStringList>{{"FixShop"}}));
     EXPECT_EQ(readBack("select Provider from Maintain"), (std::vector<QStringList>{{""}}));
 }
+
+TEST_F(LedgerTest, ANewRefuellingShowsWhatAReloadShows)
+{
+    CDlgOil page;
+    show(page);
+    type(page, 1, 3, "250");
+    type(page, 2, 3, "100");
+    const QStringList first = row(page, 1), second = row(page, 2);
+    EXPECT_EQ(first.mid(2, 8), QStringList({"0 KM", "￥ 250.00", "￥ 0.00", "--", "0.00 格",
+                                            "0.00 格", "--", "--"}));
+    page.RefreshPage();
+    EXPECT_EQ(row(page, 1), first);
+    EXPECT_EQ(row(page, 2), second);
+    // A zero opens empty, so the digits typed are the whole value.
+    ASSERT_TRUE(page.Grid()->EditCell(1, 4));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(page.Grid()->GetEditor())->text(), "");
+    page.Grid()->EndEditing();
+    EXPECT_EQ(page.Grid()->GetItemText(1, 4), "￥ 0.00");
+}

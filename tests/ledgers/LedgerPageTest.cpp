@@ -32,10 +32,14 @@ TEST_F(LedgerTest, TypingIntoTheNewRowStoresARecord)
             "select CarID, RecID, DateTimee, Mark, Content, Provider, Miles, Amount from Repair"),
         (std::vector<QStringList>{
             {"CAR0001", "0000001", "2024/05/20", "", "换刹车片", "", "0.00000000", "0.00000000"}}));
+    // The values left empty are stored as zeros and shown so, as a reload
+    // shows them.
     ASSERT_EQ(page.Grid()->GetRowCount(), 3);
-    EXPECT_EQ(row(page, 1),
-              QStringList({"1", "2024/05/20", "", "", "换刹车片", "", "", "0000001"}));
+    const QStringList shown{"1", "2024/05/20", "0 KM", "￥ 0.00", "换刹车片", "", "", "0000001"};
+    EXPECT_EQ(row(page, 1), shown);
     EXPECT_EQ(row(page, 2).first(), "2 *");
+    page.RefreshPage();
+    EXPECT_EQ(row(page, 1), shown);
 
     // Further edits write just their column; amounts are re-totalled at once.
     type(page, 1, 3, "125.5");
