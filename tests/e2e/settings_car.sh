@@ -6,6 +6,7 @@ source "$(dirname "$0")/lib.sh"
 orvyn=$1
 name="E2E'小车"
 
+map_keys "小车"
 start_orvyn "$orvyn" /nopassword
 main=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 focus_window "$main"
