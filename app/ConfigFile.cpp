@@ -1,6 +1,6 @@
 #include "app/ConfigFile.h"
 
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "platform/Folders.h"
 
 #include <QDir>

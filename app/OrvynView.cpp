@@ -3,7 +3,7 @@
 #include "app/CarPhoto.h"
 #include "app/ViewAccessible.h"
 #include "controls/GridCtrl.h"
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "platform/MessageEvent.h"
 #include "res/NavigationStrip.h"
 #include "res/Resources.h"

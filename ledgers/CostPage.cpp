@@ -1,7 +1,7 @@
 #include "ledgers/CostPage.h"
 
 #include "controls/GridCtrl.h"
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "database/Names.h"
 
 CCostPage::CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent)

@@ -1,6 +1,6 @@
 #include "ledgers/DlgAccessory.h"
 
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 

@@ -1,7 +1,7 @@
 #include "ledgers/DlgOil.h"
 
 #include "controls/GridCtrl.h"
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "ledgers/LedgerFormat.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "controls/GridCellCombo.h"
 #include "controls/GridCellDateTime.h"
 #include "controls/GridCtrl.h"
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "database/Names.h"
 #include "database/SqlText.h"
 #include "ledgers/LedgerFormat.h"

@@ -2,7 +2,7 @@
 
 #include "settings/SettingsSheet.h"
 
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "platform/MessageBox.h"
 #include "settings/CarPictureArea.h"
 #include "settings/TreePropSheet.h"

@@ -1,6 +1,6 @@
 #include "settings/PageSys.h"
 
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

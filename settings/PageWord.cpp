@@ -1,7 +1,7 @@
 #include "settings/PageWord.h"
 
 #include "controls/GridCtrl.h"
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "database/Names.h"
 #include "database/SqlText.h"
 #include "ledgers/LedgerFormat.h"

@@ -1,6 +1,6 @@
 #include "settings/SettingsSheet.h"
 
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "settings/PageCarManage.h"
 #include "settings/PageSys.h"
 #include "settings/PageWord.h"

@@ -2,7 +2,7 @@
 // opening it (RefreshPage), one amount edit with its recompute, and one delete,
 // each also as a ratio to reading the same rows with a plain SQLite query.
 #include "controls/GridCtrl.h"
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 #include "ledgers/DlgOil.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 
 #include <QStringList>
 #include <ostream>

@@ -1,4 +1,4 @@
-#include "database/FrameState.h"
+#include "ledgers/FrameState.h"
 
 namespace {
 CFrameState* g_frame = nullptr;
