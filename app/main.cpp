@@ -1,5 +1,7 @@
 #include "app/OrvynApp.h"
+#include "database/StoreReport.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
@@ -11,6 +13,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Orvyn"));
     platform::InstallChineseTranslations(app);
     platform::RegisterFontSubstitutions();
+    // The ledger store's messages are shown as message boxes.
+    SetStoreMessageSink([](const QString& text, const QString& caption, unsigned flags) {
+        return platform::MessageBox(nullptr, text, caption, flags);
+    });
 
     COrvynApp orvyn;
     if (!orvyn.InitInstance(QApplication::arguments().join(QLatin1Char(' '))))

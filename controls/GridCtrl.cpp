@@ -355,7 +355,7 @@ int CGridCtrl::InsertRow(const QString& heading, int before)
     CGridCellStore::SetText(m_store.Slot(before, 0), heading);
     m_model->EndInsertRows();
     m_vHeader->resizeSection(before - hr, m_rowHeights[size_t(before)]);
-    CellsChanged();
+    CellsChanged(before, 0, before, GetColumnCount() - 1);
     return before;
 }
 
@@ -476,7 +476,7 @@ bool CGridCtrl::SetCellType(int row, int col, std::unique_ptr<CGridCellBase> cel
     if (!IsValid(row, col))
         return false;
     m_store.Replace(row, col, std::move(cell), this);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -531,13 +531,24 @@ bool CGridCtrl::SetItemText(int row, int col, const QString& text)
     if (!IsValid(row, col))
         return false;
     CGridCellStore::SetText(m_store.Slot(row, col), text);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
 QString CGridCtrl::GetItemText(int row, int col) const
 {
-    return IsValid(row, col) ? CGridCellStore::Text(m_store.Slot(row, col)) : QString();
+    if (!IsValid(row, col))
+        return QString();
+    QString text = CGridCellStore::Text(m_store.Slot(row, col));
+    if (text.isNull() && m_textSource && row >= m_fixedRows)
+        return m_textSource(row, col);
+    return text;
+}
+
+void CGridCtrl::SetTextSource(TextSource source)
+{
+    m_textSource = std::move(source);
+    CellsChanged();
 }
 
 bool CGridCtrl::SetItemState(int row, int col, quint32 state)
@@ -547,7 +558,7 @@ bool CGridCtrl::SetItemState(int row, int col, quint32 state)
     CGridCellStore::SetState(m_store.Slot(row, col), state);
     if (m_editor && m_editCell == CCellID(row, col) && !IsCellEditable(row, col))
         EndEditing();
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -561,7 +572,7 @@ bool CGridCtrl::SetItemFormat(int row, int col, quint32 format)
     if (!IsValid(row, col))
         return false;
     CGridCellStore::SetFormat(m_store.Slot(row, col), format);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -580,7 +591,7 @@ bool CGridCtrl::SetItemFgColour(int row, int col, COLORREF colour)
     if (!IsValid(row, col))
         return false;
     CGridCellStore::SetTextClr(m_store.Slot(row, col), colour);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -596,7 +607,7 @@ bool CGridCtrl::SetItemBkColour(int row, int col, COLORREF colour)
     if (!IsValid(row, col))
         return false;
     CGridCellStore::SetBackClr(m_store.Slot(row, col), colour);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -612,7 +623,7 @@ bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
     if (!IsValid(row, col))
         return false;
     m_store.Promote(row, col, this)->SetFont(&font);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -631,7 +642,7 @@ bool CGridCtrl::SetItemImage(int row, int col, int image)
     CGridCellSlot& s = m_store.Slot(row, col);
     if (s.cell || image >= 0)
         m_store.Promote(row, col, this)->SetImage(image);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -666,7 +677,7 @@ bool CGridCtrl::SetItemMargin(int row, int col, int margin)
     if (!IsValid(row, col))
         return false;
     m_store.Promote(row, col, this)->SetMargin(margin);
-    CellsChanged();
+    CellsChanged(row, col);
     return true;
 }
 
@@ -679,7 +690,7 @@ CGridCellLook CGridCtrl::GetCellLook(int row, int col) const
     const quint32 state = CGridCellStore::State(s);
     const CGridDefaultCell* def = DefaultCellFor(state);
     look.state = state;
-    look.text = CGridCellStore::Text(s);
+    look.text = GetItemText(row, col);
     const quint32 format = CGridCellStore::Format(s);
     look.format = format != GV_FORMAT_DEFAULT ? format : def->GetFormat();
     if (s.cell) {
@@ -782,6 +793,20 @@ CCellID CGridCtrl::CellOf(const QModelIndex& index) const
 
 void CGridCtrl::CellsChanged()
 {
+    CellsChanged(0, 0, GetRowCount() - 1, GetColumnCount() - 1);
+    m_allChanged = true;
+}
+
+void CGridCtrl::CellsChanged(int firstRow, int firstCol, int lastRow, int lastCol)
+{
+    if (m_changed.IsValid()) {
+        m_changed.minRow = std::min(m_changed.minRow, firstRow);
+        m_changed.minCol = std::min(m_changed.minCol, firstCol);
+        m_changed.maxRow = std::max(m_changed.maxRow, lastRow);
+        m_changed.maxCol = std::max(m_changed.maxCol, lastCol);
+    } else {
+        m_changed = CCellRange(firstRow, firstCol, lastRow, lastCol);
+    }
     if (m_changePending)
         return;
     m_changePending = true;
@@ -789,7 +814,27 @@ void CGridCtrl::CellsChanged()
         this,
         [this] {
             m_changePending = false;
-            m_model->AllChanged();
+            const CCellRange changed = m_changed;
+            const bool all = m_allChanged;
+            m_changed = CCellRange();
+            m_allChanged = false;
+            if (all) {
+                m_model->AllChanged();
+                return;
+            }
+            // The range as it stands now: rows may have gone meanwhile.
+            const int rowEnd = std::min(changed.maxRow, GetRowCount() - 1);
+            const int colEnd = std::min(changed.maxCol, GetColumnCount() - 1);
+            const int hr = HeaderRows();
+            const int hc = HeaderCols();
+            if (changed.minRow < hr)
+                m_model->HeaderChanged(Qt::Horizontal, std::max(changed.minCol, hc) - hc,
+                                       colEnd - hc);
+            if (changed.minCol < hc)
+                m_model->HeaderChanged(Qt::Vertical, std::max(changed.minRow, hr) - hr,
+                                       rowEnd - hr);
+            m_model->CellsChanged(std::max(changed.minRow, hr) - hr,
+                                  std::max(changed.minCol, hc) - hc, rowEnd - hr, colEnd - hc);
         },
         Qt::QueuedConnection);
 }

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -167,6 +168,14 @@ public:
     // the grid repaints itself on the next pass of the event loop).
     bool SetItemText(int row, int col, const QString& text);
     QString GetItemText(int row, int col) const;
+
+    // Texts computed on demand: a cell below the fixed rows that holds no text
+    // of its own (a null text) shows what the source gives for it, so an owner
+    // that keeps its data elsewhere stores no copy of its display texts. A
+    // text set on such a cell (an edit) stands until it is set to a null text
+    // again. The owner tells changes with CellsChanged.
+    using TextSource = std::function<QString(int row, int col)>;
+    void SetTextSource(TextSource source);
     bool SetItemState(int row, int col, quint32 state);
     quint32 GetItemState(int row, int col) const;
     bool SetItemFormat(int row, int col, quint32 format);
@@ -299,9 +308,12 @@ public:
     CCellID CellOf(const QModelIndex& index) const;
     int HeaderRows() const { return m_fixedRows > 0 ? 1 : 0; }
     int HeaderCols() const { return m_fixedCols > 0 ? 1 : 0; }
-    // Called by cells and setters: schedules one repaint for the next event
-    // loop pass.
+    // Called by cells and setters: tells the views, once in the next event
+    // loop pass, that the cell (or, without one, any cell) changed. Changes
+    // of one pass are told as the one range that covers them.
     void CellsChanged();
+    void CellsChanged(int row, int col) { CellsChanged(row, col, row, col); }
+    void CellsChanged(int firstRow, int firstCol, int lastRow, int lastCol);
 
 protected:
     bool event(QEvent* e) override;
@@ -400,6 +412,9 @@ private:
     EditStart m_editStart = EditStart::Key;
     CCellID m_anchor;
     bool m_changePending = false;
+    bool m_allChanged = false;
+    CCellRange m_changed; // the cells changed since the last report
+    TextSource m_textSource;
 
     CTitleTip* m_titleTip = nullptr;
     QTimer m_titleTipTimer;

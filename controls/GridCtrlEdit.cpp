@@ -69,8 +69,12 @@ QWidget* CGridCtrl::CreateCellEditor(QWidget* parent, CCellID cell)
 {
     if (!IsValid(cell))
         return nullptr;
-    m_editor = m_store.Promote(cell.row, cell.col, this)
-                   ->Edit(parent, cell.row, cell.col, this, m_editStart);
+    const QString text = GetItemText(cell.row, cell.col);
+    CGridCellBase* object = m_store.Promote(cell.row, cell.col, this);
+    // A text from the text source becomes the cell's own while it is edited.
+    if (object->GetText().isNull())
+        object->SetText(text);
+    m_editor = object->Edit(parent, cell.row, cell.col, this, m_editStart);
     return m_editor;
 }
 
@@ -112,7 +116,9 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int last
 {
     if (IsValid(row, col)) {
         const QString previous = GetItemText(row, col);
-        SetItemText(row, col, text);
+        // An empty edit is the cell's own (empty) text, never the null text
+        // that would hand the cell back to the text source.
+        SetItemText(row, col, text.isNull() ? QStringLiteral("") : text);
         RedrawCell(row, col);
         CGridCellBase* object = m_store.Slot(row, col).cell.get();
         const bool valid = !object || object->ValidateEdit(text);

@@ -109,3 +109,18 @@ void CGridModel::AllChanged()
     if (rows > 0)
         emit headerDataChanged(Qt::Vertical, 0, rows - 1);
 }
+
+void CGridModel::CellsChanged(int firstRow, int firstCol, int lastRow, int lastCol)
+{
+    lastRow = std::min(lastRow, rowCount() - 1);
+    lastCol = std::min(lastCol, columnCount() - 1);
+    if (firstRow <= lastRow && firstCol <= lastCol)
+        emit dataChanged(index(firstRow, firstCol), index(lastRow, lastCol));
+}
+
+void CGridModel::HeaderChanged(Qt::Orientation orientation, int first, int last)
+{
+    last = std::min(last, (orientation == Qt::Horizontal ? columnCount() : rowCount()) - 1);
+    if (first <= last)
+        emit headerDataChanged(orientation, first, last);
+}

@@ -40,6 +40,10 @@ public:
     void EndLayoutChange() { emit layoutChanged(); }
     // Tells the views that any cell may have changed.
     void AllChanged();
+    // Tells the views about the items (model rows and columns) of a range;
+    // an empty range tells nothing.
+    void CellsChanged(int firstRow, int firstCol, int lastRow, int lastCol);
+    void HeaderChanged(Qt::Orientation orientation, int first, int last);
 
 private:
     CGridCtrl& m_grid;

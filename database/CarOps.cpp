@@ -2,8 +2,9 @@
 #include "database/MyDatabase.h"
 #include "database/Names.h"
 #include "database/SqlText.h"
+#include "database/StoreReport.h"
 #include "database/Transaction.h"
-#include "platform/MessageBox.h"
+#include "platform/MessageCodes.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -228,8 +229,8 @@ bool CMyDatabase::DeleteCar(const QString& carId)
     if (!IsOpen())
         return false;
     if (RightTrimmed(GetCurrentCarID()) == carId) {
-        platform::MessageBox(nullptr, QStringLiteral("不能删除当前正在使用的车辆！"),
-                             platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
+        ReportStoreMessage(QStringLiteral("不能删除当前正在使用的车辆！"), platform::kCaption,
+                           platform::MB_OK | platform::MB_ICONERROR);
         return false;
     }
     // The car goes with all its rows or not at all.

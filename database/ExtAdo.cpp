@@ -1,6 +1,7 @@
 #include "database/ExtAdo.h"
 
-#include "platform/MessageBox.h"
+#include "database/StoreReport.h"
+#include "platform/MessageCodes.h"
 
 #include <QFileInfo>
 #include <charconv>
@@ -145,6 +146,7 @@ bool CAdoConnection::Open(const QString& path, const QString& password)
 
 void CAdoConnection::Close()
 {
+    m_statements.Clear();
     if (m_db) {
         sqlite3_close_v2(m_db); // an open transaction is rolled back
         m_db = nullptr;
@@ -167,6 +169,11 @@ std::shared_ptr<AdoResult> CAdoConnection::Execute(const QString& sql)
 bool CAdoConnection::ExecuteWithBlob(const QString& sql, const QByteArray& blob)
 {
     return run(sql, &blob, true) != nullptr;
+}
+
+CStatement CAdoConnection::Prepare(const QByteArray& sql)
+{
+    return m_statements.Get(m_db, sql, &m_lastError);
 }
 
 QStringList CAdoConnection::TableNames()
@@ -242,10 +249,9 @@ void CAdoConnection::fail(int code, const QString& message, bool writing, bool r
     m_failureShown = m_inTransaction;
     const QString sentence = StorageFaultMessage(code, writing);
     if (sentence.isEmpty())
-        platform::MessageBox(nullptr, ExecuteWarning(message), QString(), platform::MB_OK);
+        ReportStoreMessage(ExecuteWarning(message), QString(), platform::MB_OK);
     else
-        platform::MessageBox(nullptr, sentence, platform::kCaption,
-                             platform::MB_OK | platform::MB_ICONERROR);
+        ReportStoreMessage(sentence, platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
 }
 
 bool CAdoConnection::control(const char* sql)
@@ -414,9 +420,8 @@ double CAdoRecordSet::ValueToNumber(const QVariant& value)
 bool CAdoRecordSet::GetCollect(const QString& column, QString& text) const
 {
     if (!IsOpen()) {
-        platform::MessageBox(
-            nullptr, QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
-            QStringLiteral("提示"), platform::MB_OK | platform::MB_ICONINFORMATION);
+        ReportStoreMessage(QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
+                           QStringLiteral("提示"), platform::MB_OK | platform::MB_ICONINFORMATION);
         return false;
     }
     return GetCollect(ColumnIndex(column), text);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Statement.h"
 #include "database/StorageFault.h"
 
 #include <QByteArray>
@@ -46,6 +47,9 @@ public:
     std::shared_ptr<AdoResult> Execute(const QString& sql);
     // Runs one statement whose single parameter ?1 is bound to the bytes.
     bool ExecuteWithBlob(const QString& sql, const QByteArray& blob);
+    // A statement prepared once on this connection and reused; it shows no
+    // failure, its status tells.
+    CStatement Prepare(const QByteArray& sql);
     // Names of the user tables of the file (type 'table', no internal tables).
     QStringList TableNames();
 
@@ -74,6 +78,7 @@ private:
     void fail(int code, const QString& message, bool writing, bool report);
 
     sqlite3* m_db = nullptr;
+    CStatementCache m_statements;
     QString m_path;
     SqlStatus m_lastError;
     bool m_inTransaction = false;

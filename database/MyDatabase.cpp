@@ -1,8 +1,9 @@
 #include "database/MyDatabase.h"
 
 #include "database/LedgerFile.h"
+#include "database/StoreReport.h"
 #include "database/Transaction.h"
-#include "platform/MessageBox.h"
+#include "platform/MessageCodes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,7 +16,7 @@ namespace {
 
 void reportError(const QString& message)
 {
-    MessageBox(nullptr, message, kCaption, MB_OK | MB_ICONERROR);
+    ReportStoreMessage(message, kCaption, MB_OK | MB_ICONERROR);
 }
 
 } // namespace
@@ -59,8 +60,9 @@ void CMyDatabase::createMissingTables()
     for (const auto& definition : LedgerTables())
         if (!existing.contains(definition.table.name, Qt::CaseSensitive))
             missing.push_back(&definition);
-    if (!missing.empty())
-        createTables(missing);
+    if (!missing.empty() && !createTables(missing))
+        return;
+    ensureIndexes();
 }
 
 bool CMyDatabase::createTables(const std::vector<const TableDefinition*>& tables)
@@ -132,7 +134,7 @@ void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString&
         return;
     const SqlStatus changed = ChangeLedgerKey(path, oldPassword, newPassword);
     if (!changed.ok())
-        MessageBox(nullptr, QStringLiteral("error descirbe: ") + changed.message, QString(), MB_OK);
+        ReportStoreMessage(QStringLiteral("error descirbe: ") + changed.message, QString(), MB_OK);
 }
 
 std::shared_ptr<AdoResult> CMyDatabase::query(const QString& sql)

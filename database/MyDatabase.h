@@ -75,22 +75,26 @@ public:
 
     // --- ledger records --------------------------------------------------------
     // Inserts answer 0 (no connection, or the check or the insert failed), 1 (the
-    // car already has a row with that identifier) or 2 (inserted).
-    int InsertRefuel(const RefuelRecord& r);
-    int InsertRepair(const ServiceRecord& r);
-    int InsertMaintain(const ServiceRecord& r);
-    int InsertAccident(const CostRecord& r);
-    int InsertDailyCost(const CostRecord& r);
-    int InsertCarLog(const CarLogRecord& r);
-    int InsertAccessory(const AccessoryRecord& r);
+    // car already has a row with that identifier) or 2 (inserted); failures and
+    // the refused duplicate are reported to the store's message sink.
+    int InsertRecord(const char* table, const LedgerRecord& r);
+    int InsertRefuel(const RefuelRecord& r) { return InsertRecord("Refuel", r); }
+    int InsertRepair(const ServiceRecord& r) { return InsertRecord("Repair", r); }
+    int InsertMaintain(const ServiceRecord& r) { return InsertRecord("Maintain", r); }
+    int InsertAccident(const CostRecord& r) { return InsertRecord("Accident", r); }
+    int InsertDailyCost(const CostRecord& r) { return InsertRecord("DailyCost", r); }
+    int InsertCarLog(const CarLogRecord& r) { return InsertRecord("CarLog", r); }
+    int InsertAccessory(const AccessoryRecord& r) { return InsertRecord("Accessory", r); }
     int InsertInputHistory(const InputHistoryEntry& e);
-    // Writes one assignment ("Column=value", values quoted by the caller) into
-    // the row of (car, record identifier); true only when the statement
-    // succeeded. A failure is shown by the connection (see CAdoConnection).
-    bool UpdateRecordField(const char* table, const QString& carId, const QString& recId,
-                           const QString& assignment);
-    // Removes the row of (car, record identifier); true only when the statement succeeded.
-    bool DeleteRecord(const char* table, const QString& carId, const QString& recId);
+    // The car's records of a table, by date (or by the given columns), read by
+    // their stored types. Shows nothing; the status tells.
+    SqlStatus LoadRecords(const char* table, const QString& carId,
+                          std::vector<LedgerRecord>& records,
+                          const QByteArray& orderBy = "\"DateTimee\"");
+    // Writes one field of the record (r.carId, r.recId) with one bound statement.
+    SqlStatus UpdateRecordField(const char* table, const LedgerRecord& r, LedgerField field);
+    // Removes the row of (car, record identifier); an empty identifier sends nothing.
+    SqlStatus DeleteRecord(const char* table, const QString& carId, const QString& recId);
     void GetNextRecID(const char* table, QString& recId);
 
     // --- aggregates -------------------------------------------------------------
@@ -105,7 +109,12 @@ public:
     double SumRowResultsInMonth(int year, int month, const char* table, const char* a,
                                 const char* b, const QString& op, const QString& carId);
     void GetInputHistory(const QString& carId, int classId, QStringList& entries);
+    // The cost totals by the figures the ledger pages show (database/Figures.h).
     void LoadCostTotals(const QString& carId, CostTotals& totals);
+
+    // Reports a failed statement to the store's message sink: the storage fault
+    // sentence, or the execute warning.
+    static void reportFailure(const SqlStatus& status, bool writing);
 
 private:
     std::shared_ptr<AdoResult> query(const QString& sql);
@@ -115,9 +124,9 @@ private:
     bool createTables(const std::vector<const TableDefinition*>& tables);
     // Runs the duplicate check of an insert; answers 0, 1 or -1 to go on.
     int checkDuplicate(const char* table, const QString& carId, const QString& recId);
-    double sumRows(const QString& sql, const QString& op);
-    int insertService(const char* table, const ServiceRecord& r);
-    int insertCost(const char* table, const CostRecord& r);
+    double sumRows(CStatement& rows, const QString& op);
+    // Creates the lookup indexes of the ledger tables that are missing.
+    void ensureIndexes();
 
     QString m_databasePassword = kDatabasePassword;
     CAdoConnection m_connection;

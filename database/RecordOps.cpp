@@ -1,220 +1,226 @@
-// Ledger record operations and aggregate queries of the ledger database.
+// Ledger record operations and aggregate queries of the ledger database. Every
+// statement is generated from the table's description, prepared once and run
+// with bound values.
+#include "database/Figures.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
-#include "database/SqlText.h"
-#include "platform/MessageBox.h"
+#include "database/StoreReport.h"
+#include "platform/MessageCodes.h"
 
 #include <cmath>
+#include <sqlite3.h>
+
+namespace {
+
+const CMyTable& tableOf(const char* table)
+{
+    const CMyTable* description = FindTable(table);
+    Q_ASSERT(description);
+    return *description;
+}
+
+// Binds a record field's value as its column stores it.
+// The number in the first column of the statement's first row; 0 when there
+// is none. A failure is reported.
+double firstNumber(CStatement& statement)
+{
+    if (statement.Status().code == SQLITE_MISUSE)
+        return 0.0; // the ledger is closed
+    const double number = statement.Next() ? statement.Number(0) : 0.0;
+    if (!statement.ok())
+        CMyDatabase::reportFailure(statement.Status(), false);
+    return number;
+}
+
+void bindField(CStatement& statement, int index, const CMyField& field, const LedgerRecord& r)
+{
+    if (field.field == LedgerField::None)
+        statement.Bind(index, QString(QLatin1String(""))); // the spares are written empty
+    else if (field.type == adDouble || field.type == adInteger)
+        statement.Bind(index, StoredNumber(r.Number(field.field), field.decimals));
+    else
+        statement.Bind(index, r.Text(field.field));
+}
+
+} // namespace
+
+void CMyDatabase::ensureIndexes()
+{
+    // Lookups by record and the date-ordered reads of one car need no table
+    // scan. An old file gains the indexes on its first open; a file that
+    // cannot be written simply goes without.
+    for (const char* table : {tbl::Refuel, tbl::Repair, tbl::Maintain, tbl::Accident,
+                              tbl::DailyCost, tbl::CarLog, tbl::Accessory}) {
+        for (const char* column : {col::RecID, col::DateTimee}) {
+            const QByteArray sql = QByteArray("CREATE INDEX IF NOT EXISTS \"") + table + "_CarID_" +
+                                   column + "\" ON \"" + table + "\" (\"CarID\", \"" + column +
+                                   "\")";
+            sqlite3_exec(m_connection.handle(), sql.constData(), nullptr, nullptr, nullptr);
+        }
+    }
+}
 
 int CMyDatabase::checkDuplicate(const char* table, const QString& carId, const QString& recId)
 {
     if (!IsOpen())
         return 0;
-    auto result = query(SqlFormat("select * from %s where %s='%s' and %s='%s'", table, col::CarID,
-                                  SqlText(carId), col::RecID, SqlText(recId)));
-    if (!result)
+    CStatement find = m_connection.Prepare(QByteArray("select 1 from \"") + table +
+                                           "\" where \"CarID\"=?1 and \"RecID\"=?2");
+    find.Bind(1, carId).Bind(2, recId);
+    const bool found = find.Next();
+    if (!find.ok()) {
+        reportFailure(find.Status(), false);
         return 0;
-    if (!result->rows.empty()) {
-        platform::MessageBox(nullptr, QStringLiteral("记录已经存在，插入失败！"),
-                             platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
+    }
+    if (found) {
+        ReportStoreMessage(QStringLiteral("记录已经存在，插入失败！"), platform::kCaption,
+                           platform::MB_OK | platform::MB_ICONERROR);
         return 1;
     }
     return -1;
 }
 
-int CMyDatabase::InsertRefuel(const RefuelRecord& r)
-{
-    if (int found = checkDuplicate(tbl::Refuel, r.carId, r.recId); found >= 0)
-        return found;
-    return query(SqlFormat(
-               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, %s,%s,  \t\t\t\t "
-               "  "
-               "%s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-               "%.2f,%.2f,%.2f,%.2f,%.2f,\t\t\t\t   '%s','%s','%s','%s')",
-               tbl::Refuel, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles,
-               col::Amount, col::Price, col::FuelMeter1, col::FuelMeter2, col::Reserved1,
-               col::Reserved2, col::Reserved3, col::Reserved4, SqlText(r.carId), SqlText(r.recId),
-               SqlText(r.date), SqlText(r.mark), r.miles, r.amount, r.price, r.fuelMeter1,
-               r.fuelMeter2, SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2]),
-               SqlText(r.reserved[3])))
-               ? 2
-               : 0;
-}
-
-int CMyDatabase::insertService(const char* table, const ServiceRecord& r)
+int CMyDatabase::InsertRecord(const char* table, const LedgerRecord& r)
 {
     if (int found = checkDuplicate(table, r.carId, r.recId); found >= 0)
         return found;
-    return query(SqlFormat(
-               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s, "
-               "%s,      "
-               "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-               "%.2f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s')",
-               table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
-               col::Content, col::Provider, col::Reserved1, col::Reserved2, col::Reserved3,
-               SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles,
-               r.amount, SqlText(r.content), SqlText(r.provider), SqlText(r.reserved[0]),
-               SqlText(r.reserved[1]), SqlText(r.reserved[2])))
-               ? 2
-               : 0;
-}
-
-int CMyDatabase::InsertRepair(const ServiceRecord& r)
-{
-    return insertService(tbl::Repair, r);
-}
-int CMyDatabase::InsertMaintain(const ServiceRecord& r)
-{
-    return insertService(tbl::Maintain, r);
-}
-
-int CMyDatabase::insertCost(const char* table, const CostRecord& r)
-{
-    if (int found = checkDuplicate(table, r.carId, r.recId); found >= 0)
-        return found;
-    return query(SqlFormat(
-               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s,\t\t\t\t\t\t   %s,    "
-               "   "
-               "\t\t\t\t   %s,%s,%s) \t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   "
-               "%.2f,%.2f,\t\t\t\t   '%s',\t\t\t\t   '%s','%s','%s')",
-               table, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles, col::Amount,
-               col::Content, col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId),
-               SqlText(r.recId), SqlText(r.date), SqlText(r.mark), r.miles, r.amount,
-               SqlText(r.content), SqlText(r.reserved[0]), SqlText(r.reserved[1]),
-               SqlText(r.reserved[2])))
-               ? 2
-               : 0;
-}
-
-int CMyDatabase::InsertAccident(const CostRecord& r)
-{
-    return insertCost(tbl::Accident, r);
-}
-int CMyDatabase::InsertDailyCost(const CostRecord& r)
-{
-    return insertCost(tbl::DailyCost, r);
-}
-
-int CMyDatabase::InsertCarLog(const CarLogRecord& r)
-{
-    if (int found = checkDuplicate(tbl::CarLog, r.carId, r.recId); found >= 0)
-        return found;
-    return query(SqlFormat(
-               "insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, \t\t\t\t\t   %s,%s,%s) "
-               "\t\t\t\t   values \t\t\t\t   ('%s','%s','%s','%s',\t\t\t\t   %.2f,\t\t\t\t   "
-               "'%s','%s','%s')",
-               tbl::CarLog, col::CarID, col::RecID, col::DateTimee, col::Mark, col::Miles,
-               col::Reserved1, col::Reserved2, col::Reserved3, SqlText(r.carId), SqlText(r.recId),
-               SqlText(r.date), SqlText(r.mark), r.miles, SqlText(r.reserved[0]),
-               SqlText(r.reserved[1]), SqlText(r.reserved[2])))
-               ? 2
-               : 0;
-}
-
-int CMyDatabase::InsertAccessory(const AccessoryRecord& r)
-{
-    if (int found = checkDuplicate(tbl::Accessory, r.carId, r.recId); found >= 0)
-        return found;
-    return query(SqlFormat("insert into %s \t\t\t\t   (%s, %s, %s, %s, \t\t\t\t   %s, %s, %s, "
-                           "\t\t\t\t   %s,%s,  "
-                           "\t\t\t\t   %s,%s,%s,%s) \t\t\t\t   values \t\t\t\t   "
-                           "('%s','%s','%s','%s'\t\t\t\t   "
-                           ",%.2f,%.0f,%.2f,\t\t\t\t   '%s','%s',\t\t\t\t   '%s','%s','%s','%s')",
-                           tbl::Accessory, col::CarID, col::RecID, col::DateTimee, col::Mark,
-                           col::Miles, col::Countt, col::Price, col::Name, col::Provider,
-                           col::Reserved1, col::Reserved2, col::Reserved3, col::Reserved4,
-                           SqlText(r.carId), SqlText(r.recId), SqlText(r.date), SqlText(r.mark),
-                           r.miles, r.count, r.price, SqlText(r.name), SqlText(r.provider),
-                           SqlText(r.reserved[0]), SqlText(r.reserved[1]), SqlText(r.reserved[2]),
-                           SqlText(r.reserved[3])))
-               ? 2
-               : 0;
+    const CMyTable& description = tableOf(table);
+    CStatement insert = m_connection.Prepare(description.InsertStatement());
+    for (size_t i = 0; i < description.fields.size(); ++i)
+        bindField(insert, int(i + 1), description.fields[i], r);
+    if (const SqlStatus status = insert.Run(); !status.ok()) {
+        reportFailure(status, true);
+        return 0;
+    }
+    return 2;
 }
 
 int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
 {
     if (!IsOpen())
         return 0;
-    auto result = query(SqlFormat("select * from %s where %s='%s' and %s='%s' and %s=%d",
-                                  tbl::InputHistory, col::CarID, SqlText(e.carId), col::Content,
-                                  SqlText(e.content), col::ClassID, e.classId));
-    if (!result)
+    CStatement find = m_connection.Prepare("select 1 from \"InputHistory\" where \"CarID\"=?1 and "
+                                           "\"Content\"=?2 and \"ClassID\"=?3");
+    find.Bind(1, e.carId).Bind(2, e.content).Bind(3, qint64(e.classId));
+    const bool found = find.Next();
+    if (!find.ok()) {
+        reportFailure(find.Status(), false);
         return 0;
-    if (!result->rows.empty())
+    }
+    if (found)
         return 1;
-    return query(SqlFormat(
-               "insert into %s \t\t\t\t   (%s, %s,%s, %s, %s, \t\t\t\t   %s, %s) \t\t\t\t   values "
-               "\t\t\t\t   ('%s','%s','%s','%s',%d, \t\t\t\t   '%s','%s')",
-               tbl::InputHistory, col::CarID, col::RecID, col::Content, col::ClassName,
-               col::ClassID, col::Reserved1, col::Reserved2, SqlText(e.carId), SqlText(e.recId),
-               SqlText(e.content), SqlText(e.className), e.classId, SqlText(e.reserved1),
-               SqlText(e.reserved2)))
-               ? 2
-               : 0;
+    CStatement insert = m_connection.Prepare(tableOf(tbl::InputHistory).InsertStatement());
+    insert.Bind(1, e.carId)
+        .Bind(2, e.recId)
+        .Bind(3, e.content)
+        .Bind(4, e.className)
+        .Bind(5, qint64(e.classId))
+        .Bind(6, e.reserved1)
+        .Bind(7, e.reserved2);
+    if (const SqlStatus status = insert.Run(); !status.ok()) {
+        reportFailure(status, true);
+        return 0;
+    }
+    return 2;
 }
 
-bool CMyDatabase::DeleteRecord(const char* table, const QString& carId, const QString& recId)
+SqlStatus CMyDatabase::LoadRecords(const char* table, const QString& carId,
+                                   std::vector<LedgerRecord>& records, const QByteArray& orderBy)
 {
-    if (!IsOpen() || recId.isEmpty())
-        return false;
-    return query(SqlFormat("delete from %s  where %s.%s='%s' and %s.%s='%s'", table, table,
-                           col::CarID, SqlText(carId), table, col::RecID, SqlText(recId))) !=
-           nullptr;
+    records.clear();
+    const CMyTable& description = tableOf(table);
+    // The bound fields, in the order the select names them.
+    std::vector<LedgerField> fields;
+    for (const auto& f : description.fields)
+        if (f.field != LedgerField::None)
+            fields.push_back(f.field);
+    CStatement select = m_connection.Prepare(description.SelectStatement(orderBy));
+    select.Bind(1, carId);
+    while (select.Next()) {
+        LedgerRecord& r = records.emplace_back();
+        for (int i = 0; i < int(fields.size()); ++i) {
+            if (IsNumberField(fields[size_t(i)]))
+                r.Number(fields[size_t(i)]) = select.Number(i);
+            else if (fields[size_t(i)] == LedgerField::CarId)
+                r.carId = carId; // one shared text for every record
+            else
+                r.Text(fields[size_t(i)]) = RightTrimmed(select.Text(i));
+        }
+    }
+    return select.Status();
 }
 
-bool CMyDatabase::UpdateRecordField(const char* table, const QString& carId, const QString& recId,
-                                    const QString& assignment)
+SqlStatus CMyDatabase::UpdateRecordField(const char* table, const LedgerRecord& r,
+                                         LedgerField field)
 {
-    return query(SqlFormat("update %s set %s where %s.%s='%s' and %s.%s='%s'", table, assignment,
-                           table, col::CarID, SqlText(carId), table, col::RecID, SqlText(recId))) !=
-           nullptr;
+    const CMyTable& description = tableOf(table);
+    const CMyField* column = description.Field(field);
+    if (!column)
+        return {SQLITE_MISUSE, QStringLiteral("no such column")};
+    CStatement update = m_connection.Prepare(description.UpdateStatement(*column));
+    bindField(update, 1, *column, r);
+    update.Bind(2, r.carId).Bind(3, r.recId);
+    return update.Run();
+}
+
+SqlStatus CMyDatabase::DeleteRecord(const char* table, const QString& carId, const QString& recId)
+{
+    if (recId.isEmpty())
+        return {SQLITE_MISUSE, QStringLiteral("no record identifier")};
+    CStatement remove = m_connection.Prepare(tableOf(table).DeleteStatement());
+    remove.Bind(1, carId).Bind(2, recId);
+    return remove.Run();
 }
 
 void CMyDatabase::GetNextRecID(const char* table, QString& recId)
 {
     recId = QStringLiteral("0000000");
-    auto result = query(
-        SqlFormat("select %s from %s order by %s DESC LIMIT 1", col::RecID, table, col::RecID));
-    if (!result)
+    if (!IsOpen())
         return;
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    rs.GetCollect(col::RecID, recId);
+    CStatement last = m_connection.Prepare(QByteArray("select \"RecID\" from \"") + table +
+                                           "\" order by \"RecID\" DESC LIMIT 1");
+    if (last.Next())
+        recId = last.Text(0);
+    if (!last.ok()) {
+        reportFailure(last.Status(), false);
+        return;
+    }
     recId = QString::asprintf("%07d", static_cast<int>(LeadingNumber(recId)) + 1);
 }
 
 int CMyDatabase::GetRecordCount(const char* table, const QString& carId)
 {
-    auto result = query(SqlFormat("select count(*) as nums from %s where %s='%s'", table,
-                                  col::CarID, SqlText(carId)));
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    int count = 0;
-    rs.GetCollect(QStringLiteral("nums"), count);
-    return count;
+    CStatement count = m_connection.Prepare(QByteArray("select count(*) from \"") + table +
+                                            "\" where \"CarID\"=?1");
+    count.Bind(1, carId);
+    return int(firstNumber(count));
 }
 
 double CMyDatabase::SumColumn(const char* table, const char* column, const QString& carId)
 {
-    auto result = query(SqlFormat("select SUM(%s) as sums from %s where %s='%s'", column, table,
-                                  col::CarID, SqlText(carId)));
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    double sum = 0;
-    rs.GetCollect(QStringLiteral("sums"), sum);
-    return sum;
+    CStatement sum = m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" +
+                                          table + "\" where \"CarID\"=?1");
+    sum.Bind(1, carId);
+    return firstNumber(sum);
 }
 
-double CMyDatabase::sumRows(const QString& sql, const QString& op)
+double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, const char* column,
+                                     const QString& carId)
 {
-    auto result = query(sql);
+    const MonthRange range = MonthDates(year, month);
+    CStatement sum =
+        m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" + table +
+                             "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
+    sum.Bind(1, carId).Bind(2, range.first).Bind(3, range.last);
+    return firstNumber(sum);
+}
+
+double CMyDatabase::sumRows(CStatement& rows, const QString& op)
+{
     double total = 0;
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        double a = 0, b = 0;
-        rs.GetCollect(QStringLiteral("a"), a);
-        rs.GetCollect(QStringLiteral("b"), b);
+    while (rows.Next()) {
+        const double a = rows.Number(0);
+        const double b = rows.Number(1);
         if (op == QLatin1String("+"))
             total += a + b;
         else if (op == QLatin1String("-"))
@@ -224,71 +230,66 @@ double CMyDatabase::sumRows(const QString& sql, const QString& op)
         else if (op == QLatin1String("/") && std::fabs(b) > 0.0001)
             total += a / b;
     }
+    if (!rows.ok() && rows.Status().code != SQLITE_MISUSE)
+        reportFailure(rows.Status(), false);
     return total;
 }
 
 double CMyDatabase::SumRowResults(const char* table, const char* a, const char* b,
                                   const QString& op, const QString& carId)
 {
-    return sumRows(SqlFormat("select %s as a, %s as b from %s where %s='%s'", a, b, table,
-                             col::CarID, SqlText(carId)),
-                   op);
-}
-
-namespace {
-QString monthDay(int year, int month, int day)
-{
-    return QString::asprintf("%04d/%02d/%02d", year, month, day);
-}
-} // namespace
-
-double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, const char* column,
-                                     const QString& carId)
-{
-    auto result =
-        query(SqlFormat("select SUM(%s) as sums from %s where %s='%s' and %s>='%s' and %s<='%s'",
-                        column, table, col::CarID, SqlText(carId), col::DateTimee,
-                        monthDay(year, month, 1), col::DateTimee, monthDay(year, month, 31)));
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    double sum = 0;
-    rs.GetCollect(QStringLiteral("sums"), sum);
-    return sum;
+    CStatement rows = m_connection.Prepare(QByteArray("select \"") + a + "\", \"" + b +
+                                           "\" from \"" + table + "\" where \"CarID\"=?1");
+    rows.Bind(1, carId);
+    return sumRows(rows, op);
 }
 
 double CMyDatabase::SumRowResultsInMonth(int year, int month, const char* table, const char* a,
                                          const char* b, const QString& op, const QString& carId)
 {
-    return sumRows(
-        SqlFormat("select %s as a, %s as b from %s where %s='%s'  and %s>='%s' and %s<='%s'", a, b,
-                  table, col::CarID, SqlText(carId), col::DateTimee, monthDay(year, month, 1),
-                  col::DateTimee, monthDay(year, month, 31)),
-        op);
+    const MonthRange range = MonthDates(year, month);
+    CStatement rows =
+        m_connection.Prepare(QByteArray("select \"") + a + "\", \"" + b + "\" from \"" + table +
+                             "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
+    rows.Bind(1, carId).Bind(2, range.first).Bind(3, range.last);
+    return sumRows(rows, op);
 }
 
 void CMyDatabase::GetInputHistory(const QString& carId, int classId, QStringList& entries)
 {
     entries.clear();
-    auto result =
-        query(SqlFormat("select %s from %s where %s='%s' and %s=%d", col::Content,
-                        tbl::InputHistory, col::CarID, SqlText(carId), col::ClassID, classId));
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    for (; !rs.IsEOF(); rs.MoveNext()) {
-        QString content;
-        rs.GetCollect(col::Content, content);
-        entries << RightTrimmed(content);
-    }
+    CStatement select = m_connection.Prepare(
+        "select \"Content\" from \"InputHistory\" where \"CarID\"=?1 and \"ClassID\"=?2");
+    select.Bind(1, carId).Bind(2, qint64(classId));
+    while (select.Next())
+        entries << RightTrimmed(select.Text(0));
+    if (!select.ok() && select.Status().code != SQLITE_MISUSE)
+        reportFailure(select.Status(), false);
 }
 
 void CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
 {
-    t.repair = SumColumn(tbl::Repair, col::Amount, carId);
-    t.maintain = SumColumn(tbl::Maintain, col::Amount, carId);
-    t.accident = SumColumn(tbl::Accident, col::Amount, carId);
-    t.dailyCost = SumColumn(tbl::DailyCost, col::Amount, carId);
-    t.fuelAmount = SumColumn(tbl::Refuel, col::Amount, carId);
-    t.fuelVolume = SumRowResults(tbl::Refuel, col::Amount, col::Price, QStringLiteral("/"), carId);
-    t.accessory =
-        SumRowResults(tbl::Accessory, col::Price, col::Countt, QStringLiteral("*"), carId);
+    std::vector<LedgerRecord> records;
+    const auto total = [&](const char* table, double (*figure)(const std::vector<LedgerRecord>&)) {
+        LoadRecords(table, carId, records);
+        return figure(records);
+    };
+    t.repair = total(tbl::Repair, TotalAmount);
+    t.maintain = total(tbl::Maintain, TotalAmount);
+    t.accident = total(tbl::Accident, TotalAmount);
+    t.dailyCost = total(tbl::DailyCost, TotalAmount);
+    LoadRecords(tbl::Refuel, carId, records);
+    t.fuelAmount = TotalAmount(records);
+    t.fuelVolume = TotalFuelVolume(records);
+    t.accessory = total(tbl::Accessory, TotalAccessoryCost);
+}
+
+void CMyDatabase::reportFailure(const SqlStatus& status, bool writing)
+{
+    const QString sentence = StorageFaultMessage(status.code, writing);
+    if (sentence.isEmpty())
+        ReportStoreMessage(CAdoConnection::ExecuteWarning(status.message), QString(),
+                           platform::MB_OK);
+    else
+        ReportStoreMessage(sentence, platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
 }

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QtGlobal>
 
 // In-memory records of the ledger file.
 
@@ -65,55 +66,61 @@ struct PURCHASEINFO
     QString reserved[4];
 };
 
-// The head every ledger record shares.
-struct LedgerRecordHead
+// The fields a ledger record can have; each ledger table binds some of them
+// to its columns (see CMyField::field).
+enum class LedgerField : quint8
+{
+    None, // a column no record field stands for (the spares)
+    CarId,
+    RecId,
+    Date,
+    Mark,
+    Miles,
+    Amount,
+    Price,
+    FuelMeter1,
+    FuelMeter2,
+    Count,
+    Content,
+    Provider,
+    Name,
+};
+
+bool IsNumberField(LedgerField field);
+
+// One record of any of the seven ledgers, with its values as stored: texts as
+// written, numbers as the doubles the file holds ("%.2f"-rounded when this
+// program wrote them, counts whole). A ledger uses the fields its table binds;
+// the others stay empty or zero.
+struct LedgerRecord
 {
     QString carId;
     QString recId; // "%07d"
     QString date;  // "%Y/%m/%d"
-    QString mark;  // note
-    QString reserved[4];
-};
-
-struct RefuelRecord : LedgerRecordHead
-{
+    QString mark;  // note, or the log text of the car log
+    QString content;
+    QString provider;
+    QString name;
     double miles = 0;
     double amount = 0;
     double price = 0;
     double fuelMeter1 = 0; // gauge before filling
     double fuelMeter2 = 0; // gauge after filling
+    double count = 0;      // accessories, stored with "%.0f"
+
+    double& Number(LedgerField field);
+    double Number(LedgerField field) const;
+    QString& Text(LedgerField field);
+    const QString& Text(LedgerField field) const;
 };
 
-// Repair and maintenance records have the same columns.
-struct ServiceRecord : LedgerRecordHead
-{
-    double miles = 0;
-    double amount = 0;
-    QString content;
-    QString provider;
-};
-
-// Accident and daily-cost records have the same columns.
-struct CostRecord : LedgerRecordHead
-{
-    double miles = 0;
-    double amount = 0;
-    QString content;
-};
-
-struct CarLogRecord : LedgerRecordHead
-{
-    double miles = 0;
-};
-
-struct AccessoryRecord : LedgerRecordHead
-{
-    double miles = 0;
-    double price = 0;
-    double count = 0; // stored with "%.0f"
-    QString name;
-    QString provider;
-};
+// The names of the ledgers' records by table, for readers of the code that
+// uses one ledger only.
+using RefuelRecord = LedgerRecord;
+using ServiceRecord = LedgerRecord; // repair and maintenance
+using CostRecord = LedgerRecord;    // accident and daily cost
+using CarLogRecord = LedgerRecord;
+using AccessoryRecord = LedgerRecord;
 
 // A remembered entry of a ledger editor.
 struct InputHistoryEntry

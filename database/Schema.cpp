@@ -1,6 +1,10 @@
 #include "database/Schema.h"
 
+#include "database/ExtAdo.h"
 #include "database/Names.h"
+
+#include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -18,13 +22,13 @@ QString declaredType(const CMyField& field)
     }
 }
 
-CMyField text(const char* name, int size)
+CMyField text(const char* name, int size, LedgerField field = LedgerField::None)
 {
-    return {QString::fromLatin1(name), adWChar, size};
+    return {QString::fromLatin1(name), adWChar, size, field};
 }
-CMyField number(const char* name)
+CMyField number(const char* name, LedgerField field = LedgerField::None, int decimals = 2)
 {
-    return {QString::fromLatin1(name), adDouble, 0};
+    return {QString::fromLatin1(name), adDouble, 0, field, decimals};
 }
 
 std::vector<CMyField> spares(int count)
@@ -39,9 +43,10 @@ std::vector<CMyField> spares(int count)
 // The head every ledger table begins with, then its own columns and spares.
 CMyTable ledger(const char* name, std::vector<CMyField> own, int spareCount)
 {
-    CMyTable table{QString::fromLatin1(name),
-                   {text(col::CarID, 10), text(col::RecID, 10), text(col::DateTimee, 32),
-                    text(col::Mark, 255)}};
+    CMyTable table{
+        QString::fromLatin1(name),
+        {text(col::CarID, 10, LedgerField::CarId), text(col::RecID, 10, LedgerField::RecId),
+         text(col::DateTimee, 32, LedgerField::Date), text(col::Mark, 255, LedgerField::Mark)}};
     table.fields.insert(table.fields.end(), own.begin(), own.end());
     for (auto& f : spares(spareCount))
         table.fields.push_back(f);
@@ -86,33 +91,36 @@ std::vector<TableDefinition> buildTables()
         purchase.fields.push_back(f);
     tables.push_back({purchase, QStringLiteral("创建保险贷款信息数据库库表失败！")});
 
+    const CMyField miles = number(col::Miles, LedgerField::Miles);
+    const CMyField amount = number(col::Amount, LedgerField::Amount);
+    const CMyField provider = text(col::Provider, 255, LedgerField::Provider);
+    const CMyField content = text(col::Content, 255, LedgerField::Content);
     tables.push_back({ledger(tbl::Refuel,
-                             {number(col::Miles), number(col::Amount), number(col::Price),
-                              number(col::FuelMeter1), number(col::FuelMeter2)},
+                             {miles, amount, number(col::Price, LedgerField::Price),
+                              number(col::FuelMeter1, LedgerField::FuelMeter1),
+                              number(col::FuelMeter2, LedgerField::FuelMeter2)},
                              4),
                       QStringLiteral("创建加油记录表失败！")});
-    const std::vector<CMyField> service = {text(col::Content, 255), text(col::Provider, 255),
-                                           number(col::Miles), number(col::Amount)};
+    const std::vector<CMyField> service = {content, provider, miles, amount};
     tables.push_back({ledger(tbl::Repair, service, 3), QStringLiteral("创建维修记录表失败！")});
     tables.push_back({ledger(tbl::Maintain, service, 3), QStringLiteral("创建保养记录表失败！")});
-    const std::vector<CMyField> cost = {text(col::Content, 255), number(col::Miles),
-                                        number(col::Amount)};
+    const std::vector<CMyField> cost = {content, miles, amount};
     tables.push_back({ledger(tbl::Accident, cost, 3), QStringLiteral("创建事故记录表失败！")});
     tables.push_back({ledger(tbl::DailyCost, cost, 3), QStringLiteral("创建日常杂费记录表失败！")});
-    tables.push_back(
-        {ledger(tbl::CarLog, {number(col::Miles)}, 3), QStringLiteral("创建日志记录表失败！")});
+    tables.push_back({ledger(tbl::CarLog, {miles}, 3), QStringLiteral("创建日志记录表失败！")});
     tables.push_back({ledger(tbl::Accessory,
-                             {text(col::Name, 255), text(col::Provider, 255), number(col::Miles),
-                              number(col::Countt), number(col::Price)},
+                             {text(col::Name, 255, LedgerField::Name), provider, miles,
+                              number(col::Countt, LedgerField::Count, 0),
+                              number(col::Price, LedgerField::Price)},
                              4),
                       QStringLiteral("创建汽车用品记录表失败！")});
 
     tables.push_back({{tbl::InputHistory,
-                       {text(col::CarID, 10),
-                        text(col::RecID, 10),
-                        text(col::Content, 128),
-                        text(col::ClassName, 32),
-                        {col::ClassID, adInteger, 0},
+                       {text(col::CarID, 10, LedgerField::CarId),
+                        text(col::RecID, 10, LedgerField::RecId),
+                        text(col::Content, 128, LedgerField::Content),
+                        text(col::ClassName, 32, LedgerField::Name),
+                        {col::ClassID, adInteger, 0, LedgerField::Count, 0},
                         text(col::Reserved1, 32),
                         text(col::Reserved2, 32)}},
                       QStringLiteral("创建输入历史记录表失败！")});
@@ -131,8 +139,75 @@ QString CMyTable::CreateStatement() const
     return sql;
 }
 
+const CMyField* CMyTable::Field(LedgerField field) const
+{
+    for (const auto& f : fields)
+        if (f.field == field)
+            return &f;
+    return nullptr;
+}
+
+QByteArray CMyTable::InsertStatement() const
+{
+    QByteArray names, values;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        names += (i ? ", \"" : "\"") + fields[i].name.toLatin1() + '"';
+        values += (i ? ", ?" : "?") + QByteArray::number(qulonglong(i + 1));
+    }
+    return "insert into \"" + name.toLatin1() + "\" (" + names + ") values (" + values + ')';
+}
+
+QByteArray CMyTable::SelectStatement(const QByteArray& orderBy) const
+{
+    QByteArray names;
+    for (const auto& f : fields)
+        if (f.field != LedgerField::None)
+            names += (names.isEmpty() ? "\"" : ", \"") + f.name.toLatin1() + '"';
+    return "select " + names + " from \"" + name.toLatin1() + "\" where \"CarID\"=?1 order by " +
+           orderBy;
+}
+
+QByteArray CMyTable::UpdateStatement(const CMyField& column) const
+{
+    return "update \"" + name.toLatin1() + "\" set \"" + column.name.toLatin1() +
+           "\"=?1 where \"CarID\"=?2 and \"RecID\"=?3";
+}
+
+QByteArray CMyTable::DeleteStatement() const
+{
+    return "delete from \"" + name.toLatin1() + "\" where \"CarID\"=?1 and \"RecID\"=?2";
+}
+
 const std::vector<TableDefinition>& LedgerTables()
 {
     static const std::vector<TableDefinition> tables = buildTables();
     return tables;
+}
+
+const CMyTable* FindTable(const char* name)
+{
+    for (const auto& definition : LedgerTables())
+        if (definition.table.name == QLatin1String(name))
+            return &definition.table;
+    return nullptr;
+}
+
+double StoredNumber(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return value;
+    // The exact decimal rounding of printf, without printing where the
+    // scaled value is clearly away from a rounding boundary.
+    const double scale = decimals == 0 ? 1.0 : 100.0;
+    const double scaled = value * scale;
+    if (std::fabs(scaled) < 1e12) {
+        // The product is off by at most half a unit in its last place.
+        const double error = std::fabs(scaled) * 0x1p-52 + 0x1p-60;
+        const double fraction = std::fabs(scaled - std::trunc(scaled));
+        if (std::fabs(fraction - 0.5) > 4 * error)
+            return std::round(scaled) / scale;
+    }
+    char text[400];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return TextToNumber(QString::fromLatin1(text));
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "database/Records.h"
+
+#include <QByteArray>
 #include <QString>
 #include <vector>
 
@@ -18,6 +21,10 @@ struct CMyField
     QString name;
     int type = adWChar;
     int definedSize = 0; // 0 for types without a size
+    // The record field a ledger column holds (None for spares and for the
+    // tables that are no ledgers), and the decimals its number is stored with.
+    LedgerField field = LedgerField::None;
+    int decimals = 2;
 };
 
 // A table to be created: its name and its columns in order. Every table gets
@@ -28,6 +35,20 @@ struct CMyTable
     std::vector<CMyField> fields;
 
     QString CreateStatement() const;
+
+    // The column holding a record field; nullptr when the table has none.
+    const CMyField* Field(LedgerField field) const;
+
+    // Statements of a ledger table, with parameters to bind:
+    // insert: one parameter per column, in column order;
+    QByteArray InsertStatement() const;
+    // select: ?1 the car; the record fields' columns in column order, sorted
+    // by the given columns;
+    QByteArray SelectStatement(const QByteArray& orderBy) const;
+    // update: ?1 the value, ?2 the car, ?3 the record identifier;
+    QByteArray UpdateStatement(const CMyField& column) const;
+    // delete: ?1 the car, ?2 the record identifier.
+    QByteArray DeleteStatement() const;
 };
 
 // The eleven tables of the ledger, in creation order, each with the message
@@ -38,3 +59,10 @@ struct TableDefinition
     QString failureMessage;
 };
 const std::vector<TableDefinition>& LedgerTables();
+
+// The description of a table by name; nullptr for an unknown name.
+const CMyTable* FindTable(const char* name);
+
+// A number as the file stores it: rounded to the column's decimals exactly as
+// "%.2f" (or "%.0f") prints it.
+double StoredNumber(double value, int decimals);

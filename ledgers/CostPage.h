@@ -12,11 +12,7 @@ public:
     CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent);
 
 protected:
-    void Recompute(int row, int col, bool full) override;
-    // The record of a row for the repair and maintenance, and for the accident
-    // and daily-cost ledgers.
-    ServiceRecord ServiceRecordOf(int row, const QString& recordId) const;
-    CostRecord CostRecordOf(int row, const QString& recordId) const;
+    void RecordsChanged(int index, LedgerField field) override;
 
 private:
     double CostTotals::*m_figure;

@@ -10,7 +10,6 @@ public:
     explicit CDlgAccessory(QWidget* parent = nullptr);
 
 protected:
-    void NormaliseDerived(int row, int col) override;
-    void Recompute(int row, int col, bool full) override;
-    int InsertRecord(int row, const QString& recordId) override;
+    QString DerivedText(int index, int col) const override;
+    void RecordsChanged(int index, LedgerField field) override;
 };

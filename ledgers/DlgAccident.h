@@ -8,7 +8,4 @@ class CDlgAccident : public CCostPage
     Q_OBJECT
 public:
     explicit CDlgAccident(QWidget* parent = nullptr);
-
-protected:
-    int InsertRecord(int row, const QString& recordId) override;
 };

@@ -10,6 +10,5 @@ public:
     explicit CDlgCarLog(QWidget* parent = nullptr);
 
 protected:
-    void Recompute(int, int, bool) override {}
-    int InsertRecord(int row, const QString& recordId) override;
+    void RecordsChanged(int, LedgerField) override {}
 };

@@ -8,7 +8,4 @@ class CDlgDayCost : public CCostPage
     Q_OBJECT
 public:
     explicit CDlgDayCost(QWidget* parent = nullptr);
-
-protected:
-    int InsertRecord(int row, const QString& recordId) override;
 };

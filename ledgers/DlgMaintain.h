@@ -8,7 +8,4 @@ class CDlgMaintain : public CCostPage
     Q_OBJECT
 public:
     explicit CDlgMaintain(QWidget* parent = nullptr);
-
-protected:
-    int InsertRecord(int row, const QString& recordId) override;
 };

@@ -1,25 +1,16 @@
 #include "ledgers/DlgOil.h"
 
-#include "controls/GridCtrl.h"
+#include "database/Figures.h"
 #include "ledgers/FrameState.h"
 #include "ledgers/LedgerFormat.h"
 
-#include <algorithm>
-
 namespace {
-// Columns of the refuelling grid.
-enum : int
-{
-    Odometer = 2,
-    Amount = 3,
-    Price = 4,
-    Quantity = 5,
-    GaugeBefore = 6,
-    GaugeAfter = 7,
-    Consumption = 8,
-    CostPerKm = 9,
-};
 const QString kNone = QStringLiteral("--");
+
+QString shown(const std::optional<double>& value, QString (*format)(double))
+{
+    return value ? format(*value) : kNone;
+}
 } // namespace
 
 CDlgOil::CDlgOil(QWidget* parent) : CLedgerPage(RefuelPage(), parent) {}
@@ -35,88 +26,50 @@ void CDlgOil::RefreshPage()
     CLedgerPage::RefreshPage();
 }
 
-QString CDlgOil::quantityText(int row) const
+double CDlgOil::spentBefore(int index) const
 {
-    const double price = Number(row, Price);
-    const double amount = Number(row, Amount);
-    return price > 0 && amount >= 0 ? QuantityText(amount / price) : kNone;
+    const auto& records = Records();
+    while (int(m_spent.size()) <= index)
+        m_spent.push_back(m_spent.back() + records[m_spent.size() - 1].amount);
+    return m_spent[size_t(index)];
 }
 
-void CDlgOil::NormaliseDerived(int row, int col)
+QString CDlgOil::DerivedText(int index, int col) const
 {
-    if ((col == Amount || col == Price) && !Text(row, Amount).isEmpty() &&
-        !Text(row, Price).isEmpty())
-        SetText(row, Quantity, quantityText(row));
+    const CellKind kind = Info().columns[size_t(col)].kind;
+    if (index == Count()) // the new-record row: estimates start at the first row
+        return index == 0 && kind != CellKind::Quantity ? kNone : QString();
+    const LedgerRecord& filling = Records()[size_t(index)];
+    switch (kind) {
+    case CellKind::Quantity:
+        return shown(FuelQuantity(filling), QuantityText);
+    case CellKind::Consumption:
+        if (index == 0)
+            return kNone;
+        return shown(
+            FuelConsumption(Records()[size_t(index) - 1], filling, m_tankVolume / m_gaugeDivisions),
+            ConsumptionText);
+    case CellKind::DerivedMoney:
+        if (index == 0)
+            return kNone;
+        return shown(FuelCostPerKm(spentBefore(index), filling), MoneyText);
+    default:
+        return QString();
+    }
 }
 
-void CDlgOil::Recompute(int row, int col, bool full)
+void CDlgOil::RecordsChanged(int index, LedgerField field)
 {
-    const int n = m_grid->GetRowCount();
-    if (n < 2)
+    // Running sums up to the changed filling stay good.
+    m_spent.resize(std::min(m_spent.size(), size_t(index) + 1));
+    if (field != LedgerField::None && field != LedgerField::Amount && field != LedgerField::Price)
         return;
-    const int lastData = n - 2;
-
-    if (full && n >= 3)
-        for (int i = 1; i <= lastData; ++i)
-            SetText(i, Quantity, quantityText(i));
-
-    if (full || col == Amount || col == Price) {
-        double amount = 0, quantity = 0;
-        for (int i = 1; i <= lastData; ++i) {
-            amount += Number(i, Amount);
-            quantity += Number(i, Quantity);
-        }
-        if (CFrameState* frame = Frame()) {
-            frame->m_costTotals.fuelAmount = amount;
-            frame->m_costTotals.fuelVolume = quantity;
-        }
-        SetCaption(QString::asprintf("加油记录 【合计：▲加油总量 %.2f 升 ▲加油金额 %.2f 元】",
-                                     quantity, amount));
+    const double amount = TotalAmount(Records());
+    const double quantity = TotalFuelVolume(Records());
+    if (CFrameState* frame = Frame()) {
+        frame->m_costTotals.fuelAmount = amount;
+        frame->m_costTotals.fuelVolume = quantity;
     }
-
-    if (full || col == Odometer || col == GaugeBefore || col == GaugeAfter) {
-        if (full)
-            SetText(1, Consumption, kNone);
-        const double litresPerDivision = m_tankVolume / m_gaugeDivisions;
-        for (int m = full ? 2 : std::max(row, 2); m <= lastData; ++m) {
-            const double before = Number(m, GaugeBefore);
-            const double previousAfter = Number(m - 1, GaugeAfter);
-            const double reading = Number(m, Odometer);
-            const double previousReading = Number(m - 1, Odometer);
-            if (before <= previousAfter && reading > previousReading + 0.00001)
-                SetText(m, Consumption,
-                        ConsumptionText(litresPerDivision * (previousAfter - before) * 100 /
-                                        (reading - previousReading)));
-            else
-                SetText(m, Consumption, kNone);
-        }
-    }
-
-    if (full || col == Odometer || col == Amount) {
-        if (full)
-            SetText(1, CostPerKm, kNone);
-        const int start = full ? 2 : std::max(row, 2);
-        // Money spent on every earlier filling, kept as a running sum.
-        double spent = 0;
-        for (int i = 1; i < start; ++i)
-            spent += Number(i, Amount);
-        for (int t = start; t <= lastData; ++t) {
-            const double reading = Number(t, Odometer);
-            SetText(t, CostPerKm,
-                    reading > 0.00001 && spent >= 0 ? MoneyText(spent / reading) : kNone);
-            spent += Number(t, Amount);
-        }
-    }
-}
-
-int CDlgOil::InsertRecord(int row, const QString& recordId)
-{
-    RefuelRecord record;
-    static_cast<LedgerRecordHead&>(record) = RecordHead(row, recordId);
-    record.miles = Number(row, Odometer);
-    record.amount = Number(row, Amount);
-    record.price = Number(row, Price);
-    record.fuelMeter1 = Number(row, GaugeBefore);
-    record.fuelMeter2 = Number(row, GaugeAfter);
-    return Database()->InsertRefuel(record);
+    SetCaption(QString::asprintf("加油记录 【合计：▲加油总量 %.2f 升 ▲加油金额 %.2f 元】", quantity,
+                                 amount));
 }

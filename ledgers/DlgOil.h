@@ -2,6 +2,8 @@
 
 #include "ledgers/LedgerPage.h"
 
+#include <vector>
+
 // The refuelling ledger: per filling the quantity bought, and estimates of the
 // consumption since the previous filling and of the fuel cost per kilometre.
 class CDlgOil : public CLedgerPage
@@ -15,14 +17,15 @@ public:
     double GaugeDivisions() const { return m_gaugeDivisions; }
 
 protected:
-    void NormaliseDerived(int row, int col) override;
-    void Recompute(int row, int col, bool full) override;
-    int InsertRecord(int row, const QString& recordId) override;
+    QString DerivedText(int index, int col) const override;
+    void RecordsChanged(int index, LedgerField field) override;
 
 private:
-    // "40.00 升" for amount / price, "--" when there is no sensible quantity.
-    QString quantityText(int row) const;
+    // What the fillings before the one at index cost, from running sums kept
+    // up to the last index asked for.
+    double spentBefore(int index) const;
 
     double m_tankVolume = 1.0;
     double m_gaugeDivisions = 1.0;
+    mutable std::vector<double> m_spent{0.0};
 };

@@ -8,7 +8,4 @@ class CDlgRepair : public CCostPage
     Q_OBJECT
 public:
     explicit CDlgRepair(QWidget* parent = nullptr);
-
-protected:
-    int InsertRecord(int row, const QString& recordId) override;
 };

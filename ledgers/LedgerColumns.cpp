@@ -3,8 +3,6 @@
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 
-#include <cstring>
-
 bool IsNumericKind(CellKind kind)
 {
     return kind == CellKind::Odometer || kind == CellKind::Money || kind == CellKind::Gauge ||
@@ -43,12 +41,21 @@ QString DisplayText(CellKind kind, double value)
     }
 }
 
-int LedgerPageInfo::columnOf(const char* field) const
+int LedgerPageInfo::columnOf(LedgerField field) const
 {
     for (int c = 0; c < columnCount(); ++c)
-        if (columns[c].field && std::strcmp(columns[c].field, field) == 0)
+        if (columns[c].field == field)
             return c;
     return -1;
+}
+
+QString FieldText(const LedgerColumn& column, const LedgerRecord& record)
+{
+    if (!IsNumberField(column.field))
+        return record.Text(column.field);
+    if (column.kind == CellKind::Label)
+        return FormatNumber(record.Number(column.field), 0);
+    return DisplayText(column.kind, record.Number(column.field));
 }
 
 QString HistoryClassName(int classId)
@@ -69,19 +76,19 @@ namespace {
 
 LedgerColumn rowNumber()
 {
-    return {QString(), nullptr, CellKind::RowNumber, 0};
+    return {QString(), LedgerField::None, CellKind::RowNumber, 0};
 }
 LedgerColumn date()
 {
-    return {QStringLiteral("日期"), col::DateTimee, CellKind::Date, 0};
+    return {QStringLiteral("日期"), LedgerField::Date, CellKind::Date, 0};
 }
 LedgerColumn odometer()
 {
-    return {QStringLiteral("里程表"), col::Miles, CellKind::Odometer, 0};
+    return {QStringLiteral("里程表"), LedgerField::Miles, CellKind::Odometer, 0};
 }
 LedgerColumn recordId(const QString& header = QString())
 {
-    return {header, col::RecID, CellKind::RecordId, 0};
+    return {header, LedgerField::RecId, CellKind::RecordId, 0};
 }
 
 QString costCaption(const QString& name)
@@ -103,10 +110,10 @@ LedgerPageInfo servicePage(const char* table, const QString& name, int bit, int 
             {rowNumber(),
              date(),
              odometer(),
-             {QStringLiteral("总金额"), col::Amount, CellKind::Money, 0},
-             {QStringLiteral("内容"), col::Content, CellKind::Text, 0},
-             {QStringLiteral("服务商"), col::Provider, CellKind::Text, providerHistory},
-             {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
+             {QStringLiteral("总金额"), LedgerField::Amount, CellKind::Money, 0},
+             {QStringLiteral("内容"), LedgerField::Content, CellKind::Text, 0},
+             {QStringLiteral("服务商"), LedgerField::Provider, CellKind::Text, providerHistory},
+             {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
              recordId()},
             std::move(widths)};
 }
@@ -121,9 +128,9 @@ LedgerPageInfo costPage(const char* table, const QString& name, const QString& a
             {rowNumber(),
              date(),
              odometer(),
-             {amount, col::Amount, CellKind::Money, 0},
-             {content, col::Content, CellKind::Text, contentHistory},
-             {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
+             {amount, LedgerField::Amount, CellKind::Money, 0},
+             {content, LedgerField::Content, CellKind::Text, contentHistory},
+             {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
              recordId()},
             std::move(widths)};
 }
@@ -140,14 +147,14 @@ const LedgerPageInfo& RefuelPage()
         {rowNumber(),
          date(),
          odometer(),
-         {QStringLiteral("总金额"), col::Amount, CellKind::Money, 0},
-         {QStringLiteral("单价"), col::Price, CellKind::Money, 0},
-         {QStringLiteral("加油量"), nullptr, CellKind::Quantity, 0},
-         {QStringLiteral("加前油表"), col::FuelMeter1, CellKind::Gauge, 0},
-         {QStringLiteral("加后油表"), col::FuelMeter2, CellKind::Gauge, 0},
-         {QStringLiteral("油耗估算"), nullptr, CellKind::Consumption, 0},
-         {QStringLiteral("成本估算"), nullptr, CellKind::DerivedMoney, 0},
-         {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
+         {QStringLiteral("总金额"), LedgerField::Amount, CellKind::Money, 0},
+         {QStringLiteral("单价"), LedgerField::Price, CellKind::Money, 0},
+         {QStringLiteral("加油量"), LedgerField::None, CellKind::Quantity, 0},
+         {QStringLiteral("加前油表"), LedgerField::FuelMeter1, CellKind::Gauge, 0},
+         {QStringLiteral("加后油表"), LedgerField::FuelMeter2, CellKind::Gauge, 0},
+         {QStringLiteral("油耗估算"), LedgerField::None, CellKind::Consumption, 0},
+         {QStringLiteral("成本估算"), LedgerField::None, CellKind::DerivedMoney, 0},
+         {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
          recordId(QStringLiteral("RecID-hiden"))},
         {{{50, 100, 75, 70, 60, 70, 80, 80, 80, 80}, 770},
          {{40, 90, 60, 60, 50, 60, 70, 70, 70, 70}, 665},
@@ -192,39 +199,41 @@ const LedgerPageInfo& DailyCostPage()
 
 const LedgerPageInfo& CarLogPage()
 {
-    static const LedgerPageInfo page{tbl::CarLog,
-                                     QStringLiteral("爱车日志"),
-                                     QString(),
-                                     0x20,
-                                     {rowNumber(),
-                                      date(),
-                                      odometer(),
-                                      {QStringLiteral("日志信息"), col::Mark, CellKind::Text, 0},
-                                      recordId()},
-                                     {{{50, 100, 75}, 255}, {{40, 90, 70}, 230}, {}, false}};
+    static const LedgerPageInfo page{
+        tbl::CarLog,
+        QStringLiteral("爱车日志"),
+        QString(),
+        0x20,
+        {rowNumber(),
+         date(),
+         odometer(),
+         {QStringLiteral("日志信息"), LedgerField::Mark, CellKind::Text, 0},
+         recordId()},
+        {{{50, 100, 75}, 255}, {{40, 90, 70}, 230}, {}, false}};
     return page;
 }
 
 const LedgerPageInfo& AccessoryPage()
 {
-    static const LedgerPageInfo page{tbl::Accessory,
-                                     QStringLiteral("汽车用品 【合计：▲总金额 0.00 元】"),
-                                     QStringLiteral("汽车用品 【合计：▲总金额 %.2f 元】"),
-                                     0x10,
-                                     {rowNumber(),
-                                      date(),
-                                      odometer(),
-                                      {QStringLiteral("商品名称"), col::Name, CellKind::Text, 0},
-                                      {QStringLiteral("单价"), col::Price, CellKind::Money, 0},
-                                      {QStringLiteral("数量"), col::Countt, CellKind::Count, 0},
-                                      {QStringLiteral("总价"), nullptr, CellKind::DerivedMoney, 0},
-                                      {QStringLiteral("服务商"), col::Provider, CellKind::Text, 3},
-                                      {QStringLiteral("备注"), col::Mark, CellKind::Text, 0},
-                                      recordId()},
-                                     {{{50, 100, 75, 150, 70, 55, 80, 180}, 785},
-                                      {{40, 90, 60, 140, 55, 45, 60, 150}, 655},
-                                      {{40, 90, 60, 100, 55, 45, 60, 100}, 575},
-                                      true}};
+    static const LedgerPageInfo page{
+        tbl::Accessory,
+        QStringLiteral("汽车用品 【合计：▲总金额 0.00 元】"),
+        QStringLiteral("汽车用品 【合计：▲总金额 %.2f 元】"),
+        0x10,
+        {rowNumber(),
+         date(),
+         odometer(),
+         {QStringLiteral("商品名称"), LedgerField::Name, CellKind::Text, 0},
+         {QStringLiteral("单价"), LedgerField::Price, CellKind::Money, 0},
+         {QStringLiteral("数量"), LedgerField::Count, CellKind::Count, 0},
+         {QStringLiteral("总价"), LedgerField::None, CellKind::DerivedMoney, 0},
+         {QStringLiteral("服务商"), LedgerField::Provider, CellKind::Text, 3},
+         {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
+         recordId()},
+        {{{50, 100, 75, 150, 70, 55, 80, 180}, 785},
+         {{40, 90, 60, 140, 55, 45, 60, 150}, 655},
+         {{40, 90, 60, 100, 55, 45, 60, 100}, 575},
+         true}};
     return page;
 }
 
@@ -248,7 +257,7 @@ std::vector<int> LedgerColumnWidths(const LedgerPageInfo& page, int w, bool odom
     const bool narrowClass = cls == &rules.narrow;
     int rest = narrowClass && w <= 600 ? 10 : w - cls->restMinus;
     if (!odometerShown && page.odometerBit != 0) {
-        const int odometer = page.columnOf(col::Miles);
+        const int odometer = page.columnOf(LedgerField::Miles);
         widths[odometer] = 0;
         rest += wide ? 75 : 60;
     }

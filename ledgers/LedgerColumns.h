@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/Records.h"
+
 #include <QString>
 #include <vector>
 
@@ -17,6 +19,7 @@ enum class CellKind
     Consumption,  // derived "7.85  L" or "--", read-only
     DerivedMoney, // derived "￥ 0.05" or "--", read-only
     RecordId,     // the hidden record identifier
+    Label,        // a record's text (or whole number) shown, never typed
 };
 
 bool IsNumericKind(CellKind kind);
@@ -29,10 +32,13 @@ QString DisplayText(CellKind kind, double value);
 struct LedgerColumn
 {
     QString header;
-    const char* field = nullptr; // database column; nullptr for derived and row-number columns
+    LedgerField field = LedgerField::None; // None for derived and row-number columns
     CellKind kind = CellKind::Text;
     int historyClass = 0; // 1..3 when the column offers remembered entries
 };
+
+// The text a record shows in a column of a field (not for derived columns).
+QString FieldText(const LedgerColumn& column, const LedgerRecord& record);
 
 // Column widths of one width class: the columns before the remark (or log)
 // column, which gets the grid width minus `restMinus`.
@@ -64,7 +70,7 @@ struct LedgerPageInfo
 
     int columnCount() const { return static_cast<int>(columns.size()); }
     int recordIdColumn() const { return columnCount() - 1; }
-    int columnOf(const char* field) const;
+    int columnOf(LedgerField field) const;
 };
 
 // The names of the three remembered-entry classes, by class number.

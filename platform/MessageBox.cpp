@@ -37,7 +37,7 @@ void SetMessageBoxHook(MessageBoxHook h)
 
 int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned flags)
 {
-    const QString title = caption.isEmpty() ? kAppName : caption;
+    const QString title = MessageTitle(caption);
     if (hook())
         return hook()(text, title, flags);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ledgers/LedgerGrid.h"
+#include "ledgers/RecordGrid.h"
 #include "settings/PropertyPage.h"
 
 class CGridCtrl;
@@ -34,13 +35,9 @@ public:
 
     CGridCtrl* Grid() const { return m_grid; }
     QLabel* Hint() const { return m_hint; }
-    QString PageCar() const { return m_pageCar; }
+    QString PageCar() const { return m_records.Car(); }
 
-    // Sizes the grid for the page car's entries and writes the headers and
-    // row numbers.
-    void FillGrid();
-    // Reads the page car's entries into the rows FillGrid made.
-    void LoadRecords();
+    // Reads the page car's entries into the grid.
     void RefreshPage();
     void DeleteSelectedRecord();
     // Runs a context-menu command (refresh or delete).
@@ -60,10 +57,9 @@ private:
     // Reloads when the current car is no longer the page car.
     void OnPageShown() override;
     void setColumnWidths();
-    QString Text(int row, int col) const;
 
     CGridCtrl* m_grid;
     QLabel* m_hint;
+    CRecordGrid m_records;
     QString m_oldText;
-    QString m_pageCar;
 };

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "database/MyDatabase.h"
+#include "tests/support/CoreTestEnvironment.h"
 #include "tests/support/ReadBack.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <gtest/gtest.h>
 
 // A fresh ledger file in a temporary data folder, created and opened as the
-// program does at start-up; every message box is recorded.
+// program does at start-up; every message of the store is recorded.
 class DatabaseTest : public ::testing::Test
 {
 protected:
@@ -24,7 +24,7 @@ protected:
     std::vector<QStringList> readBack(const QString& sql) { return ReadBack(path, sql); }
 
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     QString path;
     CMyDatabase db;
 };

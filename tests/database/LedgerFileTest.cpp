@@ -1,7 +1,7 @@
 #include "database/LedgerFile.h"
 #include "database/MyDatabase.h"
+#include "tests/support/CoreTestEnvironment.h"
 #include "tests/support/ReadBack.h"
-#include "tests/support/TestEnvironment.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -41,7 +41,7 @@ void makeLedgerWithCar(const QString& path, const QString& name)
 }
 
 // Starts as the program does; the ledger must then be open without a message.
-void expectStartOpens(const QString& path, const MessageBoxRecorder& boxes)
+void expectStartOpens(const QString& path, const StoreMessageRecorder& boxes)
 {
     CMyDatabase db;
     db.SetFilePath(path);
@@ -76,7 +76,7 @@ TEST(LedgerFile, NewLedgerIsCompleteAndLeavesNoTemporaryFile)
 TEST(LedgerFile, CompleteLeftoverOfACreationBecomesTheLedger)
 {
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     makeLedgerWithCar(path + ".creating", "made before the kill");
     writeFile(path + "-journal", QByteArray(512, 'j')); // a journal of no ledger
@@ -90,7 +90,7 @@ TEST(LedgerFile, CompleteLeftoverOfACreationBecomesTheLedger)
 TEST(LedgerFile, IncompleteLeftoverOfACreationIsRemoved)
 {
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     {
         // Keyed, but holding only one of the eleven tables.
@@ -117,7 +117,7 @@ TEST(LedgerFile, IncompleteLeftoverOfACreationIsRemoved)
 TEST(LedgerFile, ExistingLedgerIsNeverReplacedByALeftover)
 {
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     makeLedgerWithCar(path, "mine");
     makeLedgerWithCar(path + ".creating", "leftover");
@@ -133,7 +133,7 @@ TEST(LedgerFile, UnencryptedLedgerBesideAnUnfinishedKeyCopyOpens)
     // What a kill during the encryption of a first start used to leave: the
     // plain file, a half-written copy and its journal.
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     {
         sqlite3* raw = nullptr;
@@ -161,7 +161,7 @@ TEST(LedgerFile, KilledFirstStartLeavesALedgerThatOpens)
     // The kill lands wherever the first start has got to when the watched file
     // shows up (or after it has finished); the next start must open either way.
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     const QStringList watched = {"CAR.mdb.creating", "CAR.mdb.creating-journal", "CAR.mdb",
                                  "CAR.mdb.rekey"};
     for (int round = 0; round < 8; ++round) {

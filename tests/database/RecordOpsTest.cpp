@@ -53,8 +53,8 @@ TEST_F(DatabaseTest, RecordIdentifiersAreSharedByAllCarsOfATable)
                                         {"CAR0002", "0000002", "5.00000000"}}));
 
     // Deleting needs an identifier; a deleted number leaves a gap.
-    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", ""));
-    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
+    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "").ok());
+    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").ok());
     EXPECT_EQ(readBack("select RecID from Refuel where CarID='CAR0001'"),
               (std::vector<QStringList>{{"0000002"}}));
     EXPECT_EQ(nextId(db, tbl::Refuel), "0000003");
@@ -233,14 +233,14 @@ TEST_F(DatabaseTest, CostTotalsOfACar)
 
 TEST(ClosedLedger, OperationsAnswerEmpty)
 {
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     CMyDatabase db;
     QString id = "x";
     db.GetNextRecID(tbl::Refuel, id);
     EXPECT_EQ(id, "0000000");
     EXPECT_EQ(db.InsertRefuel(RefuelRecord{}), 0);
     EXPECT_EQ(db.InsertInputHistory(InputHistoryEntry{}), 0);
-    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
+    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").ok());
     EXPECT_FALSE(db.DeleteCar("CAR0001"));
     EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 0);
     EXPECT_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 0.0);
@@ -263,7 +263,7 @@ TEST_F(DatabaseTest, FailedWritesAreNotReportedAsDone)
         boxes.boxes()[0].text.startsWith("Warning: Execute 方法发生异常. 错误信息: refused"));
 
     ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000001", "2024/01/01", 1, 1)), 2);
-    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
+    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").ok());
     EXPECT_EQ(readBack("select RecID from Refuel").size(), 1u);
 }
 
@@ -286,11 +286,14 @@ TEST_F(DatabaseTest, TextsWithANulCharacterReachTheFileWhole)
     }
     sqlite3_finalize(stmt);
 
-    EXPECT_TRUE(db.UpdateRecordField(tbl::Refuel, "CAR0001", nulId,
-                                     SqlFormat("%s='%s'", col::Mark, SqlText("changed"))));
+    LedgerRecord changed;
+    changed.carId = "CAR0001";
+    changed.recId = nulId;
+    changed.mark = "changed";
+    EXPECT_TRUE(db.UpdateRecordField(tbl::Refuel, changed, LedgerField::Mark).ok());
     EXPECT_EQ(readBack("select RecID, Mark from Refuel order by NO"),
               (std::vector<QStringList>{{plainId, "plain"}, {nulId, "changed"}}));
-    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", plainId));
+    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", plainId).ok());
     EXPECT_EQ(readBack("select RecID from Refuel"), (std::vector<QStringList>{{nulId}}));
 
     // A note holding a NUL is stored and read back whole.

@@ -116,7 +116,7 @@ TEST_F(DatabaseTest, OnlyMissingTablesAreCreatedAndRowsSurvive)
 TEST(DatabaseFile, FailuresAreReportedAndLeaveTheLedgerClosed)
 {
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
 
     // Not a database at all.
     const QString garbage = folders.data() + "/CAR.mdb";
@@ -164,7 +164,7 @@ TEST(DatabaseFile, FailuresAreReportedAndLeaveTheLedgerClosed)
 TEST(DatabaseFile, PasswordChangesKeepTheData)
 {
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     const QString plain = folders.data() + "/plain.mdb";
     {
         CAdoConnection c;

@@ -40,8 +40,16 @@ RefuelRecord refuel(const QString& id, const QString& mark = QString())
     return r;
 }
 
+// The filling with another amount, as a page would write it.
+RefuelRecord amountOf(const QString& id, double amount)
+{
+    RefuelRecord r = refuel(id);
+    r.amount = amount;
+    return r;
+}
+
 // Every box shown was the one plain sentence, with the program's caption.
-void expectOnly(const MessageBoxRecorder& boxes, const QString& text, size_t count)
+void expectOnly(const StoreMessageRecorder& boxes, const QString& text, size_t count)
 {
     ASSERT_EQ(boxes.boxes().size(), count) << boxes.texts().join('|').toStdString();
     for (const auto& box : boxes.boxes()) {
@@ -106,15 +114,18 @@ TEST_F(DatabaseTest, ReadOnlyLedgerRefusesEveryWriteWithOnePlainSentence)
     exec(db, "PRAGMA query_only=1");
     EXPECT_TRUE(db.IsReadOnly());
 
-    EXPECT_FALSE(db.UpdateRecordField(tbl::Refuel, "CAR0001", "0000001", "Amount=5.00"));
+    // Changing and removing a record answer the cause; the page tells the user.
+    EXPECT_EQ(db.UpdateRecordField(tbl::Refuel, amountOf("0000001", 5), LedgerField::Amount).code &
+                  0xFF,
+              SQLITE_READONLY);
     EXPECT_EQ(db.Connection().LastError().code & 0xFF, SQLITE_READONLY);
-    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001"));
+    EXPECT_EQ(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").code & 0xFF, SQLITE_READONLY);
     EXPECT_EQ(db.InsertRefuel(refuel("0000002")), 0);
     EXPECT_EQ(db.InsertInputHistory({"CAR0001", "0000001", "x", "Refuel", 1, "", ""}), 0);
     EXPECT_FALSE(db.NewCar("丙"));
     db.SetCurrentCar("CAR0002");
     EXPECT_FALSE(db.DeleteCar("CAR0002")); // eleven statements, one message
-    expectOnly(boxes, kReadOnly, 7);
+    expectOnly(boxes, kReadOnly, 5);
 
     // Reading goes on without a word.
     boxes.clear();
@@ -136,9 +147,10 @@ TEST_F(DatabaseTest, FullDiskRefusesTheWriteAndSaysSo)
 
     EXPECT_EQ(db.InsertRefuel(refuel("0000002", longNote)), 0);
     EXPECT_EQ(db.Connection().LastError().code & 0xFF, SQLITE_FULL);
-    EXPECT_FALSE(db.UpdateRecordField(tbl::Refuel, "CAR0001", "0000001",
-                                      SqlFormat("Mark='%s'", SqlText(longNote))));
-    expectOnly(boxes, kDiskFull, 2);
+    LedgerRecord noted = amountOf("0000001", 1);
+    noted.mark = longNote;
+    EXPECT_EQ(db.UpdateRecordField(tbl::Refuel, noted, LedgerField::Mark).code & 0xFF, SQLITE_FULL);
+    expectOnly(boxes, kDiskFull, 1);
     EXPECT_EQ(readBack("select RecID, Mark from Refuel"),
               (std::vector<QStringList>{{"0000001", ""}}));
 
@@ -158,12 +170,15 @@ TEST_F(DatabaseTest, LedgerHeldByAnotherProgramIsNamed)
     ASSERT_TRUE(other.BeginTransaction(false)); // holds the write lock
     sqlite3_busy_timeout(db.Connection().handle(), 0);
 
-    EXPECT_FALSE(db.UpdateRecordField(tbl::Refuel, "CAR0001", "0000001", "Amount=5.00"));
-    expectOnly(boxes, QStringLiteral("修改没有保存：账本文件正被其他程序使用。"), 1);
+    const SqlStatus held =
+        db.UpdateRecordField(tbl::Refuel, amountOf("0000001", 5), LedgerField::Amount);
+    EXPECT_EQ(StorageFaultMessage(held.code, true),
+              QStringLiteral("修改没有保存：账本文件正被其他程序使用。"));
     EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 1); // reading still works
 
     other.RollbackTransaction();
-    EXPECT_TRUE(db.UpdateRecordField(tbl::Refuel, "CAR0001", "0000001", "Amount=5.00"));
+    EXPECT_TRUE(
+        db.UpdateRecordField(tbl::Refuel, amountOf("0000001", 5), LedgerField::Amount).ok());
     EXPECT_EQ(readBack("select Amount from Refuel"), (std::vector<QStringList>{{"5.00000000"}}));
 }
 
@@ -184,7 +199,7 @@ TEST_F(DatabaseTest, DamagedPageIsReportedAsDamaged)
         file.write(QByteArray(64, 'x'));
     }
     ASSERT_TRUE(db.Open());
-    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 0);
+    EXPECT_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 0.0);
     EXPECT_EQ(db.Connection().LastError().code & 0xFF, SQLITE_CORRUPT);
     expectOnly(boxes, QStringLiteral("读取账本失败：账本文件已损坏。"), 1);
 }

@@ -1,47 +1,13 @@
 #pragma once
 
 #include "platform/MessageBox.h"
+#include "tests/support/CoreTestEnvironment.h"
 
-#include <QString>
-#include <QTemporaryDir>
-#include <vector>
-
-// Every test gets its own data folder (ORVYN_HOME) and config folder
-// (XDG_CONFIG_HOME), so no test touches a user's ledger or profile.
-class TestFolders
+// Records every message box (the store's messages included, as the program
+// shows them in boxes too) instead of showing it.
+class MessageBoxRecorder : public MessageRecorder
 {
 public:
-    TestFolders();
-    ~TestFolders();
-    QString data() const { return m_data.path(); }
-    QString config() const { return m_config.path(); }
-
-private:
-    QTemporaryDir m_data;
-    QTemporaryDir m_config;
-};
-
-// Records every message box instead of showing it and gives the queued
-// answers in turn (IDOK when none is queued).
-class MessageBoxRecorder
-{
-public:
-    struct Box
-    {
-        QString text;
-        QString caption;
-        unsigned flags;
-    };
-
     MessageBoxRecorder();
     ~MessageBoxRecorder();
-
-    void answer(int id) { m_answers.push_back(id); }
-    const std::vector<Box>& boxes() const { return m_boxes; }
-    QStringList texts() const;
-    void clear() { m_boxes.clear(); }
-
-private:
-    std::vector<Box> m_boxes;
-    std::vector<int> m_answers;
 };

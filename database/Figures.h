@@ -1,0 +1,49 @@
+#pragma once
+
+#include "database/Records.h"
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The figures the ledgers show, each defined once over typed records and used
+// by every page and total that shows it. An empty optional is a figure that
+// has no sensible value (the pages show "--").
+
+// A number as the ledger grids show it with the given decimals (0 to 7):
+// rounded half away from zero, as Qt's fixed-point text writes it.
+double ShownNumber(double value, int decimals);
+
+// Litres bought: amount / price, when the price is positive and the amount not negative.
+std::optional<double> FuelQuantity(const LedgerRecord& filling);
+// The quantity as the refuelling page's column shows it ("%.2f"), 0 where it shows "--".
+double ShownFuelQuantity(const LedgerRecord& filling);
+// Litres per 100 km since the previous filling: the gauge divisions used from
+// the previous "after" reading to this "before" reading, in litres, over the
+// distance driven. None when the gauge rose or the odometer did not advance.
+std::optional<double> FuelConsumption(const LedgerRecord& previous, const LedgerRecord& filling,
+                                      double litresPerDivision);
+// Fuel money per kilometre: what every earlier filling cost, over this
+// filling's odometer reading. None for a reading of zero or a negative sum.
+std::optional<double> FuelCostPerKm(double spentBefore, const LedgerRecord& filling);
+// An accessory line's cost as its column shows it: count × price, "%.2f".
+double AccessoryCost(const LedgerRecord& accessory);
+
+// Totals over one car's records of a ledger.
+double TotalAmount(const std::vector<LedgerRecord>& records);
+// The refuelling page's fuel volume: the sum of the quantities as shown.
+double TotalFuelVolume(const std::vector<LedgerRecord>& records);
+double TotalAccessoryCost(const std::vector<LedgerRecord>& records);
+
+// A month's date range as the ledger compares date texts: "yyyy/mm/01" to
+// "yyyy/mm/31", both inclusive.
+struct MonthRange
+{
+    QString first;
+    QString last;
+};
+MonthRange MonthDates(int year, int month);
+bool InMonth(const LedgerRecord& record, const MonthRange& month);
+// The sum of a figure over the records dated in the month.
+double MonthSum(const std::vector<LedgerRecord>& records, int year, int month,
+                double (*figure)(const LedgerRecord&));

@@ -1,0 +1,161 @@
+#include "database/Statement.h"
+
+#include "database/ExtAdo.h"
+
+#include <sqlite3.h>
+
+CStatement::CStatement(sqlite3* db, sqlite3_stmt* stmt, SqlStatus status, SqlStatus* lastError)
+    : m_db(db), m_stmt(stmt), m_status(std::move(status)), m_lastError(lastError)
+{
+    if (m_lastError)
+        *m_lastError = m_status;
+}
+
+CStatement::CStatement(CStatement&& other) noexcept
+    : m_db(other.m_db), m_stmt(other.m_stmt), m_status(std::move(other.m_status)),
+      m_lastError(other.m_lastError)
+{
+    other.m_stmt = nullptr;
+}
+
+CStatement::~CStatement()
+{
+    if (m_stmt) {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+}
+
+void CStatement::failed()
+{
+    if (m_status.ok())
+        m_status = {sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))};
+    if (m_lastError)
+        *m_lastError = m_status;
+}
+
+CStatement& CStatement::Bind(int index, const QString& text)
+{
+    if (m_stmt && m_status.ok()) {
+        const QByteArray utf8 = text.toUtf8();
+        if (sqlite3_bind_text(m_stmt, index, utf8.constData(), int(utf8.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK)
+            failed();
+    }
+    return *this;
+}
+
+CStatement& CStatement::Bind(int index, double number)
+{
+    if (m_stmt && m_status.ok() && sqlite3_bind_double(m_stmt, index, number) != SQLITE_OK)
+        failed();
+    return *this;
+}
+
+CStatement& CStatement::Bind(int index, qint64 number)
+{
+    if (m_stmt && m_status.ok() && sqlite3_bind_int64(m_stmt, index, number) != SQLITE_OK)
+        failed();
+    return *this;
+}
+
+CStatement& CStatement::BindBlob(int index, const QByteArray& bytes)
+{
+    if (m_stmt && m_status.ok() &&
+        sqlite3_bind_blob(m_stmt, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT) !=
+            SQLITE_OK)
+        failed();
+    return *this;
+}
+
+bool CStatement::Next()
+{
+    if (!m_stmt || !m_status.ok())
+        return false;
+    const int rc = sqlite3_step(m_stmt);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc != SQLITE_DONE)
+        failed();
+    return false;
+}
+
+SqlStatus CStatement::Run()
+{
+    while (Next()) {
+    }
+    return m_status;
+}
+
+int CStatement::Changes() const
+{
+    return m_db ? sqlite3_changes(m_db) : 0;
+}
+
+double CStatement::Number(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(m_stmt, column);
+    case SQLITE_INTEGER:
+        return static_cast<qint32>(static_cast<quint32>(sqlite3_column_int64(m_stmt, column)));
+    case SQLITE_TEXT:
+        return TextToNumber(Text(column));
+    default:
+        return 0.0;
+    }
+}
+
+QString CStatement::Text(int column) const
+{
+    switch (sqlite3_column_type(m_stmt, column)) {
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column)),
+                                 sqlite3_column_bytes(m_stmt, column));
+    case SQLITE_NULL:
+        return QString();
+    default: {
+        // Numbers and bytes read as a record set reads them.
+        QVariant value;
+        if (sqlite3_column_type(m_stmt, column) == SQLITE_INTEGER)
+            value = QVariant(qlonglong(sqlite3_column_int64(m_stmt, column)));
+        else if (sqlite3_column_type(m_stmt, column) == SQLITE_FLOAT)
+            value = QVariant(sqlite3_column_double(m_stmt, column));
+        else
+            value = QVariant(QByteArray());
+        return CAdoRecordSet::ValueToText(value);
+    }
+    }
+}
+
+bool CStatement::IsNull(int column) const
+{
+    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
+}
+
+CStatement CStatementCache::Get(sqlite3* db, const QByteArray& sql, SqlStatus* lastError)
+{
+    if (!db)
+        return {nullptr, nullptr,
+                SqlStatus{SQLITE_MISUSE,
+                          QStringLiteral("Operation is not allowed when the object is closed.")},
+                lastError};
+    auto found = m_statements.find(sql);
+    if (found != m_statements.end())
+        return {db, found->second, {}, lastError};
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
+        SqlStatus status{sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db))};
+        sqlite3_finalize(stmt);
+        return {db, nullptr, std::move(status), lastError};
+    }
+    m_statements.emplace(sql, stmt);
+    return {db, stmt, {}, lastError};
+}
+
+void CStatementCache::Clear()
+{
+    for (auto& [sql, stmt] : m_statements)
+        sqlite3_finalize(stmt);
+    m_statements.clear();
+}

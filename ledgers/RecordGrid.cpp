@@ -1,0 +1,175 @@
+#include "ledgers/RecordGrid.h"
+
+#include "controls/GridCtrl.h"
+#include "database/MyDatabase.h"
+#include "ledgers/LedgerFormat.h"
+#include "ledgers/LedgerGrid.h"
+#include "platform/Clock.h"
+
+namespace {
+constexpr quint32 kCellFormat = DT_VCENTER | DT_SINGLELINE;
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+
+bool IsShownOnly(CellKind kind)
+{
+    return IsDerivedKind(kind) || kind == CellKind::RecordId || kind == CellKind::Label;
+}
+} // namespace
+
+CRecordGrid::CRecordGrid(CGridCtrl* grid, const char* table,
+                         const std::vector<LedgerColumn>& columns, QByteArray orderBy,
+                         bool newRecordRow)
+    : m_grid(grid), m_table(table), m_columns(columns), m_orderBy(std::move(orderBy)),
+      m_newRecordRow(newRecordRow)
+{
+    // Every cell a record row does not hold itself is computed from the records.
+    m_grid->SetTextSource([this](int row, int col) { return cellText(row, col); });
+    // Ordinary cells: centred vertically on one line, black.
+    m_grid->GetDefaultCell(false, false)->SetFormat(kCellFormat);
+    m_grid->GetDefaultCell(false, false)->SetTextClr(kBlack);
+}
+
+QString CRecordGrid::cellText(int row, int col) const
+{
+    if (col < 0 || col >= int(m_columns.size()))
+        return QString();
+    const LedgerColumn& column = m_columns[size_t(col)];
+    const int index = IndexOf(row);
+    if (column.kind == CellKind::RowNumber)
+        return index < 0 ? QString::asprintf("%d *", m_newRowNumber)
+                         : QString::number(m_numbers[size_t(index)]);
+    if (IsDerivedKind(column.kind))
+        return derivedText ? derivedText(index < 0 ? Count() : index, col) : QString();
+    if (index < 0)
+        return column.kind == CellKind::Date ? m_today : QString();
+    return FieldText(column, m_records[size_t(index)]);
+}
+
+void CRecordGrid::Load(CMyDatabase* db)
+{
+    m_records.clear();
+    if (db) {
+        const SqlStatus status = db->LoadRecords(m_table, m_car, m_records, m_orderBy);
+        if (!status.ok()) {
+            CMyDatabase::reportFailure(status, false);
+            m_records.clear();
+        }
+    }
+    Fill();
+}
+
+void CRecordGrid::Fill(bool headerOnly)
+{
+    m_today = DateText(platform::CurrentDateTime().date());
+    const int rows = headerOnly ? 1 : RowEnd() + (m_newRecordRow ? 1 : 0);
+    m_numbers.resize(m_records.size());
+    for (size_t i = 0; i < m_numbers.size(); ++i)
+        m_numbers[i] = int(i + 1);
+    m_newRowNumber = RowEnd();
+    const int cols = int(m_columns.size());
+    // Rows are rebuilt from scratch: no cell keeps an edit's text or class.
+    m_grid->SetRowCount(1);
+    m_grid->SetRowCount(rows);
+    for (int c = 0; c < cols; ++c) {
+        m_grid->SetItemText(0, c, m_columns[size_t(c)].header);
+        m_grid->SetItemFormat(0, c, kCellFormat);
+        m_grid->SetItemFgColour(0, c, kBlue);
+    }
+    for (int r = 1; r < rows; ++r)
+        setRowLook(r);
+}
+
+void CRecordGrid::setRowLook(int row)
+{
+    const bool recordRow = IndexOf(row) >= 0;
+    for (int c = 0; c < int(m_columns.size()); ++c) {
+        const CellKind kind = m_columns[size_t(c)].kind;
+        // Without a car to file a record under, the new-record row takes no input.
+        const bool readOnly = IsShownOnly(kind) || (!recordRow && m_car.isEmpty());
+        const quint32 state = m_grid->GetItemState(row, c);
+        if (readOnly != bool(state & GVIS_READONLY))
+            m_grid->SetItemState(row, c, readOnly ? state | GVIS_READONLY : state & ~GVIS_READONLY);
+        if (IsDerivedKind(kind) || kind == CellKind::Label)
+            m_grid->SetItemFgColour(row, c, kGrey);
+    }
+}
+
+int CRecordGrid::RowOf(const QString& recordId) const
+{
+    for (int i = 0; i < Count(); ++i)
+        if (m_records[size_t(i)].recId == recordId)
+            return i + 1;
+    return -1;
+}
+
+bool CRecordGrid::Save(CMyDatabase* db, int index, const LedgerRecord& changed, LedgerField field)
+{
+    if (!db)
+        return false;
+    const SqlStatus status = db->UpdateRecordField(m_table, changed, field);
+    if (!status.ok()) {
+        CMyDatabase::reportFailure(status, true);
+        return false;
+    }
+    m_records[size_t(index)] = changed;
+    return true;
+}
+
+bool CRecordGrid::Add(CMyDatabase* db, LedgerRecord record)
+{
+    db->GetNextRecID(m_table, record.recId);
+    if (db->InsertRecord(m_table, record) != 2)
+        return false;
+    m_records.push_back(std::move(record));
+    const int row = RowEnd() - 1;
+    m_numbers.push_back(row);
+    m_grid->InsertRow(QString()); // the new new-record row
+    m_newRowNumber = m_grid->GetRowCount() - 1;
+    for (int c = 0; c < int(m_columns.size()); ++c)
+        m_grid->SetItemText(RowEnd(), c, QString());
+    setRowLook(row);
+    setRowLook(RowEnd());
+    RowsChanged(row);
+    return true;
+}
+
+int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn)
+{
+    const int row = ConfirmRecordDelete(parent, m_grid, RowEnd(), describeColumn);
+    if (row < 0 || !db)
+        return -1;
+    const int index = row - 1;
+    const SqlStatus status = db->DeleteRecord(m_table, m_car, m_records[size_t(index)].recId);
+    if (!status.ok()) {
+        CMyDatabase::reportFailure(status, true);
+        return -1;
+    }
+    m_records.erase(m_records.begin() + index);
+    m_numbers.erase(m_numbers.begin() + index);
+    m_grid->DeleteRow(row);
+    RowsChanged(row);
+    m_grid->Refresh();
+    return index;
+}
+
+void CRecordGrid::ResetCell(int row, int col)
+{
+    // Dates and remembered entries get their own editing cells while edited.
+    const LedgerColumn& column = m_columns[size_t(col)];
+    if (column.kind == CellKind::Date || column.historyClass != 0)
+        m_grid->SetCellType<CGridCell>(row, col);
+    m_grid->SetItemText(row, col, QString());
+}
+
+void CRecordGrid::RowsChanged(int row)
+{
+    m_grid->CellsChanged(row, 0, m_grid->GetRowCount() - 1, m_grid->GetColumnCount() - 1);
+}
+
+void CRecordGrid::ContextMenu(QWidget* page, QContextMenuEvent* event,
+                              const std::function<void(int)>& command)
+{
+    HandleRecordContextMenu(page, m_grid, event, RowEnd(), command);
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "database/Records.h"
+#include "database/StorageFault.h"
+#include "ledgers/LedgerColumns.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class CGridCtrl;
+class CMyDatabase;
+class QContextMenuEvent;
+class QWidget;
+
+// One car's records of a table shown in a grid, as the ledger pages and the
+// input-history page show them: the records are kept as typed values (the
+// working copy, in grid order from row 1), and the grid only shows texts
+// computed from them on demand. Optionally a new-record row follows the
+// records.
+class CRecordGrid
+{
+public:
+    CRecordGrid(CGridCtrl* grid, const char* table, const std::vector<LedgerColumn>& columns,
+                QByteArray orderBy, bool newRecordRow);
+
+    // The text of a derived column for a record (index Count() is the
+    // new-record row); empty by default.
+    std::function<QString(int index, int col)> derivedText;
+
+    const std::vector<LedgerRecord>& Records() const { return m_records; }
+    int Count() const { return int(m_records.size()); }
+    const QString& Car() const { return m_car; }
+    // The record rows are 1 .. RowEnd() - 1; the new-record row is RowEnd().
+    int RowEnd() const { return Count() + 1; }
+    // The record shown in a row; -1 for other rows.
+    int IndexOf(int row) const { return row >= 1 && row < RowEnd() ? row - 1 : -1; }
+    // The date a new record gets: today, read once when the grid was filled.
+    const QString& Today() const { return m_today; }
+
+    void SetCar(const QString& car) { m_car = car; }
+    // Reads the car's records (none without a ledger) and fills the grid.
+    void Load(CMyDatabase* db);
+    // Sizes the grid for the records and sets the look of every cell; with
+    // headerOnly, the grid keeps the header row alone.
+    void Fill(bool headerOnly = false);
+    // The row of the record with the identifier; -1 when none.
+    int RowOf(const QString& recordId) const;
+
+    // Writes one field of the record at index: true when the file holds it, and
+    // then the working copy does too; false after telling the user why not.
+    bool Save(CMyDatabase* db, int index, const LedgerRecord& changed, LedgerField field);
+    // Inserts a record after the others (its identifier is assigned here):
+    // true when it was stored; a new-record row follows it.
+    bool Add(CMyDatabase* db, LedgerRecord record);
+    // Asks, removes the selected record from the file and the grid: its former
+    // index, or -1 when nothing was removed (the user was told why).
+    int DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn);
+    // Hands an edited cell back to the computed text.
+    void ResetCell(int row, int col);
+    // Tells the grid that the texts of the rows from `row` on may have changed.
+    void RowsChanged(int row);
+    // Shows the record menu for the grid's page.
+    void ContextMenu(QWidget* page, QContextMenuEvent* event,
+                     const std::function<void(int)>& command);
+
+private:
+    QString cellText(int row, int col) const;
+    void setRowLook(int row);
+
+    CGridCtrl* m_grid;
+    const char* m_table;
+    const std::vector<LedgerColumn>& m_columns;
+    QByteArray m_orderBy;
+    bool m_newRecordRow;
+    QString m_car;
+    QString m_today;
+    std::vector<LedgerRecord> m_records;
+    // The number each record row shows, and the new-record row's: numbers
+    // keep their gaps after a deletion until the next load.
+    std::vector<int> m_numbers;
+    int m_newRowNumber = 1;
+};

@@ -1,0 +1,10 @@
+// Runs the GoogleTest cases of the core layers (platform core, ledger store)
+// without any application object: they need no event loop, no display and no
+// platform plugin. Their messages are recorded with a StoreMessageRecorder.
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
