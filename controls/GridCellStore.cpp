@@ -59,6 +59,21 @@ void CGridCellStore::Clear()
     m_columns = 0;
 }
 
+void CGridCellStore::CopyLook(int from, int first, int last)
+{
+    const std::vector<CGridCellSlot>& model = m_rows[size_t(from)];
+    for (int r = first; r <= last; ++r) {
+        std::vector<CGridCellSlot>& row = m_rows[size_t(r)];
+        for (size_t c = 0; c < row.size(); ++c) {
+            CGridCellSlot& s = row[c];
+            SetState(s, State(model[c]));
+            SetFormat(s, Format(model[c]));
+            SetTextClr(s, TextClr(model[c]));
+            SetBackClr(s, BackClr(model[c]));
+        }
+    }
+}
+
 void CGridCellStore::PermuteRows(int first, const std::vector<int>& order)
 {
     std::vector<std::vector<CGridCellSlot>> moved;

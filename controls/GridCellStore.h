@@ -41,6 +41,8 @@ public:
     void InsertColumn(int before);
     void RemoveColumn(int col);
     void Clear();
+    // Gives the rows first .. last the state, format and colours of row `from`.
+    void CopyLook(int from, int first, int last);
     // Reorders the rows first .. last by the given permutation (new position
     // i holds the old row order[i]).
     void PermuteRows(int first, const std::vector<int>& order);

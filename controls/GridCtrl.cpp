@@ -545,6 +545,15 @@ QString CGridCtrl::GetItemText(int row, int col) const
     return text;
 }
 
+void CGridCtrl::CopyRowLook(int from, int first, int last)
+{
+    last = std::min(last, GetRowCount() - 1);
+    if (from < 0 || from >= GetRowCount() || first < 0 || first > last)
+        return;
+    m_store.CopyLook(from, first, last);
+    CellsChanged(first, 0, last, GetColumnCount() - 1);
+}
+
 void CGridCtrl::SetTextSource(TextSource source)
 {
     m_textSource = std::move(source);

@@ -176,6 +176,9 @@ public:
     // again. The owner tells changes with CellsChanged.
     using TextSource = std::function<QString(int row, int col)>;
     void SetTextSource(TextSource source);
+    // Gives the rows first .. last the state, format and colours of the cells
+    // of row `from` (a quick way to set up many alike rows).
+    void CopyRowLook(int from, int first, int last);
     bool SetItemState(int row, int col, quint32 state);
     quint32 GetItemState(int row, int col) const;
     bool SetItemFormat(int row, int col, quint32 format);

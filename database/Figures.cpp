@@ -1,12 +1,14 @@
 #include "database/Figures.h"
 
+#include <algorithm>
 #include <cmath>
 
 double ShownNumber(double value, int decimals)
 {
     if (!std::isfinite(value))
         return value;
-    const double scale = std::pow(10.0, decimals);
+    static constexpr double kScales[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7};
+    const double scale = kScales[qBound(0, decimals, 7)];
     const double scaled = value * scale;
     if (std::fabs(scaled) < 1e12) {
         // Away from a half the product's rounding error cannot matter.
@@ -52,28 +54,66 @@ double AccessoryCost(const LedgerRecord& accessory)
     return ShownNumber(accessory.count * accessory.price, 2);
 }
 
+qint64 Hundredths(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    // Far beyond any amount the ledger takes: held where the sum cannot overflow.
+    return std::llround(std::clamp(value, -1e15, 1e15) * 100);
+}
+
+qint64 AmountShare(const LedgerRecord& record)
+{
+    return Hundredths(record.amount);
+}
+
+qint64 FuelVolumeShare(const LedgerRecord& filling)
+{
+    return Hundredths(ShownFuelQuantity(filling));
+}
+
+qint64 AccessoryCostShare(const LedgerRecord& accessory)
+{
+    return Hundredths(AccessoryCost(accessory));
+}
+
+void CRunningTotal::Reset(const std::vector<LedgerRecord>& records)
+{
+    m_sum = 0;
+    for (const auto& r : records)
+        m_sum += m_share(r);
+}
+
+void CRunningTotal::Replace(const LedgerRecord* before, const LedgerRecord* after)
+{
+    if (before)
+        m_sum -= m_share(*before);
+    if (after)
+        m_sum += m_share(*after);
+}
+
+namespace {
+double total(const std::vector<LedgerRecord>& records, qint64 (*share)(const LedgerRecord&))
+{
+    CRunningTotal sum(share);
+    sum.Reset(records);
+    return sum.Value();
+}
+} // namespace
+
 double TotalAmount(const std::vector<LedgerRecord>& records)
 {
-    double total = 0;
-    for (const auto& r : records)
-        total += r.amount;
-    return total;
+    return total(records, AmountShare);
 }
 
 double TotalFuelVolume(const std::vector<LedgerRecord>& records)
 {
-    double total = 0;
-    for (const auto& r : records)
-        total += ShownFuelQuantity(r);
-    return total;
+    return total(records, FuelVolumeShare);
 }
 
 double TotalAccessoryCost(const std::vector<LedgerRecord>& records)
 {
-    double total = 0;
-    for (const auto& r : records)
-        total += AccessoryCost(r);
-    return total;
+    return total(records, AccessoryCostShare);
 }
 
 MonthRange MonthDates(int year, int month)

@@ -29,6 +29,29 @@ std::optional<double> FuelCostPerKm(double spentBefore, const LedgerRecord& fill
 // An accessory line's cost as its column shows it: count × price, "%.2f".
 double AccessoryCost(const LedgerRecord& accessory);
 
+// What one record adds to a page total, in hundredths: totals are summed as
+// whole numbers, so a total kept up to date edit by edit never drifts from
+// the total of a fresh load. Amounts and prices are stored with two decimals.
+qint64 Hundredths(double value);
+qint64 AmountShare(const LedgerRecord& record);
+qint64 FuelVolumeShare(const LedgerRecord& filling); // the quantity as shown
+qint64 AccessoryCostShare(const LedgerRecord& accessory);
+
+// A page total of record shares, kept up to date record by record.
+class CRunningTotal
+{
+public:
+    explicit CRunningTotal(qint64 (*share)(const LedgerRecord&)) : m_share(share) {}
+    void Reset(const std::vector<LedgerRecord>& records);
+    // A record changed (both given), was added (no before) or removed (no after).
+    void Replace(const LedgerRecord* before, const LedgerRecord* after);
+    double Value() const { return m_sum / 100.0; }
+
+private:
+    qint64 (*m_share)(const LedgerRecord&);
+    qint64 m_sum = 0;
+};
+
 // Totals over one car's records of a ledger.
 double TotalAmount(const std::vector<LedgerRecord>& records);
 // The refuelling page's fuel volume: the sum of the quantities as shown.

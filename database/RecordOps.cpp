@@ -136,17 +136,22 @@ SqlStatus CMyDatabase::LoadRecords(const char* table, const QString& carId,
             fields.push_back(f.field);
     CStatement select = m_connection.Prepare(description.SelectStatement(orderBy));
     select.Bind(1, carId);
+    std::vector<bool> numbers;
+    for (LedgerField f : fields)
+        numbers.push_back(IsNumberField(f));
     while (select.Next()) {
         LedgerRecord& r = records.emplace_back();
+        r.carId = carId; // one shared text for every record
         for (int i = 0; i < int(fields.size()); ++i) {
-            if (IsNumberField(fields[size_t(i)]))
-                r.Number(fields[size_t(i)]) = select.Number(i);
-            else if (fields[size_t(i)] == LedgerField::CarId)
-                r.carId = carId; // one shared text for every record
-            else
-                r.Text(fields[size_t(i)]) = RightTrimmed(select.Text(i));
+            const LedgerField field = fields[size_t(i)];
+            if (numbers[size_t(i)])
+                r.Number(field) = CStatement::Number(select.Value(i));
+            else if (field != LedgerField::CarId)
+                r.Text(field) = RightTrimmed(CStatement::Text(select.Value(i)));
         }
     }
+    // Room left by the growing list goes back.
+    records.shrink_to_fit();
     return select.Status();
 }
 

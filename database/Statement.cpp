@@ -94,37 +94,48 @@ int CStatement::Changes() const
 
 double CStatement::Number(int column) const
 {
-    switch (sqlite3_column_type(m_stmt, column)) {
+    return Number(Value(column));
+}
+
+QString CStatement::Text(int column) const
+{
+    return Text(Value(column));
+}
+
+sqlite3_value* CStatement::Value(int column) const
+{
+    return sqlite3_column_value(m_stmt, column);
+}
+
+double CStatement::Number(sqlite3_value* value)
+{
+    switch (sqlite3_value_type(value)) {
     case SQLITE_FLOAT:
-        return sqlite3_column_double(m_stmt, column);
+        return sqlite3_value_double(value);
     case SQLITE_INTEGER:
-        return static_cast<qint32>(static_cast<quint32>(sqlite3_column_int64(m_stmt, column)));
+        return static_cast<qint32>(static_cast<quint32>(sqlite3_value_int64(value)));
     case SQLITE_TEXT:
-        return TextToNumber(Text(column));
+        return TextToNumber(Text(value));
     default:
         return 0.0;
     }
 }
 
-QString CStatement::Text(int column) const
+QString CStatement::Text(sqlite3_value* value)
 {
-    switch (sqlite3_column_type(m_stmt, column)) {
-    case SQLITE_TEXT:
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, column)),
-                                 sqlite3_column_bytes(m_stmt, column));
-    case SQLITE_NULL:
-        return QString();
-    default: {
-        // Numbers and bytes read as a record set reads them.
-        QVariant value;
-        if (sqlite3_column_type(m_stmt, column) == SQLITE_INTEGER)
-            value = QVariant(qlonglong(sqlite3_column_int64(m_stmt, column)));
-        else if (sqlite3_column_type(m_stmt, column) == SQLITE_FLOAT)
-            value = QVariant(sqlite3_column_double(m_stmt, column));
-        else
-            value = QVariant(QByteArray());
-        return CAdoRecordSet::ValueToText(value);
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_TEXT: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        return QString::fromUtf8(text, sqlite3_value_bytes(value));
     }
+    case SQLITE_INTEGER:
+        return CAdoRecordSet::ValueToText(QVariant(qlonglong(sqlite3_value_int64(value))));
+    case SQLITE_FLOAT:
+        return CAdoRecordSet::ValueToText(QVariant(sqlite3_value_double(value)));
+    case SQLITE_BLOB:
+        return CAdoRecordSet::ValueToText(QVariant(QByteArray()));
+    default:
+        return QString();
     }
 }
 

@@ -8,6 +8,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+typedef struct Mem sqlite3_value; // as sqlite3.h declares it
 
 // A statement of the connection's cache, in use until the handle goes (then it
 // is reset for the next use). Values are bound as parameters, never spliced
@@ -47,6 +48,10 @@ public:
     double Number(int column) const;
     QString Text(int column) const;
     bool IsNull(int column) const;
+    // The same reads of a value taken once from the row (fewer calls per column).
+    sqlite3_value* Value(int column) const;
+    static double Number(sqlite3_value* value);
+    static QString Text(sqlite3_value* value);
 
 private:
     void failed();

@@ -8,11 +8,13 @@ CCostPage::CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWi
 {
 }
 
-void CCostPage::RecordsChanged(int, LedgerField field)
+void CCostPage::RecordChanged(int, const LedgerRecord* before, const LedgerRecord* after)
 {
-    if (field != LedgerField::None && field != LedgerField::Amount)
-        return;
-    const double total = TotalAmount(Records());
+    if (!before && !after)
+        m_total.Reset(Records());
+    else
+        m_total.Replace(before, after);
+    const double total = m_total.Value();
     if (CFrameState* frame = Frame())
         frame->m_costTotals.*m_figure = total;
     SetCaption(QString::asprintf(Info().captionFormat.toUtf8().constData(), total));

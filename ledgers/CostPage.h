@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Figures.h"
 #include "ledgers/LedgerPage.h"
 
 // A ledger of costs with a description (repair, maintenance, accident, daily
@@ -12,8 +13,9 @@ public:
     CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent);
 
 protected:
-    void RecordsChanged(int index, LedgerField field) override;
+    void RecordChanged(int index, const LedgerRecord* before, const LedgerRecord* after) override;
 
 private:
     double CostTotals::*m_figure;
+    CRunningTotal m_total{AmountShare};
 };

@@ -11,11 +11,13 @@ QString CDlgAccessory::DerivedText(int index, int) const
     return index < Count() ? MoneyText(AccessoryCost(Records()[size_t(index)])) : QString();
 }
 
-void CDlgAccessory::RecordsChanged(int, LedgerField field)
+void CDlgAccessory::RecordChanged(int, const LedgerRecord* before, const LedgerRecord* after)
 {
-    if (field != LedgerField::None && field != LedgerField::Price && field != LedgerField::Count)
-        return;
-    const double total = TotalAccessoryCost(Records());
+    if (!before && !after)
+        m_total.Reset(Records());
+    else
+        m_total.Replace(before, after);
+    const double total = m_total.Value();
     if (CFrameState* frame = Frame())
         frame->m_costTotals.accessory = total;
     SetCaption(QString::asprintf(Info().captionFormat.toUtf8().constData(), total));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Figures.h"
 #include "ledgers/LedgerPage.h"
 
 // Accessories bought: unit price times count per row, and their total.
@@ -11,5 +12,8 @@ public:
 
 protected:
     QString DerivedText(int index, int col) const override;
-    void RecordsChanged(int index, LedgerField field) override;
+    void RecordChanged(int index, const LedgerRecord* before, const LedgerRecord* after) override;
+
+private:
+    CRunningTotal m_total{AccessoryCostShare};
 };

@@ -10,5 +10,5 @@ public:
     explicit CDlgCarLog(QWidget* parent = nullptr);
 
 protected:
-    void RecordsChanged(int, LedgerField) override {}
+    void RecordChanged(int, const LedgerRecord*, const LedgerRecord*) override {}
 };

@@ -58,14 +58,19 @@ QString CDlgOil::DerivedText(int index, int col) const
     }
 }
 
-void CDlgOil::RecordsChanged(int index, LedgerField field)
+void CDlgOil::RecordChanged(int index, const LedgerRecord* before, const LedgerRecord* after)
 {
     // Running sums up to the changed filling stay good.
     m_spent.resize(std::min(m_spent.size(), size_t(index) + 1));
-    if (field != LedgerField::None && field != LedgerField::Amount && field != LedgerField::Price)
-        return;
-    const double amount = TotalAmount(Records());
-    const double quantity = TotalFuelVolume(Records());
+    if (!before && !after) {
+        m_amount.Reset(Records());
+        m_volume.Reset(Records());
+    } else {
+        m_amount.Replace(before, after);
+        m_volume.Replace(before, after);
+    }
+    const double amount = m_amount.Value();
+    const double quantity = m_volume.Value();
     if (CFrameState* frame = Frame()) {
         frame->m_costTotals.fuelAmount = amount;
         frame->m_costTotals.fuelVolume = quantity;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Figures.h"
 #include "ledgers/LedgerPage.h"
 
 #include <vector>
@@ -18,7 +19,7 @@ public:
 
 protected:
     QString DerivedText(int index, int col) const override;
-    void RecordsChanged(int index, LedgerField field) override;
+    void RecordChanged(int index, const LedgerRecord* before, const LedgerRecord* after) override;
 
 private:
     // What the fillings before the one at index cost, from running sums kept
@@ -28,4 +29,6 @@ private:
     double m_tankVolume = 1.0;
     double m_gaugeDivisions = 1.0;
     mutable std::vector<double> m_spent{0.0};
+    CRunningTotal m_amount{AmountShare};
+    CRunningTotal m_volume{FuelVolumeShare};
 };

@@ -48,7 +48,7 @@ void CLedgerPage::RefreshPage()
         m_records.Load(Database());
     else
         m_records.Fill(true);
-    RecordsChanged(0, LedgerField::None);
+    RecordChanged(0, nullptr, nullptr);
 }
 
 void CLedgerPage::OnPageShown()
@@ -127,18 +127,19 @@ void CLedgerPage::EndEdit(int row, int col)
         record.carId = PageCar();
         record.date = m_records.Today();
     }
-    const QString before = FieldText(column, record);
+    const QString shown = FieldText(column, record);
     if (!ReadTypedValue(row, col, record)) {
         m_records.ResetCell(row, col);
         return;
     }
-    if (index >= 0 && FieldText(column, record) == before) {
+    if (index >= 0 && FieldText(column, record) == shown) {
         m_records.ResetCell(row, col); // nothing changed
         return;
     }
 
     // What the cell shows from here on is what the file holds: a write that
     // failed (the user was told why) leaves the stored value shown.
+    const LedgerRecord before = index >= 0 ? Records()[size_t(index)] : LedgerRecord();
     bool saved = false;
     if (!db) {
         MessageBox(this, QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
@@ -153,7 +154,10 @@ void CLedgerPage::EndEdit(int row, int col)
     if (column.historyClass != 0)
         RecordHistory(record.Text(column.field), col);
     m_records.RowsChanged(row);
-    RecordsChanged(index >= 0 ? index : Count() - 1, index >= 0 ? column.field : LedgerField::None);
+    if (index >= 0)
+        RecordChanged(index, &before, &Records()[size_t(index)]);
+    else
+        RecordChanged(Count() - 1, nullptr, &Records().back());
 
     if (column.kind == CellKind::Date) {
         // A new date moves the record to its place among the others.
@@ -196,9 +200,10 @@ bool CLedgerPage::refuseEdit(const QString& why)
 
 void CLedgerPage::DeleteSelectedRecord()
 {
-    const int index = m_records.DeleteSelected(this, Database(), 1);
+    LedgerRecord removed;
+    const int index = m_records.DeleteSelected(this, Database(), 1, &removed);
     if (index >= 0)
-        RecordsChanged(index, LedgerField::None);
+        RecordChanged(index, &removed, nullptr);
 }
 
 void CLedgerPage::SelectRecordRow(const QString& recordId)

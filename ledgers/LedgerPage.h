@@ -41,9 +41,11 @@ protected:
     // The text of a derived column for the record at index (Count() for the
     // new-record row).
     virtual QString DerivedText(int index, int col) const;
-    // The records changed from index on (a changed field, an added or a removed
-    // record; 0 after a load): the page brings its totals up to date.
-    virtual void RecordsChanged(int index, LedgerField field) = 0;
+    // The record at index changed (before and after given), was added (no
+    // before) or removed (no after); both are null after a load. The page
+    // brings its totals up to date.
+    virtual void RecordChanged(int index, const LedgerRecord* before,
+                               const LedgerRecord* after) = 0;
 
     void Layout() override;
     bool event(QEvent* event) override;

@@ -77,8 +77,12 @@ void CRecordGrid::Fill(bool headerOnly)
         m_grid->SetItemFormat(0, c, kCellFormat);
         m_grid->SetItemFgColour(0, c, kBlue);
     }
-    for (int r = 1; r < rows; ++r)
-        setRowLook(r);
+    // Every record row looks alike; the new-record row may differ.
+    if (rows > 1) {
+        setRowLook(1);
+        m_grid->CopyRowLook(1, 2, RowEnd() - 1);
+        setRowLook(rows - 1);
+    }
 }
 
 void CRecordGrid::setRowLook(int row)
@@ -135,7 +139,8 @@ bool CRecordGrid::Add(CMyDatabase* db, LedgerRecord record)
     return true;
 }
 
-int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn)
+int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn,
+                                LedgerRecord* removed)
 {
     const int row = ConfirmRecordDelete(parent, m_grid, RowEnd(), describeColumn);
     if (row < 0 || !db)
@@ -146,6 +151,8 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
         CMyDatabase::reportFailure(status, true);
         return -1;
     }
+    if (removed)
+        *removed = std::move(m_records[size_t(index)]);
     m_records.erase(m_records.begin() + index);
     m_numbers.erase(m_numbers.begin() + index);
     m_grid->DeleteRow(row);

@@ -55,8 +55,10 @@ public:
     // true when it was stored; a new-record row follows it.
     bool Add(CMyDatabase* db, LedgerRecord record);
     // Asks, removes the selected record from the file and the grid: its former
-    // index, or -1 when nothing was removed (the user was told why).
-    int DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn);
+    // index (and the record, when asked for), or -1 when nothing was removed
+    // (the user was told why).
+    int DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn,
+                       LedgerRecord* removed = nullptr);
     // Hands an edited cell back to the computed text.
     void ResetCell(int row, int col);
     // Tells the grid that the texts of the rows from `row` on may have changed.
