@@ -3,6 +3,39 @@
 #include "controls/GridCell.h"
 
 #include <algorithm>
+#include <unordered_set>
+
+std::shared_ptr<CGridCellStore::Row> CGridCellStore::copyOf(const Row& row)
+{
+    auto copy = std::make_shared<Row>(row.size());
+    for (size_t c = 0; c < row.size(); ++c) {
+        const CGridCellSlot& from = row[c];
+        CGridCellSlot& to = (*copy)[c];
+        to.text = Text(from);
+        to.state = State(from);
+        to.format = Format(from);
+        to.textClr = TextClr(from);
+        to.backClr = BackClr(from);
+    }
+    return copy;
+}
+
+CGridCellStore::Row& CGridCellStore::ownRow(int row)
+{
+    std::shared_ptr<Row>& r = m_rows[size_t(row)];
+    if (r.use_count() > 1)
+        r = copyOf(*r); // shared rows hold no cell objects: the copy is whole
+    return *r;
+}
+
+void CGridCellStore::forEachRow(const std::function<void(Row&)>& change)
+{
+    // A shared row changes once, for every row that shares it.
+    std::unordered_set<const Row*> done;
+    for (auto& row : m_rows)
+        if (done.insert(row.get()).second)
+            change(*row);
+}
 
 void CGridCellStore::SetRowCount(int rows)
 {
@@ -12,22 +45,22 @@ void CGridCellStore::SetRowCount(int rows)
         return;
     }
     m_rows.reserve(size_t(rows));
+    const auto blank = std::make_shared<Row>(size_t(m_columns));
     while (RowCount() < rows)
-        m_rows.emplace_back(size_t(m_columns));
+        m_rows.push_back(blank);
 }
 
 void CGridCellStore::SetColumnCount(int columns)
 {
     columns = std::max(columns, 0);
-    for (auto& row : m_rows)
-        row.resize(size_t(columns));
+    forEachRow([columns](Row& row) { row.resize(size_t(columns)); });
     m_columns = columns;
 }
 
 void CGridCellStore::InsertRow(int before)
 {
     before = std::clamp(before, 0, RowCount());
-    m_rows.emplace(m_rows.begin() + before, size_t(m_columns));
+    m_rows.insert(m_rows.begin() + before, std::make_shared<Row>(size_t(m_columns)));
 }
 
 void CGridCellStore::RemoveRow(int row)
@@ -39,8 +72,7 @@ void CGridCellStore::RemoveRow(int row)
 void CGridCellStore::InsertColumn(int before)
 {
     before = std::clamp(before, 0, m_columns);
-    for (auto& row : m_rows)
-        row.emplace(row.begin() + before);
+    forEachRow([before](Row& row) { row.emplace(row.begin() + before); });
     ++m_columns;
 }
 
@@ -48,8 +80,7 @@ void CGridCellStore::RemoveColumn(int col)
 {
     if (col < 0 || col >= m_columns)
         return;
-    for (auto& row : m_rows)
-        row.erase(row.begin() + col);
+    forEachRow([col](Row& row) { row.erase(row.begin() + col); });
     --m_columns;
 }
 
@@ -59,24 +90,18 @@ void CGridCellStore::Clear()
     m_columns = 0;
 }
 
-void CGridCellStore::CopyLook(int from, int first, int last)
+void CGridCellStore::ShareRow(int from, int first, int last)
 {
-    const std::vector<CGridCellSlot>& model = m_rows[size_t(from)];
-    for (int r = first; r <= last; ++r) {
-        std::vector<CGridCellSlot>& row = m_rows[size_t(r)];
-        for (size_t c = 0; c < row.size(); ++c) {
-            CGridCellSlot& s = row[c];
-            SetState(s, State(model[c]));
-            SetFormat(s, Format(model[c]));
-            SetTextClr(s, TextClr(model[c]));
-            SetBackClr(s, BackClr(model[c]));
-        }
-    }
+    std::shared_ptr<Row> model = m_rows[size_t(from)];
+    const bool objects = std::any_of(model->begin(), model->end(),
+                                     [](const CGridCellSlot& s) { return s.cell != nullptr; });
+    for (int r = first; r <= last; ++r)
+        m_rows[size_t(r)] = objects ? copyOf(*model) : model;
 }
 
 void CGridCellStore::PermuteRows(int first, const std::vector<int>& order)
 {
-    std::vector<std::vector<CGridCellSlot>> moved;
+    std::vector<std::shared_ptr<Row>> moved;
     moved.reserve(order.size());
     for (int from : order)
         moved.push_back(std::move(m_rows[size_t(from)]));

@@ -3,6 +3,7 @@
 #include "controls/GridCellBase.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,7 +21,10 @@ struct CGridCellSlot
     std::unique_ptr<CGridCellBase> cell;
 };
 
-// The grid's cells: rows of slots, all rows the same length.
+// The grid's cells: rows of slots, all rows the same length. Rows that are
+// alike (new rows, rows made like another) share one row of slots until one
+// of them is written to, so a long table of plain rows costs little memory.
+// Only rows without cell objects are ever shared.
 class CGridCellStore
 {
 public:
@@ -31,8 +35,13 @@ public:
         return row >= 0 && col >= 0 && row < RowCount() && col < m_columns;
     }
 
-    CGridCellSlot& Slot(int row, int col) { return m_rows[size_t(row)][size_t(col)]; }
-    const CGridCellSlot& Slot(int row, int col) const { return m_rows[size_t(row)][size_t(col)]; }
+    // Reading a slot.
+    const CGridCellSlot& At(int row, int col) const { return (*m_rows[size_t(row)])[size_t(col)]; }
+    // Writing a slot: the row becomes its own first.
+    CGridCellSlot& Slot(int row, int col) { return ownRow(row)[size_t(col)]; }
+    // Rows first .. last become alike to row `from` (texts and attributes);
+    // a row with cell objects is copied slot by slot instead (without them).
+    void ShareRow(int from, int first, int last);
 
     void SetRowCount(int rows);
     void SetColumnCount(int columns);
@@ -41,8 +50,6 @@ public:
     void InsertColumn(int before);
     void RemoveColumn(int col);
     void Clear();
-    // Gives the rows first .. last the state, format and colours of row `from`.
-    void CopyLook(int from, int first, int last);
     // Reorders the rows first .. last by the given permutation (new position
     // i holds the old row order[i]).
     void PermuteRows(int first, const std::vector<int>& order);
@@ -77,6 +84,12 @@ public:
     void Replace(int row, int col, std::unique_ptr<CGridCellBase> cell, CGridCtrl* grid);
 
 private:
-    std::vector<std::vector<CGridCellSlot>> m_rows;
+    using Row = std::vector<CGridCellSlot>;
+    Row& ownRow(int row);
+    // Applies a change that is the same for every row to each row once.
+    void forEachRow(const std::function<void(Row&)>& change);
+    static std::shared_ptr<Row> copyOf(const Row& row);
+
+    std::vector<std::shared_ptr<Row>> m_rows;
     int m_columns = 0;
 };

@@ -128,15 +128,14 @@ void CGridCtrl::ApplyFixedState(int firstRow, int lastRow, int firstCol, int las
     lastCol = std::min(lastCol, GetColumnCount() - 1);
     for (int r = std::max(firstRow, 0); r <= lastRow; ++r) {
         for (int c = std::max(firstCol, 0); c <= lastCol; ++c) {
-            CGridCellSlot& s = m_store.Slot(r, c);
             quint32 bits = 0;
             if (r < m_fixedRows)
                 bits |= GVIS_FIXED | GVIS_FIXEDROW;
             if (c < m_fixedCols)
                 bits |= GVIS_FIXED | GVIS_FIXEDCOL;
-            const quint32 state = CGridCellStore::State(s);
+            const quint32 state = CGridCellStore::State(m_store.At(r, c));
             if ((state & GVIS_FIXEDBITS) != bits)
-                CGridCellStore::SetState(s, (state & ~GVIS_FIXEDBITS) | bits);
+                CGridCellStore::SetState(m_store.Slot(r, c), (state & ~GVIS_FIXEDBITS) | bits);
         }
     }
 }
@@ -232,7 +231,11 @@ bool CGridCtrl::SetRowCount(int rows)
         m_rowHeights.reserve(size_t(rows));
         for (int r = old; r < rows; ++r)
             m_rowHeights.push_back(RowDefaultHeight(*this, r));
-        ApplyFixedState(old, rows - 1, 0, m_fixedCols - 1);
+        // The new ordinary rows are all alike: set up the first, share it.
+        const int firstOrdinary = std::max(old, m_fixedRows);
+        ApplyFixedState(old, std::min(firstOrdinary, rows - 1), 0, m_fixedCols - 1);
+        if (firstOrdinary + 1 < rows)
+            m_store.ShareRow(firstOrdinary, firstOrdinary + 1, rows - 1);
         if (announce)
             m_model->EndInsertRows();
         else
@@ -539,18 +542,18 @@ QString CGridCtrl::GetItemText(int row, int col) const
 {
     if (!IsValid(row, col))
         return QString();
-    QString text = CGridCellStore::Text(m_store.Slot(row, col));
+    QString text = CGridCellStore::Text(m_store.At(row, col));
     if (text.isNull() && m_textSource && row >= m_fixedRows)
         return m_textSource(row, col);
     return text;
 }
 
-void CGridCtrl::CopyRowLook(int from, int first, int last)
+void CGridCtrl::MakeRowsLike(int from, int first, int last)
 {
     last = std::min(last, GetRowCount() - 1);
     if (from < 0 || from >= GetRowCount() || first < 0 || first > last)
         return;
-    m_store.CopyLook(from, first, last);
+    m_store.ShareRow(from, first, last);
     CellsChanged(first, 0, last, GetColumnCount() - 1);
 }
 
@@ -573,7 +576,7 @@ bool CGridCtrl::SetItemState(int row, int col, quint32 state)
 
 quint32 CGridCtrl::GetItemState(int row, int col) const
 {
-    return IsValid(row, col) ? CGridCellStore::State(m_store.Slot(row, col)) : 0;
+    return IsValid(row, col) ? CGridCellStore::State(m_store.At(row, col)) : 0;
 }
 
 bool CGridCtrl::SetItemFormat(int row, int col, quint32 format)
@@ -589,7 +592,7 @@ quint32 CGridCtrl::GetItemFormat(int row, int col) const
 {
     if (!IsValid(row, col))
         return 0;
-    const CGridCellSlot& s = m_store.Slot(row, col);
+    const CGridCellSlot& s = m_store.At(row, col);
     const quint32 format = CGridCellStore::Format(s);
     return format != GV_FORMAT_DEFAULT ? format
                                        : DefaultCellFor(CGridCellStore::State(s))->GetFormat();
@@ -608,7 +611,7 @@ COLORREF CGridCtrl::GetItemFgColour(int row, int col) const
 {
     if (!IsValid(row, col))
         return CLR_DEFAULT;
-    return CGridCellStore::TextClr(m_store.Slot(row, col));
+    return CGridCellStore::TextClr(m_store.At(row, col));
 }
 
 bool CGridCtrl::SetItemBkColour(int row, int col, COLORREF colour)
@@ -624,7 +627,7 @@ COLORREF CGridCtrl::GetItemBkColour(int row, int col) const
 {
     if (!IsValid(row, col))
         return CLR_DEFAULT;
-    return CGridCellStore::BackClr(m_store.Slot(row, col));
+    return CGridCellStore::BackClr(m_store.At(row, col));
 }
 
 bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
@@ -640,7 +643,7 @@ QFont CGridCtrl::GetItemFont(int row, int col) const
 {
     if (!IsValid(row, col))
         return font();
-    const CGridCellSlot& s = m_store.Slot(row, col);
+    const CGridCellSlot& s = m_store.At(row, col);
     return s.cell ? s.cell->GetEffectiveFont() : *DefaultCellFor(s.state)->GetFont();
 }
 
@@ -648,8 +651,7 @@ bool CGridCtrl::SetItemImage(int row, int col, int image)
 {
     if (!IsValid(row, col))
         return false;
-    CGridCellSlot& s = m_store.Slot(row, col);
-    if (s.cell || image >= 0)
+    if (m_store.At(row, col).cell || image >= 0)
         m_store.Promote(row, col, this)->SetImage(image);
     CellsChanged(row, col);
     return true;
@@ -659,7 +661,7 @@ int CGridCtrl::GetItemImage(int row, int col) const
 {
     if (!IsValid(row, col))
         return -1;
-    const CGridCellSlot& s = m_store.Slot(row, col);
+    const CGridCellSlot& s = m_store.At(row, col);
     return s.cell ? s.cell->GetImage() : -1;
 }
 
@@ -667,8 +669,7 @@ bool CGridCtrl::SetItemData(int row, int col, qintptr value)
 {
     if (!IsValid(row, col))
         return false;
-    CGridCellSlot& s = m_store.Slot(row, col);
-    if (s.cell || value != 0)
+    if (m_store.At(row, col).cell || value != 0)
         m_store.Promote(row, col, this)->SetData(value);
     return true;
 }
@@ -677,7 +678,7 @@ qintptr CGridCtrl::GetItemData(int row, int col) const
 {
     if (!IsValid(row, col))
         return 0;
-    const CGridCellSlot& s = m_store.Slot(row, col);
+    const CGridCellSlot& s = m_store.At(row, col);
     return s.cell ? s.cell->GetData() : 0;
 }
 
@@ -695,7 +696,7 @@ CGridCellLook CGridCtrl::GetCellLook(int row, int col) const
     CGridCellLook look;
     if (!IsValid(row, col))
         return look;
-    const CGridCellSlot& s = m_store.Slot(row, col);
+    const CGridCellSlot& s = m_store.At(row, col);
     const quint32 state = CGridCellStore::State(s);
     const CGridDefaultCell* def = DefaultCellFor(state);
     look.state = state;
@@ -724,19 +725,19 @@ void CGridCtrl::SetModified(bool modified, int row, int col)
         if (!modified) {
             for (int r = 0; r < GetRowCount(); ++r)
                 for (int c = 0; c < GetColumnCount(); ++c) {
-                    CGridCellSlot& s = m_store.Slot(r, c);
-                    const quint32 state = CGridCellStore::State(s);
+                    const quint32 state = CGridCellStore::State(m_store.At(r, c));
                     if (state & GVIS_MODIFIED)
-                        CGridCellStore::SetState(s, state & ~GVIS_MODIFIED);
+                        CGridCellStore::SetState(m_store.Slot(r, c), state & ~GVIS_MODIFIED);
                 }
         }
         return;
     }
     if (!IsValid(row, col))
         return;
-    CGridCellSlot& s = m_store.Slot(row, col);
-    const quint32 state = CGridCellStore::State(s);
-    CGridCellStore::SetState(s, modified ? state | GVIS_MODIFIED : state & ~GVIS_MODIFIED);
+    const quint32 state = CGridCellStore::State(m_store.At(row, col));
+    const quint32 wanted = modified ? state | GVIS_MODIFIED : state & ~GVIS_MODIFIED;
+    if (wanted != state)
+        CGridCellStore::SetState(m_store.Slot(row, col), wanted);
     if (modified) {
         m_modified = true;
         if (col == m_sortColumn)

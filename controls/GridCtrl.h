@@ -176,9 +176,10 @@ public:
     // again. The owner tells changes with CellsChanged.
     using TextSource = std::function<QString(int row, int col)>;
     void SetTextSource(TextSource source);
-    // Gives the rows first .. last the state, format and colours of the cells
-    // of row `from` (a quick way to set up many alike rows).
-    void CopyRowLook(int from, int first, int last);
+    // Makes the rows first .. last like row `from`: texts, states, formats and
+    // colours (not cell objects). Alike rows share their storage until one of
+    // them changes, so many rows of one look cost little.
+    void MakeRowsLike(int from, int first, int last);
     bool SetItemState(int row, int col, quint32 state);
     quint32 GetItemState(int row, int col) const;
     bool SetItemFormat(int row, int col, quint32 format);

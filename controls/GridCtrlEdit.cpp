@@ -107,7 +107,7 @@ void CGridCtrl::OnEditorNotify(const GV_DISPINFO& info)
     m_editor.clear();
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
     if (IsValid(cell))
-        if (CGridCellBase* object = m_store.Slot(cell.row, cell.col).cell.get())
+        if (CGridCellBase* object = m_store.At(cell.row, cell.col).cell.get())
             object->OnEndEdit();
     OnEndInPlaceEdit(cell.row, cell.col, info.text, info.lastKey);
 }
@@ -120,7 +120,7 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int last
         // that would hand the cell back to the text source.
         SetItemText(row, col, text.isNull() ? QStringLiteral("") : text);
         RedrawCell(row, col);
-        CGridCellBase* object = m_store.Slot(row, col).cell.get();
+        CGridCellBase* object = m_store.At(row, col).cell.get();
         const bool valid = !object || object->ValidateEdit(text);
         const bool accepted = valid && SendNotify(platform::LVN_ENDLABELEDITW, row, col) >= 0;
         // The owner may have rebuilt the grid while answering: a cell that no

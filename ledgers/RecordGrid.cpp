@@ -80,7 +80,7 @@ void CRecordGrid::Fill(bool headerOnly)
     // Every record row looks alike; the new-record row may differ.
     if (rows > 1) {
         setRowLook(1);
-        m_grid->CopyRowLook(1, 2, RowEnd() - 1);
+        m_grid->MakeRowsLike(1, 2, RowEnd() - 1);
         setRowLook(rows - 1);
     }
 }
