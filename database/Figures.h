@@ -10,8 +10,9 @@
 // by every page and total that shows it. An empty optional is a figure that
 // has no sensible value (the pages show "--").
 
-// A number as the ledger grids show it with the given decimals (0 to 7):
-// rounded half away from zero, as Qt's fixed-point text writes it.
+// A number as the ledger writes it with the given decimals (0 to 7), in the
+// grids and in the file ("%.2f", "%.0f"): rounded half away from zero, as
+// Qt's fixed-point text writes it.
 double ShownNumber(double value, int decimals);
 
 // Litres bought: amount / price, when the price is positive and the amount not negative.

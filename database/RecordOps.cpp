@@ -37,7 +37,7 @@ void bindField(CStatement& statement, int index, const CMyField& field, const Le
     if (field.field == LedgerField::None)
         statement.Bind(index, QString(QLatin1String(""))); // the spares are written empty
     else if (field.type == adDouble || field.type == adInteger)
-        statement.Bind(index, StoredNumber(r.Number(field.field), field.decimals));
+        statement.Bind(index, ShownNumber(r.Number(field.field), field.decimals));
     else
         statement.Bind(index, r.Text(field.field));
 }

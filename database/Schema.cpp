@@ -1,10 +1,6 @@
 #include "database/Schema.h"
 
-#include "database/ExtAdo.h"
 #include "database/Names.h"
-
-#include <cmath>
-#include <cstdio>
 
 namespace {
 
@@ -190,24 +186,4 @@ const CMyTable* FindTable(const char* name)
         if (definition.table.name == QLatin1String(name))
             return &definition.table;
     return nullptr;
-}
-
-double StoredNumber(double value, int decimals)
-{
-    if (!std::isfinite(value))
-        return value;
-    // The exact decimal rounding of printf, without printing where the
-    // scaled value is clearly away from a rounding boundary.
-    const double scale = decimals == 0 ? 1.0 : 100.0;
-    const double scaled = value * scale;
-    if (std::fabs(scaled) < 1e12) {
-        // The product is off by at most half a unit in its last place.
-        const double error = std::fabs(scaled) * 0x1p-52 + 0x1p-60;
-        const double fraction = std::fabs(scaled - std::trunc(scaled));
-        if (std::fabs(fraction - 0.5) > 4 * error)
-            return std::round(scaled) / scale;
-    }
-    char text[400];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return TextToNumber(QString::fromLatin1(text));
 }

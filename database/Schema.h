@@ -62,7 +62,3 @@ const std::vector<TableDefinition>& LedgerTables();
 
 // The description of a table by name; nullptr for an unknown name.
 const CMyTable* FindTable(const char* name);
-
-// A number as the file stores it: rounded to the column's decimals exactly as
-// "%.2f" (or "%.0f") prints it.
-double StoredNumber(double value, int decimals);

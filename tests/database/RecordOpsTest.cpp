@@ -304,3 +304,37 @@ TEST_F(DatabaseTest, TextsWithANulCharacterReachTheFileWhole)
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
     EXPECT_EQ(SqlText(note), QString("前'||char(0)||'后''"));
 }
+
+TEST_F(DatabaseTest, RecordsAreReadByTheirStoredTypes)
+{
+    // Rows as an old or edited file may hold them: a number stored as text, an
+    // integer, a missing value, padded text, another car's row, dates out of order.
+    db.Connection().Execute(
+        "insert into Refuel (CarID, RecID, DateTimee, Mark, Miles, Amount, Price) values "
+        "('CAR0001', '0000002', '2024/05/09', 'note  ', '12abc', 5, NULL), "
+        "('CAR0002', '0000003', '2024/05/01', 'other', 1, 1, 1), "
+        "('CAR0001', '0000001', '2024/05/01', '', 1000.5, 300.25, 7.3)");
+    std::vector<LedgerRecord> records;
+    ASSERT_TRUE(db.LoadRecords(tbl::Refuel, "CAR0001", records).ok());
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].recId, "0000001");
+    EXPECT_EQ(records[0].miles, 1000.5);
+    EXPECT_EQ(records[0].amount, 300.25);
+    EXPECT_EQ(records[0].price, 7.3);
+    EXPECT_EQ(records[1].carId, "CAR0001");
+    EXPECT_EQ(records[1].date, "2024/05/09");
+    EXPECT_EQ(records[1].mark, "note");
+    EXPECT_EQ(records[1].miles, 12);
+    EXPECT_EQ(records[1].amount, 5);
+    EXPECT_EQ(records[1].price, 0);
+
+    // One field is written, bound, rounded as the page shows it.
+    LedgerRecord changed = records[1];
+    changed.amount = 99.995;
+    changed.mark = "it's -- '; drop table Refuel;";
+    ASSERT_TRUE(db.UpdateRecordField(tbl::Refuel, changed, LedgerField::Amount).ok());
+    ASSERT_TRUE(db.UpdateRecordField(tbl::Refuel, changed, LedgerField::Mark).ok());
+    EXPECT_EQ(
+        readBack("select Amount, Mark, Miles from Refuel where RecID='0000002'"),
+        (std::vector<QStringList>{{"100.00000000", "it's -- '; drop table Refuel;", "12abc"}}));
+}

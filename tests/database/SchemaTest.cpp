@@ -199,3 +199,21 @@ TEST(DatabaseFile, PasswordChangesKeepTheData)
     EXPECT_TRUE(boxes.boxes()[0].text.startsWith("error descirbe: "));
     EXPECT_TRUE(c.Open(plain, "新密码'"));
 }
+
+TEST_F(DatabaseTest, EveryOpenAddsTheMissingLookupIndexesAndNothingElse)
+{
+    const QString indexes = "select name from sqlite_master where type='index' and "
+                            "name not like 'sqlite%' order by name";
+    EXPECT_EQ(readBack(indexes).size(), 14u);
+    EXPECT_EQ(readBack(indexes).front(), QStringList{"Accessory_CarID_DateTimee"});
+    // A file without them (as older files are) gains them on its next open.
+    db.Connection().Execute("DROP INDEX Refuel_CarID_RecID");
+    db.Connection().Execute("DROP INDEX CarLog_CarID_DateTimee");
+    const auto tables = readBack("select sql from sqlite_master where type='table' order by name");
+    db.Close();
+    ASSERT_EQ(readBack(indexes).size(), 12u);
+    db.CreateOrOpen();
+    EXPECT_EQ(readBack(indexes).size(), 14u);
+    EXPECT_EQ(readBack("select sql from sqlite_master where type='table' order by name"), tables);
+    EXPECT_TRUE(boxes.boxes().empty());
+}

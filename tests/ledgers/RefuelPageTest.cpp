@@ -106,3 +106,34 @@ TEST_F(RefuelTest, GaugeDivisionsBelowOneCountAsOne)
     addFilling(page, "2024/05/02", 700, 10, 1, 0, 1);
     EXPECT_EQ(page.Grid()->GetItemText(2, 8), "10.00  L"); // 60 * 1 * 100 / 600
 }
+
+TEST_F(RefuelTest, OneFuelVolumeOnThePageAndAtStartUp)
+{
+    // 100 / 7.30 shows as 13.70 litres; three fillings make 41.10 on the page
+    // and in the totals the program starts with, never the unrounded 41.0959.
+    CDlgOil page;
+    show(page);
+    addFilling(page, "2024/05/01", 1000, 100, 7.3);
+    addFilling(page, "2024/05/02", 1500, 100, 7.3);
+    addFilling(page, "2024/05/03", 2000, 100, 7.3);
+    EXPECT_EQ(column(page, 5), QStringList({"13.70 升", "13.70 升", "13.70 升"}));
+    EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 41.10 升 ▲加油金额 300.00 元】");
+    EXPECT_EQ(frame.m_costTotals.fuelVolume, 41.1);
+    CostTotals atStart;
+    frame.m_database.LoadCostTotals("CAR0001", atStart);
+    EXPECT_EQ(atStart.fuelVolume, 41.1);
+
+    // A refund shows no quantity and adds no litres; its amount counts.
+    type(page, 2, 3, "-50");
+    EXPECT_EQ(page.Grid()->GetItemText(2, 5), "--");
+    EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 27.40 升 ▲加油金额 150.00 元】");
+    frame.m_database.LoadCostTotals("CAR0001", atStart);
+    EXPECT_EQ(atStart.fuelVolume, frame.m_costTotals.fuelVolume);
+    EXPECT_EQ(atStart.fuelAmount, frame.m_costTotals.fuelAmount);
+
+    // An earlier amount moves every later cost estimate.
+    EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.07", "￥ 0.03"}));
+    type(page, 1, 3, "1,000");
+    EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.67", "￥ 0.47"})); // 950 / 2000
+    EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 150.69 升 ▲加油金额 1050.00 元】");
+}
