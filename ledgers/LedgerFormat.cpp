@@ -17,11 +17,6 @@ QString FormatWithUnit(double value, int decimals, const QString& unit, bool uni
     return unitAfter ? number + QLatin1Char(' ') + unit : unit + QLatin1Char(' ') + number;
 }
 
-double ParseNumber(const QString& text)
-{
-    return LeadingNumber(text);
-}
-
 TypedNumber ReadTypedNumber(const QString& typed)
 {
     // Compatibility folding turns full-width digits, "．", "，" and "－" into

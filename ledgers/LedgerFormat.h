@@ -10,9 +10,6 @@ QString FormatNumber(double value, int decimals);
 // value with n decimals (at most 7) and a unit, one blank between them:
 // "12345 KM" with the unit after, "￥ 125.50" with the unit before.
 QString FormatWithUnit(double value, int decimals, const QString& unit, bool unitAfter);
-// The first run of digits, '.' and '-' in the text, as a number ("￥ 125.50" is
-// 125.5, "12345 KM" is 12345); 0 when there is none.
-double ParseNumber(const QString& text);
 // A number as a person types it into a cell: full-width digits and signs of a
 // Chinese input method, a leading currency sign or other text ("￥5.5"),
 // thousands separators ("12,345"), "。" as the decimal point, an exponent.

@@ -3,6 +3,7 @@
 #include "ledgers/DlgOil.h"
 #include "ledgers/DlgRepair.h"
 
+#include <QScrollBar>
 #include <QTest>
 
 using namespace platform;
@@ -209,4 +210,23 @@ TEST_F(LedgerTest, KeysTypedIntoAnOpenedCellMakeItsValue)
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 250.50");
     EXPECT_EQ(readBack("select Amount from Repair"), (std::vector<QStringList>{{"250.50000000"}}));
+}
+
+TEST_F(LedgerTest, RefreshKeepsTheViewWhereItWas)
+{
+    for (int i = 1; i <= 80; ++i)
+        frame.m_database.Connection().Execute(
+            QString("insert into Repair (CarID, RecID, DateTimee, Content, Miles, Amount) values "
+                    "('CAR0001', '%1', '2024/01/%2', 'r%3', 0, 1)")
+                .arg(i, 7, 10, QChar('0'))
+                .arg(1 + i % 28, 2, 10, QChar('0'))
+                .arg(i));
+    CDlgRepair page;
+    show(page);
+    QScrollBar* bar = page.Grid()->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 40);
+    bar->setValue(40);
+    QTest::keyClick(page.Grid(), Qt::Key_F5);
+    EXPECT_EQ(bar->value(), 40);
+    EXPECT_EQ(page.Caption(), "维修记录 【合计：▲总金额 80.00 元】");
 }
