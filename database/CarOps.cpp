@@ -1,4 +1,6 @@
-// Car list operations of the ledger database.
+// Car list operations of the ledger database. Every statement is prepared once
+// and run with bound values.
+#include "database/Figures.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
 #include "database/SqlText.h"
@@ -9,21 +11,13 @@
 #include <QDateTime>
 #include <QRegularExpression>
 #include <algorithm>
+#include <sqlite3.h>
 
 namespace {
 
-QString readText(const CAdoRecordSet& rs, const char* column)
+QString trimmedText(const CStatement& row, int column)
 {
-    QString value;
-    rs.GetCollect(QString::fromLatin1(column), value);
-    return RightTrimmed(value);
-}
-
-double readNumber(const CAdoRecordSet& rs, const char* column)
-{
-    double value = 0;
-    rs.GetCollect(QString::fromLatin1(column), value);
-    return value;
+    return RightTrimmed(row.Text(column));
 }
 
 QString twoDecimals(double value)
@@ -31,45 +25,86 @@ QString twoDecimals(double value)
     return QString::asprintf("%.2f", value);
 }
 
+// The bytes of a long binary value; empty for a value of any other kind.
+QByteArray blobOf(sqlite3_value* value)
+{
+    if (sqlite3_value_type(value) != SQLITE_BLOB)
+        return {};
+    const auto* bytes = static_cast<const char*>(sqlite3_value_blob(value));
+    return QByteArray(bytes, sqlite3_value_bytes(value));
+}
+
+// Whether a query ran to where it was left without failing; a failure is
+// shown as the connection shows its own.
+bool readOk(CAdoConnection& connection, const CStatement& query)
+{
+    if (!query.ok())
+        connection.ReportFailure(query.Status(), false);
+    return query.ok();
+}
+
+// Runs a statement that changes the ledger; a failure is shown as the
+// connection shows its own.
+bool written(CAdoConnection& connection, CStatement& statement)
+{
+    const SqlStatus status = statement.Run();
+    if (!status.ok())
+        connection.ReportFailure(status, true);
+    return status.ok();
+}
+
 } // namespace
 
 bool CMyDatabase::NewCar(const QString& name)
 {
+    if (!IsOpen())
+        return false;
     // The next number is one above the highest number of any "CAR" + digits
     // identifier, compared as numbers: text order would put CAR9999 after CAR10000.
-    auto result = query(SqlFormat("select %s from %s", col::CarID, tbl::CarList));
-    if (!result)
-        return false;
     static const QRegularExpression carNumber(QStringLiteral("^CAR([0-9]{1,18})$"));
     qint64 highest = 0;
-    for (const auto& row : result->rows) {
-        const auto match = carNumber.match(RightTrimmed(CAdoRecordSet::ValueToText(row[0])));
-        if (match.hasMatch())
-            highest = std::max(highest, match.captured(1).toLongLong());
+    {
+        CStatement ids = m_connection.Prepare("select \"CarID\" from \"CarList\"");
+        while (ids.Next()) {
+            const auto match = carNumber.match(trimmedText(ids, 0));
+            if (match.hasMatch())
+                highest = std::max(highest, match.captured(1).toLongLong());
+        }
+        if (!readOk(m_connection, ids))
+            return false;
     }
     const QString carId = QString::asprintf("CAR%04lld", highest + 1);
-    return query(SqlFormat("insert into %s (%s, %s, %s,%s,%s) values ('%s','%s','%s','%s','%s')",
-                           tbl::CarList, col::CarID, col::Name, col::Used, col::Reserved1,
-                           col::Reserved2, SqlText(carId), SqlText(name), "NO", "", "")) != nullptr;
+    const CMyTable* carList = FindTable(tbl::CarList);
+    Q_ASSERT(carList);
+    CStatement insert = m_connection.Prepare(carList->InsertStatement());
+    const QString empty;
+    insert.Bind(1, carId).Bind(2, name).Bind(3, QStringLiteral("NO")).Bind(4, empty).Bind(5, empty);
+    return written(m_connection, insert);
 }
 
 void CMyDatabase::GetCarList(std::vector<CARLIST>& cars)
 {
-    auto result = query(SqlFormat("select * from %s order by %s DESC", tbl::CarList, col::CarID));
-    if (!result)
+    if (!IsOpen())
         return;
-    cars.clear();
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    for (; !rs.IsEOF(); rs.MoveNext())
-        cars.push_back({readText(rs, col::CarID), readText(rs, col::Name), readText(rs, col::Used),
-                        QString(), QString()});
+    CStatement select = m_connection.Prepare(
+        "select \"CarID\", \"Name\", \"Used\" from \"CarList\" order by \"CarID\" DESC");
+    std::vector<CARLIST> listed;
+    while (select.Next())
+        listed.push_back({trimmedText(select, 0), trimmedText(select, 1), trimmedText(select, 2),
+                          QString(), QString()});
+    // A list that could not be read whole leaves the one given.
+    if (readOk(m_connection, select))
+        cars = std::move(listed);
 }
 
 void CMyDatabase::RenameCar(const QString& newName, const QString& carId)
 {
-    query(SqlFormat("update %s set %s='%s' where %s.%s='%s'", tbl::CarList, col::Name,
-                    SqlText(newName), tbl::CarList, col::CarID, SqlText(carId)));
+    if (!IsOpen())
+        return;
+    CStatement update =
+        m_connection.Prepare("update \"CarList\" set \"Name\"=?1 where \"CarID\"=?2");
+    update.Bind(1, newName).Bind(2, carId);
+    written(m_connection, update);
 }
 
 void CMyDatabase::SetCurrentCar(const QString& carId)
@@ -77,89 +112,100 @@ void CMyDatabase::SetCurrentCar(const QString& carId)
     if (!IsOpen())
         return;
     CTransaction transaction(m_connection);
-    if (transaction.Begun() &&
-        query(SqlFormat("update %s set %s='NO' where %s.%s='YES'", tbl::CarList, col::Used,
-                        tbl::CarList, col::Used)) &&
-        query(SqlFormat("update %s set %s='YES' where %s.%s='%s'", tbl::CarList, col::Used,
-                        tbl::CarList, col::CarID, SqlText(carId))))
+    if (!transaction.Begun())
+        return;
+    CStatement clear =
+        m_connection.Prepare("update \"CarList\" set \"Used\"='NO' where \"Used\"='YES'");
+    if (!written(m_connection, clear))
+        return;
+    CStatement mark =
+        m_connection.Prepare("update \"CarList\" set \"Used\"='YES' where \"CarID\"=?1");
+    mark.Bind(1, carId);
+    if (written(m_connection, mark))
         transaction.Commit();
 }
 
 QString CMyDatabase::GetCurrentCarID()
 {
-    auto result = query(SqlFormat("select %s from %s where %s.%s='YES'", col::CarID, tbl::CarList,
-                                  tbl::CarList, col::Used));
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    QString carId;
-    if (result)
-        rs.GetCollect(col::CarID, carId);
+    if (!IsOpen())
+        return {};
+    CStatement select =
+        m_connection.Prepare("select \"CarID\" from \"CarList\" where \"Used\"='YES'");
+    // As stored, trailing blanks included.
+    const QString carId = select.Next() ? select.Text(0) : QString();
+    readOk(m_connection, select);
     return carId;
 }
 
 QString CMyDatabase::GetCurrentCarName()
 {
-    auto result = query(
-        SqlFormat("select Name from %s where %s.%s='YES'", tbl::CarList, tbl::CarList, col::Used));
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    return result ? readText(rs, col::Name) : QString();
+    if (!IsOpen())
+        return {};
+    CStatement select =
+        m_connection.Prepare("select \"Name\" from \"CarList\" where \"Used\"='YES'");
+    const QString name = select.Next() ? trimmedText(select, 0) : QString();
+    readOk(m_connection, select);
+    return name;
 }
 
 bool CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
 {
-    auto result = query(
-        SqlFormat("select * from %s where %s='%s'", tbl::CarProperty, col::CarID, SqlText(carId)));
-    if (!result)
+    if (!IsOpen())
         return false;
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    if (rs.IsEOF())
-        return true;
-    p.manufacture = readText(rs, col::Manufacture);
-    p.carType = readText(rs, col::CarType);
-    p.vin = readText(rs, col::VIN);
-    p.motorId = readText(rs, col::MotorID);
-    p.bodyColor = readText(rs, col::BodyColor);
-    p.carNo = readText(rs, col::CarNo);
-    p.fuelType = readText(rs, col::FuelType);
-    p.emission = readText(rs, col::Emission);
-    p.fuelVolume = readNumber(rs, col::FuelVolume);
-    p.meterRules = readNumber(rs, col::MeterRules);
-    p.curMiles = readNumber(rs, col::CurMiles);
+    CStatement select = m_connection.Prepare(
+        "select \"Manufacture\", \"CarType\", \"VIN\", \"MotorID\", \"BodyColor\", \"CarNo\", "
+        "\"FuelType\", \"Emission\", \"FuelVolume\", \"MeterRules\", \"CurMiles\", \"Picture\" "
+        "from \"CarProperty\" where \"CarID\"=?1");
+    select.Bind(1, carId);
+    // Without a row the record is left as it was.
+    if (!select.Next())
+        return readOk(m_connection, select);
+    p.manufacture = trimmedText(select, 0);
+    p.carType = trimmedText(select, 1);
+    p.vin = trimmedText(select, 2);
+    p.motorId = trimmedText(select, 3);
+    p.bodyColor = trimmedText(select, 4);
+    p.carNo = trimmedText(select, 5);
+    p.fuelType = trimmedText(select, 6);
+    p.emission = trimmedText(select, 7);
+    p.fuelVolume = select.Number(8);
+    p.meterRules = select.Number(9);
+    p.curMiles = select.Number(10);
     p.fuelVolumeText = twoDecimals(p.fuelVolume);
     p.meterRulesText = twoDecimals(p.meterRules);
     p.curMilesText = twoDecimals(p.curMiles);
-    QByteArray bitmap;
-    if (rs.GetChunk(col::Picture, bitmap) && bitmap.startsWith("BM"))
+    const QByteArray bitmap = blobOf(select.Value(11));
+    if (bitmap.startsWith("BM"))
         p.picture = QImage::fromData(bitmap, "BMP");
     return true;
 }
 
 bool CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
 {
-    auto result = query(
-        SqlFormat("select * from %s where %s='%s'", tbl::PurchaseInfo, col::CarID, SqlText(carId)));
-    if (!result)
+    if (!IsOpen())
         return false;
-    CAdoRecordSet rs;
-    rs.Attach(result);
-    if (rs.IsEOF())
-        return true;
-    p.buyDateText = readText(rs, col::BuyDate);
-    p.buyMiles = readNumber(rs, col::BuyMiles);
-    p.carPrice = readNumber(rs, col::CarPrice);
-    p.carTax = readNumber(rs, col::CarTax);
-    p.carLicense = readNumber(rs, col::CarLicense);
-    p.insuCompany = readText(rs, col::InsuCompany);
-    p.insuAmount = readNumber(rs, col::InsuAmount);
-    p.insuNote = readText(rs, col::InsuNote);
-    p.insuTouchInfo = readText(rs, col::InsuTouchInfo);
-    p.loanBank = readText(rs, col::LoanBank);
-    p.loanTouchInfo = readText(rs, col::LoanTouchInfo);
-    p.loanInterest = readNumber(rs, col::LoanInterest);
-    p.loanYears = readNumber(rs, col::LoanYears);
-    p.loanAmount = readNumber(rs, col::LoanAmount);
+    CStatement select = m_connection.Prepare(
+        "select \"BuyDate\", \"BuyMiles\", \"CarPrice\", \"CarTax\", \"CarLicense\", "
+        "\"InsuCompany\", \"InsuAmount\", \"InsuNote\", \"InsuTouchInfo\", \"LoanBank\", "
+        "\"LoanTouchInfo\", \"LoanInterest\", \"LoanYears\", \"LoanAmount\" "
+        "from \"PurchaseInfo\" where \"CarID\"=?1");
+    select.Bind(1, carId);
+    if (!select.Next())
+        return readOk(m_connection, select);
+    p.buyDateText = trimmedText(select, 0);
+    p.buyMiles = select.Number(1);
+    p.carPrice = select.Number(2);
+    p.carTax = select.Number(3);
+    p.carLicense = select.Number(4);
+    p.insuCompany = trimmedText(select, 5);
+    p.insuAmount = select.Number(6);
+    p.insuNote = trimmedText(select, 7);
+    p.insuTouchInfo = trimmedText(select, 8);
+    p.loanBank = trimmedText(select, 9);
+    p.loanTouchInfo = trimmedText(select, 10);
+    p.loanInterest = select.Number(11);
+    p.loanYears = select.Number(12);
+    p.loanAmount = select.Number(13);
     p.buyDate = ParsePurchaseDate(p.buyDateText);
     p.buyMilesText = twoDecimals(p.buyMiles);
     p.carPriceText = twoDecimals(p.carPrice);
@@ -188,18 +234,22 @@ qint64 CMyDatabase::ParsePurchaseDate(const QString& text)
 
 void CMyDatabase::SetCurMiles(const QString& carId, double miles)
 {
-    query(SqlFormat("update %s set %s=%.2f where %s.%s='%s'", tbl::CarProperty, col::CurMiles,
-                    miles, tbl::CarProperty, col::CarID, SqlText(carId)));
+    if (!IsOpen())
+        return;
+    CStatement update =
+        m_connection.Prepare("update \"CarProperty\" set \"CurMiles\"=?1 where \"CarID\"=?2");
+    update.Bind(1, ShownNumber(miles, 2)).Bind(2, carId);
+    written(m_connection, update);
 }
 
 bool CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFile)
 {
     if (!IsOpen())
         return false;
-    return m_connection.ExecuteWithBlob(SqlFormat("update %s set %s=?1 where %s.%s='%s'",
-                                                  tbl::CarProperty, col::Picture, tbl::CarProperty,
-                                                  col::CarID, SqlText(carId)),
-                                        bitmapFile);
+    CStatement update =
+        m_connection.Prepare("update \"CarProperty\" set \"Picture\"=?1 where \"CarID\"=?2");
+    update.BindBlob(1, bitmapFile).Bind(2, carId);
+    return written(m_connection, update);
 }
 
 bool CMyDatabase::AppendChangedAssignment(QString& assignments, QString& stored,
@@ -249,6 +299,8 @@ bool CMyDatabase::DeleteCarRows(const char* table, const QString& carId)
 {
     if (!IsOpen())
         return false;
-    return query(SqlFormat("delete from %s  where %s.%s='%s'", table, table, col::CarID,
-                           SqlText(carId))) != nullptr;
+    CStatement remove =
+        m_connection.Prepare(QByteArray("delete from \"") + table + "\" where \"CarID\"=?1");
+    remove.Bind(1, carId);
+    return written(m_connection, remove);
 }

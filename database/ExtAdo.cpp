@@ -254,6 +254,11 @@ void CAdoConnection::fail(int code, const QString& message, bool writing, bool r
         ReportStoreMessage(sentence, platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
 }
 
+void CAdoConnection::ReportFailure(const SqlStatus& status, bool writing)
+{
+    fail(status.code, status.message, writing, true);
+}
+
 bool CAdoConnection::control(const char* sql)
 {
     if (!m_db) {

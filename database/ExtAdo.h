@@ -63,6 +63,9 @@ public:
     bool CommitTransaction();
     void RollbackTransaction();
     bool InTransaction() const { return m_inTransaction; }
+    // Shows the failure of a statement prepared on this connection as a failed
+    // Execute shows it: at most once per transaction, never in a quiet one.
+    void ReportFailure(const SqlStatus& status, bool writing);
 
     QString path() const { return m_path; }
     sqlite3* handle() const { return m_db; }

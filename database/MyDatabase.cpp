@@ -136,10 +136,3 @@ void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString&
     if (!changed.ok())
         ReportStoreMessage(QStringLiteral("error descirbe: ") + changed.message, QString(), MB_OK);
 }
-
-std::shared_ptr<AdoResult> CMyDatabase::query(const QString& sql)
-{
-    if (!m_connection.IsOpen())
-        return nullptr;
-    return m_connection.Execute(sql);
-}

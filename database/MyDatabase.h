@@ -112,12 +112,14 @@ public:
     // The cost totals by the figures the ledger pages show (database/Figures.h).
     void LoadCostTotals(const QString& carId, CostTotals& totals);
 
-    // Reports a failed statement to the store's message sink: the storage fault
-    // sentence, or the execute warning.
-    static void reportFailure(const SqlStatus& status, bool writing);
+    // Reports a failed statement as the connection reports its own: the
+    // storage fault sentence, or the execute warning.
+    void ReportFailure(const SqlStatus& status, bool writing)
+    {
+        m_connection.ReportFailure(status, writing);
+    }
 
 private:
-    std::shared_ptr<AdoResult> query(const QString& sql);
     void createMissingTables();
     // Creates the tables all in one transaction; on failure shows the first
     // table's message with the cause and answers false.

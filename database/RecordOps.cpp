@@ -22,13 +22,13 @@ const CMyTable& tableOf(const char* table)
 // Binds a record field's value as its column stores it.
 // The number in the first column of the statement's first row; 0 when there
 // is none. A failure is reported.
-double firstNumber(CStatement& statement)
+double firstNumber(CAdoConnection& connection, CStatement& statement)
 {
     if (statement.Status().code == SQLITE_MISUSE)
         return 0.0; // the ledger is closed
     const double number = statement.Next() ? statement.Number(0) : 0.0;
     if (!statement.ok())
-        CMyDatabase::reportFailure(statement.Status(), false);
+        connection.ReportFailure(statement.Status(), false);
     return number;
 }
 
@@ -69,7 +69,7 @@ int CMyDatabase::checkDuplicate(const char* table, const QString& carId, const Q
     find.Bind(1, carId).Bind(2, recId);
     const bool found = find.Next();
     if (!find.ok()) {
-        reportFailure(find.Status(), false);
+        m_connection.ReportFailure(find.Status(), false);
         return 0;
     }
     if (found) {
@@ -89,7 +89,7 @@ int CMyDatabase::InsertRecord(const char* table, const LedgerRecord& r)
     for (size_t i = 0; i < description.fields.size(); ++i)
         bindField(insert, int(i + 1), description.fields[i], r);
     if (const SqlStatus status = insert.Run(); !status.ok()) {
-        reportFailure(status, true);
+        m_connection.ReportFailure(status, true);
         return 0;
     }
     return 2;
@@ -104,7 +104,7 @@ int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
     find.Bind(1, e.carId).Bind(2, e.content).Bind(3, qint64(e.classId));
     const bool found = find.Next();
     if (!find.ok()) {
-        reportFailure(find.Status(), false);
+        m_connection.ReportFailure(find.Status(), false);
         return 0;
     }
     if (found)
@@ -118,7 +118,7 @@ int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
         .Bind(6, e.reserved1)
         .Bind(7, e.reserved2);
     if (const SqlStatus status = insert.Run(); !status.ok()) {
-        reportFailure(status, true);
+        m_connection.ReportFailure(status, true);
         return 0;
     }
     return 2;
@@ -187,7 +187,7 @@ void CMyDatabase::GetNextRecID(const char* table, QString& recId)
     if (last.Next())
         recId = last.Text(0);
     if (!last.ok()) {
-        reportFailure(last.Status(), false);
+        m_connection.ReportFailure(last.Status(), false);
         return;
     }
     recId = QString::asprintf("%07d", static_cast<int>(LeadingNumber(recId)) + 1);
@@ -198,7 +198,7 @@ int CMyDatabase::GetRecordCount(const char* table, const QString& carId)
     CStatement count = m_connection.Prepare(QByteArray("select count(*) from \"") + table +
                                             "\" where \"CarID\"=?1");
     count.Bind(1, carId);
-    return int(firstNumber(count));
+    return int(firstNumber(m_connection, count));
 }
 
 double CMyDatabase::SumColumn(const char* table, const char* column, const QString& carId)
@@ -206,7 +206,7 @@ double CMyDatabase::SumColumn(const char* table, const char* column, const QStri
     CStatement sum = m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" +
                                           table + "\" where \"CarID\"=?1");
     sum.Bind(1, carId);
-    return firstNumber(sum);
+    return firstNumber(m_connection, sum);
 }
 
 double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, const char* column,
@@ -217,7 +217,7 @@ double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, con
         m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" + table +
                              "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
     sum.Bind(1, carId).Bind(2, range.first).Bind(3, range.last);
-    return firstNumber(sum);
+    return firstNumber(m_connection, sum);
 }
 
 double CMyDatabase::sumRows(CStatement& rows, const QString& op)
@@ -236,7 +236,7 @@ double CMyDatabase::sumRows(CStatement& rows, const QString& op)
             total += a / b;
     }
     if (!rows.ok() && rows.Status().code != SQLITE_MISUSE)
-        reportFailure(rows.Status(), false);
+        m_connection.ReportFailure(rows.Status(), false);
     return total;
 }
 
@@ -269,7 +269,7 @@ void CMyDatabase::GetInputHistory(const QString& carId, int classId, QStringList
     while (select.Next())
         entries << RightTrimmed(select.Text(0));
     if (!select.ok() && select.Status().code != SQLITE_MISUSE)
-        reportFailure(select.Status(), false);
+        m_connection.ReportFailure(select.Status(), false);
 }
 
 void CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
@@ -287,14 +287,4 @@ void CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
     t.fuelAmount = TotalAmount(records);
     t.fuelVolume = TotalFuelVolume(records);
     t.accessory = total(tbl::Accessory, TotalAccessoryCost);
-}
-
-void CMyDatabase::reportFailure(const SqlStatus& status, bool writing)
-{
-    const QString sentence = StorageFaultMessage(status.code, writing);
-    if (sentence.isEmpty())
-        ReportStoreMessage(CAdoConnection::ExecuteWarning(status.message), QString(),
-                           platform::MB_OK);
-    else
-        ReportStoreMessage(sentence, platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
 }

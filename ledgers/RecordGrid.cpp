@@ -53,7 +53,7 @@ void CRecordGrid::Load(CMyDatabase* db)
     if (db) {
         const SqlStatus status = db->LoadRecords(m_table, m_car, m_records, m_orderBy);
         if (!status.ok()) {
-            CMyDatabase::reportFailure(status, false);
+            db->ReportFailure(status, false);
             m_records.clear();
         }
     }
@@ -114,7 +114,7 @@ bool CRecordGrid::Save(CMyDatabase* db, int index, const LedgerRecord& changed, 
         return false;
     const SqlStatus status = db->UpdateRecordField(m_table, changed, field);
     if (!status.ok()) {
-        CMyDatabase::reportFailure(status, true);
+        db->ReportFailure(status, true);
         return false;
     }
     m_records[size_t(index)] = changed;
@@ -148,7 +148,7 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
     const int index = row - 1;
     const SqlStatus status = db->DeleteRecord(m_table, m_car, m_records[size_t(index)].recId);
     if (!status.ok()) {
-        CMyDatabase::reportFailure(status, true);
+        db->ReportFailure(status, true);
         return -1;
     }
     if (removed)

@@ -1,9 +1,11 @@
 #include "DatabaseFixture.h"
 
 #include "database/Names.h"
+#include "database/Transaction.h"
 
 #include <QBuffer>
 #include <QDateTime>
+#include <sqlite3.h>
 
 using namespace platform;
 
@@ -16,6 +18,17 @@ QStringList carIds(CMyDatabase& db)
     for (const auto& car : cars)
         ids << car.carId;
     return ids;
+}
+
+QByteArray bitmapFile(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
 }
 } // namespace
 
@@ -199,4 +212,85 @@ TEST_F(DatabaseTest, ChangedAssignmentsFormOneUpdate)
     EXPECT_EQ(readBack("select Manufacture, FuelVolume, MeterRules from CarProperty"),
               (std::vector<QStringList>{{"It's new", "2.12345680", "5.00000000"}}));
     EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(DatabaseTest, TextsThatLookLikeStatementsAreStoredAsTheyAre)
+{
+    const QString withNul = QStringLiteral("前") + QChar(u'\0') + QStringLiteral("后");
+    const QString drop = QStringLiteral("x'; drop table CarList; --");
+    ASSERT_TRUE(db.NewCar(withNul));
+    ASSERT_TRUE(db.NewCar(QStringLiteral("乙")));
+    db.RenameCar(drop, "CAR0002");
+    for (const char* car : {"CAR0001", "CAR0002"})
+        db.Connection().Execute(
+            QString("insert into CarProperty (CarID, CurMiles) values ('%1', 1)").arg(car));
+    db.SetCurrentCar("CAR0001");
+    db.SetCurMiles("CAR0002", 2.675); // stored as shown: 2.67
+
+    // Identifiers that would widen or end a condition match no car.
+    for (const QString& car : {QStringLiteral("x' or '1'='1"), drop}) {
+        db.RenameCar("renamed", car);
+        db.SetCurMiles(car, 5);
+        EXPECT_TRUE(db.DeleteCar(car));
+    }
+
+    EXPECT_EQ(readBack("select CarID, Name, Used from CarList order by CarID"),
+              (std::vector<QStringList>{{"CAR0001", withNul, "YES"}, {"CAR0002", drop, "NO"}}));
+    EXPECT_EQ(readBack("select CarID, CurMiles from CarProperty order by CarID"),
+              (std::vector<QStringList>{{"CAR0001", "1.00000000"}, {"CAR0002", "2.67000000"}}));
+    EXPECT_EQ(db.Connection().TableNames().size(), 11);
+    EXPECT_EQ(db.GetCurrentCarName(), withNul);
+    std::vector<CARLIST> cars;
+    db.GetCarList(cars);
+    ASSERT_EQ(cars.size(), 2u);
+    EXPECT_EQ(cars[0].name, drop);
+    EXPECT_EQ(cars[1].name, withNul);
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(DatabaseTest, PictureTheLedgerCannotHoldLeavesTheStoredOne)
+{
+    db.NewCar("甲");
+    db.Connection().Execute("insert into CarProperty (CarID) values ('CAR0001')");
+    ASSERT_TRUE(db.SetCarPicture("CAR0001", bitmapFile(3, 2)));
+    sqlite3_limit(db.Connection().handle(), SQLITE_LIMIT_LENGTH, 4096);
+
+    EXPECT_FALSE(db.SetCarPicture("CAR0001", bitmapFile(64, 64)));
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              QStringLiteral("Warning: Execute 方法发生异常. 错误信息: string or blob too big; "
+                             "文件: .\\database\\ExtAdo; 行: 526\n"));
+    EXPECT_EQ(boxes.boxes()[0].caption, "Orvyn");
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
+    EXPECT_EQ(readBack("select length(Picture) from CarProperty"),
+              (std::vector<QStringList>{{QString::number(bitmapFile(3, 2).size())}}));
+}
+
+TEST_F(DatabaseTest, CarOperationsInATransactionShowAtMostOneFailure)
+{
+    db.NewCar("甲");
+    CAdoConnection& c = db.Connection();
+    c.Execute("CREATE TRIGGER refuse BEFORE UPDATE ON CarList BEGIN SELECT RAISE(ABORT, "
+              "'refused'); END");
+    {
+        CTransaction transaction(c);
+        db.RenameCar("乙", "CAR0001");
+        db.SetCurrentCar("CAR0001");
+        db.SetCurMiles("CAR0001", 1); // no row: changes nothing, fails nothing
+    }
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].text,
+              QStringLiteral("Warning: Execute 方法发生异常. 错误信息: refused; "
+                             "文件: .\\database\\ExtAdo; 行: 526\n"));
+    {
+        // The caller of a quiet transaction reports the failure itself.
+        CTransaction transaction(c, CTransaction::Quiet);
+        db.SetCurrentCar("CAR0001");
+        EXPECT_EQ(c.LastError().message, "refused");
+    }
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+
+    db.RenameCar("乙", "CAR0001"); // outside a transaction every failure is shown
+    EXPECT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(readBack("select Name, Used from CarList"), (std::vector<QStringList>{{"甲", "NO"}}));
 }
