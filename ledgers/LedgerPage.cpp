@@ -53,12 +53,8 @@ void CLedgerPage::RefreshPage()
 
 void CLedgerPage::OnPageShown()
 {
-    CMyDatabase* db = Database();
-    const QString car = db ? db->GetCurrentCarID() : QString();
-    if (car != PageCar()) {
-        m_records.SetCar(car);
+    if (m_records.FollowCurrentCar(Database()))
         RefreshPage();
-    }
     if (m_info.odometerBit != 0)
         Layout();
 }

@@ -47,6 +47,15 @@ QString CRecordGrid::cellText(int row, int col) const
     return FieldText(column, m_records[size_t(index)]);
 }
 
+bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
+{
+    const QString car = db ? db->GetCurrentCarID() : QString();
+    if (car == m_car)
+        return false;
+    m_car = car;
+    return true;
+}
+
 void CRecordGrid::Load(CMyDatabase* db)
 {
     m_records.clear();

@@ -39,7 +39,8 @@ public:
     // The date a new record gets: today, read once when the grid was filled.
     const QString& Today() const { return m_today; }
 
-    void SetCar(const QString& car) { m_car = car; }
+    // Takes the ledger's current car as the page car: true when it changed.
+    bool FollowCurrentCar(CMyDatabase* db);
     // Reads the car's records (none without a ledger) and fills the grid.
     void Load(CMyDatabase* db);
     // Sizes the grid for the records and sets the look of every cell; with

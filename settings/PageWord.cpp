@@ -2,11 +2,8 @@
 
 #include "controls/GridCtrl.h"
 #include "database/Names.h"
-#include "database/SqlText.h"
 #include "ledgers/FrameState.h"
-#include "ledgers/LedgerFormat.h"
 #include "ledgers/LedgerGrid.h"
-#include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 
 #include <QContextMenuEvent>
@@ -70,12 +67,8 @@ bool CPageWord::OnSetActive()
 
 void CPageWord::OnPageShown()
 {
-    CMyDatabase* db = Database();
-    const QString car = db ? db->GetCurrentCarID() : QString();
-    if (car != PageCar()) {
-        m_records.SetCar(car);
+    if (m_records.FollowCurrentCar(Database()))
         RefreshPage();
-    }
 }
 
 void CPageWord::RefreshPage()
