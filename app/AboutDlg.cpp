@@ -1,6 +1,7 @@
 #include "app/AboutDlg.h"
 
 #include "app/HelpFile.h"
+#include "controls/HoverButton.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
@@ -13,19 +14,19 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QToolButton>
 
 namespace {
 
-QToolButton* panelButton(QWidget* parent, const QIcon& icon, const QString& text, const QRect& at)
+// A flat button with its icon above the caption, framed only under the mouse.
+CHoverButton* panelButton(QWidget* parent, const QIcon& icon, const QString& text, const QRect& at)
 {
-    auto* button = new QToolButton(parent);
-    button->setIcon(icon);
-    button->setIconSize(QSize(32, 32));
+    auto* button = new CHoverButton(parent);
     button->setText(text);
-    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    button->setAutoRaise(true);
-    button->setCursor(res::Cursor(res::IDC_HAND));
+    button->SetIcons(icon, icon);
+    button->SetLayout(CHoverButton::IconAbove);
+    button->SetFlatFrame(true);
+    button->SetParentBackground(true);
+    button->SetHoverCursor(res::Cursor(res::IDC_HAND));
     button->setGeometry(at);
     return button;
 }
@@ -63,15 +64,15 @@ CAboutDlg::CAboutDlg(const QString& programVersion, QWidget* parent) : QDialog(p
     panel->setGeometry(10, 170, kWidth - 20, kFullHeight - 200);
     auto* note = new QLabel(QStringLiteral("账本与备份所在的文件夹，以及使用帮助："), panel);
     note->setGeometry(12, 10, kWidth - 44, 20);
-    QToolButton* folder = panelButton(panel, style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                      QStringLiteral("数据文件夹"), QRect(40, 40, 110, 70));
-    QToolButton* help = panelButton(panel, style()->standardIcon(QStyle::SP_DialogHelpButton),
-                                    QStringLiteral("使用帮助"), QRect(190, 40, 110, 70));
-    connect(folder, &QToolButton::clicked, this, [] {
+    CHoverButton* folder = panelButton(panel, style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                       QStringLiteral("数据文件夹"), QRect(40, 40, 110, 70));
+    CHoverButton* help = panelButton(panel, style()->standardIcon(QStyle::SP_DialogHelpButton),
+                                     QStringLiteral("使用帮助"), QRect(190, 40, 110, 70));
+    connect(folder, &CHoverButton::clicked, this, [] {
         QDir().mkpath(platform::DataFolder());
         platform::OpenUrl(platform::DataFolder());
     });
-    connect(help, &QToolButton::clicked, this, [this] { OpenHelpFile(this); });
+    connect(help, &CHoverButton::clicked, this, [this] { OpenHelpFile(this); });
 
     // Opens 180 pixels shorter than its full height, which hides the panel.
     SetHeight(kFullHeight - 180);

@@ -1,6 +1,9 @@
 #include "res/Resources.h"
 
+#include "res/ButtonIcons.h"
+#include "res/DigitStrips.h"
 #include "res/HandCursor.h"
+#include "res/ImageLists.h"
 #include "res/NavigationStrip.h"
 #include "res/ProgramIcon.h"
 
@@ -9,15 +12,21 @@
 namespace res {
 namespace {
 
-QPixmap drawBitmap(int id)
+QImage drawBitmap(int id)
 {
     switch (id) {
     case IDI_PROGRAM:
-        return QPixmap::fromImage(DrawProgramIcon());
+        return DrawProgramIcon();
+    case IDB_TREE_DEFAULTS:
+        return DrawTreeDefaultStrip();
+    case IDB_SMALL_IMAGES:
+        return DrawSmallImageStrip();
     case IDB_NAVIGATION:
-        return QPixmap::fromImage(DrawNavigationStrip());
+        return DrawNavigationStrip();
     default:
-        return {};
+        if (IsButtonIcon(id))
+            return DrawButtonIcon(id, 32);
+        return DrawDigitStrip(DigitStripLookOf(id));
     }
 }
 
@@ -28,8 +37,35 @@ QPixmap Bitmap(int id)
     static std::map<int, QPixmap> cache;
     auto it = cache.find(id);
     if (it == cache.end())
-        it = cache.emplace(id, drawBitmap(id)).first;
+        it = cache.emplace(id, QPixmap::fromImage(drawBitmap(id))).first;
     return it->second;
+}
+
+QIcon Icon(int id)
+{
+    static std::map<int, QIcon> cache;
+    auto it = cache.find(id);
+    if (it != cache.end())
+        return it->second;
+    QIcon icon;
+    if (IsButtonIcon(id)) {
+        icon.addPixmap(QPixmap::fromImage(DrawButtonIcon(id, 16)));
+        icon.addPixmap(QPixmap::fromImage(DrawButtonIcon(id, 32)));
+    } else if (const QPixmap bitmap = Bitmap(id); !bitmap.isNull()) {
+        icon.addPixmap(bitmap);
+    }
+    return cache.emplace(id, icon).first->second;
+}
+
+QList<QPixmap> ImageList(int id, int width)
+{
+    const QPixmap strip = Bitmap(id);
+    QList<QPixmap> images;
+    if (width <= 0)
+        return images;
+    for (int x = 0; x + width <= strip.width(); x += width)
+        images.append(strip.copy(x, 0, width, strip.height()));
+    return images;
 }
 
 QCursor Cursor(int id)

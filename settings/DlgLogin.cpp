@@ -1,12 +1,13 @@
 #include "settings/DlgLogin.h"
 
+#include "controls/HoverButton.h"
 #include "platform/MessageBox.h"
+#include "res/Resources.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace platform;
 
@@ -14,16 +15,19 @@ CDlgLogin::CDlgLogin(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(kCaption + QStringLiteral(" - 登陆"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setWindowIcon(res::Icon(res::IDI_LOGIN_WINDOW));
 
     auto* label = new QLabel(QStringLiteral("密码："), this);
     m_edit = new QLineEdit(this);
     m_edit->setEchoMode(QLineEdit::Password);
     m_edit->setAccessibleName(QStringLiteral("密码"));
     label->setBuddy(m_edit);
-    m_login = new QPushButton(QStringLiteral("登陆"), this);
-    // Enter is the dialog's own key (see keyPressEvent), never the button's.
-    m_login->setAutoDefault(false);
-    m_login->setCursor(Qt::PointingHandCursor);
+    // Not a push button, so Enter stays the dialog's own key (see keyPressEvent).
+    m_login = new CHoverButton(this);
+    m_login->setText(QStringLiteral("登陆"));
+    m_login->SetIcons(res::IDI_LOGIN, res::IDI_LOGIN_HOVER, 16, 16);
+    m_login->SetHoverCursor(res::Cursor(res::IDC_HAND));
+    m_login->SetTextColours(QColor(255, 0, 0), QColor(0, 0, 255));
     m_error = new QLabel(QStringLiteral("密码输入错误！"), this);
     m_error->setStyleSheet(QStringLiteral("color: red"));
     m_error->setAccessibleName(m_error->text());
@@ -36,7 +40,7 @@ CDlgLogin::CDlgLogin(QWidget* parent) : QDialog(parent)
     layout->addWidget(m_error, 1, 1, 1, 2);
     setMinimumWidth(320);
 
-    connect(m_login, &QPushButton::clicked, this, &CDlgLogin::OnLogin);
+    connect(m_login, &CHoverButton::clicked, this, &CDlgLogin::OnLogin);
     connect(m_edit, &QLineEdit::textChanged, this, &CDlgLogin::onTextChanged);
     m_edit->setFocus();
 }

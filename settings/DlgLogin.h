@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <optional>
 
+class CHoverButton;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 // The start-up login: one password edit, checked against the expected clear
 // password; ten wrong attempts end the dialog with Cancel.
@@ -22,7 +22,7 @@ public:
     bool errorShown() const { return m_errorShown; }
 
     QLineEdit* passwordEdit() const { return m_edit; }
-    QPushButton* loginButton() const { return m_login; }
+    CHoverButton* loginButton() const { return m_login; }
 
     // Checks the typed password (the "登陆" button and Enter in the edit).
     void OnLogin();
@@ -37,6 +37,6 @@ private:
     int m_attempts = 0;
     bool m_errorShown = false;
     QLineEdit* m_edit;
-    QPushButton* m_login;
+    CHoverButton* m_login;
     QLabel* m_error;
 };

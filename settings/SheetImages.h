@@ -3,8 +3,8 @@
 #include <QList>
 #include <QPixmap>
 
-// The settings sheet's images, drawn by the program: a strip of 16 × 16 page
-// icons and the tree's two default images.
+// The settings sheet's images: the page icons of the 16-pixel image list
+// (bitmap 145) and the tree's two default images (bitmap 144).
 namespace sheetimages {
 
 constexpr int kImageSize = 16;
