@@ -1,5 +1,6 @@
 #include "app/PageTable.h"
 
+#include "analysis/DlgBaseInfo.h"
 #include "app/TitledPage.h"
 #include "ledgers/DlgAccessory.h"
 #include "ledgers/DlgAccident.h"
@@ -35,7 +36,7 @@ template <class Page> PageFactory page()
 PageFactories DefaultPageFactories()
 {
     return {
-        titled(0), // CDlgBaseInfo, vehicle summary
+        page<CDlgBaseInfo>(),
         page<CDlgOil>(),
         page<CDlgRepair>(),
         page<CDlgMaintain>(),

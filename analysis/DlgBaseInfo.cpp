@@ -1,0 +1,276 @@
+#include "analysis/DlgBaseInfo.h"
+
+#include "analysis/MileageEntry.h"
+#include "controls/DigitStatic.h"
+#include "controls/ExtStatic.h"
+#include "controls/GridCtrl.h"
+#include "controls/HoverButton.h"
+#include "database/SummaryFigures.h"
+#include "ledgers/FrameState.h"
+#include "ledgers/LedgerFormat.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/MessageEvent.h"
+#include "res/Resources.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <cmath>
+
+using namespace platform;
+
+namespace {
+
+constexpr quint32 kLabelFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
+constexpr quint32 kValueFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGroupBack = RGB(192, 192, 192);
+constexpr COLORREF kCellBack = RGB(255, 255, 224);
+
+// The statistics rows: the label of column 0; group rows have no value.
+struct SummaryRow
+{
+    const char16_t* label;
+    bool group;
+};
+constexpr SummaryRow kRowsTable[CDlgBaseInfo::kRows] = {
+    {u"统计类别", false},     {u"车辆信息摘要", true},    {u"车辆型号", false},
+    {u"发动机编号", false},   {u"车牌号", false},         {u"购买日期", false},
+    {u"车辆运行信息", true},  {u"已使用天数", false},     {u"已行驶里程", false},
+    {u"已加油总量", false},   {u"全部费用统计", true},    {u"购入总价", false},
+    {u"加油费用", false},     {u"保养费用", false},       {u"维修费用", false},
+    {u"事故费用", false},     {u"汽车用品", false},       {u"日常杂费", false},
+    {u"费用合计", false},     {u"平均费用统计", true},    {u"每天平均费用", false},
+    {u"每天平均里程", false}, {u"每公里平均费用", false}, {u"百公里平均油耗", false},
+};
+constexpr int kTotalRow = 18;
+
+QFont boldSong(int pixels)
+{
+    QFont font(QStringLiteral("宋体"));
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::Bold);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+// A figure with its unit, or "--" where there is none (or it is no number).
+QString withUnit(std::optional<double> value, int decimals, const QString& unit)
+{
+    if (!value || !std::isfinite(*value))
+        return QStringLiteral("--");
+    return FormatWithUnit(*value, decimals, unit, true);
+}
+QString money(std::optional<double> value)
+{
+    if (!value || !std::isfinite(*value))
+        return QStringLiteral("--");
+    return MoneyText(*value);
+}
+
+} // namespace
+
+CDlgBaseInfo::CDlgBaseInfo(QWidget* parent)
+    : CGridDialog(QStringLiteral("基本信息"), parent),
+      m_caption(new CExtStatic(QStringLiteral("当前里程(KM)"), this)),
+      m_display(new CDigitStatic(this)), m_edit(new CHoverButton(this)),
+      m_newMilesLabel(new QLabel(QStringLiteral("输入新里程："), this)),
+      m_newMiles(new QLineEdit(this)), m_apply(new CHoverButton(this))
+{
+    m_caption->SetFontHeight(16);
+    m_caption->SetBold(true);
+    m_caption->SetTextColour(QColor(132, 132, 132));
+    m_caption->RebuildFont();
+    m_caption->setGeometry(8, 28, 104, 24);
+
+    m_display->SetScheme(4);
+    m_display->SetCellCount(8);
+    m_display->SetDecimals(0);
+    m_display->SetText(QStringLiteral("--------"));
+    m_display->setGeometry(116, 26, m_display->sizeHint().width(), m_display->sizeHint().height());
+
+    const int afterDisplay = m_display->geometry().right() + 8;
+    m_newMilesLabel->setGeometry(afterDisplay, 28, 86, 24);
+    m_newMilesLabel->setStyleSheet(
+        QStringLiteral("color: rgb(0,0,255); background: rgb(201,216,235);"));
+    m_newMiles->setGeometry(afterDisplay + 88, 28, 100, 24);
+    m_newMiles->setAccessibleName(QStringLiteral("新里程"));
+
+    const auto setUpButton = [](CHoverButton* button, int normal, int hover, const QString& name) {
+        button->SetIcons(normal, hover, 16, 16);
+        button->SetBold(true);
+        button->SetHoverCursor(res::Cursor(res::IDC_HAND));
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+        button->setFocusPolicy(Qt::StrongFocus);
+    };
+    setUpButton(m_edit, 336, 335, QStringLiteral("修改里程"));
+    setUpButton(m_apply, 332, 338, QStringLiteral("保存新里程"));
+    m_edit->setGeometry(afterDisplay, 28, 24, 24);
+    m_apply->setGeometry(afterDisplay + 192, 28, 24, 24);
+    connect(m_edit, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnEditMiles);
+    connect(m_apply, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnApplyMiles);
+    m_newMiles->installEventFilter(this);
+    ShowEntry(false);
+
+    BuildGrid();
+    RefreshPage();
+}
+
+void CDlgBaseInfo::BuildGrid()
+{
+    m_grid->SetImageList(res::ImageList(res::IDB_SMALL_IMAGES, 16));
+    m_grid->SetEditable(false);
+    m_grid->SetRowCount(kRows);
+    m_grid->SetColumnCount(2);
+    m_grid->SetFixedRowCount(1);
+    m_grid->SetFixedColumnCount(1);
+    m_grid->setAccessibleName(QStringLiteral("基本信息"));
+    for (int r = 0; r < kRows; ++r) {
+        const SummaryRow& row = kRowsTable[r];
+        m_grid->SetItemText(r, 0, QString::fromUtf16(row.label));
+        for (int c = 0; c < 2; ++c) {
+            m_grid->SetItemState(r, c, m_grid->GetItemState(r, c) | GVIS_READONLY);
+            m_grid->SetItemFormat(r, c,
+                                  c == 0 && r > 0 && !row.group ? kLabelFormat : kValueFormat);
+            if (c == 1 && r > 0)
+                m_grid->SetItemBkColour(r, c, row.group ? kGroupBack : kCellBack);
+        }
+        if (r == 0) {
+            m_grid->SetItemText(0, 1, QStringLiteral("统计信息"));
+            m_grid->SetItemFgColour(0, 0, kBlue);
+            m_grid->SetItemFgColour(0, 1, kBlue);
+        } else if (row.group) {
+            m_grid->SetItemBkColour(r, 0, kGroupBack);
+            m_grid->SetItemFont(r, 0, boldSong(14));
+            m_grid->SetItemFgColour(r, 0, kBlue);
+        }
+    }
+    for (int c = 0; c < 2; ++c) {
+        m_grid->SetItemFont(kTotalRow, c, boldSong(12));
+        m_grid->SetItemFgColour(kTotalRow, c, kRed);
+    }
+}
+
+void CDlgBaseInfo::SetValue(int row, const QString& text)
+{
+    m_grid->SetItemText(row, 1, text);
+}
+
+void CDlgBaseInfo::RefreshPage()
+{
+    CFrameState* frame = CFrameState::instance();
+    CMyDatabase* db = CFrameState::OpenDatabase();
+    CARPROPERTY car;
+    PURCHASEINFO purchase;
+    bool bought = false;
+    if (db) {
+        const QString carId = db->GetCurrentCarID();
+        db->GetCarProperty(carId, car);
+        bought = db->GetPurchaseInfo(carId, purchase);
+    }
+    m_odometer = car.curMiles;
+    m_display->SetValue(m_odometer);
+
+    const CostTotals totals = frame ? frame->m_costTotals : CostTotals();
+    const SummaryFigures f = ComputeSummary(car, bought ? &purchase : nullptr, totals,
+                                            CurrentDateTime().toSecsSinceEpoch());
+    SetValue(2, car.carType);
+    SetValue(3, car.motorId);
+    SetValue(4, car.carNo);
+    SetValue(5, purchase.buyDateText);
+    SetValue(7, withUnit(double(f.days), 0, QStringLiteral("天")));
+    SetValue(8, withUnit(f.odometer, 0, QStringLiteral("公里")));
+    SetValue(9, withUnit(f.fuelVolume, 2, QStringLiteral("升")));
+    const double costs[] = {f.purchaseTotal, totals.fuelAmount, totals.maintain,  totals.repair,
+                            totals.accident, totals.accessory,  totals.dailyCost, f.costTotal};
+    for (int i = 0; i < 8; ++i)
+        SetValue(11 + i, money(costs[i]));
+    SetValue(20, money(f.costPerDay));
+    SetValue(21, withUnit(f.kmPerDay, 2, QStringLiteral("公里/天")));
+    SetValue(22, money(f.costPerKm));
+    SetValue(23, withUnit(f.litresPer100Km, 2, QStringLiteral("升/百公里")));
+    m_grid->Refresh();
+}
+
+void CDlgBaseInfo::ShowEntry(bool shown)
+{
+    m_newMilesLabel->setVisible(shown);
+    m_newMiles->setVisible(shown);
+    m_apply->setVisible(shown);
+    m_edit->setVisible(!shown);
+}
+
+void CDlgBaseInfo::OnEditMiles()
+{
+    ShowEntry(true);
+    m_newMiles->clear();
+    m_newMiles->setFocus();
+}
+
+void CDlgBaseInfo::CancelEditMiles()
+{
+    ShowEntry(false);
+    m_edit->setFocus();
+}
+
+void CDlgBaseInfo::OnApplyMiles()
+{
+    const std::optional<qint64> reading = ReadMileageEntry(m_newMiles->text());
+    if (!reading) {
+        // An entry without a number is no reading: nothing is stored.
+        MessageBox(this, QStringLiteral("输入错误！"), QStringLiteral("Error"), MB_OK);
+        CancelEditMiles();
+        return;
+    }
+    m_odometer = double(*reading);
+    m_display->SetScheme(*reading < 10000 ? 4 : *reading < 50000 ? 6 : 5);
+    m_display->SetValue(m_odometer);
+    CancelEditMiles();
+    CMyDatabase* db = CFrameState::OpenDatabase();
+    const QString carId = db ? db->GetCurrentCarID() : QString();
+    if (carId.isEmpty())
+        return; // no car to keep it for: shown only
+    db->SetCurMiles(carId, m_odometer);
+    RefreshPage(); // what the file holds from here on
+}
+
+void CDlgBaseInfo::Layout()
+{
+    const int w = width();
+    m_grid->setGeometry(4, 55, w - 8, height() - 59);
+    if (m_grid->GetColumnCount() > 0 && w - 8 > 500) {
+        m_grid->SetColumnWidth(0, 180);
+        m_grid->SetColumnWidth(1, (w - 8) - 205);
+    }
+}
+
+bool CDlgBaseInfo::event(QEvent* e)
+{
+    if (e->type() == WM_PAGE_SHOW) {
+        auto* message = static_cast<CMessageEvent*>(e);
+        if (message->lParam() != 0)
+            RefreshPage();
+        message->setResult(0);
+        return true;
+    }
+    return CGridDialog::event(e);
+}
+
+bool CDlgBaseInfo::eventFilter(QObject* watched, QEvent* e)
+{
+    if (watched == m_newMiles && e->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            OnApplyMiles();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            CancelEditMiles();
+            return true;
+        }
+    }
+    return CGridDialog::eventFilter(watched, e);
+}
