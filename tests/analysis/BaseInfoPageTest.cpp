@@ -189,3 +189,26 @@ TEST(MileageEntry, ReadsWholeKilometres)
     EXPECT_EQ(ReadMileageEntry(""), std::nullopt);
     EXPECT_EQ(ReadMileageEntry("9e99"), std::nullopt);
 }
+
+TEST_F(BaseInfoTest, OddStoredValuesNeverShowAsInfOrNan)
+{
+    frame.m_database.Connection().Execute(
+        "insert into CarProperty (CarID, CurMiles) values ('CAR0001', 'abc')");
+    frame.m_database.Connection().Execute(
+        "insert into PurchaseInfo (CarID, BuyDate, CarPrice, CarTax) values "
+        "('CAR0001', '2090/01/01', 1e308, 1e308)");
+    frame.m_costTotals.repair = -500;
+    CDlgBaseInfo page;
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    const QString shown = values(page).join('|');
+    EXPECT_FALSE(shown.contains("inf", Qt::CaseInsensitive)) << shown.toStdString();
+    EXPECT_FALSE(shown.contains("nan", Qt::CaseInsensitive)) << shown.toStdString();
+    EXPECT_EQ(page.Grid()->GetItemText(7, 1), "-23966 天"); // bought in 2090, truncated toward zero
+    EXPECT_EQ(page.Grid()->GetItemText(8, 1), "0 公里");
+    EXPECT_EQ(page.Grid()->GetItemText(14, 1), "￥ -500.00");
+
+    frame.m_database.SetCurMiles("CAR0001", 1e15);
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(page.Display()->Digit().Line(), "10000000"); // cut on the right
+    EXPECT_EQ(page.Grid()->GetItemText(8, 1), "1000000000000000 公里");
+}
