@@ -1,7 +1,7 @@
 #include "app/PageTable.h"
 
 #include "analysis/DlgBaseInfo.h"
-#include "app/TitledPage.h"
+#include "analysis/DlgSysSetting.h"
 #include "ledgers/DlgAccessory.h"
 #include "ledgers/DlgAccident.h"
 #include "ledgers/DlgCarLog.h"
@@ -20,12 +20,6 @@ QString PageCaption(int index)
 
 namespace {
 
-// A page whose own widget is not part of the program yet: its title band.
-PageFactory titled(int index)
-{
-    return [index](QWidget* parent) { return new CTitledPage(PageCaption(index), parent); };
-}
-
 template <class Page> PageFactory page()
 {
     return [](QWidget* parent) { return new Page(parent); };
@@ -36,14 +30,8 @@ template <class Page> PageFactory page()
 PageFactories DefaultPageFactories()
 {
     return {
-        page<CDlgBaseInfo>(),
-        page<CDlgOil>(),
-        page<CDlgRepair>(),
-        page<CDlgMaintain>(),
-        page<CDlgAccident>(),
-        page<CDlgDayCost>(),
-        page<CDlgAccessory>(),
-        page<CDlgCarLog>(),
-        titled(8), // CDlgSysSetting, monthly cost analysis
+        page<CDlgBaseInfo>(),  page<CDlgOil>(),      page<CDlgRepair>(),
+        page<CDlgMaintain>(),  page<CDlgAccident>(), page<CDlgDayCost>(),
+        page<CDlgAccessory>(), page<CDlgCarLog>(),   page<CDlgSysSetting>(),
     };
 }

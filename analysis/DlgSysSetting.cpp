@@ -1,0 +1,268 @@
+#include "analysis/DlgSysSetting.h"
+
+#include "analysis/BarChart.h"
+#include "database/Names.h"
+#include "ledgers/FrameState.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/MessageEvent.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace platform;
+
+namespace {
+
+struct AnalysisText
+{
+    const char16_t* selector;
+    const char16_t* title;
+};
+constexpr AnalysisText kAnalyses[CDlgSysSetting::AnalysisCount] = {
+    {u"汽车总成本分析", u"汽车成本分析"},   {u"费用月度汇总分析", u"月度总费用分析"},
+    {u"加油费用月度分析", u"油费消耗分析"}, {u"维修费用月度分析", u"维修费用分析"},
+    {u"事故费用月度分析", u"事故费用分析"}, {u"保养费用月度分析", u"保养费用分析"},
+    {u"杂费费用月度分析", u"日常费用分析"}, {u"爱车用品费用月度分析", u"汽车日用品费用分析"},
+};
+
+// The colour of the n-th monthly bar (bar 1 is the current month).
+const QColor kMonthColours[12] = {
+    {255, 0, 255}, {255, 255, 0},   {0, 255, 255},   {255, 0, 0},
+    {0, 255, 0},   {150, 240, 80},  {128, 128, 128}, {255, 100, 255},
+    {0, 0, 255},   {192, 192, 192}, {255, 200, 128}, {128, 128, 255},
+};
+
+const QColor kChartBackground(255, 255, 240);
+
+// The ledger table of a one-kind monthly analysis.
+const char* tableOf(int analysis)
+{
+    switch (analysis) {
+    case CDlgSysSetting::RefuelMonthly:
+        return tbl::Refuel;
+    case CDlgSysSetting::RepairMonthly:
+        return tbl::Repair;
+    case CDlgSysSetting::AccidentMonthly:
+        return tbl::Accident;
+    case CDlgSysSetting::MaintainMonthly:
+        return tbl::Maintain;
+    case CDlgSysSetting::DailyCostMonthly:
+        return tbl::DailyCost;
+    default:
+        return nullptr;
+    }
+}
+
+QGroupBox* groupBox(QWidget* parent, const QRect& at)
+{
+    auto* box = new QGroupBox(parent);
+    box->setGeometry(at);
+    return box;
+}
+
+} // namespace
+
+CDlgSysSetting::CDlgSysSetting(QWidget* parent)
+    : QWidget(parent), m_selector(new QComboBox(this)),
+      m_bar(new QRadioButton(QStringLiteral("直方图"), this)),
+      m_pie(new QRadioButton(QStringLiteral("饼图"), this)),
+      m_gridBox(new QCheckBox(QStringLiteral("栅格"), this)),
+      m_tipsBox(new QCheckBox(QStringLiteral("提示"), this)),
+      m_gradientBox(new QCheckBox(QStringLiteral("渐变填充"), this)), m_container(new QFrame(this)),
+      m_chart(new CBarChart)
+{
+    m_band.SetTitle(QStringLiteral("分析统计"));
+    m_band.SetOwner(this);
+    setAccessibleName(m_band.Title());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    // The frames around the type buttons, the option boxes and the selector.
+    groupBox(this, QRect(10, 28, 170, 54))->lower();
+    groupBox(this, QRect(190, 28, 250, 54))->lower();
+    groupBox(this, QRect(450, 28, 240, 54))->lower();
+    m_bar->setGeometry(24, 44, 70, 26);
+    m_pie->setGeometry(100, 44, 70, 26);
+    m_gridBox->setGeometry(204, 44, 60, 26);
+    m_tipsBox->setGeometry(270, 44, 60, 26);
+    m_gradientBox->setGeometry(336, 44, 96, 26);
+    m_selector->setGeometry(464, 44, 212, 26);
+    m_selector->setAccessibleName(QStringLiteral("分析项目"));
+    auto* settings = new QPushButton(QStringLiteral("设置"), this);
+    settings->hide(); // present, and does nothing
+    m_container->setFrameShape(QFrame::StyledPanel);
+    m_container->setFrameShadow(QFrame::Sunken);
+
+    for (const auto& analysis : kAnalyses)
+        m_selector->addItem(QString::fromUtf16(analysis.selector));
+    (m_chartType == 0 ? m_bar : m_pie)->setChecked(true);
+    m_gridBox->setChecked(m_grid);
+    m_tipsBox->setChecked(m_tips);
+    m_gradientBox->setChecked(m_gradient);
+
+    if (!m_chart->Create(m_container, QRect(0, 0, 1000, 800), QString())) {
+        MessageBox(this, QStringLiteral("Unable to create the chart control"), kCaption,
+                   MB_OK | MB_ICONSTOP);
+    }
+    m_chart->m_stretch = 0;
+    m_chart->m_fit = 1;
+    m_selector->setCurrentIndex(TotalCost);
+
+    connect(m_selector, &QComboBox::currentIndexChanged, this, [this] { BuildAnalysis(); });
+    connect(m_bar, &QRadioButton::clicked, this, [this] { OnChartType(0); });
+    connect(m_pie, &QRadioButton::clicked, this, [this] { OnChartType(1); });
+    for (QCheckBox* box : {m_gridBox, m_tipsBox, m_gradientBox})
+        connect(box, &QCheckBox::clicked, this, [this] { OnOptionBox(); });
+}
+
+void CDlgSysSetting::FirstShowing()
+{
+    CFrameState* frame = CFrameState::instance();
+    if (!frame)
+        return;
+    m_options = &frame->m_chartOptions;
+    frame->LoadSaveConfig(QStringLiteral("chart.cfg"), false);
+    m_chartType = m_options->chartType;
+    m_grid = m_options->gridLines;
+    m_gradient = m_options->gradientFill;
+    m_tips = m_options->tips;
+    (m_chartType == 0 ? m_bar : m_pie)->setChecked(true);
+    m_gridBox->setChecked(m_grid != 0);
+    m_tipsBox->setChecked(m_tips != 0);
+    m_gradientBox->setChecked(m_gradient != 0);
+    m_chart->m_pie = m_chartType;
+    m_chart->m_grid = m_grid;
+    m_chart->m_gradient = m_gradient;
+    m_chart->m_tips = m_tips;
+    m_chart->Redraw();
+    BuildAnalysis();
+}
+
+void CDlgSysSetting::OnChartType(int type)
+{
+    m_chartType = type;
+    m_chart->m_pie = type;
+    m_chart->Redraw(); // the same bars: nothing is read again
+    if (m_options)
+        m_options->chartType = type;
+}
+
+void CDlgSysSetting::OnOptionBox()
+{
+    const int grid = m_gridBox->isChecked() ? 1 : 0;
+    const int gradient = m_gradientBox->isChecked() ? 1 : 0;
+    m_tips = m_tipsBox->isChecked() ? 1 : 0;
+    m_chart->m_tips = m_tips;
+    // Tips show at the next mouse move; grid lines and the fill need a redraw.
+    if (grid != m_grid || gradient != m_gradient) {
+        m_grid = grid;
+        m_gradient = gradient;
+        m_chart->m_grid = grid;
+        m_chart->m_gradient = gradient;
+        m_chart->Redraw();
+    }
+    if (m_options) {
+        m_options->gridLines = m_grid;
+        m_options->tips = m_tips;
+        m_options->gradientFill = m_gradient;
+    }
+}
+
+double CDlgSysSetting::MonthValue(int analysis, int year, int month) const
+{
+    CMyDatabase* db = CFrameState::OpenDatabase();
+    if (!db)
+        return 0;
+    const auto amount = [&](const char* table) {
+        return db->SumColumnInMonth(year, month, table, col::Amount, db->GetCurrentCarID());
+    };
+    const auto accessories = [&] {
+        return db->SumRowResultsInMonth(year, month, tbl::Accessory, col::Countt, col::Price,
+                                        QStringLiteral("*"), db->GetCurrentCarID());
+    };
+    if (analysis == AccessoryMonthly)
+        return accessories();
+    if (analysis == AllMonthly)
+        return amount(tbl::Refuel) + amount(tbl::Repair) + amount(tbl::Accident) +
+               amount(tbl::Maintain) + amount(tbl::DailyCost) + accessories();
+    const char* table = tableOf(analysis);
+    return table ? amount(table) : 0;
+}
+
+void CDlgSysSetting::AddMonthlyBars(int analysis)
+{
+    const QDate today = CurrentDateTime().date();
+    int month = today.month();
+    int year = today.year();
+    for (int bar = 0; bar < 12; ++bar) {
+        const QString label = month == 12 ? QString::asprintf("%04d/%02d", year, 12)
+                                          : QString::asprintf("%d月", month);
+        m_chart->AddBar(label, kMonthColours[bar], MonthValue(analysis, year, month));
+        if (--month == 0) {
+            month = 12;
+            --year;
+        }
+    }
+}
+
+void CDlgSysSetting::BuildAnalysis()
+{
+    if (!m_options)
+        return;
+    m_tips = m_tipsBox->isChecked() ? 1 : 0;
+    const int analysis = m_selector->currentIndex();
+    if (analysis < 0 || analysis >= AnalysisCount)
+        return;
+    m_chart->RemoveAll();
+    m_chart->SetTitle(QString::fromUtf16(kAnalyses[analysis].title));
+    m_chart->SetBackground(kChartBackground);
+    if (analysis == TotalCost) {
+        const CFrameState* frame = CFrameState::instance();
+        const CostTotals totals = frame ? frame->m_costTotals : CostTotals();
+        m_chart->AddBar(QStringLiteral("加油费用"), QColor(0, 255, 0), totals.fuelAmount);
+        m_chart->AddBar(QStringLiteral("维修费用"), QColor(255, 0, 0), totals.repair);
+        m_chart->AddBar(QStringLiteral("事故费用"), QColor(100, 100, 200), totals.accident);
+        m_chart->AddBar(QStringLiteral("保养费用"), QColor(255, 255, 255), totals.maintain);
+        m_chart->AddBar(QStringLiteral("日常杂费"), QColor(200, 255, 255), totals.dailyCost);
+        m_chart->AddBar(QStringLiteral("爱车用品"), QColor(150, 240, 80), totals.accessory, true);
+    } else {
+        m_chart->m_tips = m_tips;
+        AddMonthlyBars(analysis);
+        m_chart->FitBars(m_chart->DrawingArea());
+    }
+    m_chart->Redraw();
+}
+
+bool CDlgSysSetting::event(QEvent* e)
+{
+    if (e->type() == WM_PAGE_SHOW) {
+        auto* message = static_cast<CMessageEvent*>(e);
+        if (message->lParam() != 0 && !m_options)
+            FirstShowing();
+        message->setResult(0);
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void CDlgSysSetting::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    m_container->setGeometry(10, 90, width() - 20, height() - 100);
+    const QRect inside = m_container->contentsRect().adjusted(2, 2, -2, -2);
+    if (inside.width() > 100 && inside.height() > 100)
+        m_chart->setGeometry(inside);
+}
+
+void CDlgSysSetting::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    m_band.SetRect(rect());
+    m_band.Draw(painter);
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "controls/RibbonFrame.h"
+
+#include <QColor>
+#include <QWidget>
+
+class CBarChart;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QRadioButton;
+struct ChartOptions;
+
+// The analysis page "分析统计": one of eight cost analyses of the current car
+// — the total cost by kind, or twelve months of all costs or of one kind — as
+// bars or as a pie. Its four chart options live in the main frame, which keeps
+// them in "chart.cfg".
+class CDlgSysSetting : public QWidget
+{
+    Q_OBJECT
+public:
+    // The analyses, in the selector's order.
+    enum Analysis : int
+    {
+        TotalCost = 0,
+        AllMonthly,
+        RefuelMonthly,
+        RepairMonthly,
+        AccidentMonthly,
+        MaintainMonthly,
+        DailyCostMonthly,
+        AccessoryMonthly,
+        AnalysisCount
+    };
+
+    explicit CDlgSysSetting(QWidget* parent = nullptr);
+
+    QString Caption() const { return m_band.Title(); }
+    CBarChart* Chart() const { return m_chart; }
+    QComboBox* Selector() const { return m_selector; }
+    QRadioButton* BarButton() const { return m_bar; }
+    QRadioButton* PieButton() const { return m_pie; }
+    QCheckBox* GridBox() const { return m_gridBox; }
+    QCheckBox* TipsBox() const { return m_tipsBox; }
+    QCheckBox* GradientBox() const { return m_gradientBox; }
+
+    // Draws the analysis chosen in the selector (nothing before the page was
+    // first shown).
+    void BuildAnalysis();
+    // The month value of the analysis for the current car ("yyyy/mm/01" to
+    // "yyyy/mm/31", text order).
+    double MonthValue(int analysis, int year, int month) const;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void FirstShowing();
+    void OnChartType(int type);
+    void OnOptionBox();
+    void AddMonthlyBars(int analysis);
+
+    CRibbonFrame m_band;
+    QComboBox* m_selector;
+    QRadioButton* m_bar;
+    QRadioButton* m_pie;
+    QCheckBox* m_gridBox;
+    QCheckBox* m_tipsBox;
+    QCheckBox* m_gradientBox;
+    QFrame* m_container;
+    CBarChart* m_chart;
+    int m_grid = 1;
+    int m_tips = 1;
+    int m_gradient = 1;
+    int m_chartType = 1;
+    ChartOptions* m_options = nullptr; // the frame's, from the first showing on
+};

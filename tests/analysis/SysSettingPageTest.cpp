@@ -1,0 +1,134 @@
+// The analysis page as a user sees it: which bars the chart gets for each
+// analysis, the month labels and sums, and the four options kept by the frame.
+#include "analysis/BarChart.h"
+#include "analysis/DlgSysSetting.h"
+#include "platform/Clock.h"
+#include "platform/MessageEvent.h"
+#include "tests/support/FakeFrame.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+class SysSettingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // January: the bars reach back into the previous year.
+        platform::SetClock([] { return QDateTime(QDate(2025, 1, 15), QTime(9, 0)); });
+        frame.m_database.SetFilePath(folders.data() + "/CAR.mdb");
+        frame.m_database.CreateOrOpen();
+        ASSERT_TRUE(frame.m_database.IsOpen());
+        frame.m_database.NewCar("甲");
+        frame.m_database.NewCar("乙");
+        frame.m_database.SetCurrentCar("CAR0001");
+    }
+    void TearDown() override { platform::SetClock({}); }
+
+    void insert(const char* table, const QString& car, const QString& date, double amount)
+    {
+        frame.m_database.Connection().Execute(
+            QString(
+                "insert into %1 (CarID, RecID, DateTimee, Amount) values ('%2', '%3', '%4', %5)")
+                .arg(table, car, QString::number(++recId), date, QString::number(amount)));
+    }
+    static QStringList bars(const CDlgSysSetting& page)
+    {
+        return page.Chart()->accessibleDescription().split('\n', Qt::SkipEmptyParts);
+    }
+    static void showPage(CDlgSysSetting& page)
+    {
+        page.resize(900, 700);
+        page.show();
+        SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    }
+
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    FakeFrame frame;
+    int recId = 0;
+};
+
+TEST_F(SysSettingTest, MonthlyBarsFromThisMonthBack)
+{
+    insert("Refuel", "CAR0001", "2025/01/31", 10); // the 31st counts
+    insert("Refuel", "CAR0001", "2024/12/01", 1);
+    insert("Refuel", "CAR0001", "2024/12/31", 20.5);
+    insert("Refuel", "CAR0001", "2024/5/3", 5);      // not zero-padded: in no month
+    insert("Refuel", "CAR0002", "2025/01/02", 1000); // another car
+    insert("Refuel", "CAR0001", "2024/01/20", 7);    // thirteen months back
+    insert("Repair", "CAR0001", "2024/11/11", 100);
+    frame.m_database.Connection().Execute(
+        "insert into Accessory (CarID, RecID, DateTimee, Price, Countt) values "
+        "('CAR0001', '1', '2024/11/30', 33.33, 3)");
+    CDlgSysSetting page;
+    showPage(page);
+
+    page.Selector()->setCurrentIndex(CDlgSysSetting::RefuelMonthly);
+    EXPECT_EQ(page.Chart()->Title(), "油费消耗分析");
+    EXPECT_EQ(bars(page), QStringList({"1月 10.00", "2024/12 21.50", "11月 0.00", "10月 0.00",
+                                       "9月 0.00", "8月 0.00", "7月 0.00", "6月 0.00", "5月 0.00",
+                                       "4月 0.00", "3月 0.00", "2月 0.00"}));
+
+    page.Selector()->setCurrentIndex(CDlgSysSetting::AccessoryMonthly);
+    EXPECT_EQ(bars(page).at(2), "11月 99.99");
+    page.Selector()->setCurrentIndex(CDlgSysSetting::AllMonthly);
+    EXPECT_EQ(page.Chart()->Title(), "月度总费用分析");
+    EXPECT_EQ(bars(page).mid(0, 3), QStringList({"1月 10.00", "2024/12 21.50", "11月 199.99"}));
+
+    // Bars and pie show the same bars: nothing is read again.
+    frame.m_database.Connection().Execute("delete from Refuel");
+    page.BarButton()->click();
+    EXPECT_EQ(page.Chart()->m_pie, 0);
+    page.PieButton()->click();
+    EXPECT_EQ(bars(page).mid(0, 3), QStringList({"1月 10.00", "2024/12 21.50", "11月 199.99"}));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(SysSettingTest, TotalCostByKind)
+{
+    frame.m_costTotals = {41.1, 300, 200, 0, 99.99, 150.5, 20.5};
+    CDlgSysSetting page;
+    EXPECT_EQ(page.Caption(), "分析统计");
+    EXPECT_EQ(page.Chart()->BarCount(), 0); // nothing before the first showing
+    showPage(page);
+    EXPECT_EQ(page.Selector()->currentText(), "汽车总成本分析");
+    EXPECT_EQ(page.Chart()->Title(), "汽车成本分析");
+    EXPECT_EQ(bars(page), QStringList({"加油费用 300.00", "维修费用 150.50", "事故费用 0.00",
+                                       "保养费用 200.00", "日常杂费 20.50", "爱车用品 99.99"}));
+}
+
+TEST_F(SysSettingTest, OptionsComeFromTheFrameAndGoBackAtOnce)
+{
+    frame.m_chartOptions = {0, 0, 1, 0}; // bars, no grid, tips, no gradient
+    CDlgSysSetting page;
+    EXPECT_TRUE(page.PieButton()->isChecked()); // the page's own start
+    showPage(page);
+    EXPECT_EQ(frame.configCalls, QStringList({"chart.cfg load"}));
+    EXPECT_TRUE(page.BarButton()->isChecked());
+    EXPECT_FALSE(page.GridBox()->isChecked());
+    EXPECT_TRUE(page.TipsBox()->isChecked());
+    EXPECT_FALSE(page.GradientBox()->isChecked());
+    EXPECT_EQ(page.Chart()->m_pie, 0);
+    EXPECT_EQ(page.Chart()->m_grid, 0);
+    EXPECT_EQ(page.Chart()->m_gradient, 0);
+
+    page.PieButton()->click();
+    page.GridBox()->click();
+    page.TipsBox()->click();
+    page.GradientBox()->click();
+    EXPECT_EQ(frame.m_chartOptions.chartType, 1);
+    EXPECT_EQ(frame.m_chartOptions.gridLines, 1);
+    EXPECT_EQ(frame.m_chartOptions.tips, 0);
+    EXPECT_EQ(frame.m_chartOptions.gradientFill, 1);
+    EXPECT_EQ(page.Chart()->m_tips, 0);
+
+    // Later showings read nothing again.
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(frame.configCalls.size(), 1);
+}
