@@ -178,12 +178,13 @@ double CDlgSysSetting::MonthValue(int analysis, int year, int month) const
     CMyDatabase* db = CFrameState::OpenDatabase();
     if (!db)
         return 0;
+    const QString car = db->GetCurrentCarID();
     const auto amount = [&](const char* table) {
-        return db->SumColumnInMonth(year, month, table, col::Amount, db->GetCurrentCarID());
+        return db->SumColumnInMonth(year, month, table, col::Amount, car);
     };
     const auto accessories = [&] {
         return db->SumRowResultsInMonth(year, month, tbl::Accessory, col::Countt, col::Price,
-                                        QStringLiteral("*"), db->GetCurrentCarID());
+                                        QStringLiteral("*"), car);
     };
     if (analysis == AccessoryMonthly)
         return accessories();

@@ -34,25 +34,6 @@ QByteArray blobOf(sqlite3_value* value)
     return QByteArray(bytes, sqlite3_value_bytes(value));
 }
 
-// Whether a query ran to where it was left without failing; a failure is
-// shown as the connection shows its own.
-bool readOk(CAdoConnection& connection, const CStatement& query)
-{
-    if (!query.ok())
-        connection.ReportFailure(query.Status(), false);
-    return query.ok();
-}
-
-// Runs a statement that changes the ledger; a failure is shown as the
-// connection shows its own.
-bool written(CAdoConnection& connection, CStatement& statement)
-{
-    const SqlStatus status = statement.Run();
-    if (!status.ok())
-        connection.ReportFailure(status, true);
-    return status.ok();
-}
-
 } // namespace
 
 bool CMyDatabase::NewCar(const QString& name)
@@ -70,7 +51,7 @@ bool CMyDatabase::NewCar(const QString& name)
             if (match.hasMatch())
                 highest = std::max(highest, match.captured(1).toLongLong());
         }
-        if (!readOk(m_connection, ids))
+        if (!readOk(ids))
             return false;
     }
     const QString carId = QString::asprintf("CAR%04lld", highest + 1);
@@ -79,7 +60,7 @@ bool CMyDatabase::NewCar(const QString& name)
     CStatement insert = m_connection.Prepare(carList->InsertStatement());
     const QString empty;
     insert.Bind(1, carId).Bind(2, name).Bind(3, QStringLiteral("NO")).Bind(4, empty).Bind(5, empty);
-    return written(m_connection, insert);
+    return written(insert);
 }
 
 void CMyDatabase::GetCarList(std::vector<CARLIST>& cars)
@@ -93,7 +74,7 @@ void CMyDatabase::GetCarList(std::vector<CARLIST>& cars)
         listed.push_back({trimmedText(select, 0), trimmedText(select, 1), trimmedText(select, 2),
                           QString(), QString()});
     // A list that could not be read whole leaves the one given.
-    if (readOk(m_connection, select))
+    if (readOk(select))
         cars = std::move(listed);
 }
 
@@ -104,7 +85,7 @@ void CMyDatabase::RenameCar(const QString& newName, const QString& carId)
     CStatement update =
         m_connection.Prepare("update \"CarList\" set \"Name\"=?1 where \"CarID\"=?2");
     update.Bind(1, newName).Bind(2, carId);
-    written(m_connection, update);
+    written(update);
 }
 
 void CMyDatabase::SetCurrentCar(const QString& carId)
@@ -116,12 +97,12 @@ void CMyDatabase::SetCurrentCar(const QString& carId)
         return;
     CStatement clear =
         m_connection.Prepare("update \"CarList\" set \"Used\"='NO' where \"Used\"='YES'");
-    if (!written(m_connection, clear))
+    if (!written(clear))
         return;
     CStatement mark =
         m_connection.Prepare("update \"CarList\" set \"Used\"='YES' where \"CarID\"=?1");
     mark.Bind(1, carId);
-    if (written(m_connection, mark))
+    if (written(mark))
         transaction.Commit();
 }
 
@@ -133,7 +114,7 @@ QString CMyDatabase::GetCurrentCarID()
         m_connection.Prepare("select \"CarID\" from \"CarList\" where \"Used\"='YES'");
     // As stored, trailing blanks included.
     const QString carId = select.Next() ? select.Text(0) : QString();
-    readOk(m_connection, select);
+    readOk(select);
     return carId;
 }
 
@@ -144,7 +125,7 @@ QString CMyDatabase::GetCurrentCarName()
     CStatement select =
         m_connection.Prepare("select \"Name\" from \"CarList\" where \"Used\"='YES'");
     const QString name = select.Next() ? trimmedText(select, 0) : QString();
-    readOk(m_connection, select);
+    readOk(select);
     return name;
 }
 
@@ -159,7 +140,7 @@ bool CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
     select.Bind(1, carId);
     // Without a row the record is left as it was.
     if (!select.Next())
-        return readOk(m_connection, select);
+        return readOk(select);
     p.manufacture = trimmedText(select, 0);
     p.carType = trimmedText(select, 1);
     p.vin = trimmedText(select, 2);
@@ -191,7 +172,7 @@ bool CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
         "from \"PurchaseInfo\" where \"CarID\"=?1");
     select.Bind(1, carId);
     if (!select.Next())
-        return readOk(m_connection, select);
+        return readOk(select);
     p.buyDateText = trimmedText(select, 0);
     p.buyMiles = select.Number(1);
     p.carPrice = select.Number(2);
@@ -239,7 +220,7 @@ void CMyDatabase::SetCurMiles(const QString& carId, double miles)
     CStatement update =
         m_connection.Prepare("update \"CarProperty\" set \"CurMiles\"=?1 where \"CarID\"=?2");
     update.Bind(1, ShownNumber(miles, 2)).Bind(2, carId);
-    written(m_connection, update);
+    written(update);
 }
 
 bool CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFile)
@@ -249,7 +230,7 @@ bool CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFi
     CStatement update =
         m_connection.Prepare("update \"CarProperty\" set \"Picture\"=?1 where \"CarID\"=?2");
     update.BindBlob(1, bitmapFile).Bind(2, carId);
-    return written(m_connection, update);
+    return written(update);
 }
 
 bool CMyDatabase::AppendChangedAssignment(QString& assignments, QString& stored,
@@ -302,5 +283,5 @@ bool CMyDatabase::DeleteCarRows(const char* table, const QString& carId)
     CStatement remove =
         m_connection.Prepare(QByteArray("delete from \"") + table + "\" where \"CarID\"=?1");
     remove.Bind(1, carId);
-    return written(m_connection, remove);
+    return written(remove);
 }

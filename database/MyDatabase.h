@@ -127,6 +127,13 @@ private:
     // Runs the duplicate check of an insert; answers 0, 1 or -1 to go on.
     int checkDuplicate(const char* table, const QString& carId, const QString& recId);
     double sumRows(CStatement& rows, const QString& op);
+    // Whether a query ran without failing; a failure is reported as the
+    // connection reports its own (never while the ledger is closed).
+    bool readOk(const CStatement& query);
+    // Runs a statement that changes the ledger and reports its failure.
+    bool written(CStatement& statement);
+    // The number in the first column of the first row; 0 without one.
+    double firstNumber(CStatement& query);
     // Creates the lookup indexes of the ledger tables that are missing.
     void ensureIndexes();
 

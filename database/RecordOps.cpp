@@ -20,18 +20,6 @@ const CMyTable& tableOf(const char* table)
 }
 
 // Binds a record field's value as its column stores it.
-// The number in the first column of the statement's first row; 0 when there
-// is none. A failure is reported.
-double firstNumber(CAdoConnection& connection, CStatement& statement)
-{
-    if (statement.Status().code == SQLITE_MISUSE)
-        return 0.0; // the ledger is closed
-    const double number = statement.Next() ? statement.Number(0) : 0.0;
-    if (!statement.ok())
-        connection.ReportFailure(statement.Status(), false);
-    return number;
-}
-
 void bindField(CStatement& statement, int index, const CMyField& field, const LedgerRecord& r)
 {
     if (field.field == LedgerField::None)
@@ -43,6 +31,29 @@ void bindField(CStatement& statement, int index, const CMyField& field, const Le
 }
 
 } // namespace
+
+bool CMyDatabase::readOk(const CStatement& query)
+{
+    // On a closed ledger every operation quietly answers empty.
+    if (!query.ok() && IsOpen())
+        m_connection.ReportFailure(query.Status(), false);
+    return query.ok();
+}
+
+bool CMyDatabase::written(CStatement& statement)
+{
+    const SqlStatus status = statement.Run();
+    if (!status.ok())
+        m_connection.ReportFailure(status, true);
+    return status.ok();
+}
+
+double CMyDatabase::firstNumber(CStatement& query)
+{
+    const double number = query.Next() ? query.Number(0) : 0.0;
+    readOk(query);
+    return number;
+}
 
 void CMyDatabase::ensureIndexes()
 {
@@ -68,10 +79,8 @@ int CMyDatabase::checkDuplicate(const char* table, const QString& carId, const Q
                                            "\" where \"CarID\"=?1 and \"RecID\"=?2");
     find.Bind(1, carId).Bind(2, recId);
     const bool found = find.Next();
-    if (!find.ok()) {
-        m_connection.ReportFailure(find.Status(), false);
+    if (!readOk(find))
         return 0;
-    }
     if (found) {
         ReportStoreMessage(QStringLiteral("记录已经存在，插入失败！"), platform::kCaption,
                            platform::MB_OK | platform::MB_ICONERROR);
@@ -88,11 +97,7 @@ int CMyDatabase::InsertRecord(const char* table, const LedgerRecord& r)
     CStatement insert = m_connection.Prepare(description.InsertStatement());
     for (size_t i = 0; i < description.fields.size(); ++i)
         bindField(insert, int(i + 1), description.fields[i], r);
-    if (const SqlStatus status = insert.Run(); !status.ok()) {
-        m_connection.ReportFailure(status, true);
-        return 0;
-    }
-    return 2;
+    return written(insert) ? 2 : 0;
 }
 
 int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
@@ -103,10 +108,8 @@ int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
                                            "\"Content\"=?2 and \"ClassID\"=?3");
     find.Bind(1, e.carId).Bind(2, e.content).Bind(3, qint64(e.classId));
     const bool found = find.Next();
-    if (!find.ok()) {
-        m_connection.ReportFailure(find.Status(), false);
+    if (!readOk(find))
         return 0;
-    }
     if (found)
         return 1;
     CStatement insert = m_connection.Prepare(tableOf(tbl::InputHistory).InsertStatement());
@@ -117,11 +120,7 @@ int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
         .Bind(5, qint64(e.classId))
         .Bind(6, e.reserved1)
         .Bind(7, e.reserved2);
-    if (const SqlStatus status = insert.Run(); !status.ok()) {
-        m_connection.ReportFailure(status, true);
-        return 0;
-    }
-    return 2;
+    return written(insert) ? 2 : 0;
 }
 
 SqlStatus CMyDatabase::LoadRecords(const char* table, const QString& carId,
@@ -186,10 +185,8 @@ void CMyDatabase::GetNextRecID(const char* table, QString& recId)
                                            "\" order by \"RecID\" DESC LIMIT 1");
     if (last.Next())
         recId = last.Text(0);
-    if (!last.ok()) {
-        m_connection.ReportFailure(last.Status(), false);
+    if (!readOk(last))
         return;
-    }
     recId = QString::asprintf("%07d", static_cast<int>(LeadingNumber(recId)) + 1);
 }
 
@@ -198,7 +195,7 @@ int CMyDatabase::GetRecordCount(const char* table, const QString& carId)
     CStatement count = m_connection.Prepare(QByteArray("select count(*) from \"") + table +
                                             "\" where \"CarID\"=?1");
     count.Bind(1, carId);
-    return int(firstNumber(m_connection, count));
+    return int(firstNumber(count));
 }
 
 double CMyDatabase::SumColumn(const char* table, const char* column, const QString& carId)
@@ -206,7 +203,7 @@ double CMyDatabase::SumColumn(const char* table, const char* column, const QStri
     CStatement sum = m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" +
                                           table + "\" where \"CarID\"=?1");
     sum.Bind(1, carId);
-    return firstNumber(m_connection, sum);
+    return firstNumber(sum);
 }
 
 double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, const char* column,
@@ -217,7 +214,7 @@ double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, con
         m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" + table +
                              "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
     sum.Bind(1, carId).Bind(2, range.first).Bind(3, range.last);
-    return firstNumber(m_connection, sum);
+    return firstNumber(sum);
 }
 
 double CMyDatabase::sumRows(CStatement& rows, const QString& op)
@@ -235,8 +232,7 @@ double CMyDatabase::sumRows(CStatement& rows, const QString& op)
         else if (op == QLatin1String("/") && std::fabs(b) > 0.0001)
             total += a / b;
     }
-    if (!rows.ok() && rows.Status().code != SQLITE_MISUSE)
-        m_connection.ReportFailure(rows.Status(), false);
+    readOk(rows);
     return total;
 }
 
@@ -268,8 +264,7 @@ void CMyDatabase::GetInputHistory(const QString& carId, int classId, QStringList
     select.Bind(1, carId).Bind(2, qint64(classId));
     while (select.Next())
         entries << RightTrimmed(select.Text(0));
-    if (!select.ok() && select.Status().code != SQLITE_MISUSE)
-        m_connection.ReportFailure(select.Status(), false);
+    readOk(select);
 }
 
 void CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)

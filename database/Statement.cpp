@@ -87,11 +87,6 @@ SqlStatus CStatement::Run()
     return m_status;
 }
 
-int CStatement::Changes() const
-{
-    return m_db ? sqlite3_changes(m_db) : 0;
-}
-
 double CStatement::Number(int column) const
 {
     return Number(Value(column));
@@ -137,11 +132,6 @@ QString CStatement::Text(sqlite3_value* value)
     default:
         return QString();
     }
-}
-
-bool CStatement::IsNull(int column) const
-{
-    return sqlite3_column_type(m_stmt, column) == SQLITE_NULL;
 }
 
 CStatement CStatementCache::Get(sqlite3* db, const QByteArray& sql, SqlStatus* lastError)

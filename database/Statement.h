@@ -40,14 +40,11 @@ public:
     bool Next();
     // Runs a statement without rows to its end; its status.
     SqlStatus Run();
-    // Rows the last insert, update or delete changed.
-    int Changes() const;
 
     // Values of the current row. Numbers stored as text read as their leading
     // number, integers as 32-bit values; texts of numbers as the store prints them.
     double Number(int column) const;
     QString Text(int column) const;
-    bool IsNull(int column) const;
     // The same reads of a value taken once from the row (fewer calls per column).
     sqlite3_value* Value(int column) const;
     static double Number(sqlite3_value* value);

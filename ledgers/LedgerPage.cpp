@@ -93,8 +93,6 @@ void CLedgerPage::BeginEdit(int row, int col)
                                        : FormatNumber(value, EditDecimals(column.kind)));
     } else if (column.historyClass != 0) {
         OfferHistory(row, col);
-    } else {
-        m_grid->SetItemText(row, col, m_oldText);
     }
     m_openText = m_grid->GetItemText(row, col);
 }

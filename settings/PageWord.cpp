@@ -79,7 +79,6 @@ void CPageWord::RefreshPage()
 void CPageWord::BeginEdit(int row, int col)
 {
     m_oldText = m_grid->GetItemText(row, col);
-    m_grid->SetItemText(row, col, m_oldText);
 }
 
 void CPageWord::EndEdit(int row, int col)

@@ -4,7 +4,7 @@
 // its chart is drawn.
 #include "analysis/BarChart.h"
 #include "analysis/DlgSysSetting.h"
-#include "ledgers/FrameState.h"
+#include "bench/BenchFrame.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
 
@@ -16,14 +16,6 @@
 #include <sqlite3.h>
 
 namespace {
-
-class BenchFrame : public CFrameState
-{
-public:
-    void SetTitle() override {}
-    void RedrawCarPhoto() override {}
-    int LoadSaveConfig(const QString&, bool) override { return 0; }
-};
 
 void fill(CMyDatabase& db, const char* table, const char* valueColumns, int records)
 {
@@ -56,11 +48,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int records = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
-    BenchFrame frame;
-    frame.m_database.SetFilePath(dir.path() + "/CAR.mdb");
-    frame.m_database.CreateOrOpen();
-    frame.m_database.NewCar("bench");
-    frame.m_database.SetCurrentCar("CAR0001");
+    BenchFrame frame(dir.path());
     sqlite3_exec(frame.m_database.Connection().handle(), "BEGIN", nullptr, nullptr, nullptr);
     for (const char* table : {"Refuel", "Repair", "Maintain", "Accident", "DailyCost"})
         fill(frame.m_database, table,

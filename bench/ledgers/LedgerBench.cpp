@@ -6,9 +6,9 @@
 //
 //   ledger_bench            all sizes, each in a fresh process
 //   ledger_bench <records>  one size
+#include "bench/BenchFrame.h"
 #include "controls/GridCtrl.h"
 #include "ledgers/DlgOil.h"
-#include "ledgers/FrameState.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 
@@ -22,14 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-class BenchFrame : public CFrameState
-{
-public:
-    void SetTitle() override {}
-    void RedrawCarPhoto() override {}
-    int LoadSaveConfig(const QString&, bool) override { return 0; }
-};
 
 void fillLedger(CMyDatabase& db, int records)
 {
@@ -103,11 +95,7 @@ double median(std::vector<double> values)
 void run(int records)
 {
     QTemporaryDir dir;
-    BenchFrame frame;
-    frame.m_database.SetFilePath(dir.path() + "/CAR.mdb");
-    frame.m_database.CreateOrOpen();
-    frame.m_database.NewCar("bench");
-    frame.m_database.SetCurrentCar("CAR0001");
+    BenchFrame frame(dir.path());
     fillLedger(frame.m_database, records);
     std::vector<double> floors;
     for (int i = 0; i < 3; ++i)
