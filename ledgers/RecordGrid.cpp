@@ -50,7 +50,9 @@ QString CRecordGrid::cellText(int row, int col) const
 bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
 {
     const QString car = db ? db->GetCurrentCarID() : QString();
-    if (car == m_car)
+    // Without a car the grid is still filled once: the headers and the
+    // (closed) new-record row.
+    if (car == m_car && m_filled)
         return false;
     m_car = car;
     return true;
@@ -73,6 +75,7 @@ void CRecordGrid::Fill(bool headerOnly)
 {
     m_today = DateText(platform::CurrentDateTime().date());
     const int rows = headerOnly ? 1 : RowEnd() + (m_newRecordRow ? 1 : 0);
+    m_filled = !headerOnly;
     m_numbers.resize(m_records.size());
     for (size_t i = 0; i < m_numbers.size(); ++i)
         m_numbers[i] = int(i + 1);

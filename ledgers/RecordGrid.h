@@ -84,4 +84,5 @@ private:
     // keep their gaps after a deletion until the next load.
     std::vector<int> m_numbers;
     int m_newRowNumber = 1;
+    bool m_filled = false; // the grid was filled for a ledger at least once
 };

@@ -230,3 +230,14 @@ TEST_F(LedgerTest, RefreshKeepsTheViewWhereItWas)
     EXPECT_EQ(bar->value(), 40);
     EXPECT_EQ(page.Caption(), "维修记录 【合计：▲总金额 80.00 元】");
 }
+
+TEST_F(LedgerTest, WithoutACurrentCarThePageShowsItsHeadersAndTakesNoRecord)
+{
+    frame.m_database.Connection().Execute("update CarList set Used='NO'");
+    CDlgRepair page;
+    show(page);
+    ASSERT_EQ(page.Grid()->GetRowCount(), 2);
+    EXPECT_EQ(row(page, 0),
+              QStringList({"", "日期", "里程表", "总金额", "内容", "服务商", "备注", ""}));
+    EXPECT_FALSE(page.Grid()->IsCellEditable(1, 3));
+}
