@@ -114,6 +114,11 @@ void CMainFrame::RedrawCarPhoto()
         m_view->RedrawCarPhoto();
 }
 
+void CMainFrame::PostClose()
+{
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
 int CMainFrame::LoadSaveConfig(const QString& fileName, bool save)
 {
     return ConfigFile(*this, fileName, save ? ConfigAction::Save : ConfigAction::Load);

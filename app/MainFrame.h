@@ -26,6 +26,7 @@ public:
     // "（只读）" follows while the ledger cannot be written.
     void SetTitle() override;
     void RedrawCarPhoto() override;
+    void PostClose() override;
     int LoadSaveConfig(const QString& fileName, bool save) override;
     static QString TitleFor(const QString& carName);
 

@@ -18,5 +18,6 @@ public:
     }
     void SetTitle() override {}
     void RedrawCarPhoto() override {}
+    void PostClose() override {}
     int LoadSaveConfig(const QString&, bool) override { return 0; }
 };

@@ -1,5 +1,6 @@
 // Car list operations of the ledger database. Every statement is prepared once
 // and run with bound values.
+#include "database/BitmapFile.h"
 #include "database/Figures.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
@@ -155,9 +156,7 @@ bool CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
     p.fuelVolumeText = twoDecimals(p.fuelVolume);
     p.meterRulesText = twoDecimals(p.meterRules);
     p.curMilesText = twoDecimals(p.curMiles);
-    const QByteArray bitmap = blobOf(select.Value(11));
-    if (bitmap.startsWith("BM"))
-        p.picture = QImage::fromData(bitmap, "BMP");
+    p.picture = ReadBitmapFile(blobOf(select.Value(11)));
     return true;
 }
 

@@ -36,6 +36,9 @@ public:
     virtual void SetTitle() = 0;
     // Redraws the car photo of the navigation column.
     virtual void RedrawCarPhoto() = 0;
+    // Closes the main window once the current event has been handled, through
+    // the ordinary close sequence (which asks first while ConfirmExit is set).
+    virtual void PostClose() = 0;
     // Loads (save false) or saves a settings file of the config folder:
     // "sysfile.cfg" or "chart.cfg", named without regard to case. Answers 1 on
     // success, else 0; a missing file leaves the members unchanged.

@@ -1,7 +1,11 @@
 #include "settings/SettingsSheet.h"
 
 #include "ledgers/FrameState.h"
+#include "settings/PageBaseInfo.h"
+#include "settings/PageBuyInfo.h"
 #include "settings/PageCarManage.h"
+#include "settings/PageRestroeData.h"
+#include "settings/PageSetPwd.h"
 #include "settings/PageSys.h"
 #include "settings/PageWord.h"
 #include "settings/SheetImages.h"
@@ -12,25 +16,23 @@ namespace {
 // Icon of each page in the page icon strip, in tree order.
 constexpr int kPageIcons[settingspage::Count] = {3, 10, 11, 1, 2, 6, 9};
 
-// Pages whose own content is not part of this sheet yet show their caption
-// band over an empty page.
 CPropertyPage* pageFor(int index)
 {
     switch (index) {
     case settingspage::CarManage:
         return new CPageCarManage;
     case settingspage::BaseInfo:
-        return new CPropertyPage(QStringLiteral("爱车档案"));
+        return new CPageBaseInfo;
     case settingspage::BuyInfo:
-        return new CPropertyPage(QStringLiteral("购入信息"));
+        return new CPageBuyInfo;
     case settingspage::Sys:
         return new CPageSys;
     case settingspage::Word:
         return new CPageWord;
     case settingspage::RestoreData:
-        return new CPropertyPage(QStringLiteral("备份与恢复"));
+        return new CPageRestroeData;
     default:
-        return new CPropertyPage(QStringLiteral("密码设置"));
+        return new CPageSetPwd;
     }
 }
 

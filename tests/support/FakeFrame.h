@@ -25,6 +25,7 @@ public:
         ++titleCalls;
     }
     void RedrawCarPhoto() override { ++photoRedraws; }
+    void PostClose() override { ++closeRequests; }
     // Settings files are the real frame's business; the pages never ask for them.
     int LoadSaveConfig(const QString& fileName, bool save) override
     {
@@ -35,5 +36,6 @@ public:
     QString title;
     int titleCalls = 0;
     int photoRedraws = 0;
+    int closeRequests = 0;
     QStringList configCalls;
 };

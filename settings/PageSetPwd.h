@@ -1,0 +1,10 @@
+#pragma once
+
+#include "settings/PropertyPage.h"
+
+class CPageSetPwd : public CPropertyPage
+{
+    Q_OBJECT
+public:
+    explicit CPageSetPwd(QWidget* parent = nullptr);
+};
