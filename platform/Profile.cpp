@@ -36,9 +36,21 @@ QString GetProfileString(const QString& section, const QString& entry, const QSt
 bool WriteProfileString(const QString& section, const QString& entry, const QString& value)
 {
     QSettings settings(QStringLiteral("OrvynSoft"), QStringLiteral("Orvyn"));
-    settings.setValue(key(section, entry), value);
+    const QString name = key(section, entry);
+    const bool had = settings.contains(name);
+    const QVariant before = settings.value(name);
+    settings.setValue(name, value);
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() == QSettings::NoError)
+        return true;
+    // Every QSettings of the program shares one copy of the file: a value that
+    // did not reach the file must not be read back later in this run, nor be
+    // written by a later sync as if it had been saved.
+    if (had)
+        settings.setValue(name, before);
+    else
+        settings.remove(name);
+    return false;
 }
 
 } // namespace platform

@@ -2,9 +2,69 @@
 
 #include "settings/PropertyPage.h"
 
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The settings page that sets, changes and clears the start-up password. A set
+// password must be confirmed before it can be replaced or cleared; five wrong
+// confirmations close the sheet. Both "应用" and "清除密码" write the profile
+// at once, independently of the sheet's OK, Apply and Cancel.
 class CPageSetPwd : public CPropertyPage
 {
     Q_OBJECT
 public:
     explicit CPageSetPwd(QWidget* parent = nullptr);
+
+    // Every activation starts afresh: the edits emptied, the stored password
+    // read again and the attempts counted from zero.
+    bool OnSetActive() override;
+
+    // "确定", or Enter in the old-password edit.
+    void OnCheckOldPassword();
+    // "应用", or Enter in the confirmation edit.
+    void OnSetNewPassword();
+    // "清除密码".
+    void OnClearPassword();
+
+    int attempts() const { return m_attempts; }
+    QLineEdit* oldPasswordEdit() const { return m_oldEdit; }
+    QPushButton* checkButton() const { return m_check; }
+    QLabel* oldPasswordLabel() const { return m_oldLabel; }
+    QPushButton* clearButton() const { return m_clear; }
+    QLineEdit* newPasswordEdit() const { return m_newEdit; }
+    QLineEdit* confirmEdit() const { return m_confirmEdit; }
+    QPushButton* applyButton() const { return m_apply; }
+    QLabel* hintLabel() const { return m_hintLabel; }
+
+protected:
+    // Enter in the three edits: check, next edit, store.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void initialise();
+    void setNewPasswordEnabled(bool enabled);
+    void showHint(const QString& text);
+    void onOldTextChanged();
+    void onNewTextChanged();
+    void closeSheet();
+
+    // The clear password; std::nullopt when the stored value is no text, which
+    // no typed password matches.
+    std::optional<QString> m_current;
+    bool m_oldErrorShown = false;
+    bool m_hintShown = false;
+    int m_attempts = 0;
+
+    QLineEdit* m_oldEdit;
+    QPushButton* m_check;
+    QLabel* m_oldLabel;
+    QPushButton* m_clear;
+    QLineEdit* m_newEdit;
+    QLineEdit* m_confirmEdit;
+    QPushButton* m_apply;
+    QLabel* m_hintLabel;
 };

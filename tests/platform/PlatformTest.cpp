@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFontInfo>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -66,6 +68,23 @@ TEST(Platform, FoldersProfileClockAndFonts)
     EXPECT_EQ(GetProfileString("User", "Pin", "none"), "none");
     EXPECT_TRUE(WriteProfileString("User", "Pin", "秘密"));
     EXPECT_EQ(GetProfileString("User", "Pin"), "秘密");
+    // A profile that can be neither read nor written (a folder in its place):
+    // an unsaved value is neither read back nor written once the file can be
+    // written again.
+    const QString file = folders.config() + "/OrvynSoft/Orvyn.conf";
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QDir().mkpath(file));
+    EXPECT_FALSE(WriteProfileString("User", "Pin", "新的"));
+    EXPECT_FALSE(WriteProfileString("User", "Other", "x"));
+    EXPECT_EQ(GetProfileString("User", "Pin", "absent"), "absent");
+    EXPECT_EQ(GetProfileString("User", "Other", "absent"), "absent");
+    ASSERT_TRUE(QDir(file).removeRecursively());
+    EXPECT_TRUE(WriteProfileString("User", "Third", "y"));
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray contents = written.readAll();
+    EXPECT_FALSE(contents.contains("Other"));
+    EXPECT_FALSE(contents.contains("x65b0")) << contents.constData();
 
     SetClock([] { return QDateTime(QDate(2024, 2, 29), QTime(8, 30)); });
     EXPECT_EQ(CurrentDate(), QDate(2024, 2, 29));
