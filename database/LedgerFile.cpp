@@ -3,6 +3,7 @@
 #include "database/Schema.h"
 #include "database/SqlText.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -60,6 +61,7 @@ public:
     {
         return {sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))};
     }
+    sqlite3* handle() const { return m_db; }
 
 private:
     sqlite3* m_db = nullptr;
@@ -158,6 +160,88 @@ SqlStatus buildLedger(const QString& path, const QString& key)
     return {};
 }
 
+// The cause of a failed copy step in words the user reads, with the system's
+// own text for anything less common.
+QString causeText(const SqlStatus& status)
+{
+    switch (ClassifyStorageFault(status.code)) {
+    case StorageFault::DiskFull:
+        return QStringLiteral("磁盘空间已满");
+    case StorageFault::ReadOnly:
+        return QStringLiteral("没有写入权限（") + status.message + QStringLiteral("）");
+    case StorageFault::Damaged:
+        return QStringLiteral("文件已损坏或密码不符");
+    case StorageFault::Locked:
+        return QStringLiteral("文件正被其他程序使用");
+    default:
+        return status.message;
+    }
+}
+
+SqlStatus described(const SqlStatus& status, const QString& step)
+{
+    return {status.code ? status.code : SQLITE_ERROR,
+            step + QStringLiteral("：") + causeText(status)};
+}
+
+// Copies every page of source into the new file at copy in one pass, retrying
+// while a writer of source holds it locked for a moment.
+SqlStatus onlineCopy(const QString& source, const QString& copy, const QString& key)
+{
+    if (!QFileInfo(source).isFile())
+        return {SQLITE_CANTOPEN, QStringLiteral("账本文件不存在")};
+    FileConnection from;
+    // The first read checks the key and rolls back a hot journal of source.
+    if (SqlStatus opened = from.open(source, SQLITE_OPEN_READWRITE, key);
+        !opened.ok() || !from.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+        return described(opened.ok() ? from.status() : opened, QStringLiteral("无法读取账本文件"));
+    FileConnection to;
+    if (SqlStatus opened = to.open(copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, key);
+        !opened.ok())
+        return described(opened, QStringLiteral("无法创建副本文件"));
+    sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
+    if (!backup)
+        return described(to.status(), QStringLiteral("无法复制账本"));
+    QElapsedTimer waited;
+    waited.start();
+    int rc = SQLITE_OK;
+    do {
+        rc = sqlite3_backup_step(backup, -1);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            sqlite3_sleep(50);
+    } while ((rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED) &&
+             waited.elapsed() < 30000);
+    sqlite3_backup_finish(backup);
+    if (rc != SQLITE_DONE) {
+        // The copy's connection holds the message when it failed itself;
+        // otherwise the step's result names the cause.
+        const SqlStatus failure =
+            to.status().ok() ? SqlStatus{rc, QString::fromUtf8(sqlite3_errstr(rc))} : to.status();
+        return described(failure, QStringLiteral("复制账本失败"));
+    }
+    return {};
+}
+
+// Rolls a journal beside target back into target: it belongs to the file
+// about to be replaced and must never be played into the copy that takes its
+// place. What is left of it afterwards is no hot journal and goes.
+SqlStatus settleJournal(const QString& target, const QString& key)
+{
+    const QString journal = target + QStringLiteral("-journal");
+    if (!QFileInfo::exists(target) || !QFileInfo::exists(journal))
+        return {};
+    {
+        FileConnection c;
+        if (SqlStatus opened = c.open(target, SQLITE_OPEN_READWRITE, key);
+            !opened.ok() || !c.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
+            return described(opened.ok() ? c.status() : opened,
+                             QStringLiteral("被替换的文件无法读取"));
+    }
+    if (QFileInfo::exists(journal) && !QFile::remove(journal))
+        return {SQLITE_IOERR, QStringLiteral("无法删除文件 ") + journal};
+    return {};
+}
+
 } // namespace
 
 SqlStatus CreateLedgerFile(const QString& path, const QString& key)
@@ -173,6 +257,52 @@ SqlStatus CreateLedgerFile(const QString& path, const QString& key)
     if (!status.ok())
         removeWithJournal(temporary);
     return status;
+}
+
+bool IsCompleteLedgerFile(const QString& path, const QString& key)
+{
+    return QFileInfo(path).isFile() && isCompleteLedger(path, key);
+}
+
+SqlStatus CopyLedgerFile(const QString& source, const QString& target, const QString& temporary,
+                         const QString& key)
+{
+    removeWithJournal(temporary);
+    SqlStatus status = onlineCopy(source, temporary, key);
+    if (status.ok() && !isCompleteLedger(temporary, key))
+        status = {SQLITE_CORRUPT, QStringLiteral("副本检查未通过：复制的文件不完整")};
+    if (status.ok())
+        status = settleJournal(target, key);
+    if (status.ok()) {
+        status = moveIntoPlace(temporary, target);
+        if (!status.ok())
+            status = described(status, QStringLiteral("无法保存副本"));
+    }
+    if (!status.ok())
+        removeWithJournal(temporary);
+    return status;
+}
+
+SqlStatus CopyFileBytes(const QString& source, const QString& target)
+{
+    const QFileInfo info(target);
+    for (const QString& suffix : {QString(), QStringLiteral("-journal")}) {
+        if (!suffix.isEmpty() && !QFileInfo::exists(source + suffix))
+            break;
+        // A leading dot keeps the unfinished copy out of folder listings.
+        const QString part =
+            info.absolutePath() + QStringLiteral("/.") + info.fileName() + suffix + ".part";
+        QFile::remove(part);
+        if (!QFile::copy(source + suffix, part)) {
+            QFile::remove(part);
+            return {SQLITE_IOERR, QStringLiteral("无法复制文件 ") + source + suffix};
+        }
+        if (SqlStatus moved = moveIntoPlace(part, target + suffix); !moved.ok()) {
+            QFile::remove(part);
+            return moved;
+        }
+    }
+    return {};
 }
 
 SqlStatus ChangeLedgerKey(const QString& path, const QString& oldKey, const QString& newKey)
@@ -222,9 +352,9 @@ SqlStatus ChangeLedgerKey(const QString& path, const QString& oldKey, const QStr
 
 void RecoverLedgerFile(const QString& path, const QString& key)
 {
-    // A key change's copy first: it holds the ledger's data, a creation's file
-    // holds none.
-    for (const char* suffix : {kRekeySuffix, kCreatingSuffix}) {
+    // A key change's or a restore's copy first: they hold the ledger's data, a
+    // creation's file holds none.
+    for (const char* suffix : {kRekeySuffix, kRestoringSuffix, kCreatingSuffix}) {
         const QString leftover = path + suffix;
         if (!QFileInfo::exists(leftover) && !QFileInfo::exists(leftover + "-journal"))
             continue;

@@ -13,6 +13,7 @@
 // "-journal" beside it).
 inline constexpr const char* kCreatingSuffix = ".creating";
 inline constexpr const char* kRekeySuffix = ".rekey";
+inline constexpr const char* kRestoringSuffix = ".restoring";
 
 // Builds a new ledger at path, keyed with key and holding all eleven tables.
 // Fails without touching anything when a file exists at path.
@@ -22,10 +23,32 @@ SqlStatus CreateLedgerFile(const QString& path, const QString& key);
 // stands for an unencrypted file.
 SqlStatus ChangeLedgerKey(const QString& path, const QString& oldKey, const QString& newKey);
 
-// Finishes or undoes what an interrupted creation or key change left beside
-// the ledger at path: a complete leftover (opens with key, holds all eleven
-// tables) with no ledger beside it becomes the ledger; every other leftover is
-// removed. An existing ledger is never replaced by a leftover. An unencrypted
-// ledger, left by an interrupted encryption, is encrypted with key (when key is
-// not empty).
+// Whether the file at path opens with key, passes SQLite's quick check and
+// holds all eleven tables.
+bool IsCompleteLedgerFile(const QString& path, const QString& key);
+
+// Copies the ledger at source to target through SQLite's online backup: the
+// copy is the committed state of the ledger even while other connections
+// write to it (a hot journal a killed program left beside source is rolled
+// back first). Both files are keyed with key. The copy is written under the
+// name temporary, checked to be a complete ledger, flushed and renamed over
+// target; a journal beside an existing target belongs to the file being
+// replaced and is never left beside the copy. On failure target is unchanged,
+// the temporary file is removed and the status says why in a sentence for the
+// user.
+SqlStatus CopyLedgerFile(const QString& source, const QString& target, const QString& temporary,
+                         const QString& key);
+
+// Copies the file at source byte for byte to target, and its journal, when it
+// has one, to target's journal: a ledger that cannot be opened is kept as it
+// is. Written under temporary names, flushed and renamed into place; the
+// journal goes after the file, so it never stands beside another file.
+SqlStatus CopyFileBytes(const QString& source, const QString& target);
+
+// Finishes or undoes what an interrupted creation, key change or restore
+// left beside the ledger at path: a complete leftover (opens with key, holds
+// all eleven tables) with no ledger beside it becomes the ledger; every other
+// leftover is removed. An existing ledger is never replaced by a leftover. An
+// unencrypted ledger, left by an interrupted encryption, is encrypted with key
+// (when key is not empty).
 void RecoverLedgerFile(const QString& path, const QString& key);

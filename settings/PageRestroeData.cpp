@@ -1,6 +1,167 @@
 #include "settings/PageRestroeData.h"
 
+#include "database/BackupPoints.h"
+#include "database/MyDatabase.h"
+#include "ledgers/FrameState.h"
+#include "platform/Clock.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "settings/TreePropSheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace platform;
+
 CPageRestroeData::CPageRestroeData(QWidget* parent)
     : CPropertyPage(QStringLiteral("备份与恢复"), parent)
 {
+    auto* backupBox = new QGroupBox(QStringLiteral("数据备份"), this);
+    m_backup = new QPushButton(QStringLiteral("备份当前数据点"), backupBox);
+    auto* backupLayout = new QHBoxLayout(backupBox);
+    backupLayout->addWidget(m_backup);
+    backupLayout->addStretch(1);
+
+    auto* restoreBox = new QGroupBox(QStringLiteral("数据恢复"), this);
+    m_list = new QListWidget(restoreBox);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Sorted by text, so backup points appear oldest first.
+    m_list->setSortingEnabled(true);
+    m_list->setAccessibleName(QStringLiteral("备份点列表"));
+    m_restore = new QPushButton(QStringLiteral("恢复该被备份点"), restoreBox);
+    m_delete = new QPushButton(QStringLiteral("删除该备份点"), restoreBox);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_restore);
+    buttons->addWidget(m_delete);
+    auto* restoreLayout = new QVBoxLayout(restoreBox);
+    restoreLayout->addWidget(m_list, 1);
+    restoreLayout->addLayout(buttons);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(backupBox);
+    layout->addWidget(restoreBox, 1);
+
+    connect(m_backup, &QPushButton::clicked, this, &CPageRestroeData::OnBackup);
+    connect(m_restore, &QPushButton::clicked, this, &CPageRestroeData::OnRestore);
+    connect(m_delete, &QPushButton::clicked, this, &CPageRestroeData::OnDelete);
+
+    m_programFolder = InstallFolder();
+}
+
+void CPageRestroeData::OnInitDialog()
+{
+    m_databasePath = DatabasePath();
+    m_backupFolder = BackupFolder();
+    QDir().mkpath(m_backupFolder);
+    FillList();
+}
+
+QString CPageRestroeData::RestoreProgramPath() const
+{
+    return m_programFolder + QStringLiteral("/restore");
+}
+
+QString CPageRestroeData::selectedName() const
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->data(Qt::UserRole).toString();
+}
+
+void CPageRestroeData::FillList()
+{
+    const QString selected = selectedName();
+    m_list->clear();
+    // Each row keeps the name of its file: the row text begins with it, but
+    // a name of another length makes any fixed part of the text another file.
+    for (const QString& name : ListBackupFolder(m_backupFolder)) {
+        auto* item = new QListWidgetItem(BackupPointRowText(name));
+        item->setData(Qt::UserRole, name);
+        m_list->addItem(item);
+        if (!selected.isEmpty() && name == selected)
+            m_list->setCurrentItem(item);
+    }
+}
+
+void CPageRestroeData::OnBackup()
+{
+    if (!QFileInfo(m_databasePath).isFile()) {
+        MessageBox(this, QStringLiteral("数据库文件不存在，无法备份！"), kCaption,
+                   MB_OK | MB_ICONERROR);
+        return;
+    }
+    const SqlStatus made =
+        MakeBackupPoint(m_databasePath, m_backupFolder, BackupPointName(CurrentDateTime()),
+                        CMyDatabase::kDatabasePassword);
+    if (!made.ok()) {
+        MessageBox(this, QStringLiteral("数据备份失败：") + made.message, kCaption,
+                   MB_OK | MB_ICONERROR);
+        return;
+    }
+    MessageBox(this, QStringLiteral("数据备份成功！"), kCaption, MB_OK);
+    FillList();
+}
+
+void CPageRestroeData::OnRestore()
+{
+    const QString name = selectedName();
+    if (name.isEmpty()) {
+        MessageBox(this, QStringLiteral("请首先选择要恢复的备份点！"), kCaption,
+                   MB_OKCANCEL | MB_ICONERROR);
+        return;
+    }
+    const QString question =
+        QStringLiteral("备份点【%1】将会被恢复，现有数据将会被覆盖，确认要恢复吗？").arg(name);
+    if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    const QString program = RestoreProgramPath();
+    if (!QFileInfo(program).isFile()) {
+        MessageBox(this,
+                   QStringLiteral("文件【%1】丢失，无法恢复数据文件！")
+                       .arg(QDir::toNativeSeparators(program)),
+                   kCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    MessageBox(this, QStringLiteral("程序将关闭并重新启动加载恢复的新数据..."), kCaption, MB_OK);
+    // Started before the program closes, so that a program that cannot be
+    // started leaves this one running; it waits for this one to end.
+    if (!StartProcess(program, {QLatin1Char('/') + name})) {
+        MessageBox(this,
+                   QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
+                       .arg(QDir::toNativeSeparators(program)),
+                   kCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (CTreePropSheet* sheet = GetSheet())
+        sheet->reject();
+    if (CFrameState* frame = CFrameState::instance()) {
+        frame->ConfirmExit = 0;
+        frame->PostClose();
+    }
+}
+
+void CPageRestroeData::OnDelete()
+{
+    const QString name = selectedName();
+    if (name.isEmpty()) {
+        MessageBox(this, QStringLiteral("请首先选择要删除的备份点！"), kCaption,
+                   MB_OKCANCEL | MB_ICONERROR);
+        return;
+    }
+    const QString question =
+        QStringLiteral("备份点【%1】将会被删除且不可恢复，确认要删除吗？").arg(name);
+    if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    QFile file(m_backupFolder + QLatin1Char('/') + name);
+    if (!IsPlainFileName(name) || !file.remove())
+        MessageBox(this, QStringLiteral("删除备份点【%1】失败：%2").arg(name, file.errorString()),
+                   kCaption, MB_OK | MB_ICONERROR);
+    FillList();
 }

@@ -2,9 +2,46 @@
 
 #include "settings/PropertyPage.h"
 
+class QListWidget;
+class QPushButton;
+
+// The settings page of backup points: makes one of the ledger as it is now,
+// lists those of the backup folder, deletes one, and restores one by handing
+// it to the restore program and closing the program. Its buttons act at once;
+// OK and Cancel do not matter.
 class CPageRestroeData : public CPropertyPage
 {
     Q_OBJECT
 public:
     explicit CPageRestroeData(QWidget* parent = nullptr);
+
+    void OnInitDialog() override;
+
+    // Lists the backup folder again, keeping the selected backup point selected.
+    void FillList();
+    void OnBackup();
+    void OnRestore();
+    void OnDelete();
+
+    // The folder the restore program is started from: the install folder
+    // unless set otherwise.
+    void SetProgramFolder(const QString& folder) { m_programFolder = folder; }
+    QString RestoreProgramPath() const;
+
+    QListWidget* backupList() const { return m_list; }
+    QPushButton* backupButton() const { return m_backup; }
+    QPushButton* restoreButton() const { return m_restore; }
+    QPushButton* deleteButton() const { return m_delete; }
+
+private:
+    // The file name of the selected row; empty when none is selected.
+    QString selectedName() const;
+
+    QString m_databasePath;
+    QString m_backupFolder;
+    QString m_programFolder;
+    QListWidget* m_list;
+    QPushButton* m_backup;
+    QPushButton* m_restore;
+    QPushButton* m_delete;
 };

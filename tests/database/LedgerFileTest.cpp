@@ -1,3 +1,5 @@
+#include "HotJournal.h"
+
 #include "database/LedgerFile.h"
 #include "database/MyDatabase.h"
 #include "tests/support/CoreTestEnvironment.h"
@@ -195,4 +197,34 @@ TEST(LedgerFile, KilledFirstStartLeavesALedgerThatOpens)
         expectStartOpens(path, boxes);
         EXPECT_EQ(filesIn(folder), QStringList{"CAR.mdb"}) << round;
     }
+}
+
+TEST(LedgerFile, CopyOverALedgerWithAHotJournalNeverPlaysItIntoTheCopy)
+{
+    TestFolders folders;
+    StoreMessageRecorder boxes;
+    const QString path = folders.data() + "/CAR.mdb";
+    const QString source = folders.data() + "/point.bpt";
+    makeLedgerWithCar(path, "old");
+    makeLedgerWithCar(source, "new");
+    LeaveHotJournal(path);
+
+    const SqlStatus copied = CopyLedgerFile(source, path, path + kRestoringSuffix, kKey);
+    ASSERT_TRUE(copied.ok()) << copied.message.toStdString();
+    EXPECT_EQ(filesIn(folders.data()), (QStringList{"CAR.mdb", "point.bpt"}));
+    EXPECT_TRUE(IsCompleteLedgerFile(path, kKey));
+    EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"new"}}));
+    expectStartOpens(path, boxes);
+}
+
+TEST(LedgerFile, LeftoverOfAnInterruptedRestoreNeverReplacesTheLedger)
+{
+    TestFolders folders;
+    StoreMessageRecorder boxes;
+    const QString path = folders.data() + "/CAR.mdb";
+    makeLedgerWithCar(path, "mine");
+    makeLedgerWithCar(path + kRestoringSuffix, "restoring");
+    expectStartOpens(path, boxes);
+    EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"mine"}}));
+    EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 }

@@ -1,0 +1,73 @@
+#include "database/BackupPoints.h"
+
+#include "database/LedgerFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace {
+
+// The number written at [first, first + count) of the name: its digits up to
+// the first other character, 0 without any.
+int numberAt(const QString& name, int first, int count)
+{
+    int value = 0;
+    for (int i = first; i < first + count && i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (c < u'0' || c > u'9')
+            break;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+
+} // namespace
+
+QString BackupPointName(const QDateTime& when)
+{
+    const QDate d = when.date();
+    const QTime t = when.time();
+    return QString::asprintf("CAR%04d%02d%02d-%02d%02d%02d.bpt", d.year(), d.month(), d.day(),
+                             t.hour(), t.minute(), t.second());
+}
+
+QString BackupPointRowText(const QString& fileName)
+{
+    return fileName + QString::asprintf("【备份时间：%d/%02d/%02d %02d:%02d:%02d】",
+                                        numberAt(fileName, 3, 4), numberAt(fileName, 7, 2),
+                                        numberAt(fileName, 9, 2), numberAt(fileName, 12, 2),
+                                        numberAt(fileName, 14, 2), numberAt(fileName, 16, 2));
+}
+
+bool IsPlainFileName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0'));
+}
+
+QStringList ListBackupFolder(const QString& folder)
+{
+    QStringList names;
+    const QDir dir(folder);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : entries)
+        if (!name.startsWith(QLatin1Char('.')) && !QFileInfo(dir.filePath(name)).isDir())
+            names << name;
+    names.sort();
+    return names;
+}
+
+SqlStatus MakeBackupPoint(const QString& ledgerPath, const QString& folder, const QString& name,
+                          const QString& key)
+{
+    if (!IsPlainFileName(name))
+        return {SQLITE_MISUSE, QStringLiteral("备份点名称无效：") + name};
+    if (!QDir().mkpath(folder))
+        return {SQLITE_CANTOPEN,
+                QStringLiteral("无法创建备份文件夹 ") + QDir::toNativeSeparators(folder)};
+    // The leading "." keeps an unfinished copy out of the list.
+    const QString temporary = folder + QStringLiteral("/.") + name + QStringLiteral(".part");
+    return CopyLedgerFile(ledgerPath, folder + QLatin1Char('/') + name, temporary, key);
+}

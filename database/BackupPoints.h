@@ -1,0 +1,37 @@
+#pragma once
+
+#include "database/StorageFault.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+// Backup points: complete copies of the ledger in the backup folder, named
+// after the local time they were made ("CAR20261207-101010.bpt"). The name is
+// all there is: the time a list row shows is read back from fixed positions
+// of it.
+
+// "CAR%04d%02d%02d-%02d%02d%02d.bpt" of the time.
+QString BackupPointName(const QDateTime& when);
+
+// The list row of a file of the backup folder: its name followed by
+// "【备份时间：y/mm/dd hh:mm:ss】", the six numbers read from characters 3-6,
+// 7-8, 9-10, 12-13, 14-15 and 16-17 of the name (the digits up to the first
+// other character; 0 where none stand there).
+QString BackupPointRowText(const QString& fileName);
+
+// A bare name of a file in one folder: not empty, not "." or "..", without
+// "/" or NUL.
+bool IsPlainFileName(const QString& name);
+
+// The names a listing of the backup folder shows, sorted: every entry that is
+// not a folder and whose name does not begin with "." (the temporary files of
+// unfinished copies do).
+QStringList ListBackupFolder(const QString& folder);
+
+// Copies the ledger (the program may hold it open and write to it meanwhile)
+// into folder as the backup point name, replacing a point of that name. The
+// folder is created when missing. On failure nothing is left behind and the
+// status says why in a sentence for the user.
+SqlStatus MakeBackupPoint(const QString& ledgerPath, const QString& folder, const QString& name,
+                          const QString& key);

@@ -1,0 +1,122 @@
+#include "restore/RestoreSteps.h"
+
+#include "database/BackupPoints.h"
+#include "database/LedgerFile.h"
+#include "database/MyDatabase.h"
+#include "platform/Clock.h"
+#include "platform/Folders.h"
+#include "platform/SingleInstance.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+using namespace platform;
+
+QString BackupPointFromArguments(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return QString();
+    const QString argument = arguments.first().trimmed();
+    if (!argument.startsWith(QLatin1Char('/')))
+        return QString();
+    return argument.mid(1);
+}
+
+bool AcquireWithin(SingleInstanceLock& lock, std::chrono::milliseconds limit)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryAcquire()) {
+        if (waited.elapsed() >= limit.count())
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
+}
+
+namespace {
+
+// The name for the replaced ledger: the time's backup point name, or that of
+// the next second that names no file and is not the point being restored.
+QString keptPointName(const QString& folder, const QString& restored, QDateTime when)
+{
+    QString name = BackupPointName(when);
+    while (name == restored || QFileInfo::exists(folder + QLatin1Char('/') + name)) {
+        when = when.addSecs(1);
+        name = BackupPointName(when);
+    }
+    return name;
+}
+
+RestoreOutcome failed(const QString& message)
+{
+    return {false, message, QString()};
+}
+
+} // namespace
+
+RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& name,
+                                  const QString& ledgerPath, const QDateTime& now)
+{
+    const QString key = CMyDatabase::kDatabasePassword;
+    const QString point = backupFolder + QLatin1Char('/') + name;
+    if (!IsPlainFileName(name))
+        return failed(QStringLiteral("备份点名称【%1】无效，数据没有恢复。").arg(name));
+    if (!QFileInfo(point).isFile())
+        return failed(QStringLiteral("备份点【%1】不存在，数据没有恢复。")
+                          .arg(QDir::toNativeSeparators(point)));
+    if (!IsCompleteLedgerFile(point, key))
+        return failed(
+            QStringLiteral("备份点【%1】已损坏或不是本程序的账本，无法恢复；现有数据没有改变。")
+                .arg(name));
+
+    RestoreOutcome outcome{true, QString(), QString()};
+    if (QFileInfo::exists(ledgerPath)) {
+        outcome.keptName = keptPointName(backupFolder, name, now);
+        SqlStatus kept = MakeBackupPoint(ledgerPath, backupFolder, outcome.keptName, key);
+        if (!kept.ok() && !IsCompleteLedgerFile(ledgerPath, key)) {
+            // A ledger that cannot be read, often the very reason to restore,
+            // is kept byte for byte with its journal; the journal then has no
+            // business beside the restored ledger.
+            kept = CopyFileBytes(ledgerPath, backupFolder + QLatin1Char('/') + outcome.keptName);
+            if (kept.ok() && !QFile::remove(ledgerPath + QStringLiteral("-journal")) &&
+                QFileInfo::exists(ledgerPath + QStringLiteral("-journal")))
+                kept = {1,
+                        QStringLiteral("无法删除文件 ") + ledgerPath + QStringLiteral("-journal")};
+        }
+        if (!kept.ok())
+            return failed(QStringLiteral("无法先将现有数据保存为备份点（%1），数据没有恢复。")
+                              .arg(kept.message));
+    } else if (!QDir().mkpath(QFileInfo(ledgerPath).absolutePath())) {
+        return failed(QStringLiteral("无法创建文件夹 %1，数据没有恢复。")
+                          .arg(QDir::toNativeSeparators(QFileInfo(ledgerPath).absolutePath())));
+    }
+    const SqlStatus replaced =
+        CopyLedgerFile(point, ledgerPath, ledgerPath + kRestoringSuffix, key);
+    if (!replaced.ok())
+        return failed(
+            QStringLiteral("恢复数据失败（%1），现有数据没有改变。").arg(replaced.message));
+    return outcome;
+}
+
+RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lockLimit)
+{
+    RestoreRun run;
+    SingleInstanceLock lock(DataFolder());
+    if (!AcquireWithin(lock, lockLimit)) {
+        if (lock.refusal() == SingleInstanceLock::Refusal::AnotherCopyRuns) {
+            run.startProgram = false;
+            run.outcome =
+                failed(QStringLiteral("程序仍在运行，数据没有恢复。请退出程序后重新恢复。"));
+        } else {
+            run.outcome = failed(QStringLiteral("数据没有恢复：") + lock.refusalText());
+        }
+        return run;
+    }
+    run.outcome = RestoreBackupPoint(BackupFolder(), BackupPointFromArguments(arguments),
+                                     DatabasePath(), CurrentDateTime());
+    return run;
+}

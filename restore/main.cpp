@@ -1,0 +1,32 @@
+// The restore program: started by the main program as "restore /NAME" just
+// before it closes, it waits until the program has ended, puts the backup
+// point NAME in place of the ledger and starts the program again, which then
+// loads the restored data. A failure leaves the ledger as it was and is told
+// in a message box; the program is started again all the same.
+#include "platform/Folders.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Shell.h"
+#include "platform/Translations.h"
+#include "restore/RestoreSteps.h"
+
+#include <QApplication>
+
+using namespace std::chrono_literals;
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
+    QApplication::setApplicationName(QStringLiteral("Orvyn"));
+    platform::InstallChineseTranslations(app);
+    platform::RegisterFontSubstitutions();
+
+    const RestoreRun run = RunRestore(QApplication::arguments().mid(1), 60s);
+    if (!run.outcome.ok)
+        platform::MessageBox(nullptr, run.outcome.message, platform::kCaption,
+                             platform::MB_OK | platform::MB_ICONERROR);
+    if (run.startProgram)
+        platform::StartProcess(platform::InstallFolder() + QStringLiteral("/orvyn"));
+    return run.outcome.ok ? 0 : 1;
+}

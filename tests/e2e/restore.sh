@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# A backup point made on "设置" → "备份与恢复", the ledger changed afterwards,
+# the point restored: the program closes without asking, the restore program
+# puts the point in place of the ledger and starts the program again (a new
+# process with a new window); the ledger holds the rows of the backup point,
+# and the backup folder the point plus the replaced ledger kept as a point.
+source "$(dirname "$0")/lib.sh"
+orvyn=$1
+restore_program=$(dirname "$orvyn")/restore
+[ -x "$restore_program" ] || fail "no restore program beside $orvyn"
+car="E2E旧车"
+
+# The processes of a program binary that run on this test's data folder.
+own_pids() {
+  local bin pid
+  bin=$(readlink -f "$1")
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    [ "$(readlink -f "/proc/$pid/exe" 2>/dev/null)" = "$bin" ] || continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "ORVYN_HOME=$E2E_HOME" && echo "$pid"
+  done
+  return 0
+}
+restore_cleanup() {
+  local pid
+  for pid in $(own_pids "$restore_program") $(own_pids "$orvyn"); do
+    kill "$pid" 2>/dev/null || true
+  done
+  e2e_cleanup
+}
+trap restore_cleanup EXIT
+
+# Opens "设置" → "备份与恢复" (the seventh item of the menu) and prints the
+# sheet's id.
+open_backup_page() {
+  local main=$1 sheet=
+  for _ in 1 2 3; do
+    focus_window "$main"
+    xdotool mousemove --window "$main" 20 10 click 1
+    sleep 0.5
+    xdotool key Down Down Down Down Down Down Down Return
+    for _ in $(seq 1 25); do
+      sheet=$(xdotool search --onlyvisible --name "^综合设置【${car}】\$" 2>/dev/null | head -n 1 || true)
+      [ -n "$sheet" ] && { echo "$sheet"; return 0; }
+      sleep 0.2
+    done
+    xdotool key Escape
+  done
+  fail "the settings sheet did not open"
+}
+
+# Answers the first message box that is not the window given (a box just
+# answered may still be shown for a moment) and prints its id.
+answer_new_box() {
+  local key=$1 why=$2 previous=${3:-} box=
+  for _ in $(seq 1 150); do
+    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | grep -vxF "${previous:-none}" | head -n 1 || true)
+    [ -n "$box" ] && break
+    sleep 0.2
+  done
+  [ -n "$box" ] || fail "$why"
+  focus_window "$box"
+  xdotool key "$key"
+  echo "$box"
+}
+
+# Waits until no message box is shown.
+wait_no_box() {
+  for _ in $(seq 1 150); do
+    [ -z "$(find_box)" ] && return 0
+    sleep 0.2
+  done
+  fail "a message box stays open"
+}
+
+start_orvyn "$orvyn" /nopassword
+main=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
+ledger_sql "insert into CarList (CarID, Name, Used) values ('CAR0001', '$car', 'YES');"
+
+sheet=$(open_backup_page "$main")
+focus_window "$sheet"
+# The focus starts in the page tree; the first control of the page is
+# "备份当前数据点".
+xdotool key Tab space
+answer_box Return "no answer to the backup"
+wait_no_box
+points=$(ls "$E2E_HOME/backup")
+[ "$(echo "$points" | wc -l)" = 1 ] && [[ "$points" == CAR*.bpt ]] || fail "backup folder holds '$points'"
+
+# The ledger changes after the backup.
+ledger_sql "insert into CarList (CarID, Name, Used) values ('CAR0002', 'after the backup', 'NO');"
+
+# The list, its first row, "恢复该被备份点"; the question, then the notice.
+focus_window "$sheet"
+xdotool key Tab space Tab space
+question=$(answer_new_box Return "no restore question")
+answer_new_box Return "no notice of the restart" "$question" >/dev/null
+old_pid=$ORVYN_PID
+wait_for_exit
+
+# The restore program starts the program again.
+new_pid=
+for _ in $(seq 1 450); do
+  new_pid=$(own_pids "$orvyn" | grep -vx "$old_pid" | head -n 1 || true)
+  [ -n "$new_pid" ] && break
+  sleep 0.2
+done
+[ -n "$new_pid" ] || fail "the program was not started again"
+ORVYN_PID=$new_pid
+main=$(wait_for_window "Qinmo【${car}】")
+[ -z "$(own_pids "$restore_program")" ] || fail "the restore program still runs"
+
+cars=$(ledger_sql "select CarID, Name, Used from CarList order by CarID;")
+[ "$cars" = "CAR0001|${car}|YES" ] || fail "the restored ledger holds '$cars'"
+after=$(ls "$E2E_HOME/backup")
+[ "$(echo "$after" | wc -l)" = 2 ] && echo "$after" | grep -qxF "$points" || fail "backup folder holds '$after'"
+kept=$(echo "$after" | grep -vxF "$points")
+kept_cars=$(printf ".timeout 5000\nPRAGMA key='vorpa';\nselect count(*) from CarList;\n" |
+  sqlcipher "$E2E_HOME/backup/$kept")
+[ "$kept_cars" = 2 ] || fail "the kept point $kept holds $kept_cars cars"
+
+# The program started by the restore program is no child of this shell: its
+# end is watched by its pid.
+box=$(request_close "$main")
+focus_window "$box"
+xdotool key Return
+for _ in $(seq 1 300); do
+  kill -0 "$new_pid" 2>/dev/null || break
+  sleep 0.2
+done
+kill -0 "$new_pid" 2>/dev/null && fail "the restarted program did not end"
+ORVYN_PID=
+echo "restore: ok"
