@@ -35,7 +35,39 @@ QByteArray blobOf(sqlite3_value* value)
     return QByteArray(bytes, sqlite3_value_bytes(value));
 }
 
+// Binds a column value; numbers as the pages show them, with two decimals.
+void bindColumnValue(CStatement& statement, int index, const CarColumnValue& v)
+{
+    if (const auto* text = std::get_if<QString>(&v.value))
+        statement.Bind(index, *text);
+    else if (const auto* number = std::get_if<double>(&v.value))
+        statement.Bind(index, ShownNumber(*number, 2));
+    else
+        statement.BindBlob(index, std::get<QByteArray>(v.value));
+}
+
+QByteArray quotedName(const char* name)
+{
+    return '"' + QByteArray(name) + '"';
+}
+
 } // namespace
+
+bool CCarRowChanges::Text(QString& stored, const QString& typed, const char* column)
+{
+    if (!CMyDatabase::AppendChangedAssignment(m_assignments, stored, typed, column, true, 0))
+        return false;
+    m_values.push_back({column, typed});
+    return true;
+}
+
+bool CCarRowChanges::Number(QString& stored, const QString& typed, double value, const char* column)
+{
+    if (!CMyDatabase::AppendChangedAssignment(m_assignments, stored, typed, column, false, 2))
+        return false;
+    m_values.push_back({column, value});
+    return true;
+}
 
 bool CMyDatabase::NewCar(const QString& name)
 {
@@ -229,6 +261,114 @@ bool CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFi
     CStatement update =
         m_connection.Prepare("update \"CarProperty\" set \"Picture\"=?1 where \"CarID\"=?2");
     update.BindBlob(1, bitmapFile).Bind(2, carId);
+    return written(update);
+}
+
+std::optional<bool> CMyDatabase::HasCarRow(const char* table, const QString& carId)
+{
+    if (!IsOpen())
+        return std::nullopt;
+    CStatement select = m_connection.Prepare(QByteArray("select 1 from ") + quotedName(table) +
+                                             " where \"CarID\"=?1 limit 1");
+    select.Bind(1, carId);
+    const bool found = select.Next();
+    if (!readOk(select))
+        return std::nullopt;
+    return found;
+}
+
+bool CMyDatabase::InsertCarProperty(const QString& carId, const CARPROPERTY& p,
+                                    const QByteArray& picture)
+{
+    std::vector<CarColumnValue> values = {{col::Manufacture, p.manufacture},
+                                          {col::CarType, p.carType},
+                                          {col::VIN, p.vin},
+                                          {col::MotorID, p.motorId},
+                                          {col::BodyColor, p.bodyColor},
+                                          {col::CarNo, p.carNo},
+                                          {col::FuelType, p.fuelType},
+                                          {col::Emission, p.emission},
+                                          {col::FuelVolume, p.fuelVolume},
+                                          {col::MeterRules, p.meterRules},
+                                          {col::CurMiles, p.curMiles},
+                                          {col::Reserved1, p.reserved[0]},
+                                          {col::Reserved2, p.reserved[1]},
+                                          {col::Reserved3, p.reserved[2]},
+                                          {col::Reserved4, p.reserved[3]}};
+    if (!picture.isEmpty())
+        values.push_back({col::Picture, picture});
+    return insertCarRow(tbl::CarProperty, carId, values);
+}
+
+bool CMyDatabase::InsertPurchaseInfo(const QString& carId, const PURCHASEINFO& p)
+{
+    return insertCarRow(tbl::PurchaseInfo, carId,
+                        {{col::BuyDate, p.buyDateText},
+                         {col::BuyMiles, p.buyMiles},
+                         {col::CarPrice, p.carPrice},
+                         {col::CarTax, p.carTax},
+                         {col::CarLicense, p.carLicense},
+                         {col::InsuCompany, p.insuCompany},
+                         {col::InsuNote, p.insuNote},
+                         {col::InsuTouchInfo, p.insuTouchInfo},
+                         {col::InsuAmount, p.insuAmount},
+                         {col::LoanBank, p.loanBank},
+                         {col::LoanAmount, p.loanAmount},
+                         {col::LoanYears, p.loanYears},
+                         {col::LoanInterest, p.loanInterest},
+                         {col::LoanTouchInfo, p.loanTouchInfo},
+                         {col::Reserved1, p.reserved[0]},
+                         {col::Reserved2, p.reserved[1]},
+                         {col::Reserved3, p.reserved[2]},
+                         {col::Reserved4, p.reserved[3]}});
+}
+
+bool CMyDatabase::insertCarRow(const char* table, const QString& carId,
+                               const std::vector<CarColumnValue>& values)
+{
+    if (!IsOpen())
+        return false;
+    const CMyTable* description = FindTable(table);
+    Q_ASSERT(description);
+    CStatement insert = m_connection.Prepare(description->InsertStatement());
+    for (size_t i = 0; i < description->fields.size(); ++i) {
+        const CMyField& field = description->fields[i];
+        const int index = static_cast<int>(i + 1);
+        const auto given = std::find_if(values.begin(), values.end(), [&](const CarColumnValue& v) {
+            return field.name == QLatin1String(v.column);
+        });
+        if (field.name == QLatin1String(col::CarID))
+            insert.Bind(index, carId);
+        else if (given != values.end())
+            bindColumnValue(insert, index, *given);
+        else if (field.type == adWChar)
+            insert.Bind(index, QString());
+        else if (field.type == adDouble)
+            insert.Bind(index, 0.0);
+        else
+            insert.Bind(index, qint64(0));
+    }
+    return written(insert);
+}
+
+bool CMyDatabase::UpdateCarRow(const char* table, const QString& carId,
+                               const CCarRowChanges& changes)
+{
+    if (!IsOpen())
+        return false;
+    if (changes.IsEmpty())
+        return true;
+    // Column names come from the table description's constants, values are bound.
+    QByteArray sql = "update " + quotedName(table) + " set ";
+    const std::vector<CarColumnValue>& values = changes.Values();
+    for (size_t i = 0; i < values.size(); ++i)
+        sql += (i ? ", " : "") + quotedName(values[i].column) + "=?" +
+               QByteArray::number(qulonglong(i + 1));
+    sql += " where \"CarID\"=?" + QByteArray::number(qulonglong(values.size() + 1));
+    CStatement update = m_connection.Prepare(sql);
+    for (size_t i = 0; i < values.size(); ++i)
+        bindColumnValue(update, static_cast<int>(i + 1), values[i]);
+    update.Bind(static_cast<int>(values.size() + 1), carId);
     return written(update);
 }
 

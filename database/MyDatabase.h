@@ -7,7 +7,37 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <variant>
 #include <vector>
+
+// One column of a car's profile or purchase row with the value to write:
+// a text, a number or a picture (a BMP file image).
+struct CarColumnValue
+{
+    const char* column;
+    std::variant<QString, double, QByteArray> value;
+};
+
+// The columns an Apply changes in a car's profile or purchase row.
+// AppendChangedAssignment decides whether a field changed and takes its new
+// text into the record's text; the value to write is kept beside it.
+class CCarRowChanges
+{
+public:
+    // A text field, written as typed.
+    bool Text(QString& stored, const QString& typed, const char* column);
+    // A number field: its typed text decides whether it changed; the value
+    // read from it is written.
+    bool Number(QString& stored, const QString& typed, double value, const char* column);
+
+    const std::vector<CarColumnValue>& Values() const { return m_values; }
+    bool IsEmpty() const { return m_values.empty(); }
+
+private:
+    QString m_assignments;
+    std::vector<CarColumnValue> m_values;
+};
 
 // The ledger database: one encrypted file with eleven tables, its shared
 // connection, and every car, record and aggregate operation of the program.
@@ -59,7 +89,20 @@ public:
     bool GetPurchaseInfo(const QString& carId, PURCHASEINFO& info);
     void SetCurMiles(const QString& carId, double miles);
     // Stores a BMP file image as the car's picture (an empty array removes it).
+    // A car without a profile row keeps nothing.
     bool SetCarPicture(const QString& carId, const QByteArray& bitmapFile);
+    // Whether the car has a row in the table (CarProperty or PurchaseInfo);
+    // no answer when the query failed (reported).
+    std::optional<bool> HasCarRow(const char* table, const QString& carId);
+    // Insert the car's profile or purchase row from the record: texts as they
+    // are, numbers rounded to two decimals, the purchase date as its text. The
+    // profile row gets the picture when one is given, else 0.
+    bool InsertCarProperty(const QString& carId, const CARPROPERTY& property,
+                           const QByteArray& picture = {});
+    bool InsertPurchaseInfo(const QString& carId, const PURCHASEINFO& info);
+    // Writes the changed columns of the car's row in the table with one bound
+    // statement (numbers rounded to two decimals); no change writes nothing.
+    bool UpdateCarRow(const char* table, const QString& carId, const CCarRowChanges& changes);
     // Removes the car with its rows of every table in one transaction; true
     // only when all of it was committed. The current car is refused.
     bool DeleteCar(const QString& carId);
@@ -120,6 +163,10 @@ public:
     }
 
 private:
+    // Inserts a row of the table for the car: the given columns' values, every
+    // other column empty, 0 or (a picture) 0.
+    bool insertCarRow(const char* table, const QString& carId,
+                      const std::vector<CarColumnValue>& values);
     void createMissingTables();
     // Creates the tables all in one transaction; on failure shows the first
     // table's message with the cause and answers false.

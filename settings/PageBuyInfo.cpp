@@ -1,3 +1,241 @@
 #include "settings/PageBuyInfo.h"
 
-CPageBuyInfo::CPageBuyInfo(QWidget* parent) : CPropertyPage(QStringLiteral("购入信息"), parent) {}
+#include "database/MyDatabase.h"
+#include "database/Names.h"
+#include "ledgers/LedgerFormat.h"
+#include "platform/Clock.h"
+#include "settings/CarPage.h"
+
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+// The purchase date control. A date is typed as it is shown, "2021/05/08":
+// a section that fills up moves on to the next by itself, so a "/" typed
+// where a section begins has been passed already and must not skip the next
+// one. Reached by the keyboard, it starts at the year.
+class CPurchaseDateEdit : public QDateEdit
+{
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const QLineEdit* line = lineEdit();
+        const int pos = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
+        if (event->text() == QLatin1String("/") && pos > 0 &&
+            text().at(pos - 1) == QLatin1Char('/')) {
+            event->accept();
+            return;
+        }
+        QDateEdit::keyPressEvent(event);
+    }
+    void focusInEvent(QFocusEvent* event) override
+    {
+        QDateEdit::focusInEvent(event);
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
+            setSelectedSection(QDateTimeEdit::YearSection);
+    }
+};
+
+QString twoDecimals(double value)
+{
+    return QString::asprintf("%.2f", value);
+}
+
+} // namespace
+
+// In the order they are shown.
+const std::array<CPageBuyInfo::Field, 13> CPageBuyInfo::kFields = {{
+    {col::BuyMiles, "购买时里程(KM)", &PURCHASEINFO::buyMilesText, &PURCHASEINFO::buyMiles},
+    {col::CarPrice, "裸车总价格", &PURCHASEINFO::carPriceText, &PURCHASEINFO::carPrice},
+    {col::CarTax, "购置税", &PURCHASEINFO::carTaxText, &PURCHASEINFO::carTax},
+    {col::InsuAmount, "首次保险费用总计", &PURCHASEINFO::insuAmountText, &PURCHASEINFO::insuAmount},
+    {col::CarLicense, "上牌费", &PURCHASEINFO::carLicenseText, &PURCHASEINFO::carLicense},
+    {col::InsuCompany, "保险公司", &PURCHASEINFO::insuCompany, nullptr},
+    {col::InsuNote, "主要内容摘要", &PURCHASEINFO::insuNote, nullptr},
+    {col::InsuTouchInfo, "保险联系信息", &PURCHASEINFO::insuTouchInfo, nullptr},
+    {col::LoanBank, "贷款银行", &PURCHASEINFO::loanBank, nullptr},
+    {col::LoanAmount, "贷款总金额", &PURCHASEINFO::loanAmountText, &PURCHASEINFO::loanAmount},
+    {col::LoanYears, "贷款年限", &PURCHASEINFO::loanYearsText, &PURCHASEINFO::loanYears},
+    {col::LoanInterest, "还贷总利息", &PURCHASEINFO::loanInterestText, &PURCHASEINFO::loanInterest},
+    {col::LoanTouchInfo, "贷款联系信息", &PURCHASEINFO::loanTouchInfo, nullptr},
+}};
+
+CPageBuyInfo::CPageBuyInfo(QWidget* parent) : CPropertyPage(QStringLiteral("购入信息"), parent)
+{
+    // Created group by group, top to bottom, which is the tab order.
+    auto* grid = new QGridLayout(this);
+    size_t next = 0;
+    auto group = [&](const char* title, int row, int column) {
+        auto* box = new QGroupBox(QString::fromUtf8(title), this);
+        grid->addWidget(box, row, column);
+        return new QFormLayout(box);
+    };
+    auto addRow = [&](QFormLayout* form, QWidget* control, const QString& label) {
+        form->addRow(carpage::LabelFor(control, label, form->parentWidget()), control);
+    };
+    auto addEdits = [&](QFormLayout* form, size_t count) {
+        for (size_t end = next + count; next < end; ++next) {
+            m_edits[next] = new QLineEdit(form->parentWidget());
+            addRow(form, m_edits[next], QString::fromUtf8(kFields[next].label));
+        }
+    };
+    auto total = [&](QFormLayout* form, const QString& label) {
+        auto* edit = new QLineEdit(form->parentWidget());
+        edit->setReadOnly(true);
+        addRow(form, edit, label);
+        return edit;
+    };
+
+    QFormLayout* start = group("初始信息", 0, 0);
+    m_date = new CPurchaseDateEdit(platform::CurrentDate(), this);
+    m_date->setCalendarPopup(true);
+    m_date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    // The years a stored purchase date is read back in.
+    m_date->setDateRange(QDate(1901, 1, 1), QDate(2098, 12, 31));
+    addRow(start, m_date, QStringLiteral("购买日期"));
+    addEdits(start, 1);
+
+    QFormLayout* price = group("汽车价格(货币单位：￥)", 1, 0);
+    addEdits(price, 4);
+    m_purchaseTotal = total(price, QStringLiteral("▲汽车总价合计"));
+
+    QFormLayout* insurance = group("保险信息", 0, 1);
+    addEdits(insurance, 3);
+
+    QFormLayout* loan = group("贷款信息(货币单位：￥)", 1, 1);
+    addEdits(loan, 4);
+    m_loanTotal = total(loan, QStringLiteral("还贷总额"));
+    addEdits(loan, 1);
+
+    grid->setRowStretch(2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    for (QLineEdit* edit : m_edits)
+        connect(edit, &QLineEdit::textChanged, this, &CPageBuyInfo::fieldChanged);
+    connect(m_date, &QDateEdit::dateChanged, this, &CPageBuyInfo::fieldChanged);
+}
+
+size_t CPageBuyInfo::fieldIndex(const char* column)
+{
+    size_t i = 0;
+    while (i < kFields.size() && qstrcmp(kFields[i].column, column) != 0)
+        ++i;
+    return i;
+}
+
+QLineEdit* CPageBuyInfo::edit(const char* column) const
+{
+    const size_t i = fieldIndex(column);
+    return i < m_edits.size() ? m_edits[i] : nullptr;
+}
+
+void CPageBuyInfo::OnInitDialog()
+{
+    m_car = carpage::CurrentCarId();
+    if (!m_car.isEmpty()) {
+        load();
+        return;
+    }
+    carpage::ReportNoCar(this);
+    carpage::EnableControls(this, false);
+    m_controlsDisabled = true;
+}
+
+bool CPageBuyInfo::OnSetActive()
+{
+    const QString current = carpage::CurrentCarId();
+    if (!current.isEmpty() && current != m_car) {
+        m_car = current;
+        load();
+    }
+    if (m_controlsDisabled && !m_car.isEmpty()) {
+        carpage::EnableControls(this, true);
+        m_controlsDisabled = false;
+    }
+    return true;
+}
+
+void CPageBuyInfo::load()
+{
+    m_purchase = PURCHASEINFO();
+    if (CMyDatabase* db = carpage::Database())
+        db->GetPurchaseInfo(m_car, m_purchase);
+    m_loading = true;
+    for (size_t i = 0; i < kFields.size(); ++i)
+        m_edits[i]->setText(m_purchase.*kFields[i].text);
+    // Without a stored purchase date the control offers today.
+    m_date->setDate(m_purchase.buyDateText.isEmpty()
+                        ? platform::CurrentDate()
+                        : ParseDateText(m_purchase.buyDateText).date());
+    const PURCHASEINFO& p = m_purchase;
+    m_purchaseTotal->setText(twoDecimals(p.carPrice + p.carTax + p.carLicense + p.insuAmount));
+    m_loanTotal->setText(twoDecimals(p.loanAmount + p.loanInterest));
+    m_loading = false;
+}
+
+void CPageBuyInfo::fieldChanged()
+{
+    if (!m_loading)
+        SetModified(true);
+}
+
+bool CPageBuyInfo::OnApply()
+{
+    CMyDatabase* db = carpage::Database();
+    if (m_car.isEmpty() || !db)
+        return true;
+    // Every number is read (and may be refused) before anything is written.
+    PURCHASEINFO typed;
+    for (size_t i = 0; i < kFields.size(); ++i) {
+        typed.*kFields[i].text = m_edits[i]->text();
+        if (!kFields[i].number)
+            continue;
+        const std::optional<double> number =
+            carpage::ReadNumberField(this, m_edits[i], QString::fromUtf8(kFields[i].label));
+        if (!number)
+            return false;
+        typed.*kFields[i].number = *number;
+    }
+    typed.buyDateText = DateText(m_date->date());
+    const std::optional<bool> exists = db->HasCarRow(tbl::PurchaseInfo, m_car);
+    if (!exists)
+        return false;
+
+    bool saved = false;
+    if (!*exists) {
+        saved = db->InsertPurchaseInfo(m_car, typed);
+    } else {
+        // The changed texts go into a copy: the record changes only by the
+        // reload after a successful write.
+        PURCHASEINFO updated = m_purchase;
+        CCarRowChanges changes;
+        for (const char* column :
+             {col::BuyMiles, col::CarPrice, col::CarTax, col::CarLicense, col::LoanAmount,
+              col::LoanInterest, col::LoanYears, col::InsuAmount}) {
+            const Field& f = kFields[fieldIndex(column)];
+            changes.Number(updated.*f.text, typed.*f.text, typed.*f.number, column);
+        }
+        changes.Text(updated.buyDateText, typed.buyDateText, col::BuyDate);
+        for (const char* column : {col::InsuCompany, col::InsuNote, col::InsuTouchInfo,
+                                   col::LoanBank, col::LoanTouchInfo}) {
+            const Field& f = kFields[fieldIndex(column)];
+            changes.Text(updated.*f.text, typed.*f.text, column);
+        }
+        saved = db->UpdateCarRow(tbl::PurchaseInfo, m_car, changes);
+    }
+    if (!saved)
+        return false; // the store said why; the typed texts stay for another try
+    // The page shows what the file now holds, totals included.
+    load();
+    return true;
+}

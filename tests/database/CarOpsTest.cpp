@@ -294,3 +294,61 @@ TEST_F(DatabaseTest, CarOperationsInATransactionShowAtMostOneFailure)
     EXPECT_EQ(boxes.boxes().size(), 2u);
     EXPECT_EQ(readBack("select Name, Used from CarList"), (std::vector<QStringList>{{"甲", "NO"}}));
 }
+
+TEST_F(DatabaseTest, AnUpdateWritesOnlyTheChangedColumns)
+{
+    db.NewCar("甲");
+    db.Connection().Execute("insert into CarProperty (CarID, Manufacture, CarType, FuelVolume, "
+                            "MeterRules) values ('CAR0001', '一汽', '高尔夫', 55, 8)");
+    db.Connection().Execute(
+        "insert into CarProperty (CarID, Manufacture) values ('CAR0002', '别车')");
+    CARPROPERTY p;
+    ASSERT_TRUE(db.GetCarProperty("CAR0001", p));
+    // Changed behind the record's back: only a write of that column would undo it.
+    db.Connection().Execute("update CarProperty set CarType='别处改的'");
+
+    CCarRowChanges unchanged;
+    EXPECT_FALSE(unchanged.Text(p.carType, "高尔夫", col::CarType));
+    EXPECT_FALSE(unchanged.Number(p.fuelVolumeText, "55.00", 55, col::FuelVolume));
+    EXPECT_TRUE(unchanged.IsEmpty());
+    EXPECT_TRUE(db.UpdateCarRow(tbl::CarProperty, "CAR0001", unchanged));
+
+    CCarRowChanges changes;
+    EXPECT_TRUE(changes.Text(p.manufacture, "It's 新", col::Manufacture));
+    EXPECT_TRUE(changes.Number(p.meterRulesText, "１２,345", 12345.678, col::MeterRules));
+    EXPECT_EQ(p.manufacture, "It's 新");
+    EXPECT_EQ(p.meterRulesText, "１２,345");
+    ASSERT_TRUE(db.UpdateCarRow(tbl::CarProperty, "CAR0001", changes));
+    EXPECT_EQ(readBack("select CarID, Manufacture, CarType, FuelVolume, MeterRules "
+                       "from CarProperty order by CarID"),
+              (std::vector<QStringList>{
+                  {"CAR0001", "It's 新", "别处改的", "55.00000000", "12345.68000000"},
+                  {"CAR0002", "别车", "别处改的", "", ""}}));
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(DatabaseTest, RefusedProfileWritesAreReportedAndChangeNothing)
+{
+    db.NewCar("甲");
+    db.Connection().Execute(
+        "insert into PurchaseInfo (CarID, InsuCompany) values ('CAR0001', '人保')");
+    db.Connection().Execute("PRAGMA query_only=1");
+    EXPECT_FALSE(db.InsertCarProperty("CAR0001", CARPROPERTY(), bitmapFile(2, 1)));
+    PURCHASEINFO info;
+    ASSERT_TRUE(db.GetPurchaseInfo("CAR0001", info));
+    CCarRowChanges changes;
+    changes.Text(info.insuCompany, "平安", col::InsuCompany);
+    EXPECT_FALSE(db.UpdateCarRow(tbl::PurchaseInfo, "CAR0001", changes));
+    EXPECT_EQ(boxes.texts(), (QStringList{"修改没有保存：账本文件是只读的，无法写入。",
+                                          "修改没有保存：账本文件是只读的，无法写入。"}));
+    EXPECT_TRUE(readBack("select * from CarProperty").empty());
+    EXPECT_EQ(readBack("select InsuCompany from PurchaseInfo"),
+              (std::vector<QStringList>{{"人保"}}));
+
+    // A failed query gives no answer rather than "no row".
+    db.Connection().Execute("PRAGMA query_only=0");
+    db.Connection().Execute("drop table PurchaseInfo");
+    boxes.clear();
+    EXPECT_EQ(db.HasCarRow(tbl::PurchaseInfo, "CAR0001"), std::nullopt);
+    EXPECT_EQ(boxes.boxes().size(), 1u);
+}

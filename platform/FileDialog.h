@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace platform {
+
+// What an open-file dialog asks for. The filter lists its choices separated by
+// ";;", e.g. "BMP Files (*.bmp);;All Files (*)"; a name typed without a suffix
+// gets the default suffix when no file of the name as typed exists.
+struct OpenFileRequest
+{
+    QString caption;
+    QString filter;
+    QString defaultSuffix;
+};
+
+// Asks the user for an existing file to open; an empty path when cancelled.
+QString GetOpenFileName(QWidget* parent, const OpenFileRequest& request);
+
+// A test installs a handler that answers every dialog instead of the user:
+// the path chosen, or an empty path for Cancel. An empty function removes it.
+using OpenFileHook = std::function<QString(const OpenFileRequest& request)>;
+void SetOpenFileHook(OpenFileHook hook);
+
+} // namespace platform
