@@ -19,15 +19,25 @@ namespace {
 // The purchase date control. A date is typed as it is shown, "2021/05/08":
 // a section that fills up moves on to the next by itself, so a "/" typed
 // where a section begins has been passed already and must not skip the next
-// one. Reached by the keyboard, it starts at the year.
+// one. A date typed right after the control is reached, by the keyboard or by
+// a click anywhere in it, starts at the year; a later click picks a section
+// to change on its own.
 class CPurchaseDateEdit : public QDateEdit
 {
 public:
-    using QDateEdit::QDateEdit;
+    CPurchaseDateEdit(const QDate& date, QWidget* parent) : QDateEdit(date, parent)
+    {
+        lineEdit()->installEventFilter(this);
+    }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
+        const bool digit = event->text().size() == 1 && event->text().at(0).isDigit();
+        if (m_fromStart && digit)
+            setSelectedSection(QDateTimeEdit::YearSection);
+        if (!event->text().isEmpty())
+            m_fromStart = false;
         const QLineEdit* line = lineEdit();
         const int pos = line->hasSelectedText() ? line->selectionStart() : line->cursorPosition();
         if (event->text() == QLatin1String("/") && pos > 0 &&
@@ -40,9 +50,25 @@ protected:
     void focusInEvent(QFocusEvent* event) override
     {
         QDateEdit::focusInEvent(event);
+        m_fromStart = true;
+        m_focusedByClick = event->reason() == Qt::MouseFocusReason;
         if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason)
             setSelectedSection(QDateTimeEdit::YearSection);
     }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The click that brought the focus keeps the start at the year.
+        if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) {
+            if (!m_focusedByClick)
+                m_fromStart = false;
+            m_focusedByClick = false;
+        }
+        return QDateEdit::eventFilter(watched, event);
+    }
+
+private:
+    bool m_fromStart = false;
+    bool m_focusedByClick = false;
 };
 
 QString twoDecimals(double value)

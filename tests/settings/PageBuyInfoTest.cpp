@@ -246,7 +246,23 @@ TEST_F(BuyInfoTest, ADateTypedAsShownIsTakenWhole)
             EXPECT_EQ(page->dateEdit()->date(), date) << text << (back ? " back" : "");
         }
     }
+    // Reached by a click on the day, then typed whole.
+    QDateEdit* date = page->dateEdit();
+    auto* text = date->findChild<QLineEdit*>();
+    edit(col::BuyMiles)->setFocus();
+    const QPoint day(text->width() - 30, text->height() / 2);
+    QTest::mouseClick(text, Qt::LeftButton, {}, day);
+    ASSERT_EQ(QApplication::focusWidget(), date);
+    QTest::keyClicks(date, "2015/03/04");
+    EXPECT_EQ(date->date(), QDate(2015, 3, 4));
+    // A second click on the day changes the day alone.
+    QTest::mouseClick(text, Qt::LeftButton, {}, day);
+    QTest::keyClick(date, Qt::Key_Backspace);
+    QTest::keyClick(date, Qt::Key_Backspace);
+    QTest::keyClicks(date, "09");
+    EXPECT_EQ(date->date(), QDate(2015, 3, 9));
+
     sheet->applyButton()->click();
     EXPECT_EQ(readBack("select BuyDate from PurchaseInfo"),
-              (std::vector<QStringList>{{"2016/11/30"}}));
+              (std::vector<QStringList>{{"2015/03/09"}}));
 }
