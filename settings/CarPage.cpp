@@ -10,20 +10,63 @@
 
 using namespace platform;
 
-namespace carpage {
+namespace {
 
-CMyDatabase* Database()
+// The current car's identifier; empty without a ledger or a current car.
+QString currentCarId()
+{
+    CMyDatabase* db = CFrameState::OpenDatabase();
+    return db ? RightTrimmed(db->GetCurrentCarID()) : QString();
+}
+
+} // namespace
+
+CCarRowPage::CCarRowPage(const QString& title, QWidget* parent) : CPropertyPage(title, parent) {}
+
+void CCarRowPage::OnInitDialog()
+{
+    m_car = currentCarId();
+    if (!m_car.isEmpty()) {
+        Load();
+        return;
+    }
+    MessageBox(this, QStringLiteral("没有被选择的车辆！"), kCaption, MB_OK | MB_ICONERROR);
+    enableControls(false);
+}
+
+bool CCarRowPage::OnSetActive()
+{
+    const QString current = currentCarId();
+    if (!current.isEmpty() && current != m_car) {
+        m_car = current;
+        Load();
+    } else {
+        Refresh();
+    }
+    if (m_controlsDisabled && !m_car.isEmpty())
+        enableControls(true);
+    return true;
+}
+
+void CCarRowPage::FieldChanged()
+{
+    if (!m_loading)
+        SetModified(true);
+}
+
+void CCarRowPage::enableControls(bool enabled)
+{
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->setEnabled(enabled);
+    m_controlsDisabled = !enabled;
+}
+
+CMyDatabase* CCarRowPage::Database()
 {
     return CFrameState::OpenDatabase();
 }
 
-QString CurrentCarId()
-{
-    CMyDatabase* db = Database();
-    return db ? RightTrimmed(db->GetCurrentCarID()) : QString();
-}
-
-QLabel* LabelFor(QWidget* control, const QString& text, QWidget* parent)
+QLabel* CCarRowPage::LabelFor(QWidget* control, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setBuddy(control);
@@ -31,24 +74,13 @@ QLabel* LabelFor(QWidget* control, const QString& text, QWidget* parent)
     return label;
 }
 
-void ReportNoCar(QWidget* page)
-{
-    MessageBox(page, QStringLiteral("没有被选择的车辆！"), kCaption, MB_OK | MB_ICONERROR);
-}
-
-void EnableControls(QWidget* page, bool enabled)
-{
-    for (QWidget* child : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->setEnabled(enabled);
-}
-
-std::optional<double> ReadNumberField(QWidget* page, QLineEdit* edit, const QString& label)
+std::optional<double> CCarRowPage::ReadNumberField(QLineEdit* edit, const QString& label)
 {
     const TypedNumber number = ReadTypedNumber(edit->text());
     if (!number.outOfRange)
         return number.value;
     MessageBox(
-        page,
+        this,
         QStringLiteral("【%1】输入的数值超出范围（绝对值不能超过 1000000000000），没有保存。")
             .arg(label),
         kCaption, MB_OK | MB_ICONERROR);
@@ -56,5 +88,3 @@ std::optional<double> ReadNumberField(QWidget* page, QLineEdit* edit, const QStr
     edit->selectAll();
     return std::nullopt;
 }
-
-} // namespace carpage

@@ -1,7 +1,5 @@
 #include "settings/PageBaseInfo.h"
 
-#include "settings/CarPage.h"
-
 #include "database/BitmapFile.h"
 #include "database/Names.h"
 #include "ledgers/FrameState.h"
@@ -60,15 +58,14 @@ const QStringList& CPageBaseInfo::FuelTypes()
     return fuels;
 }
 
-CPageBaseInfo::CPageBaseInfo(QWidget* parent) : CPropertyPage(QStringLiteral("爱车档案"), parent)
+CPageBaseInfo::CPageBaseInfo(QWidget* parent) : CCarRowPage(QStringLiteral("爱车档案"), parent)
 {
     // Created in reading order, row by row, which is the tab order: the seven
     // text fields two to a row with the fuel box beside the plate, then the
     // two numbers, each followed by its red hint.
     auto* fields = new QGridLayout;
     auto addField = [&](QWidget* control, const char* label, int row, int column) {
-        fields->addWidget(carpage::LabelFor(control, QString::fromUtf8(label), this), row,
-                          column * 2);
+        fields->addWidget(LabelFor(control, QString::fromUtf8(label), this), row, column * 2);
         fields->addWidget(control, row, column * 2 + 1);
     };
     for (size_t i = 0; i < 7; ++i) {
@@ -115,29 +112,21 @@ CPageBaseInfo::CPageBaseInfo(QWidget* parent) : CPropertyPage(QStringLiteral("�
     layout->addStretch(1);
 
     for (QLineEdit* edit : m_edits)
-        connect(edit, &QLineEdit::textChanged, this, &CPageBaseInfo::fieldChanged);
-    connect(m_fuelType, &QComboBox::currentTextChanged, this, &CPageBaseInfo::fieldChanged);
+        connect(edit, &QLineEdit::textChanged, this, &CPageBaseInfo::FieldChanged);
+    connect(m_fuelType, &QComboBox::currentTextChanged, this, &CPageBaseInfo::FieldChanged);
     connect(m_upload, &QPushButton::clicked, this, &CPageBaseInfo::OnUpload);
-}
-
-size_t CPageBaseInfo::fieldIndex(const char* column)
-{
-    size_t i = 0;
-    while (i < kFields.size() && qstrcmp(kFields[i].column, column) != 0)
-        ++i;
-    return i;
 }
 
 QLineEdit* CPageBaseInfo::edit(const char* column) const
 {
-    const size_t i = fieldIndex(column);
+    const size_t i = FieldIndex(kFields, column);
     return i < m_edits.size() ? m_edits[i] : nullptr;
 }
 
 std::optional<double> CPageBaseInfo::readNumber(const char* column)
 {
-    const size_t i = fieldIndex(column);
-    return carpage::ReadNumberField(this, m_edits[i], QString::fromUtf8(kFields[i].label));
+    const size_t i = FieldIndex(kFields, column);
+    return ReadNumberField(m_edits[i], QString::fromUtf8(kFields[i].label));
 }
 
 void CPageBaseInfo::OnInitDialog()
@@ -146,37 +135,19 @@ void CPageBaseInfo::OnInitDialog()
     m_fuelType->addItems(FuelTypes());
     m_fuelType->setCurrentIndex(-1);
     m_loading = false;
-    m_car = carpage::CurrentCarId();
-    if (!m_car.isEmpty()) {
-        load();
-        return;
-    }
-    carpage::ReportNoCar(this);
-    carpage::EnableControls(this, false);
-    m_controlsDisabled = true;
+    CCarRowPage::OnInitDialog();
 }
 
-bool CPageBaseInfo::OnSetActive()
+void CPageBaseInfo::Refresh()
 {
-    const QString current = carpage::CurrentCarId();
-    if (!current.isEmpty() && current != m_car) {
-        m_car = current;
-        load();
-        if (m_controlsDisabled) {
-            carpage::EnableControls(this, true);
-            m_controlsDisabled = false;
-        }
-    } else {
-        showPicture(); // the car may have been renamed since
-    }
-    return true;
+    showPicture(); // the car may have been renamed since
 }
 
-void CPageBaseInfo::load()
+void CPageBaseInfo::Load()
 {
     // A car without a row starts from an empty profile, never from the last car's.
     m_profile = CARPROPERTY();
-    if (CMyDatabase* db = carpage::Database())
+    if (CMyDatabase* db = Database())
         db->GetCarProperty(m_car, m_profile);
     m_loading = true;
     for (size_t i = 0; i < kFields.size(); ++i)
@@ -188,22 +159,16 @@ void CPageBaseInfo::load()
 
 void CPageBaseInfo::showPicture()
 {
-    CMyDatabase* db = carpage::Database();
+    CMyDatabase* db = Database();
     const QString name = db && !m_car.isEmpty() ? db->GetCurrentCarName() : QString();
     m_picture->SetCar(m_car, name, m_profile.picture);
     m_upload->setText(m_profile.picture.isNull() ? QStringLiteral("上传图片")
                                                  : QStringLiteral("修改图片"));
 }
 
-void CPageBaseInfo::fieldChanged()
-{
-    if (!m_loading)
-        SetModified(true);
-}
-
 bool CPageBaseInfo::OnApply()
 {
-    CMyDatabase* db = carpage::Database();
+    CMyDatabase* db = Database();
     if (m_car.isEmpty() || !db)
         return true;
     const std::optional<double> fuelVolume = readNumber(col::FuelVolume);
@@ -236,7 +201,7 @@ bool CPageBaseInfo::OnApply()
                        col::MeterRules);
         for (const char* column : {col::Manufacture, col::MotorID, col::VIN, col::CarNo,
                                    col::CarType, col::BodyColor, col::Emission}) {
-            const size_t i = fieldIndex(column);
+            const size_t i = FieldIndex(kFields, column);
             changes.Text(updated.*kFields[i].text, m_edits[i]->text(), column);
         }
         changes.Text(updated.fuelType, m_fuelType->currentText(), col::FuelType);
@@ -245,7 +210,7 @@ bool CPageBaseInfo::OnApply()
     if (!saved)
         return false; // the store said why; the typed texts stay for another try
     // The page shows what the file now holds ("12,345" becomes "12345.00").
-    load();
+    Load();
     return true;
 }
 
@@ -283,7 +248,7 @@ void CPageBaseInfo::OnUpload()
 
 bool CPageBaseInfo::storePicture(const QByteArray& file)
 {
-    CMyDatabase* db = carpage::Database();
+    CMyDatabase* db = Database();
     if (!db || m_car.isEmpty())
         return false;
     const std::optional<bool> exists = db->HasCarRow(tbl::CarProperty, m_car);

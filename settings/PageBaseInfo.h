@@ -1,7 +1,7 @@
 #pragma once
 
 #include "database/Records.h"
-#include "settings/PropertyPage.h"
+#include "settings/CarPage.h"
 
 #include <QStringList>
 #include <array>
@@ -16,7 +16,7 @@ class QPushButton;
 
 // The settings page "爱车档案": the current car's profile (its CarProperty row),
 // written by Apply or OK, and its picture, stored at once when uploaded.
-class CPageBaseInfo : public CPropertyPage
+class CPageBaseInfo : public CCarRowPage
 {
     Q_OBJECT
 public:
@@ -30,14 +30,11 @@ public:
     explicit CPageBaseInfo(QWidget* parent = nullptr);
 
     void OnInitDialog() override;
-    bool OnSetActive() override;
     bool OnApply() override;
     // Asks for a BMP file and stores it as the car's picture at once.
     void OnUpload();
 
-    QString carId() const { return m_car; }
     const CARPROPERTY& profile() const { return m_profile; }
-    bool controlsDisabled() const { return m_controlsDisabled; }
     // The edit of a column of the profile row (not `FuelType`); nullptr for any other.
     QLineEdit* edit(const char* column) const;
     QComboBox* fuelTypeBox() const { return m_fuelType; }
@@ -53,21 +50,17 @@ private:
         QString CARPROPERTY::*text;
     };
     static const std::array<Field, 9> kFields;
-    static size_t fieldIndex(const char* column);
 
     // The number typed into the field of a number column; none when refused.
     std::optional<double> readNumber(const char* column);
-    // Reads the car's profile and shows it without marking the page modified.
-    void load();
+    // Reads the car's profile and shows it.
+    void Load() override;
+    void Refresh() override;
     void showPicture();
-    void fieldChanged();
     // Stores the BMP file image as the page's car's picture.
     bool storePicture(const QByteArray& file);
 
-    QString m_car;
     CARPROPERTY m_profile;
-    bool m_controlsDisabled = false;
-    bool m_loading = false;
     std::array<QLineEdit*, 9> m_edits{};
     QComboBox* m_fuelType;
     QPushButton* m_upload;

@@ -4,7 +4,6 @@
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/Clock.h"
-#include "settings/CarPage.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -95,7 +94,7 @@ const std::array<CPageBuyInfo::Field, 13> CPageBuyInfo::kFields = {{
     {col::LoanTouchInfo, "贷款联系信息", &PURCHASEINFO::loanTouchInfo, nullptr},
 }};
 
-CPageBuyInfo::CPageBuyInfo(QWidget* parent) : CPropertyPage(QStringLiteral("购入信息"), parent)
+CPageBuyInfo::CPageBuyInfo(QWidget* parent) : CCarRowPage(QStringLiteral("购入信息"), parent)
 {
     // Created group by group, top to bottom, which is the tab order.
     auto* grid = new QGridLayout(this);
@@ -106,7 +105,7 @@ CPageBuyInfo::CPageBuyInfo(QWidget* parent) : CPropertyPage(QStringLiteral("购�
         return new QFormLayout(box);
     };
     auto addRow = [&](QFormLayout* form, QWidget* control, const QString& label) {
-        form->addRow(carpage::LabelFor(control, label, form->parentWidget()), control);
+        form->addRow(LabelFor(control, label, form->parentWidget()), control);
     };
     auto addEdits = [&](QFormLayout* form, size_t count) {
         for (size_t end = next + count; next < end; ++next) {
@@ -147,54 +146,20 @@ CPageBuyInfo::CPageBuyInfo(QWidget* parent) : CPropertyPage(QStringLiteral("购�
     grid->setColumnStretch(1, 1);
 
     for (QLineEdit* edit : m_edits)
-        connect(edit, &QLineEdit::textChanged, this, &CPageBuyInfo::fieldChanged);
-    connect(m_date, &QDateEdit::dateChanged, this, &CPageBuyInfo::fieldChanged);
-}
-
-size_t CPageBuyInfo::fieldIndex(const char* column)
-{
-    size_t i = 0;
-    while (i < kFields.size() && qstrcmp(kFields[i].column, column) != 0)
-        ++i;
-    return i;
+        connect(edit, &QLineEdit::textChanged, this, &CPageBuyInfo::FieldChanged);
+    connect(m_date, &QDateEdit::dateChanged, this, &CPageBuyInfo::FieldChanged);
 }
 
 QLineEdit* CPageBuyInfo::edit(const char* column) const
 {
-    const size_t i = fieldIndex(column);
+    const size_t i = FieldIndex(kFields, column);
     return i < m_edits.size() ? m_edits[i] : nullptr;
 }
 
-void CPageBuyInfo::OnInitDialog()
-{
-    m_car = carpage::CurrentCarId();
-    if (!m_car.isEmpty()) {
-        load();
-        return;
-    }
-    carpage::ReportNoCar(this);
-    carpage::EnableControls(this, false);
-    m_controlsDisabled = true;
-}
-
-bool CPageBuyInfo::OnSetActive()
-{
-    const QString current = carpage::CurrentCarId();
-    if (!current.isEmpty() && current != m_car) {
-        m_car = current;
-        load();
-    }
-    if (m_controlsDisabled && !m_car.isEmpty()) {
-        carpage::EnableControls(this, true);
-        m_controlsDisabled = false;
-    }
-    return true;
-}
-
-void CPageBuyInfo::load()
+void CPageBuyInfo::Load()
 {
     m_purchase = PURCHASEINFO();
-    if (CMyDatabase* db = carpage::Database())
+    if (CMyDatabase* db = Database())
         db->GetPurchaseInfo(m_car, m_purchase);
     m_loading = true;
     for (size_t i = 0; i < kFields.size(); ++i)
@@ -209,15 +174,9 @@ void CPageBuyInfo::load()
     m_loading = false;
 }
 
-void CPageBuyInfo::fieldChanged()
-{
-    if (!m_loading)
-        SetModified(true);
-}
-
 bool CPageBuyInfo::OnApply()
 {
-    CMyDatabase* db = carpage::Database();
+    CMyDatabase* db = Database();
     if (m_car.isEmpty() || !db)
         return true;
     // Every number is read (and may be refused) before anything is written.
@@ -227,7 +186,7 @@ bool CPageBuyInfo::OnApply()
         if (!kFields[i].number)
             continue;
         const std::optional<double> number =
-            carpage::ReadNumberField(this, m_edits[i], QString::fromUtf8(kFields[i].label));
+            ReadNumberField(m_edits[i], QString::fromUtf8(kFields[i].label));
         if (!number)
             return false;
         typed.*kFields[i].number = *number;
@@ -248,13 +207,13 @@ bool CPageBuyInfo::OnApply()
         for (const char* column :
              {col::BuyMiles, col::CarPrice, col::CarTax, col::CarLicense, col::LoanAmount,
               col::LoanInterest, col::LoanYears, col::InsuAmount}) {
-            const Field& f = kFields[fieldIndex(column)];
+            const Field& f = kFields[FieldIndex(kFields, column)];
             changes.Number(updated.*f.text, typed.*f.text, typed.*f.number, column);
         }
         changes.Text(updated.buyDateText, typed.buyDateText, col::BuyDate);
         for (const char* column : {col::InsuCompany, col::InsuNote, col::InsuTouchInfo,
                                    col::LoanBank, col::LoanTouchInfo}) {
-            const Field& f = kFields[fieldIndex(column)];
+            const Field& f = kFields[FieldIndex(kFields, column)];
             changes.Text(updated.*f.text, typed.*f.text, column);
         }
         saved = db->UpdateCarRow(tbl::PurchaseInfo, m_car, changes);
@@ -262,6 +221,6 @@ bool CPageBuyInfo::OnApply()
     if (!saved)
         return false; // the store said why; the typed texts stay for another try
     // The page shows what the file now holds, totals included.
-    load();
+    Load();
     return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "database/Records.h"
-#include "settings/PropertyPage.h"
+#include "settings/CarPage.h"
 
 #include <array>
 
@@ -11,19 +11,15 @@ class QLineEdit;
 // The settings page "购入信息": how the current car was bought (its PurchaseInfo
 // row: date and odometer at purchase, prices and fees, first insurance, the
 // loan), written by Apply or OK, with the purchase and loan totals as stored.
-class CPageBuyInfo : public CPropertyPage
+class CPageBuyInfo : public CCarRowPage
 {
     Q_OBJECT
 public:
     explicit CPageBuyInfo(QWidget* parent = nullptr);
 
-    void OnInitDialog() override;
-    bool OnSetActive() override;
     bool OnApply() override;
 
-    QString carId() const { return m_car; }
     const PURCHASEINFO& purchase() const { return m_purchase; }
-    bool controlsDisabled() const { return m_controlsDisabled; }
     // The edit of a column of the purchase row (not `BuyDate`); nullptr for any other.
     QLineEdit* edit(const char* column) const;
     QDateEdit* dateEdit() const { return m_date; }
@@ -42,16 +38,11 @@ private:
         double PURCHASEINFO::*number;
     };
     static const std::array<Field, 13> kFields;
-    static size_t fieldIndex(const char* column);
 
-    // Reads the car's purchase row and shows it without marking the page modified.
-    void load();
-    void fieldChanged();
+    // Reads the car's purchase row and shows it.
+    void Load() override;
 
-    QString m_car;
     PURCHASEINFO m_purchase;
-    bool m_controlsDisabled = false;
-    bool m_loading = false;
     QDateEdit* m_date;
     std::array<QLineEdit*, 13> m_edits{};
     QLineEdit* m_purchaseTotal;
