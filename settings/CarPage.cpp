@@ -38,6 +38,10 @@ bool CCarRowPage::OnSetActive()
 {
     const QString current = currentCarId();
     if (!current.isEmpty() && current != m_car) {
+        // Edits typed for the car shown before are not dropped unasked; when
+        // they cannot be saved the page stays with that car.
+        if (IsModified() && !m_car.isEmpty() && !saveEditsOf(m_car))
+            return true;
         m_car = current;
         Load();
     } else {
@@ -45,6 +49,23 @@ bool CCarRowPage::OnSetActive()
     }
     if (m_controlsDisabled && !m_car.isEmpty())
         enableControls(true);
+    return true;
+}
+
+bool CCarRowPage::saveEditsOf(const QString& carId)
+{
+    QString name = carId;
+    std::vector<CARLIST> cars;
+    if (CMyDatabase* db = Database())
+        db->GetCarList(cars);
+    for (const CARLIST& car : cars)
+        if (car.carId == carId)
+            name = car.name;
+    const QString question =
+        QStringLiteral("【%1】中车辆【%2】的修改还没有保存，是否保存？").arg(GetTitle(), name);
+    if (MessageBox(this, question, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES && !OnApply())
+        return false;
+    SetModified(false);
     return true;
 }
 

@@ -61,6 +61,9 @@ protected:
 
 private:
     void enableControls(bool enabled);
+    // Asks whether the unapplied edits of the car shown so far are to be
+    // saved, and saves them when so; false when saving them failed.
+    bool saveEditsOf(const QString& carId);
 
     bool m_controlsDisabled = false;
 };

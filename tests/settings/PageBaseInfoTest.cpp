@@ -412,3 +412,56 @@ TEST_F(BaseInfoTest, FailedPictureStoreKeepsThePreviousPicture)
     EXPECT_EQ(frame.photoRedraws, 1);
     EXPECT_EQ(pictureInFile(), (std::vector<QStringList>{{bytesOf(first).toHex().toUpper()}}));
 }
+
+TEST_F(BaseInfoTest, EditsOfTheCarShownBeforeAreNotDroppedUnasked)
+{
+    addCurrentCar("甲");
+    ASSERT_TRUE(db().NewCar("乙"));
+    open();
+    const QString question = "【爱车档案】中车辆【甲】的修改还没有保存，是否保存？";
+
+    // Saved when the user says so, for the car they were typed for.
+    edit(col::Manufacture)->setText("一汽");
+    db().SetCurrentCar("CAR0002");
+    boxes.answer(IDYES);
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::CarManage));
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::BaseInfo));
+    ASSERT_EQ(boxes.texts(), QStringList{question});
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_YESNO | MB_ICONQUESTION);
+    EXPECT_EQ(readBack("select CarID, Manufacture from CarProperty"),
+              (std::vector<QStringList>{{"CAR0001", "一汽"}}));
+    EXPECT_EQ(page->carId(), "CAR0002");
+    EXPECT_EQ(edit(col::Manufacture)->text(), "");
+    EXPECT_FALSE(page->IsModified());
+
+    // Dropped when the user says no; nothing asked without edits.
+    edit(col::Manufacture)->setText("不要");
+    db().SetCurrentCar("CAR0001");
+    boxes.clear();
+    boxes.answer(IDNO);
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::CarManage));
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::BaseInfo));
+    EXPECT_EQ(boxes.texts().size(), 1);
+    EXPECT_EQ(edit(col::Manufacture)->text(), "一汽");
+    db().SetCurrentCar("CAR0002");
+    boxes.clear();
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::CarManage));
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::BaseInfo));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+    EXPECT_EQ(readBack("select CarID, Manufacture from CarProperty"),
+              (std::vector<QStringList>{{"CAR0001", "一汽"}}));
+
+    // Edits that cannot be saved keep the page on their car.
+    edit(col::Manufacture)->setText("只读");
+    db().SetCurrentCar("CAR0001");
+    readOnlyLedger();
+    boxes.clear();
+    boxes.answer(IDYES);
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::CarManage));
+    ASSERT_TRUE(sheet->SetActivePage(settingspage::BaseInfo));
+    EXPECT_EQ(boxes.texts(),
+              (QStringList{"【爱车档案】中车辆【乙】的修改还没有保存，是否保存？", kReadOnly}));
+    EXPECT_EQ(page->carId(), "CAR0002");
+    EXPECT_EQ(edit(col::Manufacture)->text(), "只读");
+    EXPECT_TRUE(page->IsModified());
+}
