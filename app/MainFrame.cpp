@@ -5,7 +5,9 @@
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
+#include "app/MsgTipWnd.h"
 #include "app/OrvynView.h"
+#include "app/UpdateCheck.h"
 #include "database/Names.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
@@ -22,6 +24,10 @@ namespace {
 
 const QString kSysFile = QStringLiteral("sysfile.cfg");
 const QString kChartFile = QStringLiteral("chart.cfg");
+const QString kUpdateTitle = QStringLiteral("升级提示");
+const QString kUpdateMessage =
+    QStringLiteral("您好，系统检测到新版本，请右键点击任务栏中的图标，在弹出菜单中选择“在线升级”"
+                   "选项，下载最新版本！");
 
 } // namespace
 
@@ -30,16 +36,16 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     placeOnScreen();
     setWindowIcon(QIcon(res::Bitmap(res::IDI_PROGRAM)));
     BuildMainMenu(menuBar(), [this](int id) { OnCommand(id); });
-    // The manual update check is offered once the program has one.
-    for (QAction* action : menuBar()->findChildren<QAction*>())
-        if (action->data().toInt() == cmd::ID_CHECK_UPDATE)
-            action->setEnabled(false);
+    m_tipWnd = new CMsgTipWnd(this);
+    m_updateCheck = std::make_unique<CUpdateCheck>(*this, this);
     m_view = new COrvynView(this);
     setCentralWidget(m_view);
 
     prepareLedger();
     SetTitle();
     LoadSaveConfig(kSysFile, false);
+    if (AutoCheckUpdate)
+        m_updateCheck->StartBackground();
     // The chart options are written back at every close, so they are read
     // here as well: a run that never shows the analysis page keeps them.
     LoadSaveConfig(kChartFile, false);
@@ -127,9 +133,11 @@ int CMainFrame::LoadSaveConfig(const QString& fileName, bool save)
 void CMainFrame::OnTimer(int id)
 {
     switch (id) {
-    case 1: // show the next due reminder
-    case 2: // scan the reminder queue
-        // No reminder is ever queued without the reminder queue; nothing to do.
+    case 1:
+        m_remind.ShowNext(*m_tipWnd);
+        break;
+    case 2:
+        m_remind.ScanQueue();
         break;
     case 3:
         if (SettingsDirty) {
@@ -158,6 +166,9 @@ void CMainFrame::OnCommand(int commandId)
     case cmd::ID_HELP:
         OnHelp();
         break;
+    case cmd::ID_CHECK_UPDATE:
+        OnCheckUpdate();
+        break;
     default:
         break;
     }
@@ -172,6 +183,11 @@ void CMainFrame::OnAbout()
 {
     CAboutDlg about(ProgramVersion, this);
     about.exec();
+}
+
+void CMainFrame::OnCheckUpdate()
+{
+    m_updateCheck->CheckNow();
 }
 
 bool CMainFrame::OnClose()
@@ -191,22 +207,28 @@ bool CMainFrame::OnClose()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (OnClose())
+    if (OnClose()) {
+        // Nothing of the update check or the tip outlives the window.
+        m_updateCheck->Stop();
+        m_tipWnd->hide();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 bool CMainFrame::event(QEvent* event)
 {
     switch (static_cast<int>(event->type())) {
     case platform::WM_VERSION_NOTICE:
-        // The reminder of a newer version is queued here once reminders exist.
+        m_remind.AddReminder(kUpdateTitle, kUpdateMessage);
         static_cast<platform::CMessageEvent*>(event)->setResult(0);
         return true;
     case platform::WM_TIP_ACK: {
         auto* message = static_cast<platform::CMessageEvent*>(event);
         if (message->wParam()) {
+            // Only an entry of this queue is marked; any other is not touched.
+            m_remind.Acknowledge(reinterpret_cast<const CRemindUnit*>(message->wParam()));
             // A confirmed tip ends the reminders for the rest of the run.
             m_timers[0].stop();
             m_timers[1].stop();

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "app/Remind.h"
 #include "ledgers/FrameState.h"
 
 #include <QMainWindow>
 #include <QTimer>
 #include <array>
+#include <memory>
 
+class CMsgTipWnd;
 class COrvynView;
+class CUpdateCheck;
 
 // The main window. As CFrameState it owns what several pages share for the
 // whole run: the ledger database with its one connection, the current car's
@@ -14,7 +18,11 @@ class COrvynView;
 //
 // Timers: 1 shows the next due reminder (every 60 s), 2 scans the reminder
 // queue (every 10 s), 3 writes "sysfile.cfg" while SettingsDirty is set
-// (every 60 s).
+// (every 60 s). A confirmed tip stops timers 1 and 2 for the rest of the run.
+//
+// With AutoCheckUpdate set, the update page is read in the background at
+// start-up; a newer version arrives as WM_VERSION_NOTICE and is queued as a
+// reminder.
 class CMainFrame : public QMainWindow, public CFrameState
 {
     Q_OBJECT
@@ -40,9 +48,15 @@ public:
     bool OnClose();
     void OnHelp();
     void OnAbout();
+    // "检查新版本": answers in message boxes once the server's version is known.
+    void OnCheckUpdate();
 
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;
+
+    CRemind& Reminders() { return m_remind; }
+    CMsgTipWnd* TipWindow() const { return m_tipWnd; }
+    CUpdateCheck& UpdateCheck() const { return *m_updateCheck; }
 
 protected:
     bool event(QEvent* event) override;
@@ -56,5 +70,8 @@ private:
 
     COrvynView* m_view = nullptr;
     std::array<QTimer, 3> m_timers;
+    CRemind m_remind;
+    CMsgTipWnd* m_tipWnd = nullptr;
+    std::unique_ptr<CUpdateCheck> m_updateCheck;
     bool m_readOnly = false;
 };

@@ -6,6 +6,7 @@
 #include "res/ImageLists.h"
 #include "res/NavigationStrip.h"
 #include "res/ProgramIcon.h"
+#include "res/TipImages.h"
 
 #include <map>
 
@@ -23,6 +24,12 @@ QImage drawBitmap(int id)
         return DrawSmallImageStrip();
     case IDB_NAVIGATION:
         return DrawNavigationStrip();
+    case IDB_TIP_CONFIRM:
+        return DrawTipConfirmButton(false);
+    case IDB_TIP_CONFIRM_HOVER:
+        return DrawTipConfirmButton(true);
+    case IDB_TIP_BACKGROUND:
+        return DrawTipBackground();
     default:
         if (IsButtonIcon(id))
             return DrawButtonIcon(id, 32);

@@ -23,6 +23,9 @@ enum : int
     IDB_DIGITS_SMALL_BLUE = 157,     // odometer glyphs, 14 cells of 13 x 19, blue on LCD
     IDB_NAVIGATION = 310,            // navigation button strip: 9 columns of 120 x 40, 3 rows
     IDC_HAND = 312,                  // hand cursor over clickable items
+    IDB_TIP_CONFIRM = 318,           // tip button "我知道啦!": 77 x 21, corners RGB(255,0,255)
+    IDB_TIP_CONFIRM_HOVER = 319,     // tip button under the mouse: brighter
+    IDB_TIP_BACKGROUND = 320,        // tip window background, 193 x 107
     IDI_LOGIN = 328,                 // login button: a key
     IDI_LOGIN_HOVER = 329,           // login button under the mouse: a brighter key
     IDI_LOGIN_WINDOW = 331,          // small icon of the login window: a padlock
