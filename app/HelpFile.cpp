@@ -8,7 +8,7 @@
 
 QString HelpFilePath()
 {
-    return platform::InstallFolder() + QStringLiteral("/help.html");
+    return platform::ProgramFilePath(platform::ProgramFile::HelpFile);
 }
 
 void OpenHelpFile(QWidget* parent)

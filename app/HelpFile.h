@@ -4,7 +4,7 @@
 
 class QWidget;
 
-// "help.html" in the install folder.
+// "help.html": beside the executable, or in share/orvyn/ when installed.
 QString HelpFilePath();
 // Opens the help file in the user's browser; when it is missing, says so
 // with its full path.

@@ -11,6 +11,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
     QApplication::setApplicationName(QStringLiteral("Orvyn"));
+    // The installed desktop entry, by which Wayland shells and docks know the window.
+    QApplication::setDesktopFileName(QStringLiteral("com.orvynsoft.Orvyn"));
     platform::InstallChineseTranslations(app);
     platform::RegisterFontSubstitutions();
     // The ledger store's messages are shown as message boxes.

@@ -27,6 +27,6 @@ int main(int argc, char* argv[])
         platform::MessageBox(nullptr, run.outcome.message, platform::kCaption,
                              platform::MB_OK | platform::MB_ICONERROR);
     if (run.startProgram)
-        platform::StartProcess(platform::InstallFolder() + QStringLiteral("/orvyn"));
+        platform::StartProcess(platform::ProgramFilePath(platform::ProgramFile::Program));
     return run.outcome.ok ? 0 : 1;
 }

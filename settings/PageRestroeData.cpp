@@ -53,7 +53,7 @@ CPageRestroeData::CPageRestroeData(QWidget* parent)
     connect(m_restore, &QPushButton::clicked, this, &CPageRestroeData::OnRestore);
     connect(m_delete, &QPushButton::clicked, this, &CPageRestroeData::OnDelete);
 
-    m_programFolder = InstallFolder();
+    m_programFolder = QFileInfo(ProgramFilePath(ProgramFile::RestoreProgram)).path();
 }
 
 void CPageRestroeData::OnInitDialog()

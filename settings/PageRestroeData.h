@@ -23,7 +23,8 @@ public:
     void OnRestore();
     void OnDelete();
 
-    // The folder the restore program is started from: the install folder
+    // The folder the restore program is started from: where the program's
+    // files are looked up (beside the executable, or its installed place)
     // unless set otherwise.
     void SetProgramFolder(const QString& folder) { m_programFolder = folder; }
     QString RestoreProgramPath() const;

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -94,4 +95,56 @@ TEST(Platform, FoldersProfileClockAndFonts)
     RegisterFontSubstitutions();
     EXPECT_EQ(QFontInfo(QFont("宋体")).family(), "Noto Sans Mono CJK SC");
     EXPECT_EQ(QFontInfo(QFont("黑体")).family(), "Noto Sans CJK SC");
+}
+
+TEST(Platform, ProgramFilesAreFoundBesideTheExecutableOrInTheInstalledLayout)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString r = root.path();
+    const auto touch = [](const QString& path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly);
+    };
+
+    // The build tree: everything beside the executable, even in a folder named bin.
+    for (const QString name : {"orvyn", "restore", "help.html"})
+        ASSERT_TRUE(touch(r + "/build/bin/" + name));
+    EXPECT_EQ(ProgramFilePath(ProgramFile::RestoreProgram, r + "/build/bin"),
+              r + "/build/bin/restore");
+    EXPECT_EQ(ProgramFilePath(ProgramFile::HelpFile, r + "/build/bin/"),
+              r + "/build/bin/help.html");
+    EXPECT_EQ(ProgramFilePath(ProgramFile::Program, r + "/build/bin"), r + "/build/bin/orvyn");
+
+    // Installed below a prefix: the program in bin/ finds the restore program
+    // and the help file, the restore program in lib/orvyn/ finds the program.
+    for (const QString path : {"bin/orvyn", "lib/orvyn/restore", "share/orvyn/help.html"})
+        ASSERT_TRUE(touch(r + "/usr/" + path));
+    EXPECT_EQ(ProgramFilePath(ProgramFile::RestoreProgram, r + "/usr/bin"),
+              r + "/usr/lib/orvyn/restore");
+    EXPECT_EQ(ProgramFilePath(ProgramFile::HelpFile, r + "/usr/bin"),
+              r + "/usr/share/orvyn/help.html");
+    EXPECT_EQ(ProgramFilePath(ProgramFile::Program, r + "/usr/lib/orvyn"), r + "/usr/bin/orvyn");
+
+    // Missing files are named where they belong: below the prefix when
+    // installed, beside the executable in any other folder; a file of the
+    // same name in the working folder is never taken.
+    ASSERT_TRUE(touch(r + "/opt/bin/orvyn"));
+    ASSERT_TRUE(touch(r + "/cwd/help.html"));
+    ASSERT_TRUE(touch(r + "/cwd/restore"));
+    const QString previous = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(r + "/cwd"));
+    EXPECT_EQ(ProgramFilePath(ProgramFile::HelpFile, r + "/opt/bin"),
+              r + "/opt/share/orvyn/help.html");
+    EXPECT_EQ(ProgramFilePath(ProgramFile::RestoreProgram, r + "/opt/bin"),
+              r + "/opt/lib/orvyn/restore");
+    EXPECT_EQ(ProgramFilePath(ProgramFile::HelpFile, r + "/tools"), r + "/tools/help.html");
+    EXPECT_EQ(ProgramFilePath(ProgramFile::HelpFile), InstallFolder() + "/help.html");
+    QDir::setCurrent(previous);
+
+    // A folder in place of a file is no file.
+    ASSERT_TRUE(QDir().mkpath(r + "/dirs/bin/help.html"));
+    EXPECT_EQ(ProgramFilePath(ProgramFile::HelpFile, r + "/dirs/bin"),
+              r + "/dirs/share/orvyn/help.html");
 }
