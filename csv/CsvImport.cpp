@@ -481,6 +481,39 @@ QString UnitName(VolumeUnit unit)
     }
 }
 
+const std::vector<GenericField>& GenericFields()
+{
+    static const std::vector<GenericField> fields = {
+        GenericField::Ignore, GenericField::Date,     GenericField::Odometer,
+        GenericField::Amount, GenericField::Price,    GenericField::Quantity,
+        GenericField::Note,   GenericField::Provider, GenericField::Content};
+    return fields;
+}
+
+QString GenericFieldName(GenericField field)
+{
+    switch (field) {
+    case GenericField::Date:
+        return QStringLiteral("日期");
+    case GenericField::Odometer:
+        return QStringLiteral("里程表");
+    case GenericField::Amount:
+        return QStringLiteral("金额");
+    case GenericField::Price:
+        return QStringLiteral("单价");
+    case GenericField::Quantity:
+        return QStringLiteral("数量（升或件）");
+    case GenericField::Note:
+        return QStringLiteral("备注");
+    case GenericField::Provider:
+        return QStringLiteral("服务商");
+    case GenericField::Content:
+        return QStringLiteral("内容或商品名称");
+    default:
+        return QStringLiteral("不导入");
+    }
+}
+
 int ImportPlan::duplicateCount() const
 {
     return int(
