@@ -282,10 +282,14 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
     m_car->setToolTip(QStringLiteral("可以输入一个新名字：导入时新建这辆车"));
     if (!fileNamesCars)
         replan(); // into the car shown: the current one, or one the user picks
+    else
+        m_plannedCar = m_car->currentText();
 
     buildMapping();
     showPlan();
-    connect(m_car, &QComboBox::currentTextChanged, this, &CDlgImportPreview::replan);
+    // A listed car at once, a typed name when the typing is done.
+    connect(m_car, &QComboBox::activated, this, &CDlgImportPreview::replan);
+    connect(m_car->lineEdit(), &QLineEdit::editingFinished, this, &CDlgImportPreview::replan);
     for (QComboBox* box : {m_ledger, m_distance, m_volume})
         connect(box, &QComboBox::currentIndexChanged, this, &CDlgImportPreview::replan);
     connect(m_skipDuplicates, &QCheckBox::toggled, this, &CDlgImportPreview::replan);
@@ -331,8 +335,18 @@ void CDlgImportPreview::replan()
     if (m_updating)
         return;
     readChoices();
+    m_plannedCar = m_car->currentText();
     m_plan = PlanImport(m_db, m_files, m_options);
     showPlan();
+}
+
+void CDlgImportPreview::accept()
+{
+    if (m_car->currentText() != m_plannedCar) {
+        replan();
+        return;
+    }
+    QDialog::accept();
 }
 
 void CDlgImportPreview::buildMapping()

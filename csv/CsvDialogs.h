@@ -68,6 +68,10 @@ public:
     QPlainTextEdit* SummaryView() const { return m_summary; }
     QPushButton* ImportButton() const;
 
+    // Imports only what the preview shows: a choice changed since (a car
+    // name typed and Enter pressed) is shown first.
+    void accept() override;
+
 private:
     void replan();
     void readChoices();
@@ -78,6 +82,7 @@ private:
     QStringList m_files;
     ImportOptions m_options;
     ImportPlan m_plan;
+    QString m_plannedCar; // the car text the plan was made for
     bool m_updating = false;
 
     QComboBox* m_car;

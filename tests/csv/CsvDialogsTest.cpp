@@ -115,8 +115,11 @@ TEST_F(CsvDialogsTest, ImportShowsThePreviewAndWritesOnlyWhatItShowed)
         EXPECT_FALSE(preview.LedgerBox()->isVisibleTo(&preview));
         EXPECT_FALSE(preview.DistanceBox()->isVisibleTo(&preview));
 
-        // Into a new car typed into the list.
+        // Into a new car typed into the list: the first Enter shows what it means.
         preview.CarBox()->setEditText("小红");
+        EXPECT_TRUE(preview.Options().car.isEmpty());
+        preview.accept();
+        EXPECT_EQ(preview.result(), QDialog::Rejected); // still open
         EXPECT_EQ(preview.Options().car, "小红");
         EXPECT_TRUE(preview.ImportButton()->isEnabled());
         EXPECT_EQ(preview.ImportButton()->text(), "导入 2 条记录");
@@ -127,7 +130,8 @@ TEST_F(CsvDialogsTest, ImportShowsThePreviewAndWritesOnlyWhatItShowed)
         auto* table = qobject_cast<QTableWidget*>(tabs->widget(1));
         EXPECT_EQ(table->accessibleName(), "小红（新建） 日常杂费");
         EXPECT_EQ(table->item(0, 2)->text(), "￥ 45.00");
-        return int(QDialog::Accepted);
+        preview.accept();
+        return preview.result();
     });
     EXPECT_TRUE(written);
     ASSERT_EQ(boxes.boxes().size(), 1u);
