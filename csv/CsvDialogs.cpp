@@ -438,7 +438,7 @@ bool RunCsvImport(QWidget* parent, CMyDatabase& db,
         return false;
     CDlgImportPreview preview(db, files, parent);
     const ImportPlan& first = preview.Plan();
-    if (first.refused() && first.rows.empty() && first.cars.empty()) {
+    if (first.refused() && !first.generic && first.rows.empty() && first.cars.empty()) {
         MessageBox(parent, QStringLiteral("不能导入：") + first.refusal, kCaption,
                    MB_OK | MB_ICONERROR);
         return false;

@@ -1,5 +1,8 @@
 #include "csv/ImportFormats.h"
 
+#include "csv/ForeignFormats.h"
+#include "csv/ImportCells.h"
+
 #include "csv/CsvReader.h"
 #include "csv/CsvWriter.h"
 #include "database/Names.h"
@@ -9,111 +12,6 @@
 #include <cmath>
 
 namespace {
-
-// --- cells ---------------------------------------------------------------------------
-
-// A number cell as a person or a spreadsheet writes it ("12,345", "￥5.5",
-// full-width digits); an empty cell is 0. False, with the reason, for a cell
-// without a number or one far beyond any amount.
-bool readNumber(const QString& cell, const QString& caption, double& value, QString& problem)
-{
-    const QString text = cell.trimmed();
-    value = 0;
-    if (text.isEmpty())
-        return true;
-    const QString folded = text.normalized(QString::NormalizationForm_KC);
-    if (std::none_of(folded.begin(), folded.end(), [](QChar c) { return c.isDigit(); })) {
-        problem = QStringLiteral("“%1”一栏的“%2”不是数字").arg(caption, cell);
-        return false;
-    }
-    const TypedNumber number = ReadTypedNumber(text);
-    if (number.outOfRange) {
-        problem = QStringLiteral("“%1”一栏的“%2”大得不合理").arg(caption, cell);
-        return false;
-    }
-    value = number.value;
-    return true;
-}
-
-bool readDate(const QString& cell, QDate& date, QString& problem)
-{
-    const std::optional<QDate> day = ReadIsoDate(cell);
-    if (day) {
-        date = *day;
-        return true;
-    }
-    problem = cell.trimmed().isEmpty()
-                  ? QStringLiteral("没有日期")
-                  : QStringLiteral("日期“%1”不存在或看不懂（应写成 2024-01-31）").arg(cell);
-    return false;
-}
-
-// Numbers that are possible but hardly right: shown in the preview.
-void flagNumbers(ImportRow& row)
-{
-    const LedgerPageInfo& page = InfoOf(row.ledger).page();
-    for (const LedgerColumn& column : page.columns) {
-        if (!IsNumberField(column.field))
-            continue;
-        const double value = row.record.Number(column.field);
-        double limit = 1e6;
-        switch (column.field) {
-        case LedgerField::Miles:
-            limit = 2e6;
-            break;
-        case LedgerField::Price:
-            limit = row.ledger == LedgerKind::Refuel ? 100 : 1e6;
-            break;
-        case LedgerField::FuelMeter1:
-        case LedgerField::FuelMeter2:
-            limit = 100;
-            break;
-        case LedgerField::Count:
-            limit = 1e4;
-            break;
-        default:
-            break;
-        }
-        if (value < 0)
-            row.flags << QStringLiteral("%1是负数（%2）").arg(column.header, PlainNumber(value));
-        else if (value > limit)
-            row.flags
-                << QStringLiteral("%1大得不合理（%2）").arg(column.header, PlainNumber(value));
-    }
-}
-
-bool allEmpty(const QStringList& fields)
-{
-    return std::all_of(fields.begin(), fields.end(),
-                       [](const QString& f) { return f.trimmed().isEmpty(); });
-}
-
-// The index of each header cell, by its trimmed text.
-QHash<QString, int> headerIndex(const QStringList& header)
-{
-    QHash<QString, int> index;
-    for (int i = 0; i < header.size(); ++i)
-        index.insert(header[i].trimmed(), i);
-    return index;
-}
-
-// A record's fields against its header: false (and a problem) when the
-// record is malformed or has too many or too few fields.
-bool wellFormed(int source, const CsvRecord& record, int headerSize, ImportPlan& plan)
-{
-    if (!record.defect.isEmpty()) {
-        plan.rejected.push_back({source, record.line, record.defect});
-        return false;
-    }
-    if (record.fields.size() != headerSize) {
-        plan.rejected.push_back({source, record.line,
-                                 QStringLiteral("这一行有 %1 个字段，标题行有 %2 个")
-                                     .arg(record.fields.size())
-                                     .arg(headerSize)});
-        return false;
-    }
-    return true;
-}
 
 // --- our own files ------------------------------------------------------------------
 
@@ -325,6 +223,9 @@ void ReadImportText(int source, const QString& text, const ImportOptions& option
         plan.refusal = name + QStringLiteral("：文件是空的，没有可以导入的内容。");
         return;
     }
+    // Told by the content: sections, then the header's names.
+    if (ReadFuelio(source, parsed.records, options, plan))
+        return;
     QStringList header;
     for (const QString& cell : parsed.records.front().fields)
         header << cell.trimmed();
@@ -332,7 +233,6 @@ void ReadImportText(int source, const QString& text, const ImportOptions& option
         readOwnLedgerFile(source, parsed.records, options, plan);
     else if (header.contains(kCarColumn) && header.contains(QStringLiteral("当前车辆")))
         readOwnCarFile(source, parsed.records, plan);
-    else
-        plan.refusal = name + QStringLiteral("：看不出这是哪种 CSV 文件（标题行是“%1”）。")
-                                  .arg(header.join(QLatin1Char(',')));
+    else if (!ReadLubeLogger(source, parsed.records, options, plan))
+        ReadGeneric(source, parsed.records, options, plan);
 }

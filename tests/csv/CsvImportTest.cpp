@@ -261,7 +261,7 @@ TEST_F(CsvImportTest, UnreadableFilesAreRefusedBeforeAnythingIsRead)
               "x.csv：这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。");
     EXPECT_EQ(refusal("日期,备注,记录类型\n2024-01-01,\"没有结束,日常杂费\n"),
               "x.csv：第 2 行：引号没有结束，从这里到文件末尾都没有配对的引号。");
-    EXPECT_EQ(refusal("a,b\n1,2\n"), "x.csv：看不出这是哪种 CSV 文件（标题行是“a,b”）。");
+    EXPECT_EQ(refusal("a,b\n1,2\n"), "x.csv：请在“各栏对应的内容”里指定哪一栏是日期。");
     EXPECT_EQ(PlanImport(fresh, {inData("missing.csv")}, {}).refusal,
               "找不到文件 " + inData("missing.csv"));
 
