@@ -354,10 +354,11 @@ private:
         for (const ImportRow& row : m_plan.rows)
             if (!(row.duplicate && m_plan.skipDuplicates))
                 rows.push_back(&row);
+        // The readers write every date as the ledger stores it, "yyyy/MM/dd".
         std::stable_sort(rows.begin(), rows.end(), [](const ImportRow* a, const ImportRow* b) {
             if (a->ledger != b->ledger)
                 return a->ledger < b->ledger;
-            return normalDate(a->record.date) < normalDate(b->record.date);
+            return a->record.date < b->record.date;
         });
         std::map<LedgerKind, qint64> next;
         const qint64 total = qint64(rows.size());
@@ -380,7 +381,6 @@ private:
             LedgerRecord r = row->record;
             r.carId = m_carIds[row->target];
             r.recId = QString::asprintf("%07lld", n->second++);
-            r.date = normalDate(r.date);
             const CMyTable* table = FindTable(ledger.table());
             CStatement insert = m_db.Connection().Prepare(table->InsertStatement());
             for (size_t i = 0; i < table->fields.size(); ++i)
