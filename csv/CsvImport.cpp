@@ -328,11 +328,9 @@ private:
             }
             if (!m_db.NewCar(target.name))
                 return failed(m_db.Connection().LastError());
-            std::vector<CARLIST> cars;
-            m_db.GetCarList(cars); // by number, the new one first
-            if (cars.empty())
+            const QString carId = newestCar();
+            if (carId.isEmpty())
                 return failed(m_db.Connection().LastError());
-            const QString carId = cars.front().carId;
             m_carIds << carId;
             ++m_result.carsMade;
             if (target.carRow >= 0) {
@@ -345,6 +343,25 @@ private:
             }
         }
         return true;
+    }
+
+    // The car just made: the highest car number (compared as a number, so
+    // that CAR10000 comes after CAR9999).
+    QString newestCar()
+    {
+        std::vector<CARLIST> cars;
+        m_db.GetCarList(cars);
+        QString newest;
+        qint64 highest = -1;
+        for (const CARLIST& car : cars) {
+            bool ok = false;
+            const qint64 number = car.carId.mid(3).toLongLong(&ok);
+            if (ok && car.carId.startsWith(QLatin1String("CAR")) && number > highest) {
+                highest = number;
+                newest = car.carId;
+            }
+        }
+        return newest;
     }
 
     bool writeRecords()

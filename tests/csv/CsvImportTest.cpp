@@ -145,6 +145,19 @@ TEST_F(CsvImportTest, AnExportImportedIntoAnEmptyLedgerGivesTheSameRecordsExactl
               (std::vector<QStringList>{{"停车费", "1"}, {"4S店", "2"}, {"京东", "3"}}));
 }
 
+TEST_F(CsvImportTest, ANewCarAfterCar9999IsCar10000AndGetsTheRecords)
+{
+    ASSERT_TRUE(fresh.Connection().Execute(
+        "insert into CarList (CarID, Name, Used, Reserved1, Reserved2) values "
+        "('CAR9999', '旧车', 'YES', '', '')"));
+    ASSERT_EQ(ApplyImport(fresh, PlanImport(fresh, exported, {}), backups).outcome,
+              ImportResult::Done);
+    EXPECT_EQ(ReadBack(freshPath, "select CarID, Name from CarList order by NO"),
+              (std::vector<QStringList>{{"CAR9999", "旧车"}, {"CAR10000", "家用车"}}));
+    EXPECT_EQ(ReadBack(freshPath, "select distinct CarID from Refuel"),
+              (std::vector<QStringList>{{"CAR10000"}}));
+}
+
 TEST_F(CsvImportTest, RecordsTheLedgerHoldsAreSkippedUnlessAskedFor)
 {
     ASSERT_EQ(ApplyImport(fresh, PlanImport(fresh, exported, {}), backups).outcome,
