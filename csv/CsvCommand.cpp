@@ -194,7 +194,7 @@ int runImport(CMyDatabase& db, const Arguments& a, CsvCommandIo& io)
         io.err << QStringLiteral(
                       "文件没有写明记录类型，已按“%1”预览；请用 --ledger 指定"
                       "（refuel、repair、maintain、accident、dailycost、accessory、carlog）。")
-                      .arg(plan.rows.empty() ? QString() : InfoOf(plan.rows.front().ledger).name)
+                      .arg(InfoOf(plan.ledger).name)
                << Qt::endl;
         return 1;
     }

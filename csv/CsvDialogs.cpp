@@ -280,13 +280,13 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
             m_car->setCurrentIndex(m_car->count() - 1);
     }
     m_car->setToolTip(QStringLiteral("可以输入一个新名字：导入时新建这辆车"));
+    // The choices show what the file says before they are read back.
+    buildMapping();
+    showPlan();
     if (!fileNamesCars)
         replan(); // into the car shown: the current one, or one the user picks
     else
         m_plannedCar = m_car->currentText();
-
-    buildMapping();
-    showPlan();
     // A listed car at once, a typed name when the typing is done.
     connect(m_car, &QComboBox::activated, this, &CDlgImportPreview::replan);
     connect(m_car->lineEdit(), &QLineEdit::editingFinished, this, &CDlgImportPreview::replan);
@@ -377,8 +377,7 @@ void CDlgImportPreview::showPlan()
     m_updating = true;
     m_ledgerLabel->setVisible(m_plan.asksForLedger);
     m_ledger->setVisible(m_plan.asksForLedger);
-    if (m_plan.asksForLedger && !m_plan.rows.empty())
-        m_ledger->setCurrentIndex(m_ledger->findData(int(m_plan.rows.front().ledger)));
+    m_ledger->setCurrentIndex(m_ledger->findData(int(m_plan.ledger)));
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_distanceLabel, m_distance, m_volumeLabel, m_volume})
         w->setVisible(m_plan.hasUnits);

@@ -227,6 +227,7 @@ bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const Imp
         plan.asksForLedger = true;
         ledger = options.ledger.value_or(kind == LubeKind::Service ? LedgerKind::Maintain
                                                                    : LedgerKind::DailyCost);
+        plan.ledger = ledger;
         break;
     }
     setUnits(options, std::nullopt, std::nullopt, plan);
@@ -648,17 +649,18 @@ void ReadGeneric(int source, const std::vector<CsvRecord>& records, const Import
         return it == mapping.end() ? -1 : int(it - mapping.begin());
     };
     const int date = column(GenericField::Date);
-    if (date < 0) {
-        plan.refusal = QStringLiteral("%1：请在“各栏对应的内容”里指定哪一栏是日期。")
-                           .arg(plan.sourceName(source));
-        return;
-    }
     const int odometer = column(GenericField::Odometer), amount = column(GenericField::Amount),
               price = column(GenericField::Price), quantity = column(GenericField::Quantity),
               note = column(GenericField::Note), provider = column(GenericField::Provider),
               content = column(GenericField::Content);
     const LedgerKind ledger = options.ledger.value_or(
         quantity >= 0 && content < 0 ? LedgerKind::Refuel : LedgerKind::DailyCost);
+    plan.ledger = ledger;
+    if (date < 0) {
+        plan.refusal = QStringLiteral("%1：请在“各栏对应的内容”里指定哪一栏是日期。")
+                           .arg(plan.sourceName(source));
+        return;
+    }
     if (ledger == LedgerKind::Refuel && !options.distance)
         plan.notes << QStringLiteral(
                           "里程按%1、油量按%2导入；如果文件用的是英里或加仑，请在上面选择。")

@@ -128,8 +128,9 @@ struct ImportPlan
     QString refusal;
 
     // What the files said about themselves, for the choices of the preview.
-    bool asksForLedger = false; // a file that does not say its ledger
-    bool hasUnits = false;      // a file from a program that may use miles or gallons
+    bool asksForLedger = false;             // a file that does not say its ledger
+    LedgerKind ledger = LedgerKind::Refuel; // the ledger such a file goes to
+    bool hasUnits = false;                  // a file from a program that may use miles or gallons
     DistanceUnit distance = DistanceUnit::Kilometres;
     VolumeUnit volume = VolumeUnit::Litres;
     bool generic = false; // a file whose columns the user maps

@@ -158,3 +158,49 @@ TEST_F(CsvDialogsTest, AFileThatCannotBeReadIsAnsweredWithAMessage)
     EXPECT_EQ(boxes.boxes()[0].text, "不能导入：empty.csv：文件是空的，没有可以导入的内容。");
     EXPECT_EQ(boxes.boxes()[0].flags, platform::MB_OK | platform::MB_ICONERROR);
 }
+
+TEST_F(CsvDialogsTest, ThePreviewOffersLedgerUnitsAndColumnsWhereTheFileDoesNotSay)
+{
+    writeFile(inData("service.csv"), "Date,Description,Cost,Notes,Odometer,Tags\n"
+                                     "1/15/2024,Brake pads,120,,1000,\n");
+    platform::SetOpenFileHook(
+        [&](const platform::OpenFileRequest&) { return inData("service.csv"); });
+    RunCsvImport(nullptr, db, [&](CDlgImportPreview& preview) {
+        EXPECT_EQ(preview.CarBox()->currentText(), "小蓝"); // the current car
+        EXPECT_TRUE(preview.LedgerBox()->isVisibleTo(&preview));
+        EXPECT_EQ(preview.LedgerBox()->currentText(), "保养记录");
+        EXPECT_EQ(preview.LedgerBox()->accessibleName(), "记录类型(L)");
+        preview.LedgerBox()->setCurrentIndex(preview.LedgerBox()->findText("维修记录"));
+        EXPECT_EQ(preview.Plan().rows[0].ledger, LedgerKind::Repair);
+        EXPECT_TRUE(preview.DistanceBox()->isVisibleTo(&preview));
+        preview.DistanceBox()->setCurrentIndex(preview.DistanceBox()->findText("英里"));
+        EXPECT_NEAR(preview.Plan().rows[0].record.miles, 1609.344, 1e-9);
+        EXPECT_EQ(preview.Plan().rows[0].ledger, LedgerKind::Repair); // kept
+        EXPECT_EQ(preview.MappingBox(0), nullptr);
+        return int(QDialog::Rejected);
+    });
+    EXPECT_EQ(ReadBack(path, "select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
+
+    writeFile(inData("generic.csv"), "when,what,paid\n2024-05-01,洗车,30\n");
+    platform::SetOpenFileHook(
+        [&](const platform::OpenFileRequest&) { return inData("generic.csv"); });
+    RunCsvImport(nullptr, db, [&](CDlgImportPreview& preview) {
+        // "when" is no date the guess knows: the user says so.
+        EXPECT_TRUE(preview.Plan().refused());
+        EXPECT_FALSE(preview.ImportButton()->isEnabled());
+        QComboBox* when = preview.MappingBox(0);
+        QComboBox* paid = preview.MappingBox(2);
+        EXPECT_EQ(when->accessibleName(), "when");
+        EXPECT_EQ(preview.LedgerBox()->currentText(), "日常杂费");
+        when->setCurrentIndex(when->findText("日期"));
+        preview.MappingBox(1)->setCurrentIndex(preview.MappingBox(1)->findText("内容或商品名称"));
+        paid->setCurrentIndex(paid->findText("金额"));
+        EXPECT_FALSE(preview.Plan().refused());
+        EXPECT_EQ(preview.Plan().rows[0].record.amount, 30);
+        EXPECT_EQ(preview.Plan().rows[0].record.content, "洗车");
+        EXPECT_TRUE(preview.ImportButton()->isEnabled());
+        return int(QDialog::Accepted);
+    });
+    EXPECT_EQ(ReadBack(path, "select Content, Amount from DailyCost where DateTimee='2024/05/01'"),
+              (std::vector<QStringList>{{"洗车", "30.00000000"}}));
+}
