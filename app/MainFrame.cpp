@@ -8,7 +8,9 @@
 #include "app/MsgTipWnd.h"
 #include "app/OrvynView.h"
 #include "app/UpdateCheck.h"
+#include "csv/CsvDialogs.h"
 #include "database/Names.h"
+#include "ledgers/LedgerPage.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
@@ -169,6 +171,12 @@ void CMainFrame::OnCommand(int commandId)
     case cmd::ID_CHECK_UPDATE:
         OnCheckUpdate();
         break;
+    case cmd::ID_EXPORT_CSV:
+        OnExportCsv();
+        break;
+    case cmd::ID_IMPORT_CSV:
+        OnImportCsv();
+        break;
     default:
         break;
     }
@@ -188,6 +196,33 @@ void CMainFrame::OnAbout()
 void CMainFrame::OnCheckUpdate()
 {
     m_updateCheck->CheckNow();
+}
+
+void CMainFrame::OnExportCsv()
+{
+    // What a cell editor still holds goes into the file first.
+    m_view->EndCellEditing();
+    RunCsvExport(this, m_database);
+}
+
+void CMainFrame::OnImportCsv()
+{
+    m_view->EndCellEditing();
+    if (RunCsvImport(this, m_database))
+        reloadLedger();
+}
+
+void CMainFrame::reloadLedger()
+{
+    m_database.LoadCostTotals(m_database.GetCurrentCarID(), m_costTotals);
+    for (int i = 0; i < kPageCount; ++i)
+        if (auto* page = qobject_cast<CLedgerPage*>(m_view->Page(i));
+            page && !page->PageCar().isEmpty())
+            page->RefreshPage();
+    SetTitle();
+    if (QWidget* shown = m_view->Page(m_view->ShownPage()))
+        platform::SendMessage(shown, platform::WM_PAGE_SHOW, 0, 1);
+    m_view->RedrawCarPhoto();
 }
 
 bool CMainFrame::OnClose()

@@ -50,6 +50,10 @@ public:
     void OnAbout();
     // "检查新版本": answers in message boxes once the server's version is known.
     void OnCheckUpdate();
+    // "导出为 CSV…" and "从 CSV 导入…"; after an import the pages read the
+    // ledger again.
+    void OnExportCsv();
+    void OnImportCsv();
 
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;
@@ -67,6 +71,8 @@ private:
     void prepareLedger();
     void placeOnScreen();
     void startTimers();
+    // Reads the current car's totals and every loaded ledger page again.
+    void reloadLedger();
 
     COrvynView* m_view = nullptr;
     std::array<QTimer, 3> m_timers;

@@ -47,6 +47,12 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
                  {"退出系统", ID_APP_EXIT},
              },
              onCommand);
+    addItems(bar->addMenu(QStringLiteral("数据")),
+             {
+                 {"导出为 CSV…", ID_EXPORT_CSV},
+                 {"从 CSV 导入…", ID_IMPORT_CSV},
+             },
+             onCommand);
     addItems(bar->addMenu(QStringLiteral("帮助")),
              {
                  {"关于", ID_APP_ABOUT},

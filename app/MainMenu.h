@@ -21,9 +21,11 @@ enum : int
     ID_APP_ABOUT = 57664,
     ID_HELP = 32790,
     ID_CHECK_UPDATE = 32776,
+    ID_EXPORT_CSV = 32810,
+    ID_IMPORT_CSV = 32811,
 };
 } // namespace cmd
 
-// Fills the menu bar with the "设置" and "帮助" menus; every action calls
-// onCommand with its id.
+// Fills the menu bar with the "设置", "数据" and "帮助" menus; every action
+// calls onCommand with its id.
 void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand);

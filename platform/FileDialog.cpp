@@ -12,6 +12,17 @@ OpenFileHook& hook()
     return h;
 }
 
+FolderHook& folderHook()
+{
+    static FolderHook h;
+    return h;
+}
+
+bool canAsk()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
 } // namespace
 
 void SetOpenFileHook(OpenFileHook h)
@@ -23,7 +34,7 @@ QString GetOpenFileName(QWidget* parent, const OpenFileRequest& request)
 {
     if (hook())
         return hook()(request);
-    if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (!canAsk())
         return {}; // nobody to ask: as if cancelled
 
     QFileDialog dialog(parent, request.caption);
@@ -35,6 +46,36 @@ QString GetOpenFileName(QWidget* parent, const OpenFileRequest& request)
         return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
+}
+
+QStringList GetOpenFileNames(QWidget* parent, const OpenFileRequest& request)
+{
+    if (hook())
+        return hook()(request).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (!canAsk())
+        return {};
+    QFileDialog dialog(parent, request.caption);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters(request.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
+}
+
+void SetFolderHook(FolderHook h)
+{
+    folderHook() = std::move(h);
+}
+
+QString GetExistingDirectory(QWidget* parent, const FolderRequest& request)
+{
+    if (folderHook())
+        return folderHook()(request);
+    if (!canAsk())
+        return {};
+    return QFileDialog::getExistingDirectory(parent, request.caption, request.start);
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -20,9 +21,28 @@ struct OpenFileRequest
 // Asks the user for an existing file to open; an empty path when cancelled.
 QString GetOpenFileName(QWidget* parent, const OpenFileRequest& request);
 
+// Asks for one or more existing files; none when cancelled. A test hook
+// answers them one per line.
+QStringList GetOpenFileNames(QWidget* parent, const OpenFileRequest& request);
+
 // A test installs a handler that answers every dialog instead of the user:
 // the path chosen, or an empty path for Cancel. An empty function removes it.
 using OpenFileHook = std::function<QString(const OpenFileRequest& request)>;
 void SetOpenFileHook(OpenFileHook hook);
+
+// What a folder dialog asks for: its caption and the folder it starts in.
+struct FolderRequest
+{
+    QString caption;
+    QString start;
+};
+
+// Asks the user for a folder (one that exists, or one made in the dialog);
+// an empty path when cancelled.
+QString GetExistingDirectory(QWidget* parent, const FolderRequest& request);
+
+// A test answers every folder dialog instead of the user; an empty function removes it.
+using FolderHook = std::function<QString(const FolderRequest& request)>;
+void SetFolderHook(FolderHook hook);
 
 } // namespace platform

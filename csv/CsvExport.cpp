@@ -1,0 +1,288 @@
+#include "csv/CsvExport.h"
+
+#include "csv/CsvLedgers.h"
+#include "csv/CsvWriter.h"
+#include "database/Figures.h"
+#include "database/MyDatabase.h"
+#include "database/Names.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <optional>
+
+namespace {
+
+QString derivedCell(const std::optional<double>& value)
+{
+    return value ? PlainNumber(ShownNumber(*value, 2)) : QString();
+}
+
+// The refuelling page's estimates need the car's tank: litres per gauge division.
+double litresPerDivision(CMyDatabase& db, const QString& carId)
+{
+    CARPROPERTY property;
+    db.GetCarProperty(carId, property);
+    return property.fuelVolume / (property.meterRules < 1 ? 1.0 : property.meterRules);
+}
+
+class Exporter
+{
+public:
+    Exporter(CMyDatabase& db, const CsvExportRequest& request, const CsvProgress& progress)
+        : m_db(db), m_request(request), m_progress(progress)
+    {
+    }
+    ~Exporter()
+    {
+        for (const auto& file : m_written)
+            QFile::remove(file.temporary);
+    }
+
+    CsvExportResult run()
+    {
+        std::vector<CARLIST> cars;
+        m_db.GetCarList(cars);
+        std::sort(cars.begin(), cars.end(),
+                  [](const CARLIST& a, const CARLIST& b) { return a.carId < b.carId; });
+        if (!m_request.carId.isEmpty())
+            std::erase_if(cars, [&](const CARLIST& c) { return c.carId != m_request.carId; });
+        if (cars.empty())
+            return failed(m_request.carId.isEmpty()
+                              ? QStringLiteral("账本里还没有车辆，没有可以导出的记录。")
+                              : QStringLiteral("账本里没有这辆车：") + m_request.carId);
+        if (!QDir().mkpath(m_request.folder))
+            return failed(QStringLiteral("无法创建文件夹 ") +
+                          QDir::toNativeSeparators(m_request.folder));
+
+        for (const CARLIST& car : cars)
+            for (const auto& ledger : LedgerKinds())
+                m_total += m_db.GetRecordCount(ledger.table(), car.carId);
+
+        if (!writeCarFile(cars))
+            return m_result;
+        for (const CARLIST& car : cars)
+            for (const auto& ledger : LedgerKinds())
+                if (!writeLedger(car, ledger))
+                    return m_result;
+        return finish();
+    }
+
+private:
+    struct Written
+    {
+        QString temporary;
+        QString final;
+    };
+
+    CsvExportResult& failed(const QString& why)
+    {
+        m_result.outcome = CsvExportResult::Failed;
+        m_result.error = why;
+        return m_result;
+    }
+
+    bool advance(qint64 rows)
+    {
+        m_done += rows;
+        if (m_progress && !m_progress(m_done, m_total)) {
+            m_result.outcome = CsvExportResult::Cancelled;
+            return false;
+        }
+        return true;
+    }
+
+    // Writes the text as UTF-8 with a byte-order mark under a temporary name.
+    bool writeFile(const QString& name, const QString& text)
+    {
+        const QString final = QDir(m_request.folder).filePath(name);
+        const QString temporary =
+            QDir(m_request.folder).filePath(QLatin1Char('.') + name + QStringLiteral(".part"));
+        m_written.push_back({temporary, final});
+        QFile file(temporary);
+        const QByteArray bytes = "\xEF\xBB\xBF" + text.toUtf8();
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size() || !file.flush()) {
+            failed(QStringLiteral("无法写入文件 %1：%2")
+                       .arg(QDir::toNativeSeparators(final), file.errorString()));
+            return false;
+        }
+        file.close();
+        if (file.error() != QFileDevice::NoError) {
+            failed(QStringLiteral("无法写入文件 %1：%2")
+                       .arg(QDir::toNativeSeparators(final), file.errorString()));
+            return false;
+        }
+        return true;
+    }
+
+    void readFailed(const SqlStatus& status)
+    {
+        failed(QStringLiteral("读取账本失败：") + status.message);
+    }
+
+    // The car's rows of CarProperty and PurchaseInfo, read by the columns of the car file.
+    std::optional<QStringList> carRow(const CARLIST& car)
+    {
+        QStringList cells;
+        std::map<QString, QStringList> rows;
+        for (const char* table : {tbl::CarProperty, tbl::PurchaseInfo}) {
+            QByteArray names;
+            std::vector<const CarFileColumn*> columns;
+            for (const auto& column : CarFileColumns())
+                if (column.table == table) {
+                    names += (names.isEmpty() ? "\"" : ", \"") + QByteArray(column.column) + '"';
+                    columns.push_back(&column);
+                }
+            CStatement select = m_db.Connection().Prepare("select " + names + " from \"" + table +
+                                                          "\" where \"CarID\"=?1 limit 1");
+            select.Bind(1, car.carId);
+            QStringList& row = rows[QString::fromLatin1(table)];
+            if (select.Next()) {
+                for (int i = 0; i < int(columns.size()); ++i) {
+                    const CarFileColumn& column = *columns[size_t(i)];
+                    if (column.kind == CarFileColumn::Number)
+                        row << PlainNumber(CStatement::Number(select.Value(i)));
+                    else if (column.kind == CarFileColumn::Date)
+                        row << IsoDateText(RightTrimmed(CStatement::Text(select.Value(i))));
+                    else
+                        row << SpreadsheetSafeText(RightTrimmed(CStatement::Text(select.Value(i))));
+                }
+            }
+            if (!select.ok()) {
+                readFailed(select.Status());
+                return std::nullopt;
+            }
+        }
+        qsizetype property = 0, purchase = 0;
+        for (const auto& column : CarFileColumns()) {
+            if (column.table == tbl::CarList) {
+                cells << (column.kind == CarFileColumn::Current
+                              ? (car.used == QLatin1String("YES") ? QStringLiteral("是")
+                                                                  : QStringLiteral("否"))
+                              : SpreadsheetSafeText(car.name));
+                continue;
+            }
+            const bool isProperty = column.table == tbl::CarProperty;
+            const QStringList& row = rows[QString::fromLatin1(column.table)];
+            qsizetype& i = isProperty ? property : purchase;
+            cells << (i < row.size() ? row[i] : QString());
+            ++i;
+        }
+        return cells;
+    }
+
+    bool writeCarFile(const std::vector<CARLIST>& cars)
+    {
+        QString text = CsvLine(CarFileHeader());
+        for (const CARLIST& car : cars) {
+            const std::optional<QStringList> row = carRow(car);
+            if (!row)
+                return false;
+            text += CsvLine(*row);
+        }
+        return writeFile(kCarFileName + QStringLiteral(".csv"), text) && advance(0);
+    }
+
+    bool writeLedger(const CARLIST& car, const LedgerKindInfo& ledger)
+    {
+        std::vector<LedgerRecord> records;
+        const SqlStatus status = m_db.LoadRecords(ledger.table(), car.carId, records);
+        if (!status.ok()) {
+            readFailed(status);
+            return false;
+        }
+        const std::vector<LedgerColumn> columns = ExportColumns(ledger.kind);
+        const double perDivision =
+            ledger.kind == LedgerKind::Refuel ? litresPerDivision(m_db, car.carId) : 1.0;
+        const QString carName = SpreadsheetSafeText(car.name);
+        QString text = CsvLine(LedgerFileHeader(ledger.kind));
+        double spent = 0;
+        QStringList cells;
+        for (size_t i = 0; i < records.size(); ++i) {
+            const LedgerRecord& r = records[i];
+            cells.clear();
+            for (const LedgerColumn& column : columns) {
+                switch (column.kind) {
+                case CellKind::Date:
+                    cells << IsoDateText(r.date);
+                    break;
+                case CellKind::Quantity:
+                    cells << derivedCell(FuelQuantity(r));
+                    break;
+                case CellKind::Consumption:
+                    cells << (i == 0
+                                  ? QString()
+                                  : derivedCell(FuelConsumption(records[i - 1], r, perDivision)));
+                    break;
+                case CellKind::DerivedMoney:
+                    if (ledger.kind == LedgerKind::Accessory)
+                        cells << PlainNumber(AccessoryCost(r));
+                    else
+                        cells << (i == 0 ? QString() : derivedCell(FuelCostPerKm(spent, r)));
+                    break;
+                default:
+                    cells << (IsNumberField(column.field)
+                                  ? PlainNumber(r.Number(column.field))
+                                  : SpreadsheetSafeText(r.Text(column.field)));
+                }
+            }
+            cells << carName << ledger.name;
+            text += CsvLine(cells);
+            spent += r.amount;
+            if ((i + 1) % 1000 == 0 && !advance(1000))
+                return false;
+        }
+        m_result.records += qint64(records.size());
+        return writeFile(LedgerFileName(car.carId, car.name, ledger.name), text) &&
+               advance(qint64(records.size() % 1000));
+    }
+
+    CsvExportResult finish()
+    {
+        for (const auto& file : m_written) {
+            // rename() replaces an older export of the same name in one step.
+            if (std::rename(QFile::encodeName(file.temporary).constData(),
+                            QFile::encodeName(file.final).constData()) != 0) {
+                failed(QStringLiteral("无法写入文件 ") + QDir::toNativeSeparators(file.final));
+                return m_result;
+            }
+            m_result.files << QFileInfo(file.final).fileName();
+        }
+        m_written.clear();
+        m_result.outcome = CsvExportResult::Done;
+        return m_result;
+    }
+
+    CMyDatabase& m_db;
+    const CsvExportRequest& m_request;
+    const CsvProgress& m_progress;
+    CsvExportResult m_result;
+    std::vector<Written> m_written;
+    qint64 m_total = 0;
+    qint64 m_done = 0;
+};
+
+} // namespace
+
+QString LedgerFileName(const QString& carId, const QString& carName, const QString& ledgerName)
+{
+    QString name = carName.trimmed();
+    for (QChar& c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    name = name.left(60); // behind the identifier, so never "." or ".."
+    return carId + QLatin1Char('_') + (name.isEmpty() ? QString() : name + QLatin1Char('_')) +
+           ledgerName + QStringLiteral(".csv");
+}
+
+CsvExportResult ExportCsv(CMyDatabase& db, const CsvExportRequest& request,
+                          const CsvProgress& progress)
+{
+    if (!db.IsOpen())
+        return {CsvExportResult::Failed, QStringLiteral("账本没有打开，无法导出。"), {}, 0};
+    return Exporter(db, request, progress).run();
+}

@@ -1,0 +1,643 @@
+#include "csv/CsvImport.h"
+
+#include "csv/CsvReader.h"
+#include "csv/CsvText.h"
+#include "csv/CsvWriter.h"
+#include "csv/ImportFormats.h"
+#include "database/BackupPoints.h"
+#include "database/Figures.h"
+#include "database/MyDatabase.h"
+#include "database/Names.h"
+#include "database/Schema.h"
+#include "database/Transaction.h"
+#include "platform/Clock.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
+
+namespace {
+
+QByteArray digestOf(const QByteArray& bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+// Reads a whole file; a null array with the reason when it cannot be read.
+QByteArray readAll(const QString& path, QString& why)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile()) {
+        why = QStringLiteral("找不到文件 ") + QDir::toNativeSeparators(path);
+        return {};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = QStringLiteral("无法打开文件 %1：%2")
+                  .arg(QDir::toNativeSeparators(path), file.errorString());
+        return {};
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        why = QStringLiteral("无法读取文件 %1：%2")
+                  .arg(QDir::toNativeSeparators(path), file.errorString());
+        return {};
+    }
+    if (bytes.isNull())
+        bytes = QByteArray(""); // an empty file is read, and refused as empty
+    return bytes;
+}
+
+// --- cars --------------------------------------------------------------------------
+
+struct LedgerCars
+{
+    std::vector<CARLIST> cars;
+    QString currentId;
+};
+
+// The ledger's car for a name or identifier: its identifier, an empty text
+// when there is none, or no answer when several cars have the name.
+std::optional<QString> findCar(const LedgerCars& ledger, const QString& wanted)
+{
+    const QString name = wanted.trimmed();
+    for (const CARLIST& car : ledger.cars)
+        if (car.carId == name)
+            return car.carId;
+    QStringList matches;
+    for (const CARLIST& car : ledger.cars)
+        if (car.name.trimmed() == name)
+            matches << car.carId;
+    if (matches.size() > 1)
+        return std::nullopt;
+    return matches.isEmpty() ? QString() : matches.first();
+}
+
+int targetIndex(ImportPlan& plan, const LedgerCars& ledger, const QString& wanted)
+{
+    const QString name = wanted.trimmed();
+    for (size_t i = 0; i < plan.targets.size(); ++i)
+        if (plan.targets[i].name == name ||
+            (!plan.targets[i].carId.isEmpty() && plan.targets[i].carId == name))
+            return int(i);
+    const std::optional<QString> found = findCar(ledger, name);
+    if (!found) {
+        plan.refusal =
+            QStringLiteral("账本里有不止一辆车叫“%1”，请指定车辆编号（如 CAR0001）。").arg(name);
+        return -1;
+    }
+    ImportTarget target;
+    target.carId = *found;
+    target.name = name;
+    if (!found->isEmpty())
+        for (const CARLIST& car : ledger.cars)
+            if (car.carId == *found)
+                target.name = car.name.trimmed();
+    plan.targets.push_back(target);
+    return int(plan.targets.size() - 1);
+}
+
+void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& plan)
+{
+    LedgerCars ledger;
+    db.GetCarList(ledger.cars);
+    ledger.currentId = RightTrimmed(db.GetCurrentCarID());
+
+    for (size_t i = 0; i < plan.cars.size(); ++i) {
+        const int t = targetIndex(plan, ledger, plan.cars[i].name);
+        if (t < 0)
+            return;
+        ImportTarget& target = plan.targets[size_t(t)];
+        if (!target.carId.isEmpty())
+            plan.notes << QStringLiteral("车辆“%1”已在账本里，它的档案和购入信息保持不变。")
+                              .arg(target.name);
+        else if (target.carRow < 0)
+            target.carRow = int(i);
+    }
+    for (ImportRow& row : plan.rows) {
+        QString wanted = options.car.trimmed();
+        if (wanted.isEmpty())
+            wanted = row.car;
+        if (wanted.isEmpty()) {
+            if (ledger.currentId.isEmpty()) {
+                plan.refusal = QStringLiteral(
+                    "文件没有写明是哪辆车的记录，账本里也没有当前车辆：请指定要导入到哪辆车。");
+                return;
+            }
+            wanted = ledger.currentId;
+        }
+        row.target = targetIndex(plan, ledger, wanted);
+        if (row.target < 0)
+            return;
+    }
+}
+
+// --- records already in the ledger --------------------------------------------------
+
+QString normalDate(const QString& date)
+{
+    const std::optional<QDate> day = ReadIsoDate(date);
+    return day ? StoredDate(*day) : date.trimmed();
+}
+
+// Records are the same when date, odometer and amount agree; on ledgers
+// without an amount the price and count, or the log text, stand for it.
+QString duplicateKey(LedgerKind ledger, const LedgerRecord& r)
+{
+    QString key = normalDate(r.date) + QLatin1Char('|') + QString::number(Hundredths(r.miles)) +
+                  QLatin1Char('|');
+    switch (ledger) {
+    case LedgerKind::CarLog:
+        return key + r.mark.trimmed();
+    case LedgerKind::Accessory:
+        return key + QString::number(Hundredths(r.price)) + QLatin1Char('x') +
+               QString::number(Hundredths(r.count));
+    default:
+        return key + QString::number(Hundredths(r.amount));
+    }
+}
+
+void markDuplicates(CMyDatabase& db, ImportPlan& plan)
+{
+    std::map<std::pair<int, int>, std::map<QString, int>> held;
+    for (ImportRow& row : plan.rows) {
+        const ImportTarget& target = plan.targets[size_t(row.target)];
+        if (target.carId.isEmpty())
+            continue; // a new car holds nothing yet
+        const auto slot = std::make_pair(row.target, int(row.ledger));
+        auto found = held.find(slot);
+        if (found == held.end()) {
+            std::map<QString, int> keys;
+            std::vector<LedgerRecord> existing;
+            db.LoadRecords(InfoOf(row.ledger).table(), target.carId, existing);
+            for (const LedgerRecord& r : existing)
+                ++keys[duplicateKey(row.ledger, r)];
+            found = held.emplace(slot, std::move(keys)).first;
+        }
+        // As many rows are the same as records are held: a record twice in
+        // the file and once in the ledger is imported once more.
+        int& count = found->second[duplicateKey(row.ledger, row.record)];
+        if (count > 0) {
+            row.duplicate = true;
+            --count;
+        }
+    }
+}
+
+// --- gauge readings -------------------------------------------------------------------
+
+// The gauge readings before and after each filling, from the litres bought
+// and the full-tank flags: a full tank reads all divisions after filling and
+// the litres bought less before it; between two full tanks the fuel is
+// taken as used evenly per kilometre, so that the page's consumption
+// estimate comes out as litres bought over distance driven.
+void deriveGauges(std::vector<ImportRow*>& fillings, double tank, double divisions)
+{
+    const double perDivision = tank / divisions;
+    auto clampLevel = [&](double level) { return std::clamp(level, 0.0, divisions); };
+    int lastFull = -1;
+    for (int i = 0; i < int(fillings.size()); ++i) {
+        ImportRow& row = *fillings[size_t(i)];
+        if (row.missedBefore)
+            lastFull = -1;
+        if (!row.fullTank)
+            continue;
+        row.record.fuelMeter2 = divisions;
+        row.record.fuelMeter1 = clampLevel(divisions - *row.litres / perDivision);
+        if (lastFull >= 0) {
+            const ImportRow& start = *fillings[size_t(lastFull)];
+            const double distance = row.record.miles - start.record.miles;
+            double bought = 0;
+            for (int j = lastFull + 1; j <= i; ++j)
+                bought += *fillings[size_t(j)]->litres;
+            const double perKm = distance > 0 ? bought / distance : 0;
+            double sum = 0;
+            for (int j = lastFull + 1; j < i; ++j) {
+                ImportRow& partial = *fillings[size_t(j)];
+                sum += *partial.litres;
+                const double after =
+                    divisions -
+                    (perKm * (partial.record.miles - start.record.miles) - sum) / perDivision;
+                partial.record.fuelMeter2 = clampLevel(after);
+                partial.record.fuelMeter1 = clampLevel(after - *partial.litres / perDivision);
+            }
+        }
+        lastFull = i;
+    }
+    for (ImportRow* row : fillings) {
+        row->record.fuelMeter1 = ShownNumber(row->record.fuelMeter1, 2);
+        row->record.fuelMeter2 = ShownNumber(row->record.fuelMeter2, 2);
+    }
+}
+
+void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
+{
+    std::map<int, std::vector<ImportRow*>> byTarget;
+    for (ImportRow& row : plan.rows)
+        if (row.ledger == LedgerKind::Refuel && row.litres)
+            byTarget[row.target].push_back(&row);
+    for (auto& [t, fillings] : byTarget) {
+        const ImportTarget& target = plan.targets[size_t(t)];
+        CARPROPERTY property;
+        if (!target.carId.isEmpty())
+            db.GetCarProperty(target.carId, property);
+        else if (target.carRow >= 0 && plan.cars[size_t(target.carRow)].property)
+            property = *plan.cars[size_t(target.carRow)].property;
+        if (property.fuelVolume <= 0 || property.meterRules < 1) {
+            plan.notes << QStringLiteral(
+                              "车辆“%1”的油箱容积或油表量程未知：%2 条加油记录的加前油表和"
+                              "加后油表留空，页面上的油耗估算算不出来。"
+                              "在爱车档案里填好这两项后再导入，就能推算出油表读数。")
+                              .arg(target.name)
+                              .arg(fillings.size());
+            continue;
+        }
+        std::stable_sort(fillings.begin(), fillings.end(), [](ImportRow* a, ImportRow* b) {
+            if (a->record.date != b->record.date)
+                return a->record.date < b->record.date;
+            return a->record.miles < b->record.miles;
+        });
+        deriveGauges(fillings, property.fuelVolume, property.meterRules);
+        plan.notes << QStringLiteral(
+                          "车辆“%1”：%2 条加油记录的油表读数按油箱容积 %3 升、油表量程 %4 "
+                          "格由加油量和是否加满推算。")
+                          .arg(target.name)
+                          .arg(fillings.size())
+                          .arg(PlainNumber(property.fuelVolume), PlainNumber(property.meterRules));
+    }
+}
+
+// --- writing ----------------------------------------------------------------------------
+
+void bindValue(CStatement& insert, int index, const CMyField& field, const LedgerRecord& r)
+{
+    if (field.field == LedgerField::None)
+        insert.Bind(index, QString(QLatin1String(""))); // the spares are written empty
+    else if (field.type == adDouble || field.type == adInteger)
+        insert.Bind(index, ShownNumber(r.Number(field.field), field.decimals));
+    else
+        insert.Bind(index, r.Text(field.field));
+}
+
+class Writer
+{
+public:
+    Writer(CMyDatabase& db, const ImportPlan& plan, const CsvProgress& progress)
+        : m_db(db), m_plan(plan), m_progress(progress)
+    {
+    }
+
+    ImportResult run()
+    {
+        CTransaction transaction(m_db.Connection(), CTransaction::Quiet);
+        if (!transaction.Begun()) {
+            failed(m_db.Connection().LastError());
+            return m_result;
+        }
+        if (!makeCars() || !writeRecords() || !learnEntries() || !chooseCurrentCar()) {
+            m_result.written = m_result.carsMade = 0; // all of it rolled back
+            return m_result;
+        }
+        if (!transaction.Commit())
+            failed(m_db.Connection().LastError());
+        else
+            m_result.outcome = ImportResult::Done;
+        return m_result;
+    }
+
+private:
+    // Keeps the failure as the result; false.
+    bool failed(const SqlStatus& status)
+    {
+        m_result.outcome = ImportResult::Failed;
+        m_result.error = QStringLiteral("写入账本失败，没有导入任何记录：") + status.message;
+        return false;
+    }
+
+    bool makeCars()
+    {
+        m_carIds.clear();
+        for (const ImportTarget& target : m_plan.targets) {
+            if (!target.carId.isEmpty()) {
+                m_carIds << target.carId;
+                continue;
+            }
+            if (!m_db.NewCar(target.name))
+                return failed(m_db.Connection().LastError());
+            const QString carId = newestCar();
+            if (carId.isEmpty())
+                return failed(m_db.Connection().LastError());
+            m_carIds << carId;
+            ++m_result.carsMade;
+            if (target.carRow >= 0) {
+                const ImportCarRow& row = m_plan.cars[size_t(target.carRow)];
+                if ((row.property && !m_db.InsertCarProperty(carId, *row.property)) ||
+                    (row.purchase && !m_db.InsertPurchaseInfo(carId, *row.purchase)))
+                    return failed(m_db.Connection().LastError());
+                if (row.current)
+                    m_currentWanted = carId;
+            }
+        }
+        return true;
+    }
+
+    // The car just made: the highest car number (compared as a number, so
+    // that CAR10000 comes after CAR9999).
+    QString newestCar()
+    {
+        std::vector<CARLIST> cars;
+        m_db.GetCarList(cars);
+        QString newest;
+        qint64 highest = -1;
+        for (const CARLIST& car : cars) {
+            bool ok = false;
+            const qint64 number = car.carId.mid(3).toLongLong(&ok);
+            if (ok && car.carId.startsWith(QLatin1String("CAR")) && number > highest) {
+                highest = number;
+                newest = car.carId;
+            }
+        }
+        return newest;
+    }
+
+    bool writeRecords()
+    {
+        // Each ledger is numbered on from its highest identifier, in date order.
+        std::vector<const ImportRow*> rows;
+        for (const ImportRow& row : m_plan.rows)
+            if (!(row.duplicate && m_plan.skipDuplicates))
+                rows.push_back(&row);
+        // The readers write every date as the ledger stores it, "yyyy/MM/dd".
+        std::stable_sort(rows.begin(), rows.end(), [](const ImportRow* a, const ImportRow* b) {
+            if (a->ledger != b->ledger)
+                return a->ledger < b->ledger;
+            return a->record.date < b->record.date;
+        });
+        std::map<LedgerKind, qint64> next;
+        const qint64 total = qint64(rows.size());
+        for (const ImportRow* row : rows) {
+            const LedgerKindInfo& ledger = InfoOf(row->ledger);
+            auto n = next.find(row->ledger);
+            if (n == next.end()) {
+                QString first;
+                m_db.GetNextRecID(ledger.table(), first);
+                n = next.emplace(row->ledger, first.toLongLong()).first;
+                if (n->second <= 0)
+                    return failed(m_db.Connection().LastError());
+            }
+            if (n->second > 9999999) {
+                m_result.outcome = ImportResult::Failed;
+                m_result.error = QStringLiteral("“%1”的记录编号将超过 9999999，没有导入任何记录。")
+                                     .arg(ledger.name);
+                return false;
+            }
+            LedgerRecord r = row->record;
+            r.carId = m_carIds[row->target];
+            r.recId = QString::asprintf("%07lld", n->second++);
+            const CMyTable* table = FindTable(ledger.table());
+            CStatement insert = m_db.Connection().Prepare(table->InsertStatement());
+            for (size_t i = 0; i < table->fields.size(); ++i)
+                bindValue(insert, int(i + 1), table->fields[i], r);
+            const SqlStatus status = insert.Run();
+            if (!status.ok())
+                return failed(status);
+            ++m_result.written;
+            if (m_result.written % 1000 == 0 && m_progress &&
+                !m_progress(m_result.written, total)) {
+                m_result.outcome = ImportResult::Cancelled;
+                return false;
+            }
+            remember(*row, r);
+        }
+        if (m_progress && !m_progress(total, total)) {
+            m_result.outcome = ImportResult::Cancelled;
+            return false;
+        }
+        return true;
+    }
+
+    // The remembered entries the pages would have learned from these records.
+    void remember(const ImportRow& row, const LedgerRecord& r)
+    {
+        for (const LedgerColumn& column : InfoOf(row.ledger).page().columns)
+            if (column.historyClass != 0 && !r.Text(column.field).isEmpty())
+                m_entries.insert({r.carId, column.historyClass, r.Text(column.field)});
+    }
+
+    bool learnEntries()
+    {
+        for (const auto& [carId, classId, content] : m_entries) {
+            InputHistoryEntry entry;
+            entry.carId = carId;
+            entry.classId = classId;
+            entry.className = HistoryClassName(classId);
+            entry.content = content.left(128);
+            m_db.GetNextRecID(tbl::InputHistory, entry.recId);
+            if (m_db.InsertInputHistory(entry) == 0)
+                return failed(m_db.Connection().LastError());
+        }
+        return true;
+    }
+
+    // A ledger without a current car shows the imported car.
+    bool chooseCurrentCar()
+    {
+        if (!RightTrimmed(m_db.GetCurrentCarID()).isEmpty() || m_carIds.isEmpty())
+            return true;
+        m_db.SetCurrentCar(m_currentWanted.isEmpty() ? m_carIds.first() : m_currentWanted);
+        if (!m_db.Connection().LastError().ok())
+            return failed(m_db.Connection().LastError());
+        return true;
+    }
+
+    CMyDatabase& m_db;
+    const ImportPlan& m_plan;
+    const CsvProgress& m_progress;
+    ImportResult m_result;
+    QStringList m_carIds;
+    QString m_currentWanted;
+    std::set<std::tuple<QString, int, QString>> m_entries;
+};
+
+} // namespace
+
+// --- the plan ---------------------------------------------------------------------------
+
+double KilometresPer(DistanceUnit unit)
+{
+    return unit == DistanceUnit::Miles ? 1.609344 : 1.0;
+}
+double LitresPer(VolumeUnit unit)
+{
+    switch (unit) {
+    case VolumeUnit::UsGallons:
+        return 3.785411784;
+    case VolumeUnit::ImperialGallons:
+        return 4.54609;
+    default:
+        return 1.0;
+    }
+}
+QString UnitName(DistanceUnit unit)
+{
+    return unit == DistanceUnit::Miles ? QStringLiteral("英里") : QStringLiteral("公里");
+}
+QString UnitName(VolumeUnit unit)
+{
+    switch (unit) {
+    case VolumeUnit::UsGallons:
+        return QStringLiteral("美制加仑");
+    case VolumeUnit::ImperialGallons:
+        return QStringLiteral("英制加仑");
+    default:
+        return QStringLiteral("升");
+    }
+}
+
+const std::vector<GenericField>& GenericFields()
+{
+    static const std::vector<GenericField> fields = {
+        GenericField::Ignore, GenericField::Date,     GenericField::Odometer,
+        GenericField::Amount, GenericField::Price,    GenericField::Quantity,
+        GenericField::Note,   GenericField::Provider, GenericField::Content};
+    return fields;
+}
+
+QString GenericFieldName(GenericField field)
+{
+    switch (field) {
+    case GenericField::Date:
+        return QStringLiteral("日期");
+    case GenericField::Odometer:
+        return QStringLiteral("里程表");
+    case GenericField::Amount:
+        return QStringLiteral("金额");
+    case GenericField::Price:
+        return QStringLiteral("单价");
+    case GenericField::Quantity:
+        return QStringLiteral("数量（升或件）");
+    case GenericField::Note:
+        return QStringLiteral("备注");
+    case GenericField::Provider:
+        return QStringLiteral("服务商");
+    case GenericField::Content:
+        return QStringLiteral("内容或商品名称");
+    default:
+        return QStringLiteral("不导入");
+    }
+}
+
+int ImportPlan::duplicateCount() const
+{
+    return int(
+        std::count_if(rows.begin(), rows.end(), [](const ImportRow& r) { return r.duplicate; }));
+}
+
+int ImportPlan::writtenCount() const
+{
+    return int(rows.size()) - (skipDuplicates ? duplicateCount() : 0);
+}
+
+QString ImportPlan::sourceName(int source) const
+{
+    return source >= 0 && source < int(sources.size())
+               ? QFileInfo(sources[size_t(source)].path).fileName()
+               : QString();
+}
+
+ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOptions& options)
+{
+    ImportPlan plan;
+    plan.skipDuplicates = options.skipDuplicates;
+    if (files.isEmpty()) {
+        plan.refusal = QStringLiteral("没有选择要导入的文件。");
+        return plan;
+    }
+    for (const QString& path : files) {
+        ImportSource source;
+        source.path = path;
+        QString why;
+        const QByteArray bytes = readAll(path, why);
+        if (bytes.isNull()) {
+            plan.refusal = why;
+            return plan;
+        }
+        source.digest = digestOf(bytes);
+        const DecodedText text = DecodeCsvBytes(bytes);
+        if (!text.ok()) {
+            plan.refusal = QFileInfo(path).fileName() + QStringLiteral("：") + text.error;
+            return plan;
+        }
+        source.encoding = text.encoding;
+        plan.sources.push_back(source);
+        ReadImportText(int(plan.sources.size() - 1), text.text, options, plan);
+        if (plan.refused())
+            return plan;
+    }
+    if (plan.rows.empty() && plan.cars.empty()) {
+        plan.refusal = plan.rejected.empty()
+                           ? QStringLiteral("文件里没有可以导入的记录。")
+                           : QStringLiteral("文件里没有一行能够导入（%1 行有问题，见下面的列表）。")
+                                 .arg(plan.rejected.size());
+        return plan;
+    }
+    resolveTargets(db, options, plan);
+    if (plan.refused())
+        return plan;
+    markDuplicates(db, plan);
+    deriveGaugeReadings(db, plan);
+    return plan;
+}
+
+QString ImportBackupPointName(const QDateTime& when)
+{
+    QString name = BackupPointName(when);
+    name.chop(4); // ".bpt"
+    return name + QStringLiteral("-导入前.bpt");
+}
+
+ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString& backupFolder,
+                         const CsvProgress& progress)
+{
+    ImportResult result;
+    if (plan.refused()) {
+        result.error = plan.refusal;
+        return result;
+    }
+    if (!db.IsOpen()) {
+        result.error = QStringLiteral("账本没有打开，无法导入。");
+        return result;
+    }
+    for (const ImportSource& source : plan.sources) {
+        QString why;
+        const QByteArray bytes = readAll(source.path, why);
+        if (bytes.isNull() || digestOf(bytes) != source.digest) {
+            result.error = QStringLiteral("文件“%1”在预览之后被修改过，为了不导入与预览不同的内容，"
+                                          "没有导入任何记录。请重新导入。")
+                               .arg(QFileInfo(source.path).fileName());
+            return result;
+        }
+    }
+    bool newCars = false;
+    for (const ImportTarget& target : plan.targets)
+        newCars = newCars || target.carId.isEmpty();
+    if (plan.writtenCount() == 0 && !newCars) {
+        result.outcome = ImportResult::Done; // everything is there already
+        return result;
+    }
+    result.backupPoint = ImportBackupPointName(platform::CurrentDateTime());
+    const SqlStatus backup = MakeBackupPoint(db.FilePath(), backupFolder, result.backupPoint,
+                                             CMyDatabase::kDatabasePassword);
+    if (!backup.ok()) {
+        result.error = QStringLiteral("导入前的备份没有做成，没有导入任何记录：") + backup.message;
+        result.backupPoint.clear();
+        return result;
+    }
+    ImportResult written = Writer(db, plan, progress).run();
+    written.backupPoint = result.backupPoint;
+    return written;
+}

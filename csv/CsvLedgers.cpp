@@ -1,0 +1,133 @@
+#include "csv/CsvLedgers.h"
+
+#include "database/Names.h"
+
+#include <QRegularExpression>
+#include <charconv>
+#include <cmath>
+
+const std::vector<LedgerKindInfo>& LedgerKinds()
+{
+    static const std::vector<LedgerKindInfo> kinds = {
+        {LedgerKind::Refuel, "refuel", QStringLiteral("加油记录"), RefuelPage},
+        {LedgerKind::Repair, "repair", QStringLiteral("维修记录"), RepairPage},
+        {LedgerKind::Maintain, "maintain", QStringLiteral("保养记录"), MaintainPage},
+        {LedgerKind::Accident, "accident", QStringLiteral("事故记录"), AccidentPage},
+        {LedgerKind::DailyCost, "dailycost", QStringLiteral("日常杂费"), DailyCostPage},
+        {LedgerKind::Accessory, "accessory", QStringLiteral("汽车用品"), AccessoryPage},
+        {LedgerKind::CarLog, "carlog", QStringLiteral("爱车日志"), CarLogPage},
+    };
+    return kinds;
+}
+
+const LedgerKindInfo& InfoOf(LedgerKind kind)
+{
+    return LedgerKinds()[static_cast<size_t>(kind)];
+}
+
+const LedgerKindInfo* FindLedgerKind(const QString& keyOrName)
+{
+    const QString wanted = keyOrName.trimmed();
+    for (const auto& info : LedgerKinds())
+        if (wanted.compare(QLatin1String(info.key), Qt::CaseInsensitive) == 0 ||
+            wanted == info.name)
+            return &info;
+    return nullptr;
+}
+
+std::vector<LedgerColumn> ExportColumns(LedgerKind kind)
+{
+    std::vector<LedgerColumn> columns;
+    for (const LedgerColumn& column : InfoOf(kind).page().columns)
+        if (column.kind != CellKind::RowNumber && column.kind != CellKind::RecordId)
+            columns.push_back(column);
+    return columns;
+}
+
+QStringList LedgerFileHeader(LedgerKind kind)
+{
+    QStringList header;
+    for (const LedgerColumn& column : ExportColumns(kind))
+        header << column.header;
+    header << kCarColumn << kLedgerColumn;
+    return header;
+}
+
+QString PlainNumber(double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0)
+        return QStringLiteral("0");
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return QString::fromLatin1(text, result.ptr - text);
+}
+
+std::optional<QDate> ReadIsoDate(const QString& cell)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})\\s*$"));
+    const auto match = pattern.match(cell);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),
+                     match.captured(3).toInt());
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
+
+QString StoredDate(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyy/MM/dd"));
+}
+
+QString IsoDateText(const QString& storedDate)
+{
+    const std::optional<QDate> date = ReadIsoDate(storedDate);
+    return date ? date->toString(QStringLiteral("yyyy-MM-dd")) : storedDate;
+}
+
+const std::vector<CarFileColumn>& CarFileColumns()
+{
+    using K = CarFileColumn;
+    static const std::vector<CarFileColumn> columns = {
+        {kCarColumn, tbl::CarList, col::Name, K::Text},
+        {QStringLiteral("当前车辆"), tbl::CarList, col::Used, K::Current},
+        {QStringLiteral("汽车制造商"), tbl::CarProperty, col::Manufacture, K::Text},
+        {QStringLiteral("汽车型号"), tbl::CarProperty, col::CarType, K::Text},
+        {QStringLiteral("汽车识别代码(VIN)"), tbl::CarProperty, col::VIN, K::Text},
+        {QStringLiteral("车身颜色"), tbl::CarProperty, col::BodyColor, K::Text},
+        {QStringLiteral("发动机编号"), tbl::CarProperty, col::MotorID, K::Text},
+        {QStringLiteral("发动机排量"), tbl::CarProperty, col::Emission, K::Text},
+        {QStringLiteral("汽车牌照"), tbl::CarProperty, col::CarNo, K::Text},
+        {QStringLiteral("使用燃油标识"), tbl::CarProperty, col::FuelType, K::Text},
+        {QStringLiteral("油箱容积(升)"), tbl::CarProperty, col::FuelVolume, K::Number},
+        {QStringLiteral("油表量程(格)"), tbl::CarProperty, col::MeterRules, K::Number},
+        {QStringLiteral("当前里程(KM)"), tbl::CarProperty, col::CurMiles, K::Number},
+        {QStringLiteral("购买日期"), tbl::PurchaseInfo, col::BuyDate, K::Date},
+        {QStringLiteral("购买时里程(KM)"), tbl::PurchaseInfo, col::BuyMiles, K::Number},
+        {QStringLiteral("裸车总价格"), tbl::PurchaseInfo, col::CarPrice, K::Number},
+        {QStringLiteral("购置税"), tbl::PurchaseInfo, col::CarTax, K::Number},
+        {QStringLiteral("首次保险费用总计"), tbl::PurchaseInfo, col::InsuAmount, K::Number},
+        {QStringLiteral("上牌费"), tbl::PurchaseInfo, col::CarLicense, K::Number},
+        {QStringLiteral("保险公司"), tbl::PurchaseInfo, col::InsuCompany, K::Text},
+        {QStringLiteral("主要内容摘要"), tbl::PurchaseInfo, col::InsuNote, K::Text},
+        {QStringLiteral("保险联系信息"), tbl::PurchaseInfo, col::InsuTouchInfo, K::Text},
+        {QStringLiteral("贷款银行"), tbl::PurchaseInfo, col::LoanBank, K::Text},
+        {QStringLiteral("贷款总金额"), tbl::PurchaseInfo, col::LoanAmount, K::Number},
+        {QStringLiteral("贷款年限"), tbl::PurchaseInfo, col::LoanYears, K::Number},
+        {QStringLiteral("还贷总利息"), tbl::PurchaseInfo, col::LoanInterest, K::Number},
+        {QStringLiteral("贷款联系信息"), tbl::PurchaseInfo, col::LoanTouchInfo, K::Text},
+    };
+    return columns;
+}
+
+QStringList CarFileHeader()
+{
+    QStringList header;
+    for (const auto& column : CarFileColumns())
+        header << column.header;
+    return header;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "csv/CsvReader.h"
+#include "csv/ImportPlan.h"
+
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+// Reading the cells of the files an import takes, shared by the formats.
+
+// A number cell as a person or a spreadsheet writes it ("12,345", "￥5.5",
+// full-width digits); an empty cell is 0. False, with the reason, for a cell
+// without a number or one far beyond any amount.
+bool readNumber(const QString& cell, const QString& caption, double& value, QString& problem);
+// A date cell of our own files: "yyyy-mm-dd" that exists.
+bool readDate(const QString& cell, QDate& date, QString& problem);
+// Numbers that are possible but hardly right, written into the row's flags.
+void flagNumbers(ImportRow& row);
+bool allEmpty(const QStringList& fields);
+// The index of each header cell, by its trimmed text.
+QHash<QString, int> headerIndex(const QStringList& header);
+// A record's fields against its header: false (and a problem) when the
+// record is malformed or has too many or too few fields.
+bool wellFormed(int source, const CsvRecord& record, int headerSize, ImportPlan& plan);
+
+// --- files of other programs ----------------------------------------------------
+
+// A header as other programs vary it: lower case, without blanks, "_" and "-".
+QString foldHeader(const QString& header);
+
+// Whether a file writes "1.234,56" (a decimal comma) or "1,234.56".
+enum class DecimalMark
+{
+    Point,
+    Comma,
+};
+DecimalMark GuessDecimalMark(const std::vector<QString>& cells);
+// A number in the file's way; currency signs and units around it are skipped.
+bool readForeignNumber(const QString& cell, const QString& caption, DecimalMark mark, double& value,
+                       QString& problem);
+
+// The order of day, month and year in dates written with "/" or ".".
+enum class DateOrder
+{
+    MonthFirst, // 1/31/2024, as LubeLogger writes for the United States
+    DayFirst,   // 31/1/2024, 31.01.2024
+};
+// Told from the dates themselves (a first part above 12 is a day); month
+// first when nothing tells. `certain` says whether a date told it.
+DateOrder GuessDateOrder(const std::vector<QString>& cells, bool& certain);
+// "2024-01-31", "2024/1/31", "2024年1月31日", or with "/" or "." in the given
+// order; a time after the date is ignored. False, with the reason, for a day
+// that does not exist.
+bool readForeignDate(const QString& cell, DateOrder order, QDate& date, QString& problem);
+// "True", "1", "yes", "是".
+bool readFlag(const QString& cell);

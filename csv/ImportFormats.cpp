@@ -1,0 +1,238 @@
+#include "csv/ImportFormats.h"
+
+#include "csv/ForeignFormats.h"
+#include "csv/ImportCells.h"
+
+#include "csv/CsvReader.h"
+#include "csv/CsvWriter.h"
+#include "database/Names.h"
+#include "ledgers/LedgerFormat.h"
+
+#include <QHash>
+#include <cmath>
+
+namespace {
+
+// --- our own files ------------------------------------------------------------------
+
+void readOwnLedgerFile(int source, const std::vector<CsvRecord>& records,
+                       const ImportOptions& options, ImportPlan& plan)
+{
+    const QStringList& header = records.front().fields;
+    const QHash<QString, int> index = headerIndex(header);
+    const int carColumn = index.value(kCarColumn, -1);
+    const int ledgerColumn = index.value(kLedgerColumn, -1);
+    plan.sources[size_t(source)].format = QStringLiteral("Orvyn 导出的记录");
+    if (options.ledger)
+        plan.notes << QStringLiteral("%1 写明了每条记录的类型，按文件里的类型导入。")
+                          .arg(plan.sourceName(source));
+    QSet<QString> missing;
+    for (size_t i = 1; i < records.size(); ++i) {
+        const CsvRecord& record = records[i];
+        if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
+            continue;
+        const QString kindText = record.fields[ledgerColumn].trimmed();
+        const LedgerKindInfo* kind = FindLedgerKind(kindText);
+        if (!kind) {
+            plan.rejected.push_back(
+                {source, record.line, QStringLiteral("记录类型“%1”无法识别").arg(kindText)});
+            continue;
+        }
+        ImportRow row;
+        row.source = source;
+        row.line = record.line;
+        row.ledger = kind->kind;
+        if (carColumn >= 0)
+            row.car = FromSpreadsheetSafeText(record.fields[carColumn]).trimmed();
+        QString problem;
+        for (const LedgerColumn& column : ExportColumns(kind->kind)) {
+            if (column.field == LedgerField::None)
+                continue; // derived: the ledger computes it again
+            const int c = index.value(column.header, -1);
+            if (c < 0) {
+                missing.insert(column.header);
+                if (column.field != LedgerField::Date)
+                    continue;
+            }
+            const QString cell = c < 0 ? QString() : record.fields[c];
+            if (column.field == LedgerField::Date) {
+                QDate date;
+                if (!readDate(cell, date, problem))
+                    break;
+                row.record.date = StoredDate(date);
+            } else if (IsNumberField(column.field)) {
+                if (!readNumber(cell, column.header, row.record.Number(column.field), problem))
+                    break;
+            } else {
+                row.record.Text(column.field) = FromSpreadsheetSafeText(cell);
+            }
+        }
+        if (!problem.isEmpty()) {
+            plan.rejected.push_back({source, record.line, problem});
+            continue;
+        }
+        flagNumbers(row);
+        plan.rows.push_back(std::move(row));
+    }
+    for (const QString& caption : missing)
+        plan.notes << QStringLiteral("%1 没有“%2”一栏，这一栏按空白导入。")
+                          .arg(plan.sourceName(source), caption);
+}
+
+QString* propertyText(CARPROPERTY& p, const char* column)
+{
+    const QLatin1String c(column);
+    if (c == QLatin1String(col::Manufacture))
+        return &p.manufacture;
+    if (c == QLatin1String(col::CarType))
+        return &p.carType;
+    if (c == QLatin1String(col::VIN))
+        return &p.vin;
+    if (c == QLatin1String(col::BodyColor))
+        return &p.bodyColor;
+    if (c == QLatin1String(col::MotorID))
+        return &p.motorId;
+    if (c == QLatin1String(col::Emission))
+        return &p.emission;
+    if (c == QLatin1String(col::CarNo))
+        return &p.carNo;
+    if (c == QLatin1String(col::FuelType))
+        return &p.fuelType;
+    return nullptr;
+}
+double* propertyNumber(CARPROPERTY& p, const char* column)
+{
+    const QLatin1String c(column);
+    if (c == QLatin1String(col::FuelVolume))
+        return &p.fuelVolume;
+    if (c == QLatin1String(col::MeterRules))
+        return &p.meterRules;
+    if (c == QLatin1String(col::CurMiles))
+        return &p.curMiles;
+    return nullptr;
+}
+QString* purchaseText(PURCHASEINFO& p, const char* column)
+{
+    const QLatin1String c(column);
+    if (c == QLatin1String(col::BuyDate))
+        return &p.buyDateText;
+    if (c == QLatin1String(col::InsuCompany))
+        return &p.insuCompany;
+    if (c == QLatin1String(col::InsuNote))
+        return &p.insuNote;
+    if (c == QLatin1String(col::InsuTouchInfo))
+        return &p.insuTouchInfo;
+    if (c == QLatin1String(col::LoanBank))
+        return &p.loanBank;
+    if (c == QLatin1String(col::LoanTouchInfo))
+        return &p.loanTouchInfo;
+    return nullptr;
+}
+double* purchaseNumber(PURCHASEINFO& p, const char* column)
+{
+    const QLatin1String c(column);
+    if (c == QLatin1String(col::BuyMiles))
+        return &p.buyMiles;
+    if (c == QLatin1String(col::CarPrice))
+        return &p.carPrice;
+    if (c == QLatin1String(col::CarTax))
+        return &p.carTax;
+    if (c == QLatin1String(col::CarLicense))
+        return &p.carLicense;
+    if (c == QLatin1String(col::InsuAmount))
+        return &p.insuAmount;
+    if (c == QLatin1String(col::LoanAmount))
+        return &p.loanAmount;
+    if (c == QLatin1String(col::LoanYears))
+        return &p.loanYears;
+    if (c == QLatin1String(col::LoanInterest))
+        return &p.loanInterest;
+    return nullptr;
+}
+
+void readOwnCarFile(int source, const std::vector<CsvRecord>& records, ImportPlan& plan)
+{
+    const QStringList& header = records.front().fields;
+    const QHash<QString, int> index = headerIndex(header);
+    plan.sources[size_t(source)].format = QStringLiteral("Orvyn 导出的车辆信息");
+    for (size_t i = 1; i < records.size(); ++i) {
+        const CsvRecord& record = records[i];
+        if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
+            continue;
+        ImportCarRow car;
+        car.source = source;
+        car.line = record.line;
+        CARPROPERTY property;
+        PURCHASEINFO purchase;
+        bool hasProperty = false, hasPurchase = false;
+        QString problem;
+        for (const CarFileColumn& column : CarFileColumns()) {
+            const int c = index.value(column.header, -1);
+            const QString cell = c < 0 ? QString() : record.fields[c];
+            const bool given = !cell.trimmed().isEmpty();
+            if (column.table == tbl::CarList) {
+                if (column.kind == CarFileColumn::Current)
+                    car.current = cell.trimmed() == QStringLiteral("是");
+                else
+                    car.name = FromSpreadsheetSafeText(cell).trimmed();
+                continue;
+            }
+            const bool isProperty = column.table == tbl::CarProperty;
+            (isProperty ? hasProperty : hasPurchase) |= given;
+            if (column.kind == CarFileColumn::Number) {
+                double* number = isProperty ? propertyNumber(property, column.column)
+                                            : purchaseNumber(purchase, column.column);
+                if (!readNumber(cell, column.header, *number, problem))
+                    break;
+            } else if (column.kind == CarFileColumn::Date) {
+                QDate date;
+                if (given && !readDate(cell, date, problem))
+                    break;
+                purchase.buyDateText = given ? StoredDate(date) : QString();
+            } else {
+                QString* text = isProperty ? propertyText(property, column.column)
+                                           : purchaseText(purchase, column.column);
+                *text = FromSpreadsheetSafeText(cell);
+            }
+        }
+        if (problem.isEmpty() && car.name.isEmpty())
+            problem = QStringLiteral("没有车辆名称");
+        if (!problem.isEmpty()) {
+            plan.rejected.push_back({source, record.line, problem});
+            continue;
+        }
+        if (hasProperty)
+            car.property = property;
+        if (hasPurchase)
+            car.purchase = purchase;
+        plan.cars.push_back(std::move(car));
+    }
+}
+
+} // namespace
+
+void ReadImportText(int source, const QString& text, const ImportOptions& options, ImportPlan& plan)
+{
+    const CsvParseResult parsed = ParseCsv(text, GuessCsvDelimiter(text));
+    const QString name = plan.sourceName(source);
+    if (!parsed.ok()) {
+        plan.refusal = name + QStringLiteral("：") + parsed.error;
+        return;
+    }
+    if (parsed.records.empty()) {
+        plan.refusal = name + QStringLiteral("：文件是空的，没有可以导入的内容。");
+        return;
+    }
+    // Told by the content: sections, then the header's names.
+    if (ReadFuelio(source, parsed.records, options, plan))
+        return;
+    QStringList header;
+    for (const QString& cell : parsed.records.front().fields)
+        header << cell.trimmed();
+    if (header.contains(kLedgerColumn))
+        readOwnLedgerFile(source, parsed.records, options, plan);
+    else if (header.contains(kCarColumn) && header.contains(QStringLiteral("当前车辆")))
+        readOwnCarFile(source, parsed.records, plan);
+    else if (!ReadLubeLogger(source, parsed.records, options, plan))
+        ReadGeneric(source, parsed.records, options, plan);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "csv/ImportPlan.h"
+
+// Reads the decoded text of one file into the plan: the file's format is
+// told from its content (its header row or its sections, never its name),
+// each row becomes a record of a ledger or a problem with its line number.
+// A text that cannot be read at all sets the plan's refusal.
+void ReadImportText(int source, const QString& text, const ImportOptions& options,
+                    ImportPlan& plan);

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "csv/CsvLedgers.h"
+#include "database/Records.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+// What an import will do, worked out before anything is written: the
+// preview shows it, the user (or the command line) chooses, and the import
+// writes exactly it or nothing.
+
+enum class DistanceUnit
+{
+    Kilometres,
+    Miles,
+};
+enum class VolumeUnit
+{
+    Litres,
+    UsGallons,
+    ImperialGallons,
+};
+double KilometresPer(DistanceUnit unit);
+double LitresPer(VolumeUnit unit);
+QString UnitName(DistanceUnit unit);
+QString UnitName(VolumeUnit unit);
+
+// The ledger fields a column of a generic CSV file can be mapped to.
+enum class GenericField
+{
+    Ignore,
+    Date,
+    Odometer,
+    Amount,
+    Price,    // per litre (refuelling) or per piece (accessories)
+    Quantity, // litres (refuelling) or pieces (accessories)
+    Note,
+    Provider,
+    Content, // what was bought or done
+};
+QString GenericFieldName(GenericField field);
+const std::vector<GenericField>& GenericFields();
+
+// The choices an import is made with.
+struct ImportOptions
+{
+    // The car every record goes to, by name or identifier ("CAR0001"); empty:
+    // the car the file names, else the current car.
+    QString car;
+    // The ledger of files that do not say (a service file, a generic file).
+    std::optional<LedgerKind> ledger;
+    // Units of the file's distances and volumes; empty: as the file says,
+    // else kilometres and litres.
+    std::optional<DistanceUnit> distance;
+    std::optional<VolumeUnit> volume;
+    bool skipDuplicates = true;
+    // Generic files: the field of each column; empty: guessed from the header.
+    std::vector<GenericField> mapping;
+};
+
+// One record to be written, with the place of the file it comes from.
+struct ImportRow
+{
+    int source = 0; // index into ImportPlan::sources
+    int line = 0;
+    QString car; // the name of the car in the file (before the choice of a car)
+    LedgerKind ledger = LedgerKind::Refuel;
+    LedgerRecord record; // car and record identifier are given when written
+    QStringList flags;   // numbers that look wrong: shown, imported all the same
+    // Refuelling from files without gauge readings: the litres bought and
+    // whether the tank was filled up, to derive the readings from.
+    std::optional<double> litres;
+    bool fullTank = true;
+    bool missedBefore = false; // a filling before this one was not recorded
+    bool duplicate = false;    // the ledger holds the same record already
+    int target = -1;           // index into ImportPlan::targets
+};
+
+// A line that cannot be imported, and why.
+struct ImportProblem
+{
+    int source = 0;
+    int line = 0;
+    QString reason;
+};
+
+// A car of a car file: its name, profile and purchase data.
+struct ImportCarRow
+{
+    int source = 0;
+    int line = 0;
+    QString name;
+    bool current = false;
+    std::optional<CARPROPERTY> property;
+    std::optional<PURCHASEINFO> purchase;
+};
+
+// A car the records go to: one of the ledger, or one to be made.
+struct ImportTarget
+{
+    QString name;
+    QString carId;   // empty: made by the import
+    int carRow = -1; // a new car's profile and purchase: index into ImportPlan::cars
+};
+
+// A file read for the import.
+struct ImportSource
+{
+    QString path;
+    QByteArray digest; // of the bytes read, to notice a change before writing
+    QString encoding;
+    QString format; // "Orvyn 导出文件", "LubeLogger 加油记录", ...
+};
+
+struct ImportPlan
+{
+    std::vector<ImportSource> sources;
+    std::vector<ImportRow> rows;
+    std::vector<ImportProblem> rejected;
+    std::vector<ImportCarRow> cars;
+    std::vector<ImportTarget> targets;
+    QStringList notes; // what the user should know: units, gauge readings, missing columns
+    // Set when nothing at all can be imported: a file that cannot be read.
+    QString refusal;
+
+    // What the files said about themselves, for the choices of the preview.
+    bool asksForLedger = false;             // a file that does not say its ledger
+    LedgerKind ledger = LedgerKind::Refuel; // the ledger such a file goes to
+    bool hasUnits = false;                  // a file from a program that may use miles or gallons
+    DistanceUnit distance = DistanceUnit::Kilometres;
+    VolumeUnit volume = VolumeUnit::Litres;
+    bool generic = false; // a file whose columns the user maps
+    QStringList genericHeader;
+    std::vector<GenericField> mapping;
+
+    bool skipDuplicates = true;
+
+    bool refused() const { return !refusal.isEmpty(); }
+    int duplicateCount() const;
+    // The rows written (duplicates left out when they are skipped).
+    int writtenCount() const;
+    QString sourceName(int source) const;
+};

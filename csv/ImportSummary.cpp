@@ -1,0 +1,132 @@
+#include "csv/ImportSummary.h"
+
+#include "database/Figures.h"
+#include "ledgers/LedgerFormat.h"
+
+#include <QFileInfo>
+#include <map>
+
+std::vector<ImportBatch> ImportBatches(const ImportPlan& plan, int firstRows)
+{
+    std::map<std::pair<int, int>, ImportBatch> batches;
+    for (const ImportRow& row : plan.rows) {
+        ImportBatch& batch = batches[{row.target, int(row.ledger)}];
+        batch.target = row.target;
+        batch.ledger = row.ledger;
+        ++batch.rows;
+        batch.duplicates += row.duplicate;
+        if (int(batch.first.size()) < firstRows && !(row.duplicate && plan.skipDuplicates))
+            batch.first.push_back(&row);
+    }
+    std::vector<ImportBatch> list;
+    for (auto& [key, batch] : batches)
+        list.push_back(std::move(batch));
+    return list;
+}
+
+QString TargetText(const ImportPlan& plan, int target)
+{
+    if (target < 0 || target >= int(plan.targets.size()))
+        return QString();
+    const ImportTarget& t = plan.targets[size_t(target)];
+    return t.name +
+           (t.carId.isEmpty() ? QStringLiteral("（新建）") : QStringLiteral("（%1）").arg(t.carId));
+}
+
+QString LineText(const ImportPlan& plan, int source, int line)
+{
+    return QStringLiteral("%1 第 %2 行").arg(plan.sourceName(source)).arg(line);
+}
+
+QStringList RowTexts(const ImportRow& row)
+{
+    QStringList texts;
+    for (const LedgerColumn& column : ExportColumns(row.ledger)) {
+        if (column.kind == CellKind::Quantity) {
+            const std::optional<double> quantity = FuelQuantity(row.record);
+            texts << (quantity ? QuantityText(*quantity) : QStringLiteral("--"));
+        } else if (column.kind == CellKind::DerivedMoney && row.ledger == LedgerKind::Accessory)
+            texts << MoneyText(AccessoryCost(row.record));
+        else if (column.field == LedgerField::None)
+            texts << QString(); // the estimates need the records before it
+        else if (column.field == LedgerField::Date)
+            texts << row.record.date;
+        else
+            texts << FieldText(column, row.record);
+    }
+    return texts;
+}
+
+QString ImportSummaryText(const ImportPlan& plan)
+{
+    QString text;
+    auto line = [&](const QString& s) { text += s + QLatin1Char('\n'); };
+    for (const ImportSource& source : plan.sources)
+        line(QStringLiteral("文件：%1（%2，%3）")
+                 .arg(QFileInfo(source.path).fileName(), source.format, source.encoding));
+    if (plan.refused()) {
+        line(QStringLiteral("不能导入：") + plan.refusal);
+    } else {
+        if (plan.hasUnits)
+            line(QStringLiteral("单位：距离按%1，油量按%2换算。")
+                     .arg(UnitName(plan.distance), UnitName(plan.volume)));
+        const std::vector<ImportBatch> batches = ImportBatches(plan);
+        line(QStringLiteral("将导入 %1 条记录：").arg(plan.writtenCount()));
+        for (const ImportBatch& batch : batches) {
+            const int written = batch.rows - (plan.skipDuplicates ? batch.duplicates : 0);
+            QString entry = QStringLiteral("  %1  %2  %3 条")
+                                .arg(TargetText(plan, batch.target), InfoOf(batch.ledger).name)
+                                .arg(written);
+            if (batch.duplicates)
+                entry +=
+                    plan.skipDuplicates
+                        ? QStringLiteral("（另有 %1 条与账本里的记录相同，跳过）")
+                              .arg(batch.duplicates)
+                        : QStringLiteral("（其中 %1 条与账本里的记录相同）").arg(batch.duplicates);
+            line(entry);
+        }
+        for (const ImportTarget& target : plan.targets)
+            if (target.carId.isEmpty())
+                line(QStringLiteral("将新建车辆“%1”。").arg(target.name));
+        for (const ImportBatch& batch : batches) {
+            if (batch.first.empty())
+                continue;
+            QStringList header;
+            for (const LedgerColumn& column : ExportColumns(batch.ledger))
+                header << column.header;
+            line(QStringLiteral("%1 %2 的前 %3 条：")
+                     .arg(TargetText(plan, batch.target), InfoOf(batch.ledger).name)
+                     .arg(batch.first.size()));
+            line(QStringLiteral("  ") + header.join(QStringLiteral(" | ")));
+            for (const ImportRow* row : batch.first)
+                line(QStringLiteral("  ") + RowTexts(*row).join(QStringLiteral(" | ")));
+        }
+    }
+    const int duplicates = plan.duplicateCount();
+    if (duplicates && plan.skipDuplicates) {
+        line(QStringLiteral("与账本里已有记录相同（日期、里程表、金额一样）而跳过的 %1 行：")
+                 .arg(duplicates));
+        for (const ImportRow& row : plan.rows)
+            if (row.duplicate)
+                line(QStringLiteral("  ") + LineText(plan, row.source, row.line));
+    }
+    if (!plan.rejected.empty()) {
+        line(QStringLiteral("不能导入的 %1 行：").arg(plan.rejected.size()));
+        for (const ImportProblem& problem : plan.rejected)
+            line(QStringLiteral("  %1：%2")
+                     .arg(LineText(plan, problem.source, problem.line), problem.reason));
+    }
+    bool flagged = false;
+    for (const ImportRow& row : plan.rows) {
+        if (row.flags.isEmpty())
+            continue;
+        if (!flagged)
+            line(QStringLiteral("请核对这些数字："));
+        flagged = true;
+        line(QStringLiteral("  %1：%2")
+                 .arg(LineText(plan, row.source, row.line), row.flags.join(QStringLiteral("；"))));
+    }
+    for (const QString& note : plan.notes)
+        line(QStringLiteral("说明：") + note);
+    return text;
+}

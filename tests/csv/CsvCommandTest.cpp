@@ -1,0 +1,146 @@
+#include "CsvFixture.h"
+
+#include "csv/CsvCommand.h"
+#include "csv/CsvLedgers.h"
+#include "platform/Folders.h"
+#include "platform/Profile.h"
+#include "platform/SingleInstance.h"
+#include "settings/PasswordScramble.h"
+
+// The program's own ledger in the test's data folder, driven from the command line.
+class CsvCommandTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QDir().mkpath(platform::ConfigFolder());
+        CMyDatabase db;
+        db.SetFilePath(platform::DatabasePath());
+        db.CreateOrOpen();
+        ASSERT_TRUE(db.IsOpen());
+        db.NewCar(QStringLiteral("家用车"));
+        db.SetCurrentCar("CAR0001");
+        LedgerRecord r;
+        r.carId = "CAR0001";
+        r.recId = "0000001";
+        r.date = "2024/05/01";
+        r.miles = 5000;
+        r.amount = 260;
+        r.price = 6.5;
+        ASSERT_EQ(db.InsertRefuel(r), 2);
+    }
+
+    int run(const QStringList& arguments)
+    {
+        output.clear();
+        errors.clear();
+        QTextStream out(&output), err(&errors);
+        CsvCommandIo io{out, err, [this](const QString&) -> std::optional<QString> {
+                            if (passwords.isEmpty())
+                                return std::nullopt;
+                            return passwords.takeFirst();
+                        }};
+        return RunCsvCommand(arguments, io);
+    }
+
+    int count(const char* table)
+    {
+        return ReadBack(platform::DatabasePath(), QStringLiteral("select count(*) from ") + table)
+            .front()
+            .front()
+            .toInt();
+    }
+
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    QString output, errors;
+    QStringList passwords;
+};
+
+TEST_F(CsvCommandTest, ExportAndImportRunWithoutAWindowAndSayWhatTheyDid)
+{
+    const QString folder = folders.data() + "/export";
+    EXPECT_EQ(run({"--export", folder, "--car", "家用车"}), 0) << errors.toStdString();
+    EXPECT_TRUE(output.startsWith("已导出 1 条记录到 " + folder + "：\n  车辆信息.csv\n"));
+    EXPECT_TRUE(QFileInfo::exists(folder + "/CAR0001_家用车_加油记录.csv"));
+
+    // The same records again: previewed, all skipped, nothing written.
+    EXPECT_EQ(run({"--import", folder, "--dry-run"}), 0) << errors.toStdString();
+    EXPECT_TRUE(output.contains("将导入 0 条记录：\n  家用车（CAR0001）  加油记录  0 条（另有 1 "
+                                "条与账本里的记录相同，跳过）\n"))
+        << output.toStdString();
+    EXPECT_TRUE(output.contains("试运行：没有写入任何记录。"));
+
+    // Into another car, made for it, after a backup point.
+    EXPECT_EQ(run({"--import", folder + "/CAR0001_家用车_加油记录.csv", "--car", "新车"}), 0)
+        << errors.toStdString();
+    EXPECT_TRUE(output.contains("将新建车辆“新车”。"));
+    EXPECT_TRUE(output.contains(
+        "  2024/05/01 | 5000 KM | ￥ 260.00 | ￥ 6.50 | 40.00 升 | 0.00 格 | 0.00 格 |  |  | \n"))
+        << output.toStdString();
+    EXPECT_TRUE(output.contains("已导入 1 条记录。导入前的备份：CAR"));
+    EXPECT_EQ(ReadBack(platform::DatabasePath(), "select CarID, Amount from Refuel order by NO"),
+              (std::vector<QStringList>{{"CAR0001", "260.00000000"}, {"CAR0002", "260.00000000"}}));
+    EXPECT_EQ(QDir(platform::BackupFolder()).entryList(QDir::Files).size(), 1);
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(CsvCommandTest, BadLinesRefuseTheWholeImportUnlessTheRestIsAskedFor)
+{
+    const QString file = folders.data() + "/bad.csv";
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write((LedgerFileHeader(LedgerKind::CarLog).join(",") +
+             "\n2024-06-01,5100,洗车,家用车,爱车日志\n2024-06-31,5200,年检,家用车,爱车日志\n")
+                .toUtf8());
+    f.close();
+    EXPECT_EQ(run({"--import", file}), 1);
+    EXPECT_TRUE(output.contains("不能导入的 1 行：\n  bad.csv 第 3 "
+                                "行：日期“2024-06-31”不存在或看不懂（应写成 2024-01-31）\n"))
+        << output.toStdString();
+    EXPECT_EQ(errors, "有 1 行不能导入，没有导入任何记录。改正这些行后再导入，或者加上 "
+                      "--skip-bad-lines 只导入其余的记录。\n");
+    EXPECT_EQ(count(tbl::CarLog), 0);
+    EXPECT_EQ(run({"--import", file, "--skip-bad-lines"}), 0) << errors.toStdString();
+    EXPECT_EQ(count(tbl::CarLog), 1);
+}
+
+TEST_F(CsvCommandTest, TheRunningProgramAndTheStartUpPasswordAreRespected)
+{
+    {
+        platform::SingleInstanceLock running(platform::DataFolder());
+        ASSERT_TRUE(running.tryAcquire());
+        EXPECT_EQ(run({"--export", folders.data() + "/x"}), 1);
+        EXPECT_EQ(errors, "程序正在使用这个账本（" + platform::DataFolder() +
+                              "），请先关闭程序再导出或导入。\n");
+        EXPECT_FALSE(QFileInfo::exists(folders.data() + "/x"));
+    }
+
+    platform::WriteProfileString("User", "Pin", ScramblePassword("芝麻开门"));
+    passwords = {"wrong", "also wrong", "still wrong", "芝麻开门"};
+    EXPECT_EQ(run({"--export", folders.data() + "/x"}), 1);
+    EXPECT_EQ(errors,
+              "密码错误。\n密码错误。\n密码错误。\n没有输入正确的启动密码，程序不能继续。\n");
+    EXPECT_FALSE(QFileInfo::exists(folders.data() + "/x"));
+    EXPECT_EQ(run({"--export", folders.data() + "/x"}), 0) << errors.toStdString();
+    passwords.clear();
+    EXPECT_EQ(run({"--export", folders.data() + "/y"}), 1); // the end of input is no password
+    EXPECT_EQ(run({"--export", folders.data() + "/y", "/nopassword"}), 0);
+}
+
+TEST_F(CsvCommandTest, HelpAndMistakenArguments)
+{
+    EXPECT_TRUE(IsCsvCommand({"--import", "x.csv"}));
+    EXPECT_FALSE(IsCsvCommand({"/nopassword"}));
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_EQ(output, CsvCommandHelp());
+    EXPECT_TRUE(output.contains("orvyn --export 文件夹 [--car 车辆]"));
+    EXPECT_EQ(run({"--import"}), 1);
+    EXPECT_TRUE(errors.startsWith("--import 后面缺少参数。\n"));
+    EXPECT_EQ(run({"--import", "a.csv", "--ledger", "飞机"}), 1);
+    EXPECT_TRUE(errors.startsWith("不认识的记录类型“飞机”。\n"));
+    EXPECT_EQ(run({"--export", "a", "--import", "b"}), 1);
+    EXPECT_TRUE(errors.startsWith("请给出 --export 或 --import 其中之一。\n"));
+    EXPECT_EQ(run({"--export", "a", "--car", "没有这辆车"}), 1);
+    EXPECT_EQ(errors, "账本里没有车辆“没有这辆车”。\n");
+}

@@ -1,0 +1,162 @@
+#include "csv/CsvReader.h"
+#include "csv/CsvText.h"
+#include "csv/CsvWriter.h"
+
+#include <QStringEncoder>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<QStringList> fieldsOf(const CsvParseResult& result)
+{
+    std::vector<QStringList> fields;
+    for (const auto& r : result.records)
+        fields.push_back(r.fields);
+    return fields;
+}
+
+std::vector<int> linesOf(const CsvParseResult& result)
+{
+    std::vector<int> lines;
+    for (const auto& r : result.records)
+        lines.push_back(r.line);
+    return lines;
+}
+
+} // namespace
+
+TEST(CsvReader, QuotedFieldsHoldDelimitersQuotesAndLineBreaks)
+{
+    const QString text = QStringLiteral("日期,备注,金额\r\n"
+                                        "2024-01-02,\"加满, 顺便洗车\",100\r\n"
+                                        "2024-01-03,\"他说\"\"好\"\"\",\r\n"
+                                        "\r\n"
+                                        "2024-01-04,\"第一行\r\n第二行\n第三行\",5.5\n"
+                                        "2024-01-05,,7\r"
+                                        "2024-01-06,last");
+    const CsvParseResult result = ParseCsv(text);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(fieldsOf(result),
+              (std::vector<QStringList>{{"日期", "备注", "金额"},
+                                        {"2024-01-02", "加满, 顺便洗车", "100"},
+                                        {"2024-01-03", "他说\"好\"", ""},
+                                        {"2024-01-04", "第一行\r\n第二行\n第三行", "5.5"},
+                                        {"2024-01-05", "", "7"},
+                                        {"2024-01-06", "last"}}));
+    // Lines are counted in the file, so a record after a field of three lines
+    // and an empty line is named by the line it really starts on.
+    EXPECT_EQ(linesOf(result), (std::vector<int>{1, 2, 3, 5, 8, 9}));
+    for (const auto& r : result.records)
+        EXPECT_TRUE(r.defect.isEmpty());
+}
+
+TEST(CsvReader, AnUnterminatedQuoteNamesTheLineItBeganOn)
+{
+    const CsvParseResult result = ParseCsv(QStringLiteral("a,b\n1,2\n3,\"open\n4,5\n6,7\n"));
+    EXPECT_FALSE(result.ok());
+    EXPECT_EQ(result.errorLine, 3);
+    EXPECT_EQ(result.error, "第 3 行：引号没有结束，从这里到文件末尾都没有配对的引号。");
+    EXPECT_EQ(fieldsOf(result), (std::vector<QStringList>{{"a", "b"}, {"1", "2"}}));
+}
+
+TEST(CsvReader, StrayQuotesAreKeptAndTextAfterAClosingQuoteMarksTheRecord)
+{
+    const CsvParseResult result = ParseCsv(QStringLiteral("12\" wheels,ok\n\"a\"b,c\n"));
+    ASSERT_TRUE(result.ok());
+    ASSERT_EQ(result.records.size(), 2u);
+    EXPECT_EQ(result.records[0].fields, (QStringList{"12\" wheels", "ok"}));
+    EXPECT_TRUE(result.records[0].defect.isEmpty());
+    EXPECT_EQ(result.records[1].fields, (QStringList{"ab", "c"}));
+    EXPECT_EQ(result.records[1].defect, "引号后面紧跟着多余的字符");
+}
+
+TEST(CsvReader, TheDelimiterIsTheMostFrequentOutsideQuotesOnTheFirstLine)
+{
+    EXPECT_EQ(GuessCsvDelimiter(u"a;b;\"c,d,e\"\n1,2,3,4,5,6"), QLatin1Char(';'));
+    EXPECT_EQ(GuessCsvDelimiter(u"a\tb\tc"), QLatin1Char('\t'));
+    EXPECT_EQ(GuessCsvDelimiter(u"a,b;c,d"), QLatin1Char(','));
+    EXPECT_EQ(GuessCsvDelimiter(u"single"), QLatin1Char(','));
+    EXPECT_EQ(fieldsOf(ParseCsv(u"a;\"b;c\"\n", QLatin1Char(';'))),
+              (std::vector<QStringList>{{"a", "b;c"}}));
+}
+
+TEST(CsvWriter, FieldsAreQuotedOnlyWhenTheyMustBeAndReadBackExactly)
+{
+    EXPECT_EQ(CsvField("plain 文本"), "plain 文本");
+    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(CsvField(" padded"), "\" padded\"");
+    EXPECT_EQ(CsvLine({"1", "", "x\ny"}), "1,,\"x\ny\"\r\n");
+
+    const QStringList awkward = {"",   " ",    ",",     "\"",         "\"\"",  "a\r\nb",
+                                 "\r", "\n\n", "末尾 ", "😀,\"引号\"", "'=1+1", "tab\there"};
+    const QString line = CsvLine(awkward) + CsvLine({"next"});
+    const CsvParseResult back = ParseCsv(line);
+    ASSERT_TRUE(back.ok());
+    ASSERT_EQ(back.records.size(), 2u);
+    EXPECT_EQ(back.records[0].fields, awkward);
+    EXPECT_EQ(back.records[1].fields, QStringList{"next"});
+}
+
+TEST(CsvWriter, CellsASpreadsheetWouldRunAsFormulasAreDefused)
+{
+    for (const QString text : {"=HYPERLINK(\"x\")", "+1", "-2 元", "@SUM(A1)", "\tx", "'quoted"}) {
+        const QString cell = SpreadsheetSafeText(text);
+        EXPECT_EQ(cell, "'" + text);
+        EXPECT_EQ(FromSpreadsheetSafeText(cell), text);
+    }
+    EXPECT_EQ(SpreadsheetSafeText("加油 =满"), "加油 =满");
+    EXPECT_EQ(FromSpreadsheetSafeText("加油"), "加油");
+    EXPECT_EQ(SpreadsheetSafeText(""), "");
+}
+
+TEST(CsvText, EncodingsAreToldFromTheBytes)
+{
+    const QString text = QStringLiteral("日期,备注\r\n2024-01-02,加满 92#\r\n");
+
+    DecodedText utf8 = DecodeCsvBytes("\xEF\xBB\xBF" + text.toUtf8());
+    EXPECT_EQ(utf8.encoding, "UTF-8");
+    EXPECT_EQ(utf8.text, text);
+    EXPECT_EQ(DecodeCsvBytes(text.toUtf8()).text, text);
+
+    const QByteArray gb = EncodeGb18030(text);
+    ASSERT_FALSE(gb.isEmpty());
+    ASSERT_NE(gb, text.toUtf8());
+    const DecodedText fromGb = DecodeCsvBytes(gb);
+    EXPECT_EQ(fromGb.encoding, "GB18030");
+    EXPECT_EQ(fromGb.text, text);
+
+    QStringEncoder le(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const DecodedText fromLe = DecodeCsvBytes(le.encode(text));
+    EXPECT_EQ(fromLe.encoding, "UTF-16LE");
+    EXPECT_EQ(fromLe.text, text);
+
+    // Without a mark, mostly Latin text shows its byte order by its zeros.
+    const QString latin = QStringLiteral("Date,Odometer,Cost,Notes\r\n1/5/2024,45210,39.87,油\r\n");
+    QStringEncoder be(QStringConverter::Utf16BE);
+    const DecodedText fromBe = DecodeCsvBytes(be.encode(latin));
+    EXPECT_EQ(fromBe.encoding, "UTF-16BE");
+    EXPECT_EQ(fromBe.text, latin);
+}
+
+TEST(CsvText, EmptyBinaryAndUnreadableFilesAreRefusedWithAReason)
+{
+    const QString empty = QStringLiteral("文件是空的，没有可以导入的内容。");
+    EXPECT_EQ(DecodeCsvBytes(QByteArray()).error, empty);
+    EXPECT_EQ(DecodeCsvBytes("\xEF\xBB\xBF").error, empty);
+    EXPECT_EQ(DecodeCsvBytes(" \r\n\r\n").error, empty);
+
+    const QString binary =
+        QStringLiteral("这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。");
+    const QByteArray png("\x89PNG\r\n\x1A\n\x00\x00\x00\rIHDR\x00\x00\x01\x00", 24);
+    EXPECT_EQ(DecodeCsvBytes(png).error, binary);
+    EXPECT_EQ(DecodeCsvBytes(QByteArray("a,b\x01\x02\x03\x04\x05\x06", 10)).error, binary);
+
+    // 0xFF can start no character of UTF-8 or GB18030.
+    const DecodedText neither = DecodeCsvBytes("a,b\n\xFF\xFF\xFE,1\n");
+    EXPECT_FALSE(neither.ok());
+    EXPECT_EQ(neither.error, "无法识别文件的编码：它不是 UTF-8、GB18030 或 UTF-16。"
+                             "请在表格程序里另存为“CSV UTF-8”后再导入。");
+    EXPECT_EQ(DecodeCsvBytes("\xEF\xBB\xBF\xC3(").error,
+              "文件标明是 UTF-8 编码，但其中有不是 UTF-8 的字节。");
+}

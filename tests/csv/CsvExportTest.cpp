@@ -1,0 +1,180 @@
+#include "CsvFixture.h"
+
+#include "csv/CsvExport.h"
+#include "csv/CsvLedgers.h"
+
+namespace {
+
+LedgerRecord filling(double miles, double amount, double price, double before, double after,
+                     const QString& mark = QString())
+{
+    LedgerRecord r;
+    r.miles = miles;
+    r.amount = amount;
+    r.price = price;
+    r.fuelMeter1 = before;
+    r.fuelMeter2 = after;
+    r.mark = mark;
+    return r;
+}
+
+} // namespace
+
+// A car whose name needs quoting, its profile and purchase, fillings out of
+// date order with a tank of 50 litres in 10 divisions, and notes a
+// spreadsheet would misread.
+class CsvExportTest : public CsvTest
+{
+protected:
+    void SetUp() override
+    {
+        CsvTest::SetUp();
+        car = addCar(QStringLiteral("小车, \"蓝\""));
+        other = addCar(QStringLiteral("旧车/二手"));
+        db.SetCurrentCar(car);
+        CARPROPERTY property;
+        property.manufacture = QStringLiteral("东风");
+        property.carNo = QStringLiteral("粤A12345");
+        property.fuelVolume = 50;
+        property.meterRules = 10;
+        property.curMiles = 4100;
+        ASSERT_TRUE(db.InsertCarProperty(car, property));
+        PURCHASEINFO purchase;
+        purchase.buyDateText = QStringLiteral("2020/3/8");
+        purchase.carPrice = 98765.43;
+        purchase.insuNote = QStringLiteral("交强险\n商业险");
+        ASSERT_TRUE(db.InsertPurchaseInfo(car, purchase));
+
+        add(tbl::Refuel, car, "2024/02/01", filling(1400, 300, 6, 4, 10, "=1+1"));
+        add(tbl::Refuel, car, "2024/01/01", filling(1000, 200, 5, 2, 10, "首次, 加满"));
+        add(tbl::Refuel, car, "2024/03/01", filling(1400, 0, 0, 5, 9));
+        LedgerRecord part;
+        part.name = QStringLiteral("脚垫");
+        part.price = 12.5;
+        part.count = 4;
+        part.provider = QStringLiteral("车品店");
+        add(tbl::Accessory, car, "2024/01/05", part);
+        LedgerRecord log;
+        log.miles = 1234;
+        log.mark = QStringLiteral("第一行\r\n第二行 \"引\"");
+        add(tbl::CarLog, car, "2024/01/06", log);
+        LedgerRecord repair;
+        repair.amount = 880;
+        repair.content = QStringLiteral("换刹车片");
+        add(tbl::Repair, other, "2023/12/31", repair);
+    }
+
+    QString car, other;
+};
+
+TEST_F(CsvExportTest, EveryLedgerOfACarIsWrittenAsThePageShowsItWithPlainNumbers)
+{
+    qint64 lastDone = -1, total = -1;
+    const CsvExportResult result = ExportCsv(db, {out, car}, [&](qint64 done, qint64 all) {
+        EXPECT_GE(done, lastDone);
+        lastDone = done;
+        total = all;
+        return true;
+    });
+    ASSERT_EQ(result.outcome, CsvExportResult::Done) << result.error.toStdString();
+    EXPECT_EQ(result.records, 5);
+    EXPECT_EQ(lastDone, 5);
+    EXPECT_EQ(total, 5);
+    const QString prefix = car + QStringLiteral("_小车, _蓝__");
+    EXPECT_EQ(result.files, (QStringList{"车辆信息.csv", prefix + "加油记录.csv",
+                                         prefix + "维修记录.csv", prefix + "保养记录.csv",
+                                         prefix + "事故记录.csv", prefix + "日常杂费.csv",
+                                         prefix + "汽车用品.csv", prefix + "爱车日志.csv"}));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), [&] {
+        QStringList sorted = result.files;
+        sorted.sort();
+        return sorted;
+    }());
+
+    // UTF-8 with a byte-order mark, CRLF line ends, quoting where needed.
+    const QByteArray refuelBytes = bytesOf(out + "/" + prefix + "加油记录.csv");
+    EXPECT_TRUE(refuelBytes.startsWith("\xEF\xBB\xBF日期,里程表,总金额,单价,加油量,加前油表,"
+                                       "加后油表,油耗估算,成本估算,备注,车辆,记录类型\r\n"));
+    const QString name = QStringLiteral("小车, \"蓝\"");
+    // In date order; quantity amount/price; consumption (50/10) x (10-4) x 100 / 400 = 7.5;
+    // cost 200 / 1400; the third has no price and the same odometer: empty cells.
+    EXPECT_EQ(rowsOf(out + "/" + prefix + "加油记录.csv"),
+              (std::vector<QStringList>{LedgerFileHeader(LedgerKind::Refuel),
+                                        {"2024-01-01", "1000", "200", "5", "40", "2", "10", "", "",
+                                         "首次, 加满", name, "加油记录"},
+                                        {"2024-02-01", "1400", "300", "6", "50", "4", "10", "7.5",
+                                         "0.14", "'=1+1", name, "加油记录"},
+                                        {"2024-03-01", "1400", "0", "0", "", "5", "9", "", "0.36",
+                                         "", name, "加油记录"}}));
+    EXPECT_EQ(rowsOf(out + "/" + prefix + "汽车用品.csv"),
+              (std::vector<QStringList>{
+                  {"日期", "里程表", "商品名称", "单价", "数量", "总价", "服务商", "备注", "车辆",
+                   "记录类型"},
+                  {"2024-01-05", "0", "脚垫", "12.5", "4", "50", "车品店", "", name, "汽车用品"}}));
+    EXPECT_EQ(rowsOf(out + "/" + prefix + "爱车日志.csv"),
+              (std::vector<QStringList>{
+                  {"日期", "里程表", "日志信息", "车辆", "记录类型"},
+                  {"2024-01-06", "1234", "第一行\r\n第二行 \"引\"", name, "爱车日志"}}));
+    EXPECT_EQ(rowsOf(out + "/" + prefix + "维修记录.csv"),
+              (std::vector<QStringList>{LedgerFileHeader(LedgerKind::Repair)}));
+
+    const std::vector<QStringList> cars = rowsOf(out + "/车辆信息.csv");
+    ASSERT_EQ(cars.size(), 2u);
+    EXPECT_EQ(cars[0], CarFileHeader());
+    const QStringList expected = {name, "是",       "东风", "",   "",   "",     "",
+                                  "",   "粤A12345", "",     "50", "10", "4100", "2020-03-08",
+                                  "0",  "98765.43", "0",    "0",  "0",  "",     "交强险\n商业险",
+                                  "",   "",         "0",    "0",  "0",  ""};
+    EXPECT_EQ(cars[1], expected);
+}
+
+TEST_F(CsvExportTest, AllCarsGoIntoOneFolderAndACarWithoutProfileHasEmptyCells)
+{
+    const CsvExportResult result = ExportCsv(db, {out, QString()});
+    ASSERT_EQ(result.outcome, CsvExportResult::Done);
+    EXPECT_EQ(result.files.size(), 1 + 2 * 7);
+    EXPECT_EQ(result.records, 6);
+    const std::vector<QStringList> cars = rowsOf(out + "/车辆信息.csv");
+    ASSERT_EQ(cars.size(), 3u);
+    EXPECT_EQ(cars[2].mid(0, 3), (QStringList{"旧车/二手", "否", ""}));
+    EXPECT_EQ(cars[2].size(), CarFileHeader().size());
+    EXPECT_EQ(rowsOf(out + "/" + other + "_旧车_二手_维修记录.csv")[1],
+              (QStringList{"2023-12-31", "0", "880", "换刹车片", "", "", "旧车/二手", "维修记录"}));
+}
+
+TEST_F(CsvExportTest, ACancelledExportLeavesNothingBehindAndReplacesNothing)
+{
+    ASSERT_TRUE(QDir().mkpath(out));
+    const QString earlier = out + "/车辆信息.csv";
+    writeFile(earlier, "earlier export");
+    int calls = 0;
+    const CsvExportResult result =
+        ExportCsv(db, {out, QString()}, [&](qint64, qint64) { return ++calls < 3; });
+    EXPECT_EQ(result.outcome, CsvExportResult::Cancelled);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"车辆信息.csv"});
+    EXPECT_EQ(bytesOf(earlier), "earlier export");
+
+    // A folder that cannot be made is refused with its name.
+    writeFile(inData("plain-file"), "x");
+    const CsvExportResult refused = ExportCsv(db, {inData("plain-file/sub"), QString()});
+    EXPECT_EQ(refused.outcome, CsvExportResult::Failed);
+    EXPECT_EQ(refused.error, "无法创建文件夹 " + inData("plain-file/sub"));
+    EXPECT_EQ(ExportCsv(db, {out, "CAR9999"}).error, "账本里没有这辆车：CAR9999");
+}
+
+TEST(CsvNumbers, NumbersAreShortestPlainTextAndDatesReadOnlyWhenTheyExist)
+{
+    EXPECT_EQ(PlainNumber(125.5), "125.5");
+    EXPECT_EQ(PlainNumber(0.1), "0.1");
+    EXPECT_EQ(PlainNumber(-0.0), "0");
+    EXPECT_EQ(PlainNumber(1e20), "100000000000000000000");
+    EXPECT_EQ(PlainNumber(1234.567), "1234.567");
+    EXPECT_EQ(PlainNumber(std::numeric_limits<double>::infinity()), "");
+    EXPECT_EQ(IsoDateText("2024/2/9"), "2024-02-09");
+    EXPECT_EQ(IsoDateText("昨天"), "昨天");
+    EXPECT_EQ(ReadIsoDate("2024-02-29"), QDate(2024, 2, 29));
+    EXPECT_EQ(ReadIsoDate("2023-02-29"), std::nullopt);
+    EXPECT_EQ(ReadIsoDate("2024-13-01"), std::nullopt);
+    EXPECT_EQ(ReadIsoDate("24-01-01"), std::nullopt);
+    EXPECT_EQ(LedgerFileName("CAR0002", " ..a:b*c ", "加油记录"), "CAR0002_..a_b_c_加油记录.csv");
+}

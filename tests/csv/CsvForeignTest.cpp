@@ -1,0 +1,276 @@
+#include "CsvFixture.h"
+
+#include "csv/CsvImport.h"
+#include "csv/CsvLedgers.h"
+#include "database/Figures.h"
+
+#include <cmath>
+
+namespace {
+
+std::vector<std::pair<int, QString>> problems(const ImportPlan& plan)
+{
+    std::vector<std::pair<int, QString>> list;
+    for (const auto& p : plan.rejected)
+        list.emplace_back(p.line, p.reason);
+    return list;
+}
+
+} // namespace
+
+// The current car "自家车" with a tank of 50 litres in 10 divisions.
+class CsvForeignTest : public CsvTest
+{
+protected:
+    void SetUp() override
+    {
+        CsvTest::SetUp();
+        car = addCar(QStringLiteral("自家车"));
+        db.SetCurrentCar(car);
+        CARPROPERTY property;
+        property.fuelVolume = 50;
+        property.meterRules = 10;
+        ASSERT_TRUE(db.InsertCarProperty(car, property));
+    }
+
+    ImportPlan plan(const QByteArray& bytes, const ImportOptions& options = {})
+    {
+        writeFile(inData("in.csv"), bytes);
+        return PlanImport(db, {inData("in.csv")}, options);
+    }
+
+    QString car;
+};
+
+TEST_F(CsvForeignTest, LubeLoggerFuelRecordsGetGaugeReadingsThatGiveThePagesConsumption)
+{
+    const ImportPlan fuel =
+        plan("\xEF\xBB\xBF"
+             "Date,Odometer,FuelConsumed,Cost,FuelEconomy,IsFillToFull,MissedFuelUp,Notes,Tags,"
+             "extrafield_Station\r\n"
+             "1/5/2024,1000,30,210.00,0,True,False,,,Shell\r\n"
+             "1/12/2024,1300,10,\"$75.50\",0,False,False,\"Rain, heavy traffic\",trip,\r\n"
+             "1/19/2024,1600,20,140,0,True,False,,,\r\n"
+             "1/26/2024,1900,15,100,0,True,True,,,\r\n");
+    ASSERT_FALSE(fuel.refused()) << fuel.refusal.toStdString();
+    EXPECT_EQ(fuel.sources[0].format, "LubeLogger 加油记录");
+    EXPECT_TRUE(fuel.hasUnits);
+    EXPECT_FALSE(fuel.asksForLedger);
+    EXPECT_TRUE(problems(fuel).empty());
+    ASSERT_EQ(fuel.rows.size(), 4u);
+    const LedgerRecord& a = fuel.rows[0].record;
+    const LedgerRecord& b = fuel.rows[1].record;
+    const LedgerRecord& c = fuel.rows[2].record;
+    EXPECT_EQ(a.date, "2024/01/05");
+    EXPECT_EQ(a.amount, 210);
+    EXPECT_EQ(a.price, 7); // per litre
+    EXPECT_EQ(a.mark, "Station：Shell");
+    EXPECT_EQ(b.amount, 75.5);
+    EXPECT_EQ(b.mark, "Rain, heavy traffic；标签：trip");
+    EXPECT_EQ(fuel.targets[0].carId, car);
+
+    // A full tank reads all 10 divisions after filling and 30 litres (6
+    // divisions) less before; the partial filling between two full tanks is
+    // read as if the fuel went evenly per kilometre.
+    EXPECT_EQ(std::make_pair(a.fuelMeter1, a.fuelMeter2), std::make_pair(4.0, 10.0));
+    EXPECT_EQ(std::make_pair(b.fuelMeter1, b.fuelMeter2), std::make_pair(7.0, 9.0));
+    EXPECT_EQ(std::make_pair(c.fuelMeter1, c.fuelMeter2), std::make_pair(6.0, 10.0));
+    EXPECT_NEAR(*FuelConsumption(a, b, 5), 5.0, 1e-9); // 30 litres over 600 km
+    EXPECT_NEAR(*FuelConsumption(b, c, 5), 5.0, 1e-9);
+    EXPECT_TRUE(fuel.rows[3].missedBefore);
+    EXPECT_TRUE(fuel.notes.contains("车辆“自家车”：4 条加油记录的油表读数按油箱容积 50 "
+                                    "升、油表量程 10 格由加油量和是否加满推算。"));
+
+    // In miles and US gallons, chosen in the preview.
+    ImportOptions us;
+    us.distance = DistanceUnit::Miles;
+    us.volume = VolumeUnit::UsGallons;
+    const ImportPlan converted =
+        plan("Date,Odometer,FuelConsumed,Cost,FuelEconomy,IsFillToFull,MissedFuelUp,Notes,Tags\n"
+             "1/5/2024,100,10,35.00,0,True,False,,\n",
+             us);
+    ASSERT_EQ(converted.rows.size(), 1u);
+    EXPECT_NEAR(converted.rows[0].record.miles, 160.9344, 1e-9);
+    EXPECT_NEAR(*converted.rows[0].litres, 37.85411784, 1e-9);
+    EXPECT_NEAR(converted.rows[0].record.price, 35 / 37.85411784, 1e-12);
+    EXPECT_EQ(converted.distance, DistanceUnit::Miles);
+}
+
+TEST_F(CsvForeignTest, LubeLoggerServiceRecordsGoToTheLedgerTheUserChooses)
+{
+    const QByteArray service =
+        "Date,Description,Cost,Notes,Odometer,Tags,extrafield_Shop\n"
+        "9/1/2026,Oil change,\"$1,234.56\",\"Synthetic, 5 qt\",71000,oil,Jiffy\n"
+        "9/31/2026,Bad date,$10.00,,71001,,\n"
+        "9/2/2026,Wipers,twelve,,71002,,\n";
+    const ImportPlan asDefault = plan(service);
+    EXPECT_TRUE(asDefault.asksForLedger);
+    ASSERT_EQ(asDefault.rows.size(), 1u);
+    EXPECT_EQ(asDefault.rows[0].ledger, LedgerKind::Maintain);
+    const LedgerRecord& r = asDefault.rows[0].record;
+    EXPECT_EQ(r.date, "2026/09/01");
+    EXPECT_EQ(r.amount, 1234.56);
+    EXPECT_EQ(r.content, "Oil change");
+    EXPECT_EQ(r.miles, 71000);
+    EXPECT_EQ(r.mark, "Synthetic, 5 qt；标签：oil；Shop：Jiffy");
+    EXPECT_EQ(problems(asDefault),
+              (std::vector<std::pair<int, QString>>{{3, "日期“9/31/2026”不存在"},
+                                                    {4, "“Cost”一栏的“twelve”不是数字"}}));
+
+    ImportOptions repair;
+    repair.ledger = LedgerKind::Repair;
+    EXPECT_EQ(plan(service, repair).rows[0].ledger, LedgerKind::Repair);
+    ImportOptions upgrade;
+    upgrade.ledger = LedgerKind::Accessory;
+    const LedgerRecord part = plan(service, upgrade).rows[0].record;
+    EXPECT_EQ(part.name, "Oil change");
+    EXPECT_EQ(part.count, 1);
+    EXPECT_EQ(part.price, 1234.56);
+
+    // A German server writes decimal commas and dotted dates.
+    const ImportPlan german = plan("Date,Description,Cost,Notes,Odometer,Tags\n"
+                                   "05.01.2024,Inspektion,\"1.234,50 €\",,45210,\n"
+                                   "28.02.2024,Reifen,\"89,90\",,46000,\n");
+    ASSERT_EQ(german.rows.size(), 2u);
+    EXPECT_EQ(german.rows[0].record.date, "2024/01/05");
+    EXPECT_EQ(german.rows[0].record.amount, 1234.5);
+    EXPECT_EQ(german.rows[1].record.amount, 89.9);
+}
+
+TEST_F(CsvForeignTest, FuelioBackupsBringTheirVehicleUnitsLogAndCosts)
+{
+    const QByteArray fuelio =
+        "\"## Vehicle\"\n"
+        "\"Name\",\"Description\",\"DistUnit\",\"FuelUnit\",\"ConsumptionUnit\","
+        "\"ImportCSVDateFormat\","
+        "\"VIN\",\"Insurance\",\"Plate\",\"Make\",\"Model\",\"Year\",\"TankCount\",\"Tank1Type\","
+        "\"Tank2Type\",\"Active\",\"Tank1Capacity\",\"Tank2Capacity\",\"FuelUnitTank2\","
+        "\"FuelConsumptionTank2\"\n"
+        "\"BMW "
+        "Z3\",\"\",\"1\",\"0\",\"2\",\"yyyy-MM-dd\",\"\",\"\",\"AB12CDE\",\"BMW\",\"Z3\",\"1997\","
+        "\"1\",\"100\",\"0\",\"1\",\"51.0\",\"0.0\",\"0\",\"0\"\n"
+        "\"## Log\"\n"
+        "\"Data\",\"Odo (mi)\",\"Fuel (litres)\",\"Full\",\"Price (optional)\",\"mpg (optional)\","
+        "\"latitude (optional)\",\"longitude (optional)\",\"City (optional)\",\"Notes (optional)\","
+        "\"Missed\",\"TankNumber\",\"FuelType\",\"VolumePrice\",\"StationID (optional)\","
+        "\"ExcludeDistance\",\"UniqueId\",\"TankCalc\"\n"
+        "\"2024-03-10 16:01\",\"212477.0\",\"46.301\",\"1\",\"67.09\",\"21.8\",\"51.16514\","
+        "\"-2.99017\",\"Somerset\",\"\",\"0\",\"1\",\"-1\",\"1.449\",\"496456\",\"0.0\",\"218\","
+        "\"0.0\"\n"
+        "\"2024-02-30 "
+        "10:00\",\"212100.0\",\"40\",\"1\",\"60\",\"\",\"\",\"\",\"\",\"\",\"0\",\"1\","
+        "\"-1\",\"1.5\",\"\",\"0.0\",\"217\",\"0.0\"\n"
+        "\"## CostCategories\"\n"
+        "\"CostTypeID\",\"Name\",\"priority\",\"color\"\n"
+        "\"1\",\"Service\",\"0\",\"\"\n"
+        "\"31\",\"Insurance\",\"0\",\"\"\n"
+        "\"32\",\"Accessories\",\"0\",\"#424242\"\n"
+        "\"## Costs\"\n"
+        "\"CostTitle\",\"Date\",\"Odo\",\"CostTypeID\",\"Notes\",\"Cost\",\"flag\",\"idR\","
+        "\"read\","
+        "\"RemindOdo\",\"RemindDate\",\"isTemplate\",\"RepeatOdo\",\"RepeatMonths\",\"isIncome\","
+        "\"UniqueId\"\n"
+        "\"Oil service\",\"2024-02-08 "
+        "14:57\",\"212000\",\"1\",\"5W30\",\"180.0\",\"0\",\"0\",\"1\","
+        "\"0\",\"2011-01-01\",\"0\",\"0\",\"0\",\"0\",\"51\"\n"
+        "\"Policy\",\"2024-01-02\",\"0\",\"31\",\"\",\"420.5\",\"0\",\"0\",\"1\",\"0\",\"2011-01-"
+        "01\","
+        "\"0\",\"0\",\"0\",\"0\",\"52\"\n"
+        "\"Roof "
+        "box\",\"2024-01-03\",\"0\",\"32\",\"\",\"99\",\"0\",\"0\",\"1\",\"0\",\"2011-01-01\","
+        "\"0\",\"0\",\"0\",\"0\",\"53\"\n"
+        "\"Spark plugs\",\"2030-07-27\",\"0\",\"1\",\"\",\"0.0\",\"0\",\"0\",\"0\",\"107006\","
+        "\"2030-07-27\",\"1\",\"60000\",\"48\",\"0\",\"54\"\n"
+        "\"Refund\",\"2024-05-11\",\"0\",\"31\",\"\",\"50.0\",\"0\",\"0\",\"1\",\"0\",\"2011-01-"
+        "01\","
+        "\"0\",\"0\",\"0\",\"1\",\"55\"\n"
+        "\"## FavStations\"\n"
+        "\"NameBrand\",\"Latitude\"\n"
+        "\"Morrisons\",\"51.16514\"\n";
+    const ImportPlan p = plan(fuelio);
+    ASSERT_FALSE(p.refused()) << p.refusal.toStdString();
+    EXPECT_EQ(p.sources[0].format, "Fuelio 备份");
+    EXPECT_EQ(p.distance, DistanceUnit::Miles);
+    EXPECT_EQ(p.volume, VolumeUnit::Litres);
+    EXPECT_EQ(problems(p),
+              (std::vector<std::pair<int, QString>>{{7, "日期“2024-02-30 10:00”不存在"}}));
+    ASSERT_EQ(p.cars.size(), 1u);
+    EXPECT_EQ(p.cars[0].name, "BMW Z3");
+    ASSERT_TRUE(p.cars[0].property.has_value());
+    EXPECT_EQ(p.cars[0].property->manufacture, "BMW");
+    EXPECT_EQ(p.cars[0].property->carType, "Z3 1997");
+    EXPECT_EQ(p.cars[0].property->carNo, "AB12CDE");
+    EXPECT_EQ(p.cars[0].property->fuelVolume, 51);
+    ASSERT_EQ(p.targets.size(), 1u);
+    EXPECT_TRUE(p.targets[0].carId.isEmpty()); // made by the import
+
+    ASSERT_EQ(p.rows.size(), 4u);
+    const LedgerRecord& fill = p.rows[0].record;
+    EXPECT_EQ(p.rows[0].ledger, LedgerKind::Refuel);
+    EXPECT_EQ(fill.date, "2024/03/10");
+    EXPECT_NEAR(fill.miles, 212477 * 1.609344, 1e-6);
+    EXPECT_EQ(fill.amount, 67.09);
+    EXPECT_NEAR(fill.price, 67.09 / 46.301, 1e-12);
+    EXPECT_EQ(fill.mark, "Somerset");
+    EXPECT_EQ(p.rows[1].ledger, LedgerKind::Maintain);
+    EXPECT_EQ(p.rows[1].record.content, "Oil service");
+    EXPECT_EQ(p.rows[1].record.mark, "5W30");
+    EXPECT_EQ(p.rows[2].ledger, LedgerKind::DailyCost);
+    EXPECT_EQ(p.rows[2].record.content, "Policy");
+    EXPECT_EQ(p.rows[2].record.mark, "Insurance");
+    EXPECT_EQ(p.rows[3].ledger, LedgerKind::Accessory);
+    EXPECT_EQ(p.rows[3].record.name, "Roof box");
+    EXPECT_TRUE(p.notes.contains("in.csv 里的 1 条提醒和 1 条收入不是费用，没有导入。"));
+    // The new car's tank is known, its gauge divisions are not.
+    EXPECT_TRUE(std::any_of(p.notes.begin(), p.notes.end(), [](const QString& n) {
+        return n.startsWith("车辆“BMW Z3”的油箱容积或油表量程未知");
+    }));
+
+    const ImportResult written = ApplyImport(db, p, inData("backup"));
+    ASSERT_EQ(written.outcome, ImportResult::Done) << written.error.toStdString();
+    EXPECT_EQ(ReadBack(path, "select CarID, Name from CarList order by NO"),
+              (std::vector<QStringList>{{car, "自家车"}, {"CAR0002", "BMW Z3"}}));
+    EXPECT_EQ(ReadBack(path, "select Manufacture, CarNo, FuelVolume from CarProperty where "
+                             "CarID='CAR0002'"),
+              (std::vector<QStringList>{{"BMW", "AB12CDE", "51.00000000"}}));
+}
+
+TEST_F(CsvForeignTest, AGenericFileIsReadAsTheUserMapsItsColumns)
+{
+    const QByteArray bytes = "时间;项目;金额;地点;说明\n"
+                             "2024年3月5日;洗车;35;城东;\n"
+                             "2024/3/6;停车;\"8,5\";机场;两小时\n";
+    const ImportPlan guessed = plan(bytes);
+    ASSERT_FALSE(guessed.refused()) << guessed.refusal.toStdString();
+    EXPECT_TRUE(guessed.generic);
+    EXPECT_EQ(guessed.genericHeader, (QStringList{"时间", "项目", "金额", "地点", "说明"}));
+    // "说明" names a content too, which "项目" has taken already.
+    EXPECT_EQ(guessed.mapping, (std::vector<GenericField>{
+                                   GenericField::Date, GenericField::Content, GenericField::Amount,
+                                   GenericField::Provider, GenericField::Ignore}));
+    ASSERT_EQ(guessed.rows.size(), 2u);
+    EXPECT_EQ(guessed.rows[0].ledger, LedgerKind::DailyCost);
+    EXPECT_EQ(guessed.rows[0].record.date, "2024/03/05");
+    EXPECT_EQ(guessed.rows[0].record.content, "洗车");
+    EXPECT_EQ(guessed.rows[0].record.mark, "城东");
+    EXPECT_EQ(guessed.rows[1].record.amount, 8.5);
+
+    // The user maps "说明" to the note and chooses the maintenance ledger.
+    ImportOptions mapped;
+    mapped.mapping = guessed.mapping;
+    mapped.mapping[4] = GenericField::Note;
+    mapped.ledger = LedgerKind::Maintain;
+    const ImportPlan chosen = plan(bytes, mapped);
+    ASSERT_EQ(chosen.rows.size(), 2u);
+    EXPECT_EQ(chosen.rows[1].ledger, LedgerKind::Maintain);
+    EXPECT_EQ(chosen.rows[1].record.provider, "机场");
+    EXPECT_EQ(chosen.rows[1].record.mark, "两小时");
+
+    // Litres and a total make a refuelling record; no date column is asked for.
+    const ImportPlan fuel = plan("Date,Mileage,Litres,Total\n2024-04-01,5000,40,280\n");
+    ASSERT_EQ(fuel.rows.size(), 1u);
+    EXPECT_EQ(fuel.rows[0].ledger, LedgerKind::Refuel);
+    EXPECT_EQ(fuel.rows[0].record.price, 7);
+    EXPECT_EQ(plan("Wann,Betrag\nheute,5\n").refusal,
+              "in.csv：请在“各栏对应的内容”里指定哪一栏是日期。");
+}

@@ -1,0 +1,293 @@
+#include "CsvFixture.h"
+
+#include "csv/CsvExport.h"
+#include "csv/CsvImport.h"
+#include "csv/CsvLedgers.h"
+
+#include <QDir>
+
+namespace {
+
+// Every stored value of a ledger but the record identifier, in date order.
+std::vector<QStringList> ledgerRows(const QString& path, const char* table, const QString& car)
+{
+    return ReadBack(path, QStringLiteral("select * from \"%1\" where CarID='%2' order by "
+                                         "DateTimee, NO")
+                              .arg(QLatin1String(table), car));
+}
+
+std::vector<QStringList> withoutIds(std::vector<QStringList> rows)
+{
+    for (QStringList& row : rows) {
+        row.removeAt(2); // RecID
+        row.removeAt(0); // NO
+    }
+    return rows;
+}
+
+} // namespace
+
+// A car with profile, purchase, records in every ledger (texts that need
+// quoting, a formula-like note, a multi-line log) and remembered entries.
+class CsvImportTest : public CsvTest
+{
+protected:
+    void SetUp() override
+    {
+        CsvTest::SetUp();
+        car = addCar(QStringLiteral("家用车"));
+        db.SetCurrentCar(car);
+        CARPROPERTY property;
+        property.manufacture = QStringLiteral("一汽");
+        property.vin = QStringLiteral("LFV2A21K");
+        property.fuelVolume = 55;
+        property.meterRules = 8;
+        ASSERT_TRUE(db.InsertCarProperty(car, property));
+        PURCHASEINFO purchase;
+        purchase.buyDateText = QStringLiteral("2019/12/31");
+        purchase.carPrice = 123456.78;
+        purchase.loanBank = QStringLiteral("工商银行, 支行");
+        ASSERT_TRUE(db.InsertPurchaseInfo(car, purchase));
+
+        LedgerRecord r;
+        r.miles = 1000;
+        r.amount = 300;
+        r.price = 7.5;
+        r.fuelMeter1 = 1.5;
+        r.fuelMeter2 = 8;
+        r.mark = QStringLiteral("=SUM(A1)");
+        add(tbl::Refuel, car, "2024/01/10", r);
+        r.miles = 1500;
+        r.amount = 250.55;
+        r.fuelMeter1 = 2.25;
+        r.mark = QStringLiteral("'引号'");
+        add(tbl::Refuel, car, "2024/01/03", r);
+        LedgerRecord service;
+        service.miles = 1200;
+        service.amount = 680;
+        service.content = QStringLiteral("换机油, 机滤");
+        service.provider = QStringLiteral("4S店");
+        service.mark = QStringLiteral("说\"好\"的");
+        add(tbl::Maintain, car, "2024/01/05", service);
+        service.provider = QStringLiteral("路边店");
+        add(tbl::Repair, car, "2024/01/06", service);
+        LedgerRecord cost;
+        cost.amount = 15;
+        cost.content = QStringLiteral("停车费");
+        add(tbl::DailyCost, car, "2024/01/07", cost);
+        add(tbl::DailyCost, car, "2024/01/07", cost); // the same twice is allowed
+        cost.amount = 3200;
+        cost.content = QStringLiteral("追尾");
+        add(tbl::Accident, car, "2024/01/08", cost);
+        LedgerRecord part;
+        part.name = QStringLiteral("行车记录仪");
+        part.price = 399;
+        part.count = 2;
+        part.provider = QStringLiteral("京东");
+        add(tbl::Accessory, car, "2024/01/09", part);
+        LedgerRecord log;
+        log.miles = 1600;
+        log.mark = QStringLiteral("年检通过\n下次 2026 年");
+        add(tbl::CarLog, car, "2024/01/11", log);
+
+        ASSERT_EQ(ExportCsv(db, {out, QString()}).outcome, CsvExportResult::Done);
+        for (const QString& name : QDir(out).entryList(QDir::Files))
+            exported << out + "/" + name;
+
+        freshPath = inData("fresh/CAR.mdb");
+        QDir().mkpath(inData("fresh"));
+        fresh.SetFilePath(freshPath);
+        fresh.CreateOrOpen();
+        ASSERT_TRUE(fresh.IsOpen());
+        backups = inData("fresh/backup");
+    }
+
+    QString car;
+    QStringList exported;
+    QString freshPath;
+    QString backups;
+    CMyDatabase fresh;
+};
+
+TEST_F(CsvImportTest, AnExportImportedIntoAnEmptyLedgerGivesTheSameRecordsExactly)
+{
+    const ImportPlan plan = PlanImport(fresh, exported, {});
+    ASSERT_FALSE(plan.refused()) << plan.refusal.toStdString();
+    EXPECT_TRUE(plan.rejected.empty());
+    EXPECT_EQ(plan.rows.size(), 9u);
+    EXPECT_EQ(plan.duplicateCount(), 0);
+    ASSERT_EQ(plan.targets.size(), 1u);
+    EXPECT_EQ(plan.targets[0].name, "家用车");
+    EXPECT_TRUE(plan.targets[0].carId.isEmpty()); // to be made
+
+    const ImportResult result = ApplyImport(fresh, plan, backups);
+    ASSERT_EQ(result.outcome, ImportResult::Done) << result.error.toStdString();
+    EXPECT_EQ(result.written, 9);
+    EXPECT_EQ(result.carsMade, 1);
+    EXPECT_TRUE(result.backupPoint.endsWith("-导入前.bpt"));
+    EXPECT_TRUE(QFileInfo::exists(backups + "/" + result.backupPoint));
+
+    EXPECT_EQ(ReadBack(freshPath, "select CarID, Name, Used from CarList"),
+              (std::vector<QStringList>{{"CAR0001", "家用车", "YES"}}));
+    for (const auto& ledger : LedgerKinds())
+        EXPECT_EQ(withoutIds(ledgerRows(freshPath, ledger.table(), "CAR0001")),
+                  withoutIds(ledgerRows(path, ledger.table(), car)))
+            << ledger.key;
+    // Numbered as the ledger numbers them: from 1, in date order.
+    EXPECT_EQ(ReadBack(freshPath, "select RecID, DateTimee from Refuel order by RecID"),
+              (std::vector<QStringList>{{"0000001", "2024/01/03"}, {"0000002", "2024/01/10"}}));
+    const QString profile = "select Manufacture, VIN, FuelVolume, MeterRules from CarProperty";
+    EXPECT_EQ(ReadBack(freshPath, profile), ReadBack(path, profile));
+    const QString purchase = "select BuyDate, CarPrice, LoanBank, InsuNote from PurchaseInfo";
+    EXPECT_EQ(ReadBack(freshPath, purchase), ReadBack(path, purchase));
+    // The remembered entries the pages would have learned.
+    EXPECT_EQ(ReadBack(freshPath, "select Content, ClassID from InputHistory order by ClassID"),
+              (std::vector<QStringList>{{"停车费", "1"}, {"4S店", "2"}, {"京东", "3"}}));
+}
+
+TEST_F(CsvImportTest, ANewCarAfterCar9999IsCar10000AndGetsTheRecords)
+{
+    ASSERT_TRUE(fresh.Connection().Execute(
+        "insert into CarList (CarID, Name, Used, Reserved1, Reserved2) values "
+        "('CAR9999', '旧车', 'YES', '', '')"));
+    ASSERT_EQ(ApplyImport(fresh, PlanImport(fresh, exported, {}), backups).outcome,
+              ImportResult::Done);
+    EXPECT_EQ(ReadBack(freshPath, "select CarID, Name from CarList order by NO"),
+              (std::vector<QStringList>{{"CAR9999", "旧车"}, {"CAR10000", "家用车"}}));
+    EXPECT_EQ(ReadBack(freshPath, "select distinct CarID from Refuel"),
+              (std::vector<QStringList>{{"CAR10000"}}));
+}
+
+TEST_F(CsvImportTest, RecordsTheLedgerHoldsAreSkippedUnlessAskedFor)
+{
+    ASSERT_EQ(ApplyImport(fresh, PlanImport(fresh, exported, {}), backups).outcome,
+              ImportResult::Done);
+    const ImportPlan again = PlanImport(fresh, exported, {});
+    EXPECT_EQ(again.duplicateCount(), 9);
+    EXPECT_EQ(again.writtenCount(), 0);
+    EXPECT_EQ(again.targets[0].carId, "CAR0001");
+    const ImportResult nothing = ApplyImport(fresh, again, backups);
+    EXPECT_EQ(nothing.outcome, ImportResult::Done);
+    EXPECT_EQ(nothing.written, 0);
+    EXPECT_TRUE(nothing.backupPoint.isEmpty()); // nothing to write, nothing to back up
+    EXPECT_EQ(ReadBack(freshPath, "select count(*) from DailyCost"),
+              (std::vector<QStringList>{{"2"}}));
+
+    // One of the two equal parking fees is gone from the ledger: one comes back.
+    ASSERT_TRUE(fresh.DeleteRecord(tbl::DailyCost, "CAR0001", "0000001").ok());
+    ImportOptions keep;
+    const ImportPlan refill = PlanImport(fresh, exported, keep);
+    EXPECT_EQ(refill.writtenCount(), 1);
+    keep.skipDuplicates = false;
+    EXPECT_EQ(PlanImport(fresh, exported, keep).writtenCount(), 9);
+}
+
+TEST_F(CsvImportTest, AFailureHalfwayLeavesTheLedgerAsItWas)
+{
+    // The ledger refuses the last refuelling, after the car and other records were written.
+    ASSERT_TRUE(fresh.Connection().Execute(
+        "CREATE TRIGGER refuse BEFORE INSERT ON Refuel WHEN NEW.DateTimee='2024/01/10' "
+        "BEGIN SELECT RAISE(ABORT, 'refused by test'); END"));
+    const ImportResult result = ApplyImport(fresh, PlanImport(fresh, exported, {}), backups);
+    EXPECT_EQ(result.outcome, ImportResult::Failed);
+    EXPECT_EQ(result.error, "写入账本失败，没有导入任何记录：refused by test");
+    EXPECT_EQ(result.written, 0);
+    for (const char* table :
+         {tbl::CarList, tbl::CarProperty, tbl::Refuel, tbl::Maintain, tbl::InputHistory})
+        EXPECT_EQ(ReadBack(freshPath, QStringLiteral("select count(*) from %1").arg(table)),
+                  (std::vector<QStringList>{{"0"}}))
+            << table;
+    EXPECT_TRUE(QFileInfo::exists(backups + "/" + result.backupPoint));
+    EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(CsvImportTest, ACancelledImportAndAFileChangedAfterThePreviewWriteNothing)
+{
+    const ImportPlan plan = PlanImport(fresh, exported, {});
+    EXPECT_EQ(ApplyImport(fresh, plan, backups, [](qint64, qint64) { return false; }).outcome,
+              ImportResult::Cancelled);
+    EXPECT_EQ(ReadBack(freshPath, "select count(*) from CarList"),
+              (std::vector<QStringList>{{"0"}}));
+
+    QFile changed(exported.last());
+    ASSERT_TRUE(changed.open(QIODevice::Append));
+    changed.write("\r\n");
+    changed.close();
+    const ImportResult refused = ApplyImport(fresh, plan, inData("other-backups"));
+    EXPECT_EQ(refused.outcome, ImportResult::Failed);
+    EXPECT_EQ(refused.error,
+              "文件“" + QFileInfo(exported.last()).fileName() +
+                  "”在预览之后被修改过，为了不导入与预览不同的内容，没有导入任何记录。"
+                  "请重新导入。");
+    EXPECT_FALSE(QFileInfo::exists(inData("other-backups")));
+    EXPECT_EQ(ReadBack(freshPath, "select count(*) from CarList"),
+              (std::vector<QStringList>{{"0"}}));
+}
+
+TEST_F(CsvImportTest, BadRowsAreListedWithLineAndReasonAndOddNumbersAreFlagged)
+{
+    const QString header = LedgerFileHeader(LedgerKind::DailyCost).join(",");
+    const QString file = inData("bad.csv");
+    writeFile(file, (header + "\r\n"
+                              "2024-01-01,100,20,洗车,,家用车,日常杂费\r\n"
+                              "2023-02-29,0,5,停车,,家用车,日常杂费\r\n"
+                              "2024/13/01,0,5,停车,,家用车,日常杂费\r\n"
+                              "2024-03-01,0,五元,停车,,家用车,日常杂费\r\n"
+                              "2024-03-02,0,5,停车,,家用车\r\n"
+                              "2024-03-03,0,5,停车,,家用车,日常杂费,多\r\n"
+                              "2024-03-04,0,-12.5,退款,\"备注\r\n两行\",家用车,日常杂费\r\n"
+                              ",,,,,,\r\n"
+                              "2024-03-05,0,5,停车,,家用车,加油站\r\n"
+                              "2024-03-06,3000000,１２,３,,家用车,日常杂费\r\n")
+                        .toUtf8());
+    const ImportPlan plan = PlanImport(db, {file}, {});
+    ASSERT_FALSE(plan.refused()) << plan.refusal.toStdString();
+    std::vector<std::pair<int, QString>> rejected;
+    for (const auto& p : plan.rejected)
+        rejected.emplace_back(p.line, p.reason);
+    EXPECT_EQ(rejected, (std::vector<std::pair<int, QString>>{
+                            {3, "日期“2023-02-29”不存在或看不懂（应写成 2024-01-31）"},
+                            {4, "日期“2024/13/01”不存在或看不懂（应写成 2024-01-31）"},
+                            {5, "“消费金额”一栏的“五元”不是数字"},
+                            {6, "这一行有 6 个字段，标题行有 7 个"},
+                            {7, "这一行有 8 个字段，标题行有 7 个"},
+                            {11, "记录类型“加油站”无法识别"}}));
+    ASSERT_EQ(plan.rows.size(), 3u);
+    EXPECT_EQ(plan.rows[0].line, 2);
+    EXPECT_TRUE(plan.rows[0].flags.isEmpty());
+    EXPECT_EQ(plan.rows[1].line, 8);
+    EXPECT_EQ(plan.rows[1].record.mark, "备注\r\n两行");
+    EXPECT_EQ(plan.rows[1].flags, QStringList{"消费金额是负数（-12.5）"});
+    EXPECT_EQ(plan.rows[2].record.amount, 12); // full-width digits as typed
+    EXPECT_EQ(plan.rows[2].record.content, "３");
+    EXPECT_EQ(plan.rows[2].flags, QStringList{"里程表大得不合理（3000000）"});
+}
+
+TEST_F(CsvImportTest, UnreadableFilesAreRefusedBeforeAnythingIsRead)
+{
+    const auto refusal = [&](const QByteArray& bytes) {
+        writeFile(inData("x.csv"), bytes);
+        return PlanImport(fresh, {inData("x.csv")}, {}).refusal;
+    };
+    EXPECT_EQ(refusal(""), "x.csv：文件是空的，没有可以导入的内容。");
+    EXPECT_EQ(refusal(QByteArray("PK\x03\x04\x00\x00binary", 12)),
+              "x.csv：这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。");
+    EXPECT_EQ(refusal("日期,备注,记录类型\n2024-01-01,\"没有结束,日常杂费\n"),
+              "x.csv：第 2 行：引号没有结束，从这里到文件末尾都没有配对的引号。");
+    EXPECT_EQ(refusal("a,b\n1,2\n"), "x.csv：请在“各栏对应的内容”里指定哪一栏是日期。");
+    EXPECT_EQ(PlanImport(fresh, {inData("missing.csv")}, {}).refusal,
+              "找不到文件 " + inData("missing.csv"));
+
+    // The same file saved in GB18030 by an older spreadsheet program reads the same.
+    QString dailyCost;
+    for (const QString& file : exported)
+        if (file.endsWith("日常杂费.csv"))
+            dailyCost = file;
+    const DecodedText text = DecodeCsvBytes(bytesOf(dailyCost));
+    writeFile(inData("gb.csv"), EncodeGb18030(text.text));
+    const ImportPlan fromGb = PlanImport(fresh, {inData("gb.csv")}, {});
+    EXPECT_EQ(fromGb.sources[0].encoding, "GB18030");
+    ASSERT_EQ(fromGb.rows.size(), 2u);
+    EXPECT_EQ(fromGb.rows[0].record.content, "停车费");
+    EXPECT_EQ(fromGb.targets[0].name, "家用车");
+}
