@@ -118,14 +118,14 @@ main=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 [ "$wm_class" = "$(entry StartupWMClass)" ] || fail "window class '$wm_class', desktop entry '$(entry StartupWMClass)'"
 
-# "帮助" → "关于": Ctrl+Shift+F12 folds out the panel, "使用帮助" at the
+# "帮助" (two menus right of "设置") → "关于": Ctrl+Shift+F12 folds out the panel, "使用帮助" at the
 # panel's (190, 40), 110 x 70, the panel at (10, 170).
 about=
 for _ in 1 2 3; do
   focus_window "$main"
   xdotool mousemove --window "$main" 20 10 click 1
   sleep 0.5
-  xdotool key Right Return
+  xdotool key Right Right Return
   for _ in $(seq 1 25); do
     about=$(xdotool search --onlyvisible --name '^关于 Qinmo $' 2>/dev/null | head -n 1 || true)
     [ -n "$about" ] && break 2
