@@ -61,24 +61,9 @@ expected=$(ledgers "$first")
 # Opens the n-th item of the "数据" menu (right of "设置") and waits for the
 # window of that title.
 data_menu() {
-  local main=$1 downs=$2 title=$3 id=
-  for _ in 1 2 3; do
-    focus_window "$main"
-    xdotool mousemove --window "$main" 20 10 click 1
-    sleep 0.5
-    xdotool key Right
-    sleep 0.3
-    for ((i = 0; i < downs; i++)); do xdotool key Down; done
-    xdotool key Return
-    for _ in $(seq 1 50); do
-      id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1 || true)
-      [ -n "$id" ] && { echo "$id"; return 0; }
-      sleep 0.2
-    done
-    xdotool key Escape Escape
-  done
-  describe_screen
-  fail "\"$title\" did not open"
+  local keys="Right" i
+  for ((i = 0; i < $2; i++)); do keys+=" Down"; done
+  open_menu_item "$1" "$keys Return" "^${3}\$"
 }
 
 # --- export from the first data folder --------------------------------------------

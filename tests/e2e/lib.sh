@@ -88,6 +88,30 @@ focus_window() {
 }
 
 # The id of a shown message box (caption "Qinmo"), or nothing.
+# Opens a menu item of the main window and prints the id of the window it
+# brings up: clicks the menu bar, presses the keys ("Down Down Return" for the
+# second item of "设置", "Right Down Return" for the first of the menu beside
+# it), and waits for a shown window whose title matches the pattern. Tries
+# three times, then fails.
+open_menu_item() {
+  local main=$1 keys=$2 pattern=$3 id=
+  for _ in 1 2 3; do
+    focus_window "$main"
+    xdotool mousemove --window "$main" 20 10 click 1
+    sleep 0.5
+    # shellcheck disable=SC2086
+    xdotool key --delay 100 $keys
+    for _ in $(seq 1 50); do
+      id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+      [ -n "$id" ] && { echo "$id"; return 0; }
+      sleep 0.2
+    done
+    xdotool key Escape Escape
+  done
+  describe_screen
+  fail "\"$pattern\" did not open from the menu"
+}
+
 find_box() { xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true; }
 
 # Waits (up to 30 s) for a message box and answers it with a key; fails with

@@ -17,18 +17,6 @@ wait_for_no_window() {
   fail "\"$1\" is still shown"
 }
 
-# Waits (up to 5 s) until a menu of the program drops down.
-wait_for_menu() {
-  local w
-  for _ in $(seq 1 25); do
-    for w in $(xdotool search --onlyvisible --pid "$ORVYN_PID" 2>/dev/null || true); do
-      xprop -id "$w" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q DROPDOWN_MENU && return 0
-    done
-    sleep 0.2
-  done
-  return 1
-}
-
 # The minimum size a window asks of the window manager; it grows when the
 # login window shows its error line.
 minimum_size() {
@@ -43,19 +31,7 @@ focus_window "$main"
 # "密码设置" is the fifth item of the first menu, "设置" (separators are
 # skipped). Without a current car the sheet opens on "车辆管理" with the focus
 # in the page tree, where End selects the last page, "密码设置".
-sheet=
-for _ in 1 2 3; do
-  xdotool mousemove --window "$main" 20 10 click 1
-  wait_for_menu || continue
-  xdotool key Down Down Down Down Down Return
-  for _ in $(seq 1 25); do
-    sheet=$(xdotool search --onlyvisible --name '^综合设置$' 2>/dev/null | head -n 1 || true)
-    [ -n "$sheet" ] && break 2
-    sleep 0.2
-  done
-  xdotool key Escape
-done
-[ -n "$sheet" ] || fail "the settings sheet did not open"
+sheet=$(open_menu_item "$main" "Down Down Down Down Down Return" '^综合设置$')
 focus_window "$sheet"
 
 # Without a password only the new-password edits take the focus: Tab from the

@@ -32,20 +32,7 @@ trap restore_cleanup EXIT
 # Opens "设置" → "备份与恢复" (the seventh item of the menu) and prints the
 # sheet's id.
 open_backup_page() {
-  local main=$1 sheet=
-  for _ in 1 2 3; do
-    focus_window "$main"
-    xdotool mousemove --window "$main" 20 10 click 1
-    sleep 0.5
-    xdotool key Down Down Down Down Down Down Down Return
-    for _ in $(seq 1 25); do
-      sheet=$(xdotool search --onlyvisible --name "^综合设置【${car}】\$" 2>/dev/null | head -n 1 || true)
-      [ -n "$sheet" ] && { echo "$sheet"; return 0; }
-      sleep 0.2
-    done
-    xdotool key Escape
-  done
-  fail "the settings sheet did not open"
+  open_menu_item "$1" "Down Down Down Down Down Down Down Return" "^综合设置【${car}】\$"
 }
 
 # Answers the first message box that is not the window given (a box just

@@ -12,19 +12,7 @@ main=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 focus_window "$main"
 
 # "设置" is the first menu of the menu bar; its first item is "车辆管理".
-sheet=
-for _ in 1 2 3; do
-  xdotool mousemove --window "$main" 20 10 click 1
-  sleep 0.5
-  xdotool key Down Return
-  for _ in $(seq 1 25); do
-    sheet=$(xdotool search --onlyvisible --name '^综合设置$' 2>/dev/null | head -n 1 || true)
-    [ -n "$sheet" ] && break 2
-    sleep 0.2
-  done
-  xdotool key Escape
-done
-[ -n "$sheet" ] || fail "the settings sheet did not open"
+sheet=$(open_menu_item "$main" "Down Return" '^综合设置$')
 focus_window "$sheet"
 
 # The focus starts in the page tree. Tab order of the car management page:

@@ -17,19 +17,7 @@ main=$(wait_for_window "Qinmo【E2E】")
 focus_window "$main"
 
 # "设置" is the first menu of the menu bar; its second item is "爱车档案".
-sheet=
-for _ in 1 2 3; do
-  xdotool mousemove --window "$main" 20 10 click 1
-  sleep 0.5
-  xdotool key Down Down Return
-  for _ in $(seq 1 25); do
-    sheet=$(xdotool search --onlyvisible --name '^综合设置【E2E】$' 2>/dev/null | head -n 1 || true)
-    [ -n "$sheet" ] && break 2
-    sleep 0.2
-  done
-  xdotool key Escape
-done
-[ -n "$sheet" ] || fail "the settings sheet did not open"
+sheet=$(open_menu_item "$main" "Down Down Return" '^综合设置【E2E】$')
 focus_window "$sheet"
 
 # The focus starts in the page tree. Tab order of the profile page: the

@@ -120,20 +120,7 @@ wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 
 # "帮助" (two menus right of "设置") → "关于": Ctrl+Shift+F12 folds out the panel, "使用帮助" at the
 # panel's (190, 40), 110 x 70, the panel at (10, 170).
-about=
-for _ in 1 2 3; do
-  focus_window "$main"
-  xdotool mousemove --window "$main" 20 10 click 1
-  sleep 0.5
-  xdotool key Right Right Return
-  for _ in $(seq 1 25); do
-    about=$(xdotool search --onlyvisible --name '^关于 Qinmo $' 2>/dev/null | head -n 1 || true)
-    [ -n "$about" ] && break 2
-    sleep 0.2
-  done
-  xdotool key Escape Escape
-done
-[ -n "$about" ] || { describe_screen; fail "the About box did not open"; }
+about=$(open_menu_item "$main" "Right Right Return" '^关于 Qinmo $')
 focus_window "$about"
 xdotool key ctrl+shift+F12
 for _ in $(seq 1 100); do
@@ -159,20 +146,7 @@ done
 
 # "设置" → "备份与恢复" (its seventh item): a backup point, then a restore.
 ledger_sql "insert into CarList (CarID, Name, Used) values ('CAR0001', '$car', 'YES');"
-sheet=
-for _ in 1 2 3; do
-  focus_window "$main"
-  xdotool mousemove --window "$main" 20 10 click 1
-  sleep 0.5
-  xdotool key Down Down Down Down Down Down Down Return
-  for _ in $(seq 1 25); do
-    sheet=$(xdotool search --onlyvisible --name "^综合设置【${car}】\$" 2>/dev/null | head -n 1 || true)
-    [ -n "$sheet" ] && break 2
-    sleep 0.2
-  done
-  xdotool key Escape
-done
-[ -n "$sheet" ] || { describe_screen; fail "the settings sheet did not open"; }
+sheet=$(open_menu_item "$main" "Down Down Down Down Down Down Down Return" "^综合设置【${car}】\$")
 focus_window "$sheet"
 xdotool key Tab space # "备份当前数据点"
 answer_box Return "no answer to the backup"
