@@ -112,6 +112,53 @@ open_menu_item() {
   fail "\"$pattern\" did not open from the menu"
 }
 
+# The processes of a program binary that run on this test's data folder.
+own_pids() {
+  local bin pid
+  bin=$(readlink -f "$1")
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    [ "$(readlink -f "/proc/$pid/exe" 2>/dev/null)" = "$bin" ] || continue
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "ORVYN_HOME=$E2E_HOME" && echo "$pid"
+  done
+  return 0
+}
+
+# Answers the first message box that is not the window given (a box just
+# answered may still be shown for a moment) and prints its id.
+answer_new_box() {
+  local key=$1 why=$2 previous=${3:-} box=
+  for _ in $(seq 1 150); do
+    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | grep -vxF "${previous:-none}" | head -n 1 || true)
+    [ -n "$box" ] && break
+    sleep 0.2
+  done
+  [ -n "$box" ] || fail "$why"
+  focus_window "$box"
+  xdotool key "$key"
+  echo "$box"
+}
+
+# Waits until no message box is shown.
+wait_no_box() {
+  for _ in $(seq 1 150); do
+    [ -z "$(find_box)" ] && return 0
+    sleep 0.2
+  done
+  fail "a message box stays open"
+}
+
+# Waits until the restore program has started the program again, a process
+# other than old_pid on this test's data folder, and takes it as ORVYN_PID.
+wait_for_restart() {
+  local bin=$1 old_pid=$2 pid=
+  for _ in $(seq 1 450); do
+    pid=$(own_pids "$bin" | grep -vx "$old_pid" | head -n 1 || true)
+    [ -n "$pid" ] && { ORVYN_PID=$pid; return 0; }
+    sleep 0.2
+  done
+  fail "the program was not started again"
+}
+
 find_box() { xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true; }
 
 # Waits (up to 30 s) for a message box and answers it with a key; fails with

@@ -10,16 +10,6 @@ restore_program=$(dirname "$orvyn")/restore
 [ -x "$restore_program" ] || fail "no restore program beside $orvyn"
 car="E2E旧车"
 
-# The processes of a program binary that run on this test's data folder.
-own_pids() {
-  local bin pid
-  bin=$(readlink -f "$1")
-  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-    [ "$(readlink -f "/proc/$pid/exe" 2>/dev/null)" = "$bin" ] || continue
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "ORVYN_HOME=$E2E_HOME" && echo "$pid"
-  done
-  return 0
-}
 restore_cleanup() {
   local pid
   for pid in $(own_pids "$restore_program") $(own_pids "$orvyn"); do
@@ -33,30 +23,6 @@ trap restore_cleanup EXIT
 # sheet's id.
 open_backup_page() {
   open_menu_item "$1" "Down Down Down Down Down Down Down Return" "^综合设置【${car}】\$"
-}
-
-# Answers the first message box that is not the window given (a box just
-# answered may still be shown for a moment) and prints its id.
-answer_new_box() {
-  local key=$1 why=$2 previous=${3:-} box=
-  for _ in $(seq 1 150); do
-    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | grep -vxF "${previous:-none}" | head -n 1 || true)
-    [ -n "$box" ] && break
-    sleep 0.2
-  done
-  [ -n "$box" ] || fail "$why"
-  focus_window "$box"
-  xdotool key "$key"
-  echo "$box"
-}
-
-# Waits until no message box is shown.
-wait_no_box() {
-  for _ in $(seq 1 150); do
-    [ -z "$(find_box)" ] && return 0
-    sleep 0.2
-  done
-  fail "a message box stays open"
 }
 
 start_orvyn "$orvyn" /nopassword
@@ -85,14 +51,8 @@ old_pid=$ORVYN_PID
 wait_for_exit
 
 # The restore program starts the program again.
-new_pid=
-for _ in $(seq 1 450); do
-  new_pid=$(own_pids "$orvyn" | grep -vx "$old_pid" | head -n 1 || true)
-  [ -n "$new_pid" ] && break
-  sleep 0.2
-done
-[ -n "$new_pid" ] || fail "the program was not started again"
-ORVYN_PID=$new_pid
+wait_for_restart "$orvyn" "$old_pid"
+new_pid=$ORVYN_PID
 main=$(wait_for_window "Qinmo【${car}】")
 [ -z "$(own_pids "$restore_program")" ] || fail "the restore program still runs"
 

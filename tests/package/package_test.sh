@@ -22,16 +22,6 @@ root=$WORK/root
 app_id=com.orvynsoft.Orvyn
 car="装包测试车"
 
-# The processes of a program file that run on this test's data folder.
-own_pids() {
-  local bin pid
-  bin=$(readlink -f "$1")
-  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
-    [ "$(readlink -f "/proc/$pid/exe" 2>/dev/null)" = "$bin" ] || continue
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "ORVYN_HOME=$E2E_HOME" && echo "$pid"
-  done
-  return 0
-}
 package_cleanup() {
   local pid
   if [ -d "$root" ]; then
@@ -150,27 +140,9 @@ sheet=$(open_menu_item "$main" "Down Down Down Down Down Down Down Return" "^综
 focus_window "$sheet"
 xdotool key Tab space # "备份当前数据点"
 answer_box Return "no answer to the backup"
-for _ in $(seq 1 150); do
-  [ -z "$(find_box)" ] && break
-  sleep 0.2
-done
+wait_no_box
 [ "$(ls "$E2E_HOME/backup" | wc -l)" = 1 ] || fail "backup folder holds '$(ls "$E2E_HOME/backup")'"
 ledger_sql "insert into CarList (CarID, Name, Used) values ('CAR0002', 'after the backup', 'NO');"
-
-# Answers the first message box that is not the window given (a box just
-# answered may still be shown for a moment) and prints its id.
-answer_new_box() {
-  local key=$1 why=$2 previous=${3:-} box=
-  for _ in $(seq 1 150); do
-    box=$(xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | grep -vxF "${previous:-none}" | head -n 1 || true)
-    [ -n "$box" ] && break
-    sleep 0.2
-  done
-  [ -n "$box" ] || fail "$why"
-  focus_window "$box"
-  xdotool key "$key"
-  echo "$box"
-}
 
 # The list, its first row, "恢复该被备份点": the question, then the notice of
 # the restart. Had the restore program not been found, the program would say
@@ -183,14 +155,8 @@ old_pid=$ORVYN_PID
 wait_for_exit
 
 # The installed restore program starts the installed program again.
-new_pid=
-for _ in $(seq 1 450); do
-  new_pid=$(own_pids "$orvyn" | grep -vx "$old_pid" | head -n 1 || true)
-  [ -n "$new_pid" ] && break
-  sleep 0.2
-done
-[ -n "$new_pid" ] || fail "the program was not started again"
-ORVYN_PID=$new_pid
+wait_for_restart "$orvyn" "$old_pid"
+new_pid=$ORVYN_PID
 main=$(wait_for_window "Qinmo【${car}】")
 cars=$(ledger_sql "select CarID from CarList order by CarID;")
 [ "$cars" = CAR0001 ] || fail "the restored ledger holds '$cars'"
