@@ -2,6 +2,7 @@
 
 #include "database/BackupPoints.h"
 #include "database/LedgerFile.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,13 +24,6 @@ QStringList entriesIn(const QString& folder)
 {
     return QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 class BackupPointTest : public DatabaseTest
@@ -149,7 +143,7 @@ TEST_F(BackupPointTest, FailureLeavesNoTemporaryFileAndKeepsThePointOfThatName)
 
     // A source that is no ledger: the copy fails after its file was made.
     const QString damaged = folders.data() + "/damaged.mdb";
-    writeFile(damaged, QByteArray(8192, '\x5a'));
+    WriteFile(damaged, QByteArray(8192, '\x5a'));
     const SqlStatus failed = MakeBackupPoint(damaged, folder, "CAR20261207-101010.bpt", kKey);
     EXPECT_FALSE(failed.ok());
     EXPECT_EQ(failed.message, "无法读取账本文件：文件已损坏或密码不符");
@@ -164,7 +158,7 @@ TEST_F(BackupPointTest, FailureLeavesNoTemporaryFileAndKeepsThePointOfThatName)
 
     // A backup folder that cannot exist: its parent is a regular file.
     const QString blocked = folders.data() + "/file";
-    writeFile(blocked, "x");
+    WriteFile(blocked, "x");
     const SqlStatus unwritable = MakeBackupPoint(path, blocked + "/backup", "a.bpt", kKey);
     EXPECT_EQ(unwritable.message, "无法创建备份文件夹 " + blocked + "/backup");
     EXPECT_EQ(entriesIn(folders.data()), (QStringList{"CAR.mdb", "backup", "damaged.mdb", "file"}));

@@ -4,6 +4,7 @@
 #include "database/MyDatabase.h"
 #include "tests/support/CoreTestEnvironment.h"
 #include "tests/support/ReadBack.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -23,23 +24,6 @@ const QString kKey = CMyDatabase::kDatabasePassword;
 QStringList filesIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// A complete ledger at path holding one car of the given name.
-void makeLedgerWithCar(const QString& path, const QString& name)
-{
-    CMyDatabase maker;
-    ASSERT_TRUE(maker.CreateDatabaseFile(path));
-    maker.SetFilePath(path);
-    ASSERT_TRUE(maker.Open());
-    ASSERT_TRUE(maker.NewCar(name));
 }
 
 // Starts as the program does; the ledger must then be open without a message.
@@ -80,8 +64,8 @@ TEST(LedgerFile, CompleteLeftoverOfACreationBecomesTheLedger)
     TestFolders folders;
     StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
-    makeLedgerWithCar(path + ".creating", "made before the kill");
-    writeFile(path + "-journal", QByteArray(512, 'j')); // a journal of no ledger
+    MakeLedgerWithCar(path + ".creating", "made before the kill");
+    WriteFile(path + "-journal", QByteArray(512, 'j')); // a journal of no ledger
 
     expectStartOpens(path, boxes);
     EXPECT_EQ(ReadBack(path, "select Name from CarList"),
@@ -104,14 +88,14 @@ TEST(LedgerFile, IncompleteLeftoverOfACreationIsRemoved)
                   SQLITE_OK);
         sqlite3_close(raw);
     }
-    writeFile(path + ".creating-journal", QByteArray());
+    WriteFile(path + ".creating-journal", QByteArray());
 
     expectStartOpens(path, boxes);
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 
     // An empty leftover (killed right after it was made) goes the same way.
     QFile::remove(path);
-    writeFile(path + ".creating", QByteArray());
+    WriteFile(path + ".creating", QByteArray());
     expectStartOpens(path, boxes);
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 }
@@ -121,9 +105,9 @@ TEST(LedgerFile, ExistingLedgerIsNeverReplacedByALeftover)
     TestFolders folders;
     StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
-    makeLedgerWithCar(path, "mine");
-    makeLedgerWithCar(path + ".creating", "leftover");
-    makeLedgerWithCar(path + ".rekey", "copy");
+    MakeLedgerWithCar(path, "mine");
+    MakeLedgerWithCar(path + ".creating", "leftover");
+    MakeLedgerWithCar(path + ".rekey", "copy");
 
     expectStartOpens(path, boxes);
     EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"mine"}}));
@@ -147,8 +131,8 @@ TEST(LedgerFile, UnencryptedLedgerBesideAnUnfinishedKeyCopyOpens)
                   SQLITE_OK);
         sqlite3_close(raw);
     }
-    writeFile(path + ".rekey", QByteArray(3072, 'r'));
-    writeFile(path + ".rekey-journal", QByteArray(512, 'j'));
+    WriteFile(path + ".rekey", QByteArray(3072, 'r'));
+    WriteFile(path + ".rekey-journal", QByteArray(512, 'j'));
 
     expectStartOpens(path, boxes);
     EXPECT_EQ(ReadBack(path, "select CarID, Name from CarList"),
@@ -205,8 +189,8 @@ TEST(LedgerFile, CopyOverALedgerWithAHotJournalNeverPlaysItIntoTheCopy)
     StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     const QString source = folders.data() + "/point.bpt";
-    makeLedgerWithCar(path, "old");
-    makeLedgerWithCar(source, "new");
+    MakeLedgerWithCar(path, "old");
+    MakeLedgerWithCar(source, "new");
     LeaveHotJournal(path);
 
     const SqlStatus copied = CopyLedgerFile(source, path, path + kRestoringSuffix, kKey);
@@ -222,8 +206,8 @@ TEST(LedgerFile, LeftoverOfAnInterruptedRestoreNeverReplacesTheLedger)
     TestFolders folders;
     StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
-    makeLedgerWithCar(path, "mine");
-    makeLedgerWithCar(path + kRestoringSuffix, "restoring");
+    MakeLedgerWithCar(path, "mine");
+    MakeLedgerWithCar(path + kRestoringSuffix, "restoring");
     expectStartOpens(path, boxes);
     EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"mine"}}));
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});

@@ -7,6 +7,7 @@
 #include "tests/database/HotJournal.h"
 #include "tests/support/CoreTestEnvironment.h"
 #include "tests/support/ReadBack.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,29 +30,6 @@ const QString kKey = CMyDatabase::kDatabasePassword;
 const QString kPoint = QStringLiteral("CAR20261207-101010.bpt");
 const QDateTime kNow(QDate(2026, 12, 8), QTime(9, 0, 0));
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-// A complete ledger at path holding one car of the given name.
-void makeLedgerWithCar(const QString& path, const QString& name)
-{
-    CMyDatabase maker;
-    ASSERT_TRUE(maker.CreateDatabaseFile(path));
-    maker.SetFilePath(path);
-    ASSERT_TRUE(maker.Open());
-    ASSERT_TRUE(maker.NewCar(name));
-}
-
 // A data folder whose ledger holds the car "现在" and whose backup folder
 // holds the point kPoint with the car "以前".
 class RestoreTest : public ::testing::Test
@@ -61,8 +39,8 @@ protected:
     {
         ASSERT_TRUE(QDir().mkpath(platform::ConfigFolder()));
         ASSERT_TRUE(QDir().mkpath(backups));
-        makeLedgerWithCar(ledger, "现在");
-        makeLedgerWithCar(backups + '/' + kPoint, "以前");
+        MakeLedgerWithCar(ledger, "现在");
+        MakeLedgerWithCar(backups + '/' + kPoint, "以前");
     }
     std::vector<QStringList> carsIn(const QString& file)
     {
@@ -112,22 +90,22 @@ TEST_F(RestoreTest, KeptPointTakesTheNextFreeSecond)
     // The current second names the point being restored, the next one a
     // foreign file: both stay as they are.
     const QDateTime sameSecond(QDate(2026, 12, 7), QTime(10, 10, 10));
-    writeFile(backups + "/CAR20261207-101011.bpt", "foreign");
+    WriteFile(backups + "/CAR20261207-101011.bpt", "foreign");
     const RestoreOutcome outcome = restore(kPoint, sameSecond);
     ASSERT_TRUE(outcome.ok) << outcome.message.toStdString();
     EXPECT_EQ(outcome.keptName, "CAR20261207-101012.bpt");
     EXPECT_EQ(carsIn(backups + '/' + kPoint), (std::vector<QStringList>{{"以前"}}));
-    EXPECT_EQ(bytesOf(backups + "/CAR20261207-101011.bpt"), "foreign");
+    EXPECT_EQ(FileBytes(backups + "/CAR20261207-101011.bpt"), "foreign");
     EXPECT_EQ(carsIn(backups + "/CAR20261207-101012.bpt"), (std::vector<QStringList>{{"现在"}}));
 }
 
 TEST_F(RestoreTest, DamagedOrMissingPointLeavesTheLedgerByteForByte)
 {
-    const QByteArray before = bytesOf(ledger);
-    writeFile(backups + "/random.bpt", QByteArray::fromHex("5a17c3").repeated(4000));
-    const QByteArray good = bytesOf(backups + '/' + kPoint);
-    writeFile(backups + "/truncated.bpt", good.left(good.size() / 2));
-    writeFile(backups + "/empty.bpt", QByteArray());
+    const QByteArray before = FileBytes(ledger);
+    WriteFile(backups + "/random.bpt", QByteArray::fromHex("5a17c3").repeated(4000));
+    const QByteArray good = FileBytes(backups + '/' + kPoint);
+    WriteFile(backups + "/truncated.bpt", good.left(good.size() / 2));
+    WriteFile(backups + "/empty.bpt", QByteArray());
 
     for (const QString name : {"random.bpt", "truncated.bpt", "empty.bpt"}) {
         const RestoreOutcome outcome = restore(name);
@@ -143,7 +121,7 @@ TEST_F(RestoreTest, DamagedOrMissingPointLeavesTheLedgerByteForByte)
         EXPECT_EQ(refused.message, "备份点名称【" + name + "】无效，数据没有恢复。");
     }
 
-    EXPECT_EQ(bytesOf(ledger), before);
+    EXPECT_EQ(FileBytes(ledger), before);
     EXPECT_EQ(filesIn(backups), (QStringList{kPoint, "empty.bpt", "random.bpt", "truncated.bpt"}));
     EXPECT_EQ(filesIn(platform::ConfigFolder()), QStringList{"CAR.mdb"});
 }
@@ -163,14 +141,14 @@ TEST_F(RestoreTest, HotJournalOfTheOldLedgerNeverReachesTheRestoredOne)
 TEST_F(RestoreTest, DamagedLedgerIsKeptAsItIsAndReplaced)
 {
     const QByteArray damaged = QByteArray::fromHex("00ff").repeated(2048);
-    writeFile(ledger, damaged);
-    writeFile(ledger + "-journal", "journal bytes");
+    WriteFile(ledger, damaged);
+    WriteFile(ledger + "-journal", "journal bytes");
     const RestoreOutcome outcome = restore(kPoint);
     ASSERT_TRUE(outcome.ok) << outcome.message.toStdString();
     EXPECT_EQ(carsIn(ledger), (std::vector<QStringList>{{"以前"}}));
     EXPECT_EQ(filesIn(platform::ConfigFolder()), QStringList{"CAR.mdb"});
     // The damaged ledger byte for byte, for whoever can mend it.
-    EXPECT_EQ(bytesOf(backups + '/' + outcome.keptName), damaged);
+    EXPECT_EQ(FileBytes(backups + '/' + outcome.keptName), damaged);
 }
 
 TEST_F(RestoreTest, MissingLedgerIsSimplyRestored)
@@ -185,7 +163,7 @@ TEST_F(RestoreTest, MissingLedgerIsSimplyRestored)
 
 TEST_F(RestoreTest, RunningProgramKeepsTheLedgerAndIsNotStartedAgain)
 {
-    const QByteArray before = bytesOf(ledger);
+    const QByteArray before = FileBytes(ledger);
     auto running = std::make_unique<SingleInstanceLock>(platform::DataFolder());
     ASSERT_TRUE(running->tryAcquire());
 
@@ -193,7 +171,7 @@ TEST_F(RestoreTest, RunningProgramKeepsTheLedgerAndIsNotStartedAgain)
     EXPECT_FALSE(refused.outcome.ok);
     EXPECT_FALSE(refused.startProgram);
     EXPECT_EQ(refused.outcome.message, "程序仍在运行，数据没有恢复。请退出程序后重新恢复。");
-    EXPECT_EQ(bytesOf(ledger), before);
+    EXPECT_EQ(FileBytes(ledger), before);
     EXPECT_EQ(filesIn(backups), QStringList{kPoint});
 
     // The program ends while the restore waits for it.

@@ -6,6 +6,7 @@
 #include "settings/PageRestroeData.h"
 #include "settings/SettingsSheet.h"
 #include "settings/TreePropSheet.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,13 +20,6 @@ using namespace platform;
 namespace {
 
 const QString kPoint = QStringLiteral("CAR20261207-101010.bpt");
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The page on the program's own ledger, config/CAR.mdb of the data folder,
 // held open by the frame as the program holds it; the clock stands at
@@ -73,7 +67,7 @@ protected:
     void addFile(const QString& name, const QByteArray& bytes = "x")
     {
         ASSERT_TRUE(QDir().mkpath(BackupFolder()));
-        writeFile(BackupFolder() + '/' + name, bytes);
+        WriteFile(BackupFolder() + '/' + name, bytes);
     }
     QStringList backupFiles() const
     {
@@ -98,7 +92,7 @@ protected:
     QString fakeRestoreProgram(bool executable)
     {
         const QString program = programFolder.path() + "/restore";
-        writeFile(program, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.tmp\" && "
+        WriteFile(program, "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > \"$0.tmp\" && "
                            "mv \"$0.tmp\" \"$0.args\"\n");
         QFile::setPermissions(program, executable
                                            ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
@@ -161,7 +155,7 @@ TEST_F(RestorePageTest, BackupFailuresAreToldAndNothingIsListed)
 
     // A ledger that cannot be read, then a backup folder that cannot exist.
     boxes.clear();
-    writeFile(path, QByteArray(8192, 'z'));
+    WriteFile(path, QByteArray(8192, 'z'));
     page->backupButton()->click();
     expectBoxes(
         {{"数据备份失败：无法读取账本文件：文件已损坏或密码不符", "Qinmo", MB_OK | MB_ICONERROR}});
@@ -169,7 +163,7 @@ TEST_F(RestorePageTest, BackupFailuresAreToldAndNothingIsListed)
 
     boxes.clear();
     ASSERT_TRUE(QDir(BackupFolder()).removeRecursively());
-    writeFile(BackupFolder(), "a file where the folder was");
+    WriteFile(BackupFolder(), "a file where the folder was");
     page->backupButton()->click();
     expectBoxes(
         {{"数据备份失败：无法创建备份文件夹 " + BackupFolder(), "Qinmo", MB_OK | MB_ICONERROR}});
