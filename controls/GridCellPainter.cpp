@@ -119,11 +119,12 @@ void PaintGridCell(QPainter& painter, const QRect& rect, const CGridCellLook& lo
 
     if (state.focused && !state.fixed) {
         QPen pen(state.selected ? palette.color(QPalette::HighlightedText)
-                                : palette.color(QPalette::Highlight));
-        pen.setStyle(Qt::DotLine);
+                                : palette.color(QPalette::Highlight),
+                 2);
+        pen.setJoinStyle(Qt::MiterJoin);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect.adjusted(0, 0, -2, -2));
+        painter.drawRect(QRectF(rect).adjusted(1, 1, -2, -2));
     }
     painter.restore();
 }

@@ -104,8 +104,14 @@ void CGridCtrl::OnEditorNotify(const GV_DISPINFO& info)
         return;
     QWidget* editor = m_editor;
     const CCellID cell = m_editCell;
+    // Typing goes on in the grid once its editor has gone, also when the key
+    // focus was on a part of the editor (the date editor's text field).
+    const QWidget* focus = QApplication::focusWidget();
+    const bool hadFocus = focus && (focus == editor || editor->isAncestorOf(focus));
     m_editor.clear();
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (hadFocus && !hasFocus())
+        setFocus();
     if (IsValid(cell))
         if (CGridCellBase* object = m_store.At(cell.row, cell.col).cell.get())
             object->OnEndEdit();

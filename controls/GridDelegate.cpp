@@ -18,7 +18,9 @@ void CGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     CGridPaintState state;
     state.fixed = look.state & GVIS_FIXED;
     state.selected = option.state & QStyle::State_Selected;
-    state.focused = (option.state & QStyle::State_HasFocus) && !m_grid.GetListMode();
+    // The focus cell is framed also inside a highlighted row, so that the
+    // cell the next key goes to can always be seen.
+    state.focused = index == m_grid.currentIndex();
     state.gridLines = m_grid.GetGridLines();
     state.gridLineColour = ColorFromRef(m_grid.GetGridLineColor());
     PaintGridCell(*painter, option.rect, look, state, option.palette, m_grid.GetImageList());

@@ -153,11 +153,8 @@ void CLedgerPage::EndEdit(int row, int col)
     else
         RecordChanged(Count() - 1, nullptr, &Records().back());
 
-    if (column.kind == CellKind::Date) {
-        // A new date moves the record to its place among the others.
-        RefreshPage();
-        SelectRecordRow(record.recId);
-    }
+    if (column.kind == CellKind::Date)
+        RefreshPage(); // the record moves to its date's place, the focus with it
 }
 
 bool CLedgerPage::ReadTypedValue(int row, int col, LedgerRecord& record)
@@ -198,16 +195,6 @@ void CLedgerPage::DeleteSelectedRecord()
     const int index = m_records.DeleteSelected(this, Database(), 1, &removed);
     if (index >= 0)
         RecordChanged(index, &removed, nullptr);
-}
-
-void CLedgerPage::SelectRecordRow(const QString& recordId)
-{
-    const int row = m_records.RowOf(recordId);
-    if (row < 0)
-        return;
-    m_grid->SetSelectedRange(row, 0, row, m_info.recordIdColumn(), false);
-    m_grid->SetFocusCell(row, 1);
-    m_grid->EnsureVisible(row, 1);
 }
 
 void CLedgerPage::OfferHistory(int row, int col)

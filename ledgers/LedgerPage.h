@@ -27,7 +27,6 @@ public:
 
     virtual void RefreshPage();
     void DeleteSelectedRecord();
-    void SelectRecordRow(const QString& recordId);
     // Runs a context-menu command (ID_LEDGER_REFRESH, ID_LEDGER_DELETE of LedgerGrid.h).
     void OnCommand(int id);
 

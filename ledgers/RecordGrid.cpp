@@ -6,6 +6,9 @@
 #include "ledgers/LedgerGrid.h"
 #include "platform/Clock.h"
 
+#include <QApplication>
+#include <algorithm>
+
 namespace {
 constexpr quint32 kCellFormat = DT_VCENTER | DT_SINGLELINE;
 constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -60,6 +63,7 @@ bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
 
 void CRecordGrid::Load(CMyDatabase* db)
 {
+    const FocusPlace place = focusPlace();
     m_records.clear();
     if (db) {
         const SqlStatus status = db->LoadRecords(m_table, m_car, m_records, m_orderBy);
@@ -69,6 +73,49 @@ void CRecordGrid::Load(CMyDatabase* db)
         }
     }
     Fill();
+    restoreFocus(place);
+}
+
+CRecordGrid::FocusPlace CRecordGrid::focusPlace() const
+{
+    FocusPlace place;
+    const CCellID focus = m_grid->GetFocusCell();
+    if (!focus.IsValid() || focus.row < 1)
+        return place;
+    place.row = focus.row;
+    place.col = focus.col;
+    if (const int index = IndexOf(focus.row); index >= 0)
+        place.recId = m_records[size_t(index)].recId;
+    const QWidget* keyboard = QApplication::focusWidget();
+    place.keyboard = keyboard && (keyboard == m_grid || m_grid->isAncestorOf(keyboard));
+    return place;
+}
+
+void CRecordGrid::restoreFocus(const FocusPlace& place)
+{
+    if (place.row < 0 || m_grid->GetRowCount() < 2)
+        return;
+    int row = place.recId.isEmpty() ? -1 : RowOf(place.recId);
+    if (row < 0)
+        row = m_newRecordRow ? RowEnd() : std::min(place.row, m_grid->GetRowCount() - 1);
+    const int col = std::clamp(place.col, 1, m_grid->GetColumnCount() - 1);
+    m_grid->SetFocusCell(row, col);
+    selectFocusRow();
+    // A record that kept its row keeps the view where the user scrolled it.
+    if (row != place.row)
+        m_grid->EnsureVisible(row, col);
+    if (place.keyboard)
+        m_grid->setFocus();
+}
+
+void CRecordGrid::selectFocusRow()
+{
+    const CCellID focus = m_grid->GetFocusCell();
+    if (!focus.IsValid() || focus.row < 1)
+        return;
+    m_grid->SetSelectedRange(focus.row, 0, focus.row, m_grid->GetColumnCount() - 1, false);
+    // Selecting moves the focus to the row's first cell: back to its column.
+    m_grid->SetFocusCell(focus.row, focus.col);
 }
 
 void CRecordGrid::Fill(bool headerOnly)
@@ -167,7 +214,15 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
         *removed = std::move(m_records[size_t(index)]);
     m_records.erase(m_records.begin() + index);
     m_numbers.erase(m_numbers.begin() + index);
+    const int col = std::max(m_grid->GetFocusCell().col, 1);
     m_grid->DeleteRow(row);
+    // The focus goes to the row that took the removed one's place.
+    const int next = std::min(row, m_grid->GetRowCount() - 1);
+    if (next >= 1) {
+        m_grid->SetFocusCell(next, col);
+        selectFocusRow();
+        m_grid->EnsureVisible(next, col);
+    }
     RowsChanged(row);
     m_grid->Refresh();
     return index;

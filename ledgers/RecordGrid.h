@@ -41,7 +41,10 @@ public:
 
     // Takes the ledger's current car as the page car: true when it changed.
     bool FollowCurrentCar(CMyDatabase* db);
-    // Reads the car's records (none without a ledger) and fills the grid.
+    // Reads the car's records (none without a ledger) and fills the grid. The
+    // focus cell follows the record it was on, wherever the record now sorts;
+    // when that record is gone (another car, deleted elsewhere) it goes to the
+    // new-record row, where typing changes no record. It is scrolled into view.
     void Load(CMyDatabase* db);
     // Sizes the grid for the records and sets the look of every cell; with
     // headerOnly, the grid keeps the header row alone.
@@ -69,6 +72,18 @@ public:
                      const std::function<void(int)>& command);
 
 private:
+    // Where the focus cell was, told by the record it was on.
+    struct FocusPlace
+    {
+        int row = -1;
+        int col = -1;
+        QString recId;        // empty on the new-record row
+        bool keyboard = false; // the grid (or its editor) had the keyboard focus
+    };
+    FocusPlace focusPlace() const;
+    void restoreFocus(const FocusPlace& place);
+    // Selects the row of the focus cell, so that highlight and focus agree.
+    void selectFocusRow();
     QString cellText(int row, int col) const;
     void setRowLook(int row);
 

@@ -3,6 +3,7 @@
 #include "ledgers/DlgOil.h"
 #include "ledgers/DlgRepair.h"
 
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
 
@@ -240,4 +241,91 @@ TEST_F(LedgerTest, WithoutACurrentCarThePageShowsItsHeadersAndTakesNoRecord)
     EXPECT_EQ(row(page, 0),
               QStringList({"", "日期", "里程表", "总金额", "内容", "服务商", "备注", ""}));
     EXPECT_FALSE(page.Grid()->IsCellEditable(1, 3));
+}
+
+// Keys as a user presses them: the first character opens the focus cell's
+// editor, the rest go to whatever has the key focus then.
+static void keys(CGridCtrl* grid, const QString& text)
+{
+    for (const QChar ch : text) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : grid;
+        QTest::keyClick(target, ch.toLatin1());
+    }
+}
+static void key(CGridCtrl* grid, Qt::Key k)
+{
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : grid, k);
+}
+
+TEST_F(LedgerTest, TypingGoesOnInTheRecordTheDateMade)
+{
+    const QString records = "insert into Repair (CarID, RecID, DateTimee, Content, Miles, Amount) "
+                            "values ('CAR0001', '0000001', '2024/01/10', 'A', 1000, 1), "
+                            "('CAR0001', '0000002', '2024/03/10', 'B', 3000, 2)";
+    const std::vector<QStringList> kept = {{"2024/01/10", "1000.00000000", "1.00000000"},
+                                           {"2024/03/10", "3000.00000000", "2.00000000"}};
+    // The key that closes the date: Tab goes on to the new record's next cell,
+    // Enter stays on its date.
+    for (const Qt::Key after : {Qt::Key_Tab, Qt::Key_Return}) {
+        SCOPED_TRACE(after == Qt::Key_Tab ? "Tab" : "Enter");
+        frame.m_database.Connection().Execute("delete from Repair");
+        frame.m_database.Connection().Execute(records);
+        CDlgRepair page;
+        show(page);
+        QApplication::setActiveWindow(&page);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+        CGridCtrl* grid = page.Grid();
+        grid->setFocus();
+        grid->SetFocusCell(3, 1); // the new-record row
+        keys(grid, "2024/02/01");
+        key(grid, after);
+        // The new record sorts between the two: the focus went with it.
+        EXPECT_EQ(grid->GetItemText(2, 1), "2024/02/01");
+        EXPECT_EQ(grid->GetFocusCell(), CCellID(2, after == Qt::Key_Tab ? 2 : 1));
+        EXPECT_EQ(grid->GetSelectedCellRange().minRow, 2);
+        EXPECT_TRUE(grid->hasFocus() || grid->IsEditingCell());
+        if (after == Qt::Key_Return)
+            key(grid, Qt::Key_Right);
+        keys(grid, "16000");
+        key(grid, Qt::Key_Tab);
+        keys(grid, "300");
+        key(grid, Qt::Key_Return);
+        EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+        EXPECT_EQ(readBack("select DateTimee, Miles, Amount from Repair order by DateTimee"),
+                  (std::vector<QStringList>{kept[0],
+                                            {"2024/02/01", "16000.00000000", "300.00000000"},
+                                            kept[1]}));
+        EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 3));
+    }
+}
+
+TEST_F(LedgerTest, TheFocusFollowsItsRecordThroughEveryRefill)
+{
+    CDlgRepair page;
+    show(page);
+    for (const char* content : {"A", "B", "C"})
+        type(page, page.Grid()->GetRowCount() - 1, 4, content);
+    CGridCtrl* grid = page.Grid();
+    grid->setFocus();
+
+    // F5 after the file changed behind the page: B now sorts first.
+    frame.m_database.Connection().Execute(
+        "update Repair set DateTimee='2024/01/01' where Content='B'");
+    grid->SetFocusCell(2, 3);
+    QTest::keyClick(grid, Qt::Key_F5);
+    EXPECT_EQ(grid->GetItemText(1, 4), "B");
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 3));
+
+    // A deleted record hands the focus to the row that takes its place.
+    QTest::keyClick(grid, Qt::Key_Delete);
+    EXPECT_EQ(grid->GetItemText(1, 4), "A");
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 3));
+    EXPECT_EQ(grid->GetSelectedCellRange().minRow, 1);
+
+    // Another car's page: none of its records was focused, so the focus goes
+    // to the new-record row, where typing changes no record.
+    frame.m_database.SetCurrentCar("CAR0002");
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 3));
+    EXPECT_EQ(grid->GetItemText(1, 0), "1 *");
 }
