@@ -248,7 +248,12 @@ void CAdoConnection::fail(int code, const QString& message, bool writing, bool r
         return;
     m_failureShown = m_inTransaction;
     const QString sentence = StorageFaultMessage(code, writing);
-    if (sentence.isEmpty())
+    if (sentence.isEmpty() && writing)
+        // Refused by the ledger itself (a trigger, a constraint, a missing
+        // column): the user learns first that nothing was written.
+        ReportStoreMessage(QStringLiteral("修改没有保存。\n") + ExecuteWarning(message), QString(),
+                           platform::MB_OK | platform::MB_ICONERROR);
+    else if (sentence.isEmpty())
         ReportStoreMessage(ExecuteWarning(message), QString(), platform::MB_OK);
     else
         ReportStoreMessage(sentence, platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);

@@ -62,7 +62,54 @@ void CMyDatabase::createMissingTables()
             missing.push_back(&definition);
     if (!missing.empty() && !createTables(missing))
         return;
+    addMissingColumns();
     ensureIndexes();
+}
+
+void CMyDatabase::addMissingColumns()
+{
+    m_missingColumns.clear();
+    std::vector<std::pair<const CMyTable*, const CMyField*>> lacking;
+    for (const auto& definition : LedgerTables()) {
+        const CMyTable& table = definition.table;
+        // The record tables, which the pages read and write column by column.
+        if (!table.Field(LedgerField::Date))
+            continue;
+        CStatement info =
+            m_connection.Prepare("PRAGMA table_info(\"" + table.name.toLatin1() + "\")");
+        QStringList present;
+        while (info.Next())
+            present << info.Text(1);
+        if (!info.ok() || present.isEmpty())
+            continue;
+        for (const CMyField& field : table.fields)
+            if (!present.contains(field.name, Qt::CaseInsensitive))
+                lacking.emplace_back(&table, &field);
+    }
+    if (lacking.empty())
+        return;
+    QStringList names;
+    bool added = false;
+    {
+        CTransaction transaction(m_connection, CTransaction::Quiet);
+        added = transaction.Begun();
+        for (const auto& [table, field] : lacking) {
+            names << table->name + QLatin1Char('.') + field->name;
+            added = added && m_connection.Execute(table->AddColumnStatement(*field));
+        }
+        added = added && transaction.Commit();
+    }
+    if (added) {
+        reportError(QStringLiteral("账本文件缺少以下各列，已经补上（内容为空）：%1。")
+                        .arg(names.join(QStringLiteral("、"))));
+        return;
+    }
+    for (const auto& [table, field] : lacking)
+        m_missingColumns[table->name] << field->name;
+    reportError(QStringLiteral("账本文件缺少以下各列，无法补上：%1。这些内容不能显示，"
+                               "对它们的修改也不能保存。")
+                    .arg(names.join(QStringLiteral("、"))) +
+                StorageFaultCause(m_connection.LastError().code, StorageAction::Write));
 }
 
 bool CMyDatabase::createTables(const std::vector<const TableDefinition*>& tables)

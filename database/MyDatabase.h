@@ -5,6 +5,7 @@
 #include "database/Schema.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -168,6 +169,10 @@ private:
     bool insertCarRow(const char* table, const QString& carId,
                       const std::vector<CarColumnValue>& values);
     void createMissingTables();
+    // Adds the columns a table of the file lacks (an old or damaged file),
+    // all in one transaction, and says once which they were. Those that
+    // cannot be added are read as empty; their writes fail and say so.
+    void addMissingColumns();
     // Creates the tables all in one transaction; on failure shows the first
     // table's message with the cause and answers false.
     bool createTables(const std::vector<const TableDefinition*>& tables);
@@ -188,4 +193,6 @@ private:
     CAdoConnection m_connection;
     QString m_filePath = QStringLiteral("Car.mdb");
     QString m_openPassword = kDatabasePassword;
+    // Per table, the columns the file lacks and that could not be added.
+    QHash<QString, QStringList> m_missingColumns;
 };

@@ -133,7 +133,8 @@ SqlStatus CMyDatabase::LoadRecords(const char* table, const QString& carId,
     for (const auto& f : description.fields)
         if (f.field != LedgerField::None)
             fields.push_back(f.field);
-    CStatement select = m_connection.Prepare(description.SelectStatement(orderBy));
+    CStatement select = m_connection.Prepare(
+        description.SelectStatement(orderBy, m_missingColumns.value(description.name)));
     select.Bind(1, carId);
     std::vector<bool> numbers;
     for (LedgerField f : fields)

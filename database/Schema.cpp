@@ -135,6 +135,12 @@ QString CMyTable::CreateStatement() const
     return sql;
 }
 
+QString CMyTable::AddColumnStatement(const CMyField& column) const
+{
+    return QStringLiteral("ALTER TABLE \"%1\" ADD COLUMN \"%2\" %3")
+        .arg(name, column.name, declaredType(column));
+}
+
 const CMyField* CMyTable::Field(LedgerField field) const
 {
     for (const auto& f : fields)
@@ -153,12 +159,16 @@ QByteArray CMyTable::InsertStatement() const
     return "insert into \"" + name.toLatin1() + "\" (" + names + ") values (" + values + ')';
 }
 
-QByteArray CMyTable::SelectStatement(const QByteArray& orderBy) const
+QByteArray CMyTable::SelectStatement(const QByteArray& orderBy, const QStringList& missing) const
 {
     QByteArray names;
-    for (const auto& f : fields)
-        if (f.field != LedgerField::None)
-            names += (names.isEmpty() ? "\"" : ", \"") + f.name.toLatin1() + '"';
+    for (const auto& f : fields) {
+        if (f.field == LedgerField::None)
+            continue;
+        if (!names.isEmpty())
+            names += ", ";
+        names += missing.contains(f.name) ? QByteArray("NULL") : '"' + f.name.toLatin1() + '"';
+    }
     return "select " + names + " from \"" + name.toLatin1() + "\" where \"CarID\"=?1 order by " +
            orderBy;
 }

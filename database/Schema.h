@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // Column types, numbered as the classic catalog numbers them.
@@ -43,8 +44,12 @@ struct CMyTable
     // insert: one parameter per column, in column order;
     QByteArray InsertStatement() const;
     // select: ?1 the car; the record fields' columns in column order, sorted
-    // by the given columns;
-    QByteArray SelectStatement(const QByteArray& orderBy) const;
+    // by the given columns; a column the file lacks (named in `missing`) is
+    // read as NULL, never as its name;
+    QByteArray SelectStatement(const QByteArray& orderBy,
+                               const QStringList& missing = {}) const;
+    // alter: adds a column the file lacks, with its declared type.
+    QString AddColumnStatement(const CMyField& column) const;
     // update: ?1 the value, ?2 the car, ?3 the record identifier;
     QByteArray UpdateStatement(const CMyField& column) const;
     // delete: ?1 the car, ?2 the record identifier.

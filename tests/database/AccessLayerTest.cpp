@@ -66,12 +66,12 @@ TEST_F(DatabaseTest, ValuesReadAsTextByStorageClass)
 
 TEST_F(DatabaseTest, FailedStatementShowsWarningAndGivesNoRows)
 {
-    auto result = db.Connection().Execute(QStringLiteral("selec * from CarList"));
+    auto result = db.Connection().Execute(QStringLiteral("select * from CarLst"));
     EXPECT_EQ(result, nullptr);
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(
         boxes.boxes()[0].text,
-        QStringLiteral("Warning: Execute 方法发生异常. 错误信息: near \"selec\": syntax error; "
+        QStringLiteral("Warning: Execute 方法发生异常. 错误信息: no such table: CarLst; "
                        "文件: .\\database\\ExtAdo; 行: 526\n"));
     EXPECT_EQ(boxes.boxes()[0].caption, "Orvyn");
     EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);

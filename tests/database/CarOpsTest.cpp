@@ -258,10 +258,10 @@ TEST_F(DatabaseTest, PictureTheLedgerCannotHoldLeavesTheStoredOne)
     EXPECT_FALSE(db.SetCarPicture("CAR0001", bitmapFile(64, 64)));
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].text,
-              QStringLiteral("Warning: Execute 方法发生异常. 错误信息: string or blob too big; "
-                             "文件: .\\database\\ExtAdo; 行: 526\n"));
+              QStringLiteral("修改没有保存。\nWarning: Execute 方法发生异常. 错误信息: string or "
+                             "blob too big; 文件: .\\database\\ExtAdo; 行: 526\n"));
     EXPECT_EQ(boxes.boxes()[0].caption, "Orvyn");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
+    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
     EXPECT_EQ(readBack("select length(Picture) from CarProperty"),
               (std::vector<QStringList>{{QString::number(bitmapFile(3, 2).size())}}));
 }
@@ -280,7 +280,7 @@ TEST_F(DatabaseTest, CarOperationsInATransactionShowAtMostOneFailure)
     }
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].text,
-              QStringLiteral("Warning: Execute 方法发生异常. 错误信息: refused; "
+              QStringLiteral("修改没有保存。\nWarning: Execute 方法发生异常. 错误信息: refused; "
                              "文件: .\\database\\ExtAdo; 行: 526\n"));
     {
         // The caller of a quiet transaction reports the failure itself.

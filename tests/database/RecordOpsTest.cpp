@@ -260,7 +260,7 @@ TEST_F(DatabaseTest, FailedWritesAreNotReportedAsDone)
     EXPECT_EQ(db.InsertRepair(s), 0);
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_TRUE(
-        boxes.boxes()[0].text.startsWith("Warning: Execute 方法发生异常. 错误信息: refused"));
+        boxes.boxes()[0].text.startsWith("修改没有保存。\nWarning: Execute 方法发生异常. 错误信息: refused"));
 
     ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000001", "2024/01/01", 1, 1)), 2);
     EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").ok());

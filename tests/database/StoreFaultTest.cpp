@@ -294,3 +294,53 @@ TEST_F(DatabaseTest, MissingTablesAreMadeTogetherWithOneMessage)
     EXPECT_TRUE(boxes.boxes().empty());
     EXPECT_EQ(db.Connection().TableNames().size(), 11);
 }
+
+// A file whose ledger table lacks a column (an old or damaged file): the
+// column is added when the file can be written, and never read as its name.
+TEST_F(DatabaseTest, AMissingColumnIsSaidOnceAtOpenAndNeverShownAsData)
+{
+    struct Case
+    {
+        bool readOnly;
+        QString message;
+        QString mark; // the note read back
+    };
+    const Case cases[] = {
+        {false, "账本文件缺少以下各列，已经补上（内容为空）：Refuel.Mark、Refuel.Price。", ""},
+        {true,
+         "账本文件缺少以下各列，无法补上：Refuel.Mark、Refuel.Price。这些内容不能显示，"
+         "对它们的修改也不能保存。账本文件是只读的，无法写入。",
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.readOnly ? "read-only" : "writable");
+        exec(db, "PRAGMA query_only=0");
+        exec(db, "delete from Refuel");
+        ASSERT_EQ(db.InsertRefuel(refuel("0000001", "note")), 2);
+        QStringList kept;
+        const auto columns = db.Connection().Execute("PRAGMA table_info(Refuel)");
+        ASSERT_NE(columns, nullptr) << boxes.texts().join('|').toStdString();
+        for (const auto& column : columns->rows)
+            if (column[1] != "Mark" && column[1] != "Price")
+                kept << column[1].toString();
+        exec(db, "CREATE TABLE Old AS SELECT " + kept.join(',') + " FROM Refuel");
+        exec(db, "DROP TABLE Refuel");
+        exec(db, "ALTER TABLE Old RENAME TO Refuel");
+        if (c.readOnly)
+            exec(db, "PRAGMA query_only=1");
+        boxes.clear();
+        db.CreateOrOpen(); // the connection is open: only the tables are checked
+        EXPECT_EQ(boxes.texts(), QStringList{c.message});
+
+        std::vector<LedgerRecord> records;
+        ASSERT_TRUE(db.LoadRecords(tbl::Refuel, "CAR0001", records).ok());
+        ASSERT_EQ(records.size(), 1u);
+        EXPECT_EQ(records[0].mark, c.mark);
+        EXPECT_EQ(records[0].amount, 1.0);
+        EXPECT_EQ(records[0].price, 0.0);
+        if (!c.readOnly) {
+            EXPECT_EQ(readBack("select Mark, Price from Refuel"),
+                      (std::vector<QStringList>{{"", ""}}));
+        }
+    }
+}

@@ -31,7 +31,7 @@ TEST_F(DatabaseTest, RecordersNest)
     {
         StoreMessageRecorder inner;
         EXPECT_FALSE(db.DeleteCar("CAR0001"));
-        db.Connection().Execute("selec 1");
+        db.Connection().Execute("select * from Nowhere");
         ASSERT_EQ(inner.boxes().size(), 2u);
         EXPECT_EQ(inner.boxes()[0].text, "不能删除当前正在使用的车辆！");
         EXPECT_EQ(inner.boxes()[1].caption, "Orvyn"); // a plain box carries the program's name

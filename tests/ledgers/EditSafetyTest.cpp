@@ -176,3 +176,24 @@ TEST_F(LedgerTest, ANewRefuellingShowsWhatAReloadShows)
     page.Grid()->EndEditing();
     EXPECT_EQ(page.Grid()->GetItemText(1, 4), "￥ 0.00");
 }
+
+TEST_F(LedgerTest, AWriteTheLedgerRefusesSaysItWasNotSavedAndShowsTheStoredValue)
+{
+    CDlgOil page;
+    show(page);
+    type(page, 1, 3, "200");
+    type(page, 1, 10, "旧");
+    frame.m_database.Connection().Execute("CREATE TRIGGER refuse BEFORE UPDATE ON Refuel "
+                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    type(page, 1, 3, "55");
+    type(page, 1, 10, "新");
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    for (const auto& box : boxes.boxes())
+        EXPECT_TRUE(box.text.startsWith("修改没有保存。\nWarning: Execute 方法发生异常. 错误信息: "
+                                        "refused"))
+            << box.text.toStdString();
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 200.00");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 10), "旧");
+    EXPECT_EQ(readBack("select Amount, Mark from Refuel"),
+              (std::vector<QStringList>{{"200.00000000", "旧"}}));
+}
