@@ -1,11 +1,11 @@
 #include "ledgers/LedgerGrid.h"
 
+#include "controls/ContextMenu.h"
 #include "controls/GridCtrl.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 
 #include <QContextMenuEvent>
-#include <QMenu>
 
 using namespace platform;
 
@@ -45,7 +45,7 @@ int ConfirmRecordDelete(QWidget* parent, const CGridCtrl* grid, int rowEnd, int 
 void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
                     const std::function<void(int)>& command)
 {
-    QMenu menu(owner);
+    CContextMenu menu(owner);
     menu.addAction(QStringLiteral("刷新"), owner, [command] { command(ID_LEDGER_REFRESH); });
     menu.addSeparator();
     menu.addAction(QStringLiteral("删除记录"), owner, [command] { command(ID_LEDGER_DELETE); });

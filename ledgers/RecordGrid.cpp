@@ -1,5 +1,6 @@
 #include "ledgers/RecordGrid.h"
 
+#include "controls/ContextMenu.h"
 #include "controls/GridCtrl.h"
 #include "database/MyDatabase.h"
 #include "ledgers/LedgerFormat.h"
@@ -27,6 +28,8 @@ CRecordGrid::CRecordGrid(CGridCtrl* grid, const char* table,
     : m_grid(grid), m_table(table), m_columns(columns), m_orderBy(std::move(orderBy)),
       m_newRecordRow(newRecordRow)
 {
+    // The record menu is reachable by assistive technology from the page.
+    CContextMenu::InstallAccessibility();
     // Every cell a record row does not hold itself is computed from the records.
     m_grid->SetTextSource([this](int row, int col) { return cellText(row, col); });
     // Ordinary cells: centred vertically on one line, black.

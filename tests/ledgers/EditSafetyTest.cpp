@@ -6,6 +6,9 @@
 #include "ledgers/DlgRepair.h"
 #include "tests/support/GridMenu.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QTimer>
 #include <sqlite3.h>
 
 using namespace platform;
@@ -196,4 +199,47 @@ TEST_F(LedgerTest, AWriteTheLedgerRefusesSaysItWasNotSavedAndShowsTheStoredValue
     EXPECT_EQ(page.Grid()->GetItemText(1, 10), "旧");
     EXPECT_EQ(readBack("select Amount, Mark from Refuel"),
               (std::vector<QStringList>{{"200.00000000", "旧"}}));
+}
+
+// Assistive technology finds the open record menu under its page and can
+// press its items.
+TEST_F(LedgerTest, TheRecordMenuIsReachableFromItsPage)
+{
+    CDlgRepair page;
+    show(page);
+    type(page, 1, 4, "一");
+    type(page, 2, 4, "二");
+    QAccessibleInterface* pageNode = QAccessible::queryAccessibleInterface(&page);
+    const int closedChildren = pageNode->childCount();
+    QStringList seen;
+    const auto inspect = [&] {
+        ASSERT_EQ(pageNode->childCount(), closedChildren + 1);
+        QAccessibleInterface* menu = pageNode->child(closedChildren);
+        ASSERT_EQ(menu->role(), QAccessible::PopupMenu);
+        EXPECT_EQ(menu->parent(), pageNode);
+        EXPECT_EQ(pageNode->indexOfChild(menu), closedChildren);
+        for (int i = 0; i < menu->childCount(); ++i) {
+            QAccessibleInterface* item = menu->child(i);
+            EXPECT_EQ(item->parent(), menu);
+            EXPECT_EQ(menu->indexOfChild(item), i);
+            seen << QString::number(item->role()) + ":" + item->text(QAccessible::Name);
+        }
+        QAccessibleInterface* remove = menu->child(2);
+        remove->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    QTimer::singleShot(0, [&] {
+        inspect();
+        if (QWidget* open = QApplication::activePopupWidget())
+            open->close(); // also when a check failed
+    });
+    const QPoint local = page.Grid()->GetCellRect(2, 4).center();
+    QWidget* target = page.Grid()->childAt(local);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(page.Grid(), local),
+                            page.Grid()->mapToGlobal(local));
+    QApplication::sendEvent(target, &event);
+    const auto item = QString::number(QAccessible::MenuItem) + ":";
+    EXPECT_EQ(seen, QStringList({item + "刷新", QString::number(QAccessible::Separator) + ":",
+                                 item + "删除记录"}));
+    EXPECT_EQ(readBack("select Content from Repair"), (std::vector<QStringList>{{"一"}}));
+    EXPECT_EQ(pageNode->childCount(), closedChildren);
 }
