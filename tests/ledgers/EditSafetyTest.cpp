@@ -227,11 +227,14 @@ TEST_F(LedgerTest, TheRecordMenuIsReachableFromItsPage)
         QAccessibleInterface* remove = menu->child(2);
         remove->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     };
-    QTimer::singleShot(0, [&] {
+    QTimer answer;
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         inspect();
         if (QWidget* open = QApplication::activePopupWidget())
             open->close(); // also when a check failed
     });
+    answer.start(0);
     const QPoint local = page.Grid()->GetCellRect(2, 4).center();
     QWidget* target = page.Grid()->childAt(local);
     QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(page.Grid(), local),

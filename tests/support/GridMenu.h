@@ -15,7 +15,10 @@
 inline QStringList RightClickCell(CGridCtrl* grid, int row, int col, const QString& choice)
 {
     QStringList texts;
-    QTimer::singleShot(0, [&] {
+    // A timer of this call only: when no menu opens, it never fires later.
+    QTimer answer;
+    answer.setSingleShot(true);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
@@ -26,6 +29,7 @@ inline QStringList RightClickCell(CGridCtrl* grid, int row, int col, const QStri
                 action->trigger();
         menu->close();
     });
+    answer.start(0);
     const QPoint local = grid->GetCellRect(row, col).center();
     QWidget* target = grid->childAt(local);
     QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(grid, local),
