@@ -46,6 +46,17 @@ bool IsPlainFileName(const QString& name)
            !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0'));
 }
 
+BackupPointState CheckBackupPoint(const QString& folder, const QString& name, const QString& key)
+{
+    if (!IsPlainFileName(name))
+        return BackupPointState::BadName;
+    const QString point = folder + QLatin1Char('/') + name;
+    if (!QFileInfo(point).isFile())
+        return BackupPointState::Missing;
+    return IsCompleteLedgerFile(point, key) ? BackupPointState::Complete
+                                            : BackupPointState::Damaged;
+}
+
 QStringList ListBackupFolder(const QString& folder)
 {
     QStringList names;

@@ -24,6 +24,18 @@ QString BackupPointRowText(const QString& fileName);
 // "/" or NUL.
 bool IsPlainFileName(const QString& name);
 
+// Whether the backup point name of folder can replace the ledger: a plain
+// name, a file, and a complete ledger (opens with key, passes SQLite's quick
+// check, holds all eleven tables).
+enum class BackupPointState
+{
+    Complete,
+    BadName,
+    Missing,
+    Damaged,
+};
+BackupPointState CheckBackupPoint(const QString& folder, const QString& name, const QString& key);
+
 // The names a listing of the backup folder shows, sorted: every entry that is
 // not a folder and whose name does not begin with "." (the temporary files of
 // unfinished copies do).

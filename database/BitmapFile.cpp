@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QtEndian>
 #include <cstdlib>
+#include <limits>
 
 namespace {
 
@@ -42,50 +43,50 @@ bool knownHeaderSize(quint32 size)
     return false;
 }
 
-// What the headers promise, checked against the file's length before a
-// single pixel is read: a header that lies about its sizes is refused here,
-// so the decoder never allocates for pixels the file does not hold.
-bool headersHold(const QByteArray& file)
+} // namespace
+
+std::optional<QSize> BitmapFileSize(const QByteArray& head, qint64 fileSize)
 {
-    const qint64 fileSize = file.size();
-    if (fileSize < kFileHeaderSize + 12 || !file.startsWith("BM"))
-        return false;
-    const qint64 pixelOffset = u32At(file, 10);
-    const quint32 headerSize = u32At(file, kFileHeaderSize);
-    if (!knownHeaderSize(headerSize) || kFileHeaderSize + headerSize > fileSize)
-        return false;
+    if (head.size() < kFileHeaderSize + 12 || !head.startsWith("BM"))
+        return std::nullopt;
+    const qint64 pixelOffset = u32At(head, 10);
+    const quint32 headerSize = u32At(head, kFileHeaderSize);
+    if (!knownHeaderSize(headerSize) || kFileHeaderSize + headerSize > head.size() ||
+        kFileHeaderSize + headerSize > fileSize)
+        return std::nullopt;
 
     const bool core = headerSize == 12;
-    const qint64 width = core ? u16At(file, 18) : i32At(file, 18);
-    const qint64 signedHeight = core ? u16At(file, 20) : i32At(file, 22);
-    const quint16 planes = u16At(file, core ? 22 : 26);
-    const quint16 bitCount = u16At(file, core ? 24 : 28);
-    const quint32 compression = core ? Rgb : u32At(file, 30);
-    const quint32 coloursUsed = core ? 0 : u32At(file, 46);
+    const qint64 width = core ? u16At(head, 18) : i32At(head, 18);
+    const qint64 signedHeight = core ? u16At(head, 20) : i32At(head, 22);
+    const quint16 planes = u16At(head, core ? 22 : 26);
+    const quint16 bitCount = u16At(head, core ? 24 : 28);
+    const quint32 compression = core ? Rgb : u32At(head, 30);
+    const quint32 coloursUsed = core ? 0 : u32At(head, 46);
 
+    // A top-down picture has a negative height; the most negative one has
+    // no positive counterpart.
     const qint64 height = std::llabs(signedHeight);
-    if (width <= 0 || height == 0 || width > kLargestSide || height > kLargestSide ||
-        width * height > kLargestArea || planes != 1)
-        return false;
+    if (width <= 0 || height == 0 || height > std::numeric_limits<qint32>::max() || planes != 1)
+        return std::nullopt;
 
     switch (compression) {
     case Rgb:
         if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 &&
             bitCount != 32)
-            return false;
+            return std::nullopt;
         break;
     case Rle8:
     case Rle4:
         // Run-length pixels are stored bottom-up only.
         if (bitCount != (compression == Rle8 ? 8 : 4) || signedHeight < 0)
-            return false;
+            return std::nullopt;
         break;
     case BitFields:
         if (bitCount != 16 && bitCount != 32)
-            return false;
+            return std::nullopt;
         break;
     default:
-        return false;
+        return std::nullopt;
     }
 
     // The colour table (or the three masks of a Windows 3 header) lies between
@@ -94,25 +95,30 @@ bool headersHold(const QByteArray& file)
     if (bitCount <= 8) {
         const qint64 colours = coloursUsed ? coloursUsed : (1 << bitCount);
         if (colours > (1 << bitCount))
-            return false;
+            return std::nullopt;
         tableSize = colours * (core ? 3 : 4);
     } else if (compression == BitFields && headerSize == 40) {
         tableSize = 12;
     }
     if (pixelOffset < kFileHeaderSize + headerSize + tableSize || pixelOffset >= fileSize)
-        return false;
+        return std::nullopt;
 
-    if (compression == Rle8 || compression == Rle4)
-        return true; // runs end where the data ends; the decoder stops there
+    // Run-length pixels end where their data ends; rows of other pixels are
+    // padded to four bytes, and the file holds every one of them. (A row
+    // takes at most 2^33 bytes: compared by division, nothing overflows.)
     const qint64 stride = (width * bitCount + 31) / 32 * 4;
-    return stride * height <= fileSize - pixelOffset;
+    if (compression != Rle8 && compression != Rle4 && height > (fileSize - pixelOffset) / stride)
+        return std::nullopt;
+    return QSize(static_cast<int>(width), static_cast<int>(height));
 }
-
-} // namespace
 
 QImage ReadBitmapFile(const QByteArray& file)
 {
-    if (!headersHold(file))
+    // Only a size the screen can hold is decoded: a header that lies about
+    // its sizes never gets the decoder to allocate for pixels it does not have.
+    const std::optional<QSize> size = BitmapFileSize(file, file.size());
+    if (!size || size->width() > kLargestSide || size->height() > kLargestSide ||
+        qint64(size->width()) * size->height() > kLargestArea)
         return {};
     QBuffer buffer;
     buffer.setData(file);

@@ -19,10 +19,15 @@ QString BackupPointFromArguments(const QStringList& arguments)
 {
     if (arguments.isEmpty())
         return QString();
-    const QString argument = arguments.first().trimmed();
-    if (!argument.startsWith(QLatin1Char('/')))
+    // Blanks before the slash are the command line's; everything after it,
+    // blanks at either end included, is the name.
+    const QString& argument = arguments.first();
+    qsizetype slash = 0;
+    while (slash < argument.size() && argument[slash].isSpace())
+        ++slash;
+    if (slash == argument.size() || argument[slash] != QLatin1Char('/'))
         return QString();
-    return argument.mid(1);
+    return argument.mid(slash + 1);
 }
 
 bool AcquireWithin(SingleInstanceLock& lock, std::chrono::milliseconds limit)
@@ -63,15 +68,19 @@ RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& na
 {
     const QString key = CMyDatabase::kDatabasePassword;
     const QString point = backupFolder + QLatin1Char('/') + name;
-    if (!IsPlainFileName(name))
+    switch (CheckBackupPoint(backupFolder, name, key)) {
+    case BackupPointState::Complete:
+        break;
+    case BackupPointState::BadName:
         return failed(QStringLiteral("备份点名称【%1】无效，数据没有恢复。").arg(name));
-    if (!QFileInfo(point).isFile())
+    case BackupPointState::Missing:
         return failed(QStringLiteral("备份点【%1】不存在，数据没有恢复。")
                           .arg(QDir::toNativeSeparators(point)));
-    if (!IsCompleteLedgerFile(point, key))
+    case BackupPointState::Damaged:
         return failed(
             QStringLiteral("备份点【%1】已损坏或不是本程序的账本，无法恢复；现有数据没有改变。")
                 .arg(name));
+    }
 
     RestoreOutcome outcome{true, QString(), QString()};
     if (QFileInfo::exists(ledgerPath)) {

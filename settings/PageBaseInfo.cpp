@@ -24,7 +24,8 @@ namespace {
 
 const QString kRequiredHint = QStringLiteral("(必填)计算平均油耗使用");
 const QString kLoadFailed = QStringLiteral("加载图片失败，请确认图片格式为BMP！");
-// A BMP of at most 300 × 150 pixels is far smaller; a larger file is no such picture.
+// A BMP of at most 300 × 150 pixels is far smaller; a larger file is no such
+// picture, whatever its headers say.
 constexpr qint64 kMaxPictureFileBytes = 16 * 1024 * 1024;
 
 QLabel* redLabel(const QString& text, QWidget* parent)
@@ -223,18 +224,23 @@ void CPageBaseInfo::OnUpload()
                                                 QStringLiteral("bmp")});
     if (path.isEmpty())
         return;
+    // The size comes from the headers alone: a picture too large is told so
+    // without its pixels being read, however large the file.
     QFile file(path);
+    const std::optional<QSize> size = file.open(QIODevice::ReadOnly)
+                                          ? BitmapFileSize(file.read(kBitmapHeadBytes), file.size())
+                                          : std::nullopt;
+    if (size && (size->width() > kMaxPictureWidth || size->height() > kMaxPictureHeight)) {
+        MessageBox(this, QStringLiteral("图片尺寸过大，请裁剪后再重新上传！"), kCaption,
+                   MB_OK | MB_ICONERROR);
+        return;
+    }
     QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly) && file.size() <= kMaxPictureFileBytes)
+    if (size && file.size() <= kMaxPictureFileBytes && file.seek(0))
         bytes = file.readAll();
     const QImage picture = ReadBitmapFile(bytes);
     if (picture.isNull()) {
         MessageBox(this, kLoadFailed, kCaption, MB_OK | MB_ICONERROR);
-        return;
-    }
-    if (picture.width() > kMaxPictureWidth || picture.height() > kMaxPictureHeight) {
-        MessageBox(this, QStringLiteral("图片尺寸过大，请裁剪后再重新上传！"), kCaption,
-                   MB_OK | MB_ICONERROR);
         return;
     }
     // The page shows the new picture only once the ledger holds it.

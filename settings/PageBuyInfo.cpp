@@ -12,6 +12,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <optional>
 
 namespace {
 
@@ -69,6 +71,22 @@ private:
     bool m_fromStart = false;
     bool m_focusedByClick = false;
 };
+
+// A stored purchase date, "yyyy/m/d" or "yyyy-m-d" (months and days with one
+// or two digits, years 1901..2098); none for any other text.
+std::optional<QDate> storedPurchaseDate(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^([0-9]{4})([/-])([0-9]{1,2})\\2([0-9]{1,2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate date(match.captured(1).toInt(), match.captured(3).toInt(),
+                     match.captured(4).toInt());
+    if (!date.isValid() || date.year() < 1901 || date.year() > 2098)
+        return std::nullopt;
+    return date;
+}
 
 QString twoDecimals(double value)
 {
@@ -165,9 +183,8 @@ void CPageBuyInfo::Load()
     for (size_t i = 0; i < kFields.size(); ++i)
         m_edits[i]->setText(m_purchase.*kFields[i].text);
     // Without a stored purchase date the control offers today.
-    m_date->setDate(m_purchase.buyDateText.isEmpty()
-                        ? platform::CurrentDate()
-                        : ParseDateText(m_purchase.buyDateText).date());
+    m_date->setDate(storedPurchaseDate(m_purchase.buyDateText).value_or(platform::CurrentDate()));
+    m_loadedDate = m_date->date();
     const PURCHASEINFO& p = m_purchase;
     m_purchaseTotal->setText(twoDecimals(p.carPrice + p.carTax + p.carLicense + p.insuAmount));
     m_loanTotal->setText(twoDecimals(p.loanAmount + p.loanInterest));
@@ -176,8 +193,9 @@ void CPageBuyInfo::Load()
 
 bool CPageBuyInfo::OnApply()
 {
+    // A page only looked at writes nothing: OK applies every page shown.
     CMyDatabase* db = Database();
-    if (m_car.isEmpty() || !db)
+    if (m_car.isEmpty() || !db || !IsModified())
         return true;
     // Every number is read (and may be refused) before anything is written.
     PURCHASEINFO typed;
@@ -191,7 +209,11 @@ bool CPageBuyInfo::OnApply()
             return false;
         typed.*kFields[i].number = *number;
     }
-    typed.buyDateText = DateText(m_date->date());
+    // A stored date the control still shows stays as it is written
+    // ("2020-05-08" is the date the control shows as 2020/05/08).
+    typed.buyDateText = m_date->date() == m_loadedDate && !m_purchase.buyDateText.isEmpty()
+                            ? m_purchase.buyDateText
+                            : DateText(m_date->date());
     const std::optional<bool> exists = db->HasCarRow(tbl::PurchaseInfo, m_car);
     if (!exists)
         return false;

@@ -3,6 +3,7 @@
 #include "database/Records.h"
 #include "settings/CarPage.h"
 
+#include <QDate>
 #include <array>
 
 class QDateEdit;
@@ -43,6 +44,8 @@ private:
     void Load() override;
 
     PURCHASEINFO m_purchase;
+    // The date the control showed when the row was loaded.
+    QDate m_loadedDate;
     QDateEdit* m_date;
     std::array<QLineEdit*, 13> m_edits{};
     QLineEdit* m_purchaseTotal;

@@ -31,7 +31,8 @@ QString framed(const QString& name)
 
 CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("车辆管理"), parent)
 {
-    m_currentBox = new QGroupBox(QStringLiteral("当前车辆-高尔夫6"), this);
+    // The car's name follows once a car is made current.
+    m_currentBox = new QGroupBox(QStringLiteral("当前车辆"), this);
     m_picture = new CCarPictureArea(m_currentBox);
     m_picture->setFixedSize(300, 150);
     auto* boxLayout = new QHBoxLayout(m_currentBox);

@@ -121,6 +121,11 @@ void CPageRestroeData::OnRestore()
         QStringLiteral("备份点【%1】将会被恢复，现有数据将会被覆盖，确认要恢复吗？").arg(name);
     if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
+    // Everything that can stop the restore is checked while the program still
+    // runs: the point the restore program would refuse, and a restore program
+    // that is missing or cannot be run.
+    if (!restorablePoint(name))
+        return;
     const QString program = RestoreProgramPath();
     if (!QFileInfo(program).isFile()) {
         MessageBox(this,
@@ -129,14 +134,18 @@ void CPageRestroeData::OnRestore()
                    kCaption, MB_OK | MB_ICONERROR);
         return;
     }
+    const QString notStarted = QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
+                                   .arg(QDir::toNativeSeparators(program));
+    if (!QFileInfo(program).isExecutable()) {
+        MessageBox(this, notStarted, kCaption, MB_OK | MB_ICONERROR);
+        return;
+    }
     MessageBox(this, QStringLiteral("程序将关闭并重新启动加载恢复的新数据..."), kCaption, MB_OK);
     // Started before the program closes, so that a program that cannot be
-    // started leaves this one running; it waits for this one to end.
+    // started after all leaves this one running; it waits for this one to end.
+    // The name is one argument as it is, never trimmed.
     if (!StartProcess(program, {QLatin1Char('/') + name})) {
-        MessageBox(this,
-                   QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
-                       .arg(QDir::toNativeSeparators(program)),
-                   kCaption, MB_OK | MB_ICONERROR);
+        MessageBox(this, notStarted, kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     if (CTreePropSheet* sheet = GetSheet())
@@ -145,6 +154,25 @@ void CPageRestroeData::OnRestore()
         frame->ConfirmExit = 0;
         frame->PostClose();
     }
+}
+
+bool CPageRestroeData::restorablePoint(const QString& name)
+{
+    QString refusal;
+    switch (CheckBackupPoint(m_backupFolder, name, CMyDatabase::kDatabasePassword)) {
+    case BackupPointState::Complete:
+        return true;
+    case BackupPointState::BadName:
+    case BackupPointState::Missing:
+        refusal = QStringLiteral("备份点【%1】不存在，无法恢复！");
+        break;
+    case BackupPointState::Damaged:
+        refusal = QStringLiteral("备份点【%1】已损坏或不是本程序的账本，无法恢复！");
+        break;
+    }
+    MessageBox(this, refusal.arg(name), kCaption, MB_OK | MB_ICONERROR);
+    FillList(); // a point removed meanwhile leaves the list
+    return false;
 }
 
 void CPageRestroeData::OnDelete()

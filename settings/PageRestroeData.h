@@ -37,6 +37,9 @@ public:
 private:
     // The file name of the selected row; empty when none is selected.
     QString selectedName() const;
+    // Whether the backup point can replace the ledger; when not, the user is
+    // told why.
+    bool restorablePoint(const QString& name);
 
     QString m_databasePath;
     QString m_backupFolder;

@@ -1,54 +1,14 @@
 #include "database/BitmapFile.h"
+#include "tests/support/BitmapBytes.h"
 
 #include <QBuffer>
 #include <QtEndian>
+#include <functional>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 
 namespace {
-
-// A BMP file built byte by byte: Windows 3 header (or the 12-byte core
-// header), an optional colour table and the given pixel rows.
-struct BitmapBytes
-{
-    qint32 width = 2;
-    qint32 height = 2;
-    quint16 bitCount = 24;
-    quint32 compression = 0;
-    quint32 headerSize = 40;
-    quint32 coloursUsed = 0;
-    QByteArray table;
-    QByteArray pixels;
-    qint64 pixelOffset = -1; // -1: right after the table
-
-    QByteArray build() const
-    {
-        QByteArray info(headerSize, '\0');
-        auto put16 = [&](int at, quint16 v) { qToLittleEndian(v, info.data() + at); };
-        auto put32 = [&](int at, quint32 v) { qToLittleEndian(v, info.data() + at); };
-        put32(0, headerSize);
-        if (headerSize == 12) {
-            put16(4, static_cast<quint16>(width));
-            put16(6, static_cast<quint16>(height));
-            put16(8, 1);
-            put16(10, bitCount);
-        } else {
-            put32(4, static_cast<quint32>(width));
-            put32(8, static_cast<quint32>(height));
-            put16(12, 1);
-            put16(14, bitCount);
-            put32(16, compression);
-            put32(32, coloursUsed);
-        }
-        const qint64 offset = pixelOffset >= 0 ? pixelOffset : 14 + info.size() + table.size();
-        QByteArray head(14, '\0');
-        head[0] = 'B';
-        head[1] = 'M';
-        qToLittleEndian(static_cast<quint32>(14 + info.size() + table.size() + pixels.size()),
-                        head.data() + 2);
-        qToLittleEndian(static_cast<quint32>(offset), head.data() + 10);
-        return head + info + table + pixels;
-    }
-};
 
 QByteArray savedBitmap(const QImage& image)
 {
@@ -177,55 +137,90 @@ TEST(BitmapFileTest, RefusesFilesWhoseHeadersLie)
     EXPECT_TRUE(refused(good.build().left(20)));
     EXPECT_TRUE(refused(pngBytes()));
     EXPECT_TRUE(refused("XM" + good.build().mid(2)));
-
     // Truncated pixel data: one byte short of the last row.
     EXPECT_TRUE(refused(good.build().chopped(1)));
 
-    BitmapBytes b = good;
-    b.width = 1'000'000'000; // a huge allocation if believed
-    EXPECT_TRUE(refused(b.build()));
-    b = good;
-    b.width = 30000;
-    b.height = 30000; // within each side's limit, far beyond the area's
-    EXPECT_TRUE(refused(b.build()));
-    b = good;
-    b.height = std::numeric_limits<qint32>::min();
-    EXPECT_TRUE(refused(b.build()));
-    b = good;
-    b.width = -2;
-    EXPECT_TRUE(refused(b.build()));
-    b = good;
-    b.height = 0;
-    EXPECT_TRUE(refused(b.build()));
+    const std::vector<std::pair<const char*, std::function<void(BitmapBytes&)>>> lies = {
+        {"a huge allocation if believed", [](BitmapBytes& b) { b.width = 1'000'000'000; }},
+        {"far more pixels than the file holds", [](BitmapBytes& b) { b.width = b.height = 30000; }},
+        {"most negative height",
+         [](BitmapBytes& b) { b.height = std::numeric_limits<qint32>::min(); }},
+        {"negative width", [](BitmapBytes& b) { b.width = -2; }},
+        {"no rows", [](BitmapBytes& b) { b.height = 0; }},
+        {"pixels past the end", [](BitmapBytes& b) { b.pixelOffset = 1 << 30; }},
+        {"pixels inside the information header", [](BitmapBytes& b) { b.pixelOffset = 20; }},
+        {"unknown header size", [](BitmapBytes& b) { b.headerSize = 41; }},
+        {"unknown depth", [](BitmapBytes& b) { b.bitCount = 7; }},
+        {"JPEG inside a BMP", [](BitmapBytes& b) { b.compression = 4; }},
+        {"a colour table longer than the depth allows",
+         [](BitmapBytes& b) {
+             b.bitCount = 8;
+             b.coloursUsed = 100000;
+         }},
+        {"run-length data stored top-down does not exist",
+         [](BitmapBytes& b) {
+             b.bitCount = 8;
+             b.compression = 1;
+             b.height = -2;
+             b.table = QByteArray(1024, '\0');
+         }},
+    };
+    for (const auto& [what, lie] : lies) {
+        BitmapBytes b = good;
+        lie(b);
+        EXPECT_TRUE(refused(b.build())) << what;
+    }
+}
 
-    b = good;
-    b.pixelOffset = 1 << 30; // past the end
-    EXPECT_TRUE(refused(b.build()));
-    b = good;
-    b.pixelOffset = 20; // inside the information header
-    EXPECT_TRUE(refused(b.build()));
+TEST(BitmapFileTest, HeadersAloneGiveTheSizeOfAWellFormedFileOfAnySize)
+{
+    auto bitmap = [](qint32 width, qint32 height, quint16 bits) {
+        BitmapBytes b;
+        b.width = width;
+        b.height = height;
+        b.bitCount = bits;
+        if (bits <= 8)
+            b.table = QByteArray(4 << bits, '\0');
+        return b;
+    };
+    BitmapBytes core = bitmap(400, 200, 8);
+    core.headerSize = 12;
+    core.table = QByteArray(256 * 3, '\0');
+    BitmapBytes runs = bitmap(5000, 5000, 8);
+    runs.compression = 1;
+    const qint32 most = std::numeric_limits<qint32>::max();
 
-    b = good;
-    b.headerSize = 41;
-    EXPECT_TRUE(refused(b.build()));
-    b = good;
-    b.bitCount = 7;
-    EXPECT_TRUE(refused(b.build()));
-    b = good;
-    b.compression = 4; // JPEG inside a BMP
-    EXPECT_TRUE(refused(b.build()));
+    struct Row
+    {
+        const char* what;
+        BitmapBytes bitmap;
+        qint64 pixelBytes; // the file's length after its headers and table
+        std::optional<QSize> size;
+    };
+    const std::vector<Row> rows = {
+        {"24 bits, 36 MB", bitmap(4000, 3000, 24), 36'000'000, QSize(4000, 3000)},
+        {"one byte short", bitmap(4000, 3000, 24), 35'999'999, std::nullopt},
+        {"1 bit, rows padded to 520 bytes", bitmap(4100, 4100, 1), 2'132'000, QSize(4100, 4100)},
+        {"top-down", bitmap(300, -151, 32), 181'200, QSize(300, 151)},
+        {"core header", core, 80'000, QSize(400, 200)},
+        {"run-length data ends where it ends", runs, 1, QSize(5000, 5000)},
+        {"no pixels at all", runs, 0, std::nullopt},
+        {"largest sides of a tiny file", bitmap(most, most, 32), 1 << 20, std::nullopt},
+        {"largest sides of a huge file", bitmap(most, most, 32), qint64(1) << 40, std::nullopt},
+        {"most negative height", bitmap(2, std::numeric_limits<qint32>::min(), 24), 1 << 20,
+         std::nullopt},
+    };
+    for (const Row& row : rows) {
+        const QByteArray head = row.bitmap.build();
+        EXPECT_EQ(BitmapFileSize(head.left(kBitmapHeadBytes), head.size() + row.pixelBytes),
+                  row.size)
+            << row.what;
+    }
 
-    // A colour table longer than the depth allows.
-    b = good;
-    b.bitCount = 8;
-    b.coloursUsed = 100000;
-    EXPECT_TRUE(refused(b.build()));
+    // A header cut short is no BMP, whatever the file's length.
+    EXPECT_EQ(BitmapFileSize(rows[0].bitmap.build().left(40), 1 << 30), std::nullopt);
 
-    // Run-length data stored top-down does not exist.
-    b = good;
-    b.bitCount = 8;
-    b.compression = 1;
-    b.height = -2;
-    b.table = QByteArray(1024, '\0');
-    EXPECT_TRUE(refused(b.build()));
+    // Decoding stops at a size no screen shows, however well formed the file.
+    const BitmapBytes huge = rows[2].bitmap;
+    EXPECT_TRUE(ReadBitmapFile(huge.build() + QByteArray(2'132'000, '\0')).isNull());
 }

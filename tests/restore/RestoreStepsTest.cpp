@@ -65,11 +65,19 @@ protected:
 
 TEST(RestoreArguments, NameFollowsTheSlashOfTheFirstArgument)
 {
-    EXPECT_EQ(BackupPointFromArguments({"/" + kPoint}), kPoint);
-    EXPECT_EQ(BackupPointFromArguments({"  /" + kPoint}), kPoint);
-    EXPECT_EQ(BackupPointFromArguments({"/名 字.bpt", "ignored"}), "名 字.bpt");
-    EXPECT_EQ(BackupPointFromArguments({}), "");
-    EXPECT_EQ(BackupPointFromArguments({kPoint}), "");
+    const std::vector<std::pair<QStringList, QString>> rows = {
+        {{"/" + kPoint}, kPoint},
+        {{"  /" + kPoint}, kPoint},
+        {{"/名 字.bpt", "ignored"}, "名 字.bpt"},
+        // Blanks after the slash belong to the name, at either end.
+        {{"/" + kPoint + " "}, kPoint + " "},
+        {{" / " + kPoint + "  "}, " " + kPoint + "  "},
+        {{}, ""},
+        {{kPoint}, ""},
+        {{"   "}, ""},
+    };
+    for (const auto& [arguments, name] : rows)
+        EXPECT_EQ(BackupPointFromArguments(arguments), name) << arguments.join('|').toStdString();
 }
 
 TEST_F(RestoreTest, ReplacesTheLedgerAndKeepsTheReplacedOneAsABackupPoint)
@@ -191,4 +199,12 @@ TEST_F(RestoreTest, FailedRestoreStillStartsTheProgram)
     const RestoreRun run = RunRestore({"/missing.bpt"}, 60s);
     EXPECT_FALSE(run.outcome.ok);
     EXPECT_TRUE(run.startProgram);
+}
+
+TEST_F(RestoreTest, NameEndingInABlankIsRestoredExactly)
+{
+    ASSERT_TRUE(QFile::rename(backups + '/' + kPoint, backups + '/' + kPoint + ' '));
+    const RestoreRun run = RunRestore({"/" + kPoint + ' '}, 60s);
+    ASSERT_TRUE(run.outcome.ok) << run.outcome.message.toStdString();
+    EXPECT_EQ(carsIn(ledger), (std::vector<QStringList>{{"以前"}}));
 }

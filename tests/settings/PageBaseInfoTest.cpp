@@ -6,6 +6,7 @@
 #include "settings/PageBaseInfo.h"
 #include "settings/SettingsSheet.h"
 #include "settings/TreePropSheet.h"
+#include "tests/support/BitmapBytes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -67,6 +68,25 @@ protected:
             folders.data() + QStringLiteral("/car%1x%2.bmp").arg(width).arg(height);
         EXPECT_TRUE(image.save(file, format));
         return file;
+    }
+    // A BMP file of the given size and depth whose pixels are all zero bytes
+    // (written sparse): pixelBytes long after its headers and colour table.
+    QString largeBitmapFile(qint32 width, qint32 height, quint16 bits, qint64 pixelBytes)
+    {
+        BitmapBytes b;
+        b.width = width;
+        b.height = height;
+        b.bitCount = bits;
+        if (bits <= 8)
+            b.table = QByteArray(4 << bits, '\0');
+        const QString name =
+            folders.data() + QStringLiteral("/large%1x%2.bmp").arg(width).arg(height);
+        const QByteArray head = b.build();
+        QFile file(name);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(head);
+        EXPECT_TRUE(file.resize(head.size() + pixelBytes));
+        return name;
     }
     QByteArray bytesOf(const QString& file)
     {
@@ -351,16 +371,21 @@ TEST_F(BaseInfoTest, UploadTakesBmpFilesUpTo300By150)
     const QString notBmp = QStringLiteral("加载图片失败，请确认图片格式为BMP！");
     upload(pictureFile(301, 150));
     upload(pictureFile(300, 151));
-    upload(pictureFile(20, 10, "PNG")); // named .bmp
+    // Told by the size in the headers, however large the file.
+    upload(largeBitmapFile(4000, 3000, 24, 36'000'000));
+    upload(largeBitmapFile(4100, 4100, 1, 2'132'000));
+    upload(largeBitmapFile(4000, 3000, 24, 35'999'999)); // one byte short: no whole BMP
+    upload(pictureFile(20, 10, "PNG"));                  // named .bmp
     upload(folders.data() + "/missing.bmp");
-    EXPECT_EQ(boxes.texts(), (QStringList{tooLarge, tooLarge, notBmp, notBmp}));
+    EXPECT_EQ(boxes.texts(),
+              (QStringList{tooLarge, tooLarge, tooLarge, tooLarge, notBmp, notBmp, notBmp}));
     for (const auto& box : boxes.boxes()) {
         EXPECT_EQ(box.caption, "Qinmo");
         EXPECT_EQ(box.flags, MB_OK | MB_ICONERROR);
     }
     // Cancel in the dialog does nothing.
     page->uploadButton()->click();
-    EXPECT_EQ(boxes.boxes().size(), 4u);
+    EXPECT_EQ(boxes.boxes().size(), 7u);
     EXPECT_EQ(pictureInFile(), (std::vector<QStringList>{{bytesOf(fits).toHex().toUpper()}}));
     EXPECT_EQ(page->pictureArea()->Picture().size(), QSize(300, 150));
     EXPECT_EQ(frame.photoRedraws, 1);

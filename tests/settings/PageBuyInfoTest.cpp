@@ -5,6 +5,7 @@
 #include "settings/PageBuyInfo.h"
 #include "settings/SettingsSheet.h"
 #include "settings/TreePropSheet.h"
+#include "tests/support/TestFiles.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -191,6 +192,46 @@ TEST_F(BuyInfoTest, ApplyWritesOnlyTheChangedColumns)
     sheet->applyButton()->click();
     EXPECT_EQ(readBack("select BuyDate, CarPrice from PurchaseInfo"),
               (std::vector<QStringList>{{"2020/02/03", "1.00000000"}}));
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(BuyInfoTest, AStoredDateIsReadInEitherFormAndAPageOnlyLookedAtWritesNothing)
+{
+    addCurrentCar();
+    db().Connection().Execute("insert into PurchaseInfo (CarID, CarPrice) values ('CAR0001', 1)");
+    const QDate today(2026, 3, 9);
+    struct Row
+    {
+        QString stored;
+        QDate shown;
+        QString afterAnotherEdit; // BuyDate once another field is applied
+    };
+    const std::vector<Row> rows = {
+        {"2020-05-08", QDate(2020, 5, 8), "2020-05-08"},
+        {"2020/5/8", QDate(2020, 5, 8), "2020/5/8"},
+        {"2020/05/08", QDate(2020, 5, 8), "2020/05/08"},
+        {"2020-13-08", today, "2020-13-08"},
+        {"2020/05-08", today, "2020/05-08"},
+        {"", today, "2026/03/09"},
+    };
+    int round = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.stored.toStdString());
+        db().Connection().Execute("update PurchaseInfo set BuyDate='" + row.stored + "'");
+        const QByteArray before = FileBytes(path);
+        open();
+        EXPECT_EQ(page->dateEdit()->date(), row.shown);
+        sheet->okButton()->click();
+        EXPECT_FALSE(sheet->isVisible());
+        EXPECT_EQ(FileBytes(path), before);
+
+        const QString company = QString::number(++round);
+        open();
+        edit(col::InsuCompany)->setText(company);
+        sheet->okButton()->click();
+        EXPECT_EQ(readBack("select BuyDate, InsuCompany, CarPrice from PurchaseInfo"),
+                  (std::vector<QStringList>{{row.afterAnotherEdit, company, "1.00000000"}}));
+    }
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
 }
 

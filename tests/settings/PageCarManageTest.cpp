@@ -76,7 +76,7 @@ TEST_F(CarManageTest, WithoutCarsNothingIsCurrentAndNoPictureIsDrawn)
 {
     open();
     EXPECT_TRUE(rows().isEmpty());
-    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆-高尔夫6");
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆");
     EXPECT_FALSE(page->pictureArea()->HasCar());
     EXPECT_TRUE(page->pictureArea()->DrawnTexts().isEmpty());
 }
@@ -104,6 +104,8 @@ TEST_F(CarManageTest, CheckBoxesEnableTheirEditsAndAddTakesAnyName)
     click(page->addButton());
     EXPECT_EQ(rows(), (QStringList{"O'Brien 的车", ""}));
     EXPECT_TRUE(page->addNameEdit()->text().isEmpty());
+    // A new car is not current: the group box names none.
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆");
     EXPECT_EQ(readBack("select CarID, Name, Used from CarList order by CarID"),
               (std::vector<QStringList>{{"CAR0001", "", "NO"}, {"CAR0002", "O'Brien 的车", "NO"}}));
     EXPECT_TRUE(boxes.boxes().empty());

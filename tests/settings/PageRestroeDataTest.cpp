@@ -209,7 +209,7 @@ TEST_F(RestorePageTest, DeleteRemovesExactlyTheFileOfTheRow)
     EXPECT_TRUE(rows().isEmpty());
 }
 
-TEST_F(RestorePageTest, RestoreAsksAndRefusesWithoutSelectionOrProgram)
+TEST_F(RestorePageTest, RestoreAsksAndChecksEverythingBeforeTheProgramCloses)
 {
     addFile(kPoint);
     open();
@@ -221,38 +221,69 @@ TEST_F(RestorePageTest, RestoreAsksAndRefusesWithoutSelectionOrProgram)
     selectFile(kPoint);
     boxes.answer(IDCANCEL);
     page->restoreButton()->click();
-    expectBoxes({{question("恢复，现有数据将会被覆盖，确认要恢复吗？"), "Qinmo",
-                  MB_OKCANCEL | MB_ICONQUESTION}});
+    const MessageRecorder::Box asked{question("恢复，现有数据将会被覆盖，确认要恢复吗？"), "Qinmo",
+                                     MB_OKCANCEL | MB_ICONQUESTION};
+    expectBoxes({asked});
     expectStillRunning();
 
-    // The test program's folder holds no restore program.
-    boxes.clear();
-    page->restoreButton()->click();
-    expectBoxes({{question("恢复，现有数据将会被覆盖，确认要恢复吗？"), "Qinmo",
-                  MB_OKCANCEL | MB_ICONQUESTION},
-                 {"文件【" + InstallFolder() + "/restore】丢失，无法恢复数据文件！", "Qinmo",
-                  MB_OK | MB_ICONERROR}});
-    expectStillRunning();
-
-    // One that cannot be started leaves the program running too.
-    boxes.clear();
-    const QString program = fakeRestoreProgram(false);
-    page->restoreButton()->click();
-    ASSERT_EQ(boxes.boxes().size(), 3u);
-    EXPECT_EQ(boxes.boxes()[1].text, "程序将关闭并重新启动加载恢复的新数据...");
-    EXPECT_EQ(boxes.boxes()[2].text, "恢复程序【" + program + "】无法启动，数据没有恢复。");
-    EXPECT_EQ(boxes.boxes()[2].flags, MB_OK | MB_ICONERROR);
-    expectStillRunning();
+    // Each refusal comes before "程序将关闭…": the program keeps running, and
+    // a restore program that would have run was never started.
+    const QString program = programFolder.path() + "/restore";
+    const QByteArray good = [&] {
+        MakeLedgerWithCar(BackupFolder() + "/good.bpt", "甲");
+        return FileBytes(BackupFolder() + "/good.bpt");
+    }();
+    struct Row
+    {
+        const char* what;
+        QByteArray point;   // empty: the point is gone
+        int restoreProgram; // 0 none, 1 not executable, 2 executable
+        QString refusal;
+    };
+    const std::vector<Row> refusals = {
+        {"damaged point", "x", 2, "备份点【" + kPoint + "】已损坏或不是本程序的账本，无法恢复！"},
+        {"half a ledger", good.left(good.size() / 2), 2,
+         "备份点【" + kPoint + "】已损坏或不是本程序的账本，无法恢复！"},
+        {"point removed meanwhile", {}, 2, "备份点【" + kPoint + "】不存在，无法恢复！"},
+        {"no restore program", good, 0, "文件【" + program + "】丢失，无法恢复数据文件！"},
+        {"restore program not executable", good, 1,
+         "恢复程序【" + program + "】无法启动，数据没有恢复。"},
+    };
+    for (const Row& row : refusals) {
+        SCOPED_TRACE(row.what);
+        boxes.clear();
+        QFile::remove(program);
+        if (row.restoreProgram)
+            fakeRestoreProgram(row.restoreProgram == 2);
+        else
+            page->SetProgramFolder(programFolder.path());
+        addFile(kPoint, row.point);
+        page->FillList();
+        selectFile(kPoint);
+        if (row.point.isEmpty()) {
+            ASSERT_TRUE(QFile::remove(BackupFolder() + '/' + kPoint));
+        }
+        page->restoreButton()->click();
+        expectBoxes({asked, {row.refusal, "Qinmo", MB_OK | MB_ICONERROR}});
+        expectStillRunning();
+        EXPECT_FALSE(QFile::exists(program + ".args"));
+        // A point that is gone leaves the list.
+        EXPECT_EQ(rows().contains(BackupPointRowText(kPoint)), !row.point.isEmpty());
+    }
 }
 
-TEST_F(RestorePageTest, ConfirmedRestoreStartsTheRestoreProgramAndClosesWithoutAsking)
+TEST_F(RestorePageTest,
+       ConfirmedRestoreHandsTheNameExactlyToTheRestoreProgramAndClosesWithoutAsking)
 {
-    addFile(kPoint);
+    // A name ending in a blank reaches the restore program as it is.
+    const QString point = kPoint + ' ';
+    ASSERT_TRUE(QDir().mkpath(BackupFolder()));
+    MakeLedgerWithCar(BackupFolder() + '/' + point, "甲");
     open();
     const QString program = fakeRestoreProgram(true);
-    selectFile(kPoint);
+    selectFile(point);
     page->restoreButton()->click();
-    expectBoxes({{question("恢复，现有数据将会被覆盖，确认要恢复吗？"), "Qinmo",
+    expectBoxes({{"备份点【" + point + "】将会被恢复，现有数据将会被覆盖，确认要恢复吗？", "Qinmo",
                   MB_OKCANCEL | MB_ICONQUESTION},
                  {"程序将关闭并重新启动加载恢复的新数据...", "Qinmo", MB_OK}});
     EXPECT_FALSE(sheet->isVisible());
@@ -260,7 +291,5 @@ TEST_F(RestorePageTest, ConfirmedRestoreStartsTheRestoreProgramAndClosesWithoutA
     EXPECT_EQ(frame.closeRequests, 1);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(program + ".args"); }, 60000));
-    QFile args(program + ".args");
-    ASSERT_TRUE(args.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(args.readAll()), "1\n/" + kPoint + "\n");
+    EXPECT_EQ(QString::fromUtf8(FileBytes(program + ".args")), "1\n/" + point + "\n");
 }
