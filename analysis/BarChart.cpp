@@ -250,8 +250,10 @@ void CBarChart::DrawSliceLabels(const std::vector<Slice>& slices)
     painter.setFont(m_boldFont);
     painter.setBackgroundMode(Qt::OpaqueMode);
     painter.setBackground(m_labelColour);
+    const QRect bounds = LabelBounds(m_area);
     for (const Slice& slice : slices) {
-        const SliceLabel label = LabelFor(m_pieFrame, slice.Middle(), slice.index == m_highlighted);
+        const SliceLabel label =
+            LabelFor(m_pieFrame, slice.Middle(), slice.index == m_highlighted, bounds);
         painter.drawLine(label.p1, label.p2);
         painter.drawLine(label.p2, label.p3);
         const Bar& bar = m_bars[slice.index];

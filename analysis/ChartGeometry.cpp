@@ -243,15 +243,28 @@ QColor WedgeColour(const QColor& c, const Slice& slice, double u)
     return QColor(step(s.red(), c.red()), step(s.green(), c.green()), step(s.blue(), c.blue()));
 }
 
-SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted)
+QRect LabelBounds(const QRect& area)
 {
+    return Span(area.x() + 1, area.y() + 1, RightOf(area) - 1, BottomOf(area) - 30);
+}
+
+SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted, const QRect& bounds)
+{
+    // One step shortens the sideways leg by a pixel.
+    constexpr int kSteps = 40;
     SliceLabel label;
     label.p1 = PointAt(pie.centre, middle, pie.radius);
-    label.p2 = PointAt(pie.centre, middle, 1.2 * pie.radius);
-    label.p3 = label.p2 + QPoint(label.p2.x() > pie.centre.x() ? 40 : -40, 0);
-    label.text = Span(label.p3.x() - 30, label.p2.y() - 15, label.p3.x() + 30, label.p2.y() + 15);
-    if (highlighted)
-        label.text.adjust(-2, 0, 2, 0);
+    for (int step = kSteps; step >= 0; --step) {
+        const double reach = double(step) / kSteps;
+        label.p2 = PointAt(pie.centre, middle, (1 + 0.2 * reach) * pie.radius);
+        label.p3 = label.p2 + QPoint(label.p2.x() > pie.centre.x() ? step : -step, 0);
+        label.text =
+            Span(label.p3.x() - 30, label.p2.y() - 15, label.p3.x() + 30, label.p2.y() + 15);
+        if (highlighted)
+            label.text.adjust(-2, 0, 2, 0);
+        if (bounds.contains(label.text))
+            break;
+    }
     return label;
 }
 
@@ -307,11 +320,19 @@ QString TipText(const QString& label, double value, double sum)
 
 QPoint TipPosition(const QPoint& cursor, const QRect& screen, const QSize& tip)
 {
+    // The cursor's image hangs below and right of its hot spot.
+    const QRect cursorImage(cursor, QSize(10, 20));
     QPoint at = cursor + QPoint(10, 20);
     if (at.x() + tip.width() >= RightOf(screen))
         at.setX(RightOf(screen) - 4 - tip.width());
     if (at.y() + tip.height() >= BottomOf(screen))
         at.setY(BottomOf(screen) - tip.height());
+    if (!QRect(at, tip).intersects(cursorImage))
+        return at;
+    if (cursor.y() - 4 - tip.height() >= screen.y())
+        at.setY(cursor.y() - 4 - tip.height());
+    else
+        at.setX(cursor.x() - 4 - tip.width());
     return at;
 }
 

@@ -178,7 +178,14 @@ struct SliceLabel
     QPoint p3;
     QRect text;
 };
-SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted);
+// Where slice labels may go: the drawing area inside its border, above the
+// title band.
+QRect LabelBounds(const QRect& area);
+// The leader runs from the rim 0.2 R outward and then 40 pixels sideways, and
+// the text box sits at its end. Where the box would cross the bounds, both
+// legs shorten together until it fits; at the rim it always does, as the
+// radius leaves 80 pixels on every side.
+SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted, const QRect& bounds);
 
 // The bar whose slice contains the point, or -1.
 int HitTestPie(const QPoint& p, const PieFrame& pie, const std::vector<double>& values, double sum);
@@ -194,7 +201,9 @@ QString TipText(const QString& label, double value, double sum);
 
 // Where the tip window goes for a cursor: 10 right and 20 below it, moved
 // left to end 4 pixels before the screen's right edge when it reaches it,
-// and up to end at the bottom edge when it reaches that.
+// and up to end at the bottom edge when it reaches that. Never over the
+// cursor, which would leave the chart for the tip and hide it again: in the
+// corner it goes above the cursor, or left of it when there is no room above.
 QPoint TipPosition(const QPoint& cursor, const QRect& screen, const QSize& tip = kTipSize);
 
 } // namespace chart

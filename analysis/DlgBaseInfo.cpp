@@ -13,6 +13,7 @@
 #include "platform/MessageEvent.h"
 #include "res/Resources.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,6 +47,8 @@ constexpr SummaryRow kRowsTable[CDlgBaseInfo::kRows] = {
     {u"每天平均里程", false}, {u"每公里平均费用", false}, {u"百公里平均油耗", false},
 };
 constexpr int kTotalRow = 18;
+// What a row adds to the line height of its face: a pixel above, one below.
+constexpr int kRowPadding = 2;
 
 QFont boldSong(int pixels)
 {
@@ -151,6 +154,16 @@ void CDlgBaseInfo::BuildGrid()
     for (int c = 0; c < 2; ++c) {
         m_grid->SetItemFont(kTotalRow, c, boldSong(12));
         m_grid->SetItemFgColour(kTotalRow, c, kRed);
+    }
+    // Each row is as high as a line of the face it is drawn with, whose own
+    // leading already spaces the lines, not the grid's 1.8 lines: with the
+    // tall faces that stand in for "宋体" those pushed the last rows, the
+    // averages, out of the page in the main window.
+    for (int r = 0; r < kRows; ++r) {
+        int textHeight = 0;
+        for (int c = 0; c < 2; ++c)
+            textHeight = std::max(textHeight, QFontMetrics(m_grid->GetItemFont(r, c)).height());
+        m_grid->SetRowHeight(r, textHeight + kRowPadding);
     }
 }
 

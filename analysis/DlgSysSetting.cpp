@@ -113,7 +113,14 @@ CDlgSysSetting::CDlgSysSetting(QWidget* parent)
     m_chart->m_fit = 1;
     m_selector->setCurrentIndex(TotalCost);
 
-    connect(m_selector, &QComboBox::currentIndexChanged, this, [this] { BuildAnalysis(); });
+    // Every pick reads the file again, the entry already chosen included. A
+    // pick changes the index before it is reported as activated; an index set
+    // by code is built once the event loop runs.
+    connect(m_selector, &QComboBox::activated, this, [this] { BuildAnalysis(); });
+    connect(m_selector, &QComboBox::currentIndexChanged, this, [this] {
+        m_buildPending = true;
+        QMetaObject::invokeMethod(this, &CDlgSysSetting::BuildPending, Qt::QueuedConnection);
+    });
     connect(m_bar, &QRadioButton::clicked, this, [this] { OnChartType(0); });
     connect(m_pie, &QRadioButton::clicked, this, [this] { OnChartType(1); });
     for (QCheckBox* box : {m_gridBox, m_tipsBox, m_gradientBox})
@@ -211,8 +218,15 @@ void CDlgSysSetting::AddMonthlyBars(int analysis)
     }
 }
 
+void CDlgSysSetting::BuildPending()
+{
+    if (m_buildPending)
+        BuildAnalysis();
+}
+
 void CDlgSysSetting::BuildAnalysis()
 {
+    m_buildPending = false;
     if (!m_options)
         return;
     m_tips = m_tipsBox->isChecked() ? 1 : 0;
@@ -223,8 +237,9 @@ void CDlgSysSetting::BuildAnalysis()
     m_chart->SetTitle(QString::fromUtf16(kAnalyses[analysis].title));
     m_chart->SetBackground(kChartBackground);
     if (analysis == TotalCost) {
-        const CFrameState* frame = CFrameState::instance();
-        const CostTotals totals = frame ? frame->m_costTotals : CostTotals();
+        CostTotals totals;
+        if (CMyDatabase* db = CFrameState::OpenDatabase())
+            db->LoadCostTotals(db->GetCurrentCarID(), totals);
         m_chart->AddBar(QStringLiteral("加油费用"), QColor(0, 255, 0), totals.fuelAmount);
         m_chart->AddBar(QStringLiteral("维修费用"), QColor(255, 0, 0), totals.repair);
         m_chart->AddBar(QStringLiteral("事故费用"), QColor(100, 100, 200), totals.accident);
@@ -243,8 +258,14 @@ bool CDlgSysSetting::event(QEvent* e)
 {
     if (e->type() == WM_PAGE_SHOW) {
         auto* message = static_cast<CMessageEvent*>(e);
-        if (message->lParam() != 0 && !m_options)
-            FirstShowing();
+        // Each showing draws the current car as the file holds it now: the
+        // car or its records may have changed while the page was hidden.
+        if (message->lParam() != 0) {
+            if (m_options)
+                BuildAnalysis();
+            else
+                FirstShowing();
+        }
         message->setResult(0);
         return true;
     }

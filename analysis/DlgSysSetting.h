@@ -46,8 +46,8 @@ public:
     QCheckBox* TipsBox() const { return m_tipsBox; }
     QCheckBox* GradientBox() const { return m_gradientBox; }
 
-    // Draws the analysis chosen in the selector (nothing before the page was
-    // first shown).
+    // Draws the analysis chosen in the selector from the current car's
+    // records as the file holds them (nothing before the page was first shown).
     void BuildAnalysis();
     // The month value of the analysis for the current car ("yyyy/mm/01" to
     // "yyyy/mm/31", text order).
@@ -60,6 +60,8 @@ protected:
 
 private:
     void FirstShowing();
+    // Builds the analysis when the selector's index changed without a pick.
+    void BuildPending();
     void OnChartType(int type);
     void OnOptionBox();
     void AddMonthlyBars(int analysis);
@@ -78,4 +80,5 @@ private:
     int m_gradient = 1;
     int m_chartType = 1;
     ChartOptions* m_options = nullptr; // the frame's, from the first showing on
+    bool m_buildPending = false;       // the index changed; no pick has built it yet
 };

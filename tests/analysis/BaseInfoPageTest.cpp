@@ -6,12 +6,15 @@
 #include "controls/GridCtrl.h"
 #include "controls/HoverButton.h"
 #include "platform/Clock.h"
+#include "platform/Fonts.h"
 #include "platform/MessageEvent.h"
 #include "tests/support/FakeFrame.h"
 #include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -78,6 +81,32 @@ TEST_F(BaseInfoTest, ACarWithoutRecordsOrPurchase)
     EXPECT_EQ(page.Grid()->GetColumnWidth(1), 900 - 8 - 205);
     page.resize(508, 600);
     EXPECT_EQ(page.Grid()->GetColumnWidth(1), 900 - 8 - 205);
+}
+
+// The page as the main window lays it out at its design sizes (900 x 800 on a
+// 1280 x 1024 screen, 900 x 700 and 800 x 600 on smaller ones), drawn with the
+// faces the program uses: every row shows whole, without scrolling.
+TEST_F(BaseInfoTest, AllRowsShowInTheMainWindow)
+{
+    platform::RegisterFontSubstitutions();
+    for (const QSize window : {QSize(900, 800), QSize(900, 700), QSize(800, 600)}) {
+        // The page lies 6 pixels inside the view right of the navigation
+        // column; the menu bar takes at most 30 pixels above the view.
+        const QSize pageSize = window - QSize(168 + 6, 30 + 12);
+        CDlgBaseInfo page;
+        page.resize(pageSize);
+        page.show();
+        QCoreApplication::processEvents();
+        CGridCtrl* grid = page.Grid();
+        EXPECT_EQ(grid->verticalScrollBar()->maximum(), 0) << window.height();
+        const int lastRow = grid->rowViewportPosition(CDlgBaseInfo::kRows - 2) +
+                            grid->rowHeight(CDlgBaseInfo::kRows - 2);
+        EXPECT_LE(lastRow, grid->viewport()->height()) << window.height();
+        for (int r = 0; r < CDlgBaseInfo::kRows; ++r)
+            for (int c = 0; c < 2; ++c)
+                EXPECT_GE(grid->GetRowHeight(r), QFontMetrics(grid->GetItemFont(r, c)).height())
+                    << r;
+    }
 }
 
 TEST_F(BaseInfoTest, AFullCarFigureByFigure)

@@ -232,17 +232,47 @@ TEST(ChartGeometry, WedgesCoverTheSliceAndMeetExactly)
 TEST(ChartGeometry, SliceLabelsLeadOutOfThePie)
 {
     const PieFrame pie{{500, 400}, 320};
-    const SliceLabel right = LabelFor(pie, 0, false);
+    const QRect bounds = LabelBounds(QRect(0, 0, 1000, 800));
+    EXPECT_EQ(bounds, Span(1, 1, 999, 770)); // inside the border, above the title band
+    const SliceLabel right = LabelFor(pie, 0, false, bounds);
     EXPECT_EQ(right.p1, QPoint(820, 400));
     EXPECT_EQ(right.p2, QPoint(884, 400));
     EXPECT_EQ(right.p3, QPoint(924, 400));
     EXPECT_EQ(right.text, Span(894, 385, 954, 415));
     // Straight up: P2.x is not right of the centre, so P3 goes left.
-    const SliceLabel top = LabelFor(pie, kFullTurn / 4, true);
+    const SliceLabel top = LabelFor(pie, kFullTurn / 4, true, bounds);
     EXPECT_EQ(top.p1, QPoint(500, 80));
     EXPECT_EQ(top.p2, QPoint(500, 16));
     EXPECT_EQ(top.p3, QPoint(460, 16));
     EXPECT_EQ(top.text, Span(428, 1, 492, 31)); // widened by 2 on each side
+}
+
+TEST(ChartGeometry, SliceLabelsNeverLeaveTheChart)
+{
+    // The chart of the analysis page in the main window on a 1280 x 1024
+    // screen, and a wide one whose pie is as high as it can be.
+    const QRect areas[] = {{0, 0, 698, 655}, {0, 0, 1000, 400}};
+    const double middles[] = {0, 0.3, kFullTurn / 4, 2.8, kFullTurn / 2, 4.2, 3 * kFullTurn / 4, 6};
+    for (const QRect& area : areas)
+        for (double middle : middles)
+            for (bool highlighted : {false, true}) {
+                const PieFrame pie = PieFor(area);
+                const SliceLabel label = LabelFor(pie, middle, highlighted, LabelBounds(area));
+                const auto where = [&] {
+                    return ::testing::Message() << area.width() << " " << middle;
+                };
+                EXPECT_TRUE(LabelBounds(area).contains(label.text)) << where();
+                // The leader still starts at the rim and the text sits at its end.
+                EXPECT_EQ(label.p1, PointAt(pie.centre, middle, pie.radius)) << where();
+                EXPECT_EQ(label.p3.y(), label.p2.y()) << where();
+                EXPECT_EQ(label.text.y() + label.text.height() / 2, label.p2.y()) << where();
+                EXPECT_EQ(label.text.x() + label.text.width() / 2, label.p3.x()) << where();
+            }
+    // A label that would cross an edge shortens its leader no more than it
+    // must: it still ends within a few pixels of that edge.
+    const PieFrame pie = PieFor(areas[0]); // radius 247 around (349, 327)
+    EXPECT_LE(LabelFor(pie, kFullTurn / 2, false, LabelBounds(areas[0])).text.left(), 3);
+    EXPECT_GE(LabelFor(pie, 0, false, LabelBounds(areas[0])).text.right(), 694);
 }
 
 TEST(ChartGeometry, PieHitTestKeepsTheRangeOfTinySlices)
@@ -302,13 +332,25 @@ TEST(ChartGeometry, TipStaysOnTheScreen)
         QPoint cursor, at;
     };
     const Case cases[] = {
-        {{100, 100}, {110, 120}},  {{893, 100}, {903, 120}},  {{894, 100}, {900, 120}},
-        {{1000, 100}, {900, 120}}, {{100, 647}, {110, 667}},  {{100, 648}, {110, 668}},
-        {{100, 760}, {110, 668}},  {{1023, 767}, {900, 668}},
+        {{100, 100}, {110, 120}},
+        {{893, 100}, {903, 120}},
+        {{894, 100}, {900, 120}},
+        {{1000, 100}, {900, 120}},
+        {{100, 647}, {110, 667}},
+        {{100, 648}, {110, 668}},
+        {{100, 760}, {110, 668}},
+        {{1023, 767}, {900, 668}},
+        // In the corner the tip would cover the cursor: it goes above it.
+        {{1000, 700}, {900, 596}},
+        {{1019, 767}, {900, 663}},
+        {{894, 649}, {900, 545}},
+        {{894, 648}, {900, 668}}, // beside the cursor's image, not over it
     };
     for (const Case& c : cases)
         EXPECT_EQ(TipPosition(c.cursor, screen), c.at) << c.cursor.x() << "," << c.cursor.y();
     EXPECT_EQ(TipPosition({1990, 50}, QRect(1024, 0, 1000, 700)), QPoint(1900, 70));
+    // No room above on a low screen: left of the cursor.
+    EXPECT_EQ(TipPosition({250, 60}, QRect(0, 0, 300, 110)), QPoint(126, 10));
 }
 
 TEST(FloodFill, FillsUpToBlackAndNeverCrossesADiagonal)
@@ -656,7 +698,7 @@ TEST_F(ChartTipTest, ShowsBesideTheCursorForFourSeconds)
     tip.Show(QStringLiteral("甲\n300.00\n66.67%\n"));
     EXPECT_EQ(tip.pos(), QPoint(110, 120));
     tip.Show(QStringLiteral("乙\n150.00\n33.33%\n"));
-    EXPECT_EQ(tip.pos(), QPoint(900, 668));
+    EXPECT_EQ(tip.pos(), QPoint(900, 596)); // in the corner: above the cursor
     EXPECT_EQ(tip.Text(), QStringLiteral("乙\n150.00\n33.33%\n"));
 
     QMetaObject::invokeMethod(const_cast<QTimer*>(&tip.DisplayTimer()), "timeout");

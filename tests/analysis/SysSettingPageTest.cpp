@@ -7,9 +7,11 @@
 #include "tests/support/FakeFrame.h"
 #include "tests/support/TestEnvironment.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -47,6 +49,14 @@ protected:
         page.show();
         SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     }
+    // Picks an entry of the selector as a user does: in its open list.
+    static void pick(CDlgSysSetting& page, int analysis)
+    {
+        QComboBox* selector = page.Selector();
+        selector->showPopup();
+        selector->view()->setCurrentIndex(selector->model()->index(analysis, 0));
+        QTest::keyClick(selector->view(), Qt::Key_Return);
+    }
 
     TestFolders folders;
     MessageBoxRecorder boxes;
@@ -69,15 +79,15 @@ TEST_F(SysSettingTest, MonthlyBarsFromThisMonthBack)
     CDlgSysSetting page;
     showPage(page);
 
-    page.Selector()->setCurrentIndex(CDlgSysSetting::RefuelMonthly);
+    pick(page, CDlgSysSetting::RefuelMonthly);
     EXPECT_EQ(page.Chart()->Title(), "油费消耗分析");
     EXPECT_EQ(bars(page), QStringList({"1月 10.00", "2024/12 21.50", "11月 0.00", "10月 0.00",
                                        "9月 0.00", "8月 0.00", "7月 0.00", "6月 0.00", "5月 0.00",
                                        "4月 0.00", "3月 0.00", "2月 0.00"}));
 
-    page.Selector()->setCurrentIndex(CDlgSysSetting::AccessoryMonthly);
+    pick(page, CDlgSysSetting::AccessoryMonthly);
     EXPECT_EQ(bars(page).at(2), "11月 99.99");
-    page.Selector()->setCurrentIndex(CDlgSysSetting::AllMonthly);
+    pick(page, CDlgSysSetting::AllMonthly);
     EXPECT_EQ(page.Chart()->Title(), "月度总费用分析");
     EXPECT_EQ(bars(page).mid(0, 3), QStringList({"1月 10.00", "2024/12 21.50", "11月 199.99"}));
 
@@ -90,9 +100,17 @@ TEST_F(SysSettingTest, MonthlyBarsFromThisMonthBack)
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
-TEST_F(SysSettingTest, TotalCostByKind)
+TEST_F(SysSettingTest, TotalCostByKindFromTheFile)
 {
-    frame.m_costTotals = {41.1, 300, 200, 0, 99.99, 150.5, 20.5};
+    frame.m_costTotals = {1, 1, 1, 1, 1, 1, 1}; // not what the file holds
+    insert("Refuel", "CAR0001", "2020/01/01", 300);
+    insert("Repair", "CAR0001", "2024/06/01", 150.5);
+    insert("Maintain", "CAR0001", "2024/06/02", 200);
+    insert("DailyCost", "CAR0001", "2024/06/03", 20.5);
+    insert("Accident", "CAR0002", "2024/06/04", 999);
+    frame.m_database.Connection().Execute(
+        "insert into Accessory (CarID, RecID, DateTimee, Price, Countt) values "
+        "('CAR0001', '1', '2024/11/30', 33.33, 3)");
     CDlgSysSetting page;
     EXPECT_EQ(page.Caption(), "分析统计");
     EXPECT_EQ(page.Chart()->BarCount(), 0); // nothing before the first showing
@@ -101,6 +119,44 @@ TEST_F(SysSettingTest, TotalCostByKind)
     EXPECT_EQ(page.Chart()->Title(), "汽车成本分析");
     EXPECT_EQ(bars(page), QStringList({"加油费用 300.00", "维修费用 150.50", "事故费用 0.00",
                                        "保养费用 200.00", "日常杂费 20.50", "爱车用品 99.99"}));
+}
+
+// Whenever the page is shown and whenever an entry is picked, the same one
+// included, the chart shows the current car as the file holds it then.
+TEST_F(SysSettingTest, TheChartFollowsTheCurrentCarAndTheFile)
+{
+    insert("Refuel", "CAR0001", "2025/01/10", 100);
+    insert("Accident", "CAR0002", "2025/01/05", 300);
+    CDlgSysSetting page;
+    showPage(page);
+    EXPECT_EQ(bars(page).mid(0, 3),
+              QStringList({"加油费用 100.00", "维修费用 0.00", "事故费用 0.00"}));
+
+    // Another car made current while the page is hidden.
+    SendMessage(&page, WM_PAGE_SHOW, 0, 0);
+    frame.m_database.SetCurrentCar("CAR0002");
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(bars(page).mid(0, 3),
+              QStringList({"加油费用 0.00", "维修费用 0.00", "事故费用 300.00"}));
+
+    // A record added behind the page's back, then the shown entry picked again.
+    insert("Accident", "CAR0002", "2025/01/20", 50);
+    pick(page, CDlgSysSetting::TotalCost);
+    EXPECT_EQ(bars(page).at(2), "事故费用 350.00");
+    pick(page, CDlgSysSetting::AccidentMonthly);
+    EXPECT_EQ(bars(page).at(0), "1月 350.00");
+    insert("Accident", "CAR0002", "2024/12/24", 7);
+    pick(page, CDlgSysSetting::AccidentMonthly);
+    EXPECT_EQ(bars(page).mid(0, 2), QStringList({"1月 350.00", "2024/12 7.00"}));
+    insert("Accident", "CAR0002", "2024/12/25", 1);
+    SendMessage(&page, WM_PAGE_SHOW, 0, 1);
+    EXPECT_EQ(bars(page).at(1), "2024/12 8.00");
+
+    // An index set by code is built as well, once, when the events run.
+    page.Selector()->setCurrentIndex(CDlgSysSetting::RefuelMonthly);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(page.Chart()->Title(), "油费消耗分析");
+    EXPECT_EQ(bars(page).at(0), "1月 0.00");
 }
 
 TEST_F(SysSettingTest, OptionsComeFromTheFrameAndGoBackAtOnce)

@@ -222,3 +222,12 @@ map_keys() {
 ledger_sql() {
   printf ".timeout 5000\nPRAGMA key='vorpa';\n%s\n" "$1" | sqlcipher "$E2E_HOME/config/CAR.mdb"
 }
+
+# Reads the screen through screen_colours (ScreenColours.cpp), whose path the
+# test gets in E2E_SCREEN: "screen count X Y W H" prints "rrggbb n" for each
+# colour of the rectangle, "screen column X Y H" the runs of colour down a
+# column, "screen save FILE" an image of the whole screen.
+screen() { "${E2E_SCREEN:?no screen_colours given in E2E_SCREEN}" "$@" 2>/dev/null; }
+# Keeps an image of the screen beside the other temporary files for a
+# failure report.
+keep_screen() { screen save "${TMPDIR:-/tmp}/$1.png" || true; }
