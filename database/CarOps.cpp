@@ -232,7 +232,8 @@ bool CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
 
 qint64 CMyDatabase::ParsePurchaseDate(const QString& text)
 {
-    const QStringList parts = text.split(QLatin1Char('/'));
+    // Written yyyy/m/d, or yyyy-mm-dd by other programs: the same date.
+    const QStringList parts = QString(text).replace(QLatin1Char('-'), QLatin1Char('/')).split('/');
     if (text.size() >= 8 && text.size() <= 10 && parts.size() == 3) {
         bool okY = false, okM = false, okD = false;
         const int y = parts[0].toInt(&okY), m = parts[1].toInt(&okM), d = parts[2].toInt(&okD);

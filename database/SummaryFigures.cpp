@@ -9,7 +9,10 @@ qint64 SummaryPurchaseTime(const QString& buyDate, qint64 now)
 {
     if (buyDate.size() < 8 || buyDate.size() > 10)
         return now;
-    const QStringList parts = buyDate.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // Written yyyy/m/d, or yyyy-mm-dd by other programs: the same date.
+    const QStringList parts =
+        QString(buyDate).replace(QLatin1Char('-'), QLatin1Char('/')).split(QLatin1Char('/'),
+                                                                           Qt::SkipEmptyParts);
     if (parts.size() != 3)
         return now;
     bool okYear = false, okMonth = false, okDay = false;

@@ -15,6 +15,7 @@ TEST(SummaryFigures, PurchaseDatesFollowTheDateRule)
 {
     const qint64 now = midnight(2024, 5, 20) + 9 * 3600;
     EXPECT_EQ(SummaryPurchaseTime("2011/03/02", now), midnight(2011, 3, 2));
+    EXPECT_EQ(SummaryPurchaseTime("2011-03-02", now), midnight(2011, 3, 2));
     EXPECT_EQ(SummaryPurchaseTime("2011/2/30", now), midnight(2011, 3, 2)); // rolls over
     EXPECT_EQ(SummaryPurchaseTime("2011//3/2", now), midnight(2011, 3, 2)); // empty piece skipped
     for (const char* refused : {"2011-03-02", "11/03/02", "2011/13/01", "2011/03/32", "2099/01/01",
