@@ -6,9 +6,8 @@
 #include "database/MyDatabase.h"
 #include "database/StoreReport.h"
 #include "platform/Folders.h"
-#include "platform/Profile.h"
 #include "platform/SingleInstance.h"
-#include "settings/PasswordScramble.h"
+#include "settings/StoredPassword.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -125,18 +124,19 @@ bool passwordPassed(bool noPassword, CsvCommandIo& io)
 {
     if (noPassword)
         return true;
-    const std::optional<QString> stored =
-        platform::ReadProfileString(QStringLiteral("User"), QStringLiteral("Pin"));
-    if (stored && stored->isEmpty())
+    const StoredPassword stored = ReadStoredPassword();
+    if (!stored.set)
         return true;
-    const std::optional<QString> expected =
-        stored ? std::optional<QString>(UnscramblePassword(*stored)) : std::nullopt;
+    if (!stored.unreadableFile.isEmpty()) {
+        io.err << UnreadableProfileText(stored.unreadableFile) << Qt::endl;
+        return false;
+    }
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::optional<QString> typed =
             io.readPassword ? io.readPassword(QStringLiteral("请输入启动密码：")) : std::nullopt;
         if (!typed)
             break;
-        if (expected && *typed == *expected)
+        if (stored.clear && *typed == *stored.clear)
             return true;
         io.err << QStringLiteral("密码错误。") << Qt::endl;
     }

@@ -417,3 +417,47 @@ TEST(Startup, APinThatIsNoTextStillAsksForThePassword)
         EXPECT_EQ(logins, 0);
     }
 }
+
+// A profile that exists but cannot be read may hold a password: the login is
+// shown, says which file could not be read, and only "/nopassword" passes.
+TEST(Startup, AProfileThatCannotBeReadStillAsksForThePassword)
+{
+    enum Unreadable
+    {
+        FolderInPlace,
+        NoPermission, // as the file system answers a user who may not read it
+    };
+    for (const Unreadable way : {FolderInPlace, NoPermission}) {
+        SCOPED_TRACE(way);
+        TestFolders folders;
+        MessageBoxRecorder boxes;
+        const QString profile = ProfileFilePath();
+        if (way == FolderInPlace) {
+            ASSERT_TRUE(QDir().mkpath(profile));
+        } else {
+            setPin("");
+            SetProfileReadableHook([](const QString&) { return false; });
+        }
+        QString notice;
+        int logins = 0;
+        const auto login = [&](CDlgLogin& dialog) {
+            for (const QLabel* label : dialog.findChildren<QLabel*>())
+                if (!label->isHidden() && label->text().startsWith("无法读取"))
+                    notice = label->text();
+            return typing({"", "abc"}, &logins)(dialog);
+        };
+        {
+            COrvynApp app;
+            EXPECT_FALSE(app.InitInstance("orvyn", login));
+            EXPECT_EQ(app.mainFrame(), nullptr);
+        }
+        EXPECT_EQ(logins, 1);
+        EXPECT_EQ(notice, "无法读取设置文件 " + profile +
+                              "，不能核对启动密码。请让该文件可以读取后重新启动，或者用 "
+                              "/nopassword 启动程序。");
+        COrvynApp app;
+        EXPECT_TRUE(app.InitInstance("orvyn /nopassword", login));
+        EXPECT_EQ(logins, 1);
+        SetProfileReadableHook({});
+    }
+}

@@ -126,6 +126,20 @@ TEST_F(CsvCommandTest, TheRunningProgramAndTheStartUpPasswordAreRespected)
     passwords.clear();
     EXPECT_EQ(run({"--export", folders.data() + "/y"}), 1); // the end of input is no password
     EXPECT_EQ(run({"--export", folders.data() + "/y", "/nopassword"}), 0);
+
+    // A profile that cannot be read (a folder in its place) may hold a
+    // password: none is asked for, and only "/nopassword" passes.
+    const QString profile = platform::ProfileFilePath();
+    ASSERT_TRUE(QFile::remove(profile));
+    ASSERT_TRUE(QDir().mkpath(profile));
+    passwords = {"芝麻开门"};
+    EXPECT_EQ(run({"--export", folders.data() + "/z"}), 1);
+    EXPECT_EQ(errors, "无法读取设置文件 " + profile +
+                          "，不能核对启动密码。请让该文件可以读取后重新启动，或者用 /nopassword "
+                          "启动程序。\n");
+    EXPECT_EQ(passwords.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(folders.data() + "/z"));
+    EXPECT_EQ(run({"--export", folders.data() + "/z", "/nopassword"}), 0);
 }
 
 TEST_F(CsvCommandTest, HelpAndMistakenArguments)
