@@ -22,7 +22,9 @@ bool displayUnreachable = false;
 void passOnHeld()
 {
     for (const HeldMessage& message : held) {
-        const QMessageLogContext context(nullptr, 0, nullptr, message.category.constData());
+        const QMessageLogContext context(nullptr, 0, nullptr,
+                                         message.category.isEmpty() ? nullptr
+                                                                    : message.category.constData());
         previousHandler(message.type, context, message.text);
     }
     held.clear();

@@ -44,9 +44,8 @@ QString hostNamed(int fd)
 
 bool sameFile(int fd, const QByteArray& path)
 {
-    struct stat opened
-    {
-    }, named{};
+    struct stat opened = {};
+    struct stat named = {};
     return ::fstat(fd, &opened) == 0 && ::stat(path.constData(), &named) == 0 &&
            opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
 }

@@ -111,13 +111,11 @@ TEST(CommandLine, AnswersWithoutADisplayAndWithoutTheDataFolder)
 
     // The manual page names every option the help names.
     const QString manual = QString::fromUtf8(FileBytes(ORVYN_MANUAL)).remove('\\');
-    for (const QString& help : {zh, en}) {
-        QRegularExpressionMatchIterator options =
-            QRegularExpression("(?<![\\w-])(--?[a-z][a-z-]*|/nopassword)").globalMatch(help);
-        while (options.hasNext()) {
-            const QString option = options.next().captured(1);
-            EXPECT_TRUE(manual.contains(option)) << option.toStdString();
-        }
+    QRegularExpressionMatchIterator options =
+        QRegularExpression("(?<![\\w-])(--?[a-z][a-z-]*|/nopassword)").globalMatch(en);
+    while (options.hasNext()) {
+        const QString option = options.next().captured(1);
+        EXPECT_TRUE(manual.contains(option)) << option.toStdString();
     }
 }
 
