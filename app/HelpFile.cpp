@@ -5,19 +5,28 @@
 #include "platform/Shell.h"
 
 #include <QFile>
+#include <QPointer>
+#include <QWidget>
 
 QString HelpFilePath()
 {
     return platform::ProgramFilePath(platform::ProgramFile::HelpFile);
 }
 
-void OpenHelpFile(QWidget* parent)
+void OpenHelpFile(QWidget* parent, const QString& path)
 {
-    const QString path = HelpFilePath();
-    if (QFile::exists(path)) {
-        platform::OpenUrl(path);
+    if (!QFile::exists(path)) {
+        platform::MessageBox(parent, QStringLiteral("帮助文件不存在：") + path, platform::kCaption,
+                             platform::MB_OK | platform::MB_ICONEXCLAMATION);
         return;
     }
-    platform::MessageBox(parent, QStringLiteral("帮助文件不存在：") + path, platform::kCaption,
-                         platform::MB_OK | platform::MB_ICONEXCLAMATION);
+    // The failure may come after the window that asked has closed.
+    const QPointer<QWidget> asking(parent);
+    platform::OpenLocalFile(path, [asking, path] {
+        platform::MessageBox(asking,
+                             QStringLiteral("无法打开帮助文件：%1\n没有找到打开网页文件的程序。"
+                                            "请安装一个网页浏览器，或者直接用浏览器打开这个文件。")
+                                 .arg(path),
+                             platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
+    });
 }

@@ -1,20 +1,19 @@
 #include "app/PasswordGate.h"
 
-#include "platform/Profile.h"
 #include "settings/DlgLogin.h"
-#include "settings/PasswordScramble.h"
+#include "settings/StoredPassword.h"
 
 bool RunPasswordGate(const std::function<int(CDlgLogin&)>& run)
 {
-    const std::optional<QString> stored =
-        platform::ReadProfileString(QStringLiteral("User"), QStringLiteral("Pin"));
-    if (stored && stored->isEmpty())
+    const StoredPassword stored = ReadStoredPassword();
+    if (!stored.set)
         return true;
     CDlgLogin dialog;
-    // A stored value that is not a text cannot be unscrambled: then no typed
-    // password opens the ledger ("/nopassword" still does).
-    if (stored)
-        dialog.setExpectedPassword(UnscramblePassword(*stored));
+    // With no clear password (a stored value that is no text, a profile that
+    // cannot be read) no typed password opens the ledger; "/nopassword" still does.
+    dialog.setExpectedPassword(stored.clear);
+    if (!stored.unreadableFile.isEmpty())
+        dialog.setNotice(UnreadableProfileText(stored.unreadableFile));
     const int result = run ? run(dialog) : dialog.exec();
     return result == QDialog::Accepted;
 }

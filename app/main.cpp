@@ -1,5 +1,7 @@
+#include "app/CommandLine.h"
+#include "app/CommandLineLanguage.h"
+#include "app/DisplayFailureGuard.h"
 #include "app/OrvynApp.h"
-#include "csv/CsvCommand.h"
 #include "database/StoreReport.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
@@ -7,19 +9,28 @@
 
 #include <QApplication>
 #include <QTextStream>
+#include <cstdio>
+#include <memory>
 
 namespace {
 
-// "--export", "--import" and "--help" run without a window (and without a
-// display): the command-line export and import.
-int runCommandLine(int argc, char* argv[])
+void nameApplication()
 {
-    QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvyn"));
+}
+
+// Everything but the window runs without a display: help, version, a
+// mistaken option, the export and the import.
+int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
+{
+    QCoreApplication app(argc, argv);
+    nameApplication();
+    InstallCommandLineLanguage(app);
     QTextStream out(stdout), err(stderr);
     CsvCommandIo io{out, err, ReadTerminalPassword};
-    return RunCsvCommand(QCoreApplication::arguments().mid(1), io);
+    // Read again, so that a mistake is told in the language now installed.
+    return RunWithoutWindow(ParseCommandLine(arguments), io);
 }
 
 } // namespace
@@ -29,12 +40,19 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (IsCsvCommand(arguments))
-        return runCommandLine(argc, argv);
+    const CommandLine command = ParseCommandLine(arguments);
+    if (command.action != CommandLine::Action::Window)
+        return runWithoutWindow(argc, argv, arguments);
 
+    const QString noDisplay = MissingDisplayText(command, QProcessEnvironment::systemEnvironment());
+    if (!noDisplay.isEmpty()) {
+        std::fprintf(stderr, "%s\n", noDisplay.toLocal8Bit().constData());
+        return 1;
+    }
+    auto guard = std::make_unique<DisplayFailureGuard>();
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
-    QApplication::setApplicationName(QStringLiteral("Orvyn"));
+    guard.reset();
+    nameApplication();
     // The installed desktop entry, by which Wayland shells and docks know the window.
     QApplication::setDesktopFileName(QStringLiteral("com.orvynsoft.Orvyn"));
     platform::InstallChineseTranslations(app);

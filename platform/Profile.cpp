@@ -1,5 +1,7 @@
 #include "platform/Profile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace platform {
@@ -7,6 +9,12 @@ namespace {
 QString key(const QString& section, const QString& entry)
 {
     return section + '/' + entry;
+}
+
+std::function<bool(const QString&)>& readableHook()
+{
+    static std::function<bool(const QString&)> hook;
+    return hook;
 }
 } // namespace
 
@@ -51,6 +59,28 @@ bool WriteProfileString(const QString& section, const QString& entry, const QStr
     else
         settings.remove(name);
     return false;
+}
+
+QString ProfileFilePath()
+{
+    return QSettings(QStringLiteral("OrvynSoft"), QStringLiteral("Orvyn")).fileName();
+}
+
+bool ProfileUnreadable()
+{
+    const QString path = ProfileFilePath();
+    if (!QFileInfo::exists(path))
+        return false;
+    if (readableHook())
+        return !readableHook()(path);
+    // Opening refuses a folder as well as a file without read permission.
+    QFile file(path);
+    return !file.open(QIODevice::ReadOnly);
+}
+
+void SetProfileReadableHook(std::function<bool(const QString& path)> readable)
+{
+    readableHook() = std::move(readable);
 }
 
 } // namespace platform

@@ -1,93 +1,148 @@
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
 #include <QSysInfo>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
+namespace {
+
+QString errorText(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("没有在数据文件夹中创建文件的权限");
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("文件无法写入（磁盘可能已满）");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// The host a lock file names: its third line, as this program and earlier
+// versions of it write the file ("pid", "program", "host", ...). Empty when
+// the file names none.
+QString hostNamed(int fd)
+{
+    char buffer[1024];
+    const ssize_t size = ::pread(fd, buffer, sizeof buffer, 0);
+    if (size <= 0)
+        return QString();
+    const QList<QByteArray> lines = QByteArray(buffer, size).split('\n');
+    return lines.size() >= 3 ? QString::fromUtf8(lines[2]).trimmed() : QString();
+}
+
+bool sameFile(int fd, const QByteArray& path)
+{
+    struct stat opened = {};
+    struct stat named = {};
+    return ::fstat(fd, &opened) == 0 && ::stat(path.constData(), &named) == 0 &&
+           opened.st_dev == named.st_dev && opened.st_ino == named.st_ino;
+}
+
+} // namespace
 
 SingleInstanceLock::SingleInstanceLock(const QString& folder) : m_folder(folder) {}
 
-SingleInstanceLock::~SingleInstanceLock() = default;
+SingleInstanceLock::~SingleInstanceLock()
+{
+    release();
+}
 
 QString SingleInstanceLock::lockFilePath() const
 {
     return m_folder + QStringLiteral("/OrvynSingleInstance.lock");
 }
 
-bool SingleInstanceLock::heldByOtherComputer()
+void SingleInstanceLock::refuse(Refusal refusal, const QString& reason)
 {
-    QString host;
-    if (!QFileInfo::exists(lockFilePath()) || !m_lock->getLockInfo(nullptr, &host, nullptr))
-        return false;
-    // The name QLockFile itself writes; an empty one means this computer.
-    if (host.isEmpty() || host == QSysInfo::machineHostName())
-        return false;
-    m_otherHost = host;
-    return true;
+    m_refusal = refusal;
+    m_reason = reason;
 }
 
-bool SingleInstanceLock::removeOwnerlessLock()
+int SingleInstanceLock::lockFile()
 {
-    if (m_lock->getLockInfo(nullptr, nullptr, nullptr))
-        return false;
-    // A running copy holds its lock file locked as well as written.
     const QByteArray path = QFile::encodeName(lockFilePath());
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool unheld = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    const bool removed = unheld && ::unlink(path.constData()) == 0;
-    ::close(fd);
-    return removed;
+    // The holder removes the file before it lets go of the lock: a lock taken
+    // on a file that is no longer at its path is worth nothing, so the file
+    // is opened afresh.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            refuse(Refusal::CannotCreate, errorText(errno));
+            return -1;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            if (error == EWOULDBLOCK)
+                refuse(Refusal::AnotherCopyRuns);
+            else
+                refuse(Refusal::CannotCreate, errorText(error));
+            return -1;
+        }
+        if (sameFile(fd, path))
+            return fd;
+        ::close(fd);
+    }
+    refuse(Refusal::AnotherCopyRuns);
+    return -1;
 }
 
 bool SingleInstanceLock::tryAcquire()
 {
+    release();
     m_refusal = Refusal::None;
     m_otherHost.clear();
     m_reason.clear();
     if (!QDir().mkpath(m_folder)) {
-        m_refusal = Refusal::CannotCreate;
-        m_reason = QStringLiteral("无法创建数据文件夹 %1").arg(QDir::toNativeSeparators(m_folder));
+        refuse(Refusal::CannotCreate,
+               QStringLiteral("无法创建数据文件夹 %1").arg(QDir::toNativeSeparators(m_folder)));
         return false;
     }
-    m_lock = std::make_unique<QLockFile>(lockFilePath());
-    // Staleness is judged by whether the owning process still runs, never by age.
-    m_lock->setStaleLockTime(0);
-    // QLockFile would take over a dead copy's lock whenever the machine
-    // identifier matches, whatever the host name; another host name is checked
-    // first so that such a lock is never removed.
-    if (heldByOtherComputer()) {
-        m_refusal = Refusal::OtherComputer;
+    const int fd = lockFile();
+    if (fd < 0)
+        return false;
+    const QString host = QSysInfo::machineHostName();
+    const QString named = hostNamed(fd);
+    if (!named.isEmpty() && named != host) {
+        // Left as it is: it may be the lock of a copy that still runs there.
+        ::close(fd);
+        m_otherHost = named;
+        refuse(Refusal::OtherComputer);
         return false;
     }
-    if (m_lock->tryLock(0) || (removeOwnerlessLock() && m_lock->tryLock(0)))
-        return true;
-    switch (m_lock->error()) {
-    case QLockFile::LockFailedError:
-        if (heldByOtherComputer())
-            m_refusal = Refusal::OtherComputer;
-        else if (m_lock->getLockInfo(nullptr, nullptr, nullptr))
-            m_refusal = Refusal::AnotherCopyRuns;
-        else
-            m_refusal = Refusal::UnreadableLock;
-        break;
-    case QLockFile::PermissionError:
-        m_refusal = Refusal::CannotCreate;
-        m_reason = QStringLiteral("没有在数据文件夹中创建文件的权限");
-        break;
-    default:
-        m_refusal = Refusal::CannotCreate;
-        m_reason = QStringLiteral("文件无法写入（磁盘可能已满）");
-        break;
-    }
-    return false;
+    // Who holds the lock, for a person who looks at the file; the lock holds
+    // whether or not this can be written.
+    const QByteArray owner = QByteArray::number(::getpid()) + '\n' +
+                             QCoreApplication::applicationName().toUtf8() + '\n' + host.toUtf8() +
+                             '\n';
+    const bool written =
+        ::ftruncate(fd, 0) == 0 && ::pwrite(fd, owner.constData(), owner.size(), 0) > 0;
+    Q_UNUSED(written)
+    m_fd = fd;
+    return true;
+}
+
+void SingleInstanceLock::release()
+{
+    if (m_fd < 0)
+        return;
+    // Removed while still locked, so that nobody takes the lock of a file that
+    // is about to be gone.
+    ::unlink(QFile::encodeName(lockFilePath()).constData());
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 QString SingleInstanceLock::refusalText() const
@@ -97,15 +152,12 @@ QString SingleInstanceLock::refusalText() const
     case Refusal::None:
         return QString();
     case Refusal::AnotherCopyRuns:
-        return QStringLiteral("程序已经运行！");
+        return QStringLiteral("程序已经运行！这个账本正被另一个程序使用（它锁定了文件 %1）。")
+            .arg(file);
     case Refusal::OtherComputer:
         return QStringLiteral("账本正被另一台电脑（%1）上的程序使用。如果那台电脑上的程序已经不在"
                               "运行，请删除文件 %2 后重试。")
             .arg(m_otherHost, file);
-    case Refusal::UnreadableLock:
-        return QStringLiteral("锁文件 %1 的内容无法识别。如果没有别的程序在使用这个账本，请删除"
-                              "该文件后重试。")
-            .arg(file);
     case Refusal::CannotCreate:
         return QStringLiteral("无法创建锁文件 %1，程序不能运行：%2").arg(file, m_reason);
     }

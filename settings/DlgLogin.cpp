@@ -32,17 +32,28 @@ CDlgLogin::CDlgLogin(QWidget* parent) : QDialog(parent)
     m_error->setStyleSheet(QStringLiteral("color: red"));
     m_error->setAccessibleName(m_error->text());
     m_error->hide();
+    m_notice = new QLabel(this);
+    m_notice->setWordWrap(true);
+    m_notice->hide();
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(label, 0, 0);
-    layout->addWidget(m_edit, 0, 1);
-    layout->addWidget(m_login, 0, 2);
-    layout->addWidget(m_error, 1, 1, 1, 2);
+    layout->addWidget(m_notice, 0, 0, 1, 3);
+    layout->addWidget(label, 1, 0);
+    layout->addWidget(m_edit, 1, 1);
+    layout->addWidget(m_login, 1, 2);
+    layout->addWidget(m_error, 2, 1, 1, 2);
     setMinimumWidth(320);
 
     connect(m_login, &CHoverButton::clicked, this, &CDlgLogin::OnLogin);
     connect(m_edit, &QLineEdit::textChanged, this, &CDlgLogin::onTextChanged);
     m_edit->setFocus();
+}
+
+void CDlgLogin::setNotice(const QString& text)
+{
+    m_notice->setText(text);
+    m_notice->setAccessibleName(text);
+    m_notice->setVisible(!text.isEmpty());
 }
 
 void CDlgLogin::OnLogin()

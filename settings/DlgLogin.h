@@ -18,6 +18,8 @@ public:
     // The clear password; std::nullopt when there is none that can be typed
     // (then every attempt fails).
     void setExpectedPassword(std::optional<QString> password) { m_expected = std::move(password); }
+    // A sentence shown above the password (why no password can be checked).
+    void setNotice(const QString& text);
     int attempts() const { return m_attempts; }
     bool errorShown() const { return m_errorShown; }
 
@@ -39,4 +41,5 @@ private:
     QLineEdit* m_edit;
     CHoverButton* m_login;
     QLabel* m_error;
+    QLabel* m_notice;
 };

@@ -4,6 +4,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Profile.h"
 #include "settings/PasswordScramble.h"
+#include "settings/StoredPassword.h"
 #include "settings/TreePropSheet.h"
 
 #include <QGridLayout>
@@ -41,6 +42,7 @@ QLabel* redLabel(QWidget* parent)
     auto* label = new QLabel(QStringLiteral("密码输入错误！"), parent);
     label->setStyleSheet(QStringLiteral("color: red"));
     label->setAccessibleName(label->text());
+    label->setWordWrap(true);
     QSizePolicy policy = label->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     label->setSizePolicy(policy);
@@ -123,20 +125,24 @@ bool CPageSetPwd::OnSetActive()
 
 void CPageSetPwd::initialise()
 {
-    const std::optional<QString> stored = ReadProfileString(kSection, kEntry);
+    const StoredPassword stored = ReadStoredPassword();
     m_oldLabel->hide();
     m_hintLabel->hide();
     m_oldErrorShown = false;
     m_hintShown = false;
     m_attempts = 0;
 
-    // A value that is no text still counts as a set password: taking it for
-    // none would let anyone replace it without knowing it.
-    if (!stored || !stored->isEmpty()) {
-        m_current = stored ? std::optional(UnscramblePassword(*stored)) : std::nullopt;
+    // A value that is no text, or a profile that cannot be read, still counts
+    // as a set password: taking it for none would let anyone replace it
+    // without knowing it.
+    m_current = stored.clear;
+    if (!stored.unreadableFile.isEmpty()) {
+        setNewPasswordEnabled(false);
+        showHint(
+            QStringLiteral("无法读取设置文件 %1，不能核对或更改密码。").arg(stored.unreadableFile));
+    } else if (stored.set) {
         setNewPasswordEnabled(false);
     } else {
-        m_current = QString();
         m_check->setEnabled(false);
         m_oldEdit->setEnabled(false);
         showText(m_oldLabel, QStringLiteral("未设置密码！"));

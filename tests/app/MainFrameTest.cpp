@@ -1,11 +1,13 @@
 #include "app/MainFrame.h"
 #include "app/ConfigFile.h"
 #include "app/FramePlacement.h"
+#include "app/HelpFile.h"
 #include "app/MainMenu.h"
 #include "app/OrvynView.h"
 #include "platform/Folders.h"
 #include "platform/MessageEvent.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,8 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
+#include <QTest>
+#include <QUrl>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -259,6 +263,55 @@ TEST_F(MainFrameTest, HelpFileMissingIsReportedWithItsPath)
     EXPECT_EQ(boxes.boxes()[0].text, "帮助文件不存在：" + InstallFolder() + "/help.html");
     EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
     EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONEXCLAMATION);
+}
+
+// The guide is opened by xdg-open where there is one (a stand-in here), else
+// by Qt, which finds nothing to open it with on this PATH.
+TEST_F(MainFrameTest, AGuideThatNoProgramOpensIsReportedWithItsPath)
+{
+    const QString guide = folders.data() + "/帮助 help.html";
+    WriteFile(guide, "<html></html>");
+    const QString bin = folders.data() + "/bin";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin));
+    const QString cannot =
+        "无法打开帮助文件：" + guide +
+        "\n没有找到打开网页文件的程序。请安装一个网页浏览器，或者直接用浏览器打开"
+        "这个文件。";
+    const struct
+    {
+        const char* opener; // the stand-in's last line; none: no xdg-open
+        QStringList boxes;
+    } rows[] = {
+        {nullptr, {cannot}},
+        {"exit 3", {cannot}}, // xdg-open found no program for HTML
+        {"exit 0", {}},
+        {"exit 4", {}}, // the browser's own failure, after it ran
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.opener ? row.opener : "no xdg-open");
+        boxes.clear();
+        QFile::remove(bin + "/opened");
+        if (row.opener) {
+            WriteFile(bin + "/xdg-open", "#!/bin/sh\necho \"$1\" > '" + QFile::encodeName(bin) +
+                                             "/opened'\n" + row.opener + "\n");
+            QFile::setPermissions(bin + "/xdg-open", QFile::ReadOwner | QFile::ExeOwner);
+        }
+        QWidget parent;
+        OpenHelpFile(&parent, guide);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [] { return QCoreApplication::instance()->findChildren<QProcess*>().isEmpty(); },
+            60000));
+        EXPECT_EQ(boxes.texts(), row.boxes);
+        if (!row.boxes.isEmpty()) {
+            EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+        }
+        if (row.opener) {
+            EXPECT_EQ(FileBytes(bin + "/opened"), QUrl::fromLocalFile(guide).toEncoded() + "\n");
+        }
+    }
+    qputenv("PATH", path);
 }
 
 TEST_F(MainFrameTest, AcknowledgedTipStopsTheReminderTimers)

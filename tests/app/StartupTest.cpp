@@ -7,6 +7,7 @@
 #include "settings/DlgLogin.h"
 #include "settings/PasswordScramble.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QSysInfo>
 #include <QTest>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/wait.h>
@@ -45,6 +47,49 @@ std::function<int(CDlgLogin&)> typing(QStringList passwords, int* shown = nullpt
         return dialog.result();
     };
 }
+
+// Another process that holds a file locked as a running copy holds its lock
+// file, until it is let go.
+class LockHolder
+{
+public:
+    explicit LockHolder(const QString& path)
+    {
+        int ready[2], release[2];
+        if (pipe(ready) != 0 || pipe(release) != 0)
+            return;
+        const QByteArray name = QFile::encodeName(path);
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(ready[0]);
+            close(release[1]);
+            const int fd = open(name.constData(), O_RDWR | O_CREAT, 0644);
+            const char held = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 ? '1' : '0';
+            char done = 0;
+            const bool told = write(ready[1], &held, 1) == 1;
+            _exit(told && read(release[0], &done, 1) >= 0 ? 0 : 1);
+        }
+        close(ready[1]);
+        close(release[0]);
+        char held = 0;
+        m_held = m_pid > 0 && read(ready[0], &held, 1) == 1 && held == '1';
+        close(ready[0]);
+        m_release = release[1];
+    }
+    ~LockHolder()
+    {
+        if (m_release >= 0)
+            close(m_release);
+        if (m_pid > 0)
+            waitpid(m_pid, nullptr, 0);
+    }
+    bool held() const { return m_held; }
+
+private:
+    pid_t m_pid = -1;
+    int m_release = -1;
+    bool m_held = false;
+};
 
 } // namespace
 
@@ -99,20 +144,58 @@ TEST(Startup, OneRunningCopyPerLedger)
 {
     TestFolders folders;
     MessageBoxRecorder boxes;
-    SingleInstanceLock first(DataFolder());
-    ASSERT_TRUE(first.tryAcquire());
-
-    COrvynApp second;
-    EXPECT_FALSE(second.InitInstance("orvyn /nopassword"));
-    EXPECT_EQ(second.mainFrame(), nullptr);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, "程序已经运行！");
-    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
-    // The first copy keeps its lock.
-    EXPECT_TRUE(QFile::exists(DataFolder() + "/OrvynSingleInstance.lock"));
+    const QString lockPath = DataFolder() + "/OrvynSingleInstance.lock";
+    {
+        LockHolder running(lockPath);
+        ASSERT_TRUE(running.held());
+        COrvynApp second;
+        EXPECT_FALSE(second.InitInstance("orvyn /nopassword"));
+        EXPECT_EQ(second.mainFrame(), nullptr);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].text,
+                  "程序已经运行！这个账本正被另一个程序使用（它锁定了文件 " + lockPath + "）。");
+        EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+        EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
+        EXPECT_FALSE(QFile::exists(DatabasePath()));
+    }
+    // The lock dies with its holder.
+    boxes.clear();
+    COrvynApp app;
+    EXPECT_TRUE(app.InitInstance("orvyn /nopassword"));
+    EXPECT_TRUE(boxes.boxes().empty());
+    // ... and is held while the program runs, in this process as in any other.
     SingleInstanceLock third(DataFolder());
     EXPECT_FALSE(third.tryAcquire());
+    EXPECT_EQ(third.refusal(), SingleInstanceLock::Refusal::AnotherCopyRuns);
+    app.ExitInstance(0);
+    EXPECT_FALSE(QFile::exists(lockPath));
+    EXPECT_TRUE(third.tryAcquire());
+}
+
+// What a lock file says never keeps the program out when no process holds it:
+// process ids are used again (in a container the starting program may get the
+// id of the copy that wrote the file), and a copy may die while writing it.
+TEST(Startup, StaleLockFilesAreTakenOver)
+{
+    const QByteArray self = QByteArray::number(getpid());
+    const QByteArray host = QSysInfo::machineHostName().toUtf8();
+    const QByteArray contents[] = {
+        self + "\nOrvyn\n" + host + "\n",
+        self + "\norvyn\n" + host + "\n" + QSysInfo::machineUniqueId() + "\n" +
+            QSysInfo::bootUniqueId() + "\n",
+        "1\nOrvyn\n\n",
+        "kaputt",
+        "",
+    };
+    for (const QByteArray& content : contents) {
+        SCOPED_TRACE(content.toStdString());
+        TestFolders folders;
+        MessageBoxRecorder boxes;
+        WriteFile(DataFolder() + "/OrvynSingleInstance.lock", content);
+        COrvynApp app;
+        EXPECT_TRUE(app.InitInstance("orvyn /nopassword"));
+        EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    }
 }
 
 TEST(Startup, LockOfAKilledCopyIsTakenOver)
@@ -267,11 +350,7 @@ TEST(Startup, LockOfAnotherComputerIsNeverTakenOver)
     const QByteArray contents = QByteArray::number(gone) + "\norvyn\nandere-pc\n" +
                                 QSysInfo::machineUniqueId() + "\n" + QSysInfo::bootUniqueId() +
                                 "\n";
-    {
-        QFile lock(lockPath);
-        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-        lock.write(contents);
-    }
+    WriteFile(lockPath, contents);
 
     MessageBoxRecorder boxes;
     {
@@ -289,31 +368,6 @@ TEST(Startup, LockOfAnotherComputerIsNeverTakenOver)
     ASSERT_TRUE(lock.open(QIODevice::ReadOnly));
     EXPECT_EQ(lock.readAll(), contents);
     EXPECT_FALSE(QFile::exists(DatabasePath()));
-
-    // A lock file that names no owner is not taken over while a process holds
-    // it locked ...
-    lock.close();
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    lock.write("kaputt");
-    lock.flush();
-    ASSERT_EQ(flock(lock.handle(), LOCK_EX | LOCK_NB), 0);
-    boxes.clear();
-    {
-        COrvynApp app;
-        EXPECT_FALSE(app.InitInstance("orvyn /nopassword"));
-    }
-    EXPECT_EQ(boxes.texts(), QStringList{"锁文件 " + lockPath +
-                                         " 的内容无法识别。如果没有别的程序在使用这个账本，请删除"
-                                         "该文件后重试。"});
-    EXPECT_TRUE(QFile::exists(lockPath));
-
-    // ... and is taken over once nobody does: a copy killed while writing its
-    // lock leaves such a file, which must not keep the program from starting.
-    lock.close();
-    boxes.clear();
-    platform::SingleInstanceLock next(DataFolder());
-    EXPECT_TRUE(next.tryAcquire());
-    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 // The profile as an editor or another program may leave it.
@@ -361,5 +415,49 @@ TEST(Startup, APinThatIsNoTextStillAsksForThePassword)
         COrvynApp app;
         EXPECT_TRUE(app.InitInstance("orvyn", typing({}, &logins)));
         EXPECT_EQ(logins, 0);
+    }
+}
+
+// A profile that exists but cannot be read may hold a password: the login is
+// shown, says which file could not be read, and only "/nopassword" passes.
+TEST(Startup, AProfileThatCannotBeReadStillAsksForThePassword)
+{
+    enum Unreadable
+    {
+        FolderInPlace,
+        NoPermission, // as the file system answers a user who may not read it
+    };
+    for (const Unreadable way : {FolderInPlace, NoPermission}) {
+        SCOPED_TRACE(way);
+        TestFolders folders;
+        MessageBoxRecorder boxes;
+        const QString profile = ProfileFilePath();
+        if (way == FolderInPlace) {
+            ASSERT_TRUE(QDir().mkpath(profile));
+        } else {
+            setPin("");
+            SetProfileReadableHook([](const QString&) { return false; });
+        }
+        QString notice;
+        int logins = 0;
+        const auto login = [&](CDlgLogin& dialog) {
+            for (const QLabel* label : dialog.findChildren<QLabel*>())
+                if (!label->isHidden() && label->text().startsWith("无法读取"))
+                    notice = label->text();
+            return typing({"", "abc"}, &logins)(dialog);
+        };
+        {
+            COrvynApp app;
+            EXPECT_FALSE(app.InitInstance("orvyn", login));
+            EXPECT_EQ(app.mainFrame(), nullptr);
+        }
+        EXPECT_EQ(logins, 1);
+        EXPECT_EQ(notice, "无法读取设置文件 " + profile +
+                              "，不能核对启动密码。请让该文件可以读取后重新启动，或者用 "
+                              "/nopassword 启动程序。");
+        COrvynApp app;
+        EXPECT_TRUE(app.InitInstance("orvyn /nopassword", login));
+        EXPECT_EQ(logins, 1);
+        SetProfileReadableHook({});
     }
 }

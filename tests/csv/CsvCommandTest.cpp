@@ -6,6 +6,7 @@
 #include "platform/Profile.h"
 #include "platform/SingleInstance.h"
 #include "settings/PasswordScramble.h"
+#include "tests/support/TestFiles.h"
 
 // The program's own ledger in the test's data folder, driven from the command line.
 class CsvCommandTest : public ::testing::Test
@@ -40,7 +41,9 @@ protected:
                                 return std::nullopt;
                             return passwords.takeFirst();
                         }};
-        return RunCsvCommand(arguments, io);
+        const CsvRequest request = ParseCsvCommand(arguments);
+        EXPECT_EQ(request.mistake, "");
+        return RunCsvCommand(request, io);
     }
 
     int count(const char* table)
@@ -111,7 +114,7 @@ TEST_F(CsvCommandTest, TheRunningProgramAndTheStartUpPasswordAreRespected)
         platform::SingleInstanceLock running(platform::DataFolder());
         ASSERT_TRUE(running.tryAcquire());
         EXPECT_EQ(run({"--export", folders.data() + "/x"}), 1);
-        EXPECT_EQ(errors, "程序正在使用这个账本（" + platform::DataFolder() +
+        EXPECT_EQ(errors, "程序正在使用这个账本（" + running.lockFilePath() +
                               "），请先关闭程序再导出或导入。\n");
         EXPECT_FALSE(QFileInfo::exists(folders.data() + "/x"));
     }
@@ -126,21 +129,54 @@ TEST_F(CsvCommandTest, TheRunningProgramAndTheStartUpPasswordAreRespected)
     passwords.clear();
     EXPECT_EQ(run({"--export", folders.data() + "/y"}), 1); // the end of input is no password
     EXPECT_EQ(run({"--export", folders.data() + "/y", "/nopassword"}), 0);
+
+    // A profile that cannot be read (a folder in its place) may hold a
+    // password: none is asked for, and only "/nopassword" passes.
+    const QString profile = platform::ProfileFilePath();
+    ASSERT_TRUE(QFile::remove(profile));
+    ASSERT_TRUE(QDir().mkpath(profile));
+    passwords = {"芝麻开门"};
+    EXPECT_EQ(run({"--export", folders.data() + "/z"}), 1);
+    EXPECT_EQ(errors, "无法读取设置文件 " + profile +
+                          "，不能核对启动密码。请让该文件可以读取后重新启动，或者用 /nopassword "
+                          "启动程序。\n");
+    EXPECT_EQ(passwords.size(), 1);
+    EXPECT_FALSE(QFileInfo::exists(folders.data() + "/z"));
+    EXPECT_EQ(run({"--export", folders.data() + "/z", "/nopassword"}), 0);
 }
 
-TEST_F(CsvCommandTest, HelpAndMistakenArguments)
+TEST_F(CsvCommandTest, MistakenArgumentsAreToldBeforeAnythingIsTouched)
 {
     EXPECT_TRUE(IsCsvCommand({"--import", "x.csv"}));
+    EXPECT_TRUE(IsCsvCommand({"--car", "x"}));
     EXPECT_FALSE(IsCsvCommand({"/nopassword"}));
-    EXPECT_EQ(run({"--help"}), 0);
-    EXPECT_EQ(output, CsvCommandHelp());
-    EXPECT_TRUE(output.contains("orvyn --export 文件夹 [--car 车辆]"));
-    EXPECT_EQ(run({"--import"}), 1);
-    EXPECT_TRUE(errors.startsWith("--import 后面缺少参数。\n"));
-    EXPECT_EQ(run({"--import", "a.csv", "--ledger", "飞机"}), 1);
-    EXPECT_TRUE(errors.startsWith("不认识的记录类型“飞机”。\n"));
-    EXPECT_EQ(run({"--export", "a", "--import", "b"}), 1);
-    EXPECT_TRUE(errors.startsWith("请给出 --export 或 --import 其中之一。\n"));
+    const struct
+    {
+        QStringList arguments;
+        QString mistake;
+    } rows[] = {
+        {{"--import"}, "--import 后面缺少参数。"},
+        {{"--import", "--dry-run"}, "--import 后面缺少参数。"},
+        {{"--import", "a.csv", "--ledger", "飞机"}, "不认识的记录类型“飞机”。"},
+        {{"--import", "a.csv", "--distance", "ft"}, "--distance 只能是 km 或 mi。"},
+        {{"--import", "a.csv", "--volume", "cup"}, "--volume 只能是 l、usgal 或 impgal。"},
+        {{"--import", "a.csv", "--fast"}, "不认识的选项“--fast”。"},
+        {{"--import", "a.csv", "b.csv"}, "不认识的参数“b.csv”。"},
+        {{"--export", "a", "--import", "b"}, "请给出 --export 或 --import 其中之一。"},
+        {{"--car", "x"}, "请给出 --export 或 --import 其中之一。"},
+        {{"--export", "a", "--dry-run"}, "--export 只能和 --car 一起使用。"},
+        {{"--export", "a", "x/nopassword"}, ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ParseCsvCommand(row.arguments).mistake, row.mistake)
+            << row.arguments.join(' ').toStdString();
+    EXPECT_TRUE(ParseCsvCommand({"--export", "a", "x/nopassword"}).noPassword);
+
     EXPECT_EQ(run({"--export", "a", "--car", "没有这辆车"}), 1);
     EXPECT_EQ(errors, "账本里没有车辆“没有这辆车”。\n");
+    // A file that is not there is named before the ledger is opened.
+    const QByteArray ledger = FileBytes(platform::DatabasePath());
+    EXPECT_EQ(run({"--import", folders.data() + "/nowhere.csv"}), 1);
+    EXPECT_EQ(errors, "文件 " + folders.data() + "/nowhere.csv 不存在。\n");
+    EXPECT_EQ(FileBytes(platform::DatabasePath()), ledger);
 }

@@ -1,13 +1,29 @@
 #!/usr/bin/env bash
-# First start in an empty data folder: the window titled for "no car", then the
-# ledger file with all eleven tables, readable only with its key.
+# First start in an empty data folder: the window titled for "no car", a
+# second copy refused, then the ledger file with all eleven tables, readable
+# only with its key.
 source "$(dirname "$0")/lib.sh"
 orvyn=$1
 
 start_orvyn "$orvyn" /nopassword
 id=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 
+# A second copy on the same data folder is refused in a message box and ends;
+# the first keeps its lock until it ends.
+lock=$E2E_HOME/OrvynSingleInstance.lock
+[ -f "$lock" ] || fail "no lock file while the program runs"
+"$orvyn" /nopassword &
+second=$!
+answer_box Return "no refusal for a second copy"
+for _ in $(seq 1 300); do
+  kill -0 "$second" 2>/dev/null || break
+  sleep 0.2
+done
+kill -0 "$second" 2>/dev/null && fail "the second copy still runs"
+kill -0 "$ORVYN_PID" 2>/dev/null || fail "the first copy ended"
+
 close_program "$id"
+[ ! -e "$lock" ] || fail "the lock file stays after the program ended"
 
 [ -f "$E2E_HOME/config/CAR.mdb" ] || fail "no ledger file"
 tables=$(ledger_sql "select count(*) from sqlite_master where type='table' and name not like 'sqlite%';")

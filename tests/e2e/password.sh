@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The start-up password: set on "设置" → "密码设置" by typing it twice with
 # Enter; the next start without "/nopassword" shows the login window, which
-# refuses a wrong password and opens the main window for the right one.
+# refuses a wrong password and opens the main window for the right one. A
+# profile that cannot be read shows the login too.
 source "$(dirname "$0")/lib.sh"
 orvyn=$1
 password="a'b中"
@@ -70,5 +71,22 @@ xdotool type --delay 60 "$password"
 xdotool key Return
 main=$(wait_for_window "$main_title")
 wait_for_no_window "$login_title"
+close_program "$main"
+
+# A profile that cannot be read (a folder in its place) may hold a password:
+# the login shows, closing it ends the program; "/nopassword" still opens the
+# window.
+rm "$E2E_CONFIG/OrvynSoft/Orvyn.conf"
+mkdir "$E2E_CONFIG/OrvynSoft/Orvyn.conf"
+start_orvyn "$orvyn"
+login=$(wait_for_window "$login_title")
+for _ in $(seq 1 300); do
+  kill -0 "$ORVYN_PID" 2>/dev/null || break
+  wmctrl -i -c "$login" 2>/dev/null || true
+  sleep 0.2
+done
+wait_for_exit
+start_orvyn "$orvyn" /nopassword
+main=$(wait_for_window "$main_title")
 close_program "$main"
 echo "password: ok"

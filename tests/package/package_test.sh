@@ -62,7 +62,7 @@ for file in usr/bin/orvyn usr/lib/orvyn/restore; do
 done
 for file in usr/share/orvyn/help.html "usr/share/applications/$app_id.desktop" \
   "usr/share/metainfo/$app_id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-  usr/share/doc/orvyn/copyright; do
+  usr/share/doc/orvyn/copyright usr/share/man/man1/orvyn.1.gz; do
   [ -s "$root/$file" ] || fail "no file $file"
 done
 # Each PNG icon is a PNG of its size (width and height stand in its IHDR).
@@ -88,6 +88,11 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "metadata without re
 grep -q "<caption" "$metainfo" || fail "metadata without a screenshot caption"
 
 # --- The unpacked program ----------------------------------------------------
+# Its version is the package's, told without a display.
+printed=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/orvyn" --version) ||
+  fail "orvyn --version failed"
+[ "$printed" = "Orvyn $version" ] || fail "orvyn --version printed '$printed'"
+
 # The browser: a stand-in that notes the address it is given.
 mkdir "$WORK/bin"
 printf '#!/bin/sh\necho "$1" >> "%s/opened"\n' "$WORK" >"$WORK/bin/xdg-open"

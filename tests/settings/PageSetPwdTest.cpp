@@ -226,6 +226,21 @@ TEST_F(PasswordPageTest, AStoredValueThatIsNoTextIsAPasswordNothingMatches)
     EXPECT_FALSE(newPasswordEnabled());
 }
 
+// A profile that cannot be read may hold a password: the page does not offer
+// to set one as if none were set, and says which file it could not read.
+TEST_F(PasswordPageTest, AProfileThatCannotBeReadOffersNoNewPassword)
+{
+    ASSERT_TRUE(QDir().mkpath(profileFile()));
+    open();
+    EXPECT_FALSE(newPasswordEnabled());
+    EXPECT_EQ(shown(page->oldPasswordLabel()), "");
+    EXPECT_EQ(shown(page->hintLabel()),
+              "无法读取设置文件 " + profileFile() + "，不能核对或更改密码。");
+    type(page->oldPasswordEdit(), "");
+    EXPECT_EQ(shown(page->oldPasswordLabel()), kWrong);
+    EXPECT_FALSE(newPasswordEnabled());
+}
+
 TEST_F(PasswordPageTest, AProfileThatCannotBeWrittenIsReportedAndNothingLooksStored)
 {
     setPin("abc");

@@ -1,0 +1,146 @@
+#include "app/CommandLineLanguage.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QTranslator>
+
+namespace {
+
+// The English texts of the command line, by their Chinese source text, or by
+// the disambiguation a long text is translated with.
+const char* const kEnglish[][2] = {
+    // app/CommandLine.cpp
+    {"usage",
+     "Usage:\n"
+     "  orvyn [/nopassword]                  open the program window; /nopassword: do not\n"
+     "                                       ask for the start-up password\n"
+     "  orvyn --export FOLDER [--car CAR]    export the records of one car (of every car\n"
+     "                                       without --car) as CSV files\n"
+     "  orvyn --import FILE|FOLDER [OPTIONS] import records from CSV files, after a preview\n"
+     "  orvyn --help, -h                     show this help\n"
+     "  orvyn --version, -v                  show the program's name and version\n"
+     "\n"
+     "Import options:\n"
+     "  --car CAR           import into this car (its name, or its number such as\n"
+     "                      CAR0001); a car of that name is made when there is none\n"
+     "  --ledger KIND       the ledger of files that do not name one: refuel, repair,\n"
+     "                      maintain, accident, dailycost, accessory, carlog\n"
+     "  --distance km|mi    the distance unit of the files (default: as the file says,\n"
+     "                      else kilometres)\n"
+     "  --volume l|usgal|impgal  the volume unit of the files (default: as the file\n"
+     "                      says, else litres)\n"
+     "  --keep-duplicates   also import lines equal to records in the ledger (default:\n"
+     "                      skip them)\n"
+     "  --skip-bad-lines    import the other lines when some cannot be read (default:\n"
+     "                      import nothing)\n"
+     "  --dry-run           show the preview only, write nothing\n"
+     "\n"
+     "An import writes all of its records or none, after making a backup point in the\n"
+     "folder backup. Nothing can be exported or imported while the program window has\n"
+     "the ledger open. A start-up password, when one is set, is asked for on the\n"
+     "terminal unless /nopassword is given.\n"
+     "The ledger lies in the data folder: $ORVYN_HOME, else ~/.local/share/Orvyn.\n"
+     "Exit status: 0 on success, 2 for a mistake in the arguments, 1 for any other\n"
+     "failure.\n"},
+    {"不认识的选项“%1”。", "unknown option '%1'"},
+    {"%1 后面缺少参数。", "%1 needs a value"},
+    {"找不到图形显示，不能打开程序窗口（请在图形桌面上启动，或者设置 DISPLAY）。",
+     "no display found, the program window cannot open (start it on a graphical desktop, "
+     "or set DISPLAY)"},
+    // csv/CsvCommand.cpp
+    {"不认识的记录类型“%1”。", "unknown ledger kind '%1'"},
+    {"--distance 只能是 km 或 mi。", "--distance takes km or mi"},
+    {"--volume 只能是 l、usgal 或 impgal。", "--volume takes l, usgal or impgal"},
+    {"不认识的参数“%1”。", "unexpected argument '%1'"},
+    {"请给出 --export 或 --import 其中之一。", "give either --export or --import"},
+    {"--export 只能和 --car 一起使用。", "--export takes no option but --car"},
+    {"请输入启动密码：", "Start-up password: "},
+    {"密码错误。", "Wrong password."},
+    {"没有输入正确的启动密码，程序不能继续。",
+     "The start-up password was not given; nothing was done."},
+    {"账本里没有车辆“%1”。", "The ledger holds no car '%1'."},
+    {"账本里有不止一辆车叫“%1”，请给出车辆编号（如 CAR0001）。",
+     "The ledger holds more than one car named '%1'; give its number (such as CAR0001)."},
+    {"导出失败：", "Export failed: "},
+    {"已导出 %1 条记录到 %2：", "Exported %1 records to %2:"},
+    {"文件夹里没有 CSV 文件。", "The folder holds no CSV file."},
+    {"文件没有写明记录类型，已按“%1”预览；请用 --ledger 指定"
+     "（refuel、repair、maintain、accident、dailycost、accessory、carlog）。",
+     "The file does not say which ledger it belongs to and was previewed as '%1'; name "
+     "the ledger with --ledger (refuel, repair, maintain, accident, dailycost, accessory, "
+     "carlog)."},
+    {"有 %1 行不能导入，没有导入任何记录。改正这些行后再导入，"
+     "或者加上 --skip-bad-lines 只导入其余的记录。",
+     "%1 lines cannot be imported, so nothing was imported. Correct them and import "
+     "again, or add --skip-bad-lines to import the other records only."},
+    {"试运行：没有写入任何记录。", "Dry run: nothing was written."},
+    {"导入失败：", "Import failed: "},
+    {"已导入 %1 条记录。", "Imported %1 records."},
+    {"导入前的备份：%1", " Backup point made before the import: %1"},
+    {"程序正在使用这个账本（%1），请先关闭程序再导出或导入。",
+     "The program has this ledger open (%1); close it before exporting or importing."},
+    {"还没有账本文件 %1，没有可以导出的记录。",
+     "There is no ledger file %1 yet, so there is nothing to export."},
+    {"文件 %1 不存在。", "There is no file %1."},
+    {"无法打开账本 %1。", "Cannot open the ledger %1."},
+    // settings/StoredPassword.cpp
+    {"无法读取设置文件 %1，不能核对启动密码。请让该文件可以读取后重新启动，或者用 /nopassword "
+     "启动程序。",
+     "Cannot read the settings file %1, so the start-up password cannot be checked. Make the "
+     "file readable and start again, or start the program with /nopassword."},
+};
+
+QString english(const char* source, const char* disambiguation)
+{
+    static const QHash<QByteArray, QString> texts = [] {
+        QHash<QByteArray, QString> map;
+        for (const auto& [key, text] : kEnglish)
+            map.insert(key, QString::fromUtf8(text));
+        return map;
+    }();
+    return texts.value(disambiguation && *disambiguation ? disambiguation : source);
+}
+
+class EnglishTexts : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override
+    {
+        Q_UNUSED(n);
+        return qstrcmp(context, "CommandLine") == 0 ? english(source, disambiguation) : QString();
+    }
+};
+
+} // namespace
+
+bool CommandLineInChinese(const QProcessEnvironment& environment)
+{
+    QString locale;
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        locale = environment.value(QLatin1String(name));
+        if (!locale.isEmpty())
+            break;
+    }
+    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
+        return false;
+    const QString language =
+        environment.value(QStringLiteral("LANGUAGE")).section(QLatin1Char(':'), 0, 0);
+    return (language.isEmpty() ? locale : language).startsWith(QLatin1String("zh"));
+}
+
+void InstallCommandLineLanguage(QCoreApplication& app)
+{
+    if (!CommandLineInChinese(QProcessEnvironment::systemEnvironment()))
+        QCoreApplication::installTranslator(new EnglishTexts(&app));
+}
+
+QString CommandLineText(const char* chinese)
+{
+    const QString text = CommandLineInChinese(QProcessEnvironment::systemEnvironment())
+                             ? QString()
+                             : english(chinese, nullptr);
+    return text.isEmpty() ? QString::fromUtf8(chinese) : text;
+}

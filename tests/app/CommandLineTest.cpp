@@ -1,0 +1,189 @@
+#include "app/CommandLine.h"
+#include "app/CommandLineLanguage.h"
+#include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <gtest/gtest.h>
+
+namespace {
+
+QProcessEnvironment environment(const QStringList& variables)
+{
+    QProcessEnvironment env;
+    for (const QString& variable : variables)
+        env.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    return env;
+}
+
+struct Outcome
+{
+    int code;
+    QString out;
+    QString err;
+};
+
+// The built program, started as from a terminal with no display: only the
+// variables given are set besides the test's folders and PATH.
+Outcome runProgram(const TestFolders& folders, const QStringList& arguments,
+                   const QStringList& variables)
+{
+    QProcessEnvironment env = environment(variables);
+    env.insert("PATH", qEnvironmentVariable("PATH"));
+    env.insert("HOME", folders.config());
+    env.insert("ORVYN_HOME", folders.data() + "/home");
+    env.insert("XDG_CONFIG_HOME", folders.config());
+    QProcess program;
+    program.setProcessEnvironment(env);
+    program.start(ORVYN_PROGRAM, arguments);
+    program.closeWriteChannel();
+    if (!program.waitForFinished(120000))
+        program.kill();
+    return {program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1,
+            QString::fromUtf8(program.readAllStandardOutput()),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+} // namespace
+
+// Only the window needs a display; nothing but an export or import goes near
+// the data folder. Texts follow the language of the environment.
+TEST(CommandLine, AnswersWithoutADisplayAndWithoutTheDataFolder)
+{
+    TestFolders folders;
+    const Outcome chineseHelp = runProgram(folders, {"--help"}, {"LANG=zh_CN.UTF-8"});
+    const Outcome englishHelp = runProgram(folders, {"-h"}, {"LANG=C.UTF-8"});
+    EXPECT_EQ(chineseHelp.out, UsageText());
+    EXPECT_TRUE(englishHelp.out.startsWith("Usage:\n  orvyn [/nopassword]"))
+        << englishHelp.out.toStdString();
+    EXPECT_FALSE(englishHelp.out.contains(QRegularExpression("[\\x{4e00}-\\x{9fff}]")));
+    const QString zh = UsageText(), en = englishHelp.out;
+    const QString noDisplay = "orvyn: no display found, the program window cannot open (start it "
+                              "on a graphical desktop, or set DISPLAY)\n";
+    const QString ledger = folders.data() + "/home/config/CAR.mdb";
+
+    const struct
+    {
+        QStringList arguments;
+        QStringList variables;
+        int code;
+        QString out, err;
+    } rows[] = {
+        {{"--help"}, {"LANG=zh_CN.UTF-8"}, 0, zh, ""},
+        {{"--version"}, {}, 0, "Orvyn " ORVYN_VERSION "\n", ""},
+        {{"-v", "/nopassword"}, {"LANG=zh_CN.UTF-8"}, 0, "Orvyn " ORVYN_VERSION "\n", ""},
+        {{"--bogus"}, {}, 2, "", "orvyn: unknown option '--bogus'\n" + en},
+        {{"-x"},
+         {"LANG=en_US.UTF-8", "LANGUAGE=zh_CN:en"},
+         2,
+         "",
+         "orvyn: 不认识的选项“-x”。\n" + zh},
+        {{"--car", "x"},
+         {"LC_ALL=C", "LANGUAGE=zh_CN"},
+         2,
+         "",
+         "orvyn: give either --export or --import\n" + en},
+        {{"--import"}, {"LC_MESSAGES=zh_CN.UTF-8"}, 2, "", "orvyn: --import 后面缺少参数。\n" + zh},
+        {{"--export", folders.data() + "/out"},
+         {},
+         1,
+         "",
+         "There is no ledger file " + ledger + " yet, so there is nothing to export.\n"},
+        {{}, {}, 1, "", noDisplay},
+        {{"/nopassword"}, {"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=wayland-0"}, 1, "", noDisplay},
+        {{}, {"DISPLAY=:9999"}, 1, "", noDisplay}, // named, but no X server is there
+        {{},
+         {"LANG=zh_CN.UTF-8"},
+         1,
+         "",
+         "orvyn: 找不到图形显示，不能打开程序窗口（请在图形桌面上启动，或者设置 DISPLAY）。\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE((row.arguments + row.variables).join(' ').toStdString());
+        const Outcome outcome = runProgram(folders, row.arguments, row.variables);
+        EXPECT_EQ(outcome.code, row.code);
+        EXPECT_EQ(outcome.out, row.out);
+        EXPECT_EQ(outcome.err, row.err);
+        EXPECT_FALSE(QFileInfo::exists(folders.data() + "/home"));
+    }
+
+    // The manual page names every option the help names.
+    const QString manual = QString::fromUtf8(FileBytes(ORVYN_MANUAL)).remove('\\');
+    QRegularExpressionMatchIterator options =
+        QRegularExpression("(?<![\\w-])(--?[a-z][a-z-]*|/nopassword)").globalMatch(en);
+    while (options.hasNext()) {
+        const QString option = options.next().captured(1);
+        EXPECT_TRUE(manual.contains(option)) << option.toStdString();
+    }
+}
+
+TEST(CommandLine, OptionsAndMistakes)
+{
+    using Action = CommandLine::Action;
+    const struct
+    {
+        QStringList arguments;
+        Action action;
+        QString mistake;
+    } rows[] = {
+        {{}, Action::Window, ""},
+        {{"--opt=x/nopasswordy", "word"}, Action::Window, ""},
+        {{"-platform", "offscreen", "--style", "fusion", "-reverse"}, Action::Window, ""},
+        {{"-style"}, Action::Mistake, "-style 后面缺少参数。"},
+        {{"--bogus", "--help"}, Action::Help, ""},
+        {{"--export", "x", "-v"}, Action::Version, ""},
+        {{"--export", "x", "--car", "c", "/nopassword"}, Action::Csv, ""},
+        {{"--export", "x", "-platform", "offscreen"}, Action::Mistake, "不认识的选项“-platform”。"},
+        {{"-"}, Action::Mistake, "不认识的选项“-”。"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const CommandLine command = ParseCommandLine(row.arguments);
+        EXPECT_EQ(command.action, row.action);
+        EXPECT_EQ(command.mistake, row.mistake);
+    }
+}
+
+TEST(CommandLine, DisplayAndLanguageComeFromTheEnvironment)
+{
+    const struct
+    {
+        QStringList arguments;
+        QStringList variables;
+        bool display;
+    } displays[] = {
+        {{}, {}, false},
+        {{}, {"DISPLAY=:0"}, true},
+        {{}, {"WAYLAND_DISPLAY=wayland-0"}, true},
+        {{}, {"QT_QPA_PLATFORM=offscreen"}, true},
+        {{}, {"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=wayland-0"}, false},
+        {{}, {"QT_QPA_PLATFORM=wayland;xcb:nograb", "DISPLAY=:0"}, true},
+        {{"-platform", "offscreen"}, {"QT_QPA_PLATFORM=xcb"}, true},
+        {{"--display", ":1"}, {}, true},
+    };
+    for (const auto& row : displays) {
+        SCOPED_TRACE((row.arguments + row.variables).join(' ').toStdString());
+        EXPECT_EQ(MissingDisplayText(ParseCommandLine(row.arguments), environment(row.variables))
+                      .isEmpty(),
+                  row.display);
+    }
+
+    const struct
+    {
+        QStringList variables;
+        bool chinese;
+    } languages[] = {
+        {{}, false},
+        {{"LANG=zh_CN.UTF-8"}, true},
+        {{"LANG=zh_CN.UTF-8", "LANGUAGE=en"}, false},
+        {{"LANG=en_US.UTF-8", "LANGUAGE=zh_TW:en"}, true},
+        {{"LC_ALL=C", "LANGUAGE=zh_CN"}, false},
+        {{"LC_ALL=en_US.UTF-8", "LANG=zh_CN.UTF-8"}, false},
+        {{"LC_MESSAGES=zh_CN.UTF-8", "LANG=en_US.UTF-8"}, true},
+    };
+    for (const auto& row : languages)
+        EXPECT_EQ(CommandLineInChinese(environment(row.variables)), row.chinese)
+            << row.variables.join(' ').toStdString();
+}
