@@ -174,15 +174,7 @@ TEST(BitmapFileTest, RefusesFilesWhoseHeadersLie)
 
 TEST(BitmapFileTest, HeadersAloneGiveTheSizeOfAWellFormedFileOfAnySize)
 {
-    auto bitmap = [](qint32 width, qint32 height, quint16 bits) {
-        BitmapBytes b;
-        b.width = width;
-        b.height = height;
-        b.bitCount = bits;
-        if (bits <= 8)
-            b.table = QByteArray(4 << bits, '\0');
-        return b;
-    };
+    const auto bitmap = &BitmapBytes::Of;
     BitmapBytes core = bitmap(400, 200, 8);
     core.headerSize = 12;
     core.table = QByteArray(256 * 3, '\0');

@@ -22,16 +22,6 @@ focus_window "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 at() { xdotool mousemove $((X + $1)) $((Y + $2)); }
 
-expect_sql() {
-  local got=
-  for _ in $(seq 1 150); do
-    got=$(ledger_sql "$1" 2>/dev/null || true)
-    [ "$got" = "$2" ] && return 0
-    sleep 0.2
-  done
-  import -window root "${TMPDIR:-/tmp}/ledger_focus.png" 2>/dev/null || true
-  fail "'$1' gives '$got', expected '$2'"
-}
 new_record="select DateTimee, Miles, Amount, Price from Refuel where RecID='0000009';"
 
 # The refuelling page; a click on a record, then to the new-record row's date.

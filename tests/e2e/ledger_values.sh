@@ -23,17 +23,6 @@ focus_window "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 at() { xdotool mousemove $((X + $1)) $((Y + $2)); }
 
-# Waits until a query on the file gives the expected text.
-expect_sql() {
-  local got=
-  for _ in $(seq 1 150); do
-    got=$(ledger_sql "$1" 2>/dev/null || true)
-    [ "$got" = "$2" ] && return 0
-    sleep 0.2
-  done
-  import -window root "${TMPDIR:-/tmp}/ledger_values.png" 2>/dev/null || true
-  fail "'$1' gives '$got', expected '$2'"
-}
 # Types into the first record's cell at x after opening its editor with the
 # given way: "typed" (select, then type), "f2", "enter" or "double".
 edit_cell() {

@@ -231,3 +231,16 @@ screen() { "${E2E_SCREEN:?no screen_colours given in E2E_SCREEN}" "$@" 2>/dev/nu
 # Keeps an image of the screen beside the other temporary files for a
 # failure report.
 keep_screen() { screen save "${TMPDIR:-/tmp}/$1.png" || true; }
+
+# Waits (up to 30 s) until a query on the ledger file gives the expected text;
+# fails with both texts (and an image of the screen) otherwise.
+expect_sql() {
+  local got=
+  for _ in $(seq 1 150); do
+    got=$(ledger_sql "$1" 2>/dev/null || true)
+    [ "$got" = "$2" ] && return 0
+    sleep 0.2
+  done
+  keep_screen "$(basename "$0" .sh)"
+  fail "'$1' gives '$got', expected '$2'"
+}

@@ -73,12 +73,7 @@ protected:
     // (written sparse): pixelBytes long after its headers and colour table.
     QString largeBitmapFile(qint32 width, qint32 height, quint16 bits, qint64 pixelBytes)
     {
-        BitmapBytes b;
-        b.width = width;
-        b.height = height;
-        b.bitCount = bits;
-        if (bits <= 8)
-            b.table = QByteArray(4 << bits, '\0');
+        const BitmapBytes b = BitmapBytes::Of(width, height, bits);
         const QString name =
             folders.data() + QStringLiteral("/large%1x%2.bmp").arg(width).arg(height);
         const QByteArray head = b.build();

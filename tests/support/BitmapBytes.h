@@ -18,6 +18,19 @@ struct BitmapBytes
     QByteArray pixels;
     qint64 pixelOffset = -1; // -1: right after the table
 
+    // The headers of a picture of that size and depth, with a (black) colour
+    // table for the depths that have one, and no pixel rows yet.
+    static BitmapBytes Of(qint32 width, qint32 height, quint16 bits)
+    {
+        BitmapBytes b;
+        b.width = width;
+        b.height = height;
+        b.bitCount = bits;
+        if (bits <= 8)
+            b.table = QByteArray(4 << bits, '\0');
+        return b;
+    }
+
     QByteArray build() const
     {
         QByteArray info(headerSize, '\0');
