@@ -8,6 +8,7 @@
 #include "controls/TitleTip.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -405,7 +406,33 @@ bool CGridCtrl::DeleteRow(int row)
     m_store.RemoveRow(row);
     m_rowHeights.erase(m_rowHeights.begin() + row);
     m_model->EndRemoveRows();
+    // The view moved the focus while the row still stood; name the cell it is
+    // on now. Without the key focus (a question was open) that waits until
+    // the grid has it again.
+    if (hasFocus())
+        AnnounceFocusCell();
     return true;
+}
+
+void CGridCtrl::focusInEvent(QFocusEvent* e)
+{
+    QTableView::focusInEvent(e);
+    AnnounceFocusCell();
+}
+
+void CGridCtrl::AnnounceFocusCell()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !QAccessible::isActive())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    QAccessibleInterface* cell = cells ? cells->cellAt(current.row(), current.column()) : nullptr;
+    if (!cell)
+        return;
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(table->indexOfChild(cell));
+    QAccessible::updateAccessibility(&focus);
 }
 
 bool CGridCtrl::DeleteColumn(int col)

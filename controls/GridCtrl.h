@@ -323,6 +323,7 @@ protected:
     bool event(QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void inputMethodEvent(QInputMethodEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
@@ -339,6 +340,10 @@ protected:
 private:
     friend class CGridModel;
     friend class CGridDelegate;
+
+    // Tells assistive technology which cell has the focus, so that a screen
+    // reader never goes on reading a cell of a row that has gone.
+    void AnnounceFocusCell();
 
     // Creates the editor of a cell (called by the delegate inside edit()).
     QWidget* CreateCellEditor(QWidget* parent, CCellID cell);
