@@ -102,23 +102,20 @@ void CRecordGrid::restoreFocus(const FocusPlace& place)
     if (row < 0)
         row = m_newRecordRow ? RowEnd() : std::min(place.row, m_grid->GetRowCount() - 1);
     const int col = std::clamp(place.col, 1, m_grid->GetColumnCount() - 1);
-    m_grid->SetFocusCell(row, col);
-    selectFocusRow();
     // A record that kept its row keeps the view where the user scrolled it.
-    if (row != place.row)
-        m_grid->EnsureVisible(row, col);
+    placeFocus(row, col, row != place.row);
     if (place.keyboard)
         m_grid->setFocus();
 }
 
-void CRecordGrid::selectFocusRow()
+void CRecordGrid::placeFocus(int row, int col, bool scroll)
 {
-    const CCellID focus = m_grid->GetFocusCell();
-    if (!focus.IsValid() || focus.row < 1)
-        return;
-    m_grid->SetSelectedRange(focus.row, 0, focus.row, m_grid->GetColumnCount() - 1, false);
-    // Selecting moves the focus to the row's first cell: back to its column.
-    m_grid->SetFocusCell(focus.row, focus.col);
+    // The whole row is selected, so that highlight and focus agree; selecting
+    // moves the focus to the row's first cell, hence the focus comes after.
+    m_grid->SetSelectedRange(row, 0, row, m_grid->GetColumnCount() - 1, false);
+    m_grid->SetFocusCell(row, col);
+    if (scroll)
+        m_grid->EnsureVisible(row, col);
 }
 
 void CRecordGrid::Fill(bool headerOnly)
@@ -221,11 +218,8 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
     m_grid->DeleteRow(row);
     // The focus goes to the row that took the removed one's place.
     const int next = std::min(row, m_grid->GetRowCount() - 1);
-    if (next >= 1) {
-        m_grid->SetFocusCell(next, col);
-        selectFocusRow();
-        m_grid->EnsureVisible(next, col);
-    }
+    if (next >= 1)
+        placeFocus(next, col, true);
     RowsChanged(row);
     m_grid->Refresh();
     return index;

@@ -82,8 +82,8 @@ private:
     };
     FocusPlace focusPlace() const;
     void restoreFocus(const FocusPlace& place);
-    // Selects the row of the focus cell, so that highlight and focus agree.
-    void selectFocusRow();
+    // Puts the focus on a cell and selects its row, scrolled into view or not.
+    void placeFocus(int row, int col, bool scroll);
     QString cellText(int row, int col) const;
     void setRowLook(int row);
 

@@ -1,9 +1,9 @@
 """What a screen reader learns of the program over AT-SPI.
 
 listen: follows the focus as a reader does: remembers the table cell that
-        has the focus and, when the table itself gets the focus, reads the
-        row of the remembered cell; prints "read row N" (N is -1 when that
-        cell has gone). Prints "ready" once it listens.
+        has the focus last and, whenever a cell or the table gets the focus,
+        prints "focus row N", the row of that cell (-1 when it has gone).
+        Prints "ready" once it listens.
 menu:   prints the items of every popup menu found in the program's tree.
 """
 import sys
@@ -36,13 +36,11 @@ def menus(node, found, depth=0):
 def listen():
     remembered = [None]
 
-    def read_row(cell):
+    def row_of(cell):
         try:
-            table = cell.parent.queryTable()
-            row = table.getRowAtIndex(cell.getIndexInParent())
+            return cell.parent.queryTable().getRowAtIndex(cell.getIndexInParent())
         except Exception:
-            row = -1  # the cell is gone
-        print(f"read row {row}", flush=True)
+            return -1  # the cell is gone
 
     def on_event(event):
         try:
@@ -51,8 +49,8 @@ def listen():
             role = event.source.getRoleName()
             if role == "table cell":
                 remembered[0] = event.source
-            elif role == "table" and remembered[0] is not None:
-                read_row(remembered[0])
+            if role in ("table cell", "table") and remembered[0] is not None:
+                print(f"focus row {row_of(remembered[0])}", flush=True)
         except Exception as error:  # a reader goes on whatever one event does
             print(f"event failed: {error}", flush=True)
 
