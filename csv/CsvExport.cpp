@@ -130,31 +130,28 @@ private:
         QStringList cells;
         std::map<QString, QStringList> rows;
         for (const char* table : {tbl::CarProperty, tbl::PurchaseInfo}) {
-            QByteArray names;
+            std::vector<CarColumnRead> reads;
             std::vector<const CarFileColumn*> columns;
             for (const auto& column : CarFileColumns())
                 if (column.table == table) {
-                    names += (names.isEmpty() ? "\"" : ", \"") + QByteArray(column.column) + '"';
+                    reads.push_back({column.column, column.kind == CarFileColumn::Number});
                     columns.push_back(&column);
                 }
-            CStatement select = m_db.Connection().Prepare("select " + names + " from \"" + table +
-                                                          "\" where \"CarID\"=?1 limit 1");
-            select.Bind(1, car.carId);
-            QStringList& row = rows[QString::fromLatin1(table)];
-            if (select.Next()) {
-                for (int i = 0; i < int(columns.size()); ++i) {
-                    const CarFileColumn& column = *columns[size_t(i)];
-                    if (column.kind == CarFileColumn::Number)
-                        row << PlainNumber(CStatement::Number(select.Value(i)));
-                    else if (column.kind == CarFileColumn::Date)
-                        row << IsoDateText(RightTrimmed(CStatement::Text(select.Value(i))));
-                    else
-                        row << SpreadsheetSafeText(RightTrimmed(CStatement::Text(select.Value(i))));
-                }
-            }
-            if (!select.ok()) {
-                readFailed(select.Status());
+            std::vector<QVariant> values;
+            if (const SqlStatus status = m_db.ReadCarColumns(table, car.carId, reads, values);
+                !status.ok()) {
+                readFailed(status);
                 return std::nullopt;
+            }
+            QStringList& row = rows[QString::fromLatin1(table)];
+            for (size_t i = 0; i < values.size(); ++i) {
+                const CarFileColumn& column = *columns[i];
+                if (column.kind == CarFileColumn::Number)
+                    row << PlainNumber(values[i].toDouble());
+                else if (column.kind == CarFileColumn::Date)
+                    row << IsoDateText(values[i].toString());
+                else
+                    row << SpreadsheetSafeText(values[i].toString());
             }
         }
         qsizetype property = 0, purchase = 0;

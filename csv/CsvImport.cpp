@@ -273,16 +273,6 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
 
 // --- writing ----------------------------------------------------------------------------
 
-void bindValue(CStatement& insert, int index, const CMyField& field, const LedgerRecord& r)
-{
-    if (field.field == LedgerField::None)
-        insert.Bind(index, QString(QLatin1String(""))); // the spares are written empty
-    else if (field.type == adDouble || field.type == adInteger)
-        insert.Bind(index, ShownNumber(r.Number(field.field), field.decimals));
-    else
-        insert.Bind(index, r.Text(field.field));
-}
-
 class Writer
 {
 public:
@@ -377,41 +367,40 @@ private:
                 return a->ledger < b->ledger;
             return a->record.date < b->record.date;
         });
-        std::map<LedgerKind, qint64> next;
         const qint64 total = qint64(rows.size());
-        for (const ImportRow* row : rows) {
-            const LedgerKindInfo& ledger = InfoOf(row->ledger);
-            auto n = next.find(row->ledger);
-            if (n == next.end()) {
-                QString first;
-                m_db.GetNextRecID(ledger.table(), first);
-                n = next.emplace(row->ledger, first.toLongLong()).first;
-                if (n->second <= 0)
-                    return failed(m_db.Connection().LastError());
+        for (size_t first = 0; first < rows.size();) {
+            // One ledger's rows at a time, numbered on from its highest identifier.
+            const LedgerKind kind = rows[first]->ledger;
+            size_t end = first;
+            std::vector<LedgerRecord> records;
+            for (; end < rows.size() && rows[end]->ledger == kind; ++end) {
+                records.push_back(rows[end]->record);
+                records.back().carId = m_carIds[rows[end]->target];
             }
-            if (n->second > 9999999) {
+            QString next;
+            m_db.GetNextRecID(LedgerTable(kind), next);
+            if (next.toLongLong() <= 0)
+                return failed(m_db.Connection().LastError());
+            if (next.toLongLong() - 1 + qint64(records.size()) > 9999999) {
                 m_result.outcome = ImportResult::Failed;
                 m_result.error = QStringLiteral("“%1”的记录编号将超过 9999999，没有导入任何记录。")
-                                     .arg(ledger.name);
+                                     .arg(InfoOf(kind).name);
                 return false;
             }
-            LedgerRecord r = row->record;
-            r.carId = m_carIds[row->target];
-            r.recId = QString::asprintf("%07lld", n->second++);
-            const CMyTable* table = FindTable(ledger.table());
-            CStatement insert = m_db.Connection().Prepare(table->InsertStatement());
-            for (size_t i = 0; i < table->fields.size(); ++i)
-                bindValue(insert, int(i + 1), table->fields[i], r);
-            const SqlStatus status = insert.Run();
-            if (!status.ok())
-                return failed(status);
-            ++m_result.written;
-            if (m_result.written % 1000 == 0 && m_progress &&
-                !m_progress(m_result.written, total)) {
+            const qint64 before = m_result.written;
+            const SqlStatus status = m_db.InsertRecords(kind, records, [&](qint64 inserted) {
+                return !m_progress || m_progress(before + inserted, total);
+            });
+            if (status.code == CMyDatabase::kStopped) {
                 m_result.outcome = ImportResult::Cancelled;
                 return false;
             }
-            remember(*row, r);
+            if (!status.ok())
+                return failed(status);
+            m_result.written += qint64(records.size());
+            for (size_t i = first; i < end; ++i)
+                remember(*rows[i], records[i - first]);
+            first = end;
         }
         if (m_progress && !m_progress(total, total)) {
             m_result.outcome = ImportResult::Cancelled;

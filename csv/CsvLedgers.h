@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/LedgerKind.h"
 #include "database/Records.h"
 #include "ledgers/LedgerColumns.h"
 
@@ -12,17 +13,6 @@
 // What the CSV files of the ledgers look like: one file per ledger and car,
 // the columns as the ledger page captions them, and a file of the cars with
 // their profile and purchase data.
-
-enum class LedgerKind
-{
-    Refuel,
-    Repair,
-    Maintain,
-    Accident,
-    DailyCost,
-    Accessory,
-    CarLog,
-};
 
 struct LedgerKindInfo
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "database/ExtAdo.h"
+#include "database/LedgerKind.h"
 #include "database/Records.h"
 #include "database/Schema.h"
 
@@ -8,9 +9,17 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
+
+// One column of a car's profile or purchase row to read, as a number or a text.
+struct CarColumnRead
+{
+    const char* column;
+    bool number;
+};
 
 // One column of a car's profile or purchase row with the value to write:
 // a text, a number or a picture (a BMP file image).
@@ -46,6 +55,8 @@ private:
 class CMyDatabase
 {
 public:
+    // The status code of a bulk operation its caller stopped (SQLITE_INTERRUPT).
+    static constexpr int kStopped = 9;
     static inline const QString kDatabasePassword = QStringLiteral("vorpa");
 
     CMyDatabase();
@@ -122,6 +133,20 @@ public:
     // car already has a row with that identifier) or 2 (inserted); failures and
     // the refused duplicate are reported to the store's message sink.
     int InsertRecord(const char* table, const LedgerRecord& r);
+    // Inserts many records of one ledger inside the caller's transaction,
+    // numbered on from the ledger's next record identifier in the order
+    // given (their identifiers are filled in). `progress`, when given, hears
+    // the count inserted every 1000 records and may stop the run by answering
+    // false: the status code is then kStopped. Reports nothing itself.
+    SqlStatus InsertRecords(LedgerKind kind, std::vector<LedgerRecord>& records,
+                            const std::function<bool(qint64 inserted)>& progress = {});
+    // One row of a car's profile or purchase table (tbl::CarProperty,
+    // tbl::PurchaseInfo) read by the given columns, numbers as numbers and
+    // texts right-trimmed; `values` stays empty when the car has no row there.
+    // Reports nothing itself.
+    SqlStatus ReadCarColumns(const char* table, const QString& carId,
+                             const std::vector<CarColumnRead>& columns,
+                             std::vector<QVariant>& values);
     int InsertRefuel(const RefuelRecord& r) { return InsertRecord("Refuel", r); }
     int InsertRepair(const ServiceRecord& r) { return InsertRecord("Repair", r); }
     int InsertMaintain(const ServiceRecord& r) { return InsertRecord("Maintain", r); }

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <sqlite3.h>
 
+static_assert(CMyDatabase::kStopped == SQLITE_INTERRUPT);
+
 namespace {
 
 const CMyTable& tableOf(const char* table)
@@ -98,6 +100,58 @@ int CMyDatabase::InsertRecord(const char* table, const LedgerRecord& r)
     for (size_t i = 0; i < description.fields.size(); ++i)
         bindField(insert, int(i + 1), description.fields[i], r);
     return written(insert) ? 2 : 0;
+}
+
+SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, std::vector<LedgerRecord>& records,
+                                     const std::function<bool(qint64 inserted)>& progress)
+{
+    if (!IsOpen())
+        return {SQLITE_MISUSE, QStringLiteral("the ledger is not open")};
+    const char* table = LedgerTable(kind);
+    QString first;
+    GetNextRecID(table, first);
+    if (!m_connection.LastError().ok())
+        return m_connection.LastError();
+    const qint64 next = first.toLongLong();
+    if (next <= 0 || next - 1 + qint64(records.size()) > 9999999)
+        return {SQLITE_FULL, QStringLiteral("record identifiers beyond 9999999")};
+    const CMyTable& description = tableOf(table);
+    const QByteArray sql = description.InsertStatement();
+    qint64 inserted = 0;
+    for (LedgerRecord& r : records) {
+        r.recId = QString::asprintf("%07lld", next + inserted);
+        // The cached statement, reset for each record.
+        CStatement insert = m_connection.Prepare(sql);
+        for (size_t i = 0; i < description.fields.size(); ++i)
+            bindField(insert, int(i + 1), description.fields[i], r);
+        if (const SqlStatus status = insert.Run(); !status.ok())
+            return status;
+        ++inserted;
+        if (inserted % 1000 == 0 && progress && !progress(inserted))
+            return {kStopped, QStringLiteral("stopped")};
+    }
+    return {};
+}
+
+SqlStatus CMyDatabase::ReadCarColumns(const char* table, const QString& carId,
+                                      const std::vector<CarColumnRead>& columns,
+                                      std::vector<QVariant>& values)
+{
+    values.clear();
+    QByteArray names;
+    for (const CarColumnRead& column : columns)
+        names += (names.isEmpty() ? "\"" : ", \"") + QByteArray(column.column) + '"';
+    CStatement select = m_connection.Prepare("select " + names + " from \"" + table +
+                                             "\" where \"CarID\"=?1 limit 1");
+    select.Bind(1, carId);
+    if (select.Next())
+        for (int i = 0; i < int(columns.size()); ++i) {
+            sqlite3_value* value = select.Value(i);
+            values.push_back(columns[size_t(i)].number
+                                 ? QVariant(CStatement::Number(value))
+                                 : QVariant(RightTrimmed(CStatement::Text(value))));
+        }
+    return select.Status();
 }
 
 int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)

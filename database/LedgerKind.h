@@ -1,0 +1,44 @@
+#pragma once
+
+#include "database/Names.h"
+
+#include <array>
+
+// The seven ledgers, in the order the navigation lists them.
+enum class LedgerKind
+{
+    Refuel,
+    Repair,
+    Maintain,
+    Accident,
+    DailyCost,
+    Accessory,
+    CarLog,
+};
+
+inline constexpr std::array<LedgerKind, 7> kLedgerKinds = {
+    LedgerKind::Refuel,    LedgerKind::Repair,    LedgerKind::Maintain, LedgerKind::Accident,
+    LedgerKind::DailyCost, LedgerKind::Accessory, LedgerKind::CarLog,
+};
+
+// The table that holds a ledger's records.
+constexpr const char* LedgerTable(LedgerKind kind)
+{
+    switch (kind) {
+    case LedgerKind::Refuel:
+        return tbl::Refuel;
+    case LedgerKind::Repair:
+        return tbl::Repair;
+    case LedgerKind::Maintain:
+        return tbl::Maintain;
+    case LedgerKind::Accident:
+        return tbl::Accident;
+    case LedgerKind::DailyCost:
+        return tbl::DailyCost;
+    case LedgerKind::Accessory:
+        return tbl::Accessory;
+    case LedgerKind::CarLog:
+        return tbl::CarLog;
+    }
+    return tbl::Refuel;
+}
