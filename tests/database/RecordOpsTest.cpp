@@ -2,6 +2,7 @@
 
 #include "database/Names.h"
 #include "database/SqlText.h"
+#include "database/Transaction.h"
 
 #include <sqlite3.h>
 
@@ -337,4 +338,39 @@ TEST_F(DatabaseTest, RecordsAreReadByTheirStoredTypes)
     EXPECT_EQ(
         readBack("select Amount, Mark, Miles from Refuel where RecID='0000002'"),
         (std::vector<QStringList>{{"100.00000000", "it's -- '; drop table Refuel;", "12abc"}}));
+}
+
+// Many records at once: numbered on from the ledger's next identifier, stopped
+// by their progress, refused whole beyond the last identifier.
+TEST_F(DatabaseTest, ManyRecordsOfOneLedgerAtOnce)
+{
+    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000005", "2024/01/01", 1, 1)), 2);
+    std::vector<LedgerRecord> records = {refuel("CAR0002", "", "2024/02/01", 2, 1, "a'b"),
+                                         refuel("CAR0002", "", "2024/03/01", 3, 1)};
+    ASSERT_TRUE(db.InsertRecords(LedgerKind::Refuel, records).ok());
+    EXPECT_EQ(records[1].recId, "0000007");
+    EXPECT_EQ(readBack("select CarID, RecID, DateTimee, Mark, Amount from Refuel order by NO"),
+              (std::vector<QStringList>{{"CAR0001", "0000005", "2024/01/01", "", "1.00000000"},
+                                        {"CAR0002", "0000006", "2024/02/01", "a'b", "2.00000000"},
+                                        {"CAR0002", "0000007", "2024/03/01", "", "3.00000000"}}));
+
+    std::vector<LedgerRecord> many(2500, refuel("CAR0003", "", "2024/04/01", 1, 1));
+    std::vector<qint64> heard;
+    {
+        CTransaction transaction(db.Connection()); // the caller's, never committed
+        const SqlStatus stopped = db.InsertRecords(LedgerKind::Repair, many, [&](qint64 done) {
+            heard.push_back(done);
+            return false;
+        });
+        EXPECT_EQ(stopped.code, CMyDatabase::kStopped);
+    }
+    EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
+    EXPECT_EQ(heard, std::vector<qint64>{1000});
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "9999999", "2024/01/01", 1, 1)), 2);
+    ASSERT_EQ(readBack("select count(*) from Refuel"), (std::vector<QStringList>{{"4"}}));
+    std::vector<LedgerRecord> beyond(1, refuel("CAR0001", "", "2024/05/01", 1, 1));
+    EXPECT_FALSE(db.InsertRecords(LedgerKind::Refuel, beyond).ok());
+    EXPECT_EQ(readBack("select count(*) from Refuel"), (std::vector<QStringList>{{"4"}}));
 }
