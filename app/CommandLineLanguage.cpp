@@ -83,7 +83,7 @@ const char* const kEnglish[][2] = {
      "There is no ledger file %1 yet, so there is nothing to export."},
     {"文件 %1 不存在。", "There is no file %1."},
     {"无法打开账本 %1。", "Cannot open the ledger %1."},
-    // settings/StoredPassword.cpp
+    // platform/StoredPassword.cpp
     {"无法读取设置文件 %1，不能核对启动密码。请让该文件可以读取后重新启动，或者用 /nopassword "
      "启动程序。",
      "Cannot read the settings file %1, so the start-up password cannot be checked. Make the "

@@ -1,7 +1,7 @@
 #include "app/PasswordGate.h"
 
+#include "platform/StoredPassword.h"
 #include "settings/DlgLogin.h"
-#include "settings/StoredPassword.h"
 
 bool RunPasswordGate(const std::function<int(CDlgLogin&)>& run)
 {

@@ -7,7 +7,7 @@
 #include "database/StoreReport.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
-#include "settings/StoredPassword.h"
+#include "platform/StoredPassword.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,9 +2,9 @@
 
 #include "ledgers/FrameState.h"
 #include "platform/MessageBox.h"
+#include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
-#include "settings/PasswordScramble.h"
-#include "settings/StoredPassword.h"
+#include "platform/StoredPassword.h"
 #include "settings/TreePropSheet.h"
 
 #include <QGridLayout>

@@ -2,10 +2,10 @@
 #include "app/OrvynApp.h"
 #include "database/Names.h"
 #include "platform/Folders.h"
+#include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
 #include "platform/SingleInstance.h"
 #include "settings/DlgLogin.h"
-#include "settings/PasswordScramble.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 

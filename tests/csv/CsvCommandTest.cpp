@@ -3,9 +3,9 @@
 #include "csv/CsvCommand.h"
 #include "csv/CsvLedgers.h"
 #include "platform/Folders.h"
+#include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
 #include "platform/SingleInstance.h"
-#include "settings/PasswordScramble.h"
 #include "tests/support/TestFiles.h"
 
 // The program's own ledger in the test's data folder, driven from the command line.

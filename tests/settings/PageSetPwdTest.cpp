@@ -1,9 +1,9 @@
 #include "SettingsFixture.h"
 
+#include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
 #include "settings/PageSetPwd.h"
 #include "settings/PageSys.h"
-#include "settings/PasswordScramble.h"
 #include "settings/SettingsSheet.h"
 #include "settings/TreePropSheet.h"
 

@@ -1,4 +1,4 @@
-#include "settings/PasswordScramble.h"
+#include "platform/PasswordScramble.h"
 
 namespace {
 QString shifted(const QString& text, int by)

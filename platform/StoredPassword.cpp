@@ -1,7 +1,7 @@
-#include "settings/StoredPassword.h"
+#include "platform/StoredPassword.h"
 
 #include "platform/Profile.h"
-#include "settings/PasswordScramble.h"
+#include "platform/PasswordScramble.h"
 
 #include <QCoreApplication>
 #include <QDir>
