@@ -170,6 +170,24 @@ bool optionalNumber(const CsvRecord& record, int column, const QString& caption,
     return true;
 }
 
+// Reads the data records [first, end) of one table in file order: blank records
+// are skipped, one whose fields do not fit the header is rejected as malformed,
+// and every other goes to read, which adds its row to the plan (or counts it)
+// and answers false, with the reason, when its values do not read.
+template <class ReadRecord>
+void readRecords(int source, const std::vector<CsvRecord>& records, size_t first, size_t end,
+                 int headerSize, ImportPlan& plan, ReadRecord read)
+{
+    for (size_t i = first; i < end; ++i) {
+        const CsvRecord& record = records[i];
+        if (allEmpty(record.fields) || !wellFormed(source, record, headerSize, plan))
+            continue;
+        QString problem;
+        if (!read(record, problem))
+            plan.rejected.push_back({source, record.line, problem});
+    }
+}
+
 // --- LubeLogger -----------------------------------------------------------------------
 
 enum class LubeKind
@@ -181,28 +199,123 @@ enum class LubeKind
     Supply,
 };
 
+// The kind of a LubeLogger export, told by its header names; none when the
+// file is not one.
+std::optional<LubeKind> lubeKindOf(const Columns& columns)
+{
+    auto has = [&](const char* name) { return columns.has(QLatin1String(name)); };
+    if (!has("date"))
+        return std::nullopt;
+    if (has("fuelconsumed") && has("cost"))
+        return LubeKind::Fuel;
+    if (has("initialodometer") && has("odometer"))
+        return LubeKind::Odometer;
+    if ((has("partnumber") || has("partsupplier") || has("partquantity")) && has("cost"))
+        return LubeKind::Supply;
+    if (has("description") && has("cost"))
+        return has("odometer") ? LubeKind::Service : LubeKind::Tax;
+    return std::nullopt;
+}
+
+// The ledger the records of a kind go to.
+LedgerKind lubeLedger(LubeKind kind, const ImportOptions& options, ImportPlan& plan)
+{
+    switch (kind) {
+    case LubeKind::Fuel:
+        return LedgerKind::Refuel;
+    case LubeKind::Odometer:
+        return LedgerKind::CarLog;
+    case LubeKind::Supply:
+        return LedgerKind::Accessory;
+    case LubeKind::Service:
+    case LubeKind::Tax:
+        break;
+    }
+    // The file does not tell service, repair and upgrade records apart.
+    plan.asksForLedger = true;
+    plan.ledger = options.ledger.value_or(kind == LubeKind::Service ? LedgerKind::Maintain
+                                                                    : LedgerKind::DailyCost);
+    return plan.ledger;
+}
+
+// The columns of a LubeLogger export (-1 for those it lacks).
+struct LubeColumns
+{
+    explicit LubeColumns(const QStringList& names) : header(names)
+    {
+        const Columns columns(header);
+        auto of = [&](const char* name) { return columns.of(QLatin1String(name)); };
+        date = of("date");
+        odometer = of("odometer");
+        fuel = of("fuelconsumed");
+        cost = of("cost");
+        price = of("price");
+        full = of("isfilltofull");
+        partial = of("partialfuelup");
+        missed = of("missedfuelup");
+        description = of("description");
+        notes = of("notes");
+        tags = of("tags");
+        partNumber = of("partnumber");
+        supplier = of("partsupplier");
+        quantity = of("partquantity");
+        for (int i = 0; i < header.size(); ++i)
+            if (columns.folded()[i].startsWith(QLatin1String("extrafield")))
+                extras.push_back(i);
+    }
+
+    QStringList header;
+    int date, odometer, fuel, cost, price, full, partial, missed, description, notes, tags,
+        partNumber, supplier, quantity;
+    std::vector<int> extras; // "ExtraField_<name>"
+};
+
+// The values of one LubeLogger record; false, with the reason, when one does not read.
+bool readLubeRecord(const CsvRecord& record, const LubeColumns& c, LubeKind kind, DecimalMark mark,
+                    DateOrder order, ForeignValues& v, QString& problem)
+{
+    const bool read =
+        readForeignDate(cell(record, c.date), order, v.date, problem) &&
+        readForeignNumber(cell(record, c.odometer), QStringLiteral("Odometer"), mark, v.odometer,
+                          problem) &&
+        optionalNumber(record, c.cost, QStringLiteral("Cost"), mark, v.amount, problem) &&
+        optionalNumber(record, c.fuel, QStringLiteral("FuelConsumed"), mark, v.quantity, problem) &&
+        optionalNumber(record, c.price, QStringLiteral("Price"), mark, v.unitPrice, problem) &&
+        optionalNumber(record, c.quantity, QStringLiteral("PartQuantity"), mark, v.quantity,
+                       problem);
+    if (!read)
+        return false;
+    if (kind == LubeKind::Fuel && !v.quantity && v.amount && v.unitPrice && *v.unitPrice > 0)
+        v.quantity = *v.amount / *v.unitPrice;
+    if (kind == LubeKind::Supply && v.quantity && *v.quantity > 0 && v.amount)
+        v.unitPrice = *v.amount / *v.quantity; // Cost is what all the parts cost
+    v.fullTank = c.full >= 0      ? readFlag(cell(record, c.full))
+                 : c.partial >= 0 ? !readFlag(cell(record, c.partial))
+                                  : true;
+    v.missedBefore = c.missed >= 0 && readFlag(cell(record, c.missed));
+    v.content = cell(record, c.description).trimmed();
+    if (c.partNumber >= 0 && !cell(record, c.partNumber).trimmed().isEmpty())
+        v.content = joined({v.content, cell(record, c.partNumber)});
+    v.provider = cell(record, c.supplier).trimmed();
+    v.notes << cell(record, c.notes);
+    if (!cell(record, c.tags).trimmed().isEmpty())
+        v.notes << QStringLiteral("标签：") + cell(record, c.tags).trimmed();
+    for (int e : c.extras)
+        if (!cell(record, e).trimmed().isEmpty())
+            v.notes << c.header[e].trimmed().mid(int(qstrlen("extrafield_"))) +
+                           QStringLiteral("：") + cell(record, e).trimmed();
+    return true;
+}
+
 } // namespace
 
 bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
                     ImportPlan& plan)
 {
     const QStringList& header = records.front().fields;
-    const Columns columns(header);
-    auto has = [&](const char* name) { return columns.has(QLatin1String(name)); };
-    if (!has("date"))
+    const std::optional<LubeKind> kind = lubeKindOf(Columns(header));
+    if (!kind)
         return false;
-    LubeKind kind;
-    if (has("fuelconsumed") && has("cost"))
-        kind = LubeKind::Fuel;
-    else if (has("initialodometer") && has("odometer"))
-        kind = LubeKind::Odometer;
-    else if ((has("partnumber") || has("partsupplier") || has("partquantity")) && has("cost"))
-        kind = LubeKind::Supply;
-    else if (has("description") && has("cost"))
-        kind = has("odometer") ? LubeKind::Service : LubeKind::Tax;
-    else
-        return false;
-
     static const std::map<LubeKind, QString> formats = {
         {LubeKind::Fuel, QStringLiteral("LubeLogger 加油记录")},
         {LubeKind::Service, QStringLiteral("LubeLogger 服务/维修/改装记录")},
@@ -210,26 +323,8 @@ bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const Imp
         {LubeKind::Odometer, QStringLiteral("LubeLogger 里程记录")},
         {LubeKind::Supply, QStringLiteral("LubeLogger 配件记录")},
     };
-    plan.sources[size_t(source)].format = formats.at(kind);
-    LedgerKind ledger = LedgerKind::Refuel;
-    switch (kind) {
-    case LubeKind::Fuel:
-        break;
-    case LubeKind::Odometer:
-        ledger = LedgerKind::CarLog;
-        break;
-    case LubeKind::Supply:
-        ledger = LedgerKind::Accessory;
-        break;
-    case LubeKind::Service:
-    case LubeKind::Tax:
-        // The file does not tell service, repair and upgrade records apart.
-        plan.asksForLedger = true;
-        ledger = options.ledger.value_or(kind == LubeKind::Service ? LedgerKind::Maintain
-                                                                   : LedgerKind::DailyCost);
-        plan.ledger = ledger;
-        break;
-    }
+    plan.sources[size_t(source)].format = formats.at(*kind);
+    const LedgerKind ledger = lubeLedger(*kind, options, plan);
     setUnits(options, std::nullopt, std::nullopt, plan);
     if (!options.distance)
         plan.notes << QStringLiteral(
@@ -237,73 +332,19 @@ bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const Imp
                           "如果是英里或加仑，请在预览里选择（命令行用 --distance、--volume）。")
                           .arg(UnitName(plan.distance), UnitName(plan.volume));
 
-    const int date = columns.of(QStringLiteral("date"));
-    const int odometer = columns.of(QStringLiteral("odometer"));
-    const int fuel = columns.of(QStringLiteral("fuelconsumed"));
-    const int cost = columns.of(QStringLiteral("cost"));
-    const int price = columns.of(QStringLiteral("price"));
-    const int full = columns.of(QStringLiteral("isfilltofull"));
-    const int partial = columns.of(QStringLiteral("partialfuelup"));
-    const int missed = columns.of(QStringLiteral("missedfuelup"));
-    const int description = columns.of(QStringLiteral("description"));
-    const int notes = columns.of(QStringLiteral("notes"));
-    const int tags = columns.of(QStringLiteral("tags"));
-    const int partNumber = columns.of(QStringLiteral("partnumber"));
-    const int supplier = columns.of(QStringLiteral("partsupplier"));
-    const int quantity = columns.of(QStringLiteral("partquantity"));
-    std::vector<int> extras;
-    for (int i = 0; i < header.size(); ++i)
-        if (columns.folded()[i].startsWith(QLatin1String("extrafield")))
-            extras.push_back(i);
-
-    const DecimalMark mark =
-        GuessDecimalMark(cellsOf(records, 1, records.size(), {odometer, fuel, cost, price}));
+    const LubeColumns c(header);
+    const DecimalMark mark = GuessDecimalMark(
+        cellsOf(records, 1, records.size(), {c.odometer, c.fuel, c.cost, c.price}));
     DateOrder order;
-    noteDateOrder(source, cellsOf(records, 1, records.size(), {date}), plan, order);
-
-    for (size_t i = 1; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
-        if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
-            continue;
-        ForeignValues v;
-        QString problem;
-        double odo = 0;
-        const bool read =
-            readForeignDate(cell(record, date), order, v.date, problem) &&
-            readForeignNumber(cell(record, odometer), QStringLiteral("Odometer"), mark, odo,
-                              problem) &&
-            optionalNumber(record, cost, QStringLiteral("Cost"), mark, v.amount, problem) &&
-            optionalNumber(record, fuel, QStringLiteral("FuelConsumed"), mark, v.quantity,
-                           problem) &&
-            optionalNumber(record, price, QStringLiteral("Price"), mark, v.unitPrice, problem) &&
-            optionalNumber(record, quantity, QStringLiteral("PartQuantity"), mark, v.quantity,
-                           problem);
-        if (!read) {
-            plan.rejected.push_back({source, record.line, problem});
-            continue;
-        }
-        v.odometer = odo;
-        if (kind == LubeKind::Fuel && !v.quantity && v.amount && v.unitPrice && *v.unitPrice > 0)
-            v.quantity = *v.amount / *v.unitPrice;
-        if (kind == LubeKind::Supply && v.quantity && *v.quantity > 0 && v.amount)
-            v.unitPrice = *v.amount / *v.quantity; // Cost is what all the parts cost
-        v.fullTank = full >= 0      ? readFlag(cell(record, full))
-                     : partial >= 0 ? !readFlag(cell(record, partial))
-                                    : true;
-        v.missedBefore = missed >= 0 && readFlag(cell(record, missed));
-        v.content = cell(record, description).trimmed();
-        if (partNumber >= 0 && !cell(record, partNumber).trimmed().isEmpty())
-            v.content = joined({v.content, cell(record, partNumber)});
-        v.provider = cell(record, supplier).trimmed();
-        v.notes << cell(record, notes);
-        if (!cell(record, tags).trimmed().isEmpty())
-            v.notes << QStringLiteral("标签：") + cell(record, tags).trimmed();
-        for (int e : extras)
-            if (!cell(record, e).trimmed().isEmpty())
-                v.notes << header[e].trimmed().mid(int(qstrlen("extrafield_"))) +
-                               QStringLiteral("：") + cell(record, e).trimmed();
-        plan.rows.push_back(buildRow(source, record.line, ledger, v, plan));
-    }
+    noteDateOrder(source, cellsOf(records, 1, records.size(), {c.date}), plan, order);
+    readRecords(source, records, 1, records.size(), int(header.size()), plan,
+                [&](const CsvRecord& record, QString& problem) {
+                    ForeignValues v;
+                    if (!readLubeRecord(record, c, *kind, mark, order, v, problem))
+                        return false;
+                    plan.rows.push_back(buildRow(source, record.line, ledger, v, plan));
+                    return true;
+                });
     return true;
 }
 
@@ -392,195 +433,251 @@ QString defaultCategory(int id)
     }
 }
 
-} // namespace
-
-bool ReadFuelio(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
-                ImportPlan& plan)
+QStringList headerOf(const std::vector<CsvRecord>& records, const Section& section)
 {
-    const std::map<QString, Section> sections = sectionsOf(records);
-    const auto log = sections.find(QStringLiteral("log"));
-    const auto costs = sections.find(QStringLiteral("costs"));
-    if (log == sections.end() && costs == sections.end())
-        return false;
-    plan.sources[size_t(source)].format = QStringLiteral("Fuelio 备份");
-    auto headerOf = [&](const Section& s) {
-        return s.header < records.size() ? records[s.header].fields : QStringList();
+    return section.header < records.size() ? records[section.header].fields : QStringList();
+}
+
+// The car of a Fuelio file and the units its records are in.
+struct FuelioVehicle
+{
+    ImportCarRow car; // without a name when the file has no vehicle section
+    std::optional<DistanceUnit> distance;
+    std::optional<VolumeUnit> volume;
+};
+
+// The vehicle section: the car's name, details and tank, and the file's units.
+FuelioVehicle readFuelioVehicle(int source, const std::vector<CsvRecord>& records,
+                                const Section& section)
+{
+    FuelioVehicle vehicle;
+    if (section.header + 1 >= section.end)
+        return vehicle;
+    const Columns columns(headerOf(records, section));
+    const CsvRecord& row = records[section.header + 1];
+    auto value = [&](const char* name) {
+        return cell(row, columns.of(QLatin1String(name))).trimmed();
     };
-
-    // The vehicle: its name, units and tank.
-    QString carName;
-    std::optional<DistanceUnit> fileDistance;
-    std::optional<VolumeUnit> fileVolume;
-    ImportCarRow car;
-    if (const auto vehicle = sections.find(QStringLiteral("vehicle"));
-        vehicle != sections.end() && vehicle->second.header + 1 < vehicle->second.end) {
-        const QStringList header = headerOf(vehicle->second);
-        const Columns columns(header);
-        const CsvRecord& row = records[vehicle->second.header + 1];
-        auto value = [&](const char* name) {
-            return cell(row, columns.of(QLatin1String(name))).trimmed();
-        };
-        carName = value("name");
-        const QString dist = value("distunit"), vol = value("fuelunit");
-        if (dist == QLatin1String("1"))
-            fileDistance = DistanceUnit::Miles;
-        else if (dist == QLatin1String("0"))
-            fileDistance = DistanceUnit::Kilometres;
-        if (vol == QLatin1String("1"))
-            fileVolume = VolumeUnit::UsGallons;
-        else if (vol == QLatin1String("2"))
-            fileVolume = VolumeUnit::ImperialGallons;
-        else if (vol == QLatin1String("0"))
-            fileVolume = VolumeUnit::Litres;
-        car.source = source;
-        car.line = row.line;
-        car.name = carName;
-        CARPROPERTY property;
-        property.manufacture = value("make");
-        property.carType = joined({value("model"), value("year")})
-                               .replace(QStringLiteral("；"), QStringLiteral(" "));
-        property.vin = value("vin");
-        property.carNo = value("plate");
-        double tank = 0;
-        QString ignored;
-        if (readNumber(value("tank1capacity"), QString(), tank, ignored) && tank > 0)
-            car.property = property; // the volume is set once the units are known
-        else if (!property.manufacture.isEmpty() || !property.carType.isEmpty() ||
-                 !property.vin.isEmpty() || !property.carNo.isEmpty())
-            car.property = property;
-        if (car.property)
-            car.property->fuelVolume = tank;
-    }
-    // Without a vehicle section the log's headers may name the units.
-    if (log != sections.end()) {
-        const Columns columns(headerOf(log->second));
-        for (const QString& folded : columns.folded()) {
-            if (!fileDistance && folded.startsWith(QLatin1String("odo")))
-                fileDistance = distanceIn(folded);
-            if (!fileVolume && folded.startsWith(QLatin1String("fuel(")))
-                fileVolume = volumeIn(folded);
-        }
-    }
-    setUnits(options, fileDistance, fileVolume, plan);
+    const QString dist = value("distunit"), vol = value("fuelunit");
+    if (dist == QLatin1String("1"))
+        vehicle.distance = DistanceUnit::Miles;
+    else if (dist == QLatin1String("0"))
+        vehicle.distance = DistanceUnit::Kilometres;
+    if (vol == QLatin1String("1"))
+        vehicle.volume = VolumeUnit::UsGallons;
+    else if (vol == QLatin1String("2"))
+        vehicle.volume = VolumeUnit::ImperialGallons;
+    else if (vol == QLatin1String("0"))
+        vehicle.volume = VolumeUnit::Litres;
+    ImportCarRow& car = vehicle.car;
+    car.source = source;
+    car.line = row.line;
+    car.name = value("name");
+    CARPROPERTY property;
+    property.manufacture = value("make");
+    property.carType =
+        joined({value("model"), value("year")}).replace(QStringLiteral("；"), QStringLiteral(" "));
+    property.vin = value("vin");
+    property.carNo = value("plate");
+    double tank = 0;
+    QString ignored;
+    if (readNumber(value("tank1capacity"), QString(), tank, ignored) && tank > 0)
+        car.property = property; // the volume is set once the units are known
+    else if (!property.manufacture.isEmpty() || !property.carType.isEmpty() ||
+             !property.vin.isEmpty() || !property.carNo.isEmpty())
+        car.property = property;
     if (car.property)
-        car.property->fuelVolume *= LitresPer(plan.volume);
-    if (!car.name.isEmpty())
-        plan.cars.push_back(car);
+        car.property->fuelVolume = tank;
+    return vehicle;
+}
 
+// Units the log's headers name ("Odo (mi)", "Fuel (litres)"), where the vehicle
+// section did not tell them.
+void unitsOfLog(const QStringList& header, FuelioVehicle& vehicle)
+{
+    const Columns columns(header);
+    for (const QString& folded : columns.folded()) {
+        if (!vehicle.distance && folded.startsWith(QLatin1String("odo")))
+            vehicle.distance = distanceIn(folded);
+        if (!vehicle.volume && folded.startsWith(QLatin1String("fuel(")))
+            vehicle.volume = volumeIn(folded);
+    }
+}
+
+// A Fuelio file being read into the plan.
+struct FuelioFile
+{
+    int source;
+    const std::vector<CsvRecord>& records;
+    ImportPlan& plan;
+    QString car; // the vehicle's name, on every row
+    DateOrder order = DateOrder::MonthFirst;
+
+    void add(ImportRow row)
+    {
+        row.car = car;
+        plan.rows.push_back(std::move(row));
+    }
+};
+
+// The date cells of every section, to tell the file's date order.
+std::vector<QString> fuelioDates(const std::vector<CsvRecord>& records,
+                                 const std::map<QString, Section>& sections)
+{
     std::vector<QString> dates;
     for (const auto& [name, s] : sections) {
-        const Columns columns(headerOf(s));
+        const Columns columns(headerOf(records, s));
         for (const char* d : {"data", "date"})
             for (const QString& c :
                  cellsOf(records, s.header + 1, s.end, {columns.of(QLatin1String(d))}))
                 dates.push_back(c);
     }
-    DateOrder order;
-    noteDateOrder(source, dates, plan, order);
+    return dates;
+}
 
-    if (log != sections.end()) {
-        const QStringList header = headerOf(log->second);
-        const Columns columns(header);
-        const int date = columns.of(QStringLiteral("data"));
-        const int odo = columns.startingWith(QStringLiteral("odo"));
-        const int fuel = columns.startingWith(QStringLiteral("fuel("));
-        const int full = columns.of(QStringLiteral("full"));
-        const int price = columns.startingWith(QStringLiteral("price"));
-        const int volumePrice = columns.of(QStringLiteral("volumeprice"));
-        const int city = columns.startingWith(QStringLiteral("city"));
-        const int notes = columns.startingWith(QStringLiteral("notes"));
-        const int missed = columns.of(QStringLiteral("missed"));
-        const DecimalMark mark = GuessDecimalMark(
-            cellsOf(records, log->second.header + 1, log->second.end, {odo, fuel, price}));
-        for (size_t i = log->second.header + 1; i < log->second.end; ++i) {
-            const CsvRecord& record = records[i];
-            if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
-                continue;
+// The log section: fillings.
+void readFuelioLog(FuelioFile& file, const Section& log)
+{
+    const QStringList header = headerOf(file.records, log);
+    const Columns columns(header);
+    const int date = columns.of(QStringLiteral("data"));
+    const int odo = columns.startingWith(QStringLiteral("odo"));
+    const int fuel = columns.startingWith(QStringLiteral("fuel("));
+    const int full = columns.of(QStringLiteral("full"));
+    const int price = columns.startingWith(QStringLiteral("price"));
+    const int volumePrice = columns.of(QStringLiteral("volumeprice"));
+    const int city = columns.startingWith(QStringLiteral("city"));
+    const int notes = columns.startingWith(QStringLiteral("notes"));
+    const int missed = columns.of(QStringLiteral("missed"));
+    const DecimalMark mark =
+        GuessDecimalMark(cellsOf(file.records, log.header + 1, log.end, {odo, fuel, price}));
+    readRecords(
+        file.source, file.records, log.header + 1, log.end, int(header.size()), file.plan,
+        [&](const CsvRecord& record, QString& problem) {
             ForeignValues v;
-            QString problem;
             const bool read =
-                readForeignDate(cell(record, date), order, v.date, problem) &&
+                readForeignDate(cell(record, date), file.order, v.date, problem) &&
                 readForeignNumber(cell(record, odo), QStringLiteral("Odo"), mark, v.odometer,
                                   problem) &&
                 optionalNumber(record, fuel, QStringLiteral("Fuel"), mark, v.quantity, problem) &&
                 optionalNumber(record, price, QStringLiteral("Price"), mark, v.amount, problem) &&
                 optionalNumber(record, volumePrice, QStringLiteral("VolumePrice"), mark,
                                v.unitPrice, problem);
-            if (!read) {
-                plan.rejected.push_back({source, record.line, problem});
-                continue;
-            }
+            if (!read)
+                return false;
             v.fullTank = full < 0 || readFlag(cell(record, full));
             v.missedBefore = readFlag(cell(record, missed));
             v.provider = cell(record, city).trimmed();
             v.notes << cell(record, notes);
-            ImportRow row = buildRow(source, record.line, LedgerKind::Refuel, v, plan);
-            row.car = carName;
-            plan.rows.push_back(std::move(row));
-        }
-    }
+            file.add(buildRow(file.source, record.line, LedgerKind::Refuel, v, file.plan));
+            return true;
+        });
+}
 
-    if (costs != sections.end()) {
-        std::map<int, QString> categories;
-        if (const auto c = sections.find(QStringLiteral("costcategories")); c != sections.end()) {
-            const Columns columns(headerOf(c->second));
-            const int id = columns.of(QStringLiteral("costtypeid"));
-            const int name = columns.of(QStringLiteral("name"));
-            for (size_t i = c->second.header + 1; i < c->second.end; ++i)
-                categories[cell(records[i], id).trimmed().toInt()] =
-                    cell(records[i], name).trimmed();
-        }
-        const QStringList header = headerOf(costs->second);
-        const Columns columns(header);
-        const int title = columns.of(QStringLiteral("costtitle"));
-        const int date = columns.of(QStringLiteral("date"));
-        const int odo = columns.of(QStringLiteral("odo"));
-        const int type = columns.of(QStringLiteral("costtypeid"));
-        const int notes = columns.of(QStringLiteral("notes"));
-        const int cost = columns.of(QStringLiteral("cost"));
-        const int templ = columns.of(QStringLiteral("istemplate"));
-        const int income = columns.of(QStringLiteral("isincome"));
-        const DecimalMark mark = GuessDecimalMark(
-            cellsOf(records, costs->second.header + 1, costs->second.end, {odo, cost}));
-        int templates = 0, incomes = 0;
-        for (size_t i = costs->second.header + 1; i < costs->second.end; ++i) {
-            const CsvRecord& record = records[i];
-            if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
-                continue;
+// The cost category section: category names by their id.
+std::map<int, QString> readFuelioCategories(const std::vector<CsvRecord>& records,
+                                            const Section& section)
+{
+    std::map<int, QString> categories;
+    const Columns columns(headerOf(records, section));
+    const int id = columns.of(QStringLiteral("costtypeid"));
+    const int name = columns.of(QStringLiteral("name"));
+    for (size_t i = section.header + 1; i < section.end; ++i)
+        categories[cell(records[i], id).trimmed().toInt()] = cell(records[i], name).trimmed();
+    return categories;
+}
+
+// The costs section: each cost to the ledger of its category. Reminders and
+// incomes are no costs; a note counts them.
+void readFuelioCosts(FuelioFile& file, const Section& costs,
+                     const std::map<int, QString>& categories)
+{
+    const QStringList header = headerOf(file.records, costs);
+    const Columns columns(header);
+    const int title = columns.of(QStringLiteral("costtitle"));
+    const int date = columns.of(QStringLiteral("date"));
+    const int odo = columns.of(QStringLiteral("odo"));
+    const int type = columns.of(QStringLiteral("costtypeid"));
+    const int notes = columns.of(QStringLiteral("notes"));
+    const int cost = columns.of(QStringLiteral("cost"));
+    const int templ = columns.of(QStringLiteral("istemplate"));
+    const int income = columns.of(QStringLiteral("isincome"));
+    const DecimalMark mark =
+        GuessDecimalMark(cellsOf(file.records, costs.header + 1, costs.end, {odo, cost}));
+    int templates = 0, incomes = 0;
+    readRecords(
+        file.source, file.records, costs.header + 1, costs.end, int(header.size()), file.plan,
+        [&](const CsvRecord& record, QString& problem) {
             if (readFlag(cell(record, templ))) {
                 ++templates; // a reminder, no cost
-                continue;
+                return true;
             }
             if (readFlag(cell(record, income))) {
                 ++incomes;
-                continue;
+                return true;
             }
             ForeignValues v;
-            QString problem;
             const bool read =
-                readForeignDate(cell(record, date), order, v.date, problem) &&
+                readForeignDate(cell(record, date), file.order, v.date, problem) &&
                 readForeignNumber(cell(record, odo), QStringLiteral("Odo"), mark, v.odometer,
                                   problem) &&
                 optionalNumber(record, cost, QStringLiteral("Cost"), mark, v.amount, problem);
-            if (!read) {
-                plan.rejected.push_back({source, record.line, problem});
-                continue;
-            }
+            if (!read)
+                return false;
             const int id = cell(record, type).trimmed().toInt();
-            const QString category = categories.count(id) ? categories[id] : defaultCategory(id);
+            const auto named = categories.find(id);
+            const QString category =
+                named != categories.end() ? named->second : defaultCategory(id);
             v.content = cell(record, title).trimmed();
             v.notes << cell(record, notes);
             if (costLedger(category) == LedgerKind::DailyCost && !category.isEmpty())
                 v.notes.prepend(category);
-            ImportRow row = buildRow(source, record.line, costLedger(category), v, plan);
-            row.car = carName;
-            plan.rows.push_back(std::move(row));
-        }
-        if (templates || incomes)
-            plan.notes << QStringLiteral("%1 里的 %2 条提醒和 %3 条收入不是费用，没有导入。")
-                              .arg(plan.sourceName(source))
-                              .arg(templates)
-                              .arg(incomes);
+            file.add(buildRow(file.source, record.line, costLedger(category), v, file.plan));
+            return true;
+        });
+    if (templates || incomes)
+        file.plan.notes << QStringLiteral("%1 里的 %2 条提醒和 %3 条收入不是费用，没有导入。")
+                               .arg(file.plan.sourceName(file.source))
+                               .arg(templates)
+                               .arg(incomes);
+}
+
+} // namespace
+
+bool ReadFuelio(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+                ImportPlan& plan)
+{
+    const std::map<QString, Section> sections = sectionsOf(records);
+    auto section = [&](const char* name) {
+        const auto found = sections.find(QLatin1String(name));
+        return found == sections.end() ? nullptr : &found->second;
+    };
+    const Section* log = section("log");
+    const Section* costs = section("costs");
+    if (!log && !costs)
+        return false;
+    plan.sources[size_t(source)].format = QStringLiteral("Fuelio 备份");
+
+    FuelioVehicle vehicle;
+    if (const Section* s = section("vehicle"))
+        vehicle = readFuelioVehicle(source, records, *s);
+    if (log)
+        unitsOfLog(headerOf(records, *log), vehicle);
+    setUnits(options, vehicle.distance, vehicle.volume, plan);
+    if (vehicle.car.property)
+        vehicle.car.property->fuelVolume *= LitresPer(plan.volume);
+    if (!vehicle.car.name.isEmpty())
+        plan.cars.push_back(vehicle.car);
+
+    FuelioFile file{source, records, plan, vehicle.car.name};
+    noteDateOrder(source, fuelioDates(records, sections), plan, file.order);
+    if (log)
+        readFuelioLog(file, *log);
+    if (costs) {
+        const Section* categories = section("costcategories");
+        readFuelioCosts(file, *costs,
+                        categories ? readFuelioCategories(records, *categories)
+                                   : std::map<int, QString>());
     }
     return true;
 }
@@ -669,26 +766,23 @@ void ReadGeneric(int source, const std::vector<CsvRecord>& records, const Import
         GuessDecimalMark(cellsOf(records, 1, records.size(), {odometer, amount, price, quantity}));
     DateOrder order;
     noteDateOrder(source, cellsOf(records, 1, records.size(), {date}), plan, order);
-    for (size_t i = 1; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
-        if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
-            continue;
-        ForeignValues v;
-        QString problem;
-        const bool read =
-            readForeignDate(cell(record, date), order, v.date, problem) &&
-            readForeignNumber(cell(record, odometer), header.value(odometer), mark, v.odometer,
-                              problem) &&
-            optionalNumber(record, amount, header.value(amount), mark, v.amount, problem) &&
-            optionalNumber(record, price, header.value(price), mark, v.unitPrice, problem) &&
-            optionalNumber(record, quantity, header.value(quantity), mark, v.quantity, problem);
-        if (!read) {
-            plan.rejected.push_back({source, record.line, problem});
-            continue;
-        }
-        v.content = cell(record, content).trimmed();
-        v.provider = cell(record, provider).trimmed();
-        v.notes << cell(record, note);
-        plan.rows.push_back(buildRow(source, record.line, ledger, v, plan));
-    }
+    readRecords(
+        source, records, 1, records.size(), int(header.size()), plan,
+        [&](const CsvRecord& record, QString& problem) {
+            ForeignValues v;
+            const bool read =
+                readForeignDate(cell(record, date), order, v.date, problem) &&
+                readForeignNumber(cell(record, odometer), header.value(odometer), mark, v.odometer,
+                                  problem) &&
+                optionalNumber(record, amount, header.value(amount), mark, v.amount, problem) &&
+                optionalNumber(record, price, header.value(price), mark, v.unitPrice, problem) &&
+                optionalNumber(record, quantity, header.value(quantity), mark, v.quantity, problem);
+            if (!read)
+                return false;
+            v.content = cell(record, content).trimmed();
+            v.provider = cell(record, provider).trimmed();
+            v.notes << cell(record, note);
+            plan.rows.push_back(buildRow(source, record.line, ledger, v, plan));
+            return true;
+        });
 }

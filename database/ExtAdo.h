@@ -2,6 +2,7 @@
 
 #include "database/Statement.h"
 #include "database/StorageFault.h"
+#include "database/StoredValue.h"
 
 #include <QByteArray>
 #include <QString>
@@ -115,10 +116,6 @@ public:
     // The bytes of a long binary column; false when it holds none.
     bool GetChunk(const QString& column, QByteArray& value) const;
 
-    // Conversions of one stored value, as the column reads above use them.
-    static QString ValueToText(const QVariant& value);
-    static double ValueToNumber(const QVariant& value);
-
 private:
     const QVariant* value(const QString& column) const;
     const QVariant* value(int column) const;
@@ -128,14 +125,3 @@ private:
     QString m_source;
     size_t m_row = 0;
 };
-
-// The number at the start of a text: leading characters other than digits, full
-// stops and minus signs are skipped, the run of such characters that follows is
-// read as a decimal number (an empty or unreadable run gives 0).
-double LeadingNumber(const QString& text);
-// The decimal number at the start of a text after leading blanks, as the C
-// library's to-double conversion reads it ("12abc" is 12, "abc" is 0), however
-// many digits it has; beyond a double's range it is 0 (tiny) or infinite (huge).
-double TextToNumber(QStringView text);
-// Removes trailing white space.
-QString RightTrimmed(const QString& text);

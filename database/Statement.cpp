@@ -1,6 +1,6 @@
 #include "database/Statement.h"
 
-#include "database/ExtAdo.h"
+#include "database/StoredValue.h"
 
 #include <sqlite3.h>
 
@@ -124,11 +124,11 @@ QString CStatement::Text(sqlite3_value* value)
         return QString::fromUtf8(text, sqlite3_value_bytes(value));
     }
     case SQLITE_INTEGER:
-        return CAdoRecordSet::ValueToText(QVariant(qlonglong(sqlite3_value_int64(value))));
+        return StoredText(QVariant(qlonglong(sqlite3_value_int64(value))));
     case SQLITE_FLOAT:
-        return CAdoRecordSet::ValueToText(QVariant(sqlite3_value_double(value)));
+        return StoredText(QVariant(sqlite3_value_double(value)));
     case SQLITE_BLOB:
-        return CAdoRecordSet::ValueToText(QVariant(QByteArray()));
+        return StoredText(QVariant(QByteArray()));
     default:
         return QString();
     }

@@ -3,8 +3,9 @@
 #include "database/Figures.h"
 #include "ledgers/FrameState.h"
 
-CCostPage::CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent)
-    : CLedgerPage(info, parent), m_figure(figure)
+CCostPage::CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent,
+                     Share share)
+    : CLedgerPage(info, parent), m_figure(figure), m_total(share)
 {
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "database/Figures.h"
-#include "ledgers/LedgerPage.h"
+#include "ledgers/CostPage.h"
 
 // Accessories bought: unit price times count per row, and their total.
-class CDlgAccessory : public CLedgerPage
+class CDlgAccessory : public CCostPage
 {
     Q_OBJECT
 public:
@@ -12,8 +11,4 @@ public:
 
 protected:
     QString DerivedText(int index, int col) const override;
-    void RecordChanged(int index, const LedgerRecord* before, const LedgerRecord* after) override;
-
-private:
-    CRunningTotal m_total{AccessoryCostShare};
 };

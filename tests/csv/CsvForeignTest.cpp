@@ -102,6 +102,7 @@ TEST_F(CsvForeignTest, LubeLoggerServiceRecordsGoToTheLedgerTheUserChooses)
         "Date,Description,Cost,Notes,Odometer,Tags,extrafield_Shop\n"
         "9/1/2026,Oil change,\"$1,234.56\",\"Synthetic, 5 qt\",71000,oil,Jiffy\n"
         "9/31/2026,Bad date,$10.00,,71001,,\n"
+        "9/3/2026,Short row,$1.00\n"
         "9/2/2026,Wipers,twelve,,71002,,\n";
     const ImportPlan asDefault = plan(service);
     EXPECT_TRUE(asDefault.asksForLedger);
@@ -115,7 +116,8 @@ TEST_F(CsvForeignTest, LubeLoggerServiceRecordsGoToTheLedgerTheUserChooses)
     EXPECT_EQ(r.mark, "Synthetic, 5 qt；标签：oil；Shop：Jiffy");
     EXPECT_EQ(problems(asDefault),
               (std::vector<std::pair<int, QString>>{{3, "日期“9/31/2026”不存在"},
-                                                    {4, "“Cost”一栏的“twelve”不是数字"}}));
+                                                    {4, "这一行有 3 个字段，标题行有 7 个"},
+                                                    {5, "“Cost”一栏的“twelve”不是数字"}}));
 
     ImportOptions repair;
     repair.ledger = LedgerKind::Repair;

@@ -18,7 +18,7 @@ inline std::vector<QStringList> ReadBack(const QString& path, const QString& sql
         for (const auto& row : result->rows) {
             QStringList texts;
             for (const auto& v : row)
-                texts << CAdoRecordSet::ValueToText(v);
+                texts << StoredText(v);
             rows.push_back(texts);
         }
     return rows;
