@@ -377,22 +377,18 @@ private:
                 records.push_back(rows[end]->record);
                 records.back().carId = m_carIds[rows[end]->target];
             }
-            QString next;
-            m_db.GetNextRecID(LedgerTable(kind), next);
-            if (next.toLongLong() <= 0)
-                return failed(m_db.Connection().LastError());
-            if (next.toLongLong() - 1 + qint64(records.size()) > 9999999) {
-                m_result.outcome = ImportResult::Failed;
-                m_result.error = QStringLiteral("“%1”的记录编号将超过 9999999，没有导入任何记录。")
-                                     .arg(InfoOf(kind).name);
-                return false;
-            }
             const qint64 before = m_result.written;
             const SqlStatus status = m_db.InsertRecords(kind, records, [&](qint64 inserted) {
                 return !m_progress || m_progress(before + inserted, total);
             });
             if (status.code == CMyDatabase::kStopped) {
                 m_result.outcome = ImportResult::Cancelled;
+                return false;
+            }
+            if (status.code == CMyDatabase::kIdsExhausted) {
+                m_result.outcome = ImportResult::Failed;
+                m_result.error = QStringLiteral("“%1”的记录编号将超过 9999999，没有导入任何记录。")
+                                     .arg(InfoOf(kind).name);
                 return false;
             }
             if (!status.ok())

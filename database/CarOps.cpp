@@ -230,18 +230,24 @@ bool CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
     return true;
 }
 
+std::optional<QDate> CMyDatabase::ReadPurchaseDate(const QString& text)
+{
+    static const QRegularExpression form(
+        QStringLiteral("^([0-9]{4})([/-])([0-9]{1,2})\\2([0-9]{1,2})$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QDate date(match.captured(1).toInt(), match.captured(3).toInt(),
+                     match.captured(4).toInt());
+    if (!date.isValid() || date.year() < 1901 || date.year() > 2098)
+        return std::nullopt;
+    return date;
+}
+
 qint64 CMyDatabase::ParsePurchaseDate(const QString& text)
 {
-    // Written yyyy/m/d, or yyyy-mm-dd by other programs: the same date.
-    const QStringList parts = QString(text).replace(QLatin1Char('-'), QLatin1Char('/')).split('/');
-    if (text.size() >= 8 && text.size() <= 10 && parts.size() == 3) {
-        bool okY = false, okM = false, okD = false;
-        const int y = parts[0].toInt(&okY), m = parts[1].toInt(&okM), d = parts[2].toInt(&okD);
-        const QDate date(y, m, d);
-        if (okY && okM && okD && y >= 1901 && y <= 2098 && m >= 1 && m <= 12 && d >= 1 && d <= 31 &&
-            date.isValid())
-            return QDateTime(date, QTime(0, 0)).toSecsSinceEpoch();
-    }
+    if (const std::optional<QDate> date = ReadPurchaseDate(text))
+        return QDateTime(*date, QTime(0, 0)).toSecsSinceEpoch();
     return QDateTime::currentSecsSinceEpoch();
 }
 

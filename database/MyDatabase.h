@@ -6,6 +6,7 @@
 #include "database/Schema.h"
 
 #include <QByteArray>
+#include <QDate>
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -57,6 +58,9 @@ class CMyDatabase
 public:
     // The status code of a bulk operation its caller stopped (SQLITE_INTERRUPT).
     static constexpr int kStopped = 9;
+    // The status code of an insert that would number records beyond 9999999
+    // (no SQLite result code, so never taken for a full disk).
+    static constexpr int kIdsExhausted = -2;
     static inline const QString kDatabasePassword = QStringLiteral("vorpa");
 
     CMyDatabase();
@@ -124,8 +128,11 @@ public:
     // value differs from the stored one, and takes it as the stored value.
     static bool AppendChangedAssignment(QString& assignments, QString& stored, const QString& value,
                                         const char* column, bool isText, int decimals);
-    // The purchase date of "yyyy/m/d" text as seconds since 1970, local time;
-    // the current time for anything else.
+    // A stored purchase date, "yyyy/m/d" or "yyyy-m-d" (months and days with
+    // one or two digits, years 1901..2098); none for any other text.
+    static std::optional<QDate> ReadPurchaseDate(const QString& text);
+    // That date as seconds since 1970, local time; the current time for
+    // anything else.
     static qint64 ParsePurchaseDate(const QString& text);
 
     // --- ledger records --------------------------------------------------------
@@ -137,7 +144,8 @@ public:
     // numbered on from the ledger's next record identifier in the order
     // given (their identifiers are filled in). `progress`, when given, hears
     // the count inserted every 1000 records and may stop the run by answering
-    // false: the status code is then kStopped. Reports nothing itself.
+    // false: the status code is then kStopped. Records that would be numbered
+    // beyond 9999999 insert none (kIdsExhausted). Reports nothing itself.
     SqlStatus InsertRecords(LedgerKind kind, std::vector<LedgerRecord>& records,
                             const std::function<bool(qint64 inserted)>& progress = {});
     // One row of a car's profile or purchase table (tbl::CarProperty,

@@ -110,11 +110,11 @@ SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, std::vector<LedgerRecord>&
     const char* table = LedgerTable(kind);
     QString first;
     GetNextRecID(table, first);
-    if (!m_connection.LastError().ok())
-        return m_connection.LastError();
     const qint64 next = first.toLongLong();
-    if (next <= 0 || next - 1 + qint64(records.size()) > 9999999)
-        return {SQLITE_FULL, QStringLiteral("record identifiers beyond 9999999")};
+    if (next <= 0)
+        return m_connection.LastError();
+    if (next - 1 + qint64(records.size()) > 9999999)
+        return {kIdsExhausted, QStringLiteral("record identifiers beyond 9999999")};
     const CMyTable& description = tableOf(table);
     const QByteArray sql = description.InsertStatement();
     qint64 inserted = 0;

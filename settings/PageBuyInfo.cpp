@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 #include <optional>
 
 namespace {
@@ -71,22 +70,6 @@ private:
     bool m_fromStart = false;
     bool m_focusedByClick = false;
 };
-
-// A stored purchase date, "yyyy/m/d" or "yyyy-m-d" (months and days with one
-// or two digits, years 1901..2098); none for any other text.
-std::optional<QDate> storedPurchaseDate(const QString& text)
-{
-    static const QRegularExpression form(
-        QStringLiteral("^([0-9]{4})([/-])([0-9]{1,2})\\2([0-9]{1,2})$"));
-    const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QDate date(match.captured(1).toInt(), match.captured(3).toInt(),
-                     match.captured(4).toInt());
-    if (!date.isValid() || date.year() < 1901 || date.year() > 2098)
-        return std::nullopt;
-    return date;
-}
 
 QString twoDecimals(double value)
 {
@@ -183,7 +166,8 @@ void CPageBuyInfo::Load()
     for (size_t i = 0; i < kFields.size(); ++i)
         m_edits[i]->setText(m_purchase.*kFields[i].text);
     // Without a stored purchase date the control offers today.
-    m_date->setDate(storedPurchaseDate(m_purchase.buyDateText).value_or(platform::CurrentDate()));
+    m_date->setDate(
+        CMyDatabase::ReadPurchaseDate(m_purchase.buyDateText).value_or(platform::CurrentDate()));
     m_loadedDate = m_date->date();
     const PURCHASEINFO& p = m_purchase;
     m_purchaseTotal->setText(twoDecimals(p.carPrice + p.carTax + p.carLicense + p.insuAmount));

@@ -87,7 +87,6 @@ focus_window() {
   done
 }
 
-# The id of a shown message box (caption "Qinmo"), or nothing.
 # Opens a menu item of the main window and prints the id of the window it
 # brings up: clicks the menu bar, presses the keys ("Down Down Return" for the
 # second item of "设置", "Right Down Return" for the first of the menu beside
@@ -159,21 +158,12 @@ wait_for_restart() {
   fail "the program was not started again"
 }
 
+# The id of a shown message box (caption "Qinmo"), or nothing.
 find_box() { xdotool search --onlyvisible --name '^Qinmo$' 2>/dev/null | head -n 1 || true; }
 
 # Waits (up to 30 s) for a message box and answers it with a key; fails with
 # the text given when none shows.
-answer_box() {
-  local key=$1 why=$2 box=
-  for _ in $(seq 1 150); do
-    box=$(find_box)
-    [ -n "$box" ] && break
-    sleep 0.2
-  done
-  [ -n "$box" ] || fail "$why"
-  focus_window "$box"
-  xdotool key "$key"
-}
+answer_box() { answer_new_box "$1" "$2" >/dev/null; }
 
 # Asks the main window to close as its close box does and prints the id of the
 # close question ("Qinmo"). A request made before the window manager manages
