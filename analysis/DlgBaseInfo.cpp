@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
+#include "platform/StoreFailure.h"
 #include "res/Resources.h"
 
 #include <QFontMetrics>
@@ -180,9 +181,10 @@ void CDlgBaseInfo::RefreshPage()
     PURCHASEINFO purchase;
     bool bought = false;
     if (db) {
-        const QString carId = db->GetCurrentCarID();
-        db->GetCarProperty(carId, car);
-        bought = db->GetPurchaseInfo(carId, purchase);
+        const Expected<QString> carId = db->GetCurrentCarID();
+        const SqlStatus read = carId ? db->GetCarProperty(*carId, car) : carId.error();
+        bought = read.ok() && !ShowStoreFailure(db->GetPurchaseInfo(*carId, purchase), this);
+        ShowStoreFailure(read, this);
     }
     m_odometer = car.curMiles;
     m_display->SetValue(m_odometer);
@@ -243,10 +245,10 @@ void CDlgBaseInfo::OnApplyMiles()
     m_display->SetValue(m_odometer);
     CancelEditMiles();
     CMyDatabase* db = CFrameState::OpenDatabase();
-    const QString carId = db ? db->GetCurrentCarID() : QString();
+    const QString carId = db ? ValueOrShow(db->GetCurrentCarID(), this) : QString();
     if (carId.isEmpty())
         return; // no car to keep it for: shown only
-    db->SetCurMiles(carId, m_odometer);
+    ShowStoreFailure(db->SetCurMiles(carId, m_odometer), this);
     RefreshPage(); // what the file holds from here on
 }
 

@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
+#include "platform/StoreFailure.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,22 +41,27 @@ const QColor kMonthColours[12] = {
 
 const QColor kChartBackground(255, 255, 240);
 
-// The ledger table of a one-kind monthly analysis.
-const char* tableOf(int analysis)
+// The ledgers whose month sums an analysis adds up, in the order they are added.
+std::vector<LedgerKind> kindsOf(int analysis)
 {
     switch (analysis) {
+    case CDlgSysSetting::AllMonthly:
+        return {LedgerKind::Refuel,   LedgerKind::Repair,    LedgerKind::Accident,
+                LedgerKind::Maintain, LedgerKind::DailyCost, LedgerKind::Accessory};
     case CDlgSysSetting::RefuelMonthly:
-        return tbl::Refuel;
+        return {LedgerKind::Refuel};
     case CDlgSysSetting::RepairMonthly:
-        return tbl::Repair;
+        return {LedgerKind::Repair};
     case CDlgSysSetting::AccidentMonthly:
-        return tbl::Accident;
+        return {LedgerKind::Accident};
     case CDlgSysSetting::MaintainMonthly:
-        return tbl::Maintain;
+        return {LedgerKind::Maintain};
     case CDlgSysSetting::DailyCostMonthly:
-        return tbl::DailyCost;
+        return {LedgerKind::DailyCost};
+    case CDlgSysSetting::AccessoryMonthly:
+        return {LedgerKind::Accessory};
     default:
-        return nullptr;
+        return {};
     }
 }
 
@@ -180,26 +186,27 @@ void CDlgSysSetting::OnOptionBox()
     }
 }
 
-double CDlgSysSetting::MonthValue(int analysis, int year, int month) const
+Expected<double> CDlgSysSetting::MonthValue(int analysis, int year, int month) const
 {
     CMyDatabase* db = CFrameState::OpenDatabase();
     if (!db)
-        return 0;
-    const QString car = db->GetCurrentCarID();
-    const auto amount = [&](const char* table) {
-        return db->SumColumnInMonth(year, month, table, col::Amount, car);
-    };
-    const auto accessories = [&] {
-        return db->SumRowResultsInMonth(year, month, tbl::Accessory, col::Countt, col::Price,
-                                        QStringLiteral("*"), car);
-    };
-    if (analysis == AccessoryMonthly)
-        return accessories();
-    if (analysis == AllMonthly)
-        return amount(tbl::Refuel) + amount(tbl::Repair) + amount(tbl::Accident) +
-               amount(tbl::Maintain) + amount(tbl::DailyCost) + accessories();
-    const char* table = tableOf(analysis);
-    return table ? amount(table) : 0;
+        return 0.0;
+    const Expected<QString> car = db->GetCurrentCarID();
+    if (!car)
+        return car.error();
+    double total = 0;
+    for (const LedgerKind kind : kindsOf(analysis)) {
+        // Accessories cost their count times their price.
+        const Expected<double> sum =
+            kind == LedgerKind::Accessory
+                ? db->SumRowResultsInMonth(year, month, kind, col::Countt, col::Price,
+                                           QStringLiteral("*"), *car)
+                : db->SumColumnInMonth(year, month, kind, col::Amount, *car);
+        if (!sum)
+            return sum.error();
+        total += *sum;
+    }
+    return total;
 }
 
 void CDlgSysSetting::AddMonthlyBars(int analysis)
@@ -207,10 +214,15 @@ void CDlgSysSetting::AddMonthlyBars(int analysis)
     const QDate today = CurrentDateTime().date();
     int month = today.month();
     int year = today.year();
+    bool failed = false;
     for (int bar = 0; bar < 12; ++bar) {
         const QString label = month == 12 ? QString::asprintf("%04d/%02d", year, 12)
                                           : QString::asprintf("%d月", month);
-        m_chart->AddBar(label, kMonthColours[bar], MonthValue(analysis, year, month));
+        // A ledger that cannot be read is said once; its bars stay empty.
+        const Expected<double> value =
+            failed ? Expected<double>(0.0) : MonthValue(analysis, year, month);
+        failed = failed || ShowStoreFailure(value.status(), this);
+        m_chart->AddBar(label, kMonthColours[bar], value.value_or(0.0));
         if (--month == 0) {
             month = 12;
             --year;
@@ -239,7 +251,9 @@ void CDlgSysSetting::BuildAnalysis()
     if (analysis == TotalCost) {
         CostTotals totals;
         if (CMyDatabase* db = CFrameState::OpenDatabase())
-            db->LoadCostTotals(db->GetCurrentCarID(), totals);
+            if (const Expected<QString> car = db->GetCurrentCarID();
+                !ShowStoreFailure(car.status(), this))
+                ShowStoreFailure(db->LoadCostTotals(*car, totals), this);
         m_chart->AddBar(QStringLiteral("加油费用"), QColor(0, 255, 0), totals.fuelAmount);
         m_chart->AddBar(QStringLiteral("维修费用"), QColor(255, 0, 0), totals.repair);
         m_chart->AddBar(QStringLiteral("事故费用"), QColor(100, 100, 200), totals.accident);

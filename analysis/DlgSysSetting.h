@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/RibbonFrame.h"
+#include "database/Expected.h"
 
 #include <QColor>
 #include <QWidget>
@@ -51,7 +52,7 @@ public:
     void BuildAnalysis();
     // The month value of the analysis for the current car ("yyyy/mm/01" to
     // "yyyy/mm/31", text order).
-    double MonthValue(int analysis, int year, int month) const;
+    Expected<double> MonthValue(int analysis, int year, int month) const;
 
 protected:
     bool event(QEvent* event) override;

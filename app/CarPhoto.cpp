@@ -7,7 +7,8 @@
 
 void DrawCarPhoto(QPainter& painter, const QRect& area, CMyDatabase& database)
 {
-    const QString carId = database.GetCurrentCarID();
+    // Painting never stops for a message: a failed read draws what it has.
+    const QString carId = database.GetCurrentCarID().value_or(QString());
     if (carId.isEmpty())
         return;
     CARPROPERTY property;
@@ -24,7 +25,8 @@ void DrawCarPhoto(QPainter& painter, const QRect& area, CMyDatabase& database)
         painter.fillRect(area, Qt::white);
         painter.setFont(CarNameFont());
         painter.setPen(QColor(255, 0, 0));
-        painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, database.GetCurrentCarName());
+        painter.drawText(area, Qt::AlignCenter | Qt::TextSingleLine,
+                         database.GetCurrentCarName().value_or(QString()));
     }
     painter.restore();
 }

@@ -14,6 +14,7 @@
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
+#include "platform/StoreFailure.h"
 #include "res/Resources.h"
 
 #include <QCloseEvent>
@@ -72,7 +73,7 @@ void CMainFrame::prepareLedger()
     QDir().mkpath(platform::ConfigFolder());
     m_database.SetFilePath(platform::DatabasePath());
     m_database.SetOpenPassword(CMyDatabase::kDatabasePassword);
-    m_database.CreateOrOpen();
+    platform::ShowLedgerOpening(m_database.CreateOrOpen());
     m_database.Open();
     // Said once, before anything is typed that could not be kept.
     m_readOnly = m_database.IsOpen() && m_database.IsReadOnly();
@@ -81,8 +82,7 @@ void CMainFrame::prepareLedger()
                              QStringLiteral("账本文件是只读的，修改将无法保存：") +
                                  QDir::toNativeSeparators(platform::DatabasePath()),
                              platform::kCaption, platform::MB_OK | platform::MB_ICONWARNING);
-
-    m_database.LoadCostTotals(m_database.GetCurrentCarID(), m_costTotals);
+    loadCostTotals();
 }
 
 void CMainFrame::startTimers()
@@ -112,7 +112,7 @@ void CMainFrame::SetTitle()
 {
     QString name;
     if (m_database.TableExists(QString::fromLatin1(tbl::CarList)))
-        name = m_database.GetCurrentCarName();
+        name = platform::ValueOrShow(m_database.GetCurrentCarName(), this);
     setWindowTitle(TitleFor(name) + (m_readOnly ? QStringLiteral("（只读）") : QString()));
 }
 
@@ -212,9 +212,15 @@ void CMainFrame::OnImportCsv()
         reloadLedger();
 }
 
+void CMainFrame::loadCostTotals()
+{
+    const QString car = platform::ValueOrShow(m_database.GetCurrentCarID(), this);
+    platform::ShowStoreFailure(m_database.LoadCostTotals(car, m_costTotals), this);
+}
+
 void CMainFrame::reloadLedger()
 {
-    m_database.LoadCostTotals(m_database.GetCurrentCarID(), m_costTotals);
+    loadCostTotals();
     for (int i = 0; i < kPageCount; ++i)
         if (auto* page = qobject_cast<CLedgerPage*>(m_view->Page(i));
             page && !page->PageCar().isEmpty())

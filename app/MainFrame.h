@@ -73,6 +73,8 @@ private:
     void startTimers();
     // Reads the current car's totals and every loaded ledger page again.
     void reloadLedger();
+    // The current car's cost totals read again (failures shown).
+    void loadCostTotals();
 
     COrvynView* m_view = nullptr;
     std::array<QTimer, 3> m_timers;

@@ -2,7 +2,6 @@
 #include "app/CommandLineLanguage.h"
 #include "app/DisplayFailureGuard.h"
 #include "app/OrvynApp.h"
-#include "database/StoreReport.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Translations.h"
@@ -57,10 +56,6 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("com.orvynsoft.Orvyn"));
     platform::InstallChineseTranslations(app);
     platform::RegisterFontSubstitutions();
-    // The ledger store's messages are shown as message boxes.
-    SetStoreMessageSink([](const QString& text, const QString& caption, unsigned flags) {
-        return platform::MessageBox(nullptr, text, caption, flags);
-    });
 
     COrvynApp orvyn;
     if (!orvyn.InitInstance(QApplication::arguments().join(QLatin1Char(' '))))

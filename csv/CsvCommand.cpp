@@ -4,7 +4,6 @@
 #include "csv/CsvImport.h"
 #include "csv/ImportSummary.h"
 #include "database/MyDatabase.h"
-#include "database/StoreReport.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
 #include "platform/StoredPassword.h"
@@ -79,10 +78,13 @@ int runExport(CMyDatabase& db, const CsvRequest& a, CsvCommandIo& io)
 {
     QString carId;
     if (!a.options.car.isEmpty()) {
-        std::vector<CARLIST> cars;
-        db.GetCarList(cars);
+        const Expected<std::vector<CARLIST>> cars = db.GetCarList();
+        if (!cars) {
+            io.err << tr("读取账本失败：%1").arg(cars.error().message) << Qt::endl;
+            return 1;
+        }
         QStringList matches;
-        for (const CARLIST& car : cars)
+        for (const CARLIST& car : *cars)
             if (car.carId == a.options.car || car.name.trimmed() == a.options.car.trimmed())
                 matches << car.carId;
         if (matches.size() != 1) {
@@ -256,24 +258,22 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
     if (!passwordPassed(a.noPassword, io))
         return 1;
 
-    // What the store would show in a message box goes to the error output.
-    QTextStream& err = io.err;
-    const StoreMessageSink previous =
-        SetStoreMessageSink([&err](const QString& text, const QString&, unsigned) {
-            err << text << Qt::endl;
-            return 1; // IDOK
-        });
     QDir().mkpath(platform::ConfigFolder());
     CMyDatabase db;
     db.SetFilePath(platform::DatabasePath());
-    db.CreateOrOpen();
-    int code = 1;
-    if (!db.IsOpen())
-        io.err << tr("无法打开账本 %1。").arg(ledger) << Qt::endl;
-    else
-        code = a.exportFolder.isEmpty() ? runImport(db, a, io) : runExport(db, a, io);
+    const LedgerOpening opening = db.CreateOrOpen();
+    if (!db.IsOpen()) {
+        io.err << tr("无法打开账本 %1。").arg(ledger)
+               << StorageFaultCause(opening.status.code, opening.step == LedgerOpening::CreateFailed
+                                                             ? StorageAction::Create
+                                                             : StorageAction::Open)
+               << Qt::endl;
+        return 1;
+    }
+    if (opening.step == LedgerOpening::TablesFailed || !opening.lostColumns.isEmpty())
+        io.err << tr("账本文件不完整，无法补全：%1").arg(opening.status.message) << Qt::endl;
+    const int code = a.exportFolder.isEmpty() ? runImport(db, a, io) : runExport(db, a, io);
     db.Close();
-    SetStoreMessageSink(previous);
     return code;
 }
 

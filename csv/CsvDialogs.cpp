@@ -9,6 +9,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageCodes.h"
 #include "platform/Profile.h"
+#include "platform/StoreFailure.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -178,7 +179,7 @@ void RunCsvExport(QWidget* parent, CMyDatabase& db, const std::function<int(CDlg
         remembered.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
                                    QStringLiteral("/Orvyn 导出")
                              : remembered;
-    CDlgCsvExport dialog(db.GetCurrentCarName(), folder, parent);
+    CDlgCsvExport dialog(ValueOrShow(db.GetCurrentCarName(), parent), folder, parent);
     if ((run ? run(dialog) : dialog.exec()) != QDialog::Accepted)
         return;
     WriteProfileString(QStringLiteral("Csv"), QStringLiteral("ExportFolder"), dialog.Folder());
@@ -186,10 +187,12 @@ void RunCsvExport(QWidget* parent, CMyDatabase& db, const std::function<int(CDlg
     CsvExportResult result;
     {
         ProgressBar progress(parent, QStringLiteral("正在导出……"));
-        result = ExportCsv(
-            db,
-            {dialog.Folder(), dialog.AllCars() ? QString() : RightTrimmed(db.GetCurrentCarID())},
-            progress.report());
+        result =
+            ExportCsv(db,
+                      {dialog.Folder(),
+                       dialog.AllCars() ? QString()
+                                        : RightTrimmed(ValueOrShow(db.GetCurrentCarID(), parent))},
+                      progress.report());
     }
     switch (result.outcome) {
     case CsvExportResult::Done:
@@ -270,10 +273,9 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
         fileNamesCars = fileNamesCars || !row.car.isEmpty();
     if (fileNamesCars)
         m_car->addItem(kFromFile, QString());
-    std::vector<CARLIST> cars;
-    m_db.GetCarList(cars);
+    std::vector<CARLIST> cars = ValueOrShow(m_db.GetCarList(), this);
     std::reverse(cars.begin(), cars.end());
-    const QString current = RightTrimmed(m_db.GetCurrentCarID());
+    const QString current = RightTrimmed(ValueOrShow(m_db.GetCurrentCarID(), this));
     for (const CARLIST& car : cars) {
         m_car->addItem(car.name, car.carId);
         if (!fileNamesCars && car.carId == current)

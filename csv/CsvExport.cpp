@@ -44,8 +44,12 @@ public:
 
     CsvExportResult run()
     {
-        std::vector<CARLIST> cars;
-        m_db.GetCarList(cars);
+        Expected<std::vector<CARLIST>> listed = m_db.GetCarList();
+        if (!listed) {
+            readFailed(listed.error());
+            return m_result;
+        }
+        std::vector<CARLIST> cars = std::move(listed).value();
         std::sort(cars.begin(), cars.end(),
                   [](const CARLIST& a, const CARLIST& b) { return a.carId < b.carId; });
         if (!m_request.carId.isEmpty())
@@ -59,8 +63,14 @@ public:
                           QDir::toNativeSeparators(m_request.folder));
 
         for (const CARLIST& car : cars)
-            for (const auto& ledger : LedgerKinds())
-                m_total += m_db.GetRecordCount(ledger.table(), car.carId);
+            for (const auto& ledger : LedgerKinds()) {
+                const Expected<int> count = m_db.GetRecordCount(ledger.kind, car.carId);
+                if (!count) {
+                    readFailed(count.error());
+                    return m_result;
+                }
+                m_total += *count;
+            }
 
         if (!writeCarFile(cars))
             return m_result;
@@ -138,7 +148,9 @@ private:
                     columns.push_back(&column);
                 }
             std::vector<QVariant> values;
-            if (const SqlStatus status = m_db.ReadCarColumns(table, car.carId, reads, values);
+            const CarTable carTable =
+                table == tbl::CarProperty ? CarTable::Property : CarTable::Purchase;
+            if (const SqlStatus status = m_db.ReadCarColumns(carTable, car.carId, reads, values);
                 !status.ok()) {
                 readFailed(status);
                 return std::nullopt;
@@ -187,7 +199,7 @@ private:
     bool writeLedger(const CARLIST& car, const LedgerKindInfo& ledger)
     {
         std::vector<LedgerRecord> records;
-        const SqlStatus status = m_db.LoadRecords(ledger.table(), car.carId, records);
+        const SqlStatus status = m_db.LoadRecords(ledger.kind, car.carId, records);
         if (!status.ok()) {
             readFailed(status);
             return false;

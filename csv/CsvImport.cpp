@@ -101,11 +101,24 @@ int targetIndex(ImportPlan& plan, const LedgerCars& ledger, const QString& wante
     return int(plan.targets.size() - 1);
 }
 
+// Keeps a failed read of the ledger as the plan's refusal; false then.
+bool readOk(const SqlStatus& status, ImportPlan& plan)
+{
+    if (status.ok())
+        return true;
+    plan.refusal = QStringLiteral("读取账本失败：") + status.message;
+    return false;
+}
+
 void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& plan)
 {
     LedgerCars ledger;
-    db.GetCarList(ledger.cars);
-    ledger.currentId = RightTrimmed(db.GetCurrentCarID());
+    Expected<std::vector<CARLIST>> cars = db.GetCarList();
+    const Expected<QString> current = db.GetCurrentCarID();
+    if (!readOk(cars.status(), plan) || !readOk(current.status(), plan))
+        return;
+    ledger.cars = std::move(cars).value();
+    ledger.currentId = RightTrimmed(*current);
 
     for (size_t i = 0; i < plan.cars.size(); ++i) {
         const int t = targetIndex(plan, ledger, plan.cars[i].name);
@@ -173,7 +186,8 @@ void markDuplicates(CMyDatabase& db, ImportPlan& plan)
         if (found == held.end()) {
             std::map<QString, int> keys;
             std::vector<LedgerRecord> existing;
-            db.LoadRecords(InfoOf(row.ledger).table(), target.carId, existing);
+            if (!readOk(db.LoadRecords(row.ledger, target.carId, existing), plan))
+                return;
             for (const LedgerRecord& r : existing)
                 ++keys[duplicateKey(row.ledger, r)];
             found = held.emplace(slot, std::move(keys)).first;
@@ -243,9 +257,10 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
     for (auto& [t, fillings] : byTarget) {
         const ImportTarget& target = plan.targets[size_t(t)];
         CARPROPERTY property;
-        if (!target.carId.isEmpty())
-            db.GetCarProperty(target.carId, property);
-        else if (target.carRow >= 0 && plan.cars[size_t(target.carRow)].property)
+        if (!target.carId.isEmpty()) {
+            if (!readOk(db.GetCarProperty(target.carId, property), plan))
+                return;
+        } else if (target.carRow >= 0 && plan.cars[size_t(target.carRow)].property)
             property = *plan.cars[size_t(target.carRow)].property;
         if (property.fuelVolume <= 0 || property.meterRules < 1) {
             plan.notes << QStringLiteral(
@@ -283,7 +298,7 @@ public:
 
     ImportResult run()
     {
-        CTransaction transaction(m_db.Connection(), CTransaction::Quiet);
+        CTransaction transaction(m_db.Connection());
         if (!transaction.Begun()) {
             failed(m_db.Connection().LastError());
             return m_result;
@@ -316,42 +331,27 @@ private:
                 m_carIds << target.carId;
                 continue;
             }
-            if (!m_db.NewCar(target.name))
-                return failed(m_db.Connection().LastError());
-            const QString carId = newestCar();
-            if (carId.isEmpty())
-                return failed(m_db.Connection().LastError());
+            const Expected<QString> made = m_db.NewCar(target.name);
+            if (!made)
+                return failed(made.error());
+            const QString carId = *made;
             m_carIds << carId;
             ++m_result.carsMade;
             if (target.carRow >= 0) {
                 const ImportCarRow& row = m_plan.cars[size_t(target.carRow)];
-                if ((row.property && !m_db.InsertCarProperty(carId, *row.property)) ||
-                    (row.purchase && !m_db.InsertPurchaseInfo(carId, *row.purchase)))
-                    return failed(m_db.Connection().LastError());
+                if (row.property)
+                    if (const SqlStatus status = m_db.InsertCarProperty(carId, *row.property);
+                        !status.ok())
+                        return failed(status);
+                if (row.purchase)
+                    if (const SqlStatus status = m_db.InsertPurchaseInfo(carId, *row.purchase);
+                        !status.ok())
+                        return failed(status);
                 if (row.current)
                     m_currentWanted = carId;
             }
         }
         return true;
-    }
-
-    // The car just made: the highest car number (compared as a number, so
-    // that CAR10000 comes after CAR9999).
-    QString newestCar()
-    {
-        std::vector<CARLIST> cars;
-        m_db.GetCarList(cars);
-        QString newest;
-        qint64 highest = -1;
-        for (const CARLIST& car : cars) {
-            bool ok = false;
-            const qint64 number = car.carId.mid(3).toLongLong(&ok);
-            if (ok && car.carId.startsWith(QLatin1String("CAR")) && number > highest) {
-                highest = number;
-                newest = car.carId;
-            }
-        }
-        return newest;
     }
 
     bool writeRecords()
@@ -381,11 +381,11 @@ private:
             const SqlStatus status = m_db.InsertRecords(kind, records, [&](qint64 inserted) {
                 return !m_progress || m_progress(before + inserted, total);
             });
-            if (status.code == CMyDatabase::kStopped) {
+            if (status.code == store::kStopped) {
                 m_result.outcome = ImportResult::Cancelled;
                 return false;
             }
-            if (status.code == CMyDatabase::kIdsExhausted) {
+            if (status.code == store::kIdsExhausted) {
                 m_result.outcome = ImportResult::Failed;
                 m_result.error = QStringLiteral("“%1”的记录编号将超过 9999999，没有导入任何记录。")
                                      .arg(InfoOf(kind).name);
@@ -421,9 +421,12 @@ private:
             entry.classId = classId;
             entry.className = HistoryClassName(classId);
             entry.content = content.left(128);
-            m_db.GetNextRecID(tbl::InputHistory, entry.recId);
-            if (m_db.InsertInputHistory(entry) == 0)
-                return failed(m_db.Connection().LastError());
+            const Expected<QString> next = m_db.GetNextRecID(LedgerKind::InputHistory);
+            if (!next)
+                return failed(next.error());
+            entry.recId = *next;
+            if (const Expected<InsertOutcome> inserted = m_db.InsertInputHistory(entry); !inserted)
+                return failed(inserted.error());
         }
         return true;
     }
@@ -431,12 +434,14 @@ private:
     // A ledger without a current car shows the imported car.
     bool chooseCurrentCar()
     {
-        if (!RightTrimmed(m_db.GetCurrentCarID()).isEmpty() || m_carIds.isEmpty())
+        const Expected<QString> current = m_db.GetCurrentCarID();
+        if (!current)
+            return failed(current.error());
+        if (!RightTrimmed(*current).isEmpty() || m_carIds.isEmpty())
             return true;
-        m_db.SetCurrentCar(m_currentWanted.isEmpty() ? m_carIds.first() : m_currentWanted);
-        if (!m_db.Connection().LastError().ok())
-            return failed(m_db.Connection().LastError());
-        return true;
+        const SqlStatus status =
+            m_db.SetCurrentCar(m_currentWanted.isEmpty() ? m_carIds.first() : m_currentWanted);
+        return status.ok() || failed(status);
     }
 
     CMyDatabase& m_db;
@@ -574,7 +579,8 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
     if (plan.refused())
         return plan;
     markDuplicates(db, plan);
-    deriveGaugeReadings(db, plan);
+    if (!plan.refused())
+        deriveGaugeReadings(db, plan);
     return plan;
 }
 

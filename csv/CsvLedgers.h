@@ -20,7 +20,6 @@ struct LedgerKindInfo
     const char* key; // the name on the command line: "refuel", "repair", ...
     QString name;    // as the navigation names the page: "加油记录", ...
     const LedgerPageInfo& (*page)();
-    const char* table() const { return page().table; }
 };
 
 // The seven ledgers in the order the navigation lists them.

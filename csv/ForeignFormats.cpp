@@ -86,6 +86,8 @@ ImportRow buildRow(int source, int line, LedgerKind ledger, const ForeignValues&
     case LedgerKind::CarLog:
         r.mark = joined(QStringList{v.content, v.provider} + v.notes);
         break;
+    case LedgerKind::InputHistory:
+        break; // no file of another program holds remembered entries
     }
     flagNumbers(row);
     return row;

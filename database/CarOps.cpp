@@ -5,9 +5,7 @@
 #include "database/MyDatabase.h"
 #include "database/Names.h"
 #include "database/SqlText.h"
-#include "database/StoreReport.h"
 #include "database/Transaction.h"
-#include "platform/MessageCodes.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -69,10 +67,10 @@ bool CCarRowChanges::Number(QString& stored, const QString& typed, double value,
     return true;
 }
 
-bool CMyDatabase::NewCar(const QString& name)
+Expected<QString> CMyDatabase::NewCar(const QString& name)
 {
     if (!IsOpen())
-        return false;
+        return store::Closed();
     // The next number is one above the highest number of any "CAR" + digits
     // identifier, compared as numbers: text order would put CAR9999 after CAR10000.
     static const QRegularExpression carNumber(QStringLiteral("^CAR([0-9]{1,18})$"));
@@ -84,8 +82,8 @@ bool CMyDatabase::NewCar(const QString& name)
             if (match.hasMatch())
                 highest = std::max(highest, match.captured(1).toLongLong());
         }
-        if (!readOk(ids))
-            return false;
+        if (!ids.ok())
+            return ids.Status();
     }
     const QString carId = QString::asprintf("CAR%04lld", highest + 1);
     const CMyTable* carList = FindTable(tbl::CarList);
@@ -93,79 +91,84 @@ bool CMyDatabase::NewCar(const QString& name)
     CStatement insert = m_connection.Prepare(carList->InsertStatement());
     const QString empty;
     insert.Bind(1, carId).Bind(2, name).Bind(3, QStringLiteral("NO")).Bind(4, empty).Bind(5, empty);
-    return written(insert);
+    if (const SqlStatus status = insert.Run(); !status.ok())
+        return status;
+    return carId;
 }
 
-void CMyDatabase::GetCarList(std::vector<CARLIST>& cars)
+Expected<std::vector<CARLIST>> CMyDatabase::GetCarList()
 {
     if (!IsOpen())
-        return;
+        return store::Closed();
     CStatement select = m_connection.Prepare(
         "select \"CarID\", \"Name\", \"Used\" from \"CarList\" order by \"CarID\" DESC");
     std::vector<CARLIST> listed;
     while (select.Next())
         listed.push_back({trimmedText(select, 0), trimmedText(select, 1), trimmedText(select, 2),
                           QString(), QString()});
-    // A list that could not be read whole leaves the one given.
-    if (readOk(select))
-        cars = std::move(listed);
+    if (!select.ok())
+        return select.Status();
+    return listed;
 }
 
-void CMyDatabase::RenameCar(const QString& newName, const QString& carId)
+SqlStatus CMyDatabase::RenameCar(const QString& newName, const QString& carId)
 {
     if (!IsOpen())
-        return;
+        return store::Closed();
     CStatement update =
         m_connection.Prepare("update \"CarList\" set \"Name\"=?1 where \"CarID\"=?2");
     update.Bind(1, newName).Bind(2, carId);
-    written(update);
+    return update.Run();
 }
 
-void CMyDatabase::SetCurrentCar(const QString& carId)
+SqlStatus CMyDatabase::SetCurrentCar(const QString& carId)
 {
     if (!IsOpen())
-        return;
+        return store::Closed();
     CTransaction transaction(m_connection);
     if (!transaction.Begun())
-        return;
+        return m_connection.LastError();
     CStatement clear =
         m_connection.Prepare("update \"CarList\" set \"Used\"='NO' where \"Used\"='YES'");
-    if (!written(clear))
-        return;
+    if (const SqlStatus status = clear.Run(); !status.ok())
+        return status;
     CStatement mark =
         m_connection.Prepare("update \"CarList\" set \"Used\"='YES' where \"CarID\"=?1");
     mark.Bind(1, carId);
-    if (written(mark))
-        transaction.Commit();
+    if (const SqlStatus status = mark.Run(); !status.ok())
+        return status;
+    return transaction.Commit() ? SqlStatus{} : m_connection.LastError();
 }
 
-QString CMyDatabase::GetCurrentCarID()
+Expected<QString> CMyDatabase::GetCurrentCarID()
 {
     if (!IsOpen())
-        return {};
+        return store::Closed();
     CStatement select =
         m_connection.Prepare("select \"CarID\" from \"CarList\" where \"Used\"='YES'");
     // As stored, trailing blanks included.
     const QString carId = select.Next() ? select.Text(0) : QString();
-    readOk(select);
+    if (!select.ok())
+        return select.Status();
     return carId;
 }
 
-QString CMyDatabase::GetCurrentCarName()
+Expected<QString> CMyDatabase::GetCurrentCarName()
 {
     if (!IsOpen())
-        return {};
+        return store::Closed();
     CStatement select =
         m_connection.Prepare("select \"Name\" from \"CarList\" where \"Used\"='YES'");
     const QString name = select.Next() ? trimmedText(select, 0) : QString();
-    readOk(select);
+    if (!select.ok())
+        return select.Status();
     return name;
 }
 
-bool CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
+SqlStatus CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
 {
     if (!IsOpen())
-        return false;
+        return store::Closed();
     CStatement select = m_connection.Prepare(
         "select \"Manufacture\", \"CarType\", \"VIN\", \"MotorID\", \"BodyColor\", \"CarNo\", "
         "\"FuelType\", \"Emission\", \"FuelVolume\", \"MeterRules\", \"CurMiles\", \"Picture\" "
@@ -173,7 +176,7 @@ bool CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
     select.Bind(1, carId);
     // Without a row the record is left as it was.
     if (!select.Next())
-        return readOk(select);
+        return select.Status();
     p.manufacture = trimmedText(select, 0);
     p.carType = trimmedText(select, 1);
     p.vin = trimmedText(select, 2);
@@ -189,13 +192,13 @@ bool CMyDatabase::GetCarProperty(const QString& carId, CARPROPERTY& p)
     p.meterRulesText = twoDecimals(p.meterRules);
     p.curMilesText = twoDecimals(p.curMiles);
     p.picture = ReadBitmapFile(blobOf(select.Value(11)));
-    return true;
+    return {};
 }
 
-bool CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
+SqlStatus CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
 {
     if (!IsOpen())
-        return false;
+        return store::Closed();
     CStatement select = m_connection.Prepare(
         "select \"BuyDate\", \"BuyMiles\", \"CarPrice\", \"CarTax\", \"CarLicense\", "
         "\"InsuCompany\", \"InsuAmount\", \"InsuNote\", \"InsuTouchInfo\", \"LoanBank\", "
@@ -203,7 +206,7 @@ bool CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
         "from \"PurchaseInfo\" where \"CarID\"=?1");
     select.Bind(1, carId);
     if (!select.Next())
-        return readOk(select);
+        return select.Status();
     p.buyDateText = trimmedText(select, 0);
     p.buyMiles = select.Number(1);
     p.carPrice = select.Number(2);
@@ -227,7 +230,7 @@ bool CMyDatabase::GetPurchaseInfo(const QString& carId, PURCHASEINFO& p)
     p.loanAmountText = twoDecimals(p.loanAmount);
     p.loanYearsText = twoDecimals(p.loanYears);
     p.loanInterestText = twoDecimals(p.loanInterest);
-    return true;
+    return {};
 }
 
 std::optional<QDate> CMyDatabase::ReadPurchaseDate(const QString& text)
@@ -251,41 +254,42 @@ qint64 CMyDatabase::ParsePurchaseDate(const QString& text)
     return QDateTime::currentSecsSinceEpoch();
 }
 
-void CMyDatabase::SetCurMiles(const QString& carId, double miles)
+SqlStatus CMyDatabase::SetCurMiles(const QString& carId, double miles)
 {
     if (!IsOpen())
-        return;
+        return store::Closed();
     CStatement update =
         m_connection.Prepare("update \"CarProperty\" set \"CurMiles\"=?1 where \"CarID\"=?2");
     update.Bind(1, ShownNumber(miles, 2)).Bind(2, carId);
-    written(update);
+    return update.Run();
 }
 
-bool CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFile)
+SqlStatus CMyDatabase::SetCarPicture(const QString& carId, const QByteArray& bitmapFile)
 {
     if (!IsOpen())
-        return false;
+        return store::Closed();
     CStatement update =
         m_connection.Prepare("update \"CarProperty\" set \"Picture\"=?1 where \"CarID\"=?2");
     update.BindBlob(1, bitmapFile).Bind(2, carId);
-    return written(update);
+    return update.Run();
 }
 
-std::optional<bool> CMyDatabase::HasCarRow(const char* table, const QString& carId)
+Expected<bool> CMyDatabase::HasCarRow(CarTable table, const QString& carId)
 {
     if (!IsOpen())
-        return std::nullopt;
-    CStatement select = m_connection.Prepare(QByteArray("select 1 from ") + quotedName(table) +
-                                             " where \"CarID\"=?1 limit 1");
+        return store::Closed();
+    CStatement select =
+        m_connection.Prepare(QByteArray("select 1 from ") + quotedName(CarTableName(table)) +
+                             " where \"CarID\"=?1 limit 1");
     select.Bind(1, carId);
     const bool found = select.Next();
-    if (!readOk(select))
-        return std::nullopt;
+    if (!select.ok())
+        return select.Status();
     return found;
 }
 
-bool CMyDatabase::InsertCarProperty(const QString& carId, const CARPROPERTY& p,
-                                    const QByteArray& picture)
+SqlStatus CMyDatabase::InsertCarProperty(const QString& carId, const CARPROPERTY& p,
+                                         const QByteArray& picture)
 {
     std::vector<CarColumnValue> values = {{col::Manufacture, p.manufacture},
                                           {col::CarType, p.carType},
@@ -307,7 +311,7 @@ bool CMyDatabase::InsertCarProperty(const QString& carId, const CARPROPERTY& p,
     return insertCarRow(tbl::CarProperty, carId, values);
 }
 
-bool CMyDatabase::InsertPurchaseInfo(const QString& carId, const PURCHASEINFO& p)
+SqlStatus CMyDatabase::InsertPurchaseInfo(const QString& carId, const PURCHASEINFO& p)
 {
     return insertCarRow(tbl::PurchaseInfo, carId,
                         {{col::BuyDate, p.buyDateText},
@@ -330,11 +334,11 @@ bool CMyDatabase::InsertPurchaseInfo(const QString& carId, const PURCHASEINFO& p
                          {col::Reserved4, p.reserved[3]}});
 }
 
-bool CMyDatabase::insertCarRow(const char* table, const QString& carId,
-                               const std::vector<CarColumnValue>& values)
+SqlStatus CMyDatabase::insertCarRow(const char* table, const QString& carId,
+                                    const std::vector<CarColumnValue>& values)
 {
     if (!IsOpen())
-        return false;
+        return store::Closed();
     const CMyTable* description = FindTable(table);
     Q_ASSERT(description);
     CStatement insert = m_connection.Prepare(description->InsertStatement());
@@ -355,18 +359,18 @@ bool CMyDatabase::insertCarRow(const char* table, const QString& carId,
         else
             insert.Bind(index, qint64(0));
     }
-    return written(insert);
+    return insert.Run();
 }
 
-bool CMyDatabase::UpdateCarRow(const char* table, const QString& carId,
-                               const CCarRowChanges& changes)
+SqlStatus CMyDatabase::UpdateCarRow(CarTable table, const QString& carId,
+                                    const CCarRowChanges& changes)
 {
     if (!IsOpen())
-        return false;
+        return store::Closed();
     if (changes.IsEmpty())
-        return true;
+        return {};
     // Column names come from the table description's constants, values are bound.
-    QByteArray sql = "update " + quotedName(table) + " set ";
+    QByteArray sql = "update " + quotedName(CarTableName(table)) + " set ";
     const std::vector<CarColumnValue>& values = changes.Values();
     for (size_t i = 0; i < values.size(); ++i)
         sql += (i ? ", " : "") + quotedName(values[i].column) + "=?" +
@@ -376,7 +380,7 @@ bool CMyDatabase::UpdateCarRow(const char* table, const QString& carId,
     for (size_t i = 0; i < values.size(); ++i)
         bindColumnValue(update, static_cast<int>(i + 1), values[i]);
     update.Bind(static_cast<int>(values.size() + 1), carId);
-    return written(update);
+    return update.Run();
 }
 
 bool CMyDatabase::AppendChangedAssignment(QString& assignments, QString& stored,
@@ -401,33 +405,29 @@ bool CMyDatabase::AppendChangedAssignment(QString& assignments, QString& stored,
     return true;
 }
 
-bool CMyDatabase::DeleteCar(const QString& carId)
+SqlStatus CMyDatabase::DeleteCar(const QString& carId)
 {
-    if (!IsOpen())
-        return false;
-    if (RightTrimmed(GetCurrentCarID()) == carId) {
-        ReportStoreMessage(QStringLiteral("不能删除当前正在使用的车辆！"), platform::kCaption,
-                           platform::MB_OK | platform::MB_ICONERROR);
-        return false;
-    }
+    const Expected<QString> current = GetCurrentCarID();
+    if (!current)
+        return current.error();
+    if (RightTrimmed(*current) == carId)
+        return {store::kCurrentCar, QStringLiteral("the car is in use"), true};
     // The car goes with all its rows or not at all.
     CTransaction transaction(m_connection);
     if (!transaction.Begun())
-        return false;
+        return m_connection.LastError();
     for (const char* table :
          {tbl::Accessory, tbl::CarLog, tbl::Accident, tbl::Refuel, tbl::Maintain, tbl::DailyCost,
           tbl::Repair, tbl::CarProperty, tbl::PurchaseInfo, tbl::CarList, tbl::InputHistory})
-        if (!DeleteCarRows(table, carId))
-            return false;
-    return transaction.Commit();
+        if (const SqlStatus status = deleteCarRows(table, carId); !status.ok())
+            return status;
+    return transaction.Commit() ? SqlStatus{} : m_connection.LastError();
 }
 
-bool CMyDatabase::DeleteCarRows(const char* table, const QString& carId)
+SqlStatus CMyDatabase::deleteCarRows(const char* table, const QString& carId)
 {
-    if (!IsOpen())
-        return false;
     CStatement remove =
         m_connection.Prepare(QByteArray("delete from \"") + table + "\" where \"CarID\"=?1");
     remove.Bind(1, carId);
-    return written(remove);
+    return remove.Run();
 }

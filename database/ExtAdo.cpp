@@ -1,29 +1,9 @@
 #include "database/ExtAdo.h"
 
-#include "database/StoreReport.h"
-#include "platform/MessageCodes.h"
-
 #include <QFileInfo>
 #include <sqlite3.h>
 
 namespace {
-
-const char* const kSourcePath = ".\\database\\ExtAdo";
-constexpr int kSourceLine = 526;
-constexpr int kDescriptionBuffer = 1024;
-
-// Cuts UTF-8 text to fit a buffer of the given size (terminator included)
-// without splitting a character.
-QByteArray cutUtf8(QByteArray text, int bufferSize)
-{
-    if (text.size() < bufferSize)
-        return text;
-    int end = bufferSize - 1;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    text.truncate(end);
-    return text;
-}
 
 QVariant columnValue(sqlite3_stmt* stmt, int i)
 {
@@ -105,21 +85,14 @@ void CAdoConnection::Close()
     m_inTransaction = false;
 }
 
-QString CAdoConnection::ExecuteWarning(const QString& description)
-{
-    const QByteArray cut = cutUtf8(description.toUtf8(), kDescriptionBuffer);
-    return QString::asprintf("Warning: Execute 方法发生异常. 错误信息: %s; 文件: %s; 行: %d\n",
-                             cut.constData(), kSourcePath, kSourceLine);
-}
-
 std::shared_ptr<AdoResult> CAdoConnection::Execute(const QString& sql)
 {
-    return run(sql, nullptr, true);
+    return run(sql, nullptr);
 }
 
 bool CAdoConnection::ExecuteWithBlob(const QString& sql, const QByteArray& blob)
 {
-    return run(sql, &blob, true) != nullptr;
+    return run(sql, &blob) != nullptr;
 }
 
 CStatement CAdoConnection::Prepare(const QByteArray& sql)
@@ -132,19 +105,18 @@ QStringList CAdoConnection::TableNames()
     QStringList names;
     auto result = run(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table' "
                                      "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"),
-                      nullptr, false);
+                      nullptr);
     if (result)
         for (const auto& row : result->rows)
             names << row[0].toString();
     return names;
 }
 
-std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteArray* blob,
-                                               bool report)
+std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteArray* blob)
 {
     if (!m_db) {
         fail(SQLITE_MISUSE, QStringLiteral("Operation is not allowed when the object is closed."),
-             false, report);
+             false);
         return nullptr;
     }
 
@@ -154,9 +126,7 @@ std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteAr
         const int code = sqlite3_extended_errcode(m_db);
         const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_finalize(stmt);
-        // Without a statement, only a query's text tells that it does not write.
-        const bool query = sql.trimmed().startsWith(QLatin1String("select"), Qt::CaseInsensitive);
-        fail(code, message, !query, report);
+        fail(code, message, !IsQueryText(text));
         return nullptr;
     }
     if (!stmt) { // only white space or a comment
@@ -184,7 +154,7 @@ std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteAr
         const int code = sqlite3_extended_errcode(m_db);
         const QString message = QString::fromUtf8(sqlite3_errmsg(m_db));
         sqlite3_finalize(stmt);
-        fail(code, message, writing, report);
+        fail(code, message, writing);
         return nullptr;
     }
     sqlite3_finalize(stmt);
@@ -192,49 +162,29 @@ std::shared_ptr<AdoResult> CAdoConnection::run(const QString& sql, const QByteAr
     return result;
 }
 
-void CAdoConnection::fail(int code, const QString& message, bool writing, bool report)
+void CAdoConnection::fail(int code, const QString& message, bool writing)
 {
-    m_lastError = {code, message};
-    if (!report || (m_inTransaction && (m_quietTransaction || m_failureShown)))
-        return;
-    m_failureShown = m_inTransaction;
-    const QString sentence = StorageFaultMessage(code, writing);
-    if (sentence.isEmpty() && writing)
-        // Refused by the ledger itself (a trigger, a constraint, a missing
-        // column): the user learns first that nothing was written.
-        ReportStoreMessage(QStringLiteral("修改没有保存。\n") + ExecuteWarning(message), QString(),
-                           platform::MB_OK | platform::MB_ICONERROR);
-    else if (sentence.isEmpty())
-        ReportStoreMessage(ExecuteWarning(message), QString(), platform::MB_OK);
-    else
-        ReportStoreMessage(sentence, platform::kCaption, platform::MB_OK | platform::MB_ICONERROR);
-}
-
-void CAdoConnection::ReportFailure(const SqlStatus& status, bool writing)
-{
-    fail(status.code, status.message, writing, true);
+    m_lastError = {code, message, writing};
 }
 
 bool CAdoConnection::control(const char* sql)
 {
     if (!m_db) {
         fail(SQLITE_MISUSE, QStringLiteral("Operation is not allowed when the object is closed."),
-             true, true);
+             true);
         return false;
     }
     if (sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        fail(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)), true, true);
+        fail(sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)), true);
         return false;
     }
     m_lastError = {};
     return true;
 }
 
-bool CAdoConnection::BeginTransaction(bool quiet)
+bool CAdoConnection::BeginTransaction()
 {
     m_inTransaction = true;
-    m_quietTransaction = quiet;
-    m_failureShown = false;
     if (control("BEGIN IMMEDIATE"))
         return true;
     m_inTransaction = false;
@@ -350,11 +300,6 @@ bool CAdoRecordSet::GetCollect(int column, double& number) const
 
 bool CAdoRecordSet::GetCollect(const QString& column, QString& text) const
 {
-    if (!IsOpen()) {
-        ReportStoreMessage(QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
-                           QStringLiteral("提示"), platform::MB_OK | platform::MB_ICONINFORMATION);
-        return false;
-    }
     return GetCollect(ColumnIndex(column), text);
 }
 

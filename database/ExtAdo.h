@@ -24,11 +24,8 @@ struct AdoResult
 };
 
 // One connection to the encrypted ledger file. Failures never escape: they
-// become false or an empty result; a failed statement is shown to the user.
-// A storage fault (read-only file, full disk, damaged or locked file, other
-// input/output failure) is shown as one plain sentence naming the cause; any
-// other failure as the execute warning. Within one transaction at most one
-// failure is shown.
+// become false or an empty result, and LastError() tells what failed. Nothing
+// is shown to the user here.
 class CAdoConnection
 {
 public:
@@ -44,7 +41,7 @@ public:
     void Close();
 
     // Runs one statement. The result holds its rows (none for statements without
-    // rows); a failure shows the execute warning and answers nullptr.
+    // rows); a failure answers nullptr.
     std::shared_ptr<AdoResult> Execute(const QString& sql);
     // Runs one statement whose single parameter ?1 is bound to the bytes.
     bool ExecuteWithBlob(const QString& sql, const QByteArray& blob);
@@ -58,36 +55,27 @@ public:
     const SqlStatus& LastError() const { return m_lastError; }
 
     // Transactions, used through CTransaction. Begin takes the write lock at
-    // once (BEGIN IMMEDIATE); with quiet set no failure inside is shown, the
-    // caller reports it. A failed Commit leaves the transaction to Rollback.
-    bool BeginTransaction(bool quiet);
+    // once (BEGIN IMMEDIATE). A failed Commit leaves the transaction to Rollback.
+    bool BeginTransaction();
     bool CommitTransaction();
     void RollbackTransaction();
     bool InTransaction() const { return m_inTransaction; }
-    // Shows the failure of a statement prepared on this connection as a failed
-    // Execute shows it: at most once per transaction, never in a quiet one.
-    void ReportFailure(const SqlStatus& status, bool writing);
 
     QString path() const { return m_path; }
     sqlite3* handle() const { return m_db; }
 
-    // Warning text of a failed statement, the error description cut to fit.
-    static QString ExecuteWarning(const QString& description);
-
 private:
-    std::shared_ptr<AdoResult> run(const QString& sql, const QByteArray* blob, bool report);
+    std::shared_ptr<AdoResult> run(const QString& sql, const QByteArray* blob);
     // Runs a transaction control statement, whose failure counts as a failed write.
     bool control(const char* sql);
-    // Keeps the failure as LastError() and shows it when it is to be shown.
-    void fail(int code, const QString& message, bool writing, bool report);
+    // Keeps the failure as LastError().
+    void fail(int code, const QString& message, bool writing);
 
     sqlite3* m_db = nullptr;
     CStatementCache m_statements;
     QString m_path;
     SqlStatus m_lastError;
     bool m_inTransaction = false;
-    bool m_quietTransaction = false;
-    bool m_failureShown = false; // a failure of the running transaction was shown
 };
 
 // Reads the current row of one result column by column.

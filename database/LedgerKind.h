@@ -4,7 +4,8 @@
 
 #include <array>
 
-// The seven ledgers, in the order the navigation lists them.
+// The seven ledgers, in the order the navigation lists them, and the input
+// history, whose entries the store keeps as records of a table the same way.
 enum class LedgerKind
 {
     Refuel,
@@ -14,6 +15,7 @@ enum class LedgerKind
     DailyCost,
     Accessory,
     CarLog,
+    InputHistory,
 };
 
 inline constexpr std::array<LedgerKind, 7> kLedgerKinds = {
@@ -39,6 +41,20 @@ constexpr const char* LedgerTable(LedgerKind kind)
         return tbl::Accessory;
     case LedgerKind::CarLog:
         return tbl::CarLog;
+    case LedgerKind::InputHistory:
+        return tbl::InputHistory;
     }
     return tbl::Refuel;
+}
+
+// The two tables of one row per car beside the car list.
+enum class CarTable
+{
+    Property,
+    Purchase,
+};
+
+constexpr const char* CarTableName(CarTable table)
+{
+    return table == CarTable::Property ? tbl::CarProperty : tbl::PurchaseInfo;
 }

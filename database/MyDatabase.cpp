@@ -1,25 +1,12 @@
 #include "database/MyDatabase.h"
 
 #include "database/LedgerFile.h"
-#include "database/StoreReport.h"
 #include "database/Transaction.h"
-#include "platform/MessageCodes.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
 #include <unistd.h>
-
-using namespace platform;
-
-namespace {
-
-void reportError(const QString& message)
-{
-    ReportStoreMessage(message, kCaption, MB_OK | MB_ICONERROR);
-}
-
-} // namespace
 
 CMyDatabase::CMyDatabase() = default;
 
@@ -33,40 +20,58 @@ void CMyDatabase::SetOpenPassword(const QString& password)
     m_openPassword = password;
 }
 
-void CMyDatabase::CreateOrOpen()
+LedgerOpening CMyDatabase::CreateOrOpen()
 {
+    LedgerOpening opening;
     if (!m_connection.IsOpen())
         RecoverLedgerFile(m_filePath, m_openPassword);
     if (!QFileInfo(m_filePath).isFile()) {
         const SqlStatus created = CreateLedgerFile(m_filePath, m_databasePassword);
         if (!created.ok()) {
-            reportError(QStringLiteral("数据库创建失败！") +
-                        StorageFaultCause(created.code, StorageAction::Create));
-            return;
+            opening.step = LedgerOpening::CreateFailed;
+            opening.status = created;
+            return opening;
         }
     }
     if (!Open()) {
-        reportError(QStringLiteral("数据库打开失败！") +
-                    StorageFaultCause(m_connection.LastError().code, StorageAction::Open));
-        return;
+        opening.step = LedgerOpening::OpenFailed;
+        opening.status = m_connection.LastError();
+        return opening;
     }
-    createMissingTables();
+    createMissingTables(opening);
+    return opening;
 }
 
-void CMyDatabase::createMissingTables()
+void CMyDatabase::createMissingTables(LedgerOpening& opening)
 {
     const QStringList existing = m_connection.TableNames();
     std::vector<const TableDefinition*> missing;
     for (const auto& definition : LedgerTables())
         if (!existing.contains(definition.table.name, Qt::CaseSensitive))
             missing.push_back(&definition);
-    if (!missing.empty() && !createTables(missing))
-        return;
-    addMissingColumns();
+    if (!missing.empty()) {
+        // All or none of them.
+        bool created = false;
+        {
+            CTransaction transaction(m_connection);
+            created = transaction.Begun();
+            for (const TableDefinition* definition : missing)
+                created = created && m_connection.Execute(definition->table.CreateStatement());
+            created = created && transaction.Commit();
+        }
+        if (!created) {
+            opening.step = LedgerOpening::TablesFailed;
+            opening.status = m_connection.LastError();
+            opening.status.writing = true;
+            opening.failedTable = missing.front()->table.name;
+            return;
+        }
+    }
+    addMissingColumns(opening);
     ensureIndexes();
 }
 
-void CMyDatabase::addMissingColumns()
+void CMyDatabase::addMissingColumns(LedgerOpening& opening)
 {
     m_missingColumns.clear();
     std::vector<std::pair<const CMyTable*, const CMyField*>> lacking;
@@ -91,7 +96,7 @@ void CMyDatabase::addMissingColumns()
     QStringList names;
     bool added = false;
     {
-        CTransaction transaction(m_connection, CTransaction::Quiet);
+        CTransaction transaction(m_connection);
         added = transaction.Begun();
         for (const auto& [table, field] : lacking) {
             names << table->name + QLatin1Char('.') + field->name;
@@ -100,34 +105,14 @@ void CMyDatabase::addMissingColumns()
         added = added && transaction.Commit();
     }
     if (added) {
-        reportError(QStringLiteral("账本文件缺少以下各列，已经补上（内容为空）：%1。")
-                        .arg(names.join(QStringLiteral("、"))));
+        opening.addedColumns = names;
         return;
     }
     for (const auto& [table, field] : lacking)
         m_missingColumns[table->name] << field->name;
-    reportError(QStringLiteral("账本文件缺少以下各列，无法补上：%1。这些内容不能显示，"
-                               "对它们的修改也不能保存。")
-                    .arg(names.join(QStringLiteral("、"))) +
-                StorageFaultCause(m_connection.LastError().code, StorageAction::Write));
-}
-
-bool CMyDatabase::createTables(const std::vector<const TableDefinition*>& tables)
-{
-    bool created = false;
-    if (m_connection.IsOpen()) {
-        // Quiet: the first table's own message says what failed.
-        CTransaction transaction(m_connection, CTransaction::Quiet);
-        created = transaction.Begun();
-        for (const TableDefinition* definition : tables)
-            created = created && m_connection.Execute(definition->table.CreateStatement());
-        created = created && transaction.Commit();
-    }
-    // On failure none of them was made.
-    if (!created)
-        reportError(tables.front()->failureMessage +
-                    StorageFaultCause(m_connection.LastError().code, StorageAction::Write));
-    return created;
+    opening.lostColumns = names;
+    opening.status = m_connection.LastError();
+    opening.status.writing = true;
 }
 
 bool CMyDatabase::Open()
@@ -164,22 +149,15 @@ bool CMyDatabase::TableExists(const QString& name)
     return m_connection.TableNames().contains(name, Qt::CaseSensitive);
 }
 
-bool CMyDatabase::EnsureTable(const TableDefinition& definition)
+SqlStatus CMyDatabase::CreateDatabaseFile(const QString& path)
 {
-    return TableExists(definition.table.name) || createTables({&definition});
+    return CreateLedgerFile(path, m_databasePassword);
 }
 
-bool CMyDatabase::CreateDatabaseFile(const QString& path)
-{
-    return CreateLedgerFile(path, m_databasePassword).ok();
-}
-
-void CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString& newPassword,
-                                      const QString& path)
+SqlStatus CMyDatabase::SetDatabasePassword(const QString& oldPassword, const QString& newPassword,
+                                           const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        return;
-    const SqlStatus changed = ChangeLedgerKey(path, oldPassword, newPassword);
-    if (!changed.ok())
-        ReportStoreMessage(QStringLiteral("error descirbe: ") + changed.message, QString(), MB_OK);
+        return {};
+    return ChangeLedgerKey(path, oldPassword, newPassword);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/Expected.h"
 #include "database/ExtAdo.h"
 #include "database/LedgerKind.h"
 #include "database/Records.h"
@@ -50,17 +51,42 @@ private:
     std::vector<CarColumnValue> m_values;
 };
 
+// What opening the ledger came to: the step that failed (with its status),
+// and the columns an old or damaged file lacked.
+struct LedgerOpening
+{
+    enum Step
+    {
+        Opened,
+        CreateFailed, // no file could be made
+        OpenFailed,   // the file would not open with the key
+        TablesFailed, // the missing tables could not be made (none was)
+    };
+    Step step = Opened;
+    SqlStatus status;
+    // With TablesFailed, the first missing table.
+    QString failedTable;
+    // Columns ("Table.Column") the file lacked: added (empty), or, when they
+    // could not be added, read as empty and refused on write.
+    QStringList addedColumns;
+    QStringList lostColumns;
+};
+
+// Whether an insert wrote its record or found one with that identifier.
+enum class InsertOutcome
+{
+    Inserted,
+    Duplicate,
+};
+
 // The ledger database: one encrypted file with eleven tables, its shared
 // connection, and every car, record and aggregate operation of the program.
-// Operations on a closed connection do nothing and answer false, 0 or empty.
+// Every operation that can fail answers its status (or its value and the
+// status of a failure) and shows nothing; on a closed ledger the status code
+// is store::kClosed.
 class CMyDatabase
 {
 public:
-    // The status code of a bulk operation its caller stopped (SQLITE_INTERRUPT).
-    static constexpr int kStopped = 9;
-    // The status code of an insert that would number records beyond 9999999
-    // (no SQLite result code, so never taken for a full disk).
-    static constexpr int kIdsExhausted = -2;
     static inline const QString kDatabasePassword = QStringLiteral("vorpa");
 
     CMyDatabase();
@@ -72,8 +98,8 @@ public:
 
     // Finishes or undoes an interrupted creation or key change of the file,
     // creates the file when it is missing, opens it and creates every missing
-    // table in one transaction; reports its own failure in one message.
-    void CreateOrOpen();
+    // table in one transaction.
+    LedgerOpening CreateOrOpen();
     bool Open();
     void Close() { m_connection.Close(); }
     bool IsOpen() const { return m_connection.IsOpen(); }
@@ -82,47 +108,53 @@ public:
     // journal of every write is made) is not writable. False while closed.
     bool IsReadOnly() const;
     bool TableExists(const QString& name);
-    bool EnsureTable(const TableDefinition& definition);
     // Builds a complete new ledger (keyed, all eleven tables) under a temporary
-    // name and renames it to path; false when a file exists there or it fails.
-    bool CreateDatabaseFile(const QString& path);
+    // name and renames it to path; fails when a file exists there.
+    SqlStatus CreateDatabaseFile(const QString& path);
     // Changes the key of the (closed) file at path; an empty old password means
     // the file is not encrypted yet, an empty new one removes the encryption.
-    void SetDatabasePassword(const QString& oldPassword, const QString& newPassword,
-                             const QString& path);
+    // A missing file is left alone.
+    SqlStatus SetDatabasePassword(const QString& oldPassword, const QString& newPassword,
+                                  const QString& path);
     CAdoConnection& Connection() { return m_connection; }
 
     // --- cars ----------------------------------------------------------------
-    // Adds a car numbered one above the highest car number; true when its row was written.
-    bool NewCar(const QString& name);
-    void GetCarList(std::vector<CARLIST>& cars);
-    void RenameCar(const QString& newName, const QString& carId);
+    // Adds a car numbered one above the highest car number; its identifier.
+    Expected<QString> NewCar(const QString& name);
+    Expected<std::vector<CARLIST>> GetCarList();
+    SqlStatus RenameCar(const QString& newName, const QString& carId);
     // Marks the car as the only current one, all or nothing.
-    void SetCurrentCar(const QString& carId);
-    QString GetCurrentCarID();
-    QString GetCurrentCarName();
-    bool GetCarProperty(const QString& carId, CARPROPERTY& property);
-    bool GetPurchaseInfo(const QString& carId, PURCHASEINFO& info);
-    void SetCurMiles(const QString& carId, double miles);
+    SqlStatus SetCurrentCar(const QString& carId);
+    // As stored, trailing blanks included; empty without a current car.
+    Expected<QString> GetCurrentCarID();
+    Expected<QString> GetCurrentCarName();
+    // Fill the record from the car's row; without a row it is left as it was.
+    SqlStatus GetCarProperty(const QString& carId, CARPROPERTY& property);
+    SqlStatus GetPurchaseInfo(const QString& carId, PURCHASEINFO& info);
+    SqlStatus SetCurMiles(const QString& carId, double miles);
     // Stores a BMP file image as the car's picture (an empty array removes it).
     // A car without a profile row keeps nothing.
-    bool SetCarPicture(const QString& carId, const QByteArray& bitmapFile);
-    // Whether the car has a row in the table (CarProperty or PurchaseInfo);
-    // no answer when the query failed (reported).
-    std::optional<bool> HasCarRow(const char* table, const QString& carId);
+    SqlStatus SetCarPicture(const QString& carId, const QByteArray& bitmapFile);
+    // Whether the car has a row in the table.
+    Expected<bool> HasCarRow(CarTable table, const QString& carId);
     // Insert the car's profile or purchase row from the record: texts as they
     // are, numbers rounded to two decimals, the purchase date as its text. The
     // profile row gets the picture when one is given, else 0.
-    bool InsertCarProperty(const QString& carId, const CARPROPERTY& property,
-                           const QByteArray& picture = {});
-    bool InsertPurchaseInfo(const QString& carId, const PURCHASEINFO& info);
+    SqlStatus InsertCarProperty(const QString& carId, const CARPROPERTY& property,
+                                const QByteArray& picture = {});
+    SqlStatus InsertPurchaseInfo(const QString& carId, const PURCHASEINFO& info);
     // Writes the changed columns of the car's row in the table with one bound
     // statement (numbers rounded to two decimals); no change writes nothing.
-    bool UpdateCarRow(const char* table, const QString& carId, const CCarRowChanges& changes);
-    // Removes the car with its rows of every table in one transaction; true
-    // only when all of it was committed. The current car is refused.
-    bool DeleteCar(const QString& carId);
-    bool DeleteCarRows(const char* table, const QString& carId);
+    SqlStatus UpdateCarRow(CarTable table, const QString& carId, const CCarRowChanges& changes);
+    // One row of a car's profile or purchase table read by the given columns,
+    // numbers as numbers and texts right-trimmed; `values` stays empty when
+    // the car has no row there.
+    SqlStatus ReadCarColumns(CarTable table, const QString& carId,
+                             const std::vector<CarColumnRead>& columns,
+                             std::vector<QVariant>& values);
+    // Removes the car with its rows of every table in one transaction. The
+    // current car is refused (store::kCurrentCar).
+    SqlStatus DeleteCar(const QString& carId);
 
     // Adds "column=value" to a comma-separated assignment list when the
     // value differs from the stored one, and takes it as the stored value.
@@ -136,89 +168,60 @@ public:
     static qint64 ParsePurchaseDate(const QString& text);
 
     // --- ledger records --------------------------------------------------------
-    // Inserts answer 0 (no connection, or the check or the insert failed), 1 (the
-    // car already has a row with that identifier) or 2 (inserted); failures and
-    // the refused duplicate are reported to the store's message sink.
-    int InsertRecord(const char* table, const LedgerRecord& r);
+    // Inserts the record unless the car already has one with its identifier.
+    Expected<InsertOutcome> InsertRecord(LedgerKind kind, const LedgerRecord& r);
     // Inserts many records of one ledger inside the caller's transaction,
     // numbered on from the ledger's next record identifier in the order
     // given (their identifiers are filled in). `progress`, when given, hears
     // the count inserted every 1000 records and may stop the run by answering
-    // false: the status code is then kStopped. Records that would be numbered
-    // beyond 9999999 insert none (kIdsExhausted). Reports nothing itself.
+    // false: the status code is then store::kStopped. Records that would be
+    // numbered beyond 9999999 insert none (store::kIdsExhausted).
     SqlStatus InsertRecords(LedgerKind kind, std::vector<LedgerRecord>& records,
                             const std::function<bool(qint64 inserted)>& progress = {});
-    // One row of a car's profile or purchase table (tbl::CarProperty,
-    // tbl::PurchaseInfo) read by the given columns, numbers as numbers and
-    // texts right-trimmed; `values` stays empty when the car has no row there.
-    // Reports nothing itself.
-    SqlStatus ReadCarColumns(const char* table, const QString& carId,
-                             const std::vector<CarColumnRead>& columns,
-                             std::vector<QVariant>& values);
-    int InsertRefuel(const RefuelRecord& r) { return InsertRecord("Refuel", r); }
-    int InsertRepair(const ServiceRecord& r) { return InsertRecord("Repair", r); }
-    int InsertMaintain(const ServiceRecord& r) { return InsertRecord("Maintain", r); }
-    int InsertAccident(const CostRecord& r) { return InsertRecord("Accident", r); }
-    int InsertDailyCost(const CostRecord& r) { return InsertRecord("DailyCost", r); }
-    int InsertCarLog(const CarLogRecord& r) { return InsertRecord("CarLog", r); }
-    int InsertAccessory(const AccessoryRecord& r) { return InsertRecord("Accessory", r); }
-    int InsertInputHistory(const InputHistoryEntry& e);
+    // Remembers a typed entry unless the car has it already under its class.
+    Expected<InsertOutcome> InsertInputHistory(const InputHistoryEntry& e);
     // The car's records of a table, by date (or by the given columns), read by
-    // their stored types. Shows nothing; the status tells.
-    SqlStatus LoadRecords(const char* table, const QString& carId,
-                          std::vector<LedgerRecord>& records,
+    // their stored types.
+    SqlStatus LoadRecords(LedgerKind kind, const QString& carId, std::vector<LedgerRecord>& records,
                           const QByteArray& orderBy = "\"DateTimee\"");
     // Writes one field of the record (r.carId, r.recId) with one bound statement.
-    SqlStatus UpdateRecordField(const char* table, const LedgerRecord& r, LedgerField field);
+    SqlStatus UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field);
     // Removes the row of (car, record identifier); an empty identifier sends nothing.
-    SqlStatus DeleteRecord(const char* table, const QString& carId, const QString& recId);
-    void GetNextRecID(const char* table, QString& recId);
+    SqlStatus DeleteRecord(LedgerKind kind, const QString& carId, const QString& recId);
+    // The identifier after the table's highest one, seven digits ("0000001" first).
+    Expected<QString> GetNextRecID(LedgerKind kind);
 
     // --- aggregates -------------------------------------------------------------
-    int GetRecordCount(const char* table, const QString& carId);
-    double SumColumn(const char* table, const char* column, const QString& carId);
+    Expected<int> GetRecordCount(LedgerKind kind, const QString& carId);
+    Expected<double> SumColumn(LedgerKind kind, const char* column, const QString& carId);
     // Sum over the rows of (a op b); op is "+", "-", "*" or "/" (a row with
     // |b| <= 0.0001 adds nothing to a quotient).
-    double SumRowResults(const char* table, const char* a, const char* b, const QString& op,
-                         const QString& carId);
-    double SumColumnInMonth(int year, int month, const char* table, const char* column,
-                            const QString& carId);
-    double SumRowResultsInMonth(int year, int month, const char* table, const char* a,
-                                const char* b, const QString& op, const QString& carId);
-    void GetInputHistory(const QString& carId, int classId, QStringList& entries);
+    Expected<double> SumRowResults(LedgerKind kind, const char* a, const char* b, const QString& op,
+                                   const QString& carId);
+    Expected<double> SumColumnInMonth(int year, int month, LedgerKind kind, const char* column,
+                                      const QString& carId);
+    Expected<double> SumRowResultsInMonth(int year, int month, LedgerKind kind, const char* a,
+                                          const char* b, const QString& op, const QString& carId);
+    SqlStatus GetInputHistory(const QString& carId, int classId, QStringList& entries);
     // The cost totals by the figures the ledger pages show (database/Figures.h).
-    void LoadCostTotals(const QString& carId, CostTotals& totals);
-
-    // Reports a failed statement as the connection reports its own: the
-    // storage fault sentence, or the execute warning.
-    void ReportFailure(const SqlStatus& status, bool writing)
-    {
-        m_connection.ReportFailure(status, writing);
-    }
+    SqlStatus LoadCostTotals(const QString& carId, CostTotals& totals);
 
 private:
     // Inserts a row of the table for the car: the given columns' values, every
     // other column empty, 0 or (a picture) 0.
-    bool insertCarRow(const char* table, const QString& carId,
-                      const std::vector<CarColumnValue>& values);
-    void createMissingTables();
-    // Adds the columns a table of the file lacks (an old or damaged file),
-    // all in one transaction, and says once which they were. Those that
-    // cannot be added are read as empty; their writes fail and say so.
-    void addMissingColumns();
-    // Creates the tables all in one transaction; on failure shows the first
-    // table's message with the cause and answers false.
-    bool createTables(const std::vector<const TableDefinition*>& tables);
-    // Runs the duplicate check of an insert; answers 0, 1 or -1 to go on.
-    int checkDuplicate(const char* table, const QString& carId, const QString& recId);
-    double sumRows(CStatement& rows, const QString& op);
-    // Whether a query ran without failing; a failure is reported as the
-    // connection reports its own (never while the ledger is closed).
-    bool readOk(const CStatement& query);
-    // Runs a statement that changes the ledger and reports its failure.
-    bool written(CStatement& statement);
+    SqlStatus insertCarRow(const char* table, const QString& carId,
+                           const std::vector<CarColumnValue>& values);
+    SqlStatus deleteCarRows(const char* table, const QString& carId);
+    // Creates the missing tables, then adds the columns a table of the file
+    // lacks (an old or damaged file), each step in one transaction. Columns
+    // that cannot be added are read as empty; their writes fail.
+    void createMissingTables(LedgerOpening& opening);
+    void addMissingColumns(LedgerOpening& opening);
+    // Whether the car has a record with the identifier.
+    Expected<bool> hasRecord(LedgerKind kind, const QString& carId, const QString& recId);
+    Expected<double> sumRows(CStatement& rows, const QString& op);
     // The number in the first column of the first row; 0 without one.
-    double firstNumber(CStatement& query);
+    Expected<double> firstNumber(CStatement& query);
     // Creates the lookup indexes of the ledger tables that are missing.
     void ensureIndexes();
 

@@ -4,19 +4,17 @@
 #include "database/Figures.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
-#include "database/StoreReport.h"
-#include "platform/MessageCodes.h"
 
 #include <cmath>
 #include <sqlite3.h>
 
-static_assert(CMyDatabase::kStopped == SQLITE_INTERRUPT);
+static_assert(store::kStopped == SQLITE_INTERRUPT);
 
 namespace {
 
-const CMyTable& tableOf(const char* table)
+const CMyTable& tableOf(LedgerKind kind)
 {
-    const CMyTable* description = FindTable(table);
+    const CMyTable* description = FindTable(LedgerTable(kind));
     Q_ASSERT(description);
     return *description;
 }
@@ -34,26 +32,11 @@ void bindField(CStatement& statement, int index, const CMyField& field, const Le
 
 } // namespace
 
-bool CMyDatabase::readOk(const CStatement& query)
-{
-    // On a closed ledger every operation quietly answers empty.
-    if (!query.ok() && IsOpen())
-        m_connection.ReportFailure(query.Status(), false);
-    return query.ok();
-}
-
-bool CMyDatabase::written(CStatement& statement)
-{
-    const SqlStatus status = statement.Run();
-    if (!status.ok())
-        m_connection.ReportFailure(status, true);
-    return status.ok();
-}
-
-double CMyDatabase::firstNumber(CStatement& query)
+Expected<double> CMyDatabase::firstNumber(CStatement& query)
 {
     const double number = query.Next() ? query.Number(0) : 0.0;
-    readOk(query);
+    if (!query.ok())
+        return query.Status();
     return number;
 }
 
@@ -73,49 +56,45 @@ void CMyDatabase::ensureIndexes()
     }
 }
 
-int CMyDatabase::checkDuplicate(const char* table, const QString& carId, const QString& recId)
+Expected<bool> CMyDatabase::hasRecord(LedgerKind kind, const QString& carId, const QString& recId)
 {
     if (!IsOpen())
-        return 0;
-    CStatement find = m_connection.Prepare(QByteArray("select 1 from \"") + table +
+        return store::Closed();
+    CStatement find = m_connection.Prepare(QByteArray("select 1 from \"") + LedgerTable(kind) +
                                            "\" where \"CarID\"=?1 and \"RecID\"=?2");
     find.Bind(1, carId).Bind(2, recId);
     const bool found = find.Next();
-    if (!readOk(find))
-        return 0;
-    if (found) {
-        ReportStoreMessage(QStringLiteral("记录已经存在，插入失败！"), platform::kCaption,
-                           platform::MB_OK | platform::MB_ICONERROR);
-        return 1;
-    }
-    return -1;
+    if (!find.ok())
+        return find.Status();
+    return found;
 }
 
-int CMyDatabase::InsertRecord(const char* table, const LedgerRecord& r)
+Expected<InsertOutcome> CMyDatabase::InsertRecord(LedgerKind kind, const LedgerRecord& r)
 {
-    if (int found = checkDuplicate(table, r.carId, r.recId); found >= 0)
-        return found;
-    const CMyTable& description = tableOf(table);
+    const Expected<bool> found = hasRecord(kind, r.carId, r.recId);
+    if (!found)
+        return found.error();
+    if (*found)
+        return InsertOutcome::Duplicate;
+    const CMyTable& description = tableOf(kind);
     CStatement insert = m_connection.Prepare(description.InsertStatement());
     for (size_t i = 0; i < description.fields.size(); ++i)
         bindField(insert, int(i + 1), description.fields[i], r);
-    return written(insert) ? 2 : 0;
+    if (const SqlStatus status = insert.Run(); !status.ok())
+        return status;
+    return InsertOutcome::Inserted;
 }
 
 SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, std::vector<LedgerRecord>& records,
                                      const std::function<bool(qint64 inserted)>& progress)
 {
-    if (!IsOpen())
-        return {SQLITE_MISUSE, QStringLiteral("the ledger is not open")};
-    const char* table = LedgerTable(kind);
-    QString first;
-    GetNextRecID(table, first);
-    const qint64 next = first.toLongLong();
-    if (next <= 0)
-        return m_connection.LastError();
+    const Expected<QString> first = GetNextRecID(kind);
+    if (!first)
+        return first.error();
+    const qint64 next = first->toLongLong();
     if (next - 1 + qint64(records.size()) > 9999999)
-        return {kIdsExhausted, QStringLiteral("record identifiers beyond 9999999")};
-    const CMyTable& description = tableOf(table);
+        return {store::kIdsExhausted, QStringLiteral("record identifiers beyond 9999999"), true};
+    const CMyTable& description = tableOf(kind);
     const QByteArray sql = description.InsertStatement();
     qint64 inserted = 0;
     for (LedgerRecord& r : records) {
@@ -128,20 +107,22 @@ SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, std::vector<LedgerRecord>&
             return status;
         ++inserted;
         if (inserted % 1000 == 0 && progress && !progress(inserted))
-            return {kStopped, QStringLiteral("stopped")};
+            return {store::kStopped, QStringLiteral("stopped"), true};
     }
     return {};
 }
 
-SqlStatus CMyDatabase::ReadCarColumns(const char* table, const QString& carId,
+SqlStatus CMyDatabase::ReadCarColumns(CarTable table, const QString& carId,
                                       const std::vector<CarColumnRead>& columns,
                                       std::vector<QVariant>& values)
 {
     values.clear();
+    if (!IsOpen())
+        return store::Closed();
     QByteArray names;
     for (const CarColumnRead& column : columns)
         names += (names.isEmpty() ? "\"" : ", \"") + QByteArray(column.column) + '"';
-    CStatement select = m_connection.Prepare("select " + names + " from \"" + table +
+    CStatement select = m_connection.Prepare("select " + names + " from \"" + CarTableName(table) +
                                              "\" where \"CarID\"=?1 limit 1");
     select.Bind(1, carId);
     if (select.Next())
@@ -154,19 +135,19 @@ SqlStatus CMyDatabase::ReadCarColumns(const char* table, const QString& carId,
     return select.Status();
 }
 
-int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
+Expected<InsertOutcome> CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
 {
     if (!IsOpen())
-        return 0;
+        return store::Closed();
     CStatement find = m_connection.Prepare("select 1 from \"InputHistory\" where \"CarID\"=?1 and "
                                            "\"Content\"=?2 and \"ClassID\"=?3");
     find.Bind(1, e.carId).Bind(2, e.content).Bind(3, qint64(e.classId));
     const bool found = find.Next();
-    if (!readOk(find))
-        return 0;
+    if (!find.ok())
+        return find.Status();
     if (found)
-        return 1;
-    CStatement insert = m_connection.Prepare(tableOf(tbl::InputHistory).InsertStatement());
+        return InsertOutcome::Duplicate;
+    CStatement insert = m_connection.Prepare(tableOf(LedgerKind::InputHistory).InsertStatement());
     insert.Bind(1, e.carId)
         .Bind(2, e.recId)
         .Bind(3, e.content)
@@ -174,14 +155,18 @@ int CMyDatabase::InsertInputHistory(const InputHistoryEntry& e)
         .Bind(5, qint64(e.classId))
         .Bind(6, e.reserved1)
         .Bind(7, e.reserved2);
-    return written(insert) ? 2 : 0;
+    if (const SqlStatus status = insert.Run(); !status.ok())
+        return status;
+    return InsertOutcome::Inserted;
 }
 
-SqlStatus CMyDatabase::LoadRecords(const char* table, const QString& carId,
+SqlStatus CMyDatabase::LoadRecords(LedgerKind kind, const QString& carId,
                                    std::vector<LedgerRecord>& records, const QByteArray& orderBy)
 {
     records.clear();
-    const CMyTable& description = tableOf(table);
+    if (!IsOpen())
+        return store::Closed();
+    const CMyTable& description = tableOf(kind);
     // The bound fields, in the order the select names them.
     std::vector<LedgerField> fields;
     for (const auto& f : description.fields)
@@ -209,70 +194,81 @@ SqlStatus CMyDatabase::LoadRecords(const char* table, const QString& carId,
     return select.Status();
 }
 
-SqlStatus CMyDatabase::UpdateRecordField(const char* table, const LedgerRecord& r,
-                                         LedgerField field)
+SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field)
 {
-    const CMyTable& description = tableOf(table);
+    if (!IsOpen())
+        return store::Closed();
+    const CMyTable& description = tableOf(kind);
     const CMyField* column = description.Field(field);
     if (!column)
-        return {SQLITE_MISUSE, QStringLiteral("no such column")};
+        return {SQLITE_MISUSE, QStringLiteral("no such column"), true};
     CStatement update = m_connection.Prepare(description.UpdateStatement(*column));
     bindField(update, 1, *column, r);
     update.Bind(2, r.carId).Bind(3, r.recId);
     return update.Run();
 }
 
-SqlStatus CMyDatabase::DeleteRecord(const char* table, const QString& carId, const QString& recId)
+SqlStatus CMyDatabase::DeleteRecord(LedgerKind kind, const QString& carId, const QString& recId)
 {
+    if (!IsOpen())
+        return store::Closed();
     if (recId.isEmpty())
-        return {SQLITE_MISUSE, QStringLiteral("no record identifier")};
-    CStatement remove = m_connection.Prepare(tableOf(table).DeleteStatement());
+        return {SQLITE_MISUSE, QStringLiteral("no record identifier"), true};
+    CStatement remove = m_connection.Prepare(tableOf(kind).DeleteStatement());
     remove.Bind(1, carId).Bind(2, recId);
     return remove.Run();
 }
 
-void CMyDatabase::GetNextRecID(const char* table, QString& recId)
+Expected<QString> CMyDatabase::GetNextRecID(LedgerKind kind)
 {
-    recId = QStringLiteral("0000000");
     if (!IsOpen())
-        return;
-    CStatement last = m_connection.Prepare(QByteArray("select \"RecID\" from \"") + table +
-                                           "\" order by \"RecID\" DESC LIMIT 1");
-    if (last.Next())
-        recId = last.Text(0);
-    if (!readOk(last))
-        return;
-    recId = QString::asprintf("%07d", static_cast<int>(LeadingNumber(recId)) + 1);
+        return store::Closed();
+    CStatement last =
+        m_connection.Prepare(QByteArray("select \"RecID\" from \"") + LedgerTable(kind) +
+                             "\" order by \"RecID\" DESC LIMIT 1");
+    const QString highest = last.Next() ? last.Text(0) : QString();
+    if (!last.ok())
+        return last.Status();
+    return QString::asprintf("%07d", static_cast<int>(LeadingNumber(highest)) + 1);
 }
 
-int CMyDatabase::GetRecordCount(const char* table, const QString& carId)
+Expected<int> CMyDatabase::GetRecordCount(LedgerKind kind, const QString& carId)
 {
-    CStatement count = m_connection.Prepare(QByteArray("select count(*) from \"") + table +
-                                            "\" where \"CarID\"=?1");
+    if (!IsOpen())
+        return store::Closed();
+    CStatement count = m_connection.Prepare(QByteArray("select count(*) from \"") +
+                                            LedgerTable(kind) + "\" where \"CarID\"=?1");
     count.Bind(1, carId);
-    return int(firstNumber(count));
+    const Expected<double> number = firstNumber(count);
+    if (!number)
+        return number.error();
+    return int(*number);
 }
 
-double CMyDatabase::SumColumn(const char* table, const char* column, const QString& carId)
+Expected<double> CMyDatabase::SumColumn(LedgerKind kind, const char* column, const QString& carId)
 {
+    if (!IsOpen())
+        return store::Closed();
     CStatement sum = m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" +
-                                          table + "\" where \"CarID\"=?1");
+                                          LedgerTable(kind) + "\" where \"CarID\"=?1");
     sum.Bind(1, carId);
     return firstNumber(sum);
 }
 
-double CMyDatabase::SumColumnInMonth(int year, int month, const char* table, const char* column,
-                                     const QString& carId)
+Expected<double> CMyDatabase::SumColumnInMonth(int year, int month, LedgerKind kind,
+                                               const char* column, const QString& carId)
 {
+    if (!IsOpen())
+        return store::Closed();
     const MonthRange range = MonthDates(year, month);
-    CStatement sum =
-        m_connection.Prepare(QByteArray("select SUM(\"") + column + "\") from \"" + table +
-                             "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
+    CStatement sum = m_connection.Prepare(
+        QByteArray("select SUM(\"") + column + "\") from \"" + LedgerTable(kind) +
+        "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
     sum.Bind(1, carId).Bind(2, range.first).Bind(3, range.last);
     return firstNumber(sum);
 }
 
-double CMyDatabase::sumRows(CStatement& rows, const QString& op)
+Expected<double> CMyDatabase::sumRows(CStatement& rows, const QString& op)
 {
     double total = 0;
     while (rows.Next()) {
@@ -287,54 +283,68 @@ double CMyDatabase::sumRows(CStatement& rows, const QString& op)
         else if (op == QLatin1String("/") && std::fabs(b) > 0.0001)
             total += a / b;
     }
-    readOk(rows);
+    if (!rows.ok())
+        return rows.Status();
     return total;
 }
 
-double CMyDatabase::SumRowResults(const char* table, const char* a, const char* b,
-                                  const QString& op, const QString& carId)
+Expected<double> CMyDatabase::SumRowResults(LedgerKind kind, const char* a, const char* b,
+                                            const QString& op, const QString& carId)
 {
-    CStatement rows = m_connection.Prepare(QByteArray("select \"") + a + "\", \"" + b +
-                                           "\" from \"" + table + "\" where \"CarID\"=?1");
+    if (!IsOpen())
+        return store::Closed();
+    CStatement rows =
+        m_connection.Prepare(QByteArray("select \"") + a + "\", \"" + b + "\" from \"" +
+                             LedgerTable(kind) + "\" where \"CarID\"=?1");
     rows.Bind(1, carId);
     return sumRows(rows, op);
 }
 
-double CMyDatabase::SumRowResultsInMonth(int year, int month, const char* table, const char* a,
-                                         const char* b, const QString& op, const QString& carId)
+Expected<double> CMyDatabase::SumRowResultsInMonth(int year, int month, LedgerKind kind,
+                                                   const char* a, const char* b, const QString& op,
+                                                   const QString& carId)
 {
+    if (!IsOpen())
+        return store::Closed();
     const MonthRange range = MonthDates(year, month);
-    CStatement rows =
-        m_connection.Prepare(QByteArray("select \"") + a + "\", \"" + b + "\" from \"" + table +
-                             "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
+    CStatement rows = m_connection.Prepare(
+        QByteArray("select \"") + a + "\", \"" + b + "\" from \"" + LedgerTable(kind) +
+        "\" where \"CarID\"=?1 and \"DateTimee\">=?2 and \"DateTimee\"<=?3");
     rows.Bind(1, carId).Bind(2, range.first).Bind(3, range.last);
     return sumRows(rows, op);
 }
 
-void CMyDatabase::GetInputHistory(const QString& carId, int classId, QStringList& entries)
+SqlStatus CMyDatabase::GetInputHistory(const QString& carId, int classId, QStringList& entries)
 {
     entries.clear();
+    if (!IsOpen())
+        return store::Closed();
     CStatement select = m_connection.Prepare(
         "select \"Content\" from \"InputHistory\" where \"CarID\"=?1 and \"ClassID\"=?2");
     select.Bind(1, carId).Bind(2, qint64(classId));
     while (select.Next())
         entries << RightTrimmed(select.Text(0));
-    readOk(select);
+    return select.Status();
 }
 
-void CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
+SqlStatus CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
 {
     std::vector<LedgerRecord> records;
-    const auto total = [&](const char* table, double (*figure)(const std::vector<LedgerRecord>&)) {
-        LoadRecords(table, carId, records);
-        return figure(records);
+    // A ledger that cannot be read counts nothing; the first failure is answered.
+    SqlStatus first;
+    const auto load = [&](LedgerKind kind) -> const std::vector<LedgerRecord>& {
+        const SqlStatus status = LoadRecords(kind, carId, records);
+        if (first.ok())
+            first = status;
+        return records;
     };
-    t.repair = total(tbl::Repair, TotalAmount);
-    t.maintain = total(tbl::Maintain, TotalAmount);
-    t.accident = total(tbl::Accident, TotalAmount);
-    t.dailyCost = total(tbl::DailyCost, TotalAmount);
-    LoadRecords(tbl::Refuel, carId, records);
+    t.repair = TotalAmount(load(LedgerKind::Repair));
+    t.maintain = TotalAmount(load(LedgerKind::Maintain));
+    t.accident = TotalAmount(load(LedgerKind::Accident));
+    t.dailyCost = TotalAmount(load(LedgerKind::DailyCost));
+    load(LedgerKind::Refuel);
     t.fuelAmount = TotalAmount(records);
     t.fuelVolume = TotalFuelVolume(records);
-    t.accessory = total(tbl::Accessory, TotalAccessoryCost);
+    t.accessory = TotalAccessoryCost(load(LedgerKind::Accessory));
+    return first;
 }

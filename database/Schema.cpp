@@ -55,8 +55,7 @@ std::vector<TableDefinition> buildTables()
 
     tables.push_back({{tbl::CarList,
                        {text(col::CarID, 10), text(col::Name, 255), text(col::Used, 10),
-                        text(col::Reserved1, 32), text(col::Reserved2, 32)}},
-                      QStringLiteral("创建汽车列表数据库库表失败！")});
+                        text(col::Reserved1, 32), text(col::Reserved2, 32)}}});
 
     CMyTable property{tbl::CarProperty,
                       {text(col::CarID, 10),
@@ -74,7 +73,7 @@ std::vector<TableDefinition> buildTables()
                        {col::Picture, adLongVarBinary, 0}}};
     for (auto& f : spares(4))
         property.fields.push_back(f);
-    tables.push_back({property, QStringLiteral("创建汽车属性数据库库表失败！")});
+    tables.push_back({property});
 
     CMyTable purchase{tbl::PurchaseInfo,
                       {text(col::CarID, 10), text(col::BuyDate, 32), text(col::InsuCompany, 255),
@@ -85,7 +84,7 @@ std::vector<TableDefinition> buildTables()
                        number(col::LoanYears), number(col::LoanInterest)}};
     for (auto& f : spares(4))
         purchase.fields.push_back(f);
-    tables.push_back({purchase, QStringLiteral("创建保险贷款信息数据库库表失败！")});
+    tables.push_back({purchase});
 
     const CMyField miles = number(col::Miles, LedgerField::Miles);
     const CMyField amount = number(col::Amount, LedgerField::Amount);
@@ -95,21 +94,19 @@ std::vector<TableDefinition> buildTables()
                              {miles, amount, number(col::Price, LedgerField::Price),
                               number(col::FuelMeter1, LedgerField::FuelMeter1),
                               number(col::FuelMeter2, LedgerField::FuelMeter2)},
-                             4),
-                      QStringLiteral("创建加油记录表失败！")});
+                             4)});
     const std::vector<CMyField> service = {content, provider, miles, amount};
-    tables.push_back({ledger(tbl::Repair, service, 3), QStringLiteral("创建维修记录表失败！")});
-    tables.push_back({ledger(tbl::Maintain, service, 3), QStringLiteral("创建保养记录表失败！")});
+    tables.push_back({ledger(tbl::Repair, service, 3)});
+    tables.push_back({ledger(tbl::Maintain, service, 3)});
     const std::vector<CMyField> cost = {content, miles, amount};
-    tables.push_back({ledger(tbl::Accident, cost, 3), QStringLiteral("创建事故记录表失败！")});
-    tables.push_back({ledger(tbl::DailyCost, cost, 3), QStringLiteral("创建日常杂费记录表失败！")});
-    tables.push_back({ledger(tbl::CarLog, {miles}, 3), QStringLiteral("创建日志记录表失败！")});
+    tables.push_back({ledger(tbl::Accident, cost, 3)});
+    tables.push_back({ledger(tbl::DailyCost, cost, 3)});
+    tables.push_back({ledger(tbl::CarLog, {miles}, 3)});
     tables.push_back({ledger(tbl::Accessory,
                              {text(col::Name, 255, LedgerField::Name), provider, miles,
                               number(col::Countt, LedgerField::Count, 0),
                               number(col::Price, LedgerField::Price)},
-                             4),
-                      QStringLiteral("创建汽车用品记录表失败！")});
+                             4)});
 
     tables.push_back({{tbl::InputHistory,
                        {text(col::CarID, 10, LedgerField::CarId),
@@ -118,8 +115,7 @@ std::vector<TableDefinition> buildTables()
                         text(col::ClassName, 32, LedgerField::Name),
                         {col::ClassID, adInteger, 0, LedgerField::Count, 0},
                         text(col::Reserved1, 32),
-                        text(col::Reserved2, 32)}},
-                      QStringLiteral("创建输入历史记录表失败！")});
+                        text(col::Reserved2, 32)}}});
     return tables;
 }
 

@@ -46,8 +46,7 @@ struct CMyTable
     // select: ?1 the car; the record fields' columns in column order, sorted
     // by the given columns; a column the file lacks (named in `missing`) is
     // read as NULL, never as its name;
-    QByteArray SelectStatement(const QByteArray& orderBy,
-                               const QStringList& missing = {}) const;
+    QByteArray SelectStatement(const QByteArray& orderBy, const QStringList& missing = {}) const;
     // alter: adds a column the file lacks, with its declared type.
     QString AddColumnStatement(const CMyField& column) const;
     // update: ?1 the value, ?2 the car, ?3 the record identifier;
@@ -56,12 +55,10 @@ struct CMyTable
     QByteArray DeleteStatement() const;
 };
 
-// The eleven tables of the ledger, in creation order, each with the message
-// shown when it cannot be created.
+// The eleven tables of the ledger, in creation order.
 struct TableDefinition
 {
     CMyTable table;
-    QString failureMessage;
 };
 const std::vector<TableDefinition>& LedgerTables();
 

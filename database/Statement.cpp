@@ -4,6 +4,12 @@
 
 #include <sqlite3.h>
 
+bool IsQueryText(const QByteArray& sql)
+{
+    return sql.trimmed().toLower().startsWith("select") ||
+           sql.trimmed().toLower().startsWith("pragma table_info");
+}
+
 CStatement::CStatement(sqlite3* db, sqlite3_stmt* stmt, SqlStatus status, SqlStatus* lastError)
     : m_db(db), m_stmt(stmt), m_status(std::move(status)), m_lastError(lastError)
 {
@@ -29,7 +35,8 @@ CStatement::~CStatement()
 void CStatement::failed()
 {
     if (m_status.ok())
-        m_status = {sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db))};
+        m_status = {sqlite3_extended_errcode(m_db), QString::fromUtf8(sqlite3_errmsg(m_db)),
+                    !sqlite3_stmt_readonly(m_stmt)};
     if (m_lastError)
         *m_lastError = m_status;
 }
@@ -146,7 +153,9 @@ CStatement CStatementCache::Get(sqlite3* db, const QByteArray& sql, SqlStatus* l
         return {db, found->second, {}, lastError};
     sqlite3_stmt* stmt = nullptr;
     if (sqlite3_prepare_v2(db, sql.constData(), int(sql.size()), &stmt, nullptr) != SQLITE_OK) {
-        SqlStatus status{sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db))};
+        // Without a statement, only a query's text tells that it does not write.
+        SqlStatus status{sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)),
+                         !IsQueryText(sql)};
         sqlite3_finalize(stmt);
         return {db, nullptr, std::move(status), lastError};
     }

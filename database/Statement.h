@@ -59,6 +59,10 @@ private:
     SqlStatus* m_lastError;
 };
 
+// Whether the text of a statement that could not be prepared is a query (then
+// its failure is a failed read, else a failed write).
+bool IsQueryText(const QByteArray& sql);
+
 // The prepared statements of one connection, by their text.
 class CStatementCache
 {

@@ -3,14 +3,33 @@
 #include <QString>
 
 // What the outcome of one statement or file operation was: SQLite's (extended)
-// result code, 0 (SQLITE_OK) for success, and the error text.
+// result code, 0 (SQLITE_OK) for success, and the error text; `writing` tells
+// whether the failed work would have changed the ledger. The store's own
+// refusals have negative codes (below), which SQLite never uses.
 struct SqlStatus
 {
     int code = 0;
     QString message;
+    bool writing = false;
 
     bool ok() const { return code == 0; }
 };
+
+namespace store {
+// The ledger is closed: every operation answers this and nobody is told.
+inline constexpr int kClosed = -1;
+// An insert would number records beyond 9999999.
+inline constexpr int kIdsExhausted = -2;
+// The car in use cannot be deleted.
+inline constexpr int kCurrentCar = -3;
+// A bulk operation its caller stopped (SQLITE_INTERRUPT).
+inline constexpr int kStopped = 9;
+
+inline SqlStatus Closed()
+{
+    return {kClosed, QStringLiteral("the ledger is not open")};
+}
+} // namespace store
 
 // The causes of a failure that lie in the ledger file or its disk rather than
 // in the statement itself.

@@ -1,14 +1,13 @@
 #include "database/Transaction.h"
 
-CTransaction::CTransaction(CAdoConnection& connection, Reporting reporting)
-    : m_connection(connection)
+CTransaction::CTransaction(CAdoConnection& connection) : m_connection(connection)
 {
     if (m_connection.InTransaction()) {
         m_begun = true;
         return;
     }
     m_owner = true;
-    m_begun = m_connection.BeginTransaction(reporting == Quiet);
+    m_begun = m_connection.BeginTransaction();
 }
 
 CTransaction::~CTransaction()

@@ -9,18 +9,12 @@
 class CTransaction
 {
 public:
-    enum Reporting
-    {
-        ShowFailures,
-        Quiet, // nothing inside is shown; the caller reports LastError()
-    };
-
-    explicit CTransaction(CAdoConnection& connection, Reporting reporting = ShowFailures);
+    explicit CTransaction(CAdoConnection& connection);
     ~CTransaction();
     CTransaction(const CTransaction&) = delete;
     CTransaction& operator=(const CTransaction&) = delete;
 
-    // False when the transaction could not begin (its failure was shown).
+    // False when the transaction could not begin (the connection's LastError() says why).
     bool Begun() const { return m_begun; }
     // True when every change is in the file (or, when joined, left to the outer one).
     bool Commit();

@@ -3,6 +3,7 @@
 #include "database/Figures.h"
 #include "ledgers/FrameState.h"
 #include "ledgers/LedgerFormat.h"
+#include "platform/StoreFailure.h"
 
 namespace {
 const QString kNone = QStringLiteral("--");
@@ -19,7 +20,7 @@ void CDlgOil::RefreshPage()
 {
     if (CMyDatabase* db = Database()) {
         CARPROPERTY property;
-        db->GetCarProperty(PageCar(), property);
+        platform::ShowStoreFailure(db->GetCarProperty(PageCar(), property), this);
         m_tankVolume = property.fuelVolume;
         m_gaugeDivisions = property.meterRules < 1 ? 1.0 : property.meterRules;
     }

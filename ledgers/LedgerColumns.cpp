@@ -100,10 +100,10 @@ QString costFormat(const QString& name)
     return name + QStringLiteral(" 【合计：▲总金额 %.2f 元】");
 }
 
-LedgerPageInfo servicePage(const char* table, const QString& name, int bit, int providerHistory,
+LedgerPageInfo servicePage(LedgerKind kind, const QString& name, int bit, int providerHistory,
                            LedgerWidths widths)
 {
-    return {table,
+    return {kind,
             costCaption(name),
             costFormat(name),
             bit,
@@ -118,10 +118,10 @@ LedgerPageInfo servicePage(const char* table, const QString& name, int bit, int 
             std::move(widths)};
 }
 
-LedgerPageInfo costPage(const char* table, const QString& name, const QString& amount,
+LedgerPageInfo costPage(LedgerKind kind, const QString& name, const QString& amount,
                         const QString& content, int bit, int contentHistory, LedgerWidths widths)
 {
-    return {table,
+    return {kind,
             costCaption(name),
             costFormat(name),
             bit,
@@ -140,7 +140,7 @@ LedgerPageInfo costPage(const char* table, const QString& name, const QString& a
 const LedgerPageInfo& RefuelPage()
 {
     static const LedgerPageInfo page{
-        tbl::Refuel,
+        LedgerKind::Refuel,
         QStringLiteral("加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】"),
         QString(), // the refuelling caption carries two totals; the page builds it
         0,
@@ -166,7 +166,7 @@ const LedgerPageInfo& RefuelPage()
 const LedgerPageInfo& RepairPage()
 {
     static const LedgerPageInfo page = servicePage(
-        tbl::Repair, QStringLiteral("维修记录"), 0x01, 0,
+        LedgerKind::Repair, QStringLiteral("维修记录"), 0x01, 0,
         {{{50, 100, 75, 85, 200, 150}, 690}, {{40, 90, 60, 60, 160, 130}, 570}, {}, false});
     return page;
 }
@@ -174,7 +174,7 @@ const LedgerPageInfo& RepairPage()
 const LedgerPageInfo& MaintainPage()
 {
     static const LedgerPageInfo page = servicePage(
-        tbl::Maintain, QStringLiteral("保养记录"), 0x02, 2,
+        LedgerKind::Maintain, QStringLiteral("保养记录"), 0x02, 2,
         {{{50, 100, 75, 80, 200, 150}, 680}, {{40, 90, 60, 70, 160, 130}, 580}, {}, false});
     return page;
 }
@@ -182,7 +182,7 @@ const LedgerPageInfo& MaintainPage()
 const LedgerPageInfo& AccidentPage()
 {
     static const LedgerPageInfo page =
-        costPage(tbl::Accident, QStringLiteral("事故记录"), QStringLiteral("事故费用"),
+        costPage(LedgerKind::Accident, QStringLiteral("事故记录"), QStringLiteral("事故费用"),
                  QStringLiteral("事故说明"), 0x04, 0,
                  {{{50, 100, 75, 85, 500}, 840}, {{40, 90, 60, 70, 300}, 590}, {}, false});
     return page;
@@ -191,7 +191,7 @@ const LedgerPageInfo& AccidentPage()
 const LedgerPageInfo& DailyCostPage()
 {
     static const LedgerPageInfo page =
-        costPage(tbl::DailyCost, QStringLiteral("日常杂费"), QStringLiteral("消费金额"),
+        costPage(LedgerKind::DailyCost, QStringLiteral("日常杂费"), QStringLiteral("消费金额"),
                  QStringLiteral("消费说明"), 0x08, 1,
                  {{{50, 100, 75, 85, 220}, 560}, {{40, 90, 60, 70, 200}, 490}, {}, false});
     return page;
@@ -200,7 +200,7 @@ const LedgerPageInfo& DailyCostPage()
 const LedgerPageInfo& CarLogPage()
 {
     static const LedgerPageInfo page{
-        tbl::CarLog,
+        LedgerKind::CarLog,
         QStringLiteral("爱车日志"),
         QString(),
         0x20,
@@ -216,7 +216,7 @@ const LedgerPageInfo& CarLogPage()
 const LedgerPageInfo& AccessoryPage()
 {
     static const LedgerPageInfo page{
-        tbl::Accessory,
+        LedgerKind::Accessory,
         QStringLiteral("汽车用品 【合计：▲总金额 0.00 元】"),
         QStringLiteral("汽车用品 【合计：▲总金额 %.2f 元】"),
         0x10,

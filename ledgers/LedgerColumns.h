@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/LedgerKind.h"
 #include "database/Records.h"
 
 #include <QString>
@@ -61,7 +62,7 @@ struct LedgerWidths
 // Everything that tells one ledger page from another.
 struct LedgerPageInfo
 {
-    const char* table = nullptr;
+    LedgerKind kind = LedgerKind::Refuel;
     QString initialCaption;
     QString captionFormat; // one %.2f for the page total; empty: the caption never changes
     int odometerBit = 0;   // bit of OdometerColumnMask; 0: the odometer always shows

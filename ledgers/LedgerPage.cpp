@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
+#include "platform/StoreFailure.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -18,7 +19,7 @@ using namespace platform;
 
 CLedgerPage::CLedgerPage(const LedgerPageInfo& info, QWidget* parent)
     : CGridDialog(info.initialCaption, parent), m_info(info),
-      m_records(m_grid, info.table, info.columns, "\"DateTimee\"", true)
+      m_records(m_grid, info.kind, info.columns, "\"DateTimee\"", true)
 {
     SetupLedgerGrid(m_grid, m_info.columnCount());
     m_records.derivedText = [this](int index, int col) { return DerivedText(index, col); };
@@ -204,7 +205,8 @@ void CLedgerPage::OfferHistory(int row, int col)
         return;
     QStringList entries;
     if (CMyDatabase* db = Database())
-        db->GetInputHistory(PageCar(), m_info.columns[col].historyClass, entries);
+        ShowStoreFailure(db->GetInputHistory(PageCar(), m_info.columns[col].historyClass, entries),
+                         this);
     entries.sort();
     auto* combo = m_grid->GetCellAs<CGridCellCombo>(row, col);
     combo->SetOptions(entries);
@@ -222,8 +224,13 @@ void CLedgerPage::RecordHistory(const QString& text, int col)
     entry.content = text;
     entry.classId = m_info.columns[col].historyClass;
     entry.className = HistoryClassName(entry.classId);
-    db->GetNextRecID(tbl::InputHistory, entry.recId);
-    db->InsertInputHistory(entry);
+    const Expected<QString> next = db->GetNextRecID(LedgerKind::InputHistory);
+    if (!next) {
+        ShowStoreFailure(next.error(), this);
+        return;
+    }
+    entry.recId = *next;
+    ShowStoreFailure(db->InsertInputHistory(entry).status(), this);
 }
 
 void CLedgerPage::OnCommand(int id)

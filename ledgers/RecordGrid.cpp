@@ -6,9 +6,13 @@
 #include "ledgers/LedgerFormat.h"
 #include "ledgers/LedgerGrid.h"
 #include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "platform/StoreFailure.h"
 
 #include <QApplication>
 #include <algorithm>
+
+using namespace platform;
 
 namespace {
 constexpr quint32 kCellFormat = DT_VCENTER | DT_SINGLELINE;
@@ -22,10 +26,9 @@ bool IsShownOnly(CellKind kind)
 }
 } // namespace
 
-CRecordGrid::CRecordGrid(CGridCtrl* grid, const char* table,
-                         const std::vector<LedgerColumn>& columns, QByteArray orderBy,
-                         bool newRecordRow)
-    : m_grid(grid), m_table(table), m_columns(columns), m_orderBy(std::move(orderBy)),
+CRecordGrid::CRecordGrid(CGridCtrl* grid, LedgerKind kind, const std::vector<LedgerColumn>& columns,
+                         QByteArray orderBy, bool newRecordRow)
+    : m_grid(grid), m_kind(kind), m_columns(columns), m_orderBy(std::move(orderBy)),
       m_newRecordRow(newRecordRow)
 {
     // The record menu is reachable by assistive technology from the page.
@@ -55,7 +58,7 @@ QString CRecordGrid::cellText(int row, int col) const
 
 bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
 {
-    const QString car = db ? db->GetCurrentCarID() : QString();
+    const QString car = db ? ValueOrShow(db->GetCurrentCarID(), m_grid) : QString();
     // Without a car the grid is still filled once: the headers and the
     // (closed) new-record row.
     if (car == m_car && m_filled)
@@ -69,11 +72,8 @@ void CRecordGrid::Load(CMyDatabase* db)
     const FocusPlace place = focusPlace();
     m_records.clear();
     if (db) {
-        const SqlStatus status = db->LoadRecords(m_table, m_car, m_records, m_orderBy);
-        if (!status.ok()) {
-            db->ReportFailure(status, false);
+        if (ShowStoreFailure(db->LoadRecords(m_kind, m_car, m_records, m_orderBy), m_grid))
             m_records.clear();
-        }
     }
     Fill();
     restoreFocus(place);
@@ -171,20 +171,30 @@ bool CRecordGrid::Save(CMyDatabase* db, int index, const LedgerRecord& changed, 
 {
     if (!db)
         return false;
-    const SqlStatus status = db->UpdateRecordField(m_table, changed, field);
-    if (!status.ok()) {
-        db->ReportFailure(status, true);
+    if (ShowStoreFailure(db->UpdateRecordField(m_kind, changed, field), m_grid))
         return false;
-    }
     m_records[size_t(index)] = changed;
     return true;
 }
 
 bool CRecordGrid::Add(CMyDatabase* db, LedgerRecord record)
 {
-    db->GetNextRecID(m_table, record.recId);
-    if (db->InsertRecord(m_table, record) != 2)
+    const Expected<QString> next = db->GetNextRecID(m_kind);
+    if (!next) {
+        ShowStoreFailure(next.error(), m_grid);
         return false;
+    }
+    record.recId = *next;
+    const Expected<InsertOutcome> inserted = db->InsertRecord(m_kind, record);
+    if (!inserted) {
+        ShowStoreFailure(inserted.error(), m_grid);
+        return false;
+    }
+    if (*inserted == InsertOutcome::Duplicate) {
+        MessageBox(m_grid, QStringLiteral("记录已经存在，插入失败！"), kCaption,
+                   MB_OK | MB_ICONERROR);
+        return false;
+    }
     m_records.push_back(std::move(record));
     const int row = RowEnd() - 1;
     m_numbers.push_back(row);
@@ -205,11 +215,8 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
     if (row < 0 || !db)
         return -1;
     const int index = row - 1;
-    const SqlStatus status = db->DeleteRecord(m_table, m_car, m_records[size_t(index)].recId);
-    if (!status.ok()) {
-        db->ReportFailure(status, true);
+    if (ShowStoreFailure(db->DeleteRecord(m_kind, m_car, m_records[size_t(index)].recId), m_grid))
         return -1;
-    }
     if (removed)
         *removed = std::move(m_records[size_t(index)]);
     m_records.erase(m_records.begin() + index);

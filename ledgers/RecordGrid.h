@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/LedgerKind.h"
 #include "database/Records.h"
 #include "database/StorageFault.h"
 #include "ledgers/LedgerColumns.h"
@@ -22,7 +23,7 @@ class QWidget;
 class CRecordGrid
 {
 public:
-    CRecordGrid(CGridCtrl* grid, const char* table, const std::vector<LedgerColumn>& columns,
+    CRecordGrid(CGridCtrl* grid, LedgerKind kind, const std::vector<LedgerColumn>& columns,
                 QByteArray orderBy, bool newRecordRow);
 
     // The text of a derived column for a record (index Count() is the
@@ -77,7 +78,7 @@ private:
     {
         int row = -1;
         int col = -1;
-        QString recId;        // empty on the new-record row
+        QString recId;         // empty on the new-record row
         bool keyboard = false; // the grid (or its editor) had the keyboard focus
     };
     FocusPlace focusPlace() const;
@@ -88,7 +89,7 @@ private:
     void setRowLook(int row);
 
     CGridCtrl* m_grid;
-    const char* m_table;
+    LedgerKind m_kind;
     const std::vector<LedgerColumn>& m_columns;
     QByteArray m_orderBy;
     bool m_newRecordRow;

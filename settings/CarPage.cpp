@@ -4,6 +4,7 @@
 #include "ledgers/FrameState.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/MessageBox.h"
+#include "platform/StoreFailure.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,7 @@ namespace {
 QString currentCarId()
 {
     CMyDatabase* db = CFrameState::OpenDatabase();
-    return db ? RightTrimmed(db->GetCurrentCarID()) : QString();
+    return db ? RightTrimmed(ValueOrShow(db->GetCurrentCarID())) : QString();
 }
 
 } // namespace
@@ -57,7 +58,7 @@ bool CCarRowPage::saveEditsOf(const QString& carId)
     QString name = carId;
     std::vector<CARLIST> cars;
     if (CMyDatabase* db = Database())
-        db->GetCarList(cars);
+        TakeOrShow(db->GetCarList(), cars, this);
     for (const CARLIST& car : cars)
         if (car.carId == carId)
             name = car.name;

@@ -6,6 +6,7 @@
 #include "ledgers/LedgerFormat.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/StoreFailure.h"
 #include "settings/CarPictureArea.h"
 
 #include <QComboBox>
@@ -149,7 +150,7 @@ void CPageBaseInfo::Load()
     // A car without a row starts from an empty profile, never from the last car's.
     m_profile = CARPROPERTY();
     if (CMyDatabase* db = Database())
-        db->GetCarProperty(m_car, m_profile);
+        ShowStoreFailure(db->GetCarProperty(m_car, m_profile), this);
     m_loading = true;
     for (size_t i = 0; i < kFields.size(); ++i)
         m_edits[i]->setText(m_profile.*kFields[i].text);
@@ -161,7 +162,8 @@ void CPageBaseInfo::Load()
 void CPageBaseInfo::showPicture()
 {
     CMyDatabase* db = Database();
-    const QString name = db && !m_car.isEmpty() ? db->GetCurrentCarName() : QString();
+    const QString name =
+        db && !m_car.isEmpty() ? ValueOrShow(db->GetCurrentCarName(), this) : QString();
     m_picture->SetCar(m_car, name, m_profile.picture);
     m_upload->setText(m_profile.picture.isNull() ? QStringLiteral("上传图片")
                                                  : QStringLiteral("修改图片"));
@@ -178,11 +180,11 @@ bool CPageBaseInfo::OnApply()
     const std::optional<double> meterRules = readNumber(col::MeterRules);
     if (!meterRules)
         return false;
-    const std::optional<bool> exists = db->HasCarRow(tbl::CarProperty, m_car);
-    if (!exists)
+    const Expected<bool> exists = db->HasCarRow(CarTable::Property, m_car);
+    if (ShowStoreFailure(exists.status(), this))
         return false;
 
-    bool saved = false;
+    SqlStatus saved;
     if (!*exists) {
         CARPROPERTY typed;
         for (size_t i = 0; i < kFields.size(); ++i)
@@ -206,10 +208,10 @@ bool CPageBaseInfo::OnApply()
             changes.Text(updated.*kFields[i].text, m_edits[i]->text(), column);
         }
         changes.Text(updated.fuelType, m_fuelType->currentText(), col::FuelType);
-        saved = db->UpdateCarRow(tbl::CarProperty, m_car, changes);
+        saved = db->UpdateCarRow(CarTable::Property, m_car, changes);
     }
-    if (!saved)
-        return false; // the store said why; the typed texts stay for another try
+    if (ShowStoreFailure(saved, this))
+        return false; // the typed texts stay for another try
     // The page shows what the file now holds ("12,345" becomes "12345.00").
     Load();
     return true;
@@ -257,12 +259,12 @@ bool CPageBaseInfo::storePicture(const QByteArray& file)
     CMyDatabase* db = Database();
     if (!db || m_car.isEmpty())
         return false;
-    const std::optional<bool> exists = db->HasCarRow(tbl::CarProperty, m_car);
-    if (!exists)
+    const Expected<bool> exists = db->HasCarRow(CarTable::Property, m_car);
+    if (ShowStoreFailure(exists.status(), this))
         return false;
-    if (*exists)
-        return db->SetCarPicture(m_car, file);
     // A car without a profile row gets one now, with the fields as last
     // loaded, so that the picture is kept; Apply writes the typed fields later.
-    return db->InsertCarProperty(m_car, m_profile, file);
+    return !ShowStoreFailure(*exists ? db->SetCarPicture(m_car, file)
+                                     : db->InsertCarProperty(m_car, m_profile, file),
+                             this);
 }

@@ -4,6 +4,7 @@
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/Clock.h"
+#include "platform/StoreFailure.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -13,6 +14,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <optional>
+
+using platform::ShowStoreFailure;
 
 namespace {
 
@@ -161,7 +164,7 @@ void CPageBuyInfo::Load()
 {
     m_purchase = PURCHASEINFO();
     if (CMyDatabase* db = Database())
-        db->GetPurchaseInfo(m_car, m_purchase);
+        ShowStoreFailure(db->GetPurchaseInfo(m_car, m_purchase), this);
     m_loading = true;
     for (size_t i = 0; i < kFields.size(); ++i)
         m_edits[i]->setText(m_purchase.*kFields[i].text);
@@ -198,11 +201,11 @@ bool CPageBuyInfo::OnApply()
     typed.buyDateText = m_date->date() == m_loadedDate && !m_purchase.buyDateText.isEmpty()
                             ? m_purchase.buyDateText
                             : DateText(m_date->date());
-    const std::optional<bool> exists = db->HasCarRow(tbl::PurchaseInfo, m_car);
-    if (!exists)
+    const Expected<bool> exists = db->HasCarRow(CarTable::Purchase, m_car);
+    if (ShowStoreFailure(exists.status(), this))
         return false;
 
-    bool saved = false;
+    SqlStatus saved;
     if (!*exists) {
         saved = db->InsertPurchaseInfo(m_car, typed);
     } else {
@@ -222,10 +225,10 @@ bool CPageBuyInfo::OnApply()
             const Field& f = kFields[FieldIndex(kFields, column)];
             changes.Text(updated.*f.text, typed.*f.text, column);
         }
-        saved = db->UpdateCarRow(tbl::PurchaseInfo, m_car, changes);
+        saved = db->UpdateCarRow(CarTable::Purchase, m_car, changes);
     }
-    if (!saved)
-        return false; // the store said why; the typed texts stay for another try
+    if (ShowStoreFailure(saved, this))
+        return false; // the typed texts stay for another try
     // The page shows what the file now holds, totals included.
     Load();
     return true;

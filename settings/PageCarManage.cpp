@@ -4,6 +4,7 @@
 
 #include "ledgers/FrameState.h"
 #include "platform/MessageBox.h"
+#include "platform/StoreFailure.h"
 #include "settings/CarPictureArea.h"
 #include "settings/TreePropSheet.h"
 
@@ -166,7 +167,7 @@ void CPageCarManage::FillCarList()
     // row and moves every other one down.
     const QString selectedCar = selectedCarId();
     if (CMyDatabase* db = database())
-        db->GetCarList(m_cars);
+        TakeOrShow(db->GetCarList(), m_cars, this);
     int selectedCarRow = -1;
     int currentRow = -1;
     {
@@ -203,7 +204,7 @@ void CPageCarManage::OnAddCar()
 {
     setAddEnabled(false);
     if (CMyDatabase* db = database())
-        db->NewCar(m_addName->text());
+        ShowStoreFailure(db->NewCar(m_addName->text()).status(), this);
     m_addName->clear();
     FillCarList();
 }
@@ -219,9 +220,9 @@ void CPageCarManage::OnRenameCar()
     if (db && row >= 0 && newName != m_cars[static_cast<size_t>(row)].name) {
         const CARLIST car = m_cars[static_cast<size_t>(row)];
         // The car is the current one by its identifier: two cars may share a name.
-        const bool isCurrent = db->GetCurrentCarID().trimmed() == car.carId;
-        db->RenameCar(newName, car.carId);
-        if (isCurrent) {
+        const bool isCurrent = ValueOrShow(db->GetCurrentCarID(), this).trimmed() == car.carId;
+        const bool renamed = !ShowStoreFailure(db->RenameCar(newName, car.carId), this);
+        if (isCurrent && renamed) {
             setSheetTitle(newName);
             if (CFrameState* frame = CFrameState::instance())
                 frame->SetTitle();
@@ -241,9 +242,12 @@ void CPageCarManage::OnSetCurrentCar()
         return;
     const CARLIST car = m_cars[static_cast<size_t>(row)];
     m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(car.name));
-    frame->m_database.SetCurrentCar(car.carId);
+    ShowStoreFailure(frame->m_database.SetCurrentCar(car.carId), this);
     FillCarList();
-    frame->m_database.LoadCostTotals(frame->m_database.GetCurrentCarID(), frame->m_costTotals);
+    ShowStoreFailure(
+        frame->m_database.LoadCostTotals(ValueOrShow(frame->m_database.GetCurrentCarID(), this),
+                                         frame->m_costTotals),
+        this);
     setSheetTitle(car.name);
     frame->SetTitle();
     RefreshPicture();
@@ -264,19 +268,19 @@ void CPageCarManage::OnDeleteCar()
     if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     CMyDatabase* db = database();
-    if (db && db->DeleteCar(car.carId))
+    if (db && !ShowStoreFailure(db->DeleteCar(car.carId), this))
         FillCarList();
 }
 
 void CPageCarManage::RefreshPicture()
 {
     CMyDatabase* db = database();
-    const QString carId = db ? db->GetCurrentCarID().trimmed() : QString();
+    const QString carId = db ? ValueOrShow(db->GetCurrentCarID(), this).trimmed() : QString();
     if (carId.isEmpty()) {
         m_picture->SetCar(QString(), QString(), QImage());
         return;
     }
     CARPROPERTY property;
-    db->GetCarProperty(carId, property);
-    m_picture->SetCar(carId, db->GetCurrentCarName(), property.picture);
+    ShowStoreFailure(db->GetCarProperty(carId, property), this);
+    m_picture->SetCar(carId, ValueOrShow(db->GetCurrentCarName(), this), property.picture);
 }

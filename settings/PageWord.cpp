@@ -29,7 +29,7 @@ CPageWord::CPageWord(QWidget* parent)
     : CPropertyPage(QStringLiteral("输入记录"), parent), m_grid(new CGridCtrl(this)),
       m_hint(new QLabel(QStringLiteral("提示：双击单元格可以进行编辑，点右键可以删除选中的项。"),
                         this)),
-      m_records(m_grid, tbl::InputHistory, columns(), "\"ClassName\",\"Content\"", false)
+      m_records(m_grid, LedgerKind::InputHistory, columns(), "\"ClassName\",\"Content\"", false)
 {
     m_grid->SetDlgCtrlID(kGridId);
     m_grid->SetOwner(this);

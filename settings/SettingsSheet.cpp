@@ -1,6 +1,7 @@
 #include "settings/SettingsSheet.h"
 
 #include "ledgers/FrameState.h"
+#include "platform/StoreFailure.h"
 #include "settings/PageBaseInfo.h"
 #include "settings/PageBuyInfo.h"
 #include "settings/PageCarManage.h"
@@ -83,7 +84,7 @@ std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int command
 
     QString carName;
     if (CFrameState* frame = CFrameState::instance())
-        carName = frame->m_database.GetCurrentCarName();
+        carName = platform::ValueOrShow(frame->m_database.GetCurrentCarName(), parent);
     if (!carName.isEmpty())
         sheet->SetTitle(SettingsSheetTitle(carName));
 

@@ -32,16 +32,3 @@ QStringList MessageRecorder::texts() const
         list << box.text;
     return list;
 }
-
-StoreMessageRecorder::StoreMessageRecorder()
-    : m_previous(
-          SetStoreMessageSink([this](const QString& text, const QString& caption, unsigned flags) {
-              return record(text, caption, flags);
-          }))
-{
-}
-
-StoreMessageRecorder::~StoreMessageRecorder()
-{
-    SetStoreMessageSink(std::move(m_previous));
-}

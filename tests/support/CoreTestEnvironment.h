@@ -1,6 +1,5 @@
 #pragma once
 
-#include "database/StoreReport.h"
 #include "platform/MessageCodes.h"
 
 #include <QString>
@@ -24,8 +23,8 @@ private:
 };
 
 // Records every message instead of showing it and gives the queued answers in
-// turn (IDOK when none is queued). The recorders below decide which messages
-// reach it.
+// turn (IDOK when none is queued). A recorder of its own kind decides which
+// messages reach it.
 class MessageRecorder
 {
 public:
@@ -52,16 +51,4 @@ protected:
 private:
     std::vector<Box> m_boxes;
     std::vector<int> m_answers;
-};
-
-// Records the messages of the ledger store (no widgets involved); the sink
-// it replaces is back when it goes.
-class StoreMessageRecorder : public MessageRecorder
-{
-public:
-    StoreMessageRecorder();
-    ~StoreMessageRecorder();
-
-private:
-    StoreMessageSink m_previous;
 };

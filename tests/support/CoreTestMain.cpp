@@ -1,6 +1,6 @@
 // Runs the GoogleTest cases of the core layers (platform core, ledger store)
 // without any application object: they need no event loop, no display and no
-// platform plugin. Their messages are recorded with a StoreMessageRecorder.
+// platform plugin. The store shows nothing: its statuses are the results.
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
