@@ -6,7 +6,6 @@
 #include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
 #include "platform/SingleInstance.h"
-#include "tests/support/TestFiles.h"
 
 // The program's own ledger in the test's data folder, driven from the command line.
 class CsvCommandTest : public ::testing::Test
@@ -28,7 +27,7 @@ protected:
         r.miles = 5000;
         r.amount = 260;
         r.price = 6.5;
-        ASSERT_EQ(db.InsertRefuel(r), 2);
+        ASSERT_EQ(db.InsertRecord("Refuel", r), 2);
     }
 
     int run(const QStringList& arguments)
@@ -55,7 +54,7 @@ protected:
     }
 
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    StoreMessageRecorder boxes;
     QString output, errors;
     QStringList passwords;
 };
@@ -91,12 +90,10 @@ TEST_F(CsvCommandTest, ExportAndImportRunWithoutAWindowAndSayWhatTheyDid)
 TEST_F(CsvCommandTest, BadLinesRefuseTheWholeImportUnlessTheRestIsAskedFor)
 {
     const QString file = folders.data() + "/bad.csv";
-    QFile f(file);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write((LedgerFileHeader(LedgerKind::CarLog).join(",") +
-             "\n2024-06-01,5100,洗车,家用车,爱车日志\n2024-06-31,5200,年检,家用车,爱车日志\n")
-                .toUtf8());
-    f.close();
+    WriteFile(file,
+              (LedgerFileHeader(LedgerKind::CarLog).join(",") +
+               "\n2024-06-01,5100,洗车,家用车,爱车日志\n2024-06-31,5200,年检,家用车,爱车日志\n")
+                  .toUtf8());
     EXPECT_EQ(run({"--import", file}), 1);
     EXPECT_TRUE(output.contains("不能导入的 1 行：\n  bad.csv 第 3 "
                                 "行：日期“2024-06-31”不存在或看不懂（应写成 2024-01-31）\n"))

@@ -6,6 +6,7 @@
 #include "csv/CsvLedgers.h"
 #include "platform/FileDialog.h"
 #include "platform/Folders.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,13 +21,14 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
-// The menu commands with their dialogs answered by the test.
-class CsvDialogsTest : public CsvTest
+// The menu commands with their dialogs answered by the test; every message
+// box they show (the store's messages too) is recorded.
+class CsvDialogsTest : public CsvLedgerTest<MessageBoxRecorder>
 {
 protected:
     void SetUp() override
     {
-        CsvTest::SetUp();
+        CsvLedgerTest::SetUp();
         car = addCar(QStringLiteral("小蓝"));
         db.SetCurrentCar(car);
         LedgerRecord r;
@@ -86,7 +88,7 @@ TEST_F(CsvDialogsTest, ExportAsksWhichCarsAndWhereAndTellsTheOutcome)
     });
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].text, "已导出 2 条记录，共 8 个文件，保存在：\n" + out);
-    EXPECT_EQ(rowsOf(out + "/" + LedgerFileName(car, "小蓝", "日常杂费")).size(), 3u);
+    EXPECT_EQ(CsvRowsOf(out + "/" + LedgerFileName(car, "小蓝", "日常杂费")).size(), 3u);
 
     // The folder is remembered for the next export; a cancelled dialog does nothing.
     RunCsvExport(nullptr, db, [&](CDlgCsvExport& dialog) {
@@ -145,7 +147,7 @@ TEST_F(CsvDialogsTest, ImportShowsThePreviewAndWritesOnlyWhatItShowed)
 
 TEST_F(CsvDialogsTest, AFileThatCannotBeReadIsAnsweredWithAMessage)
 {
-    writeFile(inData("empty.csv"), "");
+    WriteFile(inData("empty.csv"), "");
     platform::SetOpenFileHook(
         [&](const platform::OpenFileRequest&) { return inData("empty.csv"); });
     bool previewShown = false;
@@ -161,7 +163,7 @@ TEST_F(CsvDialogsTest, AFileThatCannotBeReadIsAnsweredWithAMessage)
 
 TEST_F(CsvDialogsTest, ThePreviewOffersLedgerUnitsAndColumnsWhereTheFileDoesNotSay)
 {
-    writeFile(inData("service.csv"), "Date,Description,Cost,Notes,Odometer,Tags\n"
+    WriteFile(inData("service.csv"), "Date,Description,Cost,Notes,Odometer,Tags\n"
                                      "1/15/2024,Brake pads,120,,1000,\n");
     platform::SetOpenFileHook(
         [&](const platform::OpenFileRequest&) { return inData("service.csv"); });
@@ -181,7 +183,7 @@ TEST_F(CsvDialogsTest, ThePreviewOffersLedgerUnitsAndColumnsWhereTheFileDoesNotS
     });
     EXPECT_EQ(ReadBack(path, "select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
 
-    writeFile(inData("generic.csv"), "when,what,paid\n2024-05-01,洗车,30\n");
+    WriteFile(inData("generic.csv"), "when,what,paid\n2024-05-01,洗车,30\n");
     platform::SetOpenFileHook(
         [&](const platform::OpenFileRequest&) { return inData("generic.csv"); });
     RunCsvImport(nullptr, db, [&](CDlgImportPreview& preview) {

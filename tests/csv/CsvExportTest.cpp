@@ -92,13 +92,13 @@ TEST_F(CsvExportTest, EveryLedgerOfACarIsWrittenAsThePageShowsItWithPlainNumbers
     }());
 
     // UTF-8 with a byte-order mark, CRLF line ends, quoting where needed.
-    const QByteArray refuelBytes = bytesOf(out + "/" + prefix + "加油记录.csv");
-    EXPECT_TRUE(refuelBytes.startsWith("\xEF\xBB\xBF日期,里程表,总金额,单价,加油量,加前油表,"
-                                       "加后油表,油耗估算,成本估算,备注,车辆,记录类型\r\n"));
+    EXPECT_TRUE(FileBytes(out + "/" + prefix + "加油记录.csv")
+                    .startsWith("\xEF\xBB\xBF" +
+                                LedgerFileHeader(LedgerKind::Refuel).join(',').toUtf8() + "\r\n"));
     const QString name = QStringLiteral("小车, \"蓝\"");
     // In date order; quantity amount/price; consumption (50/10) x (10-4) x 100 / 400 = 7.5;
     // cost 200 / 1400; the third has no price and the same odometer: empty cells.
-    EXPECT_EQ(rowsOf(out + "/" + prefix + "加油记录.csv"),
+    EXPECT_EQ(CsvRowsOf(out + "/" + prefix + "加油记录.csv"),
               (std::vector<QStringList>{LedgerFileHeader(LedgerKind::Refuel),
                                         {"2024-01-01", "1000", "200", "5", "40", "2", "10", "", "",
                                          "首次, 加满", name, "加油记录"},
@@ -106,19 +106,18 @@ TEST_F(CsvExportTest, EveryLedgerOfACarIsWrittenAsThePageShowsItWithPlainNumbers
                                          "0.14", "'=1+1", name, "加油记录"},
                                         {"2024-03-01", "1400", "0", "0", "", "5", "9", "", "0.36",
                                          "", name, "加油记录"}}));
-    EXPECT_EQ(rowsOf(out + "/" + prefix + "汽车用品.csv"),
+    EXPECT_EQ(CsvRowsOf(out + "/" + prefix + "汽车用品.csv"),
               (std::vector<QStringList>{
-                  {"日期", "里程表", "商品名称", "单价", "数量", "总价", "服务商", "备注", "车辆",
-                   "记录类型"},
+                  LedgerFileHeader(LedgerKind::Accessory),
                   {"2024-01-05", "0", "脚垫", "12.5", "4", "50", "车品店", "", name, "汽车用品"}}));
-    EXPECT_EQ(rowsOf(out + "/" + prefix + "爱车日志.csv"),
+    EXPECT_EQ(CsvRowsOf(out + "/" + prefix + "爱车日志.csv"),
               (std::vector<QStringList>{
-                  {"日期", "里程表", "日志信息", "车辆", "记录类型"},
+                  LedgerFileHeader(LedgerKind::CarLog),
                   {"2024-01-06", "1234", "第一行\r\n第二行 \"引\"", name, "爱车日志"}}));
-    EXPECT_EQ(rowsOf(out + "/" + prefix + "维修记录.csv"),
+    EXPECT_EQ(CsvRowsOf(out + "/" + prefix + "维修记录.csv"),
               (std::vector<QStringList>{LedgerFileHeader(LedgerKind::Repair)}));
 
-    const std::vector<QStringList> cars = rowsOf(out + "/车辆信息.csv");
+    const std::vector<QStringList> cars = CsvRowsOf(out + "/车辆信息.csv");
     ASSERT_EQ(cars.size(), 2u);
     EXPECT_EQ(cars[0], CarFileHeader());
     const QStringList expected = {name, "是",       "东风", "",   "",   "",     "",
@@ -134,11 +133,11 @@ TEST_F(CsvExportTest, AllCarsGoIntoOneFolderAndACarWithoutProfileHasEmptyCells)
     ASSERT_EQ(result.outcome, CsvExportResult::Done);
     EXPECT_EQ(result.files.size(), 1 + 2 * 7);
     EXPECT_EQ(result.records, 6);
-    const std::vector<QStringList> cars = rowsOf(out + "/车辆信息.csv");
+    const std::vector<QStringList> cars = CsvRowsOf(out + "/车辆信息.csv");
     ASSERT_EQ(cars.size(), 3u);
     EXPECT_EQ(cars[2].mid(0, 3), (QStringList{"旧车/二手", "否", ""}));
     EXPECT_EQ(cars[2].size(), CarFileHeader().size());
-    EXPECT_EQ(rowsOf(out + "/" + other + "_旧车_二手_维修记录.csv")[1],
+    EXPECT_EQ(CsvRowsOf(out + "/" + other + "_旧车_二手_维修记录.csv")[1],
               (QStringList{"2023-12-31", "0", "880", "换刹车片", "", "", "旧车/二手", "维修记录"}));
 }
 
@@ -146,16 +145,16 @@ TEST_F(CsvExportTest, ACancelledExportLeavesNothingBehindAndReplacesNothing)
 {
     ASSERT_TRUE(QDir().mkpath(out));
     const QString earlier = out + "/车辆信息.csv";
-    writeFile(earlier, "earlier export");
+    WriteFile(earlier, "earlier export");
     int calls = 0;
     const CsvExportResult result =
         ExportCsv(db, {out, QString()}, [&](qint64, qint64) { return ++calls < 3; });
     EXPECT_EQ(result.outcome, CsvExportResult::Cancelled);
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"车辆信息.csv"});
-    EXPECT_EQ(bytesOf(earlier), "earlier export");
+    EXPECT_EQ(FileBytes(earlier), "earlier export");
 
     // A folder that cannot be made is refused with its name.
-    writeFile(inData("plain-file"), "x");
+    WriteFile(inData("plain-file"), "x");
     const CsvExportResult refused = ExportCsv(db, {inData("plain-file/sub"), QString()});
     EXPECT_EQ(refused.outcome, CsvExportResult::Failed);
     EXPECT_EQ(refused.error, "无法创建文件夹 " + inData("plain-file/sub"));

@@ -2,24 +2,48 @@
 
 #include "csv/CsvReader.h"
 #include "csv/CsvText.h"
+#include "csv/ImportPlan.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
+#include "tests/support/CoreTestEnvironment.h"
 #include "tests/support/ReadBack.h"
-#include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
 
 #include <QDir>
-#include <QFile>
 #include <gtest/gtest.h>
+#include <list>
 #include <ostream>
+#include <utility>
 
 inline void PrintTo(const QString& text, std::ostream* os)
 {
     *os << '"' << text.toStdString() << '"';
 }
 
-// A ledger file in the test's data folder with helpers to fill it and to
-// read the CSV files a test writes or the program exports.
-class CsvTest : public ::testing::Test
+// The rows a plan leaves out, by line, with their reasons.
+inline std::vector<std::pair<int, QString>> Problems(const ImportPlan& plan)
+{
+    std::vector<std::pair<int, QString>> list;
+    for (const auto& p : plan.rejected)
+        list.emplace_back(p.line, p.reason);
+    return list;
+}
+
+// The records of a CSV file as its fields.
+inline std::vector<QStringList> CsvRowsOf(const QString& file)
+{
+    const DecodedText text = DecodeCsvBytes(FileBytes(file));
+    EXPECT_TRUE(text.ok()) << file.toStdString() << ": " << text.error.toStdString();
+    std::vector<QStringList> rows;
+    for (auto& r : ParseCsv(text.text).records)
+        rows.push_back(r.fields);
+    return rows;
+}
+
+// A ledger file in the test's data folder with helpers to fill it. Messages
+// records what the user would be told: the store's messages where no widget
+// is involved, every message box where the dialogs are tested.
+template <class Messages> class CsvLedgerTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -50,38 +74,10 @@ protected:
         return m_added.back();
     }
 
-    std::vector<LedgerRecord> records(const char* table, const QString& car)
-    {
-        std::vector<LedgerRecord> loaded;
-        EXPECT_TRUE(db.LoadRecords(table, car, loaded).ok());
-        return loaded;
-    }
-
-    static QByteArray bytesOf(const QString& file)
-    {
-        QFile f(file);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
-        return f.readAll();
-    }
-    static std::vector<QStringList> rowsOf(const QString& file)
-    {
-        const DecodedText text = DecodeCsvBytes(bytesOf(file));
-        EXPECT_TRUE(text.ok()) << text.error.toStdString();
-        std::vector<QStringList> rows;
-        for (auto& r : ParseCsv(text.text).records)
-            rows.push_back(r.fields);
-        return rows;
-    }
-    static void writeFile(const QString& file, const QByteArray& bytes)
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
     QString inData(const QString& name) const { return folders.data() + QLatin1Char('/') + name; }
 
     TestFolders folders;
-    MessageBoxRecorder boxes;
+    Messages boxes;
     QString path;
     QString out;
     CMyDatabase db;
@@ -89,3 +85,5 @@ protected:
 private:
     std::list<LedgerRecord> m_added;
 };
+
+using CsvTest = CsvLedgerTest<StoreMessageRecorder>;

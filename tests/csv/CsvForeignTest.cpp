@@ -6,18 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-std::vector<std::pair<int, QString>> problems(const ImportPlan& plan)
-{
-    std::vector<std::pair<int, QString>> list;
-    for (const auto& p : plan.rejected)
-        list.emplace_back(p.line, p.reason);
-    return list;
-}
-
-} // namespace
-
 // The current car "自家车" with a tank of 50 litres in 10 divisions.
 class CsvForeignTest : public CsvTest
 {
@@ -35,7 +23,7 @@ protected:
 
     ImportPlan plan(const QByteArray& bytes, const ImportOptions& options = {})
     {
-        writeFile(inData("in.csv"), bytes);
+        WriteFile(inData("in.csv"), bytes);
         return PlanImport(db, {inData("in.csv")}, options);
     }
 
@@ -56,7 +44,7 @@ TEST_F(CsvForeignTest, LubeLoggerFuelRecordsGetGaugeReadingsThatGiveThePagesCons
     EXPECT_EQ(fuel.sources[0].format, "LubeLogger 加油记录");
     EXPECT_TRUE(fuel.hasUnits);
     EXPECT_FALSE(fuel.asksForLedger);
-    EXPECT_TRUE(problems(fuel).empty());
+    EXPECT_TRUE(Problems(fuel).empty());
     ASSERT_EQ(fuel.rows.size(), 4u);
     const LedgerRecord& a = fuel.rows[0].record;
     const LedgerRecord& b = fuel.rows[1].record;
@@ -114,7 +102,7 @@ TEST_F(CsvForeignTest, LubeLoggerServiceRecordsGoToTheLedgerTheUserChooses)
     EXPECT_EQ(r.content, "Oil change");
     EXPECT_EQ(r.miles, 71000);
     EXPECT_EQ(r.mark, "Synthetic, 5 qt；标签：oil；Shop：Jiffy");
-    EXPECT_EQ(problems(asDefault),
+    EXPECT_EQ(Problems(asDefault),
               (std::vector<std::pair<int, QString>>{{3, "日期“9/31/2026”不存在"},
                                                     {4, "这一行有 3 个字段，标题行有 7 个"},
                                                     {5, "“Cost”一栏的“twelve”不是数字"}}));
@@ -194,7 +182,7 @@ TEST_F(CsvForeignTest, FuelioBackupsBringTheirVehicleUnitsLogAndCosts)
     EXPECT_EQ(p.sources[0].format, "Fuelio 备份");
     EXPECT_EQ(p.distance, DistanceUnit::Miles);
     EXPECT_EQ(p.volume, VolumeUnit::Litres);
-    EXPECT_EQ(problems(p),
+    EXPECT_EQ(Problems(p),
               (std::vector<std::pair<int, QString>>{{7, "日期“2024-02-30 10:00”不存在"}}));
     ASSERT_EQ(p.cars.size(), 1u);
     EXPECT_EQ(p.cars[0].name, "BMW Z3");

@@ -228,7 +228,7 @@ TEST_F(CsvImportTest, BadRowsAreListedWithLineAndReasonAndOddNumbersAreFlagged)
 {
     const QString header = LedgerFileHeader(LedgerKind::DailyCost).join(",");
     const QString file = inData("bad.csv");
-    writeFile(file, (header + "\r\n"
+    WriteFile(file, (header + "\r\n"
                               "2024-01-01,100,20,洗车,,家用车,日常杂费\r\n"
                               "2023-02-29,0,5,停车,,家用车,日常杂费\r\n"
                               "2024/13/01,0,5,停车,,家用车,日常杂费\r\n"
@@ -242,16 +242,13 @@ TEST_F(CsvImportTest, BadRowsAreListedWithLineAndReasonAndOddNumbersAreFlagged)
                         .toUtf8());
     const ImportPlan plan = PlanImport(db, {file}, {});
     ASSERT_FALSE(plan.refused()) << plan.refusal.toStdString();
-    std::vector<std::pair<int, QString>> rejected;
-    for (const auto& p : plan.rejected)
-        rejected.emplace_back(p.line, p.reason);
-    EXPECT_EQ(rejected, (std::vector<std::pair<int, QString>>{
-                            {3, "日期“2023-02-29”不存在或看不懂（应写成 2024-01-31）"},
-                            {4, "日期“2024/13/01”不存在或看不懂（应写成 2024-01-31）"},
-                            {5, "“消费金额”一栏的“五元”不是数字"},
-                            {6, "这一行有 6 个字段，标题行有 7 个"},
-                            {7, "这一行有 8 个字段，标题行有 7 个"},
-                            {11, "记录类型“加油站”无法识别"}}));
+    EXPECT_EQ(Problems(plan), (std::vector<std::pair<int, QString>>{
+                                  {3, "日期“2023-02-29”不存在或看不懂（应写成 2024-01-31）"},
+                                  {4, "日期“2024/13/01”不存在或看不懂（应写成 2024-01-31）"},
+                                  {5, "“消费金额”一栏的“五元”不是数字"},
+                                  {6, "这一行有 6 个字段，标题行有 7 个"},
+                                  {7, "这一行有 8 个字段，标题行有 7 个"},
+                                  {11, "记录类型“加油站”无法识别"}}));
     ASSERT_EQ(plan.rows.size(), 3u);
     EXPECT_EQ(plan.rows[0].line, 2);
     EXPECT_TRUE(plan.rows[0].flags.isEmpty());
@@ -265,16 +262,18 @@ TEST_F(CsvImportTest, BadRowsAreListedWithLineAndReasonAndOddNumbersAreFlagged)
 
 TEST_F(CsvImportTest, UnreadableFilesAreRefusedBeforeAnythingIsRead)
 {
-    const auto refusal = [&](const QByteArray& bytes) {
-        writeFile(inData("x.csv"), bytes);
-        return PlanImport(fresh, {inData("x.csv")}, {}).refusal;
+    const std::pair<QByteArray, QString> files[] = {
+        {"", "x.csv：文件是空的，没有可以导入的内容。"},
+        {QByteArray("PK\x03\x04\x00\x00binary", 12),
+         "x.csv：这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。"},
+        {"日期,备注,记录类型\n2024-01-01,\"没有结束,日常杂费\n",
+         "x.csv：第 2 行：引号没有结束，从这里到文件末尾都没有配对的引号。"},
+        {"a,b\n1,2\n", "x.csv：请在“各栏对应的内容”里指定哪一栏是日期。"},
     };
-    EXPECT_EQ(refusal(""), "x.csv：文件是空的，没有可以导入的内容。");
-    EXPECT_EQ(refusal(QByteArray("PK\x03\x04\x00\x00binary", 12)),
-              "x.csv：这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。");
-    EXPECT_EQ(refusal("日期,备注,记录类型\n2024-01-01,\"没有结束,日常杂费\n"),
-              "x.csv：第 2 行：引号没有结束，从这里到文件末尾都没有配对的引号。");
-    EXPECT_EQ(refusal("a,b\n1,2\n"), "x.csv：请在“各栏对应的内容”里指定哪一栏是日期。");
+    for (const auto& [bytes, refusal] : files) {
+        WriteFile(inData("x.csv"), bytes);
+        EXPECT_EQ(PlanImport(fresh, {inData("x.csv")}, {}).refusal, refusal);
+    }
     EXPECT_EQ(PlanImport(fresh, {inData("missing.csv")}, {}).refusal,
               "找不到文件 " + inData("missing.csv"));
 
@@ -283,8 +282,8 @@ TEST_F(CsvImportTest, UnreadableFilesAreRefusedBeforeAnythingIsRead)
     for (const QString& file : exported)
         if (file.endsWith("日常杂费.csv"))
             dailyCost = file;
-    const DecodedText text = DecodeCsvBytes(bytesOf(dailyCost));
-    writeFile(inData("gb.csv"), EncodeGb18030(text.text));
+    const DecodedText text = DecodeCsvBytes(FileBytes(dailyCost));
+    WriteFile(inData("gb.csv"), EncodeGb18030(text.text));
     const ImportPlan fromGb = PlanImport(fresh, {inData("gb.csv")}, {});
     EXPECT_EQ(fromGb.sources[0].encoding, "GB18030");
     ASSERT_EQ(fromGb.rows.size(), 2u);
