@@ -3,12 +3,7 @@
 #include "database/SqlText.h"
 
 #include <QFile>
-
-using namespace platform;
-
-namespace {
-const QString kClosedMessage = QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试.");
-}
+#include <sqlite3.h>
 
 TEST_F(DatabaseTest, ValuesReadAsTextByStorageClass)
 {
@@ -48,50 +43,28 @@ TEST_F(DatabaseTest, ValuesReadAsTextByStorageClass)
     EXPECT_EQ(whole, -1);
     EXPECT_FALSE(rs.GetChunk("b", bytes)); // null: no long data
 
-    // After the last row: false, no message.
+    // After the last row, and on a closed set: false.
     ASSERT_TRUE(rs.MoveNext());
     EXPECT_TRUE(rs.IsEOF());
     EXPECT_FALSE(rs.GetCollect("t", t));
     EXPECT_FALSE(rs.GetCollect("missing", t));
-    EXPECT_TRUE(boxes.boxes().empty());
-
-    // A closed set: the disconnection notice.
     rs.Close();
     EXPECT_FALSE(rs.GetCollect("t", t));
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, kClosedMessage);
-    EXPECT_EQ(boxes.boxes()[0].caption, "提示");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONINFORMATION);
 }
 
-TEST_F(DatabaseTest, FailedStatementShowsWarningAndGivesNoRows)
+TEST_F(DatabaseTest, FailedStatementGivesNoRowsAndItsStatus)
 {
-    auto result = db.Connection().Execute(QStringLiteral("select * from CarLst"));
-    EXPECT_EQ(result, nullptr);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(
-        boxes.boxes()[0].text,
-        QStringLiteral("Warning: Execute 方法发生异常. 错误信息: no such table: CarLst; "
-                       "文件: .\\database\\ExtAdo; 行: 526\n"));
-    EXPECT_EQ(boxes.boxes()[0].caption, "Orvyn");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
+    EXPECT_EQ(db.Connection().Execute(QStringLiteral("select * from CarLst")), nullptr);
+    const SqlStatus failed = db.Connection().LastError();
+    EXPECT_EQ(failed.code, SQLITE_ERROR);
+    EXPECT_EQ(failed.message, "no such table: CarLst");
+    EXPECT_FALSE(failed.writing);
+    EXPECT_EQ(db.Connection().Execute(QStringLiteral("insert into CarLst values (1)")), nullptr);
+    EXPECT_TRUE(db.Connection().LastError().writing);
 
     CAdoRecordSet rs(&db.Connection());
     EXPECT_FALSE(rs.Open(QStringLiteral("select nothing from Nowhere")));
     EXPECT_TRUE(rs.IsEOF());
-}
-
-TEST(ExecuteWarning, LongDescriptionIsCutOnACharacterBoundary)
-{
-    const QString description = QString(2000, QChar(u'错'));
-    const QString warning = CAdoConnection::ExecuteWarning(description);
-    const QString prefix = QStringLiteral("Warning: Execute 方法发生异常. 错误信息: ");
-    ASSERT_TRUE(warning.startsWith(prefix));
-    const QString kept = warning.mid(prefix.size()).section(QStringLiteral("; 文件: "), 0, 0);
-    EXPECT_LT(kept.toUtf8().size(), 1024);
-    EXPECT_GT(kept.size(), 300);
-    EXPECT_EQ(kept, QString(kept.size(), QChar(u'错'))); // no broken character
-    EXPECT_TRUE(warning.endsWith(QStringLiteral("; 文件: .\\database\\ExtAdo; 行: 526\n")));
 }
 
 TEST_F(DatabaseTest, FileOpensOnlyWithTheDatabasePassword)

@@ -5,17 +5,15 @@
 
 #include <QBuffer>
 #include <QDateTime>
+#include <functional>
+#include <optional>
 #include <sqlite3.h>
-
-using namespace platform;
 
 namespace {
 QStringList carIds(CMyDatabase& db)
 {
-    std::vector<CARLIST> cars;
-    db.GetCarList(cars);
     QStringList ids;
-    for (const auto& car : cars)
+    for (const auto& car : Value(db.GetCarList()))
         ids << car.carId;
     return ids;
 }
@@ -39,12 +37,10 @@ TEST_F(DatabaseTest, CarsAreNumberedAfterTheHighestIdentifier)
     EXPECT_EQ(carIds(db).first(), "CAR0008");
     EXPECT_EQ(carIds(db).last(), "CAR0001");
 
-    db.DeleteCar("CAR0002");
-    ASSERT_TRUE(db.NewCar("nine"));
-    EXPECT_EQ(carIds(db).first(), "CAR0009");
-    db.DeleteCar("CAR0009");
-    ASSERT_TRUE(db.NewCar("nine again"));
-    EXPECT_EQ(carIds(db).first(), "CAR0009");
+    ASSERT_TRUE(Succeeded(db.DeleteCar("CAR0002")));
+    EXPECT_EQ(Value(db.NewCar("nine")), "CAR0009");
+    ASSERT_TRUE(Succeeded(db.DeleteCar("CAR0009")));
+    EXPECT_EQ(Value(db.NewCar("nine again")), "CAR0009");
     EXPECT_EQ(readBack("select Name, Used from CarList where CarID='CAR0009'"),
               (std::vector<QStringList>{{"nine again", "NO"}}));
 }
@@ -66,22 +62,21 @@ TEST_F(DatabaseTest, CurrentCarIsTheOneMarkedYes)
 {
     db.NewCar("甲");
     db.NewCar("乙");
-    EXPECT_EQ(db.GetCurrentCarID(), "");
-    EXPECT_EQ(db.GetCurrentCarName(), "");
+    EXPECT_EQ(Value(db.GetCurrentCarID()), "");
+    EXPECT_EQ(Value(db.GetCurrentCarName()), "");
 
-    db.SetCurrentCar("CAR0001");
-    db.SetCurrentCar("CAR0002");
-    EXPECT_EQ(db.GetCurrentCarID(), "CAR0002");
-    EXPECT_EQ(db.GetCurrentCarName(), "乙");
+    ASSERT_TRUE(Succeeded(db.SetCurrentCar("CAR0001")));
+    ASSERT_TRUE(Succeeded(db.SetCurrentCar("CAR0002")));
+    EXPECT_EQ(Value(db.GetCurrentCarID()), "CAR0002");
+    EXPECT_EQ(Value(db.GetCurrentCarName()), "乙");
     EXPECT_EQ(readBack("select CarID from CarList where Used='YES'"),
               (std::vector<QStringList>{{"CAR0002"}}));
 
-    db.SetCurrentCar("CAR0099");
-    EXPECT_EQ(db.GetCurrentCarID(), "");
+    EXPECT_TRUE(Succeeded(db.SetCurrentCar("CAR0099")));
+    EXPECT_EQ(Value(db.GetCurrentCarID()), "");
     EXPECT_TRUE(readBack("select CarID from CarList where Used='YES'").empty());
 
-    std::vector<CARLIST> cars;
-    db.GetCarList(cars);
+    const std::vector<CARLIST> cars = Value(db.GetCarList());
     ASSERT_EQ(cars.size(), 2u);
     EXPECT_EQ(cars[0].name, "乙");
     EXPECT_EQ(cars[0].used, "NO");
@@ -93,17 +88,16 @@ TEST_F(DatabaseTest, NamesAreStoredExactlyAsTyped)
     const QString longName = QString(1000, QChar(u'长')) + "'";
     ASSERT_TRUE(db.NewCar(tricky));
     ASSERT_TRUE(db.NewCar("plain"));
-    db.RenameCar(longName, "CAR0002");
+    ASSERT_TRUE(Succeeded(db.RenameCar(longName, "CAR0002")));
     db.SetCurrentCar("CAR0001");
-    EXPECT_EQ(db.GetCurrentCarName(), tricky);
+    EXPECT_EQ(Value(db.GetCurrentCarName()), tricky);
     EXPECT_EQ(readBack("select Name from CarList order by CarID"),
               (std::vector<QStringList>{{tricky}, {longName}}));
-    EXPECT_TRUE(boxes.boxes().empty());
 
     // Trailing blanks are trimmed on reading, as every text of the ledger.
     db.RenameCar("padded   ", "CAR0002");
     db.SetCurrentCar("CAR0002");
-    EXPECT_EQ(db.GetCurrentCarName(), "padded");
+    EXPECT_EQ(Value(db.GetCurrentCarName()), "padded");
 }
 
 TEST_F(DatabaseTest, DeletingACarRemovesItsRowsFromEveryTable)
@@ -118,13 +112,9 @@ TEST_F(DatabaseTest, DeletingACarRemovesItsRowsFromEveryTable)
     }
     db.SetCurrentCar("CAR0001");
 
-    EXPECT_FALSE(db.DeleteCar("CAR0001"));
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, "不能删除当前正在使用的车辆！");
-    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    EXPECT_EQ(db.DeleteCar("CAR0001").code, store::kCurrentCar);
 
-    EXPECT_TRUE(db.DeleteCar("CAR0002"));
+    EXPECT_TRUE(Succeeded(db.DeleteCar("CAR0002")));
     for (const QString& table : db.Connection().TableNames()) {
         EXPECT_TRUE(readBack("select * from " + table + " where CarID='CAR0002'").empty())
             << table.toStdString();
@@ -134,7 +124,7 @@ TEST_F(DatabaseTest, DeletingACarRemovesItsRowsFromEveryTable)
 
     // With no current car any car can go.
     db.SetCurrentCar("none");
-    EXPECT_TRUE(db.DeleteCar("CAR0001"));
+    EXPECT_TRUE(Succeeded(db.DeleteCar("CAR0001")));
     EXPECT_TRUE(readBack("select * from CarList").empty());
 }
 
@@ -143,22 +133,16 @@ TEST_F(DatabaseTest, ProfileAndPurchaseInformationAreReadBack)
     db.NewCar("甲");
     CARPROPERTY property;
     property.manufacture = "unchanged";
-    EXPECT_TRUE(db.GetCarProperty("CAR0001", property)); // no row: left as it was
+    EXPECT_TRUE(Succeeded(db.GetCarProperty("CAR0001", property))); // no row: left as it was
     EXPECT_EQ(property.manufacture, "unchanged");
 
     db.Connection().Execute(
         "insert into CarProperty (CarID, Manufacture, VIN, FuelVolume, MeterRules, CurMiles) "
         "values ('CAR0001', '一汽  ', 'LFV''123', 55, 8, 0)");
-    db.SetCurMiles("CAR0001", 12345.678);
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    ASSERT_TRUE(db.SetCarPicture("CAR0001", bmp));
+    ASSERT_TRUE(Succeeded(db.SetCurMiles("CAR0001", 12345.678)));
+    ASSERT_TRUE(Succeeded(db.SetCarPicture("CAR0001", bitmapFile(3, 2))));
 
-    ASSERT_TRUE(db.GetCarProperty("CAR0001", property));
+    ASSERT_TRUE(Succeeded(db.GetCarProperty("CAR0001", property)));
     EXPECT_EQ(property.manufacture, "一汽");
     EXPECT_EQ(property.vin, "LFV'123");
     EXPECT_EQ(property.fuelVolumeText, "55.00");
@@ -171,7 +155,7 @@ TEST_F(DatabaseTest, ProfileAndPurchaseInformationAreReadBack)
         "insert into PurchaseInfo (CarID, BuyDate, CarPrice, LoanYears, InsuCompany) "
         "values ('CAR0001', '2020/1/5', 123456.789, 3, '平安 ')");
     PURCHASEINFO info;
-    ASSERT_TRUE(db.GetPurchaseInfo("CAR0001", info));
+    ASSERT_TRUE(Succeeded(db.GetPurchaseInfo("CAR0001", info)));
     EXPECT_EQ(info.buyDateText, "2020/1/5");
     EXPECT_EQ(QDateTime::fromSecsSinceEpoch(info.buyDate),
               QDateTime(QDate(2020, 1, 5), QTime(0, 0)));
@@ -212,7 +196,6 @@ TEST_F(DatabaseTest, ChangedAssignmentsFormOneUpdate)
                             " where CarProperty.CarID='CAR0001'");
     EXPECT_EQ(readBack("select Manufacture, FuelVolume, MeterRules from CarProperty"),
               (std::vector<QStringList>{{"It's new", "2.12345680", "5.00000000"}}));
-    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 TEST_F(DatabaseTest, TextsThatLookLikeStatementsAreStoredAsTheyAre)
@@ -230,9 +213,9 @@ TEST_F(DatabaseTest, TextsThatLookLikeStatementsAreStoredAsTheyAre)
 
     // Identifiers that would widen or end a condition match no car.
     for (const QString& car : {QStringLiteral("x' or '1'='1"), drop}) {
-        db.RenameCar("renamed", car);
-        db.SetCurMiles(car, 5);
-        EXPECT_TRUE(db.DeleteCar(car));
+        EXPECT_TRUE(Succeeded(db.RenameCar("renamed", car)));
+        EXPECT_TRUE(Succeeded(db.SetCurMiles(car, 5)));
+        EXPECT_TRUE(Succeeded(db.DeleteCar(car)));
     }
 
     EXPECT_EQ(readBack("select CarID, Name, Used from CarList order by CarID"),
@@ -240,59 +223,51 @@ TEST_F(DatabaseTest, TextsThatLookLikeStatementsAreStoredAsTheyAre)
     EXPECT_EQ(readBack("select CarID, CurMiles from CarProperty order by CarID"),
               (std::vector<QStringList>{{"CAR0001", "1.00000000"}, {"CAR0002", "2.67000000"}}));
     EXPECT_EQ(db.Connection().TableNames().size(), 11);
-    EXPECT_EQ(db.GetCurrentCarName(), withNul);
-    std::vector<CARLIST> cars;
-    db.GetCarList(cars);
+    EXPECT_EQ(Value(db.GetCurrentCarName()), withNul);
+    const std::vector<CARLIST> cars = Value(db.GetCarList());
     ASSERT_EQ(cars.size(), 2u);
     EXPECT_EQ(cars[0].name, drop);
     EXPECT_EQ(cars[1].name, withNul);
-    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
 }
 
 TEST_F(DatabaseTest, PictureTheLedgerCannotHoldLeavesTheStoredOne)
 {
     db.NewCar("甲");
     db.Connection().Execute("insert into CarProperty (CarID) values ('CAR0001')");
-    ASSERT_TRUE(db.SetCarPicture("CAR0001", bitmapFile(3, 2)));
+    ASSERT_TRUE(Succeeded(db.SetCarPicture("CAR0001", bitmapFile(3, 2))));
     sqlite3_limit(db.Connection().handle(), SQLITE_LIMIT_LENGTH, 4096);
 
-    EXPECT_FALSE(db.SetCarPicture("CAR0001", bitmapFile(64, 64)));
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text,
-              QStringLiteral("修改没有保存。\nWarning: Execute 方法发生异常. 错误信息: string or "
-                             "blob too big; 文件: .\\database\\ExtAdo; 行: 526\n"));
-    EXPECT_EQ(boxes.boxes()[0].caption, "Orvyn");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    const SqlStatus refused = db.SetCarPicture("CAR0001", bitmapFile(64, 64));
+    EXPECT_EQ(refused.code, SQLITE_TOOBIG);
+    EXPECT_EQ(refused.message, "string or blob too big");
+    EXPECT_TRUE(refused.writing);
     EXPECT_EQ(readBack("select length(Picture) from CarProperty"),
               (std::vector<QStringList>{{QString::number(bitmapFile(3, 2).size())}}));
 }
 
-TEST_F(DatabaseTest, CarOperationsInATransactionShowAtMostOneFailure)
+// A refused write answers the refusal, alone or inside a caller's transaction.
+TEST_F(DatabaseTest, RefusedCarWritesAnswerTheRefusalAndChangeNothing)
 {
     db.NewCar("甲");
     CAdoConnection& c = db.Connection();
     c.Execute("CREATE TRIGGER refuse BEFORE UPDATE ON CarList BEGIN SELECT RAISE(ABORT, "
               "'refused'); END");
-    {
-        CTransaction transaction(c);
-        db.RenameCar("乙", "CAR0001");
-        db.SetCurrentCar("CAR0001");
-        db.SetCurMiles("CAR0001", 1); // no row: changes nothing, fails nothing
-    }
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text,
-              QStringLiteral("修改没有保存。\nWarning: Execute 方法发生异常. 错误信息: refused; "
-                             "文件: .\\database\\ExtAdo; 行: 526\n"));
-    {
-        // The caller of a quiet transaction reports the failure itself.
-        CTransaction transaction(c, CTransaction::Quiet);
-        db.SetCurrentCar("CAR0001");
-        EXPECT_EQ(c.LastError().message, "refused");
-    }
-    EXPECT_EQ(boxes.boxes().size(), 1u);
-
-    db.RenameCar("乙", "CAR0001"); // outside a transaction every failure is shown
-    EXPECT_EQ(boxes.boxes().size(), 2u);
+    const std::vector<std::pair<const char*, std::function<SqlStatus()>>> writes = {
+        {"rename", [&] { return db.RenameCar("乙", "CAR0001"); }},
+        {"current car", [&] { return db.SetCurrentCar("CAR0001"); }},
+    };
+    for (const bool inTransaction : {true, false})
+        for (const auto& [name, write] : writes) {
+            SCOPED_TRACE(name);
+            std::optional<CTransaction> transaction;
+            if (inTransaction)
+                transaction.emplace(c);
+            const SqlStatus refused = write();
+            EXPECT_EQ(refused.code, SQLITE_CONSTRAINT_TRIGGER);
+            EXPECT_EQ(refused.message, "refused");
+            EXPECT_TRUE(refused.writing);
+        }
+    EXPECT_TRUE(Succeeded(db.SetCurMiles("CAR0001", 1))); // no row: changes nothing, fails nothing
     EXPECT_EQ(readBack("select Name, Used from CarList"), (std::vector<QStringList>{{"甲", "NO"}}));
 }
 
@@ -304,7 +279,7 @@ TEST_F(DatabaseTest, AnUpdateWritesOnlyTheChangedColumns)
     db.Connection().Execute(
         "insert into CarProperty (CarID, Manufacture) values ('CAR0002', '别车')");
     CARPROPERTY p;
-    ASSERT_TRUE(db.GetCarProperty("CAR0001", p));
+    ASSERT_TRUE(Succeeded(db.GetCarProperty("CAR0001", p)));
     // Changed behind the record's back: only a write of that column would undo it.
     db.Connection().Execute("update CarProperty set CarType='别处改的'");
 
@@ -312,36 +287,36 @@ TEST_F(DatabaseTest, AnUpdateWritesOnlyTheChangedColumns)
     EXPECT_FALSE(unchanged.Text(p.carType, "高尔夫", col::CarType));
     EXPECT_FALSE(unchanged.Number(p.fuelVolumeText, "55.00", 55, col::FuelVolume));
     EXPECT_TRUE(unchanged.IsEmpty());
-    EXPECT_TRUE(db.UpdateCarRow(tbl::CarProperty, "CAR0001", unchanged));
+    EXPECT_TRUE(Succeeded(db.UpdateCarRow(CarTable::Property, "CAR0001", unchanged)));
 
     CCarRowChanges changes;
     EXPECT_TRUE(changes.Text(p.manufacture, "It's 新", col::Manufacture));
     EXPECT_TRUE(changes.Number(p.meterRulesText, "１２,345", 12345.678, col::MeterRules));
     EXPECT_EQ(p.manufacture, "It's 新");
     EXPECT_EQ(p.meterRulesText, "１２,345");
-    ASSERT_TRUE(db.UpdateCarRow(tbl::CarProperty, "CAR0001", changes));
+    ASSERT_TRUE(Succeeded(db.UpdateCarRow(CarTable::Property, "CAR0001", changes)));
     EXPECT_EQ(readBack("select CarID, Manufacture, CarType, FuelVolume, MeterRules "
                        "from CarProperty order by CarID"),
               (std::vector<QStringList>{
                   {"CAR0001", "It's 新", "别处改的", "55.00000000", "12345.68000000"},
                   {"CAR0002", "别车", "别处改的", "", ""}}));
-    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
 }
 
-TEST_F(DatabaseTest, RefusedProfileWritesAreReportedAndChangeNothing)
+TEST_F(DatabaseTest, RefusedProfileWritesAnswerTheCauseAndChangeNothing)
 {
     db.NewCar("甲");
     db.Connection().Execute(
         "insert into PurchaseInfo (CarID, InsuCompany) values ('CAR0001', '人保')");
     db.Connection().Execute("PRAGMA query_only=1");
-    EXPECT_FALSE(db.InsertCarProperty("CAR0001", CARPROPERTY(), bitmapFile(2, 1)));
     PURCHASEINFO info;
-    ASSERT_TRUE(db.GetPurchaseInfo("CAR0001", info));
+    ASSERT_TRUE(Succeeded(db.GetPurchaseInfo("CAR0001", info)));
     CCarRowChanges changes;
     changes.Text(info.insuCompany, "平安", col::InsuCompany);
-    EXPECT_FALSE(db.UpdateCarRow(tbl::PurchaseInfo, "CAR0001", changes));
-    EXPECT_EQ(boxes.texts(), (QStringList{"修改没有保存：账本文件是只读的，无法写入。",
-                                          "修改没有保存：账本文件是只读的，无法写入。"}));
+    for (const SqlStatus& refused :
+         {db.InsertCarProperty("CAR0001", CARPROPERTY(), bitmapFile(2, 1)),
+          db.UpdateCarRow(CarTable::Purchase, "CAR0001", changes)})
+        EXPECT_EQ(StorageFaultMessage(refused.code, refused.writing),
+                  "修改没有保存：账本文件是只读的，无法写入。");
     EXPECT_TRUE(readBack("select * from CarProperty").empty());
     EXPECT_EQ(readBack("select InsuCompany from PurchaseInfo"),
               (std::vector<QStringList>{{"人保"}}));
@@ -349,7 +324,8 @@ TEST_F(DatabaseTest, RefusedProfileWritesAreReportedAndChangeNothing)
     // A failed query gives no answer rather than "no row".
     db.Connection().Execute("PRAGMA query_only=0");
     db.Connection().Execute("drop table PurchaseInfo");
-    boxes.clear();
-    EXPECT_EQ(db.HasCarRow(tbl::PurchaseInfo, "CAR0001"), std::nullopt);
-    EXPECT_EQ(boxes.boxes().size(), 1u);
+    const Expected<bool> row = db.HasCarRow(CarTable::Purchase, "CAR0001");
+    ASSERT_FALSE(row.has_value());
+    EXPECT_EQ(row.error().code, SQLITE_ERROR);
+    EXPECT_FALSE(row.error().writing);
 }

@@ -108,37 +108,43 @@ TEST_F(DatabaseTest, FiguresAgreeWithTheAggregateQueries)
     const char* dates[] = {"2024/01/31", "2024/02/01", "2024/02/29", "2024/03/01", "2024/02/15"};
     for (int i = 0; i < 5; ++i) {
         LedgerRecord r = filling(dates[i], 1000 * i, 100 + i * 33.33, 7.3 + i * 0.11);
-        db.GetNextRecID(tbl::Refuel, r.recId);
-        ASSERT_EQ(db.InsertRefuel(r), 2);
+        r.recId = Value(db.GetNextRecID(LedgerKind::Refuel));
+        ASSERT_EQ(insert(LedgerKind::Refuel, r), InsertOutcome::Inserted);
         LedgerRecord a;
         a.carId = "CAR0001";
         a.date = dates[i];
         a.price = 33.33;
         a.count = i + 1;
-        db.GetNextRecID(tbl::Accessory, a.recId);
-        ASSERT_EQ(db.InsertAccessory(a), 2);
+        a.recId = Value(db.GetNextRecID(LedgerKind::Accessory));
+        ASSERT_EQ(insert(LedgerKind::Accessory, a), InsertOutcome::Inserted);
     }
     std::vector<LedgerRecord> fillings, accessories;
-    ASSERT_TRUE(db.LoadRecords(tbl::Refuel, "CAR0001", fillings).ok());
-    ASSERT_TRUE(db.LoadRecords(tbl::Accessory, "CAR0001", accessories).ok());
+    ASSERT_TRUE(db.LoadRecords(LedgerKind::Refuel, "CAR0001", fillings).ok());
+    ASSERT_TRUE(db.LoadRecords(LedgerKind::Accessory, "CAR0001", accessories).ok());
     ASSERT_EQ(fillings.size(), 5u);
 
-    EXPECT_NEAR(TotalAmount(fillings), db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 1e-9);
-    EXPECT_NEAR(TotalAccessoryCost(accessories),
-                db.SumRowResults(tbl::Accessory, col::Price, col::Countt, "*", "CAR0001"), 1e-9);
+    EXPECT_NEAR(TotalAmount(fillings),
+                Value(db.SumColumn(LedgerKind::Refuel, col::Amount, "CAR0001")), 1e-9);
+    EXPECT_NEAR(
+        TotalAccessoryCost(accessories),
+        Value(db.SumRowResults(LedgerKind::Accessory, col::Price, col::Countt, "*", "CAR0001")),
+        1e-9);
     // The quantities differ from the exact quotients only by their rounding.
-    EXPECT_NEAR(TotalFuelVolume(fillings),
-                db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 5 * 0.005);
+    EXPECT_NEAR(
+        TotalFuelVolume(fillings),
+        Value(db.SumRowResults(LedgerKind::Refuel, col::Amount, col::Price, "/", "CAR0001")),
+        5 * 0.005);
     // February, as the month queries see it: the 1st to the "31st".
     const auto amount = [](const LedgerRecord& r) { return r.amount; };
     EXPECT_NEAR(MonthSum(fillings, 2024, 2, amount),
-                db.SumColumnInMonth(2024, 2, tbl::Refuel, col::Amount, "CAR0001"), 1e-9);
+                Value(db.SumColumnInMonth(2024, 2, LedgerKind::Refuel, col::Amount, "CAR0001")),
+                1e-9);
     EXPECT_NEAR(MonthSum(fillings, 2024, 2, amount), 3 * 100 + (1 + 2 + 4) * 33.33, 1e-9);
     EXPECT_EQ(MonthSum(fillings, 2024, 4, amount), 0.0);
 
     // Start-up takes the page's figures.
     CostTotals totals;
-    db.LoadCostTotals("CAR0001", totals);
+    ASSERT_TRUE(Succeeded(db.LoadCostTotals("CAR0001", totals)));
     EXPECT_EQ(totals.fuelVolume, TotalFuelVolume(fillings));
     EXPECT_EQ(totals.accessory, TotalAccessoryCost(accessories));
 }

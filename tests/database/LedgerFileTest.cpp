@@ -26,14 +26,15 @@ QStringList filesIn(const QString& folder)
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
 
-// Starts as the program does; the ledger must then be open without a message.
-void expectStartOpens(const QString& path, const StoreMessageRecorder& boxes)
+// Starts as the program does; the ledger must then be open with nothing to tell.
+void expectStartOpens(const QString& path)
 {
     CMyDatabase db;
     db.SetFilePath(path);
-    db.CreateOrOpen();
+    const LedgerOpening opening = db.CreateOrOpen();
     EXPECT_TRUE(db.IsOpen());
-    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(opening.step, LedgerOpening::Opened) << opening.status.message.toStdString();
+    EXPECT_TRUE(opening.addedColumns.isEmpty() && opening.lostColumns.isEmpty());
     EXPECT_EQ(db.Connection().TableNames().size(), 11);
 }
 
@@ -62,12 +63,11 @@ TEST(LedgerFile, NewLedgerIsCompleteAndLeavesNoTemporaryFile)
 TEST(LedgerFile, CompleteLeftoverOfACreationBecomesTheLedger)
 {
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     MakeLedgerWithCar(path + ".creating", "made before the kill");
     WriteFile(path + "-journal", QByteArray(512, 'j')); // a journal of no ledger
 
-    expectStartOpens(path, boxes);
+    expectStartOpens(path);
     EXPECT_EQ(ReadBack(path, "select Name from CarList"),
               (std::vector<QStringList>{{"made before the kill"}}));
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
@@ -76,7 +76,6 @@ TEST(LedgerFile, CompleteLeftoverOfACreationBecomesTheLedger)
 TEST(LedgerFile, IncompleteLeftoverOfACreationIsRemoved)
 {
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     {
         // Keyed, but holding only one of the eleven tables.
@@ -90,26 +89,25 @@ TEST(LedgerFile, IncompleteLeftoverOfACreationIsRemoved)
     }
     WriteFile(path + ".creating-journal", QByteArray());
 
-    expectStartOpens(path, boxes);
+    expectStartOpens(path);
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 
     // An empty leftover (killed right after it was made) goes the same way.
     QFile::remove(path);
     WriteFile(path + ".creating", QByteArray());
-    expectStartOpens(path, boxes);
+    expectStartOpens(path);
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 }
 
 TEST(LedgerFile, ExistingLedgerIsNeverReplacedByALeftover)
 {
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     MakeLedgerWithCar(path, "mine");
     MakeLedgerWithCar(path + ".creating", "leftover");
     MakeLedgerWithCar(path + ".rekey", "copy");
 
-    expectStartOpens(path, boxes);
+    expectStartOpens(path);
     EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"mine"}}));
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 }
@@ -119,7 +117,6 @@ TEST(LedgerFile, UnencryptedLedgerBesideAnUnfinishedKeyCopyOpens)
     // What a kill during the encryption of a first start used to leave: the
     // plain file, a half-written copy and its journal.
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     {
         sqlite3* raw = nullptr;
@@ -134,7 +131,7 @@ TEST(LedgerFile, UnencryptedLedgerBesideAnUnfinishedKeyCopyOpens)
     WriteFile(path + ".rekey", QByteArray(3072, 'r'));
     WriteFile(path + ".rekey-journal", QByteArray(512, 'j'));
 
-    expectStartOpens(path, boxes);
+    expectStartOpens(path);
     EXPECT_EQ(ReadBack(path, "select CarID, Name from CarList"),
               (std::vector<QStringList>{{"CAR0001", "kept"}}));
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
@@ -147,7 +144,6 @@ TEST(LedgerFile, KilledFirstStartLeavesALedgerThatOpens)
     // The kill lands wherever the first start has got to when the watched file
     // shows up (or after it has finished); the next start must open either way.
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QStringList watched = {"CAR.mdb.creating", "CAR.mdb.creating-journal", "CAR.mdb",
                                  "CAR.mdb.rekey"};
     for (int round = 0; round < 8; ++round) {
@@ -178,7 +174,7 @@ TEST(LedgerFile, KilledFirstStartLeavesALedgerThatOpens)
             waitpid(child, &status, 0);
         }
 
-        expectStartOpens(path, boxes);
+        expectStartOpens(path);
         EXPECT_EQ(filesIn(folder), QStringList{"CAR.mdb"}) << round;
     }
 }
@@ -186,7 +182,6 @@ TEST(LedgerFile, KilledFirstStartLeavesALedgerThatOpens)
 TEST(LedgerFile, CopyOverALedgerWithAHotJournalNeverPlaysItIntoTheCopy)
 {
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     const QString source = folders.data() + "/point.bpt";
     MakeLedgerWithCar(path, "old");
@@ -198,17 +193,16 @@ TEST(LedgerFile, CopyOverALedgerWithAHotJournalNeverPlaysItIntoTheCopy)
     EXPECT_EQ(filesIn(folders.data()), (QStringList{"CAR.mdb", "point.bpt"}));
     EXPECT_TRUE(IsCompleteLedgerFile(path, kKey));
     EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"new"}}));
-    expectStartOpens(path, boxes);
+    expectStartOpens(path);
 }
 
 TEST(LedgerFile, LeftoverOfAnInterruptedRestoreNeverReplacesTheLedger)
 {
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QString path = folders.data() + "/CAR.mdb";
     MakeLedgerWithCar(path, "mine");
     MakeLedgerWithCar(path + kRestoringSuffix, "restoring");
-    expectStartOpens(path, boxes);
+    expectStartOpens(path);
     EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"mine"}}));
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 }

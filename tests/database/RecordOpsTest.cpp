@@ -6,8 +6,6 @@
 
 #include <sqlite3.h>
 
-using namespace platform;
-
 namespace {
 
 RefuelRecord refuel(const QString& car, const QString& id, const QString& date, double amount,
@@ -23,42 +21,41 @@ RefuelRecord refuel(const QString& car, const QString& id, const QString& date, 
     return r;
 }
 
-QString nextId(CMyDatabase& db, const char* table)
+QString nextId(CMyDatabase& db, LedgerKind kind)
 {
-    QString id;
-    db.GetNextRecID(table, id);
-    return id;
+    return Value(db.GetNextRecID(kind));
 }
+
+constexpr auto kInserted = InsertOutcome::Inserted;
 
 } // namespace
 
 TEST_F(DatabaseTest, RecordIdentifiersAreSharedByAllCarsOfATable)
 {
-    EXPECT_EQ(nextId(db, tbl::Refuel), "0000001");
+    EXPECT_EQ(nextId(db, LedgerKind::Refuel), "0000001");
     for (int i = 0; i < 2; ++i)
-        ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", nextId(db, tbl::Refuel), "2024/01/01", 1, 1)),
-                  2);
-    EXPECT_EQ(nextId(db, tbl::Refuel), "0000003");
-    EXPECT_EQ(nextId(db, tbl::Repair), "0000001");
+        ASSERT_EQ(insert(LedgerKind::Refuel,
+                         refuel("CAR0001", nextId(db, LedgerKind::Refuel), "2024/01/01", 1, 1)),
+                  kInserted);
+    EXPECT_EQ(nextId(db, LedgerKind::Refuel), "0000003");
+    EXPECT_EQ(nextId(db, LedgerKind::Repair), "0000001");
 
     // The same identifier twice for one car is refused; another car may use it.
-    EXPECT_EQ(db.InsertRefuel(refuel("CAR0001", "0000002", "2024/01/02", 5, 5)), 1);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, "记录已经存在，插入失败！");
-    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
-    EXPECT_EQ(db.InsertRefuel(refuel("CAR0002", "0000002", "2024/01/02", 5, 5)), 2);
+    EXPECT_EQ(insert(LedgerKind::Refuel, refuel("CAR0001", "0000002", "2024/01/02", 5, 5)),
+              InsertOutcome::Duplicate);
+    EXPECT_EQ(insert(LedgerKind::Refuel, refuel("CAR0002", "0000002", "2024/01/02", 5, 5)),
+              kInserted);
     EXPECT_EQ(readBack("select CarID, RecID, Amount from Refuel order by NO"),
               (std::vector<QStringList>{{"CAR0001", "0000001", "1.00000000"},
                                         {"CAR0001", "0000002", "1.00000000"},
                                         {"CAR0002", "0000002", "5.00000000"}}));
 
     // Deleting needs an identifier; a deleted number leaves a gap.
-    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "").ok());
-    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").ok());
+    EXPECT_EQ(db.DeleteRecord(LedgerKind::Refuel, "CAR0001", "").code, SQLITE_MISUSE);
+    EXPECT_TRUE(Succeeded(db.DeleteRecord(LedgerKind::Refuel, "CAR0001", "0000001")));
     EXPECT_EQ(readBack("select RecID from Refuel where CarID='CAR0001'"),
               (std::vector<QStringList>{{"0000002"}}));
-    EXPECT_EQ(nextId(db, tbl::Refuel), "0000003");
+    EXPECT_EQ(nextId(db, LedgerKind::Refuel), "0000003");
 }
 
 TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
@@ -74,8 +71,8 @@ TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
     service.amount = 99.994;
     service.content = "换'机油";
     service.provider = "4S店";
-    EXPECT_EQ(db.InsertRepair(service), 2);
-    EXPECT_EQ(db.InsertMaintain(service), 2);
+    EXPECT_EQ(insert(LedgerKind::Repair, service), kInserted);
+    EXPECT_EQ(insert(LedgerKind::Maintain, service), kInserted);
 
     CostRecord cost;
     cost.carId = "CAR0001";
@@ -84,15 +81,15 @@ TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
     cost.mark = note;
     cost.amount = 20;
     cost.content = "停车费";
-    EXPECT_EQ(db.InsertAccident(cost), 2);
-    EXPECT_EQ(db.InsertDailyCost(cost), 2);
+    EXPECT_EQ(insert(LedgerKind::Accident, cost), kInserted);
+    EXPECT_EQ(insert(LedgerKind::DailyCost, cost), kInserted);
 
     CarLogRecord log;
     log.carId = "CAR0001";
     log.recId = "0000001";
     log.mark = note;
     log.miles = 10;
-    EXPECT_EQ(db.InsertCarLog(log), 2);
+    EXPECT_EQ(insert(LedgerKind::CarLog, log), kInserted);
 
     AccessoryRecord accessory;
     accessory.carId = "CAR0001";
@@ -102,14 +99,13 @@ TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
     accessory.count = 2.6;
     accessory.name = "脚垫";
     accessory.provider = "O'Reilly";
-    EXPECT_EQ(db.InsertAccessory(accessory), 2);
+    EXPECT_EQ(insert(LedgerKind::Accessory, accessory), kInserted);
 
     RefuelRecord fuel = refuel("CAR0001", "0000001", "2024/03/12", 300, 7.5);
     fuel.mark = note;
     fuel.fuelMeter1 = 1;
     fuel.fuelMeter2 = 8;
-    EXPECT_EQ(db.InsertRefuel(fuel), 2);
-    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(insert(LedgerKind::Refuel, fuel), kInserted);
 
     for (const char* table : {"Repair", "Maintain"})
         EXPECT_EQ(
@@ -131,21 +127,18 @@ TEST_F(DatabaseTest, EveryLedgerStoresItsRecordExactly)
 
 TEST_F(DatabaseTest, InputHistoryRefusesDuplicatesSilently)
 {
-    InputHistoryEntry e{"CAR0001", "0000001", "张三's 修理厂", "Maintain", 1, "", ""};
-    EXPECT_EQ(db.InsertInputHistory(e), 2);
-    EXPECT_EQ(db.InsertInputHistory(e), 1);
-    e.classId = 2;
-    EXPECT_EQ(db.InsertInputHistory(e), 2);
-    e.content = "B";
-    e.classId = 1;
-    EXPECT_EQ(db.InsertInputHistory(e), 2);
-    e.carId = "CAR0002";
-    e.content = "other car";
-    EXPECT_EQ(db.InsertInputHistory(e), 2);
-    EXPECT_TRUE(boxes.boxes().empty());
+    const std::pair<InputHistoryEntry, InsertOutcome> rows[] = {
+        {{"CAR0001", "0000001", "张三's 修理厂", "Maintain", 1, "", ""}, kInserted},
+        {{"CAR0001", "0000002", "张三's 修理厂", "Maintain", 1, "", ""}, InsertOutcome::Duplicate},
+        {{"CAR0001", "0000001", "张三's 修理厂", "Maintain", 2, "", ""}, kInserted},
+        {{"CAR0001", "0000001", "B", "Maintain", 1, "", ""}, kInserted},
+        {{"CAR0002", "0000001", "other car", "Maintain", 1, "", ""}, kInserted},
+    };
+    for (const auto& [entry, outcome] : rows)
+        EXPECT_EQ(Value(db.InsertInputHistory(entry)), outcome) << entry.content.toStdString();
 
     QStringList entries{"stale"};
-    db.GetInputHistory("CAR0001", 1, entries);
+    ASSERT_TRUE(Succeeded(db.GetInputHistory("CAR0001", 1, entries)));
     EXPECT_EQ(entries, QStringList({"张三's 修理厂", "B"}));
     EXPECT_EQ(readBack("select ClassName, ClassID from InputHistory where NO=1"),
               (std::vector<QStringList>{{"Maintain", "1"}}));
@@ -153,72 +146,74 @@ TEST_F(DatabaseTest, InputHistoryRefusesDuplicatesSilently)
 
 TEST_F(DatabaseTest, CountsAndSums)
 {
-    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 0);
-    EXPECT_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 0.0);
-    EXPECT_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 0.0);
+    const auto rowSum = [&](const char* op, const QString& car) {
+        return Value(db.SumRowResults(LedgerKind::Refuel, col::Amount, col::Price, op, car));
+    };
+    const auto monthSum = [&](int month, const QString& car) {
+        return Value(db.SumColumnInMonth(2024, month, LedgerKind::Refuel, col::Amount, car));
+    };
+    EXPECT_EQ(Value(db.GetRecordCount(LedgerKind::Refuel, "CAR0001")), 0);
+    EXPECT_EQ(Value(db.SumColumn(LedgerKind::Refuel, col::Amount, "CAR0001")), 0.0);
+    EXPECT_EQ(rowSum("/", "CAR0001"), 0.0);
 
-    db.InsertRefuel(refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5));
-    db.InsertRefuel(
-        refuel("CAR0001", "0000002", "2024/02/29", 100, 0.004)); // stored as 0.00: no quotient
-    db.InsertRefuel(refuel("CAR0001", "0000003", "2024/03/01", 80, 8));
-    db.InsertRefuel(
-        refuel("CAR0001", "0000004", "2024/2/15", 1, 1)); // not zero-padded: outside any month
-    db.InsertRefuel(refuel("CAR0002", "0000005", "2024/02/10", 1000, 10));
+    for (const LedgerRecord& r :
+         {refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5),
+          refuel("CAR0001", "0000002", "2024/02/29", 100, 0.004), // stored as 0.00: no quotient
+          refuel("CAR0001", "0000003", "2024/03/01", 80, 8),
+          refuel("CAR0001", "0000004", "2024/2/15", 1, 1), // not zero-padded: outside any month
+          refuel("CAR0002", "0000005", "2024/02/10", 1000, 10)})
+        ASSERT_EQ(insert(LedgerKind::Refuel, r), kInserted);
+    db.Connection().Execute("insert into Refuel (CarID, Amount, Price) values "
+                            "('CAR0003', 10, 0.0001), ('CAR0003', 10, 0.0002)");
 
-    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 4);
-    EXPECT_DOUBLE_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 481);
-    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"),
-                     40 + 10 + 1);
-    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "*", "CAR0001"),
-                     2250 + 0 + 640 + 1);
-    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "+", "CAR0001"),
-                     307.5 + 100 + 88 + 2);
-    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "-", "CAR0001"),
-                     292.5 + 100 + 72 + 0);
-    EXPECT_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "%", "CAR0001"), 0.0);
-    db.Connection().Execute(
-        "insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0001)");
-    db.Connection().Execute(
-        "insert into Refuel (CarID, Amount, Price) values ('CAR0003', 10, 0.0002)");
-    EXPECT_DOUBLE_EQ(db.SumRowResults(tbl::Refuel, col::Amount, col::Price, "/", "CAR0003"), 50000);
-
-    EXPECT_DOUBLE_EQ(db.SumColumnInMonth(2024, 2, tbl::Refuel, col::Amount, "CAR0001"), 400);
-    EXPECT_DOUBLE_EQ(db.SumColumnInMonth(2024, 3, tbl::Refuel, col::Amount, "CAR0001"), 80);
-    EXPECT_EQ(db.SumColumnInMonth(2024, 4, tbl::Refuel, col::Amount, "CAR0001"), 0.0);
-    EXPECT_DOUBLE_EQ(
-        db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0001"), 40);
-    EXPECT_DOUBLE_EQ(
-        db.SumRowResultsInMonth(2024, 2, tbl::Refuel, col::Amount, col::Price, "/", "CAR0002"),
-        100);
+    EXPECT_EQ(Value(db.GetRecordCount(LedgerKind::Refuel, "CAR0001")), 4);
+    const std::pair<double, double> sums[] = {
+        {Value(db.SumColumn(LedgerKind::Refuel, col::Amount, "CAR0001")), 481},
+        {rowSum("/", "CAR0001"), 40 + 10 + 1},
+        {rowSum("*", "CAR0001"), 2250 + 0 + 640 + 1},
+        {rowSum("+", "CAR0001"), 307.5 + 100 + 88 + 2},
+        {rowSum("-", "CAR0001"), 292.5 + 100 + 72 + 0},
+        {rowSum("%", "CAR0001"), 0},
+        {rowSum("/", "CAR0003"), 50000},
+        {monthSum(2, "CAR0001"), 400},
+        {monthSum(3, "CAR0001"), 80},
+        {monthSum(4, "CAR0001"), 0},
+        {Value(db.SumRowResultsInMonth(2024, 2, LedgerKind::Refuel, col::Amount, col::Price, "/",
+                                       "CAR0001")),
+         40},
+        {Value(db.SumRowResultsInMonth(2024, 2, LedgerKind::Refuel, col::Amount, col::Price, "/",
+                                       "CAR0002")),
+         100},
+    };
+    for (size_t i = 0; i < std::size(sums); ++i)
+        EXPECT_DOUBLE_EQ(sums[i].first, sums[i].second) << "row " << i;
 }
 
 TEST_F(DatabaseTest, CostTotalsOfACar)
 {
-    db.InsertRefuel(refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5));
-    db.InsertRefuel(refuel("CAR0001", "0000002", "2024/02/02", 50, 0)); // adds no litres
-    ServiceRecord s;
-    s.carId = "CAR0001";
-    s.recId = "0000001";
-    s.amount = 120;
-    db.InsertRepair(s);
-    s.amount = 80;
-    db.InsertMaintain(s);
-    CostRecord c;
-    c.carId = "CAR0001";
-    c.recId = "0000001";
-    c.amount = 1000;
-    db.InsertAccident(c);
-    c.amount = 15;
-    db.InsertDailyCost(c);
-    AccessoryRecord a;
-    a.carId = "CAR0001";
-    a.recId = "0000001";
-    a.price = 12.5;
-    a.count = 4;
-    db.InsertAccessory(a);
+    const auto record = [](double amount, double price = 0, double count = 0) {
+        LedgerRecord r;
+        r.carId = "CAR0001";
+        r.recId = "0000001";
+        r.amount = amount;
+        r.price = price;
+        r.count = count;
+        return r;
+    };
+    const std::pair<LedgerKind, LedgerRecord> records[] = {
+        {LedgerKind::Refuel, refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5)},
+        {LedgerKind::Refuel, refuel("CAR0001", "0000002", "2024/02/02", 50, 0)}, // no litres
+        {LedgerKind::Repair, record(120)},
+        {LedgerKind::Maintain, record(80)},
+        {LedgerKind::Accident, record(1000)},
+        {LedgerKind::DailyCost, record(15)},
+        {LedgerKind::Accessory, record(0, 12.5, 4)},
+    };
+    for (const auto& [kind, r] : records)
+        ASSERT_EQ(insert(kind, r), kInserted);
 
     CostTotals totals;
-    db.LoadCostTotals("CAR0001", totals);
+    ASSERT_TRUE(Succeeded(db.LoadCostTotals("CAR0001", totals)));
     EXPECT_DOUBLE_EQ(totals.fuelVolume, 40);
     EXPECT_DOUBLE_EQ(totals.fuelAmount, 350);
     EXPECT_DOUBLE_EQ(totals.repair, 120);
@@ -228,25 +223,35 @@ TEST_F(DatabaseTest, CostTotalsOfACar)
     EXPECT_DOUBLE_EQ(totals.accessory, 50);
 
     CostTotals none;
-    db.LoadCostTotals("CAR0002", none);
+    ASSERT_TRUE(Succeeded(db.LoadCostTotals("CAR0002", none)));
     EXPECT_EQ(none.fuelAmount + none.fuelVolume + none.accessory, 0.0);
 }
 
-TEST(ClosedLedger, OperationsAnswerEmpty)
+// A closed ledger answers every operation with its own status and changes nothing.
+TEST(ClosedLedger, EveryOperationAnswersClosed)
 {
-    StoreMessageRecorder boxes;
     CMyDatabase db;
-    QString id = "x";
-    db.GetNextRecID(tbl::Refuel, id);
-    EXPECT_EQ(id, "0000000");
-    EXPECT_EQ(db.InsertRefuel(RefuelRecord{}), 0);
-    EXPECT_EQ(db.InsertInputHistory(InputHistoryEntry{}), 0);
-    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").ok());
-    EXPECT_FALSE(db.DeleteCar("CAR0001"));
-    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 0);
-    EXPECT_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 0.0);
+    std::vector<LedgerRecord> records(1);
+    QStringList entries;
+    CostTotals totals;
+    const std::vector<std::pair<const char*, SqlStatus>> answers = {
+        {"next identifier", db.GetNextRecID(LedgerKind::Refuel).status()},
+        {"insert", db.InsertRecord(LedgerKind::Refuel, LedgerRecord{}).status()},
+        {"insert many", db.InsertRecords(LedgerKind::Refuel, records)},
+        {"input history", db.InsertInputHistory(InputHistoryEntry{}).status()},
+        {"entries", db.GetInputHistory("CAR0001", 1, entries)},
+        {"load", db.LoadRecords(LedgerKind::Refuel, "CAR0001", records)},
+        {"delete record", db.DeleteRecord(LedgerKind::Refuel, "CAR0001", "0000001")},
+        {"new car", db.NewCar("x").status()},
+        {"delete car", db.DeleteCar("CAR0001")},
+        {"count", db.GetRecordCount(LedgerKind::Refuel, "CAR0001").status()},
+        {"sum", db.SumColumn(LedgerKind::Refuel, col::Amount, "CAR0001").status()},
+        {"totals", db.LoadCostTotals("CAR0001", totals)},
+    };
+    for (const auto& [what, status] : answers)
+        EXPECT_EQ(status.code, store::kClosed) << what;
+    EXPECT_TRUE(records.empty());
     EXPECT_FALSE(db.TableExists("CarList"));
-    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 TEST_F(DatabaseTest, FailedWritesAreNotReportedAsDone)
@@ -258,13 +263,14 @@ TEST_F(DatabaseTest, FailedWritesAreNotReportedAsDone)
     ServiceRecord s;
     s.carId = "CAR0001";
     s.recId = "0000001";
-    EXPECT_EQ(db.InsertRepair(s), 0);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_TRUE(
-        boxes.boxes()[0].text.startsWith("修改没有保存。\nWarning: Execute 方法发生异常. 错误信息: refused"));
-
-    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000001", "2024/01/01", 1, 1)), 2);
-    EXPECT_FALSE(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").ok());
+    ASSERT_EQ(insert(LedgerKind::Refuel, s), kInserted);
+    for (const SqlStatus& refused : {db.InsertRecord(LedgerKind::Repair, s).status(),
+                                     db.DeleteRecord(LedgerKind::Refuel, "CAR0001", "0000001")}) {
+        EXPECT_EQ(refused.code, SQLITE_CONSTRAINT_TRIGGER);
+        EXPECT_TRUE(refused.writing);
+    }
+    EXPECT_EQ(db.Connection().LastError().message, "kept");
+    EXPECT_TRUE(readBack("select * from Repair").empty());
     EXPECT_EQ(readBack("select RecID from Refuel").size(), 1u);
 }
 
@@ -291,18 +297,18 @@ TEST_F(DatabaseTest, TextsWithANulCharacterReachTheFileWhole)
     changed.carId = "CAR0001";
     changed.recId = nulId;
     changed.mark = "changed";
-    EXPECT_TRUE(db.UpdateRecordField(tbl::Refuel, changed, LedgerField::Mark).ok());
+    EXPECT_TRUE(db.UpdateRecordField(LedgerKind::Refuel, changed, LedgerField::Mark).ok());
     EXPECT_EQ(readBack("select RecID, Mark from Refuel order by NO"),
               (std::vector<QStringList>{{plainId, "plain"}, {nulId, "changed"}}));
-    EXPECT_TRUE(db.DeleteRecord(tbl::Refuel, "CAR0001", plainId).ok());
+    EXPECT_TRUE(db.DeleteRecord(LedgerKind::Refuel, "CAR0001", plainId).ok());
     EXPECT_EQ(readBack("select RecID from Refuel"), (std::vector<QStringList>{{nulId}}));
 
     // A note holding a NUL is stored and read back whole.
     const QString note = QString("前") + QChar(u'\0') + "后'";
-    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000004", "2024/01/01", 1, 1, note)), 2);
+    ASSERT_EQ(insert(LedgerKind::Refuel, refuel("CAR0001", "0000004", "2024/01/01", 1, 1, note)),
+              kInserted);
     EXPECT_EQ(readBack("select Mark from Refuel where RecID='0000004'"),
               (std::vector<QStringList>{{note}}));
-    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
     EXPECT_EQ(SqlText(note), QString("前'||char(0)||'后''"));
 }
 
@@ -316,7 +322,7 @@ TEST_F(DatabaseTest, RecordsAreReadByTheirStoredTypes)
         "('CAR0002', '0000003', '2024/05/01', 'other', 1, 1, 1), "
         "('CAR0001', '0000001', '2024/05/01', '', 1000.5, 300.25, 7.3)");
     std::vector<LedgerRecord> records;
-    ASSERT_TRUE(db.LoadRecords(tbl::Refuel, "CAR0001", records).ok());
+    ASSERT_TRUE(db.LoadRecords(LedgerKind::Refuel, "CAR0001", records).ok());
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].recId, "0000001");
     EXPECT_EQ(records[0].miles, 1000.5);
@@ -333,8 +339,8 @@ TEST_F(DatabaseTest, RecordsAreReadByTheirStoredTypes)
     LedgerRecord changed = records[1];
     changed.amount = 99.995;
     changed.mark = "it's -- '; drop table Refuel;";
-    ASSERT_TRUE(db.UpdateRecordField(tbl::Refuel, changed, LedgerField::Amount).ok());
-    ASSERT_TRUE(db.UpdateRecordField(tbl::Refuel, changed, LedgerField::Mark).ok());
+    ASSERT_TRUE(db.UpdateRecordField(LedgerKind::Refuel, changed, LedgerField::Amount).ok());
+    ASSERT_TRUE(db.UpdateRecordField(LedgerKind::Refuel, changed, LedgerField::Mark).ok());
     EXPECT_EQ(
         readBack("select Amount, Mark, Miles from Refuel where RecID='0000002'"),
         (std::vector<QStringList>{{"100.00000000", "it's -- '; drop table Refuel;", "12abc"}}));
@@ -344,7 +350,8 @@ TEST_F(DatabaseTest, RecordsAreReadByTheirStoredTypes)
 // by their progress, refused whole beyond the last identifier.
 TEST_F(DatabaseTest, ManyRecordsOfOneLedgerAtOnce)
 {
-    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "0000005", "2024/01/01", 1, 1)), 2);
+    ASSERT_EQ(insert(LedgerKind::Refuel, refuel("CAR0001", "0000005", "2024/01/01", 1, 1)),
+              kInserted);
     std::vector<LedgerRecord> records = {refuel("CAR0002", "", "2024/02/01", 2, 1, "a'b"),
                                          refuel("CAR0002", "", "2024/03/01", 3, 1)};
     ASSERT_TRUE(db.InsertRecords(LedgerKind::Refuel, records).ok());
@@ -362,15 +369,15 @@ TEST_F(DatabaseTest, ManyRecordsOfOneLedgerAtOnce)
             heard.push_back(done);
             return false;
         });
-        EXPECT_EQ(stopped.code, CMyDatabase::kStopped);
+        EXPECT_EQ(stopped.code, store::kStopped);
     }
     EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
     EXPECT_EQ(heard, std::vector<qint64>{1000});
-    EXPECT_TRUE(boxes.boxes().empty());
 
-    ASSERT_EQ(db.InsertRefuel(refuel("CAR0001", "9999999", "2024/01/01", 1, 1)), 2);
+    ASSERT_EQ(insert(LedgerKind::Refuel, refuel("CAR0001", "9999999", "2024/01/01", 1, 1)),
+              kInserted);
     ASSERT_EQ(readBack("select count(*) from Refuel"), (std::vector<QStringList>{{"4"}}));
     std::vector<LedgerRecord> beyond(1, refuel("CAR0001", "", "2024/05/01", 1, 1));
-    EXPECT_FALSE(db.InsertRecords(LedgerKind::Refuel, beyond).ok());
+    EXPECT_EQ(db.InsertRecords(LedgerKind::Refuel, beyond).code, store::kIdsExhausted);
     EXPECT_EQ(readBack("select count(*) from Refuel"), (std::vector<QStringList>{{"4"}}));
 }

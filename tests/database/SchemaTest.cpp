@@ -1,11 +1,10 @@
 #include "DatabaseFixture.h"
 
 #include "database/Names.h"
+#include "tests/support/TestFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-using namespace platform;
 
 namespace {
 
@@ -27,7 +26,6 @@ const char* const kHead =
 
 TEST_F(DatabaseTest, NewFileHasElevenTablesWithTheirColumnsInOrder)
 {
-    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
     CAdoConnection c;
     ASSERT_TRUE(c.Open(path, "vorpa"));
     EXPECT_EQ(c.TableNames(),
@@ -104,8 +102,9 @@ TEST_F(DatabaseTest, OnlyMissingTablesAreCreatedAndRowsSurvive)
     CMyDatabase again;
     again.SetFilePath(path);
     again.SetOpenPassword("vorpa");
-    again.CreateOrOpen();
-    EXPECT_TRUE(boxes.boxes().empty());
+    const LedgerOpening opening = again.CreateOrOpen();
+    EXPECT_EQ(opening.step, LedgerOpening::Opened);
+    EXPECT_TRUE(opening.addedColumns.isEmpty());
     EXPECT_TRUE(again.TableExists("Refuel"));
     EXPECT_TRUE(again.TableExists("InputHistory"));
     again.Close();
@@ -113,90 +112,82 @@ TEST_F(DatabaseTest, OnlyMissingTablesAreCreatedAndRowsSurvive)
               (std::vector<QStringList>{{"CAR0001", "甲"}}));
 }
 
-TEST(DatabaseFile, FailuresAreReportedAndLeaveTheLedgerClosed)
+TEST(DatabaseFile, FailuresNameTheirCauseAndLeaveTheLedgerClosed)
 {
     TestFolders folders;
-    StoreMessageRecorder boxes;
-
     // Not a database at all.
     const QString garbage = folders.data() + "/CAR.mdb";
-    {
-        QFile f(garbage);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(8192, 'x'));
-    }
-    CMyDatabase a;
-    a.SetFilePath(garbage);
-    a.CreateOrOpen();
-    EXPECT_FALSE(a.IsOpen());
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_EQ(boxes.boxes()[0].text, "数据库打开失败！账本文件已损坏。");
-    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
-    EXPECT_EQ(QFile(garbage).size(), 8192); // left as it was
-    EXPECT_EQ(a.GetCurrentCarID(), "");
-    EXPECT_FALSE(a.NewCar("x"));
-
+    WriteFile(garbage, QByteArray(8192, 'x'));
     // A ledger with another password.
-    boxes.clear();
     const QString other = folders.data() + "/other.mdb";
-    CMyDatabase b;
-    b.SetFilePath(other);
-    b.CreateOrOpen();
-    b.Close();
-    b.SetDatabasePassword("vorpa", "secret", other);
-    CMyDatabase c;
-    c.SetFilePath(other);
-    c.CreateOrOpen();
-    EXPECT_FALSE(c.IsOpen());
-    EXPECT_EQ(boxes.texts(), QStringList{"数据库打开失败！账本文件已损坏。"});
-
-    // A folder that cannot exist (its parent is a file).
-    boxes.clear();
-    CMyDatabase d;
-    d.SetFilePath(garbage + "/config/CAR.mdb");
-    d.CreateOrOpen();
-    EXPECT_FALSE(d.IsOpen());
-    EXPECT_EQ(boxes.texts(), QStringList{"数据库创建失败！账本文件夹无法写入。"});
+    {
+        CMyDatabase maker;
+        ASSERT_TRUE(maker.CreateDatabaseFile(other).ok());
+        ASSERT_TRUE(maker.SetDatabasePassword("vorpa", "secret", other).ok());
+    }
+    struct Case
+    {
+        QString path;
+        LedgerOpening::Step step;
+        StorageAction action;
+        QString cause;
+    };
+    const Case cases[] = {
+        {garbage, LedgerOpening::OpenFailed, StorageAction::Open, "账本文件已损坏。"},
+        {other, LedgerOpening::OpenFailed, StorageAction::Open, "账本文件已损坏。"},
+        // A folder that cannot exist (its parent is a file).
+        {garbage + "/config/CAR.mdb", LedgerOpening::CreateFailed, StorageAction::Create,
+         "账本文件夹无法写入。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        CMyDatabase db;
+        db.SetFilePath(c.path);
+        const LedgerOpening opening = db.CreateOrOpen();
+        EXPECT_FALSE(db.IsOpen());
+        EXPECT_EQ(opening.step, c.step);
+        EXPECT_EQ(StorageFaultCause(opening.status.code, c.action), c.cause);
+        EXPECT_EQ(db.GetCurrentCarID().status().code, store::kClosed);
+        EXPECT_EQ(db.NewCar("x").status().code, store::kClosed);
+    }
+    EXPECT_EQ(FileBytes(garbage), QByteArray(8192, 'x')); // left as it was
     EXPECT_FALSE(QFileInfo::exists(garbage + "/config/CAR.mdb.creating"));
 }
 
 TEST(DatabaseFile, PasswordChangesKeepTheData)
 {
     TestFolders folders;
-    StoreMessageRecorder boxes;
     const QString plain = folders.data() + "/plain.mdb";
     {
         CAdoConnection c;
         CMyDatabase maker;
-        ASSERT_TRUE(maker.CreateDatabaseFile(plain));  // made and keyed with "vorpa"
-        ASSERT_FALSE(maker.CreateDatabaseFile(plain)); // an existing file is never replaced
+        ASSERT_TRUE(maker.CreateDatabaseFile(plain).ok());  // made and keyed with "vorpa"
+        ASSERT_FALSE(maker.CreateDatabaseFile(plain).ok()); // an existing file is never replaced
         ASSERT_TRUE(c.Open(plain, "vorpa"));
         c.Execute("CREATE TABLE Keep (v VARCHAR(10))");
         c.Execute("INSERT INTO Keep VALUES ('kept')");
     }
     CMyDatabase db;
-    db.SetDatabasePassword("vorpa", "", plain); // decrypt
+    ASSERT_TRUE(db.SetDatabasePassword("vorpa", "", plain).ok()); // decrypt
     CAdoConnection c;
     ASSERT_TRUE(c.Open(plain, ""));
     c.Close();
-    db.SetDatabasePassword("", "vorpa", plain); // an unencrypted file is encrypted
+    ASSERT_TRUE(
+        db.SetDatabasePassword("", "vorpa", plain).ok()); // an unencrypted file is encrypted
     EXPECT_FALSE(c.Open(plain, ""));
     ASSERT_TRUE(c.Open(plain, "vorpa"));
     EXPECT_EQ(c.Execute("select v from Keep")->rows.at(0).at(0).toString(), "kept");
     c.Close();
-    db.SetDatabasePassword("vorpa", "新密码'", plain);
+    ASSERT_TRUE(db.SetDatabasePassword("vorpa", "新密码'", plain).ok());
     EXPECT_FALSE(c.Open(plain, "vorpa"));
     ASSERT_TRUE(c.Open(plain, "新密码'"));
     EXPECT_EQ(c.Execute("select v from Keep")->rows.size(), 1u);
     c.Close();
-    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
     EXPECT_FALSE(QFile::exists(plain + ".rekey"));
 
-    // A wrong old password changes nothing and says why.
-    db.SetDatabasePassword("wrong", "x", plain);
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_TRUE(boxes.boxes()[0].text.startsWith("error descirbe: "));
+    // A wrong old password changes nothing and says so.
+    EXPECT_EQ(ClassifyStorageFault(db.SetDatabasePassword("wrong", "x", plain).code),
+              StorageFault::Damaged);
     EXPECT_TRUE(c.Open(plain, "新密码'"));
 }
 
@@ -212,8 +203,9 @@ TEST_F(DatabaseTest, EveryOpenAddsTheMissingLookupIndexesAndNothingElse)
     const auto tables = readBack("select sql from sqlite_master where type='table' order by name");
     db.Close();
     ASSERT_EQ(readBack(indexes).size(), 12u);
-    db.CreateOrOpen();
+    const LedgerOpening opening = db.CreateOrOpen();
+    EXPECT_EQ(opening.step, LedgerOpening::Opened);
+    EXPECT_TRUE(opening.addedColumns.isEmpty());
     EXPECT_EQ(readBack(indexes).size(), 14u);
     EXPECT_EQ(readBack("select sql from sqlite_master where type='table' order by name"), tables);
-    EXPECT_TRUE(boxes.boxes().empty());
 }

@@ -7,8 +7,6 @@
 
 #include <sqlite3.h>
 
-using namespace platform;
-
 namespace {
 
 const QString kReadOnly = QStringLiteral("修改没有保存：账本文件是只读的，无法写入。");
@@ -48,15 +46,10 @@ RefuelRecord amountOf(const QString& id, double amount)
     return r;
 }
 
-// Every box shown was the one plain sentence, with the program's caption.
-void expectOnly(const StoreMessageRecorder& boxes, const QString& text, size_t count)
+// The sentence the user is told for a failed operation.
+QString faultOf(const SqlStatus& status)
 {
-    ASSERT_EQ(boxes.boxes().size(), count) << boxes.texts().join('|').toStdString();
-    for (const auto& box : boxes.boxes()) {
-        EXPECT_EQ(box.text, text);
-        EXPECT_EQ(box.caption, "Qinmo");
-        EXPECT_EQ(box.flags, MB_OK | MB_ICONERROR);
-    }
+    return StorageFaultMessage(status.code, status.writing);
 }
 
 } // namespace
@@ -109,29 +102,33 @@ TEST_F(DatabaseTest, ReadOnlyLedgerRefusesEveryWriteWithOnePlainSentence)
     ASSERT_TRUE(db.NewCar("甲"));
     ASSERT_TRUE(db.NewCar("乙"));
     db.SetCurrentCar("CAR0001");
-    ASSERT_EQ(db.InsertRefuel(refuel("0000001")), 2);
+    ASSERT_EQ(insert(LedgerKind::Refuel, refuel("0000001")), InsertOutcome::Inserted);
     EXPECT_FALSE(db.IsReadOnly());
     exec(db, "PRAGMA query_only=1");
     EXPECT_TRUE(db.IsReadOnly());
 
-    // Changing and removing a record answer the cause; the page tells the user.
-    EXPECT_EQ(db.UpdateRecordField(tbl::Refuel, amountOf("0000001", 5), LedgerField::Amount).code &
-                  0xFF,
-              SQLITE_READONLY);
+    // Refused in this order, each with the cause (deleting a car runs eleven
+    // statements and answers the first failure).
+    const std::pair<const char*, SqlStatus> writes[] = {
+        {"change",
+         db.UpdateRecordField(LedgerKind::Refuel, amountOf("0000001", 5), LedgerField::Amount)},
+        {"remove", db.DeleteRecord(LedgerKind::Refuel, "CAR0001", "0000001")},
+        {"insert", db.InsertRecord(LedgerKind::Refuel, refuel("0000002")).status()},
+        {"history",
+         db.InsertInputHistory({"CAR0001", "0000001", "x", "Refuel", 1, "", ""}).status()},
+        {"new car", db.NewCar("丙").status()},
+        {"current car", db.SetCurrentCar("CAR0002")},
+        {"delete car", db.DeleteCar("CAR0002")},
+    };
+    for (const auto& [what, refused] : writes) {
+        EXPECT_EQ(refused.code & 0xFF, SQLITE_READONLY) << what;
+        EXPECT_EQ(faultOf(refused), kReadOnly) << what;
+    }
     EXPECT_EQ(db.Connection().LastError().code & 0xFF, SQLITE_READONLY);
-    EXPECT_EQ(db.DeleteRecord(tbl::Refuel, "CAR0001", "0000001").code & 0xFF, SQLITE_READONLY);
-    EXPECT_EQ(db.InsertRefuel(refuel("0000002")), 0);
-    EXPECT_EQ(db.InsertInputHistory({"CAR0001", "0000001", "x", "Refuel", 1, "", ""}), 0);
-    EXPECT_FALSE(db.NewCar("丙"));
-    db.SetCurrentCar("CAR0002");
-    EXPECT_FALSE(db.DeleteCar("CAR0002")); // eleven statements, one message
-    expectOnly(boxes, kReadOnly, 5);
 
-    // Reading goes on without a word.
-    boxes.clear();
-    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 1);
-    EXPECT_EQ(db.GetCurrentCarID(), "CAR0001");
-    EXPECT_TRUE(boxes.boxes().empty());
+    // Reading goes on.
+    EXPECT_EQ(Value(db.GetRecordCount(LedgerKind::Refuel, "CAR0001")), 1);
+    EXPECT_EQ(Value(db.GetCurrentCarID()), "CAR0001");
     EXPECT_EQ(readBack("select RecID, Amount from Refuel"),
               (std::vector<QStringList>{{"0000001", "1.00000000"}}));
     EXPECT_EQ(readBack("select CarID, Used from CarList order by CarID"),
@@ -141,51 +138,51 @@ TEST_F(DatabaseTest, ReadOnlyLedgerRefusesEveryWriteWithOnePlainSentence)
 
 TEST_F(DatabaseTest, FullDiskRefusesTheWriteAndSaysSo)
 {
-    ASSERT_EQ(db.InsertRefuel(refuel("0000001")), 2);
+    ASSERT_EQ(insert(LedgerKind::Refuel, refuel("0000001")), InsertOutcome::Inserted);
     exec(db, QStringLiteral("PRAGMA max_page_count=%1").arg(pragma(db, "page_count")));
     const QString longNote(3000, QChar(u'满'));
 
-    EXPECT_EQ(db.InsertRefuel(refuel("0000002", longNote)), 0);
+    EXPECT_EQ(faultOf(db.InsertRecord(LedgerKind::Refuel, refuel("0000002", longNote)).status()),
+              kDiskFull);
     EXPECT_EQ(db.Connection().LastError().code & 0xFF, SQLITE_FULL);
     LedgerRecord noted = amountOf("0000001", 1);
     noted.mark = longNote;
-    EXPECT_EQ(db.UpdateRecordField(tbl::Refuel, noted, LedgerField::Mark).code & 0xFF, SQLITE_FULL);
-    expectOnly(boxes, kDiskFull, 1);
+    EXPECT_EQ(faultOf(db.UpdateRecordField(LedgerKind::Refuel, noted, LedgerField::Mark)),
+              kDiskFull);
     EXPECT_EQ(readBack("select RecID, Mark from Refuel"),
               (std::vector<QStringList>{{"0000001", ""}}));
 
     // With room again the same writes are saved.
-    boxes.clear();
     exec(db, "PRAGMA max_page_count=1000000");
-    EXPECT_EQ(db.InsertRefuel(refuel("0000002", longNote)), 2);
+    EXPECT_EQ(insert(LedgerKind::Refuel, refuel("0000002", longNote)), InsertOutcome::Inserted);
     EXPECT_TRUE(db.Connection().LastError().ok());
-    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 TEST_F(DatabaseTest, LedgerHeldByAnotherProgramIsNamed)
 {
-    ASSERT_EQ(db.InsertRefuel(refuel("0000001")), 2);
+    ASSERT_EQ(insert(LedgerKind::Refuel, refuel("0000001")), InsertOutcome::Inserted);
     CAdoConnection other;
     ASSERT_TRUE(other.Open(path, CMyDatabase::kDatabasePassword));
-    ASSERT_TRUE(other.BeginTransaction(false)); // holds the write lock
+    ASSERT_TRUE(other.BeginTransaction()); // holds the write lock
     sqlite3_busy_timeout(db.Connection().handle(), 0);
 
     const SqlStatus held =
-        db.UpdateRecordField(tbl::Refuel, amountOf("0000001", 5), LedgerField::Amount);
-    EXPECT_EQ(StorageFaultMessage(held.code, true),
-              QStringLiteral("修改没有保存：账本文件正被其他程序使用。"));
-    EXPECT_EQ(db.GetRecordCount(tbl::Refuel, "CAR0001"), 1); // reading still works
+        db.UpdateRecordField(LedgerKind::Refuel, amountOf("0000001", 5), LedgerField::Amount);
+    EXPECT_EQ(faultOf(held), QStringLiteral("修改没有保存：账本文件正被其他程序使用。"));
+    EXPECT_EQ(Value(db.GetRecordCount(LedgerKind::Refuel, "CAR0001")), 1); // reading still works
 
     other.RollbackTransaction();
     EXPECT_TRUE(
-        db.UpdateRecordField(tbl::Refuel, amountOf("0000001", 5), LedgerField::Amount).ok());
+        db.UpdateRecordField(LedgerKind::Refuel, amountOf("0000001", 5), LedgerField::Amount).ok());
     EXPECT_EQ(readBack("select Amount from Refuel"), (std::vector<QStringList>{{"5.00000000"}}));
 }
 
 TEST_F(DatabaseTest, DamagedPageIsReportedAsDamaged)
 {
     for (int i = 1; i <= 20; ++i)
-        ASSERT_EQ(db.InsertRefuel(refuel(QString::asprintf("%07d", i), QString(200, 'n'))), 2);
+        ASSERT_EQ(
+            insert(LedgerKind::Refuel, refuel(QString::asprintf("%07d", i), QString(200, 'n'))),
+            InsertOutcome::Inserted);
     const int root = db.Connection()
                          .Execute("select rootpage from sqlite_master where name='Refuel'")
                          ->rows[0][0]
@@ -199,9 +196,10 @@ TEST_F(DatabaseTest, DamagedPageIsReportedAsDamaged)
         file.write(QByteArray(64, 'x'));
     }
     ASSERT_TRUE(db.Open());
-    EXPECT_EQ(db.SumColumn(tbl::Refuel, col::Amount, "CAR0001"), 0.0);
-    EXPECT_EQ(db.Connection().LastError().code & 0xFF, SQLITE_CORRUPT);
-    expectOnly(boxes, QStringLiteral("读取账本失败：账本文件已损坏。"), 1);
+    const Expected<double> sum = db.SumColumn(LedgerKind::Refuel, col::Amount, "CAR0001");
+    ASSERT_FALSE(sum.has_value());
+    EXPECT_EQ(sum.error().code & 0xFF, SQLITE_CORRUPT);
+    EXPECT_EQ(faultOf(sum.error()), QStringLiteral("读取账本失败：账本文件已损坏。"));
 }
 
 TEST_F(DatabaseTest, SettingTheCurrentCarIsAllOrNothing)
@@ -212,10 +210,11 @@ TEST_F(DatabaseTest, SettingTheCurrentCarIsAllOrNothing)
     // The second of its two statements fails, as if the program died between them.
     db.Connection().Execute("CREATE TRIGGER refuse BEFORE UPDATE ON CarList WHEN new.Used='YES' "
                             "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    db.SetCurrentCar("CAR0002");
+    const SqlStatus refused = db.SetCurrentCar("CAR0002");
+    EXPECT_EQ(refused.message, "refused");
+    EXPECT_TRUE(refused.writing);
     EXPECT_EQ(readBack("select CarID from CarList where Used='YES'"),
               (std::vector<QStringList>{{"CAR0001"}}));
-    EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
 TEST_F(DatabaseTest, DeletingACarIsAllOrNothing)
@@ -228,20 +227,20 @@ TEST_F(DatabaseTest, DeletingACarIsAllOrNothing)
     db.Connection().Execute("CREATE TRIGGER keep BEFORE DELETE ON CarList "
                             "BEGIN SELECT RAISE(ABORT, 'kept'); END");
 
-    EXPECT_FALSE(db.DeleteCar("CAR0001"));
-    ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_TRUE(boxes.boxes()[0].text.contains("kept"));
+    const SqlStatus refused = db.DeleteCar("CAR0001");
+    EXPECT_EQ(refused.code, SQLITE_CONSTRAINT_TRIGGER);
+    EXPECT_EQ(refused.message, "kept");
     for (const QString& table : db.Connection().TableNames())
         EXPECT_EQ(readBack("select * from " + table + " where CarID='CAR0001'").size(), 1u)
             << table.toStdString();
 
     db.Connection().Execute("DROP TRIGGER keep");
-    EXPECT_TRUE(db.DeleteCar("CAR0001"));
+    EXPECT_TRUE(Succeeded(db.DeleteCar("CAR0001")));
     for (const QString& table : db.Connection().TableNames())
         EXPECT_TRUE(readBack("select * from " + table).empty()) << table.toStdString();
 }
 
-TEST_F(DatabaseTest, TransactionShowsOneFailureAndUndoesItsWork)
+TEST_F(DatabaseTest, TransactionUndoesItsWorkUnlessCommitted)
 {
     CAdoConnection& c = db.Connection();
     {
@@ -257,12 +256,7 @@ TEST_F(DatabaseTest, TransactionShowsOneFailureAndUndoesItsWork)
         EXPECT_FALSE(c.Execute("update Nowhere set x=1"));
         EXPECT_EQ(c.LastError().message, "no such table: Nowhere");
     } // not committed: rolled back
-    EXPECT_EQ(boxes.boxes().size(), 1u);
     EXPECT_TRUE(readBack("select * from CarList").empty());
-
-    // Outside a transaction every failure is shown again.
-    EXPECT_FALSE(c.Execute("insert into Nowhere values (1)"));
-    EXPECT_EQ(boxes.boxes().size(), 2u);
 
     {
         CTransaction transaction(c);
@@ -272,7 +266,7 @@ TEST_F(DatabaseTest, TransactionShowsOneFailureAndUndoesItsWork)
     EXPECT_EQ(readBack("select CarID from CarList"), (std::vector<QStringList>{{"CAR0002"}}));
 }
 
-TEST_F(DatabaseTest, MissingTablesAreMadeTogetherWithOneMessage)
+TEST_F(DatabaseTest, MissingTablesAreMadeAllOrNone)
 {
     for (const QString& table : db.Connection().TableNames())
         if (table != "CarList")
@@ -280,65 +274,59 @@ TEST_F(DatabaseTest, MissingTablesAreMadeTogetherWithOneMessage)
     db.Connection().Execute("VACUUM"); // no free page left to reuse
     exec(db, QStringLiteral("PRAGMA max_page_count=%1").arg(pragma(db, "page_count")));
 
-    db.CreateOrOpen(); // the connection is open: only the tables are made
-    ASSERT_EQ(boxes.texts(), QStringList{"创建汽车属性数据库库表失败！磁盘空间已满。"});
-    EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
-    EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    // The connection is open: only the tables are made.
+    LedgerOpening opening = db.CreateOrOpen();
+    EXPECT_EQ(opening.step, LedgerOpening::TablesFailed);
+    EXPECT_EQ(opening.failedTable, "CarProperty");
+    EXPECT_EQ(StorageFaultCause(opening.status.code, StorageAction::Write), "磁盘空间已满。");
     EXPECT_EQ(readBack("select name from sqlite_master where type='table' and name not like "
                        "'sqlite%'"),
               (std::vector<QStringList>{{"CarList"}}));
 
-    boxes.clear();
     exec(db, "PRAGMA max_page_count=1000000");
-    db.CreateOrOpen();
-    EXPECT_TRUE(boxes.boxes().empty());
+    opening = db.CreateOrOpen();
+    EXPECT_EQ(opening.step, LedgerOpening::Opened);
     EXPECT_EQ(db.Connection().TableNames().size(), 11);
 }
 
 // A file whose ledger table lacks a column (an old or damaged file): the
 // column is added when the file can be written, and never read as its name.
-TEST_F(DatabaseTest, AMissingColumnIsSaidOnceAtOpenAndNeverShownAsData)
+TEST_F(DatabaseTest, AMissingColumnIsToldAtOpenAndNeverShownAsData)
 {
-    struct Case
-    {
-        bool readOnly;
-        QString message;
-        QString mark; // the note read back
-    };
-    const Case cases[] = {
-        {false, "账本文件缺少以下各列，已经补上（内容为空）：Refuel.Mark、Refuel.Price。", ""},
-        {true,
-         "账本文件缺少以下各列，无法补上：Refuel.Mark、Refuel.Price。这些内容不能显示，"
-         "对它们的修改也不能保存。账本文件是只读的，无法写入。",
-         ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.readOnly ? "read-only" : "writable");
+    const QStringList lacking = {"Refuel.Mark", "Refuel.Price"};
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "writable");
         exec(db, "PRAGMA query_only=0");
         exec(db, "delete from Refuel");
-        ASSERT_EQ(db.InsertRefuel(refuel("0000001", "note")), 2);
+        ASSERT_EQ(insert(LedgerKind::Refuel, refuel("0000001", "note")), InsertOutcome::Inserted);
         QStringList kept;
         const auto columns = db.Connection().Execute("PRAGMA table_info(Refuel)");
-        ASSERT_NE(columns, nullptr) << boxes.texts().join('|').toStdString();
+        ASSERT_NE(columns, nullptr);
         for (const auto& column : columns->rows)
             if (column[1] != "Mark" && column[1] != "Price")
                 kept << column[1].toString();
         exec(db, "CREATE TABLE Old AS SELECT " + kept.join(',') + " FROM Refuel");
         exec(db, "DROP TABLE Refuel");
         exec(db, "ALTER TABLE Old RENAME TO Refuel");
-        if (c.readOnly)
+        if (readOnly)
             exec(db, "PRAGMA query_only=1");
-        boxes.clear();
-        db.CreateOrOpen(); // the connection is open: only the tables are checked
-        EXPECT_EQ(boxes.texts(), QStringList{c.message});
+        // The connection is open: only the tables are checked.
+        const LedgerOpening opening = db.CreateOrOpen();
+        EXPECT_EQ(opening.step, LedgerOpening::Opened);
+        EXPECT_EQ(opening.addedColumns, readOnly ? QStringList() : lacking);
+        EXPECT_EQ(opening.lostColumns, readOnly ? lacking : QStringList());
+        if (readOnly) {
+            EXPECT_EQ(StorageFaultCause(opening.status.code, StorageAction::Write),
+                      "账本文件是只读的，无法写入。");
+        }
 
         std::vector<LedgerRecord> records;
-        ASSERT_TRUE(db.LoadRecords(tbl::Refuel, "CAR0001", records).ok());
+        ASSERT_TRUE(Succeeded(db.LoadRecords(LedgerKind::Refuel, "CAR0001", records)));
         ASSERT_EQ(records.size(), 1u);
-        EXPECT_EQ(records[0].mark, c.mark);
+        EXPECT_EQ(records[0].mark, "");
         EXPECT_EQ(records[0].amount, 1.0);
         EXPECT_EQ(records[0].price, 0.0);
-        if (!c.readOnly) {
+        if (!readOnly) {
             EXPECT_EQ(readBack("select Mark, Price from Refuel"),
                       (std::vector<QStringList>{{"", ""}}));
         }
