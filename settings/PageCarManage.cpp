@@ -2,8 +2,9 @@
 
 #include "settings/SettingsSheet.h"
 
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 #include "platform/MessageBox.h"
+#include "platform/WindowRequests.h"
 #include "settings/CarPictureArea.h"
 #include "settings/TreePropSheet.h"
 
@@ -29,7 +30,8 @@ QString framed(const QString& name)
 
 } // namespace
 
-CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("车辆管理"), parent)
+CPageCarManage::CPageCarManage(LedgerContext& context, IWindowRequests* window, QWidget* parent)
+    : CPropertyPage(QStringLiteral("车辆管理"), parent), m_context(context), m_window(window)
 {
     // The car's name follows once a car is made current.
     m_currentBox = new QGroupBox(QStringLiteral("当前车辆"), this);
@@ -103,7 +105,7 @@ CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("
 
 CMyDatabase* CPageCarManage::database() const
 {
-    return CFrameState::OpenDatabase();
+    return m_context.OpenDatabase();
 }
 
 int CPageCarManage::selectedRow() const
@@ -223,8 +225,8 @@ void CPageCarManage::OnRenameCar()
         db->RenameCar(newName, car.carId);
         if (isCurrent) {
             setSheetTitle(newName);
-            if (CFrameState* frame = CFrameState::instance())
-                frame->SetTitle();
+            if (m_window)
+                m_window->SetTitle();
             m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(newName));
             RefreshPicture();
         }
@@ -236,18 +238,20 @@ void CPageCarManage::OnRenameCar()
 void CPageCarManage::OnSetCurrentCar()
 {
     const int row = selectedRow();
-    CFrameState* frame = CFrameState::instance();
-    if (row < 0 || !frame)
+    if (row < 0)
         return;
     const CARLIST car = m_cars[static_cast<size_t>(row)];
     m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(car.name));
-    frame->m_database.SetCurrentCar(car.carId);
+    m_context.m_database.SetCurrentCar(car.carId);
     FillCarList();
-    frame->m_database.LoadCostTotals(frame->m_database.GetCurrentCarID(), frame->m_costTotals);
+    m_context.m_database.LoadCostTotals(m_context.m_database.GetCurrentCarID(),
+                                        m_context.m_costTotals);
     setSheetTitle(car.name);
-    frame->SetTitle();
+    if (m_window)
+        m_window->SetTitle();
     RefreshPicture();
-    frame->RedrawCarPhoto();
+    if (m_window)
+        m_window->RedrawCarPhoto();
 }
 
 void CPageCarManage::OnDeleteCar()
