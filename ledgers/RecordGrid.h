@@ -76,7 +76,7 @@ private:
     {
         int row = -1;
         int col = -1;
-        QString recId;        // empty on the new-record row
+        QString recId;         // empty on the new-record row
         bool keyboard = false; // the grid (or its editor) had the keyboard focus
     };
     FocusPlace focusPlace() const;
