@@ -5,8 +5,8 @@
 #include "controls/ExtStatic.h"
 #include "controls/GridCtrl.h"
 #include "controls/HoverButton.h"
+#include "database/LedgerContext.h"
 #include "database/SummaryFigures.h"
-#include "ledgers/FrameState.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -76,8 +76,8 @@ QString money(std::optional<double> value)
 
 } // namespace
 
-CDlgBaseInfo::CDlgBaseInfo(QWidget* parent)
-    : CGridDialog(QStringLiteral("基本信息"), parent),
+CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
+    : CGridDialog(QStringLiteral("基本信息"), parent), m_context(context),
       m_caption(new CExtStatic(QStringLiteral("当前里程(KM)"), this)),
       m_display(new CDigitStatic(this)), m_edit(new CHoverButton(this)),
       m_newMilesLabel(new QLabel(QStringLiteral("输入新里程："), this)),
@@ -175,8 +175,7 @@ void CDlgBaseInfo::SetValue(int row, const QString& text)
 
 void CDlgBaseInfo::RefreshPage()
 {
-    CFrameState* frame = CFrameState::instance();
-    CMyDatabase* db = CFrameState::OpenDatabase();
+    CMyDatabase* db = m_context.OpenDatabase();
     CARPROPERTY car;
     PURCHASEINFO purchase;
     bool bought = false;
@@ -189,7 +188,7 @@ void CDlgBaseInfo::RefreshPage()
     m_odometer = car.curMiles;
     m_display->SetValue(m_odometer);
 
-    const CostTotals totals = frame ? frame->m_costTotals : CostTotals();
+    const CostTotals totals = m_context.m_costTotals;
     const SummaryFigures f = ComputeSummary(car, bought ? &purchase : nullptr, totals,
                                             CurrentDateTime().toSecsSinceEpoch());
     SetValue(2, car.carType);
@@ -244,7 +243,7 @@ void CDlgBaseInfo::OnApplyMiles()
     m_display->SetScheme(*reading < 10000 ? 4 : *reading < 50000 ? 6 : 5);
     m_display->SetValue(m_odometer);
     CancelEditMiles();
-    CMyDatabase* db = CFrameState::OpenDatabase();
+    CMyDatabase* db = m_context.OpenDatabase();
     const QString carId = db ? ValueOrShow(db->GetCurrentCarID(), this) : QString();
     if (carId.isEmpty())
         return; // no car to keep it for: shown only

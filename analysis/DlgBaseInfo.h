@@ -6,6 +6,7 @@
 class CDigitStatic;
 class CExtStatic;
 class CHoverButton;
+class LedgerContext;
 class QLabel;
 class QLineEdit;
 
@@ -28,9 +29,9 @@ public:
     };
     static constexpr int kRows = 24;
 
-    explicit CDlgBaseInfo(QWidget* parent = nullptr);
+    explicit CDlgBaseInfo(LedgerContext& context, QWidget* parent = nullptr);
 
-    // Reads the current car's profile and purchase details and the frame's
+    // Reads the current car's profile and purchase details and the shared
     // cost totals, and shows them.
     void RefreshPage();
     // The odometer entry: opened by the edit button, applied by the apply
@@ -55,6 +56,7 @@ private:
     void ShowEntry(bool shown);
     void SetValue(int row, const QString& text);
 
+    LedgerContext& m_context;
     CExtStatic* m_caption;
     CDigitStatic* m_display;
     CHoverButton* m_edit;

@@ -1,8 +1,8 @@
 #include "analysis/DlgSysSetting.h"
 
 #include "analysis/BarChart.h"
+#include "database/LedgerContext.h"
 #include "database/Names.h"
-#include "ledgers/FrameState.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
@@ -74,8 +74,8 @@ QGroupBox* groupBox(QWidget* parent, const QRect& at)
 
 } // namespace
 
-CDlgSysSetting::CDlgSysSetting(QWidget* parent)
-    : QWidget(parent), m_selector(new QComboBox(this)),
+CDlgSysSetting::CDlgSysSetting(LedgerContext& context, QWidget* parent)
+    : QWidget(parent), m_context(context), m_selector(new QComboBox(this)),
       m_bar(new QRadioButton(QStringLiteral("直方图"), this)),
       m_pie(new QRadioButton(QStringLiteral("饼图"), this)),
       m_gridBox(new QCheckBox(QStringLiteral("栅格"), this)),
@@ -135,11 +135,8 @@ CDlgSysSetting::CDlgSysSetting(QWidget* parent)
 
 void CDlgSysSetting::FirstShowing()
 {
-    CFrameState* frame = CFrameState::instance();
-    if (!frame)
-        return;
-    m_options = &frame->m_chartOptions;
-    frame->LoadSaveConfig(QStringLiteral("chart.cfg"), false);
+    m_options = &m_context.m_chartOptions;
+    m_context.LoadSaveConfig(QStringLiteral("chart.cfg"), false);
     m_chartType = m_options->chartType;
     m_grid = m_options->gridLines;
     m_gradient = m_options->gradientFill;
@@ -188,7 +185,7 @@ void CDlgSysSetting::OnOptionBox()
 
 Expected<double> CDlgSysSetting::MonthValue(int analysis, int year, int month) const
 {
-    CMyDatabase* db = CFrameState::OpenDatabase();
+    CMyDatabase* db = m_context.OpenDatabase();
     if (!db)
         return 0.0;
     const Expected<QString> car = db->GetCurrentCarID();
@@ -250,7 +247,7 @@ void CDlgSysSetting::BuildAnalysis()
     m_chart->SetBackground(kChartBackground);
     if (analysis == TotalCost) {
         CostTotals totals;
-        if (CMyDatabase* db = CFrameState::OpenDatabase())
+        if (CMyDatabase* db = m_context.OpenDatabase())
             if (const Expected<QString> car = db->GetCurrentCarID();
                 !ShowStoreFailure(car.status(), this))
                 ShowStoreFailure(db->LoadCostTotals(*car, totals), this);

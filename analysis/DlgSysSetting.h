@@ -12,12 +12,13 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QRadioButton;
+class LedgerContext;
 struct ChartOptions;
 
 // The analysis page "分析统计": one of eight cost analyses of the current car
 // — the total cost by kind, or twelve months of all costs or of one kind — as
-// bars or as a pie. Its four chart options live in the main frame, which keeps
-// them in "chart.cfg".
+// bars or as a pie. Its four chart options live in the ledger context, which
+// keeps them in "chart.cfg".
 class CDlgSysSetting : public QWidget
 {
     Q_OBJECT
@@ -36,7 +37,7 @@ public:
         AnalysisCount
     };
 
-    explicit CDlgSysSetting(QWidget* parent = nullptr);
+    explicit CDlgSysSetting(LedgerContext& context, QWidget* parent = nullptr);
 
     QString Caption() const { return m_band.Title(); }
     CBarChart* Chart() const { return m_chart; }
@@ -67,6 +68,7 @@ private:
     void OnOptionBox();
     void AddMonthlyBars(int analysis);
 
+    LedgerContext& m_context;
     CRibbonFrame m_band;
     QComboBox* m_selector;
     QRadioButton* m_bar;
@@ -80,6 +82,6 @@ private:
     int m_tips = 1;
     int m_gradient = 1;
     int m_chartType = 1;
-    ChartOptions* m_options = nullptr; // the frame's, from the first showing on
+    ChartOptions* m_options = nullptr; // the context's, from the first showing on
     bool m_buildPending = false;       // the index changed; no pick has built it yet
 };

@@ -1,7 +1,6 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
-#include "app/ConfigFile.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
@@ -40,23 +39,27 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(QIcon(res::Bitmap(res::IDI_PROGRAM)));
     BuildMainMenu(menuBar(), [this](int id) { OnCommand(id); });
     m_tipWnd = new CMsgTipWnd(this);
-    m_updateCheck = std::make_unique<CUpdateCheck>(*this, this);
-    m_view = new COrvynView(this);
+    m_updateCheck = std::make_unique<CUpdateCheck>(*this);
+    m_view = new COrvynView(m_context, this, DefaultPageFactories(m_context), this);
     setCentralWidget(m_view);
 
     prepareLedger();
     SetTitle();
-    LoadSaveConfig(kSysFile, false);
-    if (AutoCheckUpdate)
+    m_context.LoadSaveConfig(kSysFile, false);
+    if (m_context.AutoCheckUpdate)
         m_updateCheck->StartBackground();
     // The chart options are written back at every close, so they are read
     // here as well: a run that never shows the analysis page keeps them.
-    LoadSaveConfig(kChartFile, false);
+    m_context.LoadSaveConfig(kChartFile, false);
     startTimers();
     m_view->OnInitialUpdate();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame()
+{
+    // The pages hold the context: they go first.
+    delete m_view;
+}
 
 void CMainFrame::placeOnScreen()
 {
@@ -71,12 +74,12 @@ void CMainFrame::prepareLedger()
 {
     // A folder that cannot be made shows up as a failed database creation.
     QDir().mkpath(platform::ConfigFolder());
-    m_database.SetFilePath(platform::DatabasePath());
-    m_database.SetOpenPassword(CMyDatabase::kDatabasePassword);
-    platform::ShowLedgerOpening(m_database.CreateOrOpen());
-    m_database.Open();
+    m_context.m_database.SetFilePath(platform::DatabasePath());
+    m_context.m_database.SetOpenPassword(CMyDatabase::kDatabasePassword);
+    platform::ShowLedgerOpening(m_context.m_database.CreateOrOpen());
+    m_context.m_database.Open();
     // Said once, before anything is typed that could not be kept.
-    m_readOnly = m_database.IsOpen() && m_database.IsReadOnly();
+    m_readOnly = m_context.m_database.IsOpen() && m_context.m_database.IsReadOnly();
     if (m_readOnly)
         platform::MessageBox(nullptr,
                              QStringLiteral("账本文件是只读的，修改将无法保存：") +
@@ -111,8 +114,8 @@ QString CMainFrame::TitleFor(const QString& carName)
 void CMainFrame::SetTitle()
 {
     QString name;
-    if (m_database.TableExists(QString::fromLatin1(tbl::CarList)))
-        name = platform::ValueOrShow(m_database.GetCurrentCarName(), this);
+    if (m_context.m_database.TableExists(QString::fromLatin1(tbl::CarList)))
+        name = platform::ValueOrShow(m_context.m_database.GetCurrentCarName(), this);
     setWindowTitle(TitleFor(name) + (m_readOnly ? QStringLiteral("（只读）") : QString()));
 }
 
@@ -124,12 +127,8 @@ void CMainFrame::RedrawCarPhoto()
 
 void CMainFrame::PostClose()
 {
+    ConfirmExit = 0;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-}
-
-int CMainFrame::LoadSaveConfig(const QString& fileName, bool save)
-{
-    return ConfigFile(*this, fileName, save ? ConfigAction::Save : ConfigAction::Load);
 }
 
 void CMainFrame::OnTimer(int id)
@@ -142,9 +141,9 @@ void CMainFrame::OnTimer(int id)
         m_remind.ScanQueue();
         break;
     case 3:
-        if (SettingsDirty) {
-            SettingsDirty = 0;
-            LoadSaveConfig(kSysFile, true);
+        if (m_context.SettingsDirty) {
+            m_context.SettingsDirty = 0;
+            m_context.LoadSaveConfig(kSysFile, true);
         }
         break;
     default:
@@ -202,20 +201,20 @@ void CMainFrame::OnExportCsv()
 {
     // What a cell editor still holds goes into the file first.
     m_view->EndCellEditing();
-    RunCsvExport(this, m_database);
+    RunCsvExport(this, m_context.m_database);
 }
 
 void CMainFrame::OnImportCsv()
 {
     m_view->EndCellEditing();
-    if (RunCsvImport(this, m_database))
+    if (RunCsvImport(this, m_context.m_database))
         reloadLedger();
 }
 
 void CMainFrame::loadCostTotals()
 {
-    const QString car = platform::ValueOrShow(m_database.GetCurrentCarID(), this);
-    platform::ShowStoreFailure(m_database.LoadCostTotals(car, m_costTotals), this);
+    const QString car = platform::ValueOrShow(m_context.m_database.GetCurrentCarID(), this);
+    platform::ShowStoreFailure(m_context.m_database.LoadCostTotals(car, m_context.m_costTotals), this);
 }
 
 void CMainFrame::reloadLedger()
@@ -240,9 +239,9 @@ bool CMainFrame::OnClose()
         platform::MessageBox(this, QStringLiteral("确定要退出程序吗?"), platform::kCaption,
                              platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
         return false;
-    if (SettingsDirty)
-        LoadSaveConfig(kSysFile, true);
-    LoadSaveConfig(kChartFile, true);
+    if (m_context.SettingsDirty)
+        m_context.LoadSaveConfig(kSysFile, true);
+    m_context.LoadSaveConfig(kChartFile, true);
     return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "app/Remind.h"
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
+#include "platform/WindowRequests.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -12,9 +13,10 @@ class CMsgTipWnd;
 class COrvynView;
 class CUpdateCheck;
 
-// The main window. As CFrameState it owns what several pages share for the
-// whole run: the ledger database with its one connection, the current car's
-// cost totals and the settings. Its client area is the main view.
+// The main window. It owns the ledger context the pages share for the whole
+// run (the ledger with its one connection, the current car's cost totals and
+// the settings) and answers the pages' window requests. Its client area is the
+// main view.
 //
 // Timers: 1 shows the next due reminder (every 60 s), 2 scans the reminder
 // queue (every 10 s), 3 writes "sysfile.cfg" while SettingsDirty is set
@@ -23,7 +25,7 @@ class CUpdateCheck;
 // With AutoCheckUpdate set, the update page is read in the background at
 // start-up; a newer version arrives as WM_VERSION_NOTICE and is queued as a
 // reminder.
-class CMainFrame : public QMainWindow, public CFrameState
+class CMainFrame : public QMainWindow, public IWindowRequests
 {
     Q_OBJECT
 public:
@@ -34,10 +36,12 @@ public:
     // "（只读）" follows while the ledger cannot be written.
     void SetTitle() override;
     void RedrawCarPhoto() override;
+    // Clears ConfirmExit, then closes the window once the current event has
+    // been handled.
     void PostClose() override;
-    int LoadSaveConfig(const QString& fileName, bool save) override;
     static QString TitleFor(const QString& carName);
 
+    LedgerContext& Context() { return m_context; }
     COrvynView* View() const { return m_view; }
 
     // A menu command by id.
@@ -58,6 +62,12 @@ public:
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;
 
+    QString ProgramVersion = QStringLiteral("V1.2.08");
+    // Empty until the first update check of the run has read the page.
+    QString ServerVersion;
+    // Whether closing asks first; only a restore clears it.
+    qint32 ConfirmExit = 1;
+
     CRemind& Reminders() { return m_remind; }
     CMsgTipWnd* TipWindow() const { return m_tipWnd; }
     CUpdateCheck& UpdateCheck() const { return *m_updateCheck; }
@@ -76,6 +86,7 @@ private:
     // The current car's cost totals read again (failures shown).
     void loadCostTotals();
 
+    LedgerContext m_context;
     COrvynView* m_view = nullptr;
     std::array<QTimer, 3> m_timers;
     CRemind m_remind;

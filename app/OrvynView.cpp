@@ -3,7 +3,7 @@
 #include "app/CarPhoto.h"
 #include "app/ViewAccessible.h"
 #include "controls/GridCtrl.h"
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 #include "platform/MessageEvent.h"
 #include "res/NavigationStrip.h"
 #include "res/Resources.h"
@@ -15,7 +15,9 @@
 
 const QColor COrvynView::kBackground(214, 228, 238);
 
-COrvynView::COrvynView(QWidget* parent, const PageFactories& factories) : QWidget(parent)
+COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
+                       const PageFactories& factories, QWidget* parent)
+    : QWidget(parent), m_context(context), m_window(window)
 {
     InstallViewAccessibility();
     setMouseTracking(true);
@@ -70,14 +72,6 @@ QRect COrvynView::PhotoArea() const
 {
     const QRect r = m_photoPanel.Rect();
     return RectLTRB(r.left() + 4, r.top() + 20, r.left() + r.width() - 4, r.top() + r.height() - 4);
-}
-
-CMyDatabase* COrvynView::Database() const
-{
-    if (m_database)
-        return m_database;
-    CFrameState* frame = CFrameState::instance();
-    return frame ? &frame->m_database : nullptr;
 }
 
 void COrvynView::Layout()
@@ -141,7 +135,7 @@ void COrvynView::EndCellEditing()
 void COrvynView::OnSettingsCommand(int commandId)
 {
     EndCellEditing();
-    OpenSettingsSheet(this, commandId);
+    OpenSettingsSheet(this, commandId, m_context, m_window);
     if (QWidget* page = Page(m_shownPage))
         platform::SendMessage(page, platform::WM_PAGE_SHOW, 0, 1);
     RedrawCarPhoto();
@@ -158,10 +152,8 @@ void COrvynView::paintEvent(QPaintEvent* event)
     painter.fillRect(event->rect(), kBackground);
     m_photoPanel.Draw(painter);
     m_navigationPanel.Draw(painter);
-    if (event->region().intersects(PhotoArea())) {
-        if (CMyDatabase* database = Database())
-            DrawCarPhoto(painter, PhotoArea(), *database);
-    }
+    if (event->region().intersects(PhotoArea()))
+        DrawCarPhoto(painter, PhotoArea(), m_context.m_database);
 }
 
 void COrvynView::mouseMoveEvent(QMouseEvent* event)

@@ -7,7 +7,8 @@
 #include <QWidget>
 #include <array>
 
-class CMyDatabase;
+class IWindowRequests;
+class LedgerContext;
 
 // The main view: the navigation column on the left (the car photo panel
 // "爱车靓照" and the panel "功能管理区" with one button per page) and the page
@@ -26,8 +27,10 @@ public:
     static constexpr int kPageMargin = 6; // right W - 6, bottom H - 6
     static const QColor kBackground;      // behind panels and child controls
 
-    explicit COrvynView(QWidget* parent = nullptr,
-                        const PageFactories& factories = DefaultPageFactories());
+    // The car photo is drawn from the context's ledger; the settings sheet
+    // gets the context and the window.
+    COrvynView(LedgerContext& context, IWindowRequests* window, const PageFactories& factories,
+               QWidget* parent = nullptr);
     ~COrvynView() override;
 
     // Start-up: selects button 0 as if it had been clicked, so the summary
@@ -55,9 +58,6 @@ public:
     // Where the car photo is drawn inside the photo panel.
     QRect PhotoArea() const;
 
-    // The ledger the photo is read from; by default the frame's.
-    void SetDatabase(CMyDatabase* database) { m_database = database; }
-
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -71,11 +71,11 @@ protected:
 private:
     void Layout();
     void SelectPage(int buttonId);
-    CMyDatabase* Database() const;
 
+    LedgerContext& m_context;
+    IWindowRequests* m_window;
     CRibbonFrame m_photoPanel;
     CRibbonToolsEx m_navigationPanel;
     std::array<QWidget*, kPageCount> m_pages{};
     int m_shownPage = -1;
-    CMyDatabase* m_database = nullptr;
 };

@@ -20,18 +20,18 @@ QString PageCaption(int index)
 
 namespace {
 
-template <class Page> PageFactory page()
+template <class Page> PageFactory page(LedgerContext& context)
 {
-    return [](QWidget* parent) { return new Page(parent); };
+    return [&context](QWidget* parent) { return new Page(context, parent); };
 }
 
 } // namespace
 
-PageFactories DefaultPageFactories()
+PageFactories DefaultPageFactories(LedgerContext& context)
 {
     return {
-        page<CDlgBaseInfo>(),  page<CDlgOil>(),      page<CDlgRepair>(),
-        page<CDlgMaintain>(),  page<CDlgAccident>(), page<CDlgDayCost>(),
-        page<CDlgAccessory>(), page<CDlgCarLog>(),   page<CDlgSysSetting>(),
+        page<CDlgBaseInfo>(context),  page<CDlgOil>(context),      page<CDlgRepair>(context),
+        page<CDlgMaintain>(context),  page<CDlgAccident>(context), page<CDlgDayCost>(context),
+        page<CDlgAccessory>(context), page<CDlgCarLog>(context),   page<CDlgSysSetting>(context),
     };
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 
+class LedgerContext;
 class QWidget;
 
 // The nine content pages of the main view, in navigation order: index =
@@ -17,6 +18,6 @@ using PageFactories = std::array<PageFactory, kPageCount>;
 // The caption of page i, as on its navigation button.
 QString PageCaption(int index);
 
-// The factories the program uses. This is the one list to change when a page
-// gets its real widget.
-PageFactories DefaultPageFactories();
+// The factories the program uses, making pages on the context. This is the one
+// list to change when a page gets its real widget.
+PageFactories DefaultPageFactories(LedgerContext& context);

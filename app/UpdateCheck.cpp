@@ -1,8 +1,8 @@
 #include "app/UpdateCheck.h"
 
+#include "app/MainFrame.h"
 #include "app/PageReader.h"
 #include "app/VersionPage.h"
-#include "ledgers/FrameState.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 #include "platform/Shell.h"
@@ -23,7 +23,7 @@ QString CUpdateCheck::UpdatePageUrl()
     return url.isEmpty() ? kDefaultUrl : url;
 }
 
-CUpdateCheck::CUpdateCheck(CFrameState& state, QWidget* frame) : m_state(state), m_frame(frame) {}
+CUpdateCheck::CUpdateCheck(CMainFrame& frame) : m_frame(frame) {}
 
 CUpdateCheck::~CUpdateCheck()
 {
@@ -38,11 +38,11 @@ bool CUpdateCheck::IsBusy() const
 void CUpdateCheck::StartBackground()
 {
     fetchServerVersion([this] {
-        const QString server = m_state.ServerVersion;
+        const QString server = m_frame.ServerVersion;
         if (server.isEmpty() || server == kParseError)
             return;
-        if (versionpage::IsNewerVersion(m_state.ProgramVersion, server))
-            PostMessage(m_frame, WM_VERSION_NOTICE);
+        if (versionpage::IsNewerVersion(m_frame.ProgramVersion, server))
+            PostMessage(&m_frame, WM_VERSION_NOTICE);
     });
 }
 
@@ -66,7 +66,7 @@ void CUpdateCheck::Stop()
 
 void CUpdateCheck::fetchServerVersion(std::function<void()> then)
 {
-    if (!m_state.ServerVersion.isEmpty()) {
+    if (!m_frame.ServerVersion.isEmpty()) {
         then();
         return;
     }
@@ -91,8 +91,8 @@ void CUpdateCheck::onReadFinished(int read)
     m_reader->wait();
     // A read that brought no page leaves ServerVersion empty, so that a later
     // check tries again.
-    if (m_state.ServerVersion.isEmpty())
-        m_state.ServerVersion = m_reader->Version();
+    if (m_frame.ServerVersion.isEmpty())
+        m_frame.ServerVersion = m_reader->Version();
     m_reader.reset();
     const std::vector<std::function<void()>> waiting = std::exchange(m_afterRead, {});
     for (const auto& then : waiting)
@@ -101,25 +101,25 @@ void CUpdateCheck::onReadFinished(int read)
 
 void CUpdateCheck::answerManualCheck()
 {
-    const QString server = m_state.ServerVersion;
+    const QString server = m_frame.ServerVersion;
     const unsigned error = MB_OK | MB_ICONERROR;
     if (server.isEmpty()) {
-        MessageBox(m_frame, QStringLiteral("抱歉，无法获取到服务器上的版本信息，请检查网络！"),
+        MessageBox(&m_frame, QStringLiteral("抱歉，无法获取到服务器上的版本信息，请检查网络！"),
                    kCaption, error);
         return;
     }
     if (server == kParseError) {
-        MessageBox(m_frame, QStringLiteral("此版本已经是最新版本，无需升级！"), kCaption, error);
+        MessageBox(&m_frame, QStringLiteral("此版本已经是最新版本，无需升级！"), kCaption, error);
         return;
     }
-    const QString program = m_state.ProgramVersion;
+    const QString program = m_frame.ProgramVersion;
     if (versionpage::IsNewerVersion(program, server)) {
-        if (MessageBox(m_frame, QStringLiteral("发现有新版本，是否现在下载最新版本？"), kCaption,
+        if (MessageBox(&m_frame, QStringLiteral("发现有新版本，是否现在下载最新版本？"), kCaption,
                        MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
             OpenUrl(UpdatePageUrl());
         return;
     }
-    MessageBox(m_frame,
+    MessageBox(&m_frame,
                program == server ? QStringLiteral("您的版本已经是最新版本，无需升级！")
                                  : QStringLiteral("该版本已经是最新版本，无需升级！"),
                kCaption, error);

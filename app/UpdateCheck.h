@@ -6,9 +6,8 @@
 #include <memory>
 #include <vector>
 
-class CFrameState;
+class CMainFrame;
 class CPageReader;
-class QWidget;
 
 // The update check of the main frame: reads the update page (at most once
 // successfully per run), keeps the version found in the frame's
@@ -27,7 +26,7 @@ public:
     static const QString kDefaultUrl;
     static QString UpdatePageUrl();
 
-    CUpdateCheck(CFrameState& state, QWidget* frame);
+    explicit CUpdateCheck(CMainFrame& frame);
     ~CUpdateCheck() override;
 
     // The start-up check: reads the page and, when the server has a newer
@@ -52,8 +51,7 @@ private:
     void answerManualCheck();
     void setManualWaiting(bool waiting);
 
-    CFrameState& m_state;
-    QWidget* m_frame;
+    CMainFrame& m_frame;
     int m_timeoutMs = 15000;
     std::unique_ptr<CPageReader> m_reader;
     int m_readNumber = 0;

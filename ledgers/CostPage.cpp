@@ -1,11 +1,11 @@
 #include "ledgers/CostPage.h"
 
 #include "database/Figures.h"
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 
-CCostPage::CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent,
-                     Share share)
-    : CLedgerPage(info, parent), m_figure(figure), m_total(share)
+CCostPage::CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, LedgerContext& context,
+                     QWidget* parent, Share share)
+    : CLedgerPage(info, context, parent), m_figure(figure), m_total(share)
 {
 }
 
@@ -16,7 +16,6 @@ void CCostPage::RecordChanged(int, const LedgerRecord* before, const LedgerRecor
     else
         m_total.Replace(before, after);
     const double total = m_total.Value();
-    if (CFrameState* frame = Frame())
-        frame->m_costTotals.*m_figure = total;
+    Context().m_costTotals.*m_figure = total;
     SetCaption(QString::asprintf(Info().captionFormat.toUtf8().constData(), total));
 }

@@ -12,8 +12,8 @@ class CCostPage : public CLedgerPage
     Q_OBJECT
 public:
     using Share = qint64 (*)(const LedgerRecord&);
-    CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, QWidget* parent,
-              Share share = AmountShare);
+    CCostPage(const LedgerPageInfo& info, double CostTotals::*figure, LedgerContext& context,
+              QWidget* parent, Share share = AmountShare);
 
 protected:
     void RecordChanged(int index, const LedgerRecord* before, const LedgerRecord* after) override;

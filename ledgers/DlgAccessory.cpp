@@ -3,8 +3,8 @@
 #include "database/Figures.h"
 #include "ledgers/LedgerFormat.h"
 
-CDlgAccessory::CDlgAccessory(QWidget* parent)
-    : CCostPage(AccessoryPage(), &CostTotals::accessory, parent, AccessoryCostShare)
+CDlgAccessory::CDlgAccessory(LedgerContext& context, QWidget* parent)
+    : CCostPage(AccessoryPage(), &CostTotals::accessory, context, parent, AccessoryCostShare)
 {
 }
 

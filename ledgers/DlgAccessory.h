@@ -7,7 +7,7 @@ class CDlgAccessory : public CCostPage
 {
     Q_OBJECT
 public:
-    explicit CDlgAccessory(QWidget* parent = nullptr);
+    explicit CDlgAccessory(LedgerContext& context, QWidget* parent = nullptr);
 
 protected:
     QString DerivedText(int index, int col) const override;

@@ -1,6 +1,6 @@
 #include "ledgers/DlgAccident.h"
 
-CDlgAccident::CDlgAccident(QWidget* parent)
-    : CCostPage(AccidentPage(), &CostTotals::accident, parent)
+CDlgAccident::CDlgAccident(LedgerContext& context, QWidget* parent)
+    : CCostPage(AccidentPage(), &CostTotals::accident, context, parent)
 {
 }

@@ -7,5 +7,5 @@ class CDlgAccident : public CCostPage
 {
     Q_OBJECT
 public:
-    explicit CDlgAccident(QWidget* parent = nullptr);
+    explicit CDlgAccident(LedgerContext& context, QWidget* parent = nullptr);
 };

@@ -1,3 +1,6 @@
 #include "ledgers/DlgCarLog.h"
 
-CDlgCarLog::CDlgCarLog(QWidget* parent) : CLedgerPage(CarLogPage(), parent) {}
+CDlgCarLog::CDlgCarLog(LedgerContext& context, QWidget* parent)
+    : CLedgerPage(CarLogPage(), context, parent)
+{
+}

@@ -7,7 +7,7 @@ class CDlgCarLog : public CLedgerPage
 {
     Q_OBJECT
 public:
-    explicit CDlgCarLog(QWidget* parent = nullptr);
+    explicit CDlgCarLog(LedgerContext& context, QWidget* parent = nullptr);
 
 protected:
     void RecordChanged(int, const LedgerRecord*, const LedgerRecord*) override {}

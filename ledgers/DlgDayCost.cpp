@@ -1,6 +1,6 @@
 #include "ledgers/DlgDayCost.h"
 
-CDlgDayCost::CDlgDayCost(QWidget* parent)
-    : CCostPage(DailyCostPage(), &CostTotals::dailyCost, parent)
+CDlgDayCost::CDlgDayCost(LedgerContext& context, QWidget* parent)
+    : CCostPage(DailyCostPage(), &CostTotals::dailyCost, context, parent)
 {
 }

@@ -7,5 +7,5 @@ class CDlgDayCost : public CCostPage
 {
     Q_OBJECT
 public:
-    explicit CDlgDayCost(QWidget* parent = nullptr);
+    explicit CDlgDayCost(LedgerContext& context, QWidget* parent = nullptr);
 };

@@ -1,6 +1,6 @@
 #include "ledgers/DlgMaintain.h"
 
-CDlgMaintain::CDlgMaintain(QWidget* parent)
-    : CCostPage(MaintainPage(), &CostTotals::maintain, parent)
+CDlgMaintain::CDlgMaintain(LedgerContext& context, QWidget* parent)
+    : CCostPage(MaintainPage(), &CostTotals::maintain, context, parent)
 {
 }

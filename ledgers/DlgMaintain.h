@@ -7,5 +7,5 @@ class CDlgMaintain : public CCostPage
 {
     Q_OBJECT
 public:
-    explicit CDlgMaintain(QWidget* parent = nullptr);
+    explicit CDlgMaintain(LedgerContext& context, QWidget* parent = nullptr);
 };

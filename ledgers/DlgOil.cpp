@@ -1,7 +1,7 @@
 #include "ledgers/DlgOil.h"
 
 #include "database/Figures.h"
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/StoreFailure.h"
 
@@ -14,7 +14,10 @@ QString shown(const std::optional<double>& value, QString (*format)(double))
 }
 } // namespace
 
-CDlgOil::CDlgOil(QWidget* parent) : CLedgerPage(RefuelPage(), parent) {}
+CDlgOil::CDlgOil(LedgerContext& context, QWidget* parent)
+    : CLedgerPage(RefuelPage(), context, parent)
+{
+}
 
 void CDlgOil::RefreshPage()
 {
@@ -72,10 +75,8 @@ void CDlgOil::RecordChanged(int index, const LedgerRecord* before, const LedgerR
     }
     const double amount = m_amount.Value();
     const double quantity = m_volume.Value();
-    if (CFrameState* frame = Frame()) {
-        frame->m_costTotals.fuelAmount = amount;
-        frame->m_costTotals.fuelVolume = quantity;
-    }
+    Context().m_costTotals.fuelAmount = amount;
+    Context().m_costTotals.fuelVolume = quantity;
     SetCaption(QString::asprintf("加油记录 【合计：▲加油总量 %.2f 升 ▲加油金额 %.2f 元】", quantity,
                                  amount));
 }

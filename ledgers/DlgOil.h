@@ -11,7 +11,7 @@ class CDlgOil : public CLedgerPage
 {
     Q_OBJECT
 public:
-    explicit CDlgOil(QWidget* parent = nullptr);
+    explicit CDlgOil(LedgerContext& context, QWidget* parent = nullptr);
 
     void RefreshPage() override;
     double TankVolume() const { return m_tankVolume; }

@@ -1,3 +1,6 @@
 #include "ledgers/DlgRepair.h"
 
-CDlgRepair::CDlgRepair(QWidget* parent) : CCostPage(RepairPage(), &CostTotals::repair, parent) {}
+CDlgRepair::CDlgRepair(LedgerContext& context, QWidget* parent)
+    : CCostPage(RepairPage(), &CostTotals::repair, context, parent)
+{
+}

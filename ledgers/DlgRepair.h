@@ -7,5 +7,5 @@ class CDlgRepair : public CCostPage
 {
     Q_OBJECT
 public:
-    explicit CDlgRepair(QWidget* parent = nullptr);
+    explicit CDlgRepair(LedgerContext& context, QWidget* parent = nullptr);
 };

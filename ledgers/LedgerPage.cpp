@@ -4,8 +4,8 @@
 #include "controls/GridCellDateTime.h"
 #include "controls/GridCtrl.h"
 #include "database/Figures.h"
+#include "database/LedgerContext.h"
 #include "database/Names.h"
-#include "ledgers/FrameState.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -17,8 +17,8 @@
 
 using namespace platform;
 
-CLedgerPage::CLedgerPage(const LedgerPageInfo& info, QWidget* parent)
-    : CGridDialog(info.initialCaption, parent), m_info(info),
+CLedgerPage::CLedgerPage(const LedgerPageInfo& info, LedgerContext& context, QWidget* parent)
+    : CGridDialog(info.initialCaption, parent), m_info(info), m_context(context),
       m_records(m_grid, info.kind, info.columns, "\"DateTimee\"", true)
 {
     SetupLedgerGrid(m_grid, m_info.columnCount());
@@ -28,14 +28,9 @@ CLedgerPage::CLedgerPage(const LedgerPageInfo& info, QWidget* parent)
     // the current car's records, whenever the page was made.
 }
 
-CFrameState* CLedgerPage::Frame()
+CMyDatabase* CLedgerPage::Database() const
 {
-    return CFrameState::instance();
-}
-
-CMyDatabase* CLedgerPage::Database()
-{
-    return CFrameState::OpenDatabase();
+    return m_context.OpenDatabase();
 }
 
 QString CLedgerPage::DerivedText(int, int) const
@@ -45,10 +40,7 @@ QString CLedgerPage::DerivedText(int, int) const
 
 void CLedgerPage::RefreshPage()
 {
-    if (Frame())
-        m_records.Load(Database());
-    else
-        m_records.Fill(true);
+    m_records.Load(Database());
     RecordChanged(0, nullptr, nullptr);
 }
 
@@ -65,9 +57,8 @@ void CLedgerPage::Layout()
     CGridDialog::Layout();
     if (m_grid->GetColumnCount() < 1)
         return;
-    const CFrameState* frame = Frame();
     const bool odometerShown =
-        m_info.odometerBit == 0 || !frame || (frame->OdometerColumnMask & m_info.odometerBit) != 0;
+        m_info.odometerBit == 0 || (m_context.OdometerColumnMask & m_info.odometerBit) != 0;
     const std::vector<int> widths = LedgerColumnWidths(m_info, width() - 8, odometerShown);
     for (int c = 0; c < static_cast<int>(widths.size()) && c < m_grid->GetColumnCount(); ++c)
         m_grid->SetColumnWidth(c, widths[c]);

@@ -7,8 +7,8 @@
 #include "ledgers/LedgerGrid.h"
 #include "ledgers/RecordGrid.h"
 
-class CFrameState;
 class CMyDatabase;
+class LedgerContext;
 
 // What every ledger page does: the page car's records of one table in a grid,
 // one row per record in date order and a new-record row ("%d *") at the end.
@@ -19,7 +19,7 @@ class CLedgerPage : public CGridDialog, public IRecordGridPage
 {
     Q_OBJECT
 public:
-    CLedgerPage(const LedgerPageInfo& info, QWidget* parent = nullptr);
+    CLedgerPage(const LedgerPageInfo& info, LedgerContext& context, QWidget* parent = nullptr);
 
     const LedgerPageInfo& Info() const { return m_info; }
     QString PageCar() const { return m_records.Car(); }
@@ -52,8 +52,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
     int Count() const { return m_records.Count(); }
-    static CFrameState* Frame();
-    static CMyDatabase* Database(); // nullptr when the ledger is not open
+    LedgerContext& Context() const { return m_context; }
+    CMyDatabase* Database() const; // nullptr when the ledger is not open
 
 private:
     // The value typed into a cell as it would be stored, put into the record;
@@ -64,6 +64,7 @@ private:
     void RecordHistory(const QString& text, int col);
 
     const LedgerPageInfo& m_info;
+    LedgerContext& m_context;
     CRecordGrid m_records;
     QString m_oldText;
     QString m_openText; // the text the editor opened on

@@ -118,11 +118,11 @@ void CRecordGrid::placeFocus(int row, int col, bool scroll)
         m_grid->EnsureVisible(row, col);
 }
 
-void CRecordGrid::Fill(bool headerOnly)
+void CRecordGrid::Fill()
 {
     m_today = DateText(platform::CurrentDateTime().date());
-    const int rows = headerOnly ? 1 : RowEnd() + (m_newRecordRow ? 1 : 0);
-    m_filled = !headerOnly;
+    const int rows = RowEnd() + (m_newRecordRow ? 1 : 0);
+    m_filled = true;
     m_numbers.resize(m_records.size());
     for (size_t i = 0; i < m_numbers.size(); ++i)
         m_numbers[i] = int(i + 1);

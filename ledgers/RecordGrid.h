@@ -47,9 +47,8 @@ public:
     // when that record is gone (another car, deleted elsewhere) it goes to the
     // new-record row, where typing changes no record. It is scrolled into view.
     void Load(CMyDatabase* db);
-    // Sizes the grid for the records and sets the look of every cell; with
-    // headerOnly, the grid keeps the header row alone.
-    void Fill(bool headerOnly = false);
+    // Sizes the grid for the records and sets the look of every cell.
+    void Fill();
     // The row of the record with the identifier; -1 when none.
     int RowOf(const QString& recordId) const;
 

@@ -1,7 +1,6 @@
 #include "settings/CarPage.h"
 
-#include "database/MyDatabase.h"
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/MessageBox.h"
 #include "platform/StoreFailure.h"
@@ -11,18 +10,16 @@
 
 using namespace platform;
 
-namespace {
-
-// The current car's identifier; empty without a ledger or a current car.
-QString currentCarId()
+CCarRowPage::CCarRowPage(const QString& title, LedgerContext& context, QWidget* parent)
+    : CPropertyPage(title, parent), m_context(context)
 {
-    CMyDatabase* db = CFrameState::OpenDatabase();
-    return db ? RightTrimmed(ValueOrShow(db->GetCurrentCarID())) : QString();
 }
 
-} // namespace
-
-CCarRowPage::CCarRowPage(const QString& title, QWidget* parent) : CPropertyPage(title, parent) {}
+QString CCarRowPage::currentCarId() const
+{
+    CMyDatabase* db = Database();
+    return db ? RightTrimmed(ValueOrShow(db->GetCurrentCarID())) : QString();
+}
 
 void CCarRowPage::OnInitDialog()
 {
@@ -83,9 +80,9 @@ void CCarRowPage::enableControls(bool enabled)
     m_controlsDisabled = !enabled;
 }
 
-CMyDatabase* CCarRowPage::Database()
+CMyDatabase* CCarRowPage::Database() const
 {
-    return CFrameState::OpenDatabase();
+    return m_context.OpenDatabase();
 }
 
 QLabel* CCarRowPage::LabelFor(QWidget* control, const QString& text, QWidget* parent)

@@ -8,6 +8,7 @@
 #include <optional>
 
 class CMyDatabase;
+class LedgerContext;
 class QLabel;
 class QLineEdit;
 
@@ -26,7 +27,7 @@ public:
     bool controlsDisabled() const { return m_controlsDisabled; }
 
 protected:
-    CCarRowPage(const QString& title, QWidget* parent);
+    CCarRowPage(const QString& title, LedgerContext& context, QWidget* parent);
 
     // Reads the car's row and shows it; texts set while m_loading is true do
     // not mark the page modified.
@@ -37,7 +38,7 @@ protected:
     void FieldChanged();
 
     // The open ledger; nullptr without one.
-    static CMyDatabase* Database();
+    CMyDatabase* Database() const;
     // A label naming a control: its buddy, and its text the control's accessible name.
     static QLabel* LabelFor(QWidget* control, const QString& text, QWidget* parent);
     // The number typed into a field, read as the ledgers read typed numbers (a
@@ -60,10 +61,13 @@ protected:
     bool m_loading = false;
 
 private:
+    // The current car's identifier; empty without a ledger or a current car.
+    QString currentCarId() const;
     void enableControls(bool enabled);
     // Asks whether the unapplied edits of the car shown so far are to be
     // saved, and saves them when so; false when saving them failed.
     bool saveEditsOf(const QString& carId);
 
+    LedgerContext& m_context;
     bool m_controlsDisabled = false;
 };

@@ -1,12 +1,13 @@
 #include "settings/PageBaseInfo.h"
 
 #include "database/BitmapFile.h"
+#include "database/MyDatabase.h"
 #include "database/Names.h"
-#include "ledgers/FrameState.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/StoreFailure.h"
+#include "platform/WindowRequests.h"
 #include "settings/CarPictureArea.h"
 
 #include <QComboBox>
@@ -60,7 +61,8 @@ const QStringList& CPageBaseInfo::FuelTypes()
     return fuels;
 }
 
-CPageBaseInfo::CPageBaseInfo(QWidget* parent) : CCarRowPage(QStringLiteral("爱车档案"), parent)
+CPageBaseInfo::CPageBaseInfo(LedgerContext& context, IWindowRequests* window, QWidget* parent)
+    : CCarRowPage(QStringLiteral("爱车档案"), context, parent), m_window(window)
 {
     // Created in reading order, row by row, which is the tab order: the seven
     // text fields two to a row with the fuel box beside the plate, then the
@@ -250,8 +252,8 @@ void CPageBaseInfo::OnUpload()
         return;
     m_profile.picture = picture;
     showPicture();
-    if (CFrameState* frame = CFrameState::instance())
-        frame->RedrawCarPhoto();
+    if (m_window)
+        m_window->RedrawCarPhoto();
 }
 
 bool CPageBaseInfo::storePicture(const QByteArray& file)

@@ -9,6 +9,7 @@
 
 class CCarPictureArea;
 class CMyDatabase;
+class IWindowRequests;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,7 +28,8 @@ public:
     // The fuels offered by the fuel box, in order; any other text can be typed.
     static const QStringList& FuelTypes();
 
-    explicit CPageBaseInfo(QWidget* parent = nullptr);
+    // A new picture has the window redraw its car photo, when there is a window.
+    CPageBaseInfo(LedgerContext& context, IWindowRequests* window, QWidget* parent = nullptr);
 
     void OnInitDialog() override;
     bool OnApply() override;
@@ -60,6 +62,7 @@ private:
     // Stores the BMP file image as the page's car's picture.
     bool storePicture(const QByteArray& file);
 
+    IWindowRequests* m_window;
     CARPROPERTY m_profile;
     std::array<QLineEdit*, 9> m_edits{};
     QComboBox* m_fuelType;

@@ -98,7 +98,8 @@ const std::array<CPageBuyInfo::Field, 13> CPageBuyInfo::kFields = {{
     {col::LoanTouchInfo, "贷款联系信息", &PURCHASEINFO::loanTouchInfo, nullptr},
 }};
 
-CPageBuyInfo::CPageBuyInfo(QWidget* parent) : CCarRowPage(QStringLiteral("购入信息"), parent)
+CPageBuyInfo::CPageBuyInfo(LedgerContext& context, QWidget* parent)
+    : CCarRowPage(QStringLiteral("购入信息"), context, parent)
 {
     // Created group by group, top to bottom, which is the tab order.
     auto* grid = new QGridLayout(this);

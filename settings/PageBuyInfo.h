@@ -16,7 +16,7 @@ class CPageBuyInfo : public CCarRowPage
 {
     Q_OBJECT
 public:
-    explicit CPageBuyInfo(QWidget* parent = nullptr);
+    explicit CPageBuyInfo(LedgerContext& context, QWidget* parent = nullptr);
 
     bool OnApply() override;
 

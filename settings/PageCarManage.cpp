@@ -2,9 +2,10 @@
 
 #include "settings/SettingsSheet.h"
 
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 #include "platform/MessageBox.h"
 #include "platform/StoreFailure.h"
+#include "platform/WindowRequests.h"
 #include "settings/CarPictureArea.h"
 #include "settings/TreePropSheet.h"
 
@@ -30,7 +31,8 @@ QString framed(const QString& name)
 
 } // namespace
 
-CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("车辆管理"), parent)
+CPageCarManage::CPageCarManage(LedgerContext& context, IWindowRequests* window, QWidget* parent)
+    : CPropertyPage(QStringLiteral("车辆管理"), parent), m_context(context), m_window(window)
 {
     // The car's name follows once a car is made current.
     m_currentBox = new QGroupBox(QStringLiteral("当前车辆"), this);
@@ -104,7 +106,7 @@ CPageCarManage::CPageCarManage(QWidget* parent) : CPropertyPage(QStringLiteral("
 
 CMyDatabase* CPageCarManage::database() const
 {
-    return CFrameState::OpenDatabase();
+    return m_context.OpenDatabase();
 }
 
 int CPageCarManage::selectedRow() const
@@ -224,8 +226,8 @@ void CPageCarManage::OnRenameCar()
         const bool renamed = !ShowStoreFailure(db->RenameCar(newName, car.carId), this);
         if (isCurrent && renamed) {
             setSheetTitle(newName);
-            if (CFrameState* frame = CFrameState::instance())
-                frame->SetTitle();
+            if (m_window)
+                m_window->SetTitle();
             m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(newName));
             RefreshPicture();
         }
@@ -237,21 +239,22 @@ void CPageCarManage::OnRenameCar()
 void CPageCarManage::OnSetCurrentCar()
 {
     const int row = selectedRow();
-    CFrameState* frame = CFrameState::instance();
-    if (row < 0 || !frame)
+    if (row < 0)
         return;
     const CARLIST car = m_cars[static_cast<size_t>(row)];
     m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(car.name));
-    ShowStoreFailure(frame->m_database.SetCurrentCar(car.carId), this);
+    ShowStoreFailure(m_context.m_database.SetCurrentCar(car.carId), this);
     FillCarList();
-    ShowStoreFailure(
-        frame->m_database.LoadCostTotals(ValueOrShow(frame->m_database.GetCurrentCarID(), this),
-                                         frame->m_costTotals),
-        this);
+    ShowStoreFailure(m_context.m_database.LoadCostTotals(
+                         ValueOrShow(m_context.m_database.GetCurrentCarID(), this),
+                         m_context.m_costTotals),
+                     this);
     setSheetTitle(car.name);
-    frame->SetTitle();
+    if (m_window)
+        m_window->SetTitle();
     RefreshPicture();
-    frame->RedrawCarPhoto();
+    if (m_window)
+        m_window->RedrawCarPhoto();
 }
 
 void CPageCarManage::OnDeleteCar()

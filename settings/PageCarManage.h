@@ -7,6 +7,8 @@
 
 class CCarPictureArea;
 class CMyDatabase;
+class IWindowRequests;
+class LedgerContext;
 class QCheckBox;
 class QGroupBox;
 class QLineEdit;
@@ -19,7 +21,9 @@ class CPageCarManage : public CPropertyPage
 {
     Q_OBJECT
 public:
-    explicit CPageCarManage(QWidget* parent = nullptr);
+    // A changed or renamed current car has the window set its title and
+    // redraw its car photo, when there is a window.
+    CPageCarManage(LedgerContext& context, IWindowRequests* window, QWidget* parent = nullptr);
 
     void OnInitDialog() override;
     bool OnSetActive() override;
@@ -57,6 +61,8 @@ private:
     void setRenameEnabled(bool enabled);
     void onSelectionChanged();
 
+    LedgerContext& m_context;
+    IWindowRequests* m_window;
     std::vector<CARLIST> m_cars;
     QGroupBox* m_currentBox;
     CCarPictureArea* m_picture;

@@ -2,11 +2,11 @@
 
 #include "database/BackupPoints.h"
 #include "database/MyDatabase.h"
-#include "ledgers/FrameState.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
+#include "platform/WindowRequests.h"
 #include "settings/TreePropSheet.h"
 
 #include <QDir>
@@ -20,8 +20,8 @@
 
 using namespace platform;
 
-CPageRestroeData::CPageRestroeData(QWidget* parent)
-    : CPropertyPage(QStringLiteral("备份与恢复"), parent)
+CPageRestroeData::CPageRestroeData(IWindowRequests* window, QWidget* parent)
+    : CPropertyPage(QStringLiteral("备份与恢复"), parent), m_window(window)
 {
     auto* backupBox = new QGroupBox(QStringLiteral("数据备份"), this);
     m_backup = new QPushButton(QStringLiteral("备份当前数据点"), backupBox);
@@ -150,10 +150,8 @@ void CPageRestroeData::OnRestore()
     }
     if (CTreePropSheet* sheet = GetSheet())
         sheet->reject();
-    if (CFrameState* frame = CFrameState::instance()) {
-        frame->ConfirmExit = 0;
-        frame->PostClose();
-    }
+    if (m_window)
+        m_window->PostClose();
 }
 
 bool CPageRestroeData::restorablePoint(const QString& name)

@@ -2,6 +2,7 @@
 
 #include "settings/PropertyPage.h"
 
+class IWindowRequests;
 class QListWidget;
 class QPushButton;
 
@@ -13,7 +14,8 @@ class CPageRestroeData : public CPropertyPage
 {
     Q_OBJECT
 public:
-    explicit CPageRestroeData(QWidget* parent = nullptr);
+    // A restore ends the program through the window, when there is one.
+    explicit CPageRestroeData(IWindowRequests* window, QWidget* parent = nullptr);
 
     void OnInitDialog() override;
 
@@ -41,6 +43,7 @@ private:
     // told why.
     bool restorablePoint(const QString& name);
 
+    IWindowRequests* m_window;
     QString m_databasePath;
     QString m_backupFolder;
     QString m_programFolder;

@@ -1,6 +1,5 @@
 #include "settings/PageSetPwd.h"
 
-#include "ledgers/FrameState.h"
 #include "platform/MessageBox.h"
 #include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
@@ -59,7 +58,8 @@ void showText(QLabel* label, const QString& text)
 
 } // namespace
 
-CPageSetPwd::CPageSetPwd(QWidget* parent) : CPropertyPage(QStringLiteral("密码设置"), parent)
+CPageSetPwd::CPageSetPwd(IWindowRequests* window, QWidget* parent)
+    : CPropertyPage(QStringLiteral("密码设置"), parent), m_window(window)
 {
     auto* oldGroup = new QGroupBox(QStringLiteral("密码认证"), this);
     auto* oldCaption = new QLabel(QStringLiteral("输入原密码："), oldGroup);
@@ -211,7 +211,7 @@ void CPageSetPwd::OnSetNewPassword()
         result = QStringLiteral("密码两次输入不一致，请重新设置！");
     } else if (password.isEmpty()) {
         result = QStringLiteral("密码不能为空，请重新设置！");
-    } else if (!CFrameState::instance()) {
+    } else if (!m_window) {
         result = QStringLiteral("Can't get mainframe's point!");
     } else if (!WriteProfileString(kSection, kEntry, ScramblePassword(password))) {
         // The typed password stays, so the user can try again.

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class IWindowRequests;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -16,7 +17,9 @@ class CPageSetPwd : public CPropertyPage
 {
     Q_OBJECT
 public:
-    explicit CPageSetPwd(QWidget* parent = nullptr);
+    // Without a window (a sheet opened before the main window exists) no new
+    // password is stored.
+    explicit CPageSetPwd(IWindowRequests* window, QWidget* parent = nullptr);
 
     // Every activation starts afresh: the edits emptied, the stored password
     // read again and the attempts counted from zero.
@@ -52,6 +55,7 @@ private:
     void onNewTextChanged();
     void closeSheet();
 
+    IWindowRequests* m_window;
     // The clear password; std::nullopt when the stored value is no text, which
     // no typed password matches.
     std::optional<QString> m_current;

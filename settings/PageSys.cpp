@@ -1,6 +1,6 @@
 #include "settings/PageSys.h"
 
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,7 +15,8 @@ const std::array<CPageSys::OdometerBox, 6> CPageSys::kOdometerBoxes = {{
     {0x20, "日志记录表 - 显示 - 里程表"},
 }};
 
-CPageSys::CPageSys(QWidget* parent) : CPropertyPage(QStringLiteral("系统配置"), parent)
+CPageSys::CPageSys(LedgerContext& context, QWidget* parent)
+    : CPropertyPage(QStringLiteral("系统配置"), parent), m_context(context)
 {
     auto* group = new QGroupBox(QStringLiteral("里程表显示设置"), this);
     auto* groupLayout = new QVBoxLayout(group);
@@ -42,26 +43,20 @@ QCheckBox* CPageSys::odometerCheck(qint32 bit) const
 
 void CPageSys::OnInitDialog()
 {
-    const CFrameState* frame = CFrameState::instance();
-    if (!frame)
-        return;
-    m_mask = frame->OdometerColumnMask;
+    m_mask = m_context.OdometerColumnMask;
     for (size_t i = 0; i < kOdometerBoxes.size(); ++i)
         m_odometerChecks[i]->setChecked((m_mask & kOdometerBoxes[i].bit) != 0);
-    m_autoCheck->setChecked(frame->AutoCheckUpdate != 0);
+    m_autoCheck->setChecked(m_context.AutoCheckUpdate != 0);
 }
 
 void CPageSys::OnOK()
 {
-    CFrameState* frame = CFrameState::instance();
-    if (!frame)
-        return;
     m_mask = 0;
     for (size_t i = 0; i < kOdometerBoxes.size(); ++i) {
         if (m_odometerChecks[i]->isChecked())
             m_mask |= kOdometerBoxes[i].bit;
     }
-    frame->OdometerColumnMask = m_mask;
-    frame->AutoCheckUpdate = m_autoCheck->isChecked() ? 1 : 0;
-    frame->SettingsDirty = 1;
+    m_context.OdometerColumnMask = m_mask;
+    m_context.AutoCheckUpdate = m_autoCheck->isChecked() ? 1 : 0;
+    m_context.SettingsDirty = 1;
 }

@@ -5,11 +5,12 @@
 #include <QtGlobal>
 #include <array>
 
+class LedgerContext;
 class QCheckBox;
 
 // The system settings page: which ledgers show an odometer column and whether
 // the program looks for a new version at start-up. OK and Apply store both in
-// the main frame, which writes them to "sysfile.cfg".
+// the ledger context and mark "sysfile.cfg" for the main frame's next save.
 class CPageSys : public CPropertyPage
 {
     Q_OBJECT
@@ -22,7 +23,7 @@ public:
     };
     static const std::array<OdometerBox, 6> kOdometerBoxes;
 
-    explicit CPageSys(QWidget* parent = nullptr);
+    explicit CPageSys(LedgerContext& context, QWidget* parent = nullptr);
 
     void OnInitDialog() override;
     void OnOK() override;
@@ -33,6 +34,7 @@ public:
     QCheckBox* autoCheckUpdateBox() const { return m_autoCheck; }
 
 private:
+    LedgerContext& m_context;
     qint32 m_mask = 63;
     std::array<QCheckBox*, 6> m_odometerChecks{};
     QCheckBox* m_autoCheck;

@@ -1,8 +1,8 @@
 #include "settings/PageWord.h"
 
 #include "controls/GridCtrl.h"
+#include "database/LedgerContext.h"
 #include "database/Names.h"
-#include "ledgers/FrameState.h"
 #include "ledgers/LedgerGrid.h"
 #include "platform/MessageEvent.h"
 
@@ -25,8 +25,9 @@ const std::vector<LedgerColumn>& columns()
 }
 } // namespace
 
-CPageWord::CPageWord(QWidget* parent)
-    : CPropertyPage(QStringLiteral("输入记录"), parent), m_grid(new CGridCtrl(this)),
+CPageWord::CPageWord(LedgerContext& context, QWidget* parent)
+    : CPropertyPage(QStringLiteral("输入记录"), parent), m_context(context),
+      m_grid(new CGridCtrl(this)),
       m_hint(new QLabel(QStringLiteral("提示：双击单元格可以进行编辑，点右键可以删除选中的项。"),
                         this)),
       m_records(m_grid, LedgerKind::InputHistory, columns(), "\"ClassName\",\"Content\"", false)
@@ -48,9 +49,9 @@ CPageWord::CPageWord(QWidget* parent)
     layout->addWidget(m_hint);
 }
 
-CMyDatabase* CPageWord::Database()
+CMyDatabase* CPageWord::Database() const
 {
-    return CFrameState::OpenDatabase();
+    return m_context.OpenDatabase();
 }
 
 void CPageWord::OnInitDialog()

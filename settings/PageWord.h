@@ -6,6 +6,7 @@
 
 class CGridCtrl;
 class CMyDatabase;
+class LedgerContext;
 class QLabel;
 
 // The settings page "输入记录": the current car's remembered ledger inputs,
@@ -28,7 +29,7 @@ public:
         ColumnCount = 5
     };
 
-    explicit CPageWord(QWidget* parent = nullptr);
+    explicit CPageWord(LedgerContext& context, QWidget* parent = nullptr);
 
     void OnInitDialog() override;
     bool OnSetActive() override;
@@ -53,11 +54,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    static CMyDatabase* Database(); // nullptr when the ledger is not open
+    CMyDatabase* Database() const; // nullptr when the ledger is not open
     // Reloads when the current car is no longer the page car.
     void OnPageShown() override;
     void setColumnWidths();
 
+    LedgerContext& m_context;
     CGridCtrl* m_grid;
     QLabel* m_hint;
     CRecordGrid m_records;

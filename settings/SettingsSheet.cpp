@@ -1,6 +1,6 @@
 #include "settings/SettingsSheet.h"
 
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 #include "platform/StoreFailure.h"
 #include "settings/PageBaseInfo.h"
 #include "settings/PageBuyInfo.h"
@@ -17,23 +17,23 @@ namespace {
 // Icon of each page in the page icon strip, in tree order.
 constexpr int kPageIcons[settingspage::Count] = {3, 10, 11, 1, 2, 6, 9};
 
-CPropertyPage* pageFor(int index)
+CPropertyPage* pageFor(int index, LedgerContext& context, IWindowRequests* window)
 {
     switch (index) {
     case settingspage::CarManage:
-        return new CPageCarManage;
+        return new CPageCarManage(context, window);
     case settingspage::BaseInfo:
-        return new CPageBaseInfo;
+        return new CPageBaseInfo(context, window);
     case settingspage::BuyInfo:
-        return new CPageBuyInfo;
+        return new CPageBuyInfo(context);
     case settingspage::Sys:
-        return new CPageSys;
+        return new CPageSys(context);
     case settingspage::Word:
-        return new CPageWord;
+        return new CPageWord(context);
     case settingspage::RestoreData:
-        return new CPageRestroeData;
+        return new CPageRestroeData(window);
     default:
-        return new CPageSetPwd;
+        return new CPageSetPwd(window);
     }
 }
 
@@ -75,21 +75,20 @@ QString SettingsSheetTitle(const QString& carName)
     return QStringLiteral("综合设置【") + carName + QStringLiteral("】");
 }
 
-std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId)
+std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId,
+                                                    LedgerContext& context, IWindowRequests* window)
 {
     auto sheet = std::make_unique<CTreePropSheet>(QStringLiteral("综合设置"), parent);
     sheet->SetTreeViewMode(true, true, true);
     sheet->SetTreeDefaultImages(sheetimages::DefaultImages());
     sheet->SetEmptyPageText(QStringLiteral("Please select a page!"));
 
-    QString carName;
-    if (CFrameState* frame = CFrameState::instance())
-        carName = platform::ValueOrShow(frame->m_database.GetCurrentCarName(), parent);
+    const QString carName = platform::ValueOrShow(context.m_database.GetCurrentCarName(), parent);
     if (!carName.isEmpty())
         sheet->SetTitle(SettingsSheetTitle(carName));
 
     for (int i = 0; i < settingspage::Count; ++i) {
-        CPropertyPage* page = pageFor(i);
+        CPropertyPage* page = pageFor(i, context, window);
         page->SetIcon(QIcon(sheetimages::PageIcon(kPageIcons[i])));
         sheet->AddPage(page);
     }
@@ -97,8 +96,9 @@ std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int command
     return sheet;
 }
 
-void OpenSettingsSheet(QWidget* parent, int commandId)
+void OpenSettingsSheet(QWidget* parent, int commandId, LedgerContext& context,
+                       IWindowRequests* window)
 {
-    std::unique_ptr<CTreePropSheet> sheet = CreateSettingsSheet(parent, commandId);
+    std::unique_ptr<CTreePropSheet> sheet = CreateSettingsSheet(parent, commandId, context, window);
     sheet->exec();
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
 #include <memory>
 
 class CTreePropSheet;
+class IWindowRequests;
+class LedgerContext;
 class QWidget;
 
 // The settings sheet "综合设置" with its seven pages, in tree order.
@@ -41,9 +44,14 @@ QString SettingsSheetTitle(const QString& carName);
 // management page. Unknown commands open the car profile.
 int SettingsStartPage(int commandId, bool hasCurrentCar);
 
-// A fresh sheet with new pages, titled after the current car and set to open
-// on the command's page; not yet shown.
-std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId);
+// A fresh sheet with new pages on the context's ledger, titled after the
+// current car and set to open on the command's page; not yet shown. The pages
+// ask the window for a new title, the car photo and the program's end; a sheet
+// opened before the main window exists has none.
+std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId,
+                                                    LedgerContext& context,
+                                                    IWindowRequests* window);
 
 // Builds the sheet for the command, runs it modally and returns when it closes.
-void OpenSettingsSheet(QWidget* parent, int commandId);
+void OpenSettingsSheet(QWidget* parent, int commandId, LedgerContext& context,
+                       IWindowRequests* window);

@@ -4,7 +4,7 @@
 // its chart is drawn.
 #include "analysis/BarChart.h"
 #include "analysis/DlgSysSetting.h"
-#include "bench/BenchFrame.h"
+#include "bench/BenchLedger.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
 
@@ -48,16 +48,17 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int records = argc > 1 ? std::atoi(argv[1]) : 100000;
     QTemporaryDir dir;
-    BenchFrame frame(dir.path());
-    sqlite3_exec(frame.m_database.Connection().handle(), "BEGIN", nullptr, nullptr, nullptr);
+    qputenv("ORVYN_HOME", dir.path().toUtf8()); // "chart.cfg" is read from there
+    BenchLedger ledger(dir.path());
+    sqlite3_exec(ledger.m_database.Connection().handle(), "BEGIN", nullptr, nullptr, nullptr);
     for (const char* table : {"Refuel", "Repair", "Maintain", "Accident", "DailyCost"})
-        fill(frame.m_database, table,
+        fill(ledger.m_database, table,
              std::string(table) == "Refuel" ? "Amount, Price" : "Amount, Reserved1", records);
-    fill(frame.m_database, "Accessory", "Price, Countt", records);
-    sqlite3_exec(frame.m_database.Connection().handle(), "COMMIT", nullptr, nullptr, nullptr);
-    frame.m_database.LoadCostTotals("CAR0001", frame.m_costTotals);
+    fill(ledger.m_database, "Accessory", "Price, Countt", records);
+    sqlite3_exec(ledger.m_database.Connection().handle(), "COMMIT", nullptr, nullptr, nullptr);
+    ledger.m_database.LoadCostTotals("CAR0001", ledger.m_costTotals);
 
-    CDlgSysSetting page;
+    CDlgSysSetting page(ledger);
     page.resize(900, 700);
     page.show();
     QElapsedTimer timer;

@@ -10,7 +10,7 @@
 #include "csv/CsvLedgers.h"
 #include "database/MyDatabase.h"
 
-#include "bench/BenchFrame.h"
+#include "bench/BenchLedger.h"
 #include <QCoreApplication>
 #include <QDate>
 

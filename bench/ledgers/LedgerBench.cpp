@@ -6,7 +6,7 @@
 //
 //   ledger_bench            all sizes, each in a fresh process
 //   ledger_bench <records>  one size
-#include "bench/BenchFrame.h"
+#include "bench/BenchLedger.h"
 #include "controls/GridCtrl.h"
 #include "ledgers/DlgOil.h"
 #include "platform/MessageBox.h"
@@ -66,15 +66,15 @@ double median(std::vector<double> values)
 void run(int records)
 {
     QTemporaryDir dir;
-    BenchFrame frame(dir.path());
-    FillRefuelLedger(frame.m_database, records, "高速服务区");
+    BenchLedger ledger(dir.path());
+    FillRefuelLedger(ledger.m_database, records, "高速服务区");
     std::vector<double> floors;
     for (int i = 0; i < 3; ++i)
-        floors.push_back(typedReadMs(frame.m_database));
+        floors.push_back(typedReadMs(ledger.m_database));
     const double floor = median(floors);
 
     const double before = residentKb();
-    CDlgOil page;
+    CDlgOil page(ledger);
     page.resize(1000, 700);
     page.show();
     QElapsedTimer timer;

@@ -8,7 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Fonts.h"
 #include "platform/MessageEvent.h"
-#include "tests/support/FakeFrame.h"
+#include "tests/support/PageContext.h"
 #include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -27,11 +27,9 @@ protected:
     {
         platform::SetClock([] { return QDateTime(QDate(2024, 5, 20), QTime(15, 0)); });
         path = folders.data() + "/CAR.mdb";
-        frame.m_database.SetFilePath(path);
-        frame.m_database.CreateOrOpen();
-        ASSERT_TRUE(frame.m_database.IsOpen());
-        frame.m_database.NewCar("甲");
-        frame.m_database.SetCurrentCar("CAR0001");
+        ASSERT_TRUE(OpenLedger(context, path));
+        context.m_database.NewCar("甲");
+        context.m_database.SetCurrentCar("CAR0001");
     }
     void TearDown() override { platform::SetClock({}); }
 
@@ -59,12 +57,12 @@ protected:
     TestFolders folders;
     MessageBoxRecorder boxes;
     QString path;
-    FakeFrame frame;
+    LedgerContext context;
 };
 
 TEST_F(BaseInfoTest, ACarWithoutRecordsOrPurchase)
 {
-    CDlgBaseInfo page;
+    CDlgBaseInfo page(context);
     page.resize(900, 700);
     page.show();
     EXPECT_EQ(page.Caption(), "基本信息");
@@ -93,7 +91,7 @@ TEST_F(BaseInfoTest, AllRowsShowInTheMainWindow)
         // The page lies 6 pixels inside the view right of the navigation
         // column; the menu bar takes at most 30 pixels above the view.
         const QSize pageSize = window - QSize(168 + 6, 30 + 12);
-        CDlgBaseInfo page;
+        CDlgBaseInfo page(context);
         page.resize(pageSize);
         page.show();
         QCoreApplication::processEvents();
@@ -111,19 +109,19 @@ TEST_F(BaseInfoTest, AllRowsShowInTheMainWindow)
 
 TEST_F(BaseInfoTest, AFullCarFigureByFigure)
 {
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into CarProperty (CarID, CarType, MotorID, CarNo, CurMiles) values "
         "('CAR0001', '卡罗拉 1.8', 'M-4471', '京A·12345', 12345)");
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into PurchaseInfo (CarID, BuyDate, CarPrice, CarTax, CarLicense, InsuAmount) "
         "values ('CAR0001', '2023/05/20', 100000, 8547.009, 500, 3456.78)");
-    frame.m_costTotals.fuelVolume = 41.1;
-    frame.m_costTotals.fuelAmount = 300;
-    frame.m_costTotals.maintain = 200;
-    frame.m_costTotals.repair = 150.5;
-    frame.m_costTotals.accessory = 99.99;
-    frame.m_costTotals.dailyCost = 20.5;
-    CDlgBaseInfo page;
+    context.m_costTotals.fuelVolume = 41.1;
+    context.m_costTotals.fuelAmount = 300;
+    context.m_costTotals.maintain = 200;
+    context.m_costTotals.repair = 150.5;
+    context.m_costTotals.accessory = 99.99;
+    context.m_costTotals.dailyCost = 20.5;
+    CDlgBaseInfo page(context);
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     // 366 days; a total of 112503.79 + 770.99 = 113274.78.
     EXPECT_EQ(values(page), QStringList({"统计信息",
@@ -155,9 +153,9 @@ TEST_F(BaseInfoTest, AFullCarFigureByFigure)
 
 TEST_F(BaseInfoTest, NewReadingsAreStoredAsWholeKilometres)
 {
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into CarProperty (CarID, CurMiles) values ('CAR0001', 8000)");
-    CDlgBaseInfo page;
+    CDlgBaseInfo page(context);
     page.resize(900, 700);
     page.show();
     EXPECT_FALSE(page.NewMilesEdit()->isVisible());
@@ -201,8 +199,8 @@ TEST_F(BaseInfoTest, NewReadingsAreStoredAsWholeKilometres)
 
 TEST_F(BaseInfoTest, WithoutACurrentCarAReadingIsShownButNotStored)
 {
-    frame.m_database.Connection().Execute("update CarList set Used='NO'");
-    CDlgBaseInfo page;
+    context.m_database.Connection().Execute("update CarList set Used='NO'");
+    CDlgBaseInfo page(context);
     page.show();
     enterReading(page, "777");
     EXPECT_EQ(page.Display()->Text(), "777");
@@ -221,13 +219,13 @@ TEST(MileageEntry, ReadsWholeKilometres)
 
 TEST_F(BaseInfoTest, OddStoredValuesNeverShowAsInfOrNan)
 {
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into CarProperty (CarID, CurMiles) values ('CAR0001', 'abc')");
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into PurchaseInfo (CarID, BuyDate, CarPrice, CarTax) values "
         "('CAR0001', '2090/01/01', 1e308, 1e308)");
-    frame.m_costTotals.repair = -500;
-    CDlgBaseInfo page;
+    context.m_costTotals.repair = -500;
+    CDlgBaseInfo page(context);
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     const QString shown = values(page).join('|');
     EXPECT_FALSE(shown.contains("inf", Qt::CaseInsensitive)) << shown.toStdString();
@@ -236,7 +234,7 @@ TEST_F(BaseInfoTest, OddStoredValuesNeverShowAsInfOrNan)
     EXPECT_EQ(page.Grid()->GetItemText(8, 1), "0 公里");
     EXPECT_EQ(page.Grid()->GetItemText(14, 1), "￥ -500.00");
 
-    frame.m_database.SetCurMiles("CAR0001", 1e15);
+    context.m_database.SetCurMiles("CAR0001", 1e15);
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(page.Display()->Digit().Line(), "10000000"); // cut on the right
     EXPECT_EQ(page.Grid()->GetItemText(8, 1), "1000000000000000 公里");

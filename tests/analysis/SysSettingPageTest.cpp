@@ -1,11 +1,13 @@
 // The analysis page as a user sees it: which bars the chart gets for each
-// analysis, the month labels and sums, and the four options kept by the frame.
+// analysis, the month labels and sums, and the four options kept in the ledger
+// context and "chart.cfg".
 #include "analysis/BarChart.h"
 #include "analysis/DlgSysSetting.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
-#include "tests/support/FakeFrame.h"
+#include "tests/support/PageContext.h"
 #include "tests/support/TestEnvironment.h"
+#include "tests/support/TestFiles.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -23,18 +25,16 @@ protected:
     {
         // January: the bars reach back into the previous year.
         platform::SetClock([] { return QDateTime(QDate(2025, 1, 15), QTime(9, 0)); });
-        frame.m_database.SetFilePath(folders.data() + "/CAR.mdb");
-        frame.m_database.CreateOrOpen();
-        ASSERT_TRUE(frame.m_database.IsOpen());
-        frame.m_database.NewCar("甲");
-        frame.m_database.NewCar("乙");
-        frame.m_database.SetCurrentCar("CAR0001");
+        ASSERT_TRUE(OpenLedger(context, folders.data() + "/CAR.mdb"));
+        context.m_database.NewCar("甲");
+        context.m_database.NewCar("乙");
+        context.m_database.SetCurrentCar("CAR0001");
     }
     void TearDown() override { platform::SetClock({}); }
 
     void insert(const char* table, const QString& car, const QString& date, double amount)
     {
-        frame.m_database.Connection().Execute(
+        context.m_database.Connection().Execute(
             QString(
                 "insert into %1 (CarID, RecID, DateTimee, Amount) values ('%2', '%3', '%4', %5)")
                 .arg(table, car, QString::number(++recId), date, QString::number(amount)));
@@ -60,7 +60,7 @@ protected:
 
     TestFolders folders;
     MessageBoxRecorder boxes;
-    FakeFrame frame;
+    LedgerContext context;
     int recId = 0;
 };
 
@@ -73,10 +73,10 @@ TEST_F(SysSettingTest, MonthlyBarsFromThisMonthBack)
     insert("Refuel", "CAR0002", "2025/01/02", 1000); // another car
     insert("Refuel", "CAR0001", "2024/01/20", 7);    // thirteen months back
     insert("Repair", "CAR0001", "2024/11/11", 100);
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into Accessory (CarID, RecID, DateTimee, Price, Countt) values "
         "('CAR0001', '1', '2024/11/30', 33.33, 3)");
-    CDlgSysSetting page;
+    CDlgSysSetting page(context);
     showPage(page);
 
     pick(page, CDlgSysSetting::RefuelMonthly);
@@ -92,7 +92,7 @@ TEST_F(SysSettingTest, MonthlyBarsFromThisMonthBack)
     EXPECT_EQ(bars(page).mid(0, 3), QStringList({"1月 10.00", "2024/12 21.50", "11月 199.99"}));
 
     // Bars and pie show the same bars: nothing is read again.
-    frame.m_database.Connection().Execute("delete from Refuel");
+    context.m_database.Connection().Execute("delete from Refuel");
     page.BarButton()->click();
     EXPECT_EQ(page.Chart()->m_pie, 0);
     page.PieButton()->click();
@@ -102,16 +102,16 @@ TEST_F(SysSettingTest, MonthlyBarsFromThisMonthBack)
 
 TEST_F(SysSettingTest, TotalCostByKindFromTheFile)
 {
-    frame.m_costTotals = {1, 1, 1, 1, 1, 1, 1}; // not what the file holds
+    context.m_costTotals = {1, 1, 1, 1, 1, 1, 1}; // not what the file holds
     insert("Refuel", "CAR0001", "2020/01/01", 300);
     insert("Repair", "CAR0001", "2024/06/01", 150.5);
     insert("Maintain", "CAR0001", "2024/06/02", 200);
     insert("DailyCost", "CAR0001", "2024/06/03", 20.5);
     insert("Accident", "CAR0002", "2024/06/04", 999);
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into Accessory (CarID, RecID, DateTimee, Price, Countt) values "
         "('CAR0001', '1', '2024/11/30', 33.33, 3)");
-    CDlgSysSetting page;
+    CDlgSysSetting page(context);
     EXPECT_EQ(page.Caption(), "分析统计");
     EXPECT_EQ(page.Chart()->BarCount(), 0); // nothing before the first showing
     showPage(page);
@@ -127,14 +127,14 @@ TEST_F(SysSettingTest, TheChartFollowsTheCurrentCarAndTheFile)
 {
     insert("Refuel", "CAR0001", "2025/01/10", 100);
     insert("Accident", "CAR0002", "2025/01/05", 300);
-    CDlgSysSetting page;
+    CDlgSysSetting page(context);
     showPage(page);
     EXPECT_EQ(bars(page).mid(0, 3),
               QStringList({"加油费用 100.00", "维修费用 0.00", "事故费用 0.00"}));
 
     // Another car made current while the page is hidden.
     SendMessage(&page, WM_PAGE_SHOW, 0, 0);
-    frame.m_database.SetCurrentCar("CAR0002");
+    context.m_database.SetCurrentCar("CAR0002");
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(bars(page).mid(0, 3),
               QStringList({"加油费用 0.00", "维修费用 0.00", "事故费用 300.00"}));
@@ -159,13 +159,14 @@ TEST_F(SysSettingTest, TheChartFollowsTheCurrentCarAndTheFile)
     EXPECT_EQ(bars(page).at(0), "1月 0.00");
 }
 
-TEST_F(SysSettingTest, OptionsComeFromTheFrameAndGoBackAtOnce)
+// The first showing reads "chart.cfg" into the context; later ones do not.
+TEST_F(SysSettingTest, OptionsComeFromChartCfgAndGoBackToTheContextAtOnce)
 {
-    frame.m_chartOptions = {0, 0, 1, 0}; // bars, no grid, tips, no gradient
-    CDlgSysSetting page;
+    WriteConfigFile("chart.cfg", Int32Bytes({0, 0, 1, 0})); // bars, no grid, tips, no gradient
+    CDlgSysSetting page(context);
     EXPECT_TRUE(page.PieButton()->isChecked()); // the page's own start
     showPage(page);
-    EXPECT_EQ(frame.configCalls, QStringList({"chart.cfg load"}));
+    EXPECT_EQ(context.m_chartOptions.chartType, 0);
     EXPECT_TRUE(page.BarButton()->isChecked());
     EXPECT_FALSE(page.GridBox()->isChecked());
     EXPECT_TRUE(page.TipsBox()->isChecked());
@@ -178,13 +179,17 @@ TEST_F(SysSettingTest, OptionsComeFromTheFrameAndGoBackAtOnce)
     page.GridBox()->click();
     page.TipsBox()->click();
     page.GradientBox()->click();
-    EXPECT_EQ(frame.m_chartOptions.chartType, 1);
-    EXPECT_EQ(frame.m_chartOptions.gridLines, 1);
-    EXPECT_EQ(frame.m_chartOptions.tips, 0);
-    EXPECT_EQ(frame.m_chartOptions.gradientFill, 1);
+    EXPECT_EQ(context.m_chartOptions.chartType, 1);
+    EXPECT_EQ(context.m_chartOptions.gridLines, 1);
+    EXPECT_EQ(context.m_chartOptions.tips, 0);
+    EXPECT_EQ(context.m_chartOptions.gradientFill, 1);
     EXPECT_EQ(page.Chart()->m_tips, 0);
 
     // Later showings read nothing again.
+    WriteConfigFile("chart.cfg", Int32Bytes({0, 0, 0, 0}));
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
-    EXPECT_EQ(frame.configCalls.size(), 1);
+    EXPECT_EQ(context.m_chartOptions.chartType, 1);
+    EXPECT_EQ(context.m_chartOptions.tips, 0);
+    EXPECT_TRUE(page.PieButton()->isChecked());
+    EXPECT_TRUE(page.GridBox()->isChecked());
 }

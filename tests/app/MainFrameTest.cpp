@@ -1,5 +1,4 @@
 #include "app/MainFrame.h"
-#include "app/ConfigFile.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
@@ -18,39 +17,11 @@
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
-#include <QtEndian>
 #include <gtest/gtest.h>
 
 using namespace platform;
 
 namespace {
-
-QByteArray ints(std::initializer_list<qint32> values)
-{
-    QByteArray bytes;
-    for (qint32 v : values) {
-        uchar le[4];
-        qToLittleEndian(v, le);
-        bytes.append(reinterpret_cast<const char*>(le), 4);
-    }
-    return bytes;
-}
-
-QByteArray readFile(const QString& name)
-{
-    QFile f(ConfigFolder() + "/" + name);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
-
-void writeFile(const QString& name, const QByteArray& bytes)
-{
-    QDir().mkpath(ConfigFolder());
-    QFile f(ConfigFolder() + "/" + name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 class MainFrameTest : public ::testing::Test
 {
@@ -97,15 +68,15 @@ TEST_F(MainFrameTest, TitleNamesTheCurrentCar)
     {
         CMainFrame frame;
         EXPECT_EQ(frame.windowTitle(), "Qinmo【请选择或创建管理车辆】");
-        frame.m_database.NewCar("小白");
-        frame.m_database.NewCar("");
-        frame.m_database.SetCurrentCar("CAR0001");
+        frame.Context().m_database.NewCar("小白");
+        frame.Context().m_database.NewCar("");
+        frame.Context().m_database.SetCurrentCar("CAR0001");
         frame.SetTitle();
         EXPECT_EQ(frame.windowTitle(), "Qinmo【小白】");
-        frame.m_database.SetCurrentCar("CAR0002"); // a car without a name
+        frame.Context().m_database.SetCurrentCar("CAR0002"); // a car without a name
         frame.SetTitle();
         EXPECT_EQ(frame.windowTitle(), "Qinmo【请选择或创建管理车辆】");
-        frame.m_database.SetCurrentCar("CAR0001");
+        frame.Context().m_database.SetCurrentCar("CAR0001");
     }
     CMainFrame again;
     EXPECT_EQ(again.windowTitle(), "Qinmo【小白】");
@@ -127,33 +98,19 @@ TEST_F(MainFrameTest, MenuCarriesEveryCommand)
               "[帮助] 关于=57664 帮助=32790 - 检查新版本=32776");
 }
 
-TEST_F(MainFrameTest, SysfileMissingShortOrWhole)
+TEST_F(MainFrameTest, CreationLoadsSysfileWhenThereIsOne)
 {
     {
         CMainFrame frame; // missing: the defaults stay
-        EXPECT_EQ(frame.OdometerColumnMask, 63);
-        EXPECT_EQ(frame.AutoCheckUpdate, 0);
-        EXPECT_EQ(frame.LoadSaveConfig("sysfile.cfg", false), 0);
+        EXPECT_EQ(frame.Context().OdometerColumnMask, 63);
+        EXPECT_EQ(frame.Context().AutoCheckUpdate, 0);
         EXPECT_FALSE(QFile::exists(ConfigFolder() + "/sysfile.cfg"));
     }
-    writeFile("sysfile.cfg", ints({5}));
-    {
-        CMainFrame frame; // 4 bytes: the mask only, nothing reported
-        EXPECT_EQ(frame.OdometerColumnMask, 5);
-        EXPECT_EQ(frame.AutoCheckUpdate, 0);
-        EXPECT_TRUE(boxes.boxes().empty());
-
-        writeFile("sysfile.cfg", ints({21, 1}));
-        EXPECT_EQ(frame.LoadSaveConfig("SysFile.CFG", false), 1);
-        EXPECT_EQ(frame.OdometerColumnMask, 21);
-        EXPECT_EQ(frame.AutoCheckUpdate, 1);
-
-        writeFile("sysfile.cfg", ints({7}) + QByteArray("\x01\x00", 2));
-        EXPECT_EQ(frame.LoadSaveConfig("sysfile.cfg", false), 0);
-        EXPECT_EQ(frame.OdometerColumnMask, 7);
-        EXPECT_EQ(frame.AutoCheckUpdate, 1); // the cut-off value is not taken
-    }
-    EXPECT_EQ(ConfigFilePath("Chart.cfg"), ConfigFolder() + "/chart.cfg");
+    WriteConfigFile("sysfile.cfg", Int32Bytes({5}));
+    CMainFrame frame; // 4 bytes: the mask only, nothing reported
+    EXPECT_EQ(frame.Context().OdometerColumnMask, 5);
+    EXPECT_EQ(frame.Context().AutoCheckUpdate, 0);
+    EXPECT_TRUE(boxes.boxes().empty());
 }
 
 TEST_F(MainFrameTest, TimerThreeWritesSysfileOnceWhileDirty)
@@ -169,28 +126,18 @@ TEST_F(MainFrameTest, TimerThreeWritesSysfileOnceWhileDirty)
     frame.OnTimer(2);
     EXPECT_FALSE(QFile::exists(ConfigFolder() + "/sysfile.cfg"));
     frame.OnTimer(3);
-    EXPECT_EQ(readFile("sysfile.cfg"), ints({63, 0}));
-    EXPECT_EQ(frame.SettingsDirty, 0);
+    EXPECT_EQ(ConfigFileBytes("sysfile.cfg"), Int32Bytes({63, 0}));
+    EXPECT_EQ(frame.Context().SettingsDirty, 0);
 
     QFile::remove(ConfigFolder() + "/sysfile.cfg");
     frame.OnTimer(3); // clean: nothing written
     EXPECT_FALSE(QFile::exists(ConfigFolder() + "/sysfile.cfg"));
 
-    frame.OdometerColumnMask = 0x12;
-    frame.AutoCheckUpdate = 1;
-    frame.SettingsDirty = 1;
+    frame.Context().OdometerColumnMask = 0x12;
+    frame.Context().AutoCheckUpdate = 1;
+    frame.Context().SettingsDirty = 1;
     frame.OnTimer(3);
-    EXPECT_EQ(readFile("sysfile.cfg"), ints({0x12, 1}));
-}
-
-TEST_F(MainFrameTest, SavingRecreatesTheConfigFolder)
-{
-    CMainFrame frame;
-    frame.m_database.Close();
-    ASSERT_TRUE(QDir(ConfigFolder()).removeRecursively());
-    EXPECT_EQ(frame.LoadSaveConfig("sysfile.cfg", true), 1);
-    EXPECT_EQ(readFile("sysfile.cfg").size(), 8);
-    EXPECT_EQ(frame.LoadSaveConfig("other.cfg", true), 0);
+    EXPECT_EQ(ConfigFileBytes("sysfile.cfg"), Int32Bytes({0x12, 1}));
 }
 
 TEST_F(MainFrameTest, RefusedCloseKeepsRunningAndWritesNothing)
@@ -211,47 +158,55 @@ TEST_F(MainFrameTest, ConfirmedCloseWritesBothFiles)
 {
     CMainFrame frame;
     frame.show();
-    frame.m_chartOptions = {1, 2, 3, 4}; // type, grid, tips, gradient
+    frame.Context().m_chartOptions = {1, 2, 3, 4}; // type, grid, tips, gradient
     boxes.answer(IDYES);
     EXPECT_TRUE(frame.close());
     EXPECT_FALSE(frame.isVisible());
-    EXPECT_EQ(readFile("sysfile.cfg"), ints({63, 0}));
-    EXPECT_EQ(frame.SettingsDirty, 1); // the close leaves the flag as it is
-    EXPECT_EQ(readFile("chart.cfg"), ints({1, 2, 3, 4}));
+    EXPECT_EQ(ConfigFileBytes("sysfile.cfg"), Int32Bytes({63, 0}));
+    EXPECT_EQ(frame.Context().SettingsDirty, 1); // the close leaves the flag as it is
+    EXPECT_EQ(ConfigFileBytes("chart.cfg"), Int32Bytes({1, 2, 3, 4}));
 }
 
 TEST_F(MainFrameTest, CloseWithoutQuestionAfterARestoreAndCleanSettingsKept)
 {
-    writeFile("sysfile.cfg", ints({1, 0}));
+    WriteConfigFile("sysfile.cfg", Int32Bytes({1, 0}));
     CMainFrame frame;
     frame.ConfirmExit = 0;
-    frame.SettingsDirty = 0;
-    frame.OdometerColumnMask = 2; // not dirty: not written
+    frame.Context().SettingsDirty = 0;
+    frame.Context().OdometerColumnMask = 2; // not dirty: not written
     EXPECT_TRUE(frame.OnClose());
     EXPECT_TRUE(boxes.boxes().empty());
-    EXPECT_EQ(readFile("sysfile.cfg"), ints({1, 0}));
+    EXPECT_EQ(ConfigFileBytes("sysfile.cfg"), Int32Bytes({1, 0}));
     // No chart.cfg yet: a pie with grid lines, tips and gradient is written.
-    EXPECT_EQ(readFile("chart.cfg"), ints({1, 1, 1, 1}));
+    EXPECT_EQ(ConfigFileBytes("chart.cfg"), Int32Bytes({1, 1, 1, 1}));
 }
 
 TEST_F(MainFrameTest, ChartOptionsSurviveARunThatNeverShowsThem)
 {
-    writeFile("chart.cfg", ints({0, 1, 0, 1}));
+    WriteConfigFile("chart.cfg", Int32Bytes({0, 1, 0, 1}));
     CMainFrame frame;
-    EXPECT_EQ(frame.m_chartOptions.chartType, 0);
-    EXPECT_EQ(frame.m_chartOptions.gridLines, 1);
-    EXPECT_EQ(frame.m_chartOptions.tips, 0);
-    EXPECT_EQ(frame.m_chartOptions.gradientFill, 1);
+    EXPECT_EQ(frame.Context().m_chartOptions.chartType, 0);
+    EXPECT_EQ(frame.Context().m_chartOptions.gridLines, 1);
+    EXPECT_EQ(frame.Context().m_chartOptions.tips, 0);
+    EXPECT_EQ(frame.Context().m_chartOptions.gradientFill, 1);
     boxes.answer(IDYES);
     EXPECT_TRUE(frame.OnClose());
-    EXPECT_EQ(readFile("chart.cfg"), ints({0, 1, 0, 1}));
+    EXPECT_EQ(ConfigFileBytes("chart.cfg"), Int32Bytes({0, 1, 0, 1}));
+}
 
-    writeFile("chart.cfg", ints({1, 0, 1})); // short: read as far as it goes
-    frame.m_chartOptions = {0, 0, 0, 0};
-    EXPECT_EQ(frame.LoadSaveConfig("chart.cfg", false), 0);
-    EXPECT_EQ(frame.m_chartOptions.chartType, 1);
-    EXPECT_EQ(frame.m_chartOptions.tips, 1);
-    EXPECT_EQ(frame.m_chartOptions.gradientFill, 0);
+// A restore ends the program through PostClose: no question, the settings
+// written as at every close.
+TEST_F(MainFrameTest, PostCloseClosesWithoutAskingOnceTheEventIsHandled)
+{
+    CMainFrame frame;
+    frame.show();
+    frame.PostClose();
+    EXPECT_TRUE(frame.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !frame.isVisible(); }, 10000));
+    EXPECT_EQ(frame.ConfirmExit, 0);
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+    EXPECT_EQ(ConfigFileBytes("sysfile.cfg"), Int32Bytes({63, 0}));
+    EXPECT_EQ(ConfigFileBytes("chart.cfg"), Int32Bytes({1, 1, 1, 1}));
 }
 
 TEST_F(MainFrameTest, HelpFileMissingIsReportedWithItsPath)

@@ -1,5 +1,6 @@
 #include "app/OrvynView.h"
 #include "app/RibbonToolsEx.h"
+#include "database/LedgerContext.h"
 #include "platform/MessageEvent.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -42,7 +43,7 @@ protected:
                 pages[i] = new RecordingPage(parent);
                 return pages[i];
             };
-        view = std::make_unique<COrvynView>(nullptr, factories);
+        view = std::make_unique<COrvynView>(context, nullptr, factories);
         view->resize(736, 560);
         view->show();
         view->OnInitialUpdate();
@@ -74,6 +75,7 @@ protected:
     }
 
     TestFolders folders;
+    LedgerContext context;
     std::array<RecordingPage*, kPageCount> pages{};
     std::unique_ptr<COrvynView> view;
 };
@@ -247,7 +249,8 @@ TEST_F(NavigationTest, ButtonsAndPagesAreAccessible)
 TEST(DefaultPages, EachPageIsNamedByItsCaption)
 {
     TestFolders folders;
-    COrvynView view;
+    LedgerContext context; // no ledger open
+    COrvynView view(context, nullptr, DefaultPageFactories(context));
     view.resize(736, 560);
     view.OnInitialUpdate();
     // Ledger pages are named by their caption with its totals.

@@ -18,8 +18,8 @@ TEST(OpenCellEditor, IsSavedBeforeThePageGoesAway)
     TestFolders folders;
     MessageBoxRecorder boxes;
     CMainFrame frame;
-    frame.m_database.NewCar("甲");
-    frame.m_database.SetCurrentCar("CAR0001");
+    frame.Context().m_database.NewCar("甲");
+    frame.Context().m_database.SetCurrentCar("CAR0001");
     frame.show();
     COrvynView* view = frame.View();
     ASSERT_NE(view, nullptr);

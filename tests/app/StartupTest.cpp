@@ -104,10 +104,9 @@ TEST(Startup, FirstStartCreatesTheLedgerAndShowsTheWindow)
     ASSERT_NE(app.mainFrame(), nullptr);
     EXPECT_TRUE(app.mainFrame()->isVisible());
     EXPECT_EQ(app.mainFrame()->windowTitle(), "Qinmo【请选择或创建管理车辆】");
-    EXPECT_EQ(CFrameState::instance(), app.mainFrame());
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
     app.ExitInstance(0);
-    EXPECT_EQ(CFrameState::instance(), nullptr);
+    EXPECT_EQ(app.mainFrame(), nullptr); // the frame and its ledger are gone
 
     CMyDatabase db;
     db.SetFilePath(folders.data() + "/config/CAR.mdb");
@@ -136,8 +135,8 @@ TEST(Startup, TitleAndTotalsComeFromTheCurrentCar)
     COrvynApp app;
     ASSERT_TRUE(app.InitInstance("orvyn /nopassword"));
     EXPECT_EQ(app.mainFrame()->windowTitle(), "Qinmo【老'爷车】");
-    EXPECT_DOUBLE_EQ(app.mainFrame()->m_costTotals.fuelAmount, 300);
-    EXPECT_DOUBLE_EQ(app.mainFrame()->m_costTotals.fuelVolume, 40);
+    EXPECT_DOUBLE_EQ(app.mainFrame()->Context().m_costTotals.fuelAmount, 300);
+    EXPECT_DOUBLE_EQ(app.mainFrame()->Context().m_costTotals.fuelVolume, 40);
 }
 
 TEST(Startup, OneRunningCopyPerLedger)

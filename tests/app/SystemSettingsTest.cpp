@@ -20,11 +20,11 @@ TEST(SystemSettings, OdometerMaskReachesTheSettingsFile)
     TestFolders folders;
     MessageBoxRecorder boxes;
     CMainFrame frame;
-    frame.m_database.NewCar("甲");
-    frame.m_database.SetCurrentCar("CAR0001");
+    frame.Context().m_database.NewCar("甲");
+    frame.Context().m_database.SetCurrentCar("CAR0001");
     frame.show();
     frame.OnTimer(3); // the first save of the run
-    frame.SettingsDirty = 0;
+    frame.Context().SettingsDirty = 0;
 
     bool clicked = false;
     QTimer::singleShot(0, [&clicked] {
@@ -42,12 +42,12 @@ TEST(SystemSettings, OdometerMaskReachesTheSettingsFile)
     });
     frame.OnCommand(cmd::ID_SYSTEM_SETTINGS);
     ASSERT_TRUE(clicked);
-    EXPECT_EQ(frame.OdometerColumnMask, 62);
-    EXPECT_EQ(frame.SettingsDirty, 1);
+    EXPECT_EQ(frame.Context().OdometerColumnMask, 62);
+    EXPECT_EQ(frame.Context().SettingsDirty, 1);
 
     frame.OnTimer(3);
     QFile file(ConfigFolder() + "/sysfile.cfg");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("\x3e\0\0\0\0\0\0\0", 8));
-    EXPECT_EQ(frame.SettingsDirty, 0);
+    EXPECT_EQ(frame.Context().SettingsDirty, 0);
 }

@@ -19,7 +19,7 @@ const QString kOutOfRange = "输入的数值超出范围（绝对值不能超过
 
 TEST_F(LedgerTest, NumbersAreStoredAsTypedAndShownAsStored)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 2, "12,345");
     type(page, 1, 3, "￥5.5");
@@ -55,7 +55,7 @@ TEST_F(LedgerTest, NumbersAreStoredAsTypedAndShownAsStored)
 
 TEST_F(LedgerTest, AnImpossibleDateIsRefused)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 4, "补胎");
     type(page, 1, 1, "2024/02/30");
@@ -72,7 +72,7 @@ TEST_F(LedgerTest, AnImpossibleDateIsRefused)
 
 TEST_F(LedgerTest, AFailedWritePutsTheStoredValueBack)
 {
-    CDlgOil page;
+    CDlgOil page(context);
     show(page);
     type(page, 1, 3, "200");
     type(page, 1, 4, "5");
@@ -80,14 +80,14 @@ TEST_F(LedgerTest, AFailedWritePutsTheStoredValueBack)
     const QString caption = page.Caption();
 
     // Any further write fails as on a read-only ledger.
-    ASSERT_EQ(sqlite3_exec(frame.m_database.Connection().handle(), "PRAGMA query_only=1", nullptr,
+    ASSERT_EQ(sqlite3_exec(context.m_database.Connection().handle(), "PRAGMA query_only=1", nullptr,
                            nullptr, nullptr),
               SQLITE_OK);
     type(page, 1, 4, "10");
     EXPECT_EQ(boxes.texts(), QStringList{"修改没有保存：账本文件是只读的，无法写入。"});
     EXPECT_EQ(row(page, 1).mid(3, 3), QStringList({"￥ 200.00", "￥ 5.00", "40.00 升"}));
     EXPECT_EQ(page.Caption(), caption);
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.fuelVolume, 40);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.fuelVolume, 40);
 
     // A date edit and a new record fail the same way and leave nothing behind.
     boxes.clear();
@@ -98,7 +98,7 @@ TEST_F(LedgerTest, AFailedWritePutsTheStoredValueBack)
     EXPECT_EQ(page.Grid()->GetItemText(2, 3), "");
     EXPECT_EQ(boxes.boxes().size(), 2u);
 
-    sqlite3_exec(frame.m_database.Connection().handle(), "PRAGMA query_only=0", nullptr, nullptr,
+    sqlite3_exec(context.m_database.Connection().handle(), "PRAGMA query_only=0", nullptr, nullptr,
                  nullptr);
     EXPECT_EQ(readBack("select DateTimee, Amount, Price from Refuel"),
               (std::vector<QStringList>{{"2024/05/20", "200.00000000", "5.00000000"}}));
@@ -106,7 +106,7 @@ TEST_F(LedgerTest, AFailedWritePutsTheStoredValueBack)
 
 TEST_F(LedgerTest, ARightClickSelectsTheClickedRecord)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     for (const char* content : {"一", "二", "三"})
         type(page, page.Grid()->GetRowCount() - 1, 4, content);
@@ -131,10 +131,10 @@ TEST_F(LedgerTest, ARightClickSelectsTheClickedRecord)
 
 TEST_F(LedgerTest, WithoutACarTheNewRecordRowTakesNoInput)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     // The ledger changes behind the page: no car is current any more.
-    frame.m_database.SetCurrentCar("CAR0009");
+    context.m_database.SetCurrentCar("CAR0009");
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(page.PageCar(), "");
     ASSERT_EQ(page.Grid()->GetRowCount(), 2);
@@ -143,7 +143,7 @@ TEST_F(LedgerTest, WithoutACarTheNewRecordRowTakesNoInput)
     EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
 
     // Once a car is current again, the row takes input for that car.
-    frame.m_database.SetCurrentCar("CAR0002");
+    context.m_database.SetCurrentCar("CAR0002");
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     type(page, 1, 4, "轮胎");
     EXPECT_EQ(readBack("select CarID, Content from Repair"),
@@ -152,7 +152,7 @@ TEST_F(LedgerTest, WithoutACarTheNewRecordRowTakesNoInput)
 
 TEST_F(LedgerTest, EmptyTextsAreNotRemembered)
 {
-    CDlgMaintain page;
+    CDlgMaintain page(context);
     show(page);
     type(page, 1, 5, "FixShop");
     type(page, 1, 5, "");
@@ -163,7 +163,7 @@ TEST_F(LedgerTest, EmptyTextsAreNotRemembered)
 
 TEST_F(LedgerTest, ANewRefuellingShowsWhatAReloadShows)
 {
-    CDlgOil page;
+    CDlgOil page(context);
     show(page);
     type(page, 1, 3, "250");
     type(page, 2, 3, "100");
@@ -182,12 +182,12 @@ TEST_F(LedgerTest, ANewRefuellingShowsWhatAReloadShows)
 
 TEST_F(LedgerTest, AWriteTheLedgerRefusesSaysItWasNotSavedAndShowsTheStoredValue)
 {
-    CDlgOil page;
+    CDlgOil page(context);
     show(page);
     type(page, 1, 3, "200");
     type(page, 1, 10, "旧");
-    frame.m_database.Connection().Execute("CREATE TRIGGER refuse BEFORE UPDATE ON Refuel "
-                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    context.m_database.Connection().Execute("CREATE TRIGGER refuse BEFORE UPDATE ON Refuel "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
     type(page, 1, 3, "55");
     type(page, 1, 10, "新");
     ASSERT_EQ(boxes.boxes().size(), 2u);
@@ -205,7 +205,7 @@ TEST_F(LedgerTest, AWriteTheLedgerRefusesSaysItWasNotSavedAndShowsTheStoredValue
 // press its items.
 TEST_F(LedgerTest, TheRecordMenuIsReachableFromItsPage)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 4, "一");
     type(page, 2, 4, "二");

@@ -5,7 +5,7 @@
 #include "ledgers/LedgerPage.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
-#include "tests/support/FakeFrame.h"
+#include "tests/support/PageContext.h"
 #include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -22,12 +22,10 @@ protected:
     {
         platform::SetClock([] { return QDateTime(QDate(2024, 5, 20), QTime(9, 0)); });
         path = folders.data() + "/CAR.mdb";
-        frame.m_database.SetFilePath(path);
-        frame.m_database.CreateOrOpen();
-        ASSERT_TRUE(frame.m_database.IsOpen());
-        frame.m_database.NewCar("甲");
-        frame.m_database.NewCar("乙");
-        frame.m_database.SetCurrentCar("CAR0001");
+        ASSERT_TRUE(OpenLedger(context, path));
+        context.m_database.NewCar("甲");
+        context.m_database.NewCar("乙");
+        context.m_database.SetCurrentCar("CAR0001");
     }
     void TearDown() override { platform::SetClock({}); }
 
@@ -70,5 +68,5 @@ protected:
     TestFolders folders;
     MessageBoxRecorder boxes;
     QString path;
-    FakeFrame frame;
+    LedgerContext context;
 };

@@ -11,7 +11,7 @@ using namespace platform;
 
 TEST_F(LedgerTest, EmptyLedgerShowsHeaderAndNewRecordRow)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     EXPECT_LE(page.Grid()->GetRowCount(), 1); // never shown: no rows
     show(page);
     ASSERT_EQ(page.Grid()->GetRowCount(), 2);
@@ -25,7 +25,7 @@ TEST_F(LedgerTest, EmptyLedgerShowsHeaderAndNewRecordRow)
 
 TEST_F(LedgerTest, TypingIntoTheNewRowStoresARecord)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 4, "换刹车片");
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
@@ -47,7 +47,7 @@ TEST_F(LedgerTest, TypingIntoTheNewRowStoresARecord)
     type(page, 1, 3, "125.5");
     EXPECT_EQ(page.Grid()->GetItemText(1, 3), "￥ 125.50");
     EXPECT_EQ(page.Caption(), "维修记录 【合计：▲总金额 125.50 元】");
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.repair, 125.5);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.repair, 125.5);
     type(page, 1, 6, "it's 100% \\ done");
     EXPECT_EQ(readBack("select Amount, Mark from Repair"),
               (std::vector<QStringList>{{"125.50000000", "it's 100% \\ done"}}));
@@ -56,14 +56,14 @@ TEST_F(LedgerTest, TypingIntoTheNewRowStoresARecord)
 
 TEST_F(LedgerTest, OpeningAndClosingAnEditorWithoutChangeWritesNothing)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 3, "80");
     type(page, 1, 4, "轮胎");
     type(page, 1, 2, "5000");
     // Any further write would now fail loudly.
-    frame.m_database.Connection().Execute("CREATE TRIGGER frozen BEFORE UPDATE ON Repair "
-                                          "BEGIN SELECT RAISE(ABORT, 'frozen'); END");
+    context.m_database.Connection().Execute("CREATE TRIGGER frozen BEFORE UPDATE ON Repair "
+                                            "BEGIN SELECT RAISE(ABORT, 'frozen'); END");
     for (int c : {1, 2, 3, 4}) {
         ASSERT_TRUE(page.Grid()->EditCell(1, c));
         page.Grid()->EndEditing();
@@ -81,7 +81,7 @@ TEST_F(LedgerTest, OpeningAndClosingAnEditorWithoutChangeWritesNothing)
 
 TEST_F(LedgerTest, EditingADateReordersAndKeepsTheRecordSelected)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 4, "A");
     type(page, 2, 4, "B");
@@ -100,7 +100,7 @@ TEST_F(LedgerTest, EditingADateReordersAndKeepsTheRecordSelected)
 
 TEST_F(LedgerTest, DeletingRecords)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     for (const char* content : {"A", "B", "C"})
         type(page, page.Grid()->GetRowCount() - 1, 4, content);
@@ -143,9 +143,9 @@ TEST_F(LedgerTest, DeletingRecords)
 
 TEST_F(LedgerTest, FailedInsertLeavesAnEmptyNewRecordRow)
 {
-    frame.m_database.Connection().Execute("CREATE TRIGGER refuse BEFORE INSERT ON Repair "
-                                          "BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    CDlgRepair page;
+    context.m_database.Connection().Execute("CREATE TRIGGER refuse BEFORE INSERT ON Repair "
+                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 4, "lost?");
     ASSERT_EQ(boxes.boxes().size(), 1u);
@@ -154,7 +154,7 @@ TEST_F(LedgerTest, FailedInsertLeavesAnEmptyNewRecordRow)
     ASSERT_EQ(page.Grid()->GetRowCount(), 2);
     EXPECT_EQ(row(page, 1), QStringList({"1 *", "2024/05/20", "", "", "", "", "", ""}));
 
-    frame.m_database.Connection().Execute("DROP TRIGGER refuse");
+    context.m_database.Connection().Execute("DROP TRIGGER refuse");
     type(page, 1, 3, "9");
     EXPECT_EQ(readBack("select Content, Amount from Repair"),
               (std::vector<QStringList>{{"", "9.00000000"}}));
@@ -163,10 +163,10 @@ TEST_F(LedgerTest, FailedInsertLeavesAnEmptyNewRecordRow)
 
 TEST_F(LedgerTest, CarsNeverSeeEachOthersRecords)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     type(page, 1, 4, "for 甲");
-    frame.m_database.SetCurrentCar("CAR0002");
+    context.m_database.SetCurrentCar("CAR0002");
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(page.PageCar(), "CAR0002");
     EXPECT_EQ(page.Grid()->GetRowCount(), 2);
@@ -176,7 +176,7 @@ TEST_F(LedgerTest, CarsNeverSeeEachOthersRecords)
                                         {"CAR0002", "0000002", "for 乙"}}));
 
     // Showing again with the same car reads nothing new.
-    frame.m_database.Connection().Execute("delete from Repair");
+    context.m_database.Connection().Execute("delete from Repair");
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(page.Grid()->GetRowCount(), 3);
     SendMessage(&page, WM_PAGE_SHOW, 0, 0);
@@ -185,7 +185,7 @@ TEST_F(LedgerTest, CarsNeverSeeEachOthersRecords)
 
 TEST_F(LedgerTest, KeysTypedIntoAnOpenedCellMakeItsValue)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     // F2 opens an empty amount cell empty, with the caret at the end.
     ASSERT_TRUE(page.Grid()->EditCell(1, 3));
@@ -216,13 +216,13 @@ TEST_F(LedgerTest, KeysTypedIntoAnOpenedCellMakeItsValue)
 TEST_F(LedgerTest, RefreshKeepsTheViewWhereItWas)
 {
     for (int i = 1; i <= 80; ++i)
-        frame.m_database.Connection().Execute(
+        context.m_database.Connection().Execute(
             QString("insert into Repair (CarID, RecID, DateTimee, Content, Miles, Amount) values "
                     "('CAR0001', '%1', '2024/01/%2', 'r%3', 0, 1)")
                 .arg(i, 7, 10, QChar('0'))
                 .arg(1 + i % 28, 2, 10, QChar('0'))
                 .arg(i));
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     QScrollBar* bar = page.Grid()->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 40);
@@ -234,8 +234,8 @@ TEST_F(LedgerTest, RefreshKeepsTheViewWhereItWas)
 
 TEST_F(LedgerTest, WithoutACurrentCarThePageShowsItsHeadersAndTakesNoRecord)
 {
-    frame.m_database.Connection().Execute("update CarList set Used='NO'");
-    CDlgRepair page;
+    context.m_database.Connection().Execute("update CarList set Used='NO'");
+    CDlgRepair page(context);
     show(page);
     ASSERT_EQ(page.Grid()->GetRowCount(), 2);
     EXPECT_EQ(row(page, 0),
@@ -268,9 +268,9 @@ TEST_F(LedgerTest, TypingGoesOnInTheRecordTheDateMade)
     // Enter stays on its date.
     for (const Qt::Key after : {Qt::Key_Tab, Qt::Key_Return}) {
         SCOPED_TRACE(after == Qt::Key_Tab ? "Tab" : "Enter");
-        frame.m_database.Connection().Execute("delete from Repair");
-        frame.m_database.Connection().Execute(records);
-        CDlgRepair page;
+        context.m_database.Connection().Execute("delete from Repair");
+        context.m_database.Connection().Execute(records);
+        CDlgRepair page(context);
         show(page);
         QApplication::setActiveWindow(&page);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
@@ -292,16 +292,15 @@ TEST_F(LedgerTest, TypingGoesOnInTheRecordTheDateMade)
         key(grid, Qt::Key_Return);
         EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
         EXPECT_EQ(readBack("select DateTimee, Miles, Amount from Repair order by DateTimee"),
-                  (std::vector<QStringList>{kept[0],
-                                            {"2024/02/01", "16000.00000000", "300.00000000"},
-                                            kept[1]}));
+                  (std::vector<QStringList>{
+                      kept[0], {"2024/02/01", "16000.00000000", "300.00000000"}, kept[1]}));
         EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 3));
     }
 }
 
 TEST_F(LedgerTest, TheFocusFollowsItsRecordThroughEveryRefill)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page);
     for (const char* content : {"A", "B", "C"})
         type(page, page.Grid()->GetRowCount() - 1, 4, content);
@@ -309,7 +308,7 @@ TEST_F(LedgerTest, TheFocusFollowsItsRecordThroughEveryRefill)
     grid->setFocus();
 
     // F5 after the file changed behind the page: B now sorts first.
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "update Repair set DateTimee='2024/01/01' where Content='B'");
     grid->SetFocusCell(2, 3);
     QTest::keyClick(grid, Qt::Key_F5);
@@ -324,7 +323,7 @@ TEST_F(LedgerTest, TheFocusFollowsItsRecordThroughEveryRefill)
 
     // Another car's page: none of its records was focused, so the focus goes
     // to the new-record row, where typing changes no record.
-    frame.m_database.SetCurrentCar("CAR0002");
+    context.m_database.SetCurrentCar("CAR0002");
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 3));
     EXPECT_EQ(grid->GetItemText(1, 0), "1 *");

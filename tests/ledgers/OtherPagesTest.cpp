@@ -10,14 +10,14 @@ using namespace platform;
 
 TEST_F(LedgerTest, AccessoryTotals)
 {
-    CDlgAccessory page;
+    CDlgAccessory page(context);
     show(page);
     type(page, 1, 3, "脚垫");
     type(page, 1, 4, "12.5");
     type(page, 1, 5, "4");
     EXPECT_EQ(page.Grid()->GetItemText(1, 6), "￥ 50.00");
     EXPECT_EQ(page.Caption(), "汽车用品 【合计：▲总金额 50.00 元】");
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.accessory, 50);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.accessory, 50);
 
     type(page, 2, 4, "10");
     // A count is a whole number: the cell, the row total and the caption show
@@ -26,7 +26,7 @@ TEST_F(LedgerTest, AccessoryTotals)
     EXPECT_EQ(page.Grid()->GetItemText(2, 5), "3");
     EXPECT_EQ(page.Grid()->GetItemText(2, 6), "￥ 30.00");
     EXPECT_EQ(page.Caption(), "汽车用品 【合计：▲总金额 80.00 元】");
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.accessory, 80);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.accessory, 80);
     EXPECT_EQ(readBack("select Name, Price, Countt from Accessory order by NO"),
               (std::vector<QStringList>{{"脚垫", "12.50000000", "4.00000000"},
                                         {"", "10.00000000", "3.00000000"}}));
@@ -34,21 +34,21 @@ TEST_F(LedgerTest, AccessoryTotals)
 
 TEST_F(LedgerTest, CostPagesTotalAfterEveryEdit)
 {
-    CDlgDayCost page;
+    CDlgDayCost page(context);
     EXPECT_EQ(page.Caption(), "日常杂费 【合计：▲总金额 0.00 元】");
     show(page);
     type(page, 1, 3, "15");
     type(page, 2, 3, "5.5");
     EXPECT_EQ(page.Caption(), "日常杂费 【合计：▲总金额 20.50 元】");
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.dailyCost, 20.5);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.dailyCost, 20.5);
     for (int i = 0; i < 2; ++i) {
         page.Grid()->SetSelectedRange(1, 0, 1, 6);
         page.DeleteSelectedRecord();
     }
     EXPECT_EQ(page.Caption(), "日常杂费 【合计：▲总金额 0.00 元】");
-    EXPECT_EQ(frame.m_costTotals.dailyCost, 0.0);
+    EXPECT_EQ(context.m_costTotals.dailyCost, 0.0);
 
-    CDlgCarLog log;
+    CDlgCarLog log(context);
     show(log);
     type(log, 1, 3, "洗车");
     type(log, 1, 2, "12345.6");
@@ -61,7 +61,7 @@ TEST_F(LedgerTest, CostPagesTotalAfterEveryEdit)
 
 TEST_F(LedgerTest, RememberedEntriesPerCarAndClass)
 {
-    CDlgMaintain page;
+    CDlgMaintain page(context);
     show(page);
     type(page, 1, 5, "张三's 修理厂");
     type(page, 2, 5, "A 店");
@@ -82,13 +82,13 @@ TEST_F(LedgerTest, RememberedEntriesPerCarAndClass)
     page.Grid()->EndEditing();
 
     // Not on the repair page, and not for another car.
-    CDlgRepair repair;
+    CDlgRepair repair(context);
     show(repair);
     ASSERT_TRUE(repair.Grid()->EditCell(1, 5));
     EXPECT_NE(qobject_cast<QLineEdit*>(repair.Grid()->GetEditor()), nullptr);
     repair.Grid()->EndEditing();
 
-    frame.m_database.SetCurrentCar("CAR0002");
+    context.m_database.SetCurrentCar("CAR0002");
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     ASSERT_TRUE(page.Grid()->EditCell(1, 5));
     combo = qobject_cast<QComboBox*>(page.Grid()->GetEditor());
@@ -100,11 +100,11 @@ TEST_F(LedgerTest, RememberedEntriesPerCarAndClass)
 
 TEST_F(LedgerTest, HiddenOdometerWidensTheLastColumn)
 {
-    CDlgRepair page;
+    CDlgRepair page(context);
     show(page, 1008); // grid 1000 wide
     EXPECT_EQ(page.Grid()->GetColumnWidth(2), 75);
     EXPECT_EQ(page.Grid()->GetColumnWidth(6), 310);
-    frame.OdometerColumnMask = 0x3F & ~0x01;
+    context.OdometerColumnMask = 0x3F & ~0x01;
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(page.Grid()->GetColumnWidth(2), 0);
     EXPECT_EQ(page.Grid()->GetColumnWidth(6), 385);

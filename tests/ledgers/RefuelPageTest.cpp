@@ -31,9 +31,9 @@ protected:
 
 TEST_F(RefuelTest, QuantityConsumptionAndTotals)
 {
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into CarProperty (CarID, FuelVolume, MeterRules) values ('CAR0001', 50, 10)");
-    CDlgOil page;
+    CDlgOil page(context);
     EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】");
     show(page);
     EXPECT_EQ(page.TankVolume(), 50);
@@ -48,8 +48,8 @@ TEST_F(RefuelTest, QuantityConsumptionAndTotals)
     EXPECT_EQ(page.Grid()->GetItemText(2, 8), "7.50  L"); // (50 / 10) * (10 - 4) * 100 / 400
     EXPECT_EQ(page.Grid()->GetItemText(1, 8), "--");
     EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 80.00 升 ▲加油金额 500.00 元】");
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.fuelVolume, 80);
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.fuelAmount, 500);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.fuelVolume, 80);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.fuelAmount, 500);
     EXPECT_EQ(readBack("select DateTimee, Miles, Amount, Price, FuelMeter1, FuelMeter2 from Refuel "
                        "order by DateTimee"),
               (std::vector<QStringList>{{"2024/05/01", "1000.00000000", "300.00000000",
@@ -68,7 +68,7 @@ TEST_F(RefuelTest, QuantityConsumptionAndTotals)
 
 TEST_F(RefuelTest, CostEstimatesSumEveryEarlierFilling)
 {
-    CDlgOil page;
+    CDlgOil page(context);
     show(page);
     addFilling(page, "2024/01/01", 1000, 100, 5);
     addFilling(page, "2024/02/01", 2000, 200, 5);
@@ -97,9 +97,9 @@ TEST_F(RefuelTest, CostEstimatesSumEveryEarlierFilling)
 
 TEST_F(RefuelTest, GaugeDivisionsBelowOneCountAsOne)
 {
-    frame.m_database.Connection().Execute(
+    context.m_database.Connection().Execute(
         "insert into CarProperty (CarID, FuelVolume, MeterRules) values ('CAR0001', 60, 0)");
-    CDlgOil page;
+    CDlgOil page(context);
     show(page);
     EXPECT_EQ(page.GaugeDivisions(), 1);
     addFilling(page, "2024/05/01", 100, 10, 1, 0, 1);
@@ -111,25 +111,25 @@ TEST_F(RefuelTest, OneFuelVolumeOnThePageAndAtStartUp)
 {
     // 100 / 7.30 shows as 13.70 litres; three fillings make 41.10 on the page
     // and in the totals the program starts with, never the unrounded 41.0959.
-    CDlgOil page;
+    CDlgOil page(context);
     show(page);
     addFilling(page, "2024/05/01", 1000, 100, 7.3);
     addFilling(page, "2024/05/02", 1500, 100, 7.3);
     addFilling(page, "2024/05/03", 2000, 100, 7.3);
     EXPECT_EQ(column(page, 5), QStringList({"13.70 升", "13.70 升", "13.70 升"}));
     EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 41.10 升 ▲加油金额 300.00 元】");
-    EXPECT_EQ(frame.m_costTotals.fuelVolume, 41.1);
+    EXPECT_EQ(context.m_costTotals.fuelVolume, 41.1);
     CostTotals atStart;
-    frame.m_database.LoadCostTotals("CAR0001", atStart);
+    context.m_database.LoadCostTotals("CAR0001", atStart);
     EXPECT_EQ(atStart.fuelVolume, 41.1);
 
     // A refund shows no quantity and adds no litres; its amount counts.
     type(page, 2, 3, "-50");
     EXPECT_EQ(page.Grid()->GetItemText(2, 5), "--");
     EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 27.40 升 ▲加油金额 150.00 元】");
-    frame.m_database.LoadCostTotals("CAR0001", atStart);
-    EXPECT_EQ(atStart.fuelVolume, frame.m_costTotals.fuelVolume);
-    EXPECT_EQ(atStart.fuelAmount, frame.m_costTotals.fuelAmount);
+    context.m_database.LoadCostTotals("CAR0001", atStart);
+    EXPECT_EQ(atStart.fuelVolume, context.m_costTotals.fuelVolume);
+    EXPECT_EQ(atStart.fuelAmount, context.m_costTotals.fuelAmount);
 
     // An earlier amount moves every later cost estimate.
     EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.07", "￥ 0.03"}));

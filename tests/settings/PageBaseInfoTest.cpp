@@ -52,7 +52,7 @@ protected:
     }
     void open(int command = settingscommand::BaseInfo)
     {
-        sheet = CreateSettingsSheet(nullptr, command);
+        sheet = createSheet(command);
         sheet->show();
         ASSERT_TRUE(sheet->SetActivePage(settingspage::BaseInfo));
         page = dynamic_cast<CPageBaseInfo*>(sheet->GetActivePage());
@@ -359,7 +359,7 @@ TEST_F(BaseInfoTest, UploadTakesBmpFilesUpTo300By150)
     EXPECT_EQ(pictureInFile(), (std::vector<QStringList>{{bytesOf(fits).toHex().toUpper()}}));
     EXPECT_EQ(page->pictureArea()->Picture().size(), QSize(300, 150));
     EXPECT_EQ(page->uploadButton()->text(), "修改图片");
-    EXPECT_EQ(frame.photoRedraws, 1);
+    EXPECT_EQ(window.photoRedraws, 1);
     EXPECT_FALSE(page->IsModified());
 
     const QString tooLarge = QStringLiteral("图片尺寸过大，请裁剪后再重新上传！");
@@ -383,7 +383,7 @@ TEST_F(BaseInfoTest, UploadTakesBmpFilesUpTo300By150)
     EXPECT_EQ(boxes.boxes().size(), 7u);
     EXPECT_EQ(pictureInFile(), (std::vector<QStringList>{{bytesOf(fits).toHex().toUpper()}}));
     EXPECT_EQ(page->pictureArea()->Picture().size(), QSize(300, 150));
-    EXPECT_EQ(frame.photoRedraws, 1);
+    EXPECT_EQ(window.photoRedraws, 1);
 }
 
 TEST_F(BaseInfoTest, UploadForACarWithoutProfileRowStoresThePicture)
@@ -429,7 +429,7 @@ TEST_F(BaseInfoTest, FailedPictureStoreKeepsThePreviousPicture)
     upload(pictureFile(300, 150));
     EXPECT_EQ(boxes.texts(), QStringList{kReadOnly});
     EXPECT_EQ(page->pictureArea()->Picture().size(), QSize(100, 50));
-    EXPECT_EQ(frame.photoRedraws, 1);
+    EXPECT_EQ(window.photoRedraws, 1);
     EXPECT_EQ(pictureInFile(), (std::vector<QStringList>{{bytesOf(first).toHex().toUpper()}}));
 }
 

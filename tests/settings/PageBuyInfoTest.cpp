@@ -37,7 +37,7 @@ protected:
     }
     void open(int command = settingscommand::BuyInfo)
     {
-        sheet = CreateSettingsSheet(nullptr, command);
+        sheet = createSheet(command);
         sheet->show();
         ASSERT_TRUE(sheet->SetActivePage(settingspage::BuyInfo));
         page = dynamic_cast<CPageBuyInfo*>(sheet->GetActivePage());

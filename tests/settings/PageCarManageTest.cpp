@@ -24,7 +24,7 @@ protected:
     // Opens the sheet on the car management page.
     void open()
     {
-        sheet = CreateSettingsSheet(nullptr, settingscommand::CarManage);
+        sheet = createSheet(settingscommand::CarManage);
         sheet->show();
         page = dynamic_cast<CPageCarManage*>(sheet->GetActivePage());
         ASSERT_NE(page, nullptr);
@@ -120,8 +120,8 @@ TEST_F(CarManageTest, OpeningReaffirmsTheCurrentCarAndShowsItsPicturePlaceholder
     EXPECT_EQ(rows(), (QStringList{"乙", "====【甲】===="}));
     EXPECT_EQ(page->carList()->currentRow(), 1);
     EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【甲】");
-    EXPECT_EQ(frame.title, "Qinmo【甲】");
-    EXPECT_EQ(frame.photoRedraws, 1);
+    EXPECT_EQ(window.titleCar, "甲");
+    EXPECT_EQ(window.photoRedraws, 1);
     EXPECT_EQ(page->pictureArea()->DrawnTexts(), (QStringList{"【甲】", "无汽车图片"}));
 
     const QImage shot = page->pictureArea()->grab().toImage();
@@ -148,7 +148,7 @@ TEST_F(CarManageTest, RenamingTheCurrentCarUpdatesEveryTitle)
 
     EXPECT_EQ(rows(), (QStringList{"乙", "====【新甲】===="}));
     EXPECT_EQ(sheet->windowTitle(), "综合设置【新甲】");
-    EXPECT_EQ(frame.title, "Qinmo【新甲】");
+    EXPECT_EQ(window.titleCar, "新甲");
     EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【新甲】");
     EXPECT_TRUE(page->newNameEdit()->text().isEmpty());
     EXPECT_FALSE(page->newNameEdit()->isEnabled());
@@ -162,7 +162,7 @@ TEST_F(CarManageTest, RenamingAnotherCarChangesOnlyItsRowEvenWithTheSameName)
     db().NewCar("同名");
     db().SetCurrentCar("CAR0001");
     open();
-    const int titleCalls = frame.titleCalls;
+    const int titleCalls = window.titleCalls;
     page->carList()->setCurrentRow(0);
     click(page->renameCheck());
     page->newNameEdit()->setText("另一辆");
@@ -170,7 +170,7 @@ TEST_F(CarManageTest, RenamingAnotherCarChangesOnlyItsRowEvenWithTheSameName)
     EXPECT_EQ(rows(), (QStringList{"另一辆", "====【同名】===="}));
     EXPECT_EQ(sheet->windowTitle(), "综合设置【同名】");
     EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【同名】");
-    EXPECT_EQ(frame.titleCalls, titleCalls);
+    EXPECT_EQ(window.titleCalls, titleCalls);
 
     // The selected car's own name again changes nothing but clears the edit.
     page->carList()->setCurrentRow(0);
@@ -180,7 +180,7 @@ TEST_F(CarManageTest, RenamingAnotherCarChangesOnlyItsRowEvenWithTheSameName)
     EXPECT_TRUE(page->newNameEdit()->text().isEmpty());
     EXPECT_FALSE(page->renameCheck()->isChecked());
     EXPECT_EQ(rows(), (QStringList{"另一辆", "====【同名】===="}));
-    EXPECT_EQ(frame.titleCalls, titleCalls);
+    EXPECT_EQ(window.titleCalls, titleCalls);
 }
 
 TEST_F(CarManageTest, MakeCurrentFramesExactlyOneRowAndReloadsTheTotals)
@@ -195,18 +195,18 @@ TEST_F(CarManageTest, MakeCurrentFramesExactlyOneRowAndReloadsTheTotals)
     repair.amount = 321.5;
     ASSERT_EQ(db().InsertRepair(repair), 2);
     open();
-    const int redraws = frame.photoRedraws;
+    const int redraws = window.photoRedraws;
 
     select("乙");
     click(page->setCurrentButton());
     EXPECT_EQ(rows(), (QStringList{"====【乙】====", "甲"}));
     EXPECT_EQ(readBack("select CarID from CarList where Used='YES'"),
               (std::vector<QStringList>{{"CAR0002"}}));
-    EXPECT_DOUBLE_EQ(frame.m_costTotals.repair, 321.5);
+    EXPECT_DOUBLE_EQ(context.m_costTotals.repair, 321.5);
     EXPECT_EQ(sheet->windowTitle(), "综合设置【乙】");
-    EXPECT_EQ(frame.title, "Qinmo【乙】");
+    EXPECT_EQ(window.titleCar, "乙");
     EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【乙】");
-    EXPECT_EQ(frame.photoRedraws, redraws + 1);
+    EXPECT_EQ(window.photoRedraws, redraws + 1);
     EXPECT_EQ(page->pictureArea()->CarName(), "乙");
 }
 

@@ -22,7 +22,7 @@ namespace {
 const QString kPoint = QStringLiteral("CAR20261207-101010.bpt");
 
 // The page on the program's own ledger, config/CAR.mdb of the data folder,
-// held open by the frame as the program holds it; the clock stands at
+// held open in the ledger context as the program holds it; the clock stands at
 // 2026-12-07 10:10:10.
 class RestorePageTest : public SettingsTest
 {
@@ -30,12 +30,10 @@ protected:
     void SetUp() override
     {
         SettingsTest::SetUp();
-        frame.m_database.Close();
+        context.m_database.Close();
         path = DatabasePath();
         ASSERT_TRUE(QDir().mkpath(ConfigFolder()));
-        frame.m_database.SetFilePath(path);
-        frame.m_database.CreateOrOpen();
-        ASSERT_TRUE(db().IsOpen());
+        ASSERT_TRUE(OpenLedger(context, path));
         // With a current car the sheet opens on the requested page.
         db().NewCar("甲");
         db().SetCurrentCar("CAR0001");
@@ -45,7 +43,7 @@ protected:
 
     void open()
     {
-        sheet = CreateSettingsSheet(nullptr, settingscommand::RestoreData);
+        sheet = createSheet(settingscommand::RestoreData);
         sheet->show();
         page = dynamic_cast<CPageRestroeData*>(sheet->GetActivePage());
         ASSERT_NE(page, nullptr);
@@ -84,8 +82,7 @@ protected:
     }
     void expectStillRunning()
     {
-        EXPECT_EQ(frame.closeRequests, 0);
-        EXPECT_EQ(frame.ConfirmExit, 1);
+        EXPECT_EQ(window.closeRequests, 0);
         EXPECT_TRUE(sheet->isVisible());
     }
     // A stand-in restore program that writes its arguments beside itself.
@@ -287,8 +284,7 @@ TEST_F(RestorePageTest,
                   MB_OKCANCEL | MB_ICONQUESTION},
                  {"程序将关闭并重新启动加载恢复的新数据...", "Qinmo", MB_OK}});
     EXPECT_FALSE(sheet->isVisible());
-    EXPECT_EQ(frame.ConfirmExit, 0);
-    EXPECT_EQ(frame.closeRequests, 1);
+    EXPECT_EQ(window.closeRequests, 1);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(program + ".args"); }, 60000));
     EXPECT_EQ(QString::fromUtf8(FileBytes(program + ".args")), "1\n/" + point + "\n");

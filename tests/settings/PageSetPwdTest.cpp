@@ -54,7 +54,7 @@ protected:
 
     void open()
     {
-        sheet = CreateSettingsSheet(nullptr, settingscommand::SetPwd);
+        sheet = createSheet(settingscommand::SetPwd);
         sheet->show();
         QApplication::setActiveWindow(sheet.get());
         page = dynamic_cast<CPageSetPwd*>(sheet->GetActivePage());
@@ -155,7 +155,7 @@ TEST_F(PasswordPageTest, WrongOldPasswordsAreCountedAndTheFifthClosesTheSheetUna
     EXPECT_EQ(boxes.boxes()[0].flags, MB_OK);
     EXPECT_TRUE(QTest::qWaitFor([&] { return !sheet->isVisible(); }, 10000));
     EXPECT_EQ(sheet->result(), QDialog::Rejected);
-    EXPECT_EQ(frame.OdometerColumnMask, 0x3F);
+    EXPECT_EQ(context.OdometerColumnMask, 0x3F);
     EXPECT_EQ(storedPin(), "def");
 }
 
@@ -266,7 +266,8 @@ TEST(PasswordPage, WithoutTheMainFrameNothingIsStored)
 {
     TestFolders folders;
     MessageBoxRecorder boxes;
-    auto sheet = CreateSettingsSheet(nullptr, settingscommand::SetPwd);
+    LedgerContext context; // no ledger open yet either
+    auto sheet = CreateSettingsSheet(nullptr, settingscommand::SetPwd, context, nullptr);
     sheet->show();
     ASSERT_TRUE(sheet->SetActivePage(settingspage::SetPwd));
     auto* page = dynamic_cast<CPageSetPwd*>(sheet->GetActivePage());

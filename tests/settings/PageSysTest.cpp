@@ -17,7 +17,7 @@ protected:
     {
         db().NewCar("甲");
         db().SetCurrentCar("CAR0001");
-        sheet = CreateSettingsSheet(nullptr, settingscommand::Sys);
+        sheet = createSheet(settingscommand::Sys);
         sheet->show();
         page = dynamic_cast<CPageSys*>(sheet->GetActivePage());
         ASSERT_NE(page, nullptr);
@@ -29,9 +29,9 @@ protected:
 
 } // namespace
 
-TEST_F(SysPageTest, BoxesFollowTheFrameAndOkStoresTheMask)
+TEST_F(SysPageTest, BoxesFollowTheContextAndOkStoresTheMask)
 {
-    frame.SettingsDirty = 0;
+    context.SettingsDirty = 0;
     open();
     const QStringList labels = {"维修记录表 - 显示 - 里程表",     "保养记录表 - 显示 - 里程表",
                                 "事故记录表 - 显示 - 里程表",     "日常杂费记录表 - 显示 - 里程表",
@@ -49,15 +49,15 @@ TEST_F(SysPageTest, BoxesFollowTheFrameAndOkStoresTheMask)
     page->autoCheckUpdateBox()->click();
     EXPECT_FALSE(sheet->applyButton()->isEnabled());
     QTest::mouseClick(sheet->okButton(), Qt::LeftButton);
-    EXPECT_EQ(frame.OdometerColumnMask, 62);
-    EXPECT_EQ(frame.AutoCheckUpdate, 1);
-    EXPECT_EQ(frame.SettingsDirty, 1);
+    EXPECT_EQ(context.OdometerColumnMask, 62);
+    EXPECT_EQ(context.AutoCheckUpdate, 1);
+    EXPECT_EQ(context.SettingsDirty, 1);
 }
 
 TEST_F(SysPageTest, AccessoryAndCarLogBitsAreNotSwapped)
 {
-    frame.OdometerColumnMask = 0x10;
-    frame.AutoCheckUpdate = 1;
+    context.OdometerColumnMask = 0x10;
+    context.AutoCheckUpdate = 1;
     open();
     EXPECT_TRUE(page->odometerCheck(0x10)->isChecked());
     EXPECT_FALSE(page->odometerCheck(0x20)->isChecked());
@@ -71,28 +71,28 @@ TEST_F(SysPageTest, AccessoryAndCarLogBitsAreNotSwapped)
     carLog->click();
     EXPECT_TRUE(sheet->Apply());
     EXPECT_TRUE(sheet->isVisible());
-    EXPECT_EQ(frame.OdometerColumnMask, 0x30);
+    EXPECT_EQ(context.OdometerColumnMask, 0x30);
 }
 
 TEST_F(SysPageTest, CancelChangesNothing)
 {
-    frame.SettingsDirty = 0;
+    context.SettingsDirty = 0;
     open();
     page->odometerCheck(0x04)->click();
     QTest::mouseClick(sheet->cancelButton(), Qt::LeftButton);
-    EXPECT_EQ(frame.OdometerColumnMask, 63);
-    EXPECT_EQ(frame.AutoCheckUpdate, 0);
-    EXPECT_EQ(frame.SettingsDirty, 0);
+    EXPECT_EQ(context.OdometerColumnMask, 63);
+    EXPECT_EQ(context.AutoCheckUpdate, 0);
+    EXPECT_EQ(context.SettingsDirty, 0);
 }
 
 TEST_F(SysPageTest, OkAfterVisitingOnlyAnotherPageLeavesTheSettingsAlone)
 {
-    frame.SettingsDirty = 0;
+    context.SettingsDirty = 0;
     db().NewCar("甲");
     db().SetCurrentCar("CAR0001");
-    auto other = CreateSettingsSheet(nullptr, settingscommand::CarManage);
+    auto other = createSheet(settingscommand::CarManage);
     other->show();
     QTest::mouseClick(other->okButton(), Qt::LeftButton);
-    EXPECT_EQ(frame.SettingsDirty, 0);
+    EXPECT_EQ(context.SettingsDirty, 0);
     EXPECT_FALSE(other->GetPage(settingspage::Sys)->IsCreated());
 }

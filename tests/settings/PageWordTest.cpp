@@ -47,7 +47,7 @@ protected:
 
     void open()
     {
-        page = std::make_unique<CPageWord>();
+        page = std::make_unique<CPageWord>(context);
         page->resize(600, 400);
         page->show();
         page->EnsureCreated();
@@ -142,7 +142,7 @@ TEST_F(PageWordTest, ListsTheCurrentCarsEntriesByClassThenContent)
 
 TEST_F(PageWordTest, TheSheetOpensOnThePageAndFollowsACarChange)
 {
-    auto sheet = CreateSettingsSheet(nullptr, settingscommand::Word);
+    auto sheet = createSheet(settingscommand::Word);
     sheet->show();
     auto* shown = dynamic_cast<CPageWord*>(sheet->GetActivePage());
     ASSERT_NE(shown, nullptr);

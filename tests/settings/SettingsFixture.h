@@ -1,6 +1,8 @@
 #pragma once
 
-#include "tests/support/FakeFrame.h"
+#include "settings/SettingsSheet.h"
+#include "settings/TreePropSheet.h"
+#include "tests/support/PageContext.h"
 #include "tests/support/ReadBack.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -14,13 +16,15 @@ protected:
     void SetUp() override
     {
         path = folders.data() + QStringLiteral("/CAR.mdb");
-        frame.m_database.SetFilePath(path);
-        frame.m_database.SetOpenPassword(CMyDatabase::kDatabasePassword);
-        frame.m_database.CreateOrOpen();
-        ASSERT_TRUE(frame.m_database.IsOpen()) << boxes.texts().join('|').toStdString();
+        ASSERT_TRUE(OpenLedger(context, path)) << boxes.texts().join('|').toStdString();
     }
 
-    CMyDatabase& db() { return frame.m_database; }
+    CMyDatabase& db() { return context.m_database; }
+    // The sheet the main window opens for a settings command.
+    std::unique_ptr<CTreePropSheet> createSheet(int command)
+    {
+        return CreateSettingsSheet(nullptr, command, context, &window);
+    }
 
     // Reads one query through a connection of its own, as text rows.
     std::vector<QStringList> readBack(const QString& sql) { return ReadBack(path, sql); }
@@ -28,5 +32,6 @@ protected:
     TestFolders folders;
     MessageBoxRecorder boxes;
     QString path;
-    FakeFrame frame;
+    LedgerContext context;
+    RecordingWindow window{context};
 };

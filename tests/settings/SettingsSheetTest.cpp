@@ -39,7 +39,7 @@ TEST(SettingsStartPage, EveryCommandWithAndWithoutACurrentCar)
 TEST_F(SettingsTest, WithoutACurrentCarTheSheetOpensOnCarManagement)
 {
     db().NewCar("高尔夫");
-    auto sheet = CreateSettingsSheet(nullptr, Sys);
+    auto sheet = createSheet(Sys);
     sheet->show();
     EXPECT_EQ(sheet->windowTitle(), "综合设置");
     EXPECT_EQ(activeTitle(*sheet), "车辆管理");
@@ -62,7 +62,7 @@ TEST_F(SettingsTest, WithACurrentCarTheTitleNamesItAndTheCommandChoosesThePage)
         {Sys, "系统配置"},          {SetPwd, "密码设置"},   {Word, "输入记录"},
         {RestoreData, "备份与恢复"}};
     for (const auto& [command, title] : commands) {
-        auto sheet = CreateSettingsSheet(nullptr, command);
+        auto sheet = createSheet(command);
         sheet->show();
         EXPECT_EQ(sheet->windowTitle(), "综合设置【高尔夫6】");
         EXPECT_EQ(activeTitle(*sheet), title);
@@ -75,7 +75,7 @@ TEST_F(SettingsTest, CtrlTabFromThePasswordPageWrapsToCarManagementAndBack)
 {
     db().NewCar("高尔夫6");
     db().SetCurrentCar("CAR0001");
-    auto sheet = CreateSettingsSheet(nullptr, SetPwd);
+    auto sheet = createSheet(SetPwd);
     sheet->show();
     QApplication::setActiveWindow(sheet.get());
     QWidget* tree = sheet->GetPageTreeControl();
@@ -87,8 +87,8 @@ TEST_F(SettingsTest, CtrlTabFromThePasswordPageWrapsToCarManagementAndBack)
 
 TEST_F(SettingsTest, EachOpeningBuildsNewPages)
 {
-    auto first = CreateSettingsSheet(nullptr, CarManage);
-    auto second = CreateSettingsSheet(nullptr, CarManage);
+    auto first = createSheet(CarManage);
+    auto second = createSheet(CarManage);
     EXPECT_EQ(first->GetPageCount(), 7);
     EXPECT_NE(first->GetPage(0), second->GetPage(0));
     EXPECT_FALSE(second->GetPage(0)->IsCreated());

@@ -1,27 +1,23 @@
 #pragma once
 
-#include "ledgers/FrameState.h"
+#include "database/LedgerContext.h"
 
 #include <QDate>
 #include <QString>
 #include <sqlite3.h>
 
-// A main frame without a window for the benchmarks: a new ledger in the
-// folder with one car, "bench" (CAR0001), as the current car.
-class BenchFrame : public CFrameState
+// The ledger context of the benchmarks' pages: a new ledger in the folder
+// with one car, "bench" (CAR0001), as the current car.
+class BenchLedger : public LedgerContext
 {
 public:
-    explicit BenchFrame(const QString& folder)
+    explicit BenchLedger(const QString& folder)
     {
         m_database.SetFilePath(folder + "/CAR.mdb");
         m_database.CreateOrOpen();
         m_database.NewCar("bench");
         m_database.SetCurrentCar("CAR0001");
     }
-    void SetTitle() override {}
-    void RedrawCarPhoto() override {}
-    void PostClose() override {}
-    int LoadSaveConfig(const QString&, bool) override { return 0; }
 };
 
 // Adds records refuellings of CAR0001 in one transaction, three a day from

@@ -1,6 +1,5 @@
-#include "app/ConfigFile.h"
+#include "database/LedgerContext.h"
 
-#include "ledgers/FrameState.h"
 #include "platform/Folders.h"
 
 #include <QDir>
@@ -14,13 +13,13 @@ const QString kSysFile = QStringLiteral("sysfile.cfg");
 const QString kChartFile = QStringLiteral("chart.cfg");
 
 // The fields of a file, in file order.
-std::vector<qint32*> fieldsOf(CFrameState& state, const QString& fileName)
+std::vector<qint32*> fieldsOf(LedgerContext& context, const QString& fileName)
 {
     if (fileName.compare(kSysFile, Qt::CaseInsensitive) == 0)
-        return {&state.OdometerColumnMask, &state.AutoCheckUpdate};
+        return {&context.OdometerColumnMask, &context.AutoCheckUpdate};
     if (fileName.compare(kChartFile, Qt::CaseInsensitive) == 0)
-        return {&state.m_chartOptions.chartType, &state.m_chartOptions.gridLines,
-                &state.m_chartOptions.tips, &state.m_chartOptions.gradientFill};
+        return {&context.m_chartOptions.chartType, &context.m_chartOptions.gridLines,
+                &context.m_chartOptions.tips, &context.m_chartOptions.gradientFill};
     return {};
 }
 
@@ -31,14 +30,14 @@ QString ConfigFilePath(const QString& fileName)
     return platform::ConfigFolder() + QLatin1Char('/') + fileName.toLower();
 }
 
-int ConfigFile(CFrameState& state, const QString& fileName, ConfigAction action)
+int LedgerContext::LoadSaveConfig(const QString& fileName, bool save)
 {
-    const std::vector<qint32*> fields = fieldsOf(state, fileName);
+    const std::vector<qint32*> fields = fieldsOf(*this, fileName);
     if (fields.empty())
         return 0;
     QFile file(ConfigFilePath(fileName));
 
-    if (action == ConfigAction::Load) {
+    if (!save) {
         if (!file.exists() || !file.open(QIODevice::ReadOnly))
             return 0;
         for (qint32* field : fields) {
