@@ -29,7 +29,7 @@ public:
 
     void SetTitle() override
     {
-        titleCar = m_context.m_database.GetCurrentCarName();
+        titleCar = m_context.m_database.GetCurrentCarName().value_or(QString());
         ++titleCalls;
     }
     void RedrawCarPhoto() override { ++photoRedraws; }
