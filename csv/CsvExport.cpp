@@ -22,10 +22,11 @@ QString derivedCell(const std::optional<double>& value)
 }
 
 // The refuelling page's estimates need the car's tank: litres per gauge division.
-double litresPerDivision(CMyDatabase& db, const QString& carId)
+Expected<double> litresPerDivision(CMyDatabase& db, const QString& carId)
 {
     CARPROPERTY property;
-    db.GetCarProperty(carId, property);
+    if (const SqlStatus status = db.GetCarProperty(carId, property); !status.ok())
+        return status;
     return property.fuelVolume / (property.meterRules < 1 ? 1.0 : property.meterRules);
 }
 
@@ -205,8 +206,12 @@ private:
             return false;
         }
         const std::vector<LedgerColumn> columns = ExportColumns(ledger.kind);
-        const double perDivision =
+        const Expected<double> perDivision =
             ledger.kind == LedgerKind::Refuel ? litresPerDivision(m_db, car.carId) : 1.0;
+        if (!perDivision) {
+            readFailed(perDivision.error());
+            return false;
+        }
         const QString carName = SpreadsheetSafeText(car.name);
         QString text = CsvLine(LedgerFileHeader(ledger.kind));
         double spent = 0;
@@ -225,7 +230,7 @@ private:
                 case CellKind::Consumption:
                     cells << (i == 0
                                   ? QString()
-                                  : derivedCell(FuelConsumption(records[i - 1], r, perDivision)));
+                                  : derivedCell(FuelConsumption(records[i - 1], r, *perDivision)));
                     break;
                 case CellKind::DerivedMoney:
                     if (ledger.kind == LedgerKind::Accessory)
