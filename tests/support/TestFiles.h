@@ -27,7 +27,7 @@ inline void WriteFile(const QString& path, const QByteArray& bytes)
 inline void MakeLedgerWithCar(const QString& path, const QString& name)
 {
     CMyDatabase maker;
-    ASSERT_TRUE(maker.CreateDatabaseFile(path));
+    ASSERT_TRUE(maker.CreateDatabaseFile(path).ok());
     maker.SetFilePath(path);
     ASSERT_TRUE(maker.Open());
     ASSERT_TRUE(maker.NewCar(name));
