@@ -193,7 +193,7 @@ TEST_F(CarManageTest, MakeCurrentFramesExactlyOneRowAndReloadsTheTotals)
     repair.recId = "0000001";
     repair.date = "2026/01/05";
     repair.amount = 321.5;
-    ASSERT_EQ(db().InsertRepair(repair), 2);
+    ASSERT_TRUE(db().InsertRecord(LedgerKind::Repair, repair));
     open();
     const int redraws = frame.photoRedraws;
 
