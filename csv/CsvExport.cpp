@@ -22,10 +22,8 @@ QString derivedCell(const std::optional<double>& value)
 }
 
 // The refuelling page's estimates need the car's tank: litres per gauge division.
-double litresPerDivision(CMyDatabase& db, const QString& carId)
+double litresPerDivision(const CARPROPERTY& property)
 {
-    CARPROPERTY property;
-    db.GetCarProperty(carId, property);
     return property.fuelVolume / (property.meterRules < 1 ? 1.0 : property.meterRules);
 }
 
@@ -204,9 +202,16 @@ private:
             readFailed(status);
             return false;
         }
+        double perDivision = 1.0;
+        if (ledger.kind == LedgerKind::Refuel) {
+            CARPROPERTY property;
+            if (const SqlStatus read = m_db.GetCarProperty(car.carId, property); !read.ok()) {
+                readFailed(read);
+                return false;
+            }
+            perDivision = litresPerDivision(property);
+        }
         const std::vector<LedgerColumn> columns = ExportColumns(ledger.kind);
-        const double perDivision =
-            ledger.kind == LedgerKind::Refuel ? litresPerDivision(m_db, car.carId) : 1.0;
         const QString carName = SpreadsheetSafeText(car.name);
         QString text = CsvLine(LedgerFileHeader(ledger.kind));
         double spent = 0;

@@ -141,7 +141,7 @@ TEST_F(CsvExportTest, AllCarsGoIntoOneFolderAndACarWithoutProfileHasEmptyCells)
               (QStringList{"2023-12-31", "0", "880", "换刹车片", "", "", "旧车/二手", "维修记录"}));
 }
 
-TEST_F(CsvExportTest, ACancelledExportLeavesNothingBehindAndReplacesNothing)
+TEST_F(CsvExportTest, ACancelledOrFailedExportLeavesNothingBehindAndReplacesNothing)
 {
     ASSERT_TRUE(QDir().mkpath(out));
     const QString earlier = out + "/车辆信息.csv";
@@ -150,6 +150,17 @@ TEST_F(CsvExportTest, ACancelledExportLeavesNothingBehindAndReplacesNothing)
     const CsvExportResult result =
         ExportCsv(db, {out, QString()}, [&](qint64, qint64) { return ++calls < 3; });
     EXPECT_EQ(result.outcome, CsvExportResult::Cancelled);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"车辆信息.csv"});
+    EXPECT_EQ(FileBytes(earlier), "earlier export");
+
+    // The car's tank cannot be read once the car file is written: no
+    // refuelling file with estimates made up from an empty profile.
+    const CsvExportResult unread = ExportCsv(db, {out, car}, [&](qint64, qint64) {
+        db.Connection().Execute("drop table if exists CarProperty");
+        return true;
+    });
+    EXPECT_EQ(unread.outcome, CsvExportResult::Failed);
+    EXPECT_EQ(unread.error, "读取账本失败：no such table: CarProperty");
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"车辆信息.csv"});
     EXPECT_EQ(FileBytes(earlier), "earlier export");
 
