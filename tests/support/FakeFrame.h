@@ -18,7 +18,7 @@ class FakeFrame : public CFrameState
 public:
     void SetTitle() override
     {
-        const QString name = m_database.GetCurrentCarName();
+        const QString name = m_database.GetCurrentCarName().value_or(QString());
         title = QStringLiteral("Qinmo【") +
                 (name.isEmpty() ? QStringLiteral("请选择或创建管理车辆") : name) +
                 QStringLiteral("】");
