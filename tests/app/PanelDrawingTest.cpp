@@ -71,7 +71,7 @@ TEST(CarPhotoFit, UnscaledWhenItFitsElseProportional)
     EXPECT_EQ(FitPictureRect({200, 150}, kArea), QRect(31, 22, 101, 76));
     EXPECT_EQ(FitPictureRect({400, 100}, kArea), QRect(6, 41, 152, 38));
     EXPECT_EQ(FitPictureRect({10, 1000}, kArea), QRect(82, 22, 0, 76));
-    EXPECT_TRUE(FitPictureRect({0, 0}, kArea).isNull());
+    EXPECT_TRUE(FitPictureRect({0, 10}, kArea).isNull());
 }
 
 TEST_F(CarPhotoTest, NothingWithoutACurrentCar)

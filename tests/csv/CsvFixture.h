@@ -60,8 +60,7 @@ protected:
         return made.value_or(QString());
     }
 
-    LedgerRecord& add(LedgerKind kind, const QString& car, const QString& date,
-                      LedgerRecord r = {})
+    LedgerRecord& add(LedgerKind kind, const QString& car, const QString& date, LedgerRecord r = {})
     {
         r.carId = car;
         r.date = date;

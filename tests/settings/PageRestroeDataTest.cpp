@@ -221,8 +221,8 @@ TEST_F(RestorePageTest, RestoreAsksAndChecksEverythingBeforeTheProgramCloses)
     selectFile(kPoint);
     boxes.answer(IDCANCEL);
     page->restoreButton()->click();
-    const MessageBoxRecorder::Box asked{question("恢复，现有数据将会被覆盖，确认要恢复吗？"), "Qinmo",
-                                     MB_OKCANCEL | MB_ICONQUESTION};
+    const MessageBoxRecorder::Box asked{question("恢复，现有数据将会被覆盖，确认要恢复吗？"),
+                                        "Qinmo", MB_OKCANCEL | MB_ICONQUESTION};
     expectBoxes({asked});
     expectStillRunning();
 
