@@ -4,6 +4,7 @@
 #include "analysis/DlgSysSetting.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
+#include "platform/StoreFailure.h"
 #include "tests/support/FakeFrame.h"
 #include "tests/support/TestEnvironment.h"
 
@@ -187,4 +188,23 @@ TEST_F(SysSettingTest, OptionsComeFromTheFrameAndGoBackAtOnce)
     // Later showings read nothing again.
     SendMessage(&page, WM_PAGE_SHOW, 0, 1);
     EXPECT_EQ(frame.configCalls.size(), 1);
+}
+
+TEST_F(SysSettingTest, ALedgerThatCannotBeReadIsSaidOnceAndItsBarsStayEmpty)
+{
+    insert("Refuel", "CAR0001", "2025/01/10", 100);
+    frame.m_database.Connection().Execute("drop table Repair");
+    CDlgSysSetting page;
+    showPage(page);
+    const QStringList once{ExecuteWarning("no such table: Repair")};
+    EXPECT_EQ(boxes.texts(), once);
+
+    // Twelve months of six ledgers: one message, no bar made up from the rest.
+    boxes.clear();
+    pick(page, CDlgSysSetting::AllMonthly);
+    EXPECT_EQ(boxes.texts(), once);
+    const QStringList shown = bars(page);
+    ASSERT_EQ(shown.size(), 12);
+    for (const QString& bar : shown)
+        EXPECT_TRUE(bar.endsWith(" 0.00")) << bar.toStdString();
 }
