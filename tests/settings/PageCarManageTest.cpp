@@ -135,6 +135,21 @@ TEST_F(CarManageTest, RenamingTheCurrentCarUpdatesEveryTitle)
     select("乙");
     select("====【甲】====");
     EXPECT_EQ(page->newNameEdit()->text(), "甲");
+
+    // A name the file refuses is said and renames nothing on the screen.
+    db().Connection().Execute("CREATE TRIGGER refuse BEFORE UPDATE OF Name ON CarList "
+                              "WHEN NEW.Name='拒绝' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    click(page->renameCheck());
+    page->newNameEdit()->setText("拒绝");
+    click(page->renameButton());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_TRUE(boxes.boxes()[0].text.startsWith("修改没有保存。\n"));
+    EXPECT_EQ(rows(), (QStringList{"乙", "====【甲】===="}));
+    EXPECT_EQ(sheet->windowTitle(), "综合设置【甲】");
+    EXPECT_EQ(frame.title, "Qinmo【甲】");
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【甲】");
+
+    select("====【甲】====");
     click(page->renameCheck());
     page->newNameEdit()->setText("新甲");
     click(page->renameButton());
