@@ -22,11 +22,8 @@ QString derivedCell(const std::optional<double>& value)
 }
 
 // The refuelling page's estimates need the car's tank: litres per gauge division.
-Expected<double> litresPerDivision(CMyDatabase& db, const QString& carId)
+double litresPerDivision(const CARPROPERTY& property)
 {
-    CARPROPERTY property;
-    if (const SqlStatus status = db.GetCarProperty(carId, property); !status.ok())
-        return status;
     return property.fuelVolume / (property.meterRules < 1 ? 1.0 : property.meterRules);
 }
 
@@ -205,13 +202,16 @@ private:
             readFailed(status);
             return false;
         }
-        const std::vector<LedgerColumn> columns = ExportColumns(ledger.kind);
-        const Expected<double> perDivision =
-            ledger.kind == LedgerKind::Refuel ? litresPerDivision(m_db, car.carId) : 1.0;
-        if (!perDivision) {
-            readFailed(perDivision.error());
-            return false;
+        double perDivision = 1.0;
+        if (ledger.kind == LedgerKind::Refuel) {
+            CARPROPERTY property;
+            if (const SqlStatus read = m_db.GetCarProperty(car.carId, property); !read.ok()) {
+                readFailed(read);
+                return false;
+            }
+            perDivision = litresPerDivision(property);
         }
+        const std::vector<LedgerColumn> columns = ExportColumns(ledger.kind);
         const QString carName = SpreadsheetSafeText(car.name);
         QString text = CsvLine(LedgerFileHeader(ledger.kind));
         double spent = 0;
@@ -230,7 +230,7 @@ private:
                 case CellKind::Consumption:
                     cells << (i == 0
                                   ? QString()
-                                  : derivedCell(FuelConsumption(records[i - 1], r, *perDivision)));
+                                  : derivedCell(FuelConsumption(records[i - 1], r, perDivision)));
                     break;
                 case CellKind::DerivedMoney:
                     if (ledger.kind == LedgerKind::Accessory)

@@ -5,6 +5,7 @@
 #include "analysis/DlgSysSetting.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
+#include "platform/StoreFailure.h"
 #include "tests/support/PageContext.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
@@ -192,4 +193,23 @@ TEST_F(SysSettingTest, OptionsComeFromChartCfgAndGoBackToTheContextAtOnce)
     EXPECT_EQ(context.m_chartOptions.tips, 0);
     EXPECT_TRUE(page.PieButton()->isChecked());
     EXPECT_TRUE(page.GridBox()->isChecked());
+}
+
+TEST_F(SysSettingTest, ALedgerThatCannotBeReadIsSaidOnceAndItsBarsStayEmpty)
+{
+    insert("Refuel", "CAR0001", "2025/01/10", 100);
+    context.m_database.Connection().Execute("drop table Repair");
+    CDlgSysSetting page(context);
+    showPage(page);
+    const QStringList once{ExecuteWarning("no such table: Repair")};
+    EXPECT_EQ(boxes.texts(), once);
+
+    // Twelve months of six ledgers: one message, no bar made up from the rest.
+    boxes.clear();
+    pick(page, CDlgSysSetting::AllMonthly);
+    EXPECT_EQ(boxes.texts(), once);
+    const QStringList shown = bars(page);
+    ASSERT_EQ(shown.size(), 12);
+    for (const QString& bar : shown)
+        EXPECT_TRUE(bar.endsWith(" 0.00")) << bar.toStdString();
 }

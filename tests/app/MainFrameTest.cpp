@@ -317,3 +317,32 @@ TEST_F(MainFrameTest, ALedgerThatCannotBeWrittenIsSaidOnceAtStartUp)
               "账本文件是只读的，修改将无法保存：" + QDir::toNativeSeparators(DatabasePath()));
     EXPECT_EQ(boxes.boxes()[0].flags, unsigned(MB_OK | MB_ICONWARNING));
 }
+
+TEST_F(MainFrameTest, ALedgerThatCannotBeOpenedOrCreatedIsSaidOnceAndLeftAlone)
+{
+    const struct
+    {
+        QString inTheWay; // a file of bytes that are no ledger
+        QString message;
+    } cases[] = {
+        {DatabasePath(), "数据库打开失败！账本文件已损坏。"},
+        {ConfigFolder(), "数据库创建失败！账本文件夹无法写入。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inTheWay.toStdString());
+        boxes.clear();
+        QDir(ConfigFolder()).removeRecursively();
+        QFile::remove(ConfigFolder());
+        QDir().mkpath(QFileInfo(c.inTheWay).path());
+        WriteFile(c.inTheWay, QByteArray(8192, 'x'));
+        {
+            CMainFrame frame;
+            EXPECT_EQ(frame.windowTitle(), "Qinmo【请选择或创建管理车辆】");
+        }
+        ASSERT_EQ(boxes.boxes().size(), 1u) << boxes.texts().join('|').toStdString();
+        EXPECT_EQ(boxes.boxes()[0].text, c.message);
+        EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
+        EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+        EXPECT_EQ(FileBytes(c.inTheWay), QByteArray(8192, 'x'));
+    }
+}

@@ -130,7 +130,7 @@ TEST(Startup, TitleAndTotalsComeFromTheCurrentCar)
         r.recId = "0000001";
         r.amount = 300;
         r.price = 7.5;
-        db.InsertRefuel(r);
+        db.InsertRecord(LedgerKind::Refuel, r);
     }
     COrvynApp app;
     ASSERT_TRUE(app.InitInstance("orvyn /nopassword"));

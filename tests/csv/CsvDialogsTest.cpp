@@ -22,23 +22,23 @@
 #include <QTableWidget>
 
 // The menu commands with their dialogs answered by the test; every message
-// box they show (the store's messages too) is recorded.
-class CsvDialogsTest : public CsvLedgerTest<MessageBoxRecorder>
+// box they show is recorded.
+class CsvDialogsTest : public CsvTest
 {
 protected:
     void SetUp() override
     {
-        CsvLedgerTest::SetUp();
+        CsvTest::SetUp();
         car = addCar(QStringLiteral("小蓝"));
         db.SetCurrentCar(car);
         LedgerRecord r;
         r.miles = 800;
         r.amount = 45;
         r.content = QStringLiteral("洗车");
-        add(tbl::DailyCost, car, "2024/04/01", r);
+        add(LedgerKind::DailyCost, car, "2024/04/01", r);
         r.amount = 20;
         r.content = QStringLiteral("停车");
-        add(tbl::DailyCost, car, "2024/04/02", r);
+        add(LedgerKind::DailyCost, car, "2024/04/02", r);
     }
     void TearDown() override
     {
@@ -46,6 +46,7 @@ protected:
         platform::SetOpenFileHook({});
     }
 
+    MessageBoxRecorder boxes;
     QString car;
 };
 

@@ -38,30 +38,30 @@ protected:
         property.fuelVolume = 50;
         property.meterRules = 10;
         property.curMiles = 4100;
-        ASSERT_TRUE(db.InsertCarProperty(car, property));
+        ASSERT_TRUE(db.InsertCarProperty(car, property).ok());
         PURCHASEINFO purchase;
         purchase.buyDateText = QStringLiteral("2020/3/8");
         purchase.carPrice = 98765.43;
         purchase.insuNote = QStringLiteral("交强险\n商业险");
-        ASSERT_TRUE(db.InsertPurchaseInfo(car, purchase));
+        ASSERT_TRUE(db.InsertPurchaseInfo(car, purchase).ok());
 
-        add(tbl::Refuel, car, "2024/02/01", filling(1400, 300, 6, 4, 10, "=1+1"));
-        add(tbl::Refuel, car, "2024/01/01", filling(1000, 200, 5, 2, 10, "首次, 加满"));
-        add(tbl::Refuel, car, "2024/03/01", filling(1400, 0, 0, 5, 9));
+        add(LedgerKind::Refuel, car, "2024/02/01", filling(1400, 300, 6, 4, 10, "=1+1"));
+        add(LedgerKind::Refuel, car, "2024/01/01", filling(1000, 200, 5, 2, 10, "首次, 加满"));
+        add(LedgerKind::Refuel, car, "2024/03/01", filling(1400, 0, 0, 5, 9));
         LedgerRecord part;
         part.name = QStringLiteral("脚垫");
         part.price = 12.5;
         part.count = 4;
         part.provider = QStringLiteral("车品店");
-        add(tbl::Accessory, car, "2024/01/05", part);
+        add(LedgerKind::Accessory, car, "2024/01/05", part);
         LedgerRecord log;
         log.miles = 1234;
         log.mark = QStringLiteral("第一行\r\n第二行 \"引\"");
-        add(tbl::CarLog, car, "2024/01/06", log);
+        add(LedgerKind::CarLog, car, "2024/01/06", log);
         LedgerRecord repair;
         repair.amount = 880;
         repair.content = QStringLiteral("换刹车片");
-        add(tbl::Repair, other, "2023/12/31", repair);
+        add(LedgerKind::Repair, other, "2023/12/31", repair);
     }
 
     QString car, other;
@@ -141,7 +141,7 @@ TEST_F(CsvExportTest, AllCarsGoIntoOneFolderAndACarWithoutProfileHasEmptyCells)
               (QStringList{"2023-12-31", "0", "880", "换刹车片", "", "", "旧车/二手", "维修记录"}));
 }
 
-TEST_F(CsvExportTest, ACancelledExportLeavesNothingBehindAndReplacesNothing)
+TEST_F(CsvExportTest, ACancelledOrFailedExportLeavesNothingBehindAndReplacesNothing)
 {
     ASSERT_TRUE(QDir().mkpath(out));
     const QString earlier = out + "/车辆信息.csv";
@@ -150,6 +150,17 @@ TEST_F(CsvExportTest, ACancelledExportLeavesNothingBehindAndReplacesNothing)
     const CsvExportResult result =
         ExportCsv(db, {out, QString()}, [&](qint64, qint64) { return ++calls < 3; });
     EXPECT_EQ(result.outcome, CsvExportResult::Cancelled);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"车辆信息.csv"});
+    EXPECT_EQ(FileBytes(earlier), "earlier export");
+
+    // The car's tank cannot be read once the car file is written: no
+    // refuelling file with estimates made up from an empty profile.
+    const CsvExportResult unread = ExportCsv(db, {out, car}, [&](qint64, qint64) {
+        db.Connection().Execute("drop table if exists CarProperty");
+        return true;
+    });
+    EXPECT_EQ(unread.outcome, CsvExportResult::Failed);
+    EXPECT_EQ(unread.error, "读取账本失败：no such table: CarProperty");
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{"车辆信息.csv"});
     EXPECT_EQ(FileBytes(earlier), "earlier export");
 

@@ -40,10 +40,8 @@ inline std::vector<QStringList> CsvRowsOf(const QString& file)
     return rows;
 }
 
-// A ledger file in the test's data folder with helpers to fill it. Messages
-// records what the user would be told: the store's messages where no widget
-// is involved, every message box where the dialogs are tested.
-template <class Messages> class CsvLedgerTest : public ::testing::Test
+// A ledger file in the test's data folder with helpers to fill it.
+class CsvTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -57,19 +55,18 @@ protected:
 
     QString addCar(const QString& name)
     {
-        EXPECT_TRUE(db.NewCar(name));
-        std::vector<CARLIST> cars;
-        db.GetCarList(cars);
-        return cars.front().carId; // listed by number, highest first
+        const Expected<QString> made = db.NewCar(name);
+        EXPECT_TRUE(made) << made.status().message.toStdString();
+        return made.value_or(QString());
     }
 
-    LedgerRecord& add(const char* table, const QString& car, const QString& date,
-                      LedgerRecord r = {})
+    LedgerRecord& add(LedgerKind kind, const QString& car, const QString& date, LedgerRecord r = {})
     {
         r.carId = car;
         r.date = date;
-        db.GetNextRecID(table, r.recId);
-        EXPECT_EQ(db.InsertRecord(table, r), 2);
+        r.recId = db.GetNextRecID(kind).value_or(QString());
+        const Expected<InsertOutcome> inserted = db.InsertRecord(kind, r);
+        EXPECT_TRUE(inserted && *inserted == InsertOutcome::Inserted);
         m_added.push_back(r);
         return m_added.back();
     }
@@ -77,7 +74,6 @@ protected:
     QString inData(const QString& name) const { return folders.data() + QLatin1Char('/') + name; }
 
     TestFolders folders;
-    Messages boxes;
     QString path;
     QString out;
     CMyDatabase db;
@@ -85,5 +81,3 @@ protected:
 private:
     std::list<LedgerRecord> m_added;
 };
-
-using CsvTest = CsvLedgerTest<StoreMessageRecorder>;

@@ -18,7 +18,7 @@ protected:
         CARPROPERTY property;
         property.fuelVolume = 50;
         property.meterRules = 10;
-        ASSERT_TRUE(db.InsertCarProperty(car, property));
+        ASSERT_TRUE(db.InsertCarProperty(car, property).ok());
     }
 
     ImportPlan plan(const QByteArray& bytes, const ImportOptions& options = {})

@@ -2,6 +2,7 @@
 
 #include "ledgers/DlgOil.h"
 #include "ledgers/DlgRepair.h"
+#include "platform/StoreFailure.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -141,25 +142,64 @@ TEST_F(LedgerTest, DeletingRecords)
     EXPECT_EQ(page.Grid()->GetItemText(3, 0), "3 *");
 }
 
-TEST_F(LedgerTest, FailedInsertLeavesAnEmptyNewRecordRow)
+// An insert that does not happen: how the ledger stands in its way, how that is
+// removed, and the message the page shows.
+struct RefusedInsert
 {
-    context.m_database.Connection().Execute("CREATE TRIGGER refuse BEFORE INSERT ON Repair "
-                                            "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const char* obstacle;
+    const char* removal;
+    MessageBoxRecorder::Box message;
+};
+
+void PrintTo(const RefusedInsert& refused, std::ostream* os)
+{
+    *os << refused.obstacle;
+}
+
+class RefusedInsertTest : public LedgerTest, public ::testing::WithParamInterface<RefusedInsert>
+{
+};
+
+TEST_P(RefusedInsertTest, LeavesAnEmptyNewRecordRow)
+{
+    context.m_database.Connection().Execute("INSERT INTO Repair (CarID, RecID, DateTimee, Amount) "
+                                          "VALUES ('CAR0001', '0000010', '2024/05/01', 1)");
+    context.m_database.Connection().Execute(GetParam().obstacle);
     CDlgRepair page(context);
     show(page);
-    type(page, 1, 4, "lost?");
+    type(page, 2, 4, "lost?");
     ASSERT_EQ(boxes.boxes().size(), 1u);
-    EXPECT_TRUE(boxes.boxes()[0].text.contains("refused"));
+    EXPECT_EQ(boxes.boxes()[0].text, GetParam().message.text);
+    EXPECT_EQ(boxes.boxes()[0].caption, GetParam().message.caption);
+    EXPECT_EQ(boxes.boxes()[0].flags, GetParam().message.flags);
     // Nothing was stored, so nothing stays shown.
-    ASSERT_EQ(page.Grid()->GetRowCount(), 2);
-    EXPECT_EQ(row(page, 1), QStringList({"1 *", "2024/05/20", "", "", "", "", "", ""}));
+    ASSERT_EQ(page.Grid()->GetRowCount(), 3);
+    EXPECT_EQ(row(page, 2), QStringList({"2 *", "2024/05/20", "", "", "", "", "", ""}));
+    EXPECT_EQ(readBack("select count(*) from Repair where CarID='CAR0001'"),
+              (std::vector<QStringList>{{"1"}}));
 
-    context.m_database.Connection().Execute("DROP TRIGGER refuse");
-    type(page, 1, 3, "9");
-    EXPECT_EQ(readBack("select Content, Amount from Repair"),
+    context.m_database.Connection().Execute(GetParam().removal);
+    type(page, 2, 3, "9");
+    EXPECT_EQ(readBack("select Content, Amount from Repair where Amount=9"),
               (std::vector<QStringList>{{"", "9.00000000"}}));
-    EXPECT_EQ(page.Grid()->GetRowCount(), 3);
+    EXPECT_EQ(page.Grid()->GetRowCount(), 4);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ledger, RefusedInsertTest,
+                         ::testing::Values(
+                             // The file refuses the row.
+                             RefusedInsert{"CREATE TRIGGER refuse BEFORE INSERT ON Repair "
+                                           "BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                                           "DROP TRIGGER refuse",
+                                           {"修改没有保存。\n" + ExecuteWarning("refused"), "Orvyn",
+                                            MB_OK | MB_ICONERROR}},
+                             // The next identifier, counted on from another car's odd one, is
+                             // this car's own already.
+                             RefusedInsert{
+                                 "INSERT INTO Repair (CarID, RecID, DateTimee) "
+                                 "VALUES ('CAR0002', '9', '2024/05/01')",
+                                 "DELETE FROM Repair WHERE RecID='9'",
+                                 {"记录已经存在，插入失败！", "Qinmo", MB_OK | MB_ICONERROR}}));
 
 TEST_F(LedgerTest, CarsNeverSeeEachOthersRecords)
 {

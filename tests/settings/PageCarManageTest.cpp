@@ -1,6 +1,5 @@
 #include "SettingsFixture.h"
 
-#include "controls/CarPicture.h"
 #include "database/Names.h"
 #include "settings/CarPictureArea.h"
 #include "settings/PageCarManage.h"
@@ -52,6 +51,13 @@ protected:
         const QList<QListWidgetItem*> selected = page->carList()->selectedItems();
         return selected.isEmpty() ? QString() : selected.first()->text();
     }
+    // Cars of the given names (CAR0001, CAR0002, ...), the first one current.
+    void makeCars(std::initializer_list<const char*> names)
+    {
+        for (const char* name : names)
+            ASSERT_TRUE(db().NewCar(name));
+        ASSERT_TRUE(db().SetCurrentCar("CAR0001").ok());
+    }
     std::vector<QStringList> namesInFile()
     {
         return readBack("select CarID, Name, Used from CarList order by CarID");
@@ -62,15 +68,6 @@ protected:
 };
 
 } // namespace
-
-TEST(CarPicture, FitsUnscaledOrScaledWithItsProportions)
-{
-    const QRect area(0, 0, 152, 76);
-    EXPECT_EQ(FitPictureRect(QSize(150, 75), area), QRect(1, 0, 150, 75));
-    EXPECT_EQ(FitPictureRect(QSize(200, 150), area), QRect(25, 0, 101, 76));
-    EXPECT_EQ(FitPictureRect(QSize(304, 76), area), QRect(0, 19, 152, 38));
-    EXPECT_EQ(FitPictureRect(QSize(0, 10), area), QRect());
-}
 
 TEST_F(CarManageTest, WithoutCarsNothingIsCurrentAndNoPictureIsDrawn)
 {
@@ -106,16 +103,14 @@ TEST_F(CarManageTest, CheckBoxesEnableTheirEditsAndAddTakesAnyName)
     EXPECT_TRUE(page->addNameEdit()->text().isEmpty());
     // A new car is not current: the group box names none.
     EXPECT_EQ(page->currentCarBox()->title(), "当前车辆");
-    EXPECT_EQ(readBack("select CarID, Name, Used from CarList order by CarID"),
+    EXPECT_EQ(namesInFile(),
               (std::vector<QStringList>{{"CAR0001", "", "NO"}, {"CAR0002", "O'Brien 的车", "NO"}}));
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
 TEST_F(CarManageTest, OpeningReaffirmsTheCurrentCarAndShowsItsPicturePlaceholder)
 {
-    db().NewCar("甲");
-    db().NewCar("乙");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"甲", "乙"});
     open();
     EXPECT_EQ(rows(), (QStringList{"乙", "====【甲】===="}));
     EXPECT_EQ(page->carList()->currentRow(), 1);
@@ -135,13 +130,27 @@ TEST_F(CarManageTest, OpeningReaffirmsTheCurrentCarAndShowsItsPicturePlaceholder
 
 TEST_F(CarManageTest, RenamingTheCurrentCarUpdatesEveryTitle)
 {
-    db().NewCar("甲");
-    db().NewCar("乙");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"甲", "乙"});
     open();
     select("乙");
     select("====【甲】====");
     EXPECT_EQ(page->newNameEdit()->text(), "甲");
+
+    // A name the file refuses is said and renames nothing on the screen.
+    db().Connection().Execute("CREATE TRIGGER refuse BEFORE UPDATE OF Name ON CarList "
+                              "WHEN NEW.Name='拒绝' BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const int titleCalls = window.titleCalls;
+    click(page->renameCheck());
+    page->newNameEdit()->setText("拒绝");
+    click(page->renameButton());
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_TRUE(boxes.boxes()[0].text.startsWith("修改没有保存。\n"));
+    EXPECT_EQ(rows(), (QStringList{"乙", "====【甲】===="}));
+    EXPECT_EQ(sheet->windowTitle(), "综合设置【甲】");
+    EXPECT_EQ(window.titleCalls, titleCalls);
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【甲】");
+
+    select("====【甲】====");
     click(page->renameCheck());
     page->newNameEdit()->setText("新甲");
     click(page->renameButton());
@@ -158,9 +167,7 @@ TEST_F(CarManageTest, RenamingTheCurrentCarUpdatesEveryTitle)
 
 TEST_F(CarManageTest, RenamingAnotherCarChangesOnlyItsRowEvenWithTheSameName)
 {
-    db().NewCar("同名");
-    db().NewCar("同名");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"同名", "同名"});
     open();
     const int titleCalls = window.titleCalls;
     page->carList()->setCurrentRow(0);
@@ -185,15 +192,13 @@ TEST_F(CarManageTest, RenamingAnotherCarChangesOnlyItsRowEvenWithTheSameName)
 
 TEST_F(CarManageTest, MakeCurrentFramesExactlyOneRowAndReloadsTheTotals)
 {
-    db().NewCar("甲");
-    db().NewCar("乙");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"甲", "乙"});
     ServiceRecord repair;
     repair.carId = "CAR0002";
     repair.recId = "0000001";
     repair.date = "2026/01/05";
     repair.amount = 321.5;
-    ASSERT_EQ(db().InsertRepair(repair), 2);
+    ASSERT_TRUE(db().InsertRecord(LedgerKind::Repair, repair));
     open();
     const int redraws = window.photoRedraws;
 
@@ -212,9 +217,7 @@ TEST_F(CarManageTest, MakeCurrentFramesExactlyOneRowAndReloadsTheTotals)
 
 TEST_F(CarManageTest, DeletingAsksFirstAndRefusesTheCurrentCar)
 {
-    db().NewCar("甲");
-    db().NewCar("乙");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"甲", "乙"});
     open();
     page->carList()->clearSelection();
     page->carList()->setCurrentRow(-1);
@@ -242,9 +245,7 @@ TEST_F(CarManageTest, DeletingAsksFirstAndRefusesTheCurrentCar)
 
 TEST_F(CarManageTest, DeletingAnotherCarRemovesItsRowsFromEveryTable)
 {
-    db().NewCar("甲");
-    db().NewCar("乙");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"甲", "乙"});
     const char* tables[] = {tbl::CarProperty, tbl::PurchaseInfo, tbl::Refuel,    tbl::Repair,
                             tbl::Maintain,    tbl::Accident,     tbl::DailyCost, tbl::CarLog,
                             tbl::Accessory,   tbl::InputHistory};
@@ -267,9 +268,7 @@ TEST_F(CarManageTest, DeletingAnotherCarRemovesItsRowsFromEveryTable)
 
 TEST_F(CarManageTest, ClicksAndArrowKeysActOnTheCarTheyReach)
 {
-    for (const char* name : {"carA", "carB", "carC", "carD"})
-        db().NewCar(name);
-    db().SetCurrentCar("CAR0001");
+    makeCars({"carA", "carB", "carC", "carD"});
     open();
     ASSERT_EQ(rows(), (QStringList{"carD", "carC", "carB", "====【carA】===="}));
 
@@ -302,9 +301,7 @@ TEST_F(CarManageTest, ClicksAndArrowKeysActOnTheCarTheyReach)
 
 TEST_F(CarManageTest, TheSelectionStaysOnItsCarWhenTheListIsRefilled)
 {
-    db().NewCar("甲");
-    db().NewCar("乙");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"甲", "乙"});
     open();
     clickRow("乙");
 
@@ -335,9 +332,7 @@ TEST_F(CarManageTest, TheSelectionStaysOnItsCarWhenTheListIsRefilled)
 
 TEST_F(CarManageTest, EnterOnAFocusedPageButtonPressesNothing)
 {
-    db().NewCar("甲");
-    db().NewCar("乙");
-    db().SetCurrentCar("CAR0001");
+    makeCars({"甲", "乙"});
     open();
     select("乙");
     click(page->renameCheck());

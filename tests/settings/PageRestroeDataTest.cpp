@@ -71,7 +71,7 @@ protected:
     {
         return QDir(BackupFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     }
-    void expectBoxes(const std::vector<MessageRecorder::Box>& expected)
+    void expectBoxes(const std::vector<MessageBoxRecorder::Box>& expected)
     {
         ASSERT_EQ(boxes.boxes().size(), expected.size()) << boxes.texts().join('|').toStdString();
         for (size_t i = 0; i < expected.size(); ++i) {
@@ -218,8 +218,8 @@ TEST_F(RestorePageTest, RestoreAsksAndChecksEverythingBeforeTheProgramCloses)
     selectFile(kPoint);
     boxes.answer(IDCANCEL);
     page->restoreButton()->click();
-    const MessageRecorder::Box asked{question("恢复，现有数据将会被覆盖，确认要恢复吗？"), "Qinmo",
-                                     MB_OKCANCEL | MB_ICONQUESTION};
+    const MessageBoxRecorder::Box asked{question("恢复，现有数据将会被覆盖，确认要恢复吗？"),
+                                        "Qinmo", MB_OKCANCEL | MB_ICONQUESTION};
     expectBoxes({asked});
     expectStillRunning();
 

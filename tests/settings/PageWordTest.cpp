@@ -41,8 +41,9 @@ protected:
         entry.content = content;
         entry.classId = classId;
         entry.className = names[classId];
-        db().GetNextRecID("InputHistory", entry.recId);
-        ASSERT_EQ(db().InsertInputHistory(entry), 2);
+        entry.recId = db().GetNextRecID(LedgerKind::InputHistory).value_or(QString());
+        const Expected<InsertOutcome> inserted = db().InsertInputHistory(entry);
+        ASSERT_TRUE(inserted && *inserted == InsertOutcome::Inserted);
     }
 
     void open()

@@ -14,21 +14,3 @@ TestFolders::~TestFolders()
 {
     qunsetenv("ORVYN_HOME");
 }
-
-int MessageRecorder::record(const QString& text, const QString& caption, unsigned flags)
-{
-    m_boxes.push_back({text, caption, flags});
-    if (m_answers.empty())
-        return platform::IDOK;
-    const int id = m_answers.front();
-    m_answers.erase(m_answers.begin());
-    return id;
-}
-
-QStringList MessageRecorder::texts() const
-{
-    QStringList list;
-    for (const auto& box : m_boxes)
-        list << box.text;
-    return list;
-}
