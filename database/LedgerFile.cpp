@@ -160,28 +160,10 @@ SqlStatus buildLedger(const QString& path, const QString& key)
     return {};
 }
 
-// The cause of a failed copy step in words the user reads, with the system's
-// own text for anything less common.
-QString causeText(const SqlStatus& status)
-{
-    switch (ClassifyStorageFault(status.code)) {
-    case StorageFault::DiskFull:
-        return QStringLiteral("磁盘空间已满");
-    case StorageFault::ReadOnly:
-        return QStringLiteral("没有写入权限（") + status.message + QStringLiteral("）");
-    case StorageFault::Damaged:
-        return QStringLiteral("文件已损坏或密码不符");
-    case StorageFault::Locked:
-        return QStringLiteral("文件正被其他程序使用");
-    default:
-        return status.message;
-    }
-}
-
 SqlStatus described(const SqlStatus& status, const QString& step)
 {
     return {status.code ? status.code : SQLITE_ERROR,
-            step + QStringLiteral("：") + causeText(status)};
+            step + QStringLiteral("：") + StorageFaultText(status.code, status.message)};
 }
 
 // Copies every page of source into the new file at copy in one pass, retrying

@@ -59,3 +59,19 @@ QString StorageFaultMessage(int sqliteCode, bool writing)
         return cause;
     return (writing ? QStringLiteral("修改没有保存：") : QStringLiteral("读取账本失败：")) + cause;
 }
+
+QString StorageFaultText(int sqliteCode, const QString& systemText)
+{
+    switch (ClassifyStorageFault(sqliteCode)) {
+    case StorageFault::DiskFull:
+        return QStringLiteral("磁盘空间已满");
+    case StorageFault::ReadOnly:
+        return QStringLiteral("没有写入权限（") + systemText + QStringLiteral("）");
+    case StorageFault::Damaged:
+        return QStringLiteral("文件已损坏或密码不符");
+    case StorageFault::Locked:
+        return QStringLiteral("文件正被其他程序使用");
+    default:
+        return systemText;
+    }
+}

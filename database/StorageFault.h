@@ -64,3 +64,7 @@ QString StorageFaultCause(int sqliteCode, StorageAction action);
 // "修改没有保存：磁盘空间已满。" or "读取账本失败：账本文件已损坏。"; empty when the
 // code is no storage fault.
 QString StorageFaultMessage(int sqliteCode, bool writing);
+
+// The cause of a failed file step (a copy, a backup, a restore) in words the
+// user reads, with the system's own text for anything less common.
+QString StorageFaultText(int sqliteCode, const QString& systemText);
