@@ -120,7 +120,25 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
     ledger.cars = std::move(cars).value();
     ledger.currentId = RightTrimmed(*current);
 
-    for (size_t i = 0; i < plan.cars.size(); ++i) {
+    const QString chosen = options.car.trimmed();
+    if (!chosen.isEmpty() && !plan.cars.empty()) {
+        // Every record goes to the chosen car: the files' cars are not made.
+        // A chosen car that is new takes the profile of the file's only car.
+        const int t = targetIndex(plan, ledger, chosen);
+        if (t < 0)
+            return;
+        ImportTarget& target = plan.targets[size_t(t)];
+        if (target.carId.isEmpty() && plan.cars.size() == 1)
+            target.carRow = 0;
+        QStringList names;
+        for (const ImportCarRow& car : plan.cars)
+            if (car.name.trimmed() != target.name)
+                names << QStringLiteral("“%1”").arg(car.name.trimmed());
+        if (!names.isEmpty())
+            plan.notes << QStringLiteral("所有记录都导入到“%1”：文件里的车辆%2不新建。")
+                              .arg(target.name, names.join(QStringLiteral("、")));
+    }
+    for (size_t i = 0; i < plan.cars.size() && chosen.isEmpty(); ++i) {
         const int t = targetIndex(plan, ledger, plan.cars[i].name);
         if (t < 0)
             return;

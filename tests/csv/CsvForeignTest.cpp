@@ -264,3 +264,42 @@ TEST_F(CsvForeignTest, AGenericFileIsReadAsTheUserMapsItsColumns)
     EXPECT_EQ(plan("Wann,Betrag\nheute,5\n").refusal,
               "in.csv：请在“各栏对应的内容”里指定哪一栏是日期。");
 }
+
+TEST_F(CsvForeignTest, AChosenCarTakesEveryRecordAndNoCarOfTheFileIsMade)
+{
+    const QByteArray fuelio =
+        "\"## Vehicle\"\n"
+        "\"Name\",\"Make\",\"Tank1Capacity\"\n"
+        "\"Panda\",\"Fiat\",\"35\"\n"
+        "\"## Log\"\n"
+        "\"Data\",\"Odo (km)\",\"Fuel (litres)\",\"Full\",\"Price (optional)\"\n"
+        "\"2024-03-10 16:01\",\"1000\",\"30\",\"1\",\"54\"\n";
+    const struct
+    {
+        QString chosen;
+        std::vector<QStringList> cars; // the ledger's cars after the import
+        QString profile;               // of the car the records went to
+    } rows[] = {
+        {"自家车", {{car, "自家车"}}, "|50.0"},
+        {"新车", {{car, "自家车"}, {"CAR0002", "新车"}}, "Fiat|35.0"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.chosen.toStdString());
+        ImportOptions options;
+        options.car = row.chosen;
+        const ImportPlan p = plan(fuelio, options);
+        ASSERT_FALSE(p.refused()) << p.refusal.toStdString();
+        ASSERT_EQ(p.targets.size(), 1u);
+        EXPECT_TRUE(
+            p.notes.contains("所有记录都导入到“" + row.chosen + "”：文件里的车辆“Panda”不新建。"));
+        ASSERT_EQ(ApplyImport(db, p, inData("backup")).outcome, ImportResult::Done);
+        EXPECT_EQ(ReadBack(path, "select CarID, Name from CarList order by NO"), row.cars);
+        const QString target = row.cars.back().front();
+        EXPECT_EQ(ReadBack(path, "select count(*) from Refuel where CarID='" + target + "'"),
+                  (std::vector<QStringList>{{"1"}}));
+        EXPECT_EQ(ReadBack(path, "select Manufacture || '|' || FuelVolume from CarProperty where "
+                                 "CarID='" +
+                                     target + "'"),
+                  (std::vector<QStringList>{{row.profile}}));
+    }
+}
