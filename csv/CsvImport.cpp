@@ -602,11 +602,15 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
     return plan;
 }
 
-QString ImportBackupPointName(const QDateTime& when)
+QString ImportBackupPointName(const QDateTime& when, const QString& folder)
 {
-    QString name = BackupPointName(when);
-    name.chop(4); // ".bpt"
-    return name + QStringLiteral("-导入前.bpt");
+    QString stem = BackupPointName(when);
+    stem.chop(4); // ".bpt"
+    stem += QStringLiteral("-导入前");
+    QString name = stem + QStringLiteral(".bpt");
+    for (int n = 2; QFileInfo::exists(QDir(folder).filePath(name)); ++n)
+        name = stem + QStringLiteral("-%1.bpt").arg(n);
+    return name;
 }
 
 ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString& backupFolder,
@@ -638,7 +642,7 @@ ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString&
         result.outcome = ImportResult::Done; // everything is there already
         return result;
     }
-    result.backupPoint = ImportBackupPointName(platform::CurrentDateTime());
+    result.backupPoint = ImportBackupPointName(platform::CurrentDateTime(), backupFolder);
     const SqlStatus backup = MakeBackupPoint(db.FilePath(), backupFolder, result.backupPoint,
                                              CMyDatabase::kDatabasePassword);
     if (!backup.ok()) {

@@ -33,5 +33,6 @@ ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString&
                          const CsvProgress& progress = {});
 
 // "CAR20240520-090000-导入前.bpt": a backup point name the backup page lists
-// with its time, telling what it was made for.
-QString ImportBackupPointName(const QDateTime& when);
+// with its time, telling what it was made for. A name the folder holds
+// already is never reused: "-2", "-3", ... are added before ".bpt".
+QString ImportBackupPointName(const QDateTime& when, const QString& folder);

@@ -3,6 +3,7 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvLedgers.h"
+#include "platform/Clock.h"
 
 #include <QDir>
 
@@ -180,6 +181,25 @@ TEST_F(CsvImportTest, RecordsTheLedgerHoldsAreSkippedUnlessAskedFor)
     EXPECT_EQ(refill.writtenCount(), 1);
     keep.skipDuplicates = false;
     EXPECT_EQ(PlanImport(fresh, exported, keep).writtenCount(), 9);
+}
+
+TEST_F(CsvImportTest, TwoImportsInOneSecondKeepTheBackupPointOfEach)
+{
+    platform::SetClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 10, 10)); });
+    ImportOptions keep;
+    keep.skipDuplicates = false;
+    const ImportResult first = ApplyImport(fresh, PlanImport(fresh, exported, keep), backups);
+    const ImportResult second = ApplyImport(fresh, PlanImport(fresh, exported, keep), backups);
+    platform::SetClock({});
+    ASSERT_EQ(first.outcome, ImportResult::Done) << first.error.toStdString();
+    ASSERT_EQ(second.outcome, ImportResult::Done) << second.error.toStdString();
+    EXPECT_EQ(first.backupPoint, "CAR20261207-101010-导入前.bpt");
+    EXPECT_EQ(second.backupPoint, "CAR20261207-101010-导入前-2.bpt");
+    // Each holds the ledger as it was before its import.
+    EXPECT_EQ(ReadBack(backups + "/" + first.backupPoint, "select count(*) from Refuel"),
+              (std::vector<QStringList>{{"0"}}));
+    EXPECT_EQ(ReadBack(backups + "/" + second.backupPoint, "select count(*) from Refuel"),
+              (std::vector<QStringList>{{"2"}}));
 }
 
 TEST_F(CsvImportTest, AFailureHalfwayLeavesTheLedgerAsItWas)
