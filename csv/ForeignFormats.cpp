@@ -2,7 +2,6 @@
 
 #include "csv/ImportCells.h"
 
-#include <QRegularExpression>
 #include <map>
 
 namespace {
@@ -113,19 +112,31 @@ void setUnits(const ImportOptions& options, std::optional<DistanceUnit> fileDist
     plan.volume = options.volume.value_or(fileVolume.value_or(VolumeUnit::Litres));
 }
 
+// Tells the file's date order and, for dates written "1/5/2024", says in
+// the preview what was decided and why.
 void noteDateOrder(int source, const std::vector<QString>& dates, ImportPlan& plan,
                    DateOrder& order)
 {
-    bool certain = false;
-    order = GuessDateOrder(dates, certain);
-    static const QRegularExpression slashed(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}"));
-    const bool ambiguous = std::any_of(dates.begin(), dates.end(), [](const QString& d) {
-        return slashed.match(d.trimmed()).hasMatch();
-    });
-    if (!certain && ambiguous)
+    const DateOrderGuess guess = GuessDateOrder(dates);
+    order = guess.order;
+    if (!guess.slashed)
+        return;
+    const QString chosen =
+        order == DateOrder::DayFirst ? QStringLiteral("日/月/年") : QStringLiteral("月/日/年");
+    const QString other =
+        order == DateOrder::DayFirst ? QStringLiteral("月/日/年") : QStringLiteral("日/月/年");
+    const QString file = plan.sourceName(source);
+    if (guess.decidedBy.isEmpty())
         plan.notes << QStringLiteral("%1 的日期看不出是“月/日/年”还是“日/月/年”，按“月/日/年”导入，"
                                      "请核对预览里的日期。")
-                          .arg(plan.sourceName(source));
+                          .arg(file);
+    else if (guess.against.isEmpty())
+        plan.notes << QStringLiteral("%1 的日期按“%2”导入：“%3”只能这样读。")
+                          .arg(file, chosen, guess.decidedBy);
+    else
+        plan.notes << QStringLiteral("%1 的日期有的只能按“%2”读（如“%3”），有的只能按“%4”读"
+                                     "（如“%5”）；按多数的“%2”导入，请核对预览里的日期。")
+                          .arg(file, chosen, guess.decidedBy, other, guess.against);
 }
 
 // A column by its folded header name; -1 when there is none.

@@ -175,27 +175,36 @@ QString datePart(const QString& cell)
 }
 } // namespace
 
-DateOrder GuessDateOrder(const std::vector<QString>& cells, bool& certain)
+DateOrderGuess GuessDateOrder(const std::vector<QString>& cells)
 {
-    certain = false;
+    DateOrderGuess guess;
+    int dayFirst = 0, monthFirst = 0;
+    QString dayExample, monthExample;
     for (const QString& cell : cells) {
         const auto match = twoFirst().match(datePart(cell));
         if (!match.hasMatch())
             continue;
         if (match.captured(2) == QLatin1String(".")) {
-            certain = true; // dotted dates are written day first
-            return DateOrder::DayFirst;
+            guess.order = DateOrder::DayFirst; // dotted dates are written day first
+            guess.decidedBy = cell.trimmed();
+            return guess;
         }
-        if (match.captured(1).toInt() > 12) {
-            certain = true;
-            return DateOrder::DayFirst;
-        }
-        if (match.captured(3).toInt() > 12) {
-            certain = true;
-            return DateOrder::MonthFirst;
-        }
+        guess.slashed = true;
+        const int first = match.captured(1).toInt(), second = match.captured(3).toInt();
+        const int year = match.captured(4).toInt();
+        const bool asDay = QDate(year, second, first).isValid();
+        const bool asMonth = QDate(year, first, second).isValid();
+        if (asDay == asMonth)
+            continue; // both orders read it, or neither
+        QString& example = asDay ? dayExample : monthExample;
+        if (example.isEmpty())
+            example = cell.trimmed();
+        ++(asDay ? dayFirst : monthFirst);
     }
-    return DateOrder::MonthFirst;
+    guess.order = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+    guess.decidedBy = guess.order == DateOrder::DayFirst ? dayExample : monthExample;
+    guess.against = guess.order == DateOrder::DayFirst ? monthExample : dayExample;
+    return guess;
 }
 
 bool readForeignDate(const QString& cell, DateOrder order, QDate& date, QString& problem)

@@ -48,9 +48,19 @@ enum class DateOrder
     MonthFirst, // 1/31/2024, as LubeLogger writes for the United States
     DayFirst,   // 31/1/2024, 31.01.2024
 };
-// Told from the dates themselves (a first part above 12 is a day); month
-// first when nothing tells. `certain` says whether a date told it.
-DateOrder GuessDateOrder(const std::vector<QString>& cells, bool& certain);
+// How a file's dates are read, and which of its dates told it.
+struct DateOrderGuess
+{
+    DateOrder order = DateOrder::MonthFirst;
+    QString decidedBy;    // a date that exists in this order only; empty when none told
+    QString against;      // one that exists in the other order only: the file mixes both
+    bool slashed = false; // the file writes dates as "1/5/2024"
+};
+// Told from the dates that exist in one order only ("31/1/2024" is day first,
+// "1/31/2024" month first; "31/2/2024" exists in neither and tells nothing),
+// the order more of them tell when the file mixes both; dotted dates are day
+// first; month first when nothing tells.
+DateOrderGuess GuessDateOrder(const std::vector<QString>& cells);
 // "2024-01-31", "2024/1/31", "2024年1月31日", or with "/" or "." in the given
 // order; a time after the date is ignored. False, with the reason, for a day
 // that does not exist.

@@ -303,3 +303,46 @@ TEST_F(CsvForeignTest, AChosenCarTakesEveryRecordAndNoCarOfTheFileIsMade)
                   (std::vector<QStringList>{{row.profile}}));
     }
 }
+
+TEST_F(CsvForeignTest, TheDateOrderIsToldByDatesThatExistAndThePreviewSaysWhy)
+{
+    const struct
+    {
+        QStringList dates;
+        QStringList stored; // of the rows imported
+        std::vector<std::pair<int, QString>> problems;
+        QString note;
+    } rows[] = {
+        // A date that exists in no order tells nothing.
+        {{"31/02/2024", "3/1/2024"},
+         {"2024/03/01"},
+         {{2, "日期“31/02/2024”不存在"}},
+         "in.csv 的日期看不出是“月/日/年”还是“日/月/年”，按“月/日/年”导入，请核对预览里的日期。"},
+        {{"3/1/2024", "13/1/2024"},
+         {"2024/01/03", "2024/01/13"},
+         {},
+         "in.csv 的日期按“日/月/年”导入：“13/1/2024”只能这样读。"},
+        {{"1/13/2024", "3/1/2024"},
+         {"2024/01/13", "2024/03/01"},
+         {},
+         "in.csv 的日期按“月/日/年”导入：“1/13/2024”只能这样读。"},
+        {{"1/13/2024", "13/1/2024", "14/1/2024"},
+         {"2024/01/13", "2024/01/14"},
+         {{2, "日期“1/13/2024”不存在"}},
+         "in.csv 的日期有的只能按“日/月/年”读（如“13/1/2024”），有的只能按“月/日/年”读（如“1/"
+         "13/2024”）；按多数的“日/月/年”导入，请核对预览里的日期。"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.dates.join(' ').toStdString());
+        QByteArray bytes = "Date,Description,Cost,Notes,Tags\n";
+        for (const QString& date : row.dates)
+            bytes += date.toUtf8() + ",Tax,10,,\n";
+        const ImportPlan p = plan(bytes);
+        QStringList stored;
+        for (const ImportRow& r : p.rows)
+            stored << r.record.date;
+        EXPECT_EQ(stored, row.stored);
+        EXPECT_EQ(Problems(p), row.problems);
+        EXPECT_TRUE(p.notes.contains(row.note)) << p.notes.join('\n').toStdString();
+    }
+}
