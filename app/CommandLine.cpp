@@ -115,6 +115,8 @@ QString UsageText()
         "                      accessory 汽车用品、carlog 爱车日志\n"
         "  --distance km|mi    文件里的里程单位（默认按文件所写，否则公里）\n"
         "  --volume l|usgal|impgal  文件里的油量单位（默认按文件所写，否则升）\n"
+        "  --encoding 编码     文件的编码：UTF-8、GB18030、Windows-1252、UTF-16LE、UTF-16BE\n"
+        "                      （默认按文件内容判断）\n"
         "  --keep-duplicates   与账本里已有记录相同的行也导入（默认跳过）\n"
         "  --skip-bad-lines    有不能读的行时只导入其余的行（默认整个导入作罢）\n"
         "  --dry-run           只显示预览，不写入任何记录\n"

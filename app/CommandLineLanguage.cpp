@@ -29,6 +29,8 @@ const char* const kEnglish[][2] = {
      "                      else kilometres)\n"
      "  --volume l|usgal|impgal  the volume unit of the files (default: as the file\n"
      "                      says, else litres)\n"
+     "  --encoding NAME     the encoding of the files: UTF-8, GB18030, Windows-1252,\n"
+     "                      UTF-16LE, UTF-16BE (default: told from the files)\n"
      "  --keep-duplicates   also import lines equal to records in the ledger (default:\n"
      "                      skip them)\n"
      "  --skip-bad-lines    import the other lines when some cannot be read (default:\n"
@@ -51,6 +53,8 @@ const char* const kEnglish[][2] = {
     {"不认识的记录类型“%1”。", "unknown ledger kind '%1'"},
     {"--distance 只能是 km 或 mi。", "--distance takes km or mi"},
     {"--volume 只能是 l、usgal 或 impgal。", "--volume takes l, usgal or impgal"},
+    {"--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。",
+     "--encoding takes UTF-8, GB18030, Windows-1252, UTF-16LE or UTF-16BE"},
     {"不认识的参数“%1”。", "unexpected argument '%1'"},
     {"请给出 --export 或 --import 其中之一。", "give either --export or --import"},
     {"--export 只能和 --car 一起使用。", "--export takes no option but --car"},

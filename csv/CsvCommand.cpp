@@ -2,6 +2,7 @@
 
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
+#include "csv/CsvText.h"
 #include "csv/ImportSummary.h"
 #include "database/MyDatabase.h"
 #include "platform/Folders.h"
@@ -26,8 +27,8 @@ QString tr(const char* text)
 }
 
 // The options of an export or import; these take a value.
-const QStringList kValueOptions = {"--export", "--import",   "--car",
-                                   "--ledger", "--distance", "--volume"};
+const QStringList kValueOptions = {"--export",   "--import", "--car",     "--ledger",
+                                   "--distance", "--volume", "--encoding"};
 const QStringList kFlagOptions = {"--dry-run", "--keep-duplicates", "--skip-bad-lines"};
 
 // The files to import: a folder stands for its CSV files, the car file first.
@@ -208,6 +209,13 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
                 a.options.volume = VolumeUnit::ImperialGallons;
             else
                 mistake(tr("--volume 只能是 l、usgal 或 impgal。"));
+        } else if (arg == QLatin1String("--encoding")) {
+            for (const QString& encoding : CsvEncodings())
+                if (encoding.compare(text, Qt::CaseInsensitive) == 0)
+                    a.options.encoding = encoding;
+            if (a.options.encoding.isEmpty())
+                mistake(
+                    tr("--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。"));
         } else if (arg == QLatin1String("--dry-run")) {
             a.dryRun = true;
         } else if (arg == QLatin1String("--keep-duplicates")) {
@@ -225,7 +233,8 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
     if (a.exportFolder.isEmpty() == a.importPaths.isEmpty())
         mistake(tr("请给出 --export 或 --import 其中之一。"));
     else if (!a.exportFolder.isEmpty() &&
-             (a.dryRun || a.options.ledger || a.skipBadLines || !a.options.skipDuplicates))
+             (a.dryRun || a.options.ledger || a.skipBadLines || !a.options.skipDuplicates ||
+              !a.options.encoding.isEmpty()))
         mistake(tr("--export 只能和 --car 一起使用。"));
     return a;
 }

@@ -2,6 +2,7 @@
 
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
+#include "csv/CsvText.h"
 #include "csv/ImportSummary.h"
 #include "database/MyDatabase.h"
 #include "platform/FileDialog.h"
@@ -37,6 +38,7 @@ using namespace platform;
 namespace {
 
 const QString kFromFile = QStringLiteral("按文件所写");
+const QString kFromContent = QStringLiteral("按文件内容判断");
 
 QLabel* labelFor(QWidget* control, const QString& text, QWidget* parent)
 {
@@ -242,6 +244,11 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
         m_volume->addItem(UnitName(unit), int(unit));
     m_volumeLabel = labelFor(m_volume, QStringLiteral("文件里的油量单位(&V)："), this);
     choices->addRow(m_volumeLabel, m_volume);
+    m_encoding = new QComboBox(this);
+    m_encoding->addItem(kFromContent, QString());
+    for (const QString& encoding : CsvEncodings())
+        m_encoding->addItem(encoding, encoding);
+    choices->addRow(labelFor(m_encoding, QStringLiteral("文件编码(&E)："), this), m_encoding);
     m_skipDuplicates = new QCheckBox(
         QStringLiteral("跳过与账本里已有记录相同的行（日期、里程表、金额都一样）(&S)"), this);
     m_skipDuplicates->setChecked(true);
@@ -292,7 +299,7 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
     // A listed car at once, a typed name when the typing is done.
     connect(m_car, &QComboBox::activated, this, &CDlgImportPreview::replan);
     connect(m_car->lineEdit(), &QLineEdit::editingFinished, this, &CDlgImportPreview::replan);
-    for (QComboBox* box : {m_ledger, m_distance, m_volume})
+    for (QComboBox* box : {m_ledger, m_distance, m_volume, m_encoding})
         connect(box, &QComboBox::currentIndexChanged, this, &CDlgImportPreview::replan);
     connect(m_skipDuplicates, &QCheckBox::toggled, this, &CDlgImportPreview::replan);
     resize(860, 600);
@@ -326,6 +333,7 @@ void CDlgImportPreview::readChoices()
         m_options.distance = DistanceUnit(m_distance->currentData().toInt());
         m_options.volume = VolumeUnit(m_volume->currentData().toInt());
     }
+    m_options.encoding = m_encoding->currentData().toString();
     m_options.skipDuplicates = m_skipDuplicates->isChecked();
     m_options.mapping.clear();
     for (QComboBox* box : m_mapping)
@@ -385,6 +393,16 @@ void CDlgImportPreview::showPlan()
         w->setVisible(m_plan.hasUnits);
     m_distance->setCurrentIndex(m_distance->findData(int(m_plan.distance)));
     m_volume->setCurrentIndex(m_volume->findData(int(m_plan.volume)));
+    if (m_options.encoding.isEmpty()) { // the guess names the encodings it took
+        QStringList used;
+        for (const ImportSource& source : m_plan.sources)
+            if (!used.contains(source.encoding))
+                used << source.encoding;
+        m_encoding->setItemText(
+            0, used.isEmpty()
+                   ? kFromContent
+                   : QStringLiteral("%1（%2）").arg(kFromContent, used.join(QStringLiteral("、"))));
+    }
     m_updating = false;
 
     const int shownTab = m_tabs->currentIndex();

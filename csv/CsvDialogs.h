@@ -62,6 +62,7 @@ public:
     QComboBox* LedgerBox() const { return m_ledger; }
     QComboBox* DistanceBox() const { return m_distance; }
     QComboBox* VolumeBox() const { return m_volume; }
+    QComboBox* EncodingBox() const { return m_encoding; }
     QCheckBox* SkipDuplicatesBox() const { return m_skipDuplicates; }
     QComboBox* MappingBox(int column) const;
     QTabWidget* Tabs() const { return m_tabs; }
@@ -92,6 +93,7 @@ private:
     QComboBox* m_distance;
     QLabel* m_volumeLabel;
     QComboBox* m_volume;
+    QComboBox* m_encoding;
     QCheckBox* m_skipDuplicates;
     QGroupBox* m_mappingBox;
     QGridLayout* m_mappingGrid;

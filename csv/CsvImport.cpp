@@ -575,12 +575,14 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
             return plan;
         }
         source.digest = digestOf(bytes);
-        const DecodedText text = DecodeCsvBytes(bytes);
+        const DecodedText text = DecodeCsvBytes(bytes, options.encoding);
         if (!text.ok()) {
             plan.refusal = QFileInfo(path).fileName() + QStringLiteral("：") + text.error;
             return plan;
         }
         source.encoding = text.encoding;
+        if (!text.note.isEmpty())
+            plan.notes << QFileInfo(path).fileName() + QStringLiteral("：") + text.note;
         plan.sources.push_back(source);
         ReadImportText(int(plan.sources.size() - 1), text.text, options, plan);
         if (plan.refused())

@@ -60,6 +60,9 @@ struct ImportOptions
     bool skipDuplicates = true;
     // Generic files: the field of each column; empty: guessed from the header.
     std::vector<GenericField> mapping;
+    // The encoding the files are read in (one of CsvEncodings()); empty: told
+    // from each file's bytes.
+    QString encoding;
 };
 
 // One record to be written, with the place of the file it comes from.

@@ -155,6 +155,10 @@ TEST_F(CsvCommandTest, MistakenArgumentsAreToldBeforeAnythingIsTouched)
         {{"--import", "a.csv", "--ledger", "飞机"}, "不认识的记录类型“飞机”。"},
         {{"--import", "a.csv", "--distance", "ft"}, "--distance 只能是 km 或 mi。"},
         {{"--import", "a.csv", "--volume", "cup"}, "--volume 只能是 l、usgal 或 impgal。"},
+        {{"--import", "a.csv", "--encoding", "latin1"},
+         "--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。"},
+        {{"--import", "a.csv", "--encoding", "windows-1252"}, ""},
+        {{"--export", "a", "--encoding", "UTF-8"}, "--export 只能和 --car 一起使用。"},
         {{"--import", "a.csv", "--fast"}, "不认识的选项“--fast”。"},
         {{"--import", "a.csv", "b.csv"}, "不认识的参数“b.csv”。"},
         {{"--export", "a", "--import", "b"}, "请给出 --export 或 --import 其中之一。"},
@@ -166,6 +170,8 @@ TEST_F(CsvCommandTest, MistakenArgumentsAreToldBeforeAnythingIsTouched)
         EXPECT_EQ(ParseCsvCommand(row.arguments).mistake, row.mistake)
             << row.arguments.join(' ').toStdString();
     EXPECT_TRUE(ParseCsvCommand({"--export", "a", "x/nopassword"}).noPassword);
+    EXPECT_EQ(ParseCsvCommand({"--import", "a.csv", "--encoding", "windows-1252"}).options.encoding,
+              "Windows-1252");
 
     EXPECT_EQ(run({"--export", "a", "--car", "没有这辆车"}), 1);
     EXPECT_EQ(errors, "账本里没有车辆“没有这辆车”。\n");

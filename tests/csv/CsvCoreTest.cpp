@@ -152,11 +152,45 @@ TEST(CsvText, EmptyBinaryAndUnreadableFilesAreRefusedWithAReason)
     EXPECT_EQ(DecodeCsvBytes(png).error, binary);
     EXPECT_EQ(DecodeCsvBytes(QByteArray("a,b\x01\x02\x03\x04\x05\x06", 10)).error, binary);
 
-    // 0xFF can start no character of UTF-8 or GB18030.
-    const DecodedText neither = DecodeCsvBytes("a,b\n\xFF\xFF\xFE,1\n");
+    // 0xFF can start no character of UTF-8 or GB18030, 0x81 is none of Windows-1252.
+    const DecodedText neither = DecodeCsvBytes("a,b\n\xFF\x81,1\n");
     EXPECT_FALSE(neither.ok());
-    EXPECT_EQ(neither.error, "无法识别文件的编码：它不是 UTF-8、GB18030 或 UTF-16。"
+    EXPECT_EQ(neither.error, "无法识别文件的编码：它不是 UTF-8、GB18030、Windows-1252 或 UTF-16。"
                              "请在表格程序里另存为“CSV UTF-8”后再导入。");
     EXPECT_EQ(DecodeCsvBytes("\xEF\xBB\xBF\xC3(").error,
               "文件标明是 UTF-8 编码，但其中有不是 UTF-8 的字节。");
+}
+
+TEST(CsvText, LatinTextIsNotReadAsRareChineseAndTheUserMayChooseTheEncoding)
+{
+    const QByteArray latin = "Name,Ort\nM\xFCller,K\xF6ln\n";
+    const QString chinese = QStringLiteral("日期,备注\n2024-01-02,加满\n");
+    const QByteArray gb = EncodeGb18030(chinese);
+    const QString choose = "如果文字不对，请在预览里选择编码（命令行用 --encoding）。";
+    const struct
+    {
+        QByteArray bytes;
+        QString chosen;
+        QString encoding, text, note, error;
+    } rows[] = {
+        // Both bytes are valid in GB18030 and in Windows-1252.
+        {latin, "", "Windows-1252", "Name,Ort\nMüller,Köln\n",
+         "文件不是 UTF-8，按 Windows-1252 读：按 GB18030 读会出现很多生僻字，如“M黮ler”。" + choose,
+         ""},
+        {gb, "", "GB18030", chinese,
+         "文件不是 UTF-8，按 GB18030 读（按 Windows-1252 也能读）。" + choose, ""},
+        {gb, "windows-1252", "Windows-1252", QString::fromLatin1(gb), "", ""},
+        {latin, "GB18030", "GB18030", DecodeCsvBytes(latin, "GB18030").text, "", ""},
+        {"\xEF\xBB\xBF" + chinese.toUtf8(), "UTF-8", "UTF-8", chinese, "", ""},
+        {latin, "UTF-8", "", "", "", "文件里有不是 UTF-8 编码的字节，不能按 UTF-8 读。"},
+        {latin, "Latin-9", "", "", "", "不认识的编码“Latin-9”。"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.chosen.toStdString() + " " + row.text.toStdString());
+        const DecodedText text = DecodeCsvBytes(row.bytes, row.chosen);
+        EXPECT_EQ(text.error, row.error);
+        EXPECT_EQ(text.encoding, row.encoding);
+        EXPECT_EQ(text.text, row.text);
+        EXPECT_EQ(text.note, row.note);
+    }
 }

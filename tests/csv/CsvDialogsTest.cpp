@@ -184,6 +184,20 @@ TEST_F(CsvDialogsTest, ThePreviewOffersLedgerUnitsAndColumnsWhereTheFileDoesNotS
     });
     EXPECT_EQ(ReadBack(path, "select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
 
+    // The encoding the guess took is shown, and another may be chosen.
+    WriteFile(inData("tax.csv"), "Date,Description,Cost,Notes,Tags\n1/5/2024,M\xFCller,10,,\n");
+    platform::SetOpenFileHook([&](const platform::OpenFileRequest&) { return inData("tax.csv"); });
+    RunCsvImport(nullptr, db, [&](CDlgImportPreview& preview) {
+        EXPECT_EQ(preview.EncodingBox()->currentText(), "按文件内容判断（Windows-1252）");
+        EXPECT_EQ(preview.Plan().rows[0].record.content, "Müller");
+        EXPECT_TRUE(preview.SummaryView()->toPlainText().contains("tax.csv：文件不是 UTF-8，按 "
+                                                                  "Windows-1252 读"));
+        preview.EncodingBox()->setCurrentIndex(preview.EncodingBox()->findText("GB18030"));
+        EXPECT_EQ(preview.Plan().sources[0].encoding, "GB18030");
+        EXPECT_EQ(preview.Plan().rows[0].record.content, "M黮ler");
+        return int(QDialog::Rejected);
+    });
+
     WriteFile(inData("generic.csv"), "when,what,paid\n2024-05-01,洗车,30\n");
     platform::SetOpenFileHook(
         [&](const platform::OpenFileRequest&) { return inData("generic.csv"); });
