@@ -117,6 +117,8 @@ QString UsageText()
         "  --volume l|usgal|impgal  文件里的油量单位（默认按文件所写，否则升）\n"
         "  --encoding 编码     文件的编码：UTF-8、GB18030、Windows-1252、UTF-16LE、UTF-16BE\n"
         "                      （默认按文件内容判断）\n"
+        "  --map 栏名=字段     通用 CSV 文件的一栏（标题或从 1 起的栏号）导入为：日期、\n"
+        "                      里程表、金额、单价、数量、备注、服务商、内容、不导入；可以给多次\n"
         "  --keep-duplicates   与账本里已有记录相同的行也导入（默认跳过）\n"
         "  --skip-bad-lines    有不能读的行时只导入其余的行（默认整个导入作罢）\n"
         "  --dry-run           只显示预览，不写入任何记录\n"

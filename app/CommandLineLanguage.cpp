@@ -31,6 +31,10 @@ const char* const kEnglish[][2] = {
      "                      says, else litres)\n"
      "  --encoding NAME     the encoding of the files: UTF-8, GB18030, Windows-1252,\n"
      "                      UTF-16LE, UTF-16BE (default: told from the files)\n"
+     "  --map COLUMN=FIELD  what a column of a generic CSV file (its header, or its\n"
+     "                      number from 1) is imported as: date, odometer, amount,\n"
+     "                      price, quantity, note, provider, content, ignore; may be\n"
+     "                      given more than once\n"
      "  --keep-duplicates   also import lines equal to records in the ledger (default:\n"
      "                      skip them)\n"
      "  --skip-bad-lines    import the other lines when some cannot be read (default:\n"
@@ -53,6 +57,9 @@ const char* const kEnglish[][2] = {
     {"不认识的记录类型“%1”。", "unknown ledger kind '%1'"},
     {"--distance 只能是 km 或 mi。", "--distance takes km or mi"},
     {"--volume 只能是 l、usgal 或 impgal。", "--volume takes l, usgal or impgal"},
+    {"--map 要写成 栏名=字段，字段是日期、里程表、金额、单价、数量、备注、服务商、内容或不导入。",
+     "--map takes COLUMN=FIELD, FIELD being date, odometer, amount, price, quantity, note, "
+     "provider, content or ignore"},
     {"--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。",
      "--encoding takes UTF-8, GB18030, Windows-1252, UTF-16LE or UTF-16BE"},
     {"不认识的参数“%1”。", "unexpected argument '%1'"},

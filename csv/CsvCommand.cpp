@@ -27,8 +27,8 @@ QString tr(const char* text)
 }
 
 // The options of an export or import; these take a value.
-const QStringList kValueOptions = {"--export",   "--import", "--car",     "--ledger",
-                                   "--distance", "--volume", "--encoding"};
+const QStringList kValueOptions = {"--export",   "--import", "--car",      "--ledger",
+                                   "--distance", "--volume", "--encoding", "--map"};
 const QStringList kFlagOptions = {"--dry-run", "--keep-duplicates", "--skip-bad-lines"};
 
 // The files to import: a folder stands for its CSV files, the car file first.
@@ -216,6 +216,15 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
             if (a.options.encoding.isEmpty())
                 mistake(
                     tr("--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。"));
+        } else if (arg == QLatin1String("--map")) {
+            const qsizetype equals = text.lastIndexOf(QLatin1Char('='));
+            const std::optional<GenericField> field =
+                equals > 0 ? FindGenericField(text.mid(equals + 1)) : std::nullopt;
+            if (field)
+                a.options.columnFields.emplace_back(text.left(equals), *field);
+            else
+                mistake(tr("--map 要写成 栏名=字段，字段是日期、里程表、金额、单价、数量、"
+                           "备注、服务商、内容或不导入。"));
         } else if (arg == QLatin1String("--dry-run")) {
             a.dryRun = true;
         } else if (arg == QLatin1String("--keep-duplicates")) {
@@ -234,7 +243,7 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
         mistake(tr("请给出 --export 或 --import 其中之一。"));
     else if (!a.exportFolder.isEmpty() &&
              (a.dryRun || a.options.ledger || a.skipBadLines || !a.options.skipDuplicates ||
-              !a.options.encoding.isEmpty()))
+              !a.options.encoding.isEmpty() || !a.options.columnFields.empty()))
         mistake(tr("--export 只能和 --car 一起使用。"));
     return a;
 }

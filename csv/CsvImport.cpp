@@ -539,6 +539,26 @@ QString GenericFieldName(GenericField field)
     }
 }
 
+std::optional<GenericField> FindGenericField(const QString& name)
+{
+    static const std::pair<const char*, GenericField> aliases[] = {
+        {"date", GenericField::Date},         {"odometer", GenericField::Odometer},
+        {"amount", GenericField::Amount},     {"price", GenericField::Price},
+        {"quantity", GenericField::Quantity}, {"数量", GenericField::Quantity},
+        {"note", GenericField::Note},         {"provider", GenericField::Provider},
+        {"content", GenericField::Content},   {"内容", GenericField::Content},
+        {"商品名称", GenericField::Content},  {"ignore", GenericField::Ignore},
+    };
+    const QString wanted = name.trimmed();
+    for (GenericField field : GenericFields())
+        if (GenericFieldName(field) == wanted)
+            return field;
+    for (const auto& [alias, field] : aliases)
+        if (wanted.compare(QString::fromUtf8(alias), Qt::CaseInsensitive) == 0)
+            return field;
+    return std::nullopt;
+}
+
 int ImportPlan::duplicateCount() const
 {
     return int(

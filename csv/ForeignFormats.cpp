@@ -729,6 +729,36 @@ GenericField guessField(const QString& header)
     return GenericField::Ignore;
 }
 
+// Sets the fields the user named for columns (by header, else by number
+// from 1) over the guess; a field taken so is taken from no other column.
+// False, with the plan's refusal, for a column the file does not have.
+bool mapColumns(const std::vector<std::pair<QString, GenericField>>& named, int source,
+                ImportPlan& plan, std::vector<GenericField>& mapping)
+{
+    std::vector<bool> byHand(mapping.size(), false);
+    for (const auto& [name, field] : named) {
+        int column = -1;
+        for (int i = 0; i < plan.genericHeader.size() && column < 0; ++i)
+            if (plan.genericHeader[i].compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+                column = i;
+        bool number = false;
+        const int position = name.trimmed().toInt(&number);
+        if (column < 0 && number && position >= 1 && position <= int(mapping.size()))
+            column = position - 1;
+        if (column < 0) {
+            plan.refusal =
+                QStringLiteral("%1：没有“%2”这一栏。").arg(plan.sourceName(source), name);
+            return false;
+        }
+        for (size_t i = 0; i < mapping.size(); ++i)
+            if (field != GenericField::Ignore && mapping[i] == field && !byHand[i])
+                mapping[i] = GenericField::Ignore;
+        mapping[size_t(column)] = field;
+        byHand[size_t(column)] = true;
+    }
+    return true;
+}
+
 } // namespace
 
 void ReadGeneric(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
@@ -751,6 +781,8 @@ void ReadGeneric(int source, const std::vector<CsvRecord>& records, const Import
                 field = GenericField::Ignore;
             mapping.push_back(field);
         }
+        if (!mapColumns(options.columnFields, source, plan, mapping))
+            return;
     }
     plan.mapping = mapping;
     setUnits(options, std::nullopt, std::nullopt, plan);
@@ -769,6 +801,20 @@ void ReadGeneric(int source, const std::vector<CsvRecord>& records, const Import
     if (date < 0) {
         plan.refusal = QStringLiteral("%1：请在“各栏对应的内容”里指定哪一栏是日期。")
                            .arg(plan.sourceName(source));
+        return;
+    }
+    // Records without what they cost (a log without its odometer) are no records.
+    const bool valued = ledger == LedgerKind::CarLog      ? odometer >= 0
+                        : ledger == LedgerKind::Accessory ? amount >= 0 || price >= 0
+                        : ledger == LedgerKind::Refuel
+                            ? amount >= 0 || (price >= 0 && quantity >= 0)
+                            : amount >= 0;
+    if (!valued) {
+        const QString field = GenericFieldName(ledger == LedgerKind::CarLog ? GenericField::Odometer
+                                                                            : GenericField::Amount);
+        plan.refusal = QStringLiteral("%1：没有哪一栏是%2，导入的%3会没有%2。请在“各栏对应的内容”里"
+                                      "指定哪一栏是%2（命令行用 --map 栏名=%2）。")
+                           .arg(plan.sourceName(source), field, InfoOf(ledger).name);
         return;
     }
     if (ledger == LedgerKind::Refuel && !options.distance)

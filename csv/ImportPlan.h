@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // What an import will do, worked out before anything is written: the
@@ -44,6 +45,9 @@ enum class GenericField
 };
 QString GenericFieldName(GenericField field);
 const std::vector<GenericField>& GenericFields();
+// The field a user names: its name ("金额", "数量", "内容") or its English key
+// ("amount", "quantity", "content", ...); none for any other text.
+std::optional<GenericField> FindGenericField(const QString& name);
 
 // The choices an import is made with.
 struct ImportOptions
@@ -60,6 +64,9 @@ struct ImportOptions
     bool skipDuplicates = true;
     // Generic files: the field of each column; empty: guessed from the header.
     std::vector<GenericField> mapping;
+    // Generic files: fields of columns named by their header (or their number
+    // from 1), over the guess.
+    std::vector<std::pair<QString, GenericField>> columnFields;
     // The encoding the files are read in (one of CsvEncodings()); empty: told
     // from each file's bytes.
     QString encoding;

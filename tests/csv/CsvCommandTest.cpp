@@ -103,6 +103,20 @@ TEST_F(CsvCommandTest, BadLinesRefuseTheWholeImportUnlessTheRestIsAskedFor)
     EXPECT_EQ(count(tbl::CarLog), 1);
 }
 
+TEST_F(CsvCommandTest, ColumnsTheGuessDoesNotKnowAreNamedWithMap)
+{
+    const QString file = folders.data() + "/kosten.csv";
+    WriteFile(file, "Datum;Betrag;Notiz\n05.01.2024;12,50;Parken\n");
+    EXPECT_EQ(run({"--import", file, "--ledger", "dailycost"}), 1);
+    EXPECT_TRUE(output.contains("不能导入：kosten.csv：没有哪一栏是金额")) << output.toStdString();
+    EXPECT_EQ(run({"--import", file, "--ledger", "dailycost", "--map", "Betrag=金额", "--map",
+                   "Notiz=note"}),
+              0)
+        << errors.toStdString();
+    EXPECT_EQ(ReadBack(platform::DatabasePath(), "select Amount, Mark from DailyCost"),
+              (std::vector<QStringList>{{"12.50000000", "Parken"}}));
+}
+
 TEST_F(CsvCommandTest, TheRunningProgramAndTheStartUpPasswordAreRespected)
 {
     {
@@ -159,6 +173,12 @@ TEST_F(CsvCommandTest, MistakenArgumentsAreToldBeforeAnythingIsTouched)
          "--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。"},
         {{"--import", "a.csv", "--encoding", "windows-1252"}, ""},
         {{"--export", "a", "--encoding", "UTF-8"}, "--export 只能和 --car 一起使用。"},
+        {{"--import", "a.csv", "--map", "Betrag"},
+         "--map 要写成 "
+         "栏名=字段，字段是日期、里程表、金额、单价、数量、备注、服务商、内容或不导入。"},
+        {{"--import", "a.csv", "--map", "Betrag=Geld"},
+         "--map 要写成 "
+         "栏名=字段，字段是日期、里程表、金额、单价、数量、备注、服务商、内容或不导入。"},
         {{"--import", "a.csv", "--fast"}, "不认识的选项“--fast”。"},
         {{"--import", "a.csv", "b.csv"}, "不认识的参数“b.csv”。"},
         {{"--export", "a", "--import", "b"}, "请给出 --export 或 --import 其中之一。"},

@@ -265,6 +265,45 @@ TEST_F(CsvForeignTest, AGenericFileIsReadAsTheUserMapsItsColumns)
               "in.csv：请在“各栏对应的内容”里指定哪一栏是日期。");
 }
 
+TEST_F(CsvForeignTest, AGenericFileWithoutAnAmountIsRefusedUntilItsColumnIsNamed)
+{
+    const QByteArray german = "Datum;Betrag;Notiz\n05.01.2024;12,50;Parken\n";
+    const QString noAmount = "in.csv：没有哪一栏是金额，导入的日常杂费会没有金额。请在“各栏对应的"
+                             "内容”里指定哪一栏是金额（命令行用 --map 栏名=金额）。";
+    const struct
+    {
+        std::vector<std::pair<QString, GenericField>> named;
+        std::optional<LedgerKind> ledger;
+        QString refusal;
+        QString mark; // of the one record imported
+    } rows[] = {
+        {{}, {}, noAmount, ""},
+        {{{"betrag", GenericField::Amount}, {"3", GenericField::Note}}, {}, "", "Parken"},
+        {{{"Betrag", GenericField::Price}}, LedgerKind::Accessory, "", ""},
+        {{{"Betrag", GenericField::Amount}},
+         LedgerKind::CarLog,
+         "in.csv：没有哪一栏是里程表，导入的爱车日志会没有里程表。请在“各栏对应的内容”里指定哪一栏"
+         "是里程表（命令行用 --map 栏名=里程表）。",
+         ""},
+        {{{"Preis", GenericField::Amount}}, {}, "in.csv：没有“Preis”这一栏。", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.refusal.toStdString());
+        ImportOptions options;
+        options.columnFields = row.named;
+        options.ledger = row.ledger;
+        const ImportPlan p = plan(german, options);
+        EXPECT_EQ(p.refusal, row.refusal);
+        if (!row.refusal.isEmpty())
+            continue;
+        ASSERT_EQ(p.rows.size(), 1u);
+        EXPECT_EQ(row.ledger == LedgerKind::Accessory ? p.rows[0].record.price
+                                                      : p.rows[0].record.amount,
+                  12.5);
+        EXPECT_EQ(p.rows[0].record.mark, row.mark);
+    }
+}
+
 TEST_F(CsvForeignTest, AChosenCarTakesEveryRecordAndNoCarOfTheFileIsMade)
 {
     const QByteArray fuelio =
