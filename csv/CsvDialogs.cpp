@@ -393,6 +393,12 @@ void CDlgImportPreview::showPlan()
         w->setVisible(m_plan.hasUnits);
     m_distance->setCurrentIndex(m_distance->findData(int(m_plan.distance)));
     m_volume->setCurrentIndex(m_volume->findData(int(m_plan.volume)));
+    // Units a file states are its own; only those of the others are chosen.
+    const QString stated = QStringLiteral("文件写明了单位，按文件所写换算");
+    m_distance->setEnabled(m_plan.distanceChosen);
+    m_distance->setToolTip(m_plan.distanceChosen ? QString() : stated);
+    m_volume->setEnabled(m_plan.volumeChosen);
+    m_volume->setToolTip(m_plan.volumeChosen ? QString() : stated);
     if (m_options.encoding.isEmpty()) { // the guess names the encodings it took
         QStringList used;
         for (const ImportSource& source : m_plan.sources)

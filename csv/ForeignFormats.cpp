@@ -104,12 +104,23 @@ std::vector<QString> cellsOf(const std::vector<CsvRecord>& records, size_t first
     return cells;
 }
 
-void setUnits(const ImportOptions& options, std::optional<DistanceUnit> fileDistance,
+// The units of a file's rows: those the file states, else those chosen,
+// else kilometres and litres. A choice that a file's own units overrule is
+// noted.
+void setUnits(int source, const ImportOptions& options, std::optional<DistanceUnit> fileDistance,
               std::optional<VolumeUnit> fileVolume, ImportPlan& plan)
 {
     plan.hasUnits = true;
-    plan.distance = options.distance.value_or(fileDistance.value_or(DistanceUnit::Kilometres));
-    plan.volume = options.volume.value_or(fileVolume.value_or(VolumeUnit::Litres));
+    plan.distanceChosen = plan.distanceChosen || !fileDistance;
+    plan.volumeChosen = plan.volumeChosen || !fileVolume;
+    plan.distance = fileDistance.value_or(options.distance.value_or(DistanceUnit::Kilometres));
+    plan.volume = fileVolume.value_or(options.volume.value_or(VolumeUnit::Litres));
+    if ((fileDistance && options.distance && *options.distance != *fileDistance) ||
+        (fileVolume && options.volume && *options.volume != *fileVolume))
+        plan.notes << QStringLiteral("%1 写明了单位：里程按%2、油量按%3换算，"
+                                     "选择的单位只用于不写单位的文件。")
+                          .arg(plan.sourceName(source), UnitName(plan.distance),
+                               UnitName(plan.volume));
 }
 
 // Tells the file's date order and, for dates written "1/5/2024", says in
@@ -338,7 +349,7 @@ bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const Imp
     };
     plan.sources[size_t(source)].format = formats.at(*kind);
     const LedgerKind ledger = lubeLedger(*kind, options, plan);
-    setUnits(options, std::nullopt, std::nullopt, plan);
+    setUnits(source, options, std::nullopt, std::nullopt, plan);
     if (!options.distance)
         plan.notes << QStringLiteral(
                           "LubeLogger 的文件不写单位：里程按%1、油量按%2导入；"
@@ -676,7 +687,7 @@ bool ReadFuelio(int source, const std::vector<CsvRecord>& records, const ImportO
         vehicle = readFuelioVehicle(source, records, *s);
     if (log)
         unitsOfLog(headerOf(records, *log), vehicle);
-    setUnits(options, vehicle.distance, vehicle.volume, plan);
+    setUnits(source, options, vehicle.distance, vehicle.volume, plan);
     if (vehicle.car.property)
         vehicle.car.property->fuelVolume *= LitresPer(plan.volume);
     if (!vehicle.car.name.isEmpty())
@@ -785,7 +796,7 @@ void ReadGeneric(int source, const std::vector<CsvRecord>& records, const Import
             return;
     }
     plan.mapping = mapping;
-    setUnits(options, std::nullopt, std::nullopt, plan);
+    setUnits(source, options, std::nullopt, std::nullopt, plan);
     auto column = [&](GenericField field) {
         const auto it = std::find(mapping.begin(), mapping.end(), field);
         return it == mapping.end() ? -1 : int(it - mapping.begin());

@@ -143,6 +143,10 @@ struct ImportPlan
     bool hasUnits = false;                  // a file from a program that may use miles or gallons
     DistanceUnit distance = DistanceUnit::Kilometres;
     VolumeUnit volume = VolumeUnit::Litres;
+    // A file with units that does not state its distance (volume) unit: the
+    // choice applies to it. A file that states them is read in its own.
+    bool distanceChosen = false;
+    bool volumeChosen = false;
     bool generic = false; // a file whose columns the user maps
     QStringList genericHeader;
     std::vector<GenericField> mapping;

@@ -184,6 +184,19 @@ TEST_F(CsvDialogsTest, ThePreviewOffersLedgerUnitsAndColumnsWhereTheFileDoesNotS
     });
     EXPECT_EQ(ReadBack(path, "select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
 
+    // Units a file states are not offered.
+    WriteFile(inData("fuelio.csv"),
+              "\"## Log\"\n\"Data\",\"Odo (mi)\",\"Fuel (litres)\",\"Full\",\"Price (optional)\"\n"
+              "\"2024-03-10 16:01\",\"1000\",\"30\",\"1\",\"54\"\n");
+    platform::SetOpenFileHook(
+        [&](const platform::OpenFileRequest&) { return inData("fuelio.csv"); });
+    RunCsvImport(nullptr, db, [&](CDlgImportPreview& preview) {
+        EXPECT_EQ(preview.DistanceBox()->currentText(), "英里");
+        EXPECT_FALSE(preview.DistanceBox()->isEnabled());
+        EXPECT_FALSE(preview.VolumeBox()->isEnabled());
+        return int(QDialog::Rejected);
+    });
+
     // The encoding the guess took is shown, and another may be chosen.
     WriteFile(inData("tax.csv"), "Date,Description,Cost,Notes,Tags\n1/5/2024,M\xFCller,10,,\n");
     platform::SetOpenFileHook([&](const platform::OpenFileRequest&) { return inData("tax.csv"); });

@@ -385,3 +385,26 @@ TEST_F(CsvForeignTest, TheDateOrderIsToldByDatesThatExistAndThePreviewSaysWhy)
         EXPECT_TRUE(p.notes.contains(row.note)) << p.notes.join('\n').toStdString();
     }
 }
+
+TEST_F(CsvForeignTest, ChosenUnitsApplyOnlyToFilesThatDoNotStateTheirs)
+{
+    WriteFile(inData("fuelio.csv"),
+              "\"## Log\"\n"
+              "\"Data\",\"Odo (km)\",\"Fuel (litres)\",\"Full\",\"Price (optional)\"\n"
+              "\"2024-03-10 16:01\",\"1000\",\"30\",\"1\",\"54\"\n");
+    WriteFile(inData("lube.csv"), "Date,Odometer,FuelConsumed,Cost,IsFillToFull,MissedFuelUp\n"
+                                  "3/11/2024,700,10,35,True,False\n");
+    ImportOptions us;
+    us.distance = DistanceUnit::Miles;
+    us.volume = VolumeUnit::UsGallons;
+    const ImportPlan p = PlanImport(db, {inData("fuelio.csv"), inData("lube.csv")}, us);
+    ASSERT_EQ(p.rows.size(), 2u);
+    EXPECT_EQ(p.rows[0].record.miles, 1000);
+    EXPECT_EQ(*p.rows[0].litres, 30);
+    EXPECT_NEAR(p.rows[1].record.miles, 700 * 1.609344, 1e-9);
+    EXPECT_NEAR(*p.rows[1].litres, 37.85411784, 1e-9);
+    EXPECT_TRUE(p.notes.contains(
+        "fuelio.csv 写明了单位：里程按公里、油量按升换算，选择的单位只用于不写单位的文件。"));
+    EXPECT_TRUE(p.distanceChosen && p.volumeChosen); // the LubeLogger file takes the choice
+    EXPECT_FALSE(PlanImport(db, {inData("fuelio.csv")}, us).volumeChosen);
+}
