@@ -5,14 +5,17 @@
 #include "database/Figures.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
+#include "database/StorageFault.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
 #include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
+#include <sqlite3.h>
 
 namespace {
 
@@ -112,19 +115,23 @@ private:
         m_written.push_back({temporary, final});
         QFile file(temporary);
         const QByteArray bytes = "\xEF\xBB\xBF" + text.toUtf8();
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size() || !file.flush()) {
-            failed(QStringLiteral("无法写入文件 %1：%2")
-                       .arg(QDir::toNativeSeparators(final), file.errorString()));
-            return false;
+        bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                       file.write(bytes) == bytes.size() && file.flush();
+        if (written) {
+            file.close();
+            written = file.error() == QFileDevice::NoError;
         }
-        file.close();
-        if (file.error() != QFileDevice::NoError) {
-            failed(QStringLiteral("无法写入文件 %1：%2")
-                       .arg(QDir::toNativeSeparators(final), file.errorString()));
-            return false;
+        if (!written) {
+            // A full disk is said in the words of the backup, whatever the system said.
+            const QStorageInfo storage(m_request.folder);
+            const bool full = file.error() == QFileDevice::ResourceError ||
+                              (storage.isValid() && storage.bytesAvailable() < bytes.size());
+            failed(
+                QStringLiteral("无法写入文件 %1：%2")
+                    .arg(QDir::toNativeSeparators(final),
+                         StorageFaultText(full ? SQLITE_FULL : SQLITE_IOERR, file.errorString())));
         }
-        return true;
+        return written;
     }
 
     void readFailed(const SqlStatus& status)

@@ -172,6 +172,18 @@ TEST_F(CsvExportTest, ACancelledOrFailedExportLeavesNothingBehindAndReplacesNoth
     EXPECT_EQ(ExportCsv(db, {out, "CAR9999"}).error, "账本里没有这辆车：CAR9999");
 }
 
+TEST_F(CsvExportTest, AFullDiskIsSaidAsSuchAndLeavesNothingBehind)
+{
+    // Every byte written to /dev/full finds the disk full.
+    ASSERT_TRUE(QDir().mkpath(out));
+    ASSERT_TRUE(QFile::link("/dev/full", out + "/.车辆信息.csv.part"));
+    const CsvExportResult result = ExportCsv(db, {out, car});
+    EXPECT_EQ(result.outcome, CsvExportResult::Failed);
+    EXPECT_EQ(result.error, "无法写入文件 " + out + "/车辆信息.csv：磁盘空间已满")
+        << result.error.toStdString();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+}
+
 TEST(CsvNumbers, NumbersAreShortestPlainTextAndDatesReadOnlyWhenTheyExist)
 {
     EXPECT_EQ(PlainNumber(125.5), "125.5");
