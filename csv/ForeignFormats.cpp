@@ -21,12 +21,14 @@ struct ForeignValues
     bool missedBefore = false;
 };
 
+// The parts that are not blank, each as the file writes it (a note may begin
+// with a tab or blanks on purpose).
 QString joined(const QStringList& parts)
 {
     QStringList kept;
     for (const QString& part : parts)
         if (!part.trimmed().isEmpty())
-            kept << part.trimmed();
+            kept << part;
     return kept.join(QStringLiteral("；"));
 }
 

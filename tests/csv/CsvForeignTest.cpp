@@ -256,6 +256,11 @@ TEST_F(CsvForeignTest, AGenericFileIsReadAsTheUserMapsItsColumns)
     EXPECT_EQ(chosen.rows[1].record.provider, "机场");
     EXPECT_EQ(chosen.rows[1].record.mark, "两小时");
 
+    // A note is kept as written, a leading tab too.
+    const ImportPlan tabbed = plan("Date,Cost,Notes\n2024-04-01,5,\"\tfirst\tsecond \"\n");
+    ASSERT_EQ(tabbed.rows.size(), 1u);
+    EXPECT_EQ(tabbed.rows[0].record.mark, "\tfirst\tsecond ");
+
     // Litres and a total make a refuelling record; no date column is asked for.
     const ImportPlan fuel = plan("Date,Mileage,Litres,Total\n2024-04-01,5000,40,280\n");
     ASSERT_EQ(fuel.rows.size(), 1u);
