@@ -209,6 +209,24 @@ void readOwnCarFile(int source, const std::vector<CsvRecord>& records, ImportPla
     }
 }
 
+// Reads the records in the format their content tells: sections, then the
+// header's names.
+void readRecords(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+                 ImportPlan& plan)
+{
+    if (ReadFuelio(source, records, options, plan))
+        return;
+    QStringList header;
+    for (const QString& cell : records.front().fields)
+        header << cell.trimmed();
+    if (header.contains(kLedgerColumn))
+        readOwnLedgerFile(source, records, options, plan);
+    else if (header.contains(kCarColumn) && header.contains(QStringLiteral("当前车辆")))
+        readOwnCarFile(source, records, plan);
+    else if (!ReadLubeLogger(source, records, options, plan))
+        ReadGeneric(source, records, options, plan);
+}
+
 } // namespace
 
 void ReadImportText(int source, const QString& text, const ImportOptions& options, ImportPlan& plan)
@@ -216,6 +234,16 @@ void ReadImportText(int source, const QString& text, const ImportOptions& option
     const CsvParseResult parsed = ParseCsv(text, GuessCsvDelimiter(text));
     const QString name = plan.sourceName(source);
     if (!parsed.ok()) {
+        // The refusal names the kind of file, told from the records before the open quote.
+        QString& format = plan.sources[size_t(source)].format;
+        if (!parsed.records.empty()) {
+            ImportPlan before;
+            before.sources = plan.sources;
+            readRecords(source, parsed.records, options, before);
+            format = before.sources[size_t(source)].format;
+        }
+        if (format.isEmpty())
+            format = QStringLiteral("CSV 文件");
         plan.refusal = name + QStringLiteral("：") + parsed.error;
         return;
     }
@@ -223,16 +251,5 @@ void ReadImportText(int source, const QString& text, const ImportOptions& option
         plan.refusal = name + QStringLiteral("：文件是空的，没有可以导入的内容。");
         return;
     }
-    // Told by the content: sections, then the header's names.
-    if (ReadFuelio(source, parsed.records, options, plan))
-        return;
-    QStringList header;
-    for (const QString& cell : parsed.records.front().fields)
-        header << cell.trimmed();
-    if (header.contains(kLedgerColumn))
-        readOwnLedgerFile(source, parsed.records, options, plan);
-    else if (header.contains(kCarColumn) && header.contains(QStringLiteral("当前车辆")))
-        readOwnCarFile(source, parsed.records, plan);
-    else if (!ReadLubeLogger(source, parsed.records, options, plan))
-        ReadGeneric(source, parsed.records, options, plan);
+    readRecords(source, parsed.records, options, plan);
 }

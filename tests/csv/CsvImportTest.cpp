@@ -3,6 +3,7 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvLedgers.h"
+#include "csv/ImportSummary.h"
 #include "platform/Clock.h"
 
 #include <QDir>
@@ -295,6 +296,20 @@ TEST_F(CsvImportTest, UnreadableFilesAreRefusedBeforeAnythingIsRead)
     }
     EXPECT_EQ(PlanImport(fresh, {inData("missing.csv")}, {}).refusal,
               "找不到文件 " + inData("missing.csv"));
+
+    // A quote left open: the preview still names the kind of file.
+    const std::pair<QByteArray, QString> openQuotes[] = {
+        {"日期,备注,记录类型\n2024-01-01,\"没有结束,日常杂费\n", "Orvyn 导出的记录"},
+        {"Date,Description,Cost,Notes,Tags\n1/5/2024,\"Tax,10,,\n", "LubeLogger 税费记录"},
+        {"\"## Log\"\n\"Data\",\"Odo (km)\n", "Fuelio 备份"},
+        {"\"Date,Cost\n", "CSV 文件"},
+    };
+    for (const auto& [bytes, format] : openQuotes) {
+        WriteFile(inData("x.csv"), bytes);
+        EXPECT_TRUE(ImportSummaryText(PlanImport(fresh, {inData("x.csv")}, {}))
+                        .startsWith("文件：x.csv（" + format + "，UTF-8）\n"))
+            << format.toStdString();
+    }
 
     // The same file saved in GB18030 by an older spreadsheet program reads the same.
     QString dailyCost;
