@@ -9,6 +9,7 @@
 #include "database/MyDatabase.h"
 #include "database/Names.h"
 #include "database/Schema.h"
+#include "database/StorageFault.h"
 #include "database/Transaction.h"
 #include "platform/Clock.h"
 
@@ -19,6 +20,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <sqlite3.h>
 #include <tuple>
 
 namespace {
@@ -662,6 +664,12 @@ ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString&
         newCars = newCars || target.carId.isEmpty();
     if (plan.writtenCount() == 0 && !newCars) {
         result.outcome = ImportResult::Done; // everything is there already
+        return result;
+    }
+    // A ledger that cannot be written gets no backup point of a change never made.
+    if (db.IsReadOnly()) {
+        result.error = QStringLiteral("写入账本失败，没有导入任何记录：") +
+                       StorageFaultCause(SQLITE_READONLY, StorageAction::Write);
         return result;
     }
     result.backupPoint = ImportBackupPointName(platform::CurrentDateTime(), backupFolder);

@@ -221,6 +221,18 @@ TEST_F(CsvImportTest, AFailureHalfwayLeavesTheLedgerAsItWas)
     EXPECT_TRUE(QFileInfo::exists(backups + "/" + result.backupPoint));
 }
 
+TEST_F(CsvImportTest, AReadOnlyLedgerIsRefusedBeforeABackupPointIsMade)
+{
+    const ImportPlan plan = PlanImport(fresh, exported, {});
+    ASSERT_TRUE(fresh.Connection().Execute("PRAGMA query_only=1"));
+    const ImportResult refused = ApplyImport(fresh, plan, backups);
+    ASSERT_TRUE(fresh.Connection().Execute("PRAGMA query_only=0"));
+    EXPECT_EQ(refused.outcome, ImportResult::Failed);
+    EXPECT_EQ(refused.error, "写入账本失败，没有导入任何记录：账本文件是只读的，无法写入。");
+    EXPECT_EQ(refused.backupPoint, "");
+    EXPECT_FALSE(QFileInfo::exists(backups));
+}
+
 TEST_F(CsvImportTest, ACancelledImportAndAFileChangedAfterThePreviewWriteNothing)
 {
     const ImportPlan plan = PlanImport(fresh, exported, {});
