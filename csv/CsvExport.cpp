@@ -245,6 +245,12 @@ private:
                     else
                         cells << (i == 0 ? QString() : derivedCell(FuelCostPerKm(spent, r)));
                     break;
+                case CellKind::Gauge:
+                    // Readings the ledger does not know are empty, as the page shows "--".
+                    cells << (HasMark(r, RefuelMark::GaugesUnknown)
+                                  ? QString()
+                                  : PlainNumber(r.Number(column.field)));
+                    break;
                 default:
                     cells << (IsNumberField(column.field)
                                   ? PlainNumber(r.Number(column.field))

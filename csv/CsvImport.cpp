@@ -222,6 +222,21 @@ void markDuplicates(CMyDatabase& db, ImportPlan& plan)
     }
 }
 
+// --- order ------------------------------------------------------------------------------
+
+// The order records of a ledger are numbered in, which is the order a page
+// shows the records of one day in: by date, then, for files of other
+// programs, by time of day and odometer; our own files keep their order.
+bool numberedBefore(const ImportRow& a, const ImportRow& b)
+{
+    auto key = [](const ImportRow& r) {
+        // The readers write every date as the ledger stores it, "yyyy/MM/dd".
+        return std::make_tuple(std::cref(r.record.date), r.foreign ? r.time : QString(),
+                               r.foreign ? r.record.miles : 0.0);
+    };
+    return key(a) < key(b);
+}
+
 // --- gauge readings -------------------------------------------------------------------
 
 // The gauge readings before and after each filling, from the litres bought
@@ -242,6 +257,7 @@ void deriveGauges(std::vector<ImportRow*>& fillings, double tank, double divisio
             continue;
         row.record.fuelMeter2 = divisions;
         row.record.fuelMeter1 = clampLevel(divisions - *row.litres / perDivision);
+        SetMark(row.record, RefuelMark::GaugesUnknown, false);
         if (lastFull >= 0) {
             const ImportRow& start = *fillings[size_t(lastFull)];
             const double distance = row.record.miles - start.record.miles;
@@ -258,6 +274,7 @@ void deriveGauges(std::vector<ImportRow*>& fillings, double tank, double divisio
                     (perKm * (partial.record.miles - start.record.miles) - sum) / perDivision;
                 partial.record.fuelMeter2 = clampLevel(after);
                 partial.record.fuelMeter1 = clampLevel(after - *partial.litres / perDivision);
+                SetMark(partial.record, RefuelMark::GaugesUnknown, false);
             }
         }
         lastFull = i;
@@ -270,9 +287,12 @@ void deriveGauges(std::vector<ImportRow*>& fillings, double tank, double divisio
 
 void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
 {
+    // Fillings of another tank, or without litres, keep their readings
+    // unknown (as the readers marked them); so do partial fillings that no
+    // full tank before and after encloses.
     std::map<int, std::vector<ImportRow*>> byTarget;
     for (ImportRow& row : plan.rows)
-        if (row.ledger == LedgerKind::Refuel && row.litres)
+        if (row.ledger == LedgerKind::Refuel && row.litres && !row.secondTank)
             byTarget[row.target].push_back(&row);
     for (auto& [t, fillings] : byTarget) {
         const ImportTarget& target = plan.targets[size_t(t)];
@@ -285,17 +305,14 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
         if (property.fuelVolume <= 0 || property.meterRules < 1) {
             plan.notes << QStringLiteral(
                               "车辆“%1”的油箱容积或油表量程未知：%2 条加油记录的加前油表和"
-                              "加后油表留空，页面上的油耗估算算不出来。"
+                              "加后油表记为未知，页面上显示“--”，油耗估算算不出来。"
                               "在爱车档案里填好这两项后再导入，就能推算出油表读数。")
                               .arg(target.name)
                               .arg(fillings.size());
             continue;
         }
-        std::stable_sort(fillings.begin(), fillings.end(), [](ImportRow* a, ImportRow* b) {
-            if (a->record.date != b->record.date)
-                return a->record.date < b->record.date;
-            return a->record.miles < b->record.miles;
-        });
+        std::stable_sort(fillings.begin(), fillings.end(),
+                         [](ImportRow* a, ImportRow* b) { return numberedBefore(*a, *b); });
         deriveGauges(fillings, property.fuelVolume, property.meterRules);
         plan.notes << QStringLiteral(
                           "车辆“%1”：%2 条加油记录的油表读数按油箱容积 %3 升、油表量程 %4 "
@@ -381,11 +398,10 @@ private:
         for (const ImportRow& row : m_plan.rows)
             if (!(row.duplicate && m_plan.skipDuplicates))
                 rows.push_back(&row);
-        // The readers write every date as the ledger stores it, "yyyy/MM/dd".
         std::stable_sort(rows.begin(), rows.end(), [](const ImportRow* a, const ImportRow* b) {
             if (a->ledger != b->ledger)
                 return a->ledger < b->ledger;
-            return a->record.date < b->record.date;
+            return numberedBefore(*a, *b);
         });
         const qint64 total = qint64(rows.size());
         for (size_t first = 0; first < rows.size();) {

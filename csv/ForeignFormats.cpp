@@ -1,7 +1,11 @@
 #include "csv/ForeignFormats.h"
 
 #include "csv/ImportCells.h"
+#include "database/Figures.h"
+#include "database/Schema.h"
 
+#include <QRegularExpression>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -17,8 +21,10 @@ struct ForeignValues
     QString content;
     QString provider;
     QStringList notes;
+    QString time; // of day, "HH:mm:ss"; empty when the file gives none
     bool fullTank = true;
     bool missedBefore = false;
+    bool secondTank = false;
 };
 
 // The parts that are not blank, each as the file writes it (a note may begin
@@ -42,6 +48,8 @@ ImportRow buildRow(int source, int line, LedgerKind ledger, const ForeignValues&
     row.source = source;
     row.line = line;
     row.ledger = ledger;
+    row.time = v.time;
+    row.foreign = true;
     LedgerRecord& r = row.record;
     r.date = StoredDate(v.date);
     r.miles = v.odometer * km;
@@ -52,15 +60,21 @@ ImportRow buildRow(int source, int line, LedgerKind ledger, const ForeignValues&
     switch (ledger) {
     case LedgerKind::Refuel: {
         const double litres = quantity * litresPer;
-        r.amount = amount;
+        // The page shows amount / price as the litres: the price is worked out
+        // from the amount as the ledger stores it, to the digits it keeps.
+        r.amount = ShownNumber(amount, 2);
         if (litres > 0)
-            r.price = amount / litres;
+            r.price = r.amount / litres;
         else if (v.unitPrice)
             r.price = *v.unitPrice / litresPer;
         if (litres > 0)
             row.litres = litres;
         row.fullTank = v.fullTank;
         row.missedBefore = v.missedBefore;
+        row.secondTank = v.secondTank;
+        // Known only once derived from a chain of full tanks.
+        SetMark(r, RefuelMark::GaugesUnknown, true);
+        SetMark(r, RefuelMark::MissedBefore, v.missedBefore);
         r.mark = joined(QStringList{v.provider, v.content} + v.notes);
         break;
     }
@@ -77,19 +91,37 @@ ImportRow buildRow(int source, int line, LedgerKind ledger, const ForeignValues&
         r.content = v.content.isEmpty() ? v.provider : v.content;
         r.mark = joined(QStringList{v.content.isEmpty() ? QString() : v.provider} + v.notes);
         break;
-    case LedgerKind::Accessory:
+    case LedgerKind::Accessory: {
         r.name = v.content;
         r.provider = v.provider;
-        r.count = v.quantity && quantity > 0 ? quantity : 1;
-        r.price = v.unitPrice ? *v.unitPrice : amount / r.count;
-        r.mark = joined(v.notes);
+        const double count = v.quantity && quantity > 0 ? quantity : 1;
+        const double price = v.unitPrice ? *v.unitPrice : amount / count;
+        const double total = v.amount ? *v.amount : price * count;
+        // The page totals count × price: a whole count whose price in cents
+        // gives the file's cost is kept; otherwise the line is one piece at the
+        // whole cost and the note tells the file's count and price.
+        if (count == std::round(count) &&
+            Hundredths(ShownNumber(price, 2) * count) == Hundredths(total)) {
+            r.count = count;
+            r.price = price;
+            r.mark = joined(v.notes);
+        } else {
+            r.count = 1;
+            r.price = total;
+            r.mark = joined(
+                QStringList{QStringLiteral("数量 %1，单价 %2")
+                                .arg(PlainNumber(count), PlainNumber(ShownNumber(price, 4)))} +
+                v.notes);
+        }
         break;
+    }
     case LedgerKind::CarLog:
         r.mark = joined(QStringList{v.content, v.provider} + v.notes);
         break;
     case LedgerKind::InputHistory:
         break; // no file of another program holds remembered entries
     }
+    RoundAsStored(ledger, r);
     flagNumbers(row);
     return row;
 }
@@ -240,6 +272,9 @@ std::optional<LubeKind> lubeKindOf(const Columns& columns)
         return LubeKind::Supply;
     if (has("description") && has("cost"))
         return has("odometer") ? LubeKind::Service : LubeKind::Tax;
+    // Its odometer records as the export writes them: Date, Odometer, Notes.
+    if (has("odometer") && has("notes") && !has("cost"))
+        return LubeKind::Odometer;
     return std::nullopt;
 }
 
@@ -311,6 +346,7 @@ bool readLubeRecord(const CsvRecord& record, const LubeColumns& c, LubeKind kind
                        problem);
     if (!read)
         return false;
+    v.time = readTimeOfDay(cell(record, c.date));
     if (kind == LubeKind::Fuel && !v.quantity && v.amount && v.unitPrice && *v.unitPrice > 0)
         v.quantity = *v.amount / *v.unitPrice;
     if (kind == LubeKind::Supply && v.quantity && *v.quantity > 0 && v.amount)
@@ -444,16 +480,29 @@ LedgerKind costLedger(const QString& category)
     return LedgerKind::DailyCost;
 }
 
-// Fuelio's own categories, for files without a category section.
-QString defaultCategory(int id)
+// Fuelio's built-in categories by their number, the same in every language
+// the app writes the names in; empty for the user's own categories.
+QString builtInCategory(int id)
 {
     switch (id) {
     case 1:
         return QStringLiteral("Service");
     case 2:
         return QStringLiteral("Maintenance");
+    case 4:
+        return QStringLiteral("Registration");
+    case 5:
+        return QStringLiteral("Parking");
+    case 6:
+        return QStringLiteral("Wash");
+    case 7:
+        return QStringLiteral("Tolls");
+    case 8:
+        return QStringLiteral("Tickets/Fines");
     case 9:
         return QStringLiteral("Tuning");
+    case 31:
+        return QStringLiteral("Insurance");
     default:
         return QString();
     }
@@ -464,13 +513,59 @@ QStringList headerOf(const std::vector<CsvRecord>& records, const Section& secti
     return section.header < records.size() ? records[section.header].fields : QStringList();
 }
 
+// A log whose "## Log" line is missing: a header with the log's columns (Data,
+// Odo, Fuel or kg, Full) and the records below it, up to the next section.
+std::optional<Section> unnamedLog(const std::vector<CsvRecord>& records)
+{
+    for (size_t i = 0; i < records.size(); ++i) {
+        const Columns columns(records[i].fields);
+        if (!columns.has(QStringLiteral("data")) || !columns.has(QStringLiteral("full")) ||
+            columns.startingWith(QStringLiteral("odo")) < 0 ||
+            (columns.startingWith(QStringLiteral("fuel(")) < 0 &&
+             !columns.has(QStringLiteral("kg"))))
+            continue;
+        Section log{i, i + 1};
+        while (log.end < records.size() &&
+               !records[log.end].fields.value(0).trimmed().startsWith(QLatin1String("##")))
+            ++log.end;
+        return log;
+    }
+    return std::nullopt;
+}
+
 // The car of a Fuelio file and the units its records are in.
 struct FuelioVehicle
 {
     ImportCarRow car; // without a name when the file has no vehicle section
     std::optional<DistanceUnit> distance;
     std::optional<VolumeUnit> volume;
+    // Per tank: Fuelio's fuel type (100 petrol, 200 diesel, 400 LPG, 500 CNG, ...)
+    // and capacity in the tank's unit; the second tank's volume unit.
+    int tankTypes[2] = {0, 0};
+    double capacities[2] = {0, 0};
+    std::optional<VolumeUnit> secondVolume;
+    bool firstInKilograms = false; // the log's fuel column is headed "kg"
+
+    // Gas sold by weight (CNG) cannot be litres of the refuelling ledger.
+    bool byWeight(int tank) const
+    {
+        return tankTypes[tank == 2 ? 1 : 0] / 100 == 5 || (tank != 2 && firstInKilograms);
+    }
+    // The tank the refuelling ledger and its gauge follow: the first one
+    // filled by volume.
+    int ledgerTank() const { return byWeight(1) ? 2 : 1; }
 };
+
+std::optional<VolumeUnit> fuelioVolumeUnit(const QString& code)
+{
+    if (code == QLatin1String("0"))
+        return VolumeUnit::Litres;
+    if (code == QLatin1String("1"))
+        return VolumeUnit::UsGallons;
+    if (code == QLatin1String("2"))
+        return VolumeUnit::ImperialGallons;
+    return std::nullopt;
+}
 
 // The vehicle section: the car's name, details and tank, and the file's units.
 FuelioVehicle readFuelioVehicle(int source, const std::vector<CsvRecord>& records,
@@ -489,12 +584,8 @@ FuelioVehicle readFuelioVehicle(int source, const std::vector<CsvRecord>& record
         vehicle.distance = DistanceUnit::Miles;
     else if (dist == QLatin1String("0"))
         vehicle.distance = DistanceUnit::Kilometres;
-    if (vol == QLatin1String("1"))
-        vehicle.volume = VolumeUnit::UsGallons;
-    else if (vol == QLatin1String("2"))
-        vehicle.volume = VolumeUnit::ImperialGallons;
-    else if (vol == QLatin1String("0"))
-        vehicle.volume = VolumeUnit::Litres;
+    vehicle.volume = fuelioVolumeUnit(vol);
+    vehicle.secondVolume = fuelioVolumeUnit(value("fuelunittank2"));
     ImportCarRow& car = vehicle.car;
     car.source = source;
     car.line = row.line;
@@ -505,15 +596,17 @@ FuelioVehicle readFuelioVehicle(int source, const std::vector<CsvRecord>& record
         joined({value("model"), value("year")}).replace(QStringLiteral("；"), QStringLiteral(" "));
     property.vin = value("vin");
     property.carNo = value("plate");
-    double tank = 0;
-    QString ignored;
-    if (readNumber(value("tank1capacity"), QString(), tank, ignored) && tank > 0)
-        car.property = property; // the volume is set once the units are known
-    else if (!property.manufacture.isEmpty() || !property.carType.isEmpty() ||
-             !property.vin.isEmpty() || !property.carNo.isEmpty())
+    for (int t = 0; t < 2; ++t) {
+        QString ignored;
+        if (!readNumber(value(t ? "tank2capacity" : "tank1capacity"), QString(),
+                        vehicle.capacities[t], ignored))
+            vehicle.capacities[t] = 0;
+        vehicle.tankTypes[t] = value(t ? "tank2type" : "tank1type").toInt();
+    }
+    // The tank's volume is set once the units and the ledger's tank are known.
+    if (vehicle.capacities[0] > 0 || vehicle.capacities[1] > 0 || !property.manufacture.isEmpty() ||
+        !property.carType.isEmpty() || !property.vin.isEmpty() || !property.carNo.isEmpty())
         car.property = property;
-    if (car.property)
-        car.property->fuelVolume = tank;
     return vehicle;
 }
 
@@ -527,6 +620,8 @@ void unitsOfLog(const QStringList& header, FuelioVehicle& vehicle)
             vehicle.distance = distanceIn(folded);
         if (!vehicle.volume && folded.startsWith(QLatin1String("fuel(")))
             vehicle.volume = volumeIn(folded);
+        if (folded == QLatin1String("kg"))
+            vehicle.firstInKilograms = true;
     }
 }
 
@@ -537,6 +632,7 @@ struct FuelioFile
     const std::vector<CsvRecord>& records;
     ImportPlan& plan;
     QString car; // the vehicle's name, on every row
+    const FuelioVehicle& vehicle;
     DateOrder order = DateOrder::MonthFirst;
 
     void add(ImportRow row)
@@ -568,7 +664,11 @@ void readFuelioLog(FuelioFile& file, const Section& log)
     const Columns columns(header);
     const int date = columns.of(QStringLiteral("data"));
     const int odo = columns.startingWith(QStringLiteral("odo"));
-    const int fuel = columns.startingWith(QStringLiteral("fuel("));
+    int fuel = columns.startingWith(QStringLiteral("fuel("));
+    if (fuel < 0)
+        fuel = columns.of(QStringLiteral("kg"));
+    const int tankColumn = columns.of(QStringLiteral("tanknumber"));
+    const int fuelType = columns.of(QStringLiteral("fueltype"));
     const int full = columns.of(QStringLiteral("full"));
     const int price = columns.startingWith(QStringLiteral("price"));
     const int volumePrice = columns.of(QStringLiteral("volumeprice"));
@@ -577,6 +677,8 @@ void readFuelioLog(FuelioFile& file, const Section& log)
     const int missed = columns.of(QStringLiteral("missed"));
     const DecimalMark mark =
         GuessDecimalMark(cellsOf(file.records, log.header + 1, log.end, {odo, fuel, price}));
+    const FuelioVehicle& vehicle = file.vehicle;
+    int byWeight = 0, secondTank = 0;
     readRecords(
         file.source, file.records, log.header + 1, log.end, int(header.size()), file.plan,
         [&](const CsvRecord& record, QString& problem) {
@@ -591,13 +693,42 @@ void readFuelioLog(FuelioFile& file, const Section& log)
                                v.unitPrice, problem);
             if (!read)
                 return false;
+            v.time = readTimeOfDay(cell(record, date));
             v.fullTank = full < 0 || readFlag(cell(record, full));
             v.missedBefore = readFlag(cell(record, missed));
             v.provider = cell(record, city).trimmed();
+            const int tank = cell(record, tankColumn).trimmed() == QLatin1String("2") ? 2 : 1;
+            if (vehicle.byWeight(tank) || cell(record, fuelType).trimmed().toInt() / 100 == 5) {
+                // Kilograms of gas: the money is a cost, the weight a note.
+                ++byWeight;
+                v.content = QStringLiteral("天然气");
+                v.notes << (v.quantity ? PlainNumber(*v.quantity) + QStringLiteral(" kg")
+                                       : QString());
+                v.notes << cell(record, notes);
+                v.quantity.reset();
+                file.add(buildRow(file.source, record.line, LedgerKind::DailyCost, v, file.plan));
+                return true;
+            }
             v.notes << cell(record, notes);
+            if (tank == 2 && v.quantity && vehicle.secondVolume)
+                *v.quantity *= LitresPer(*vehicle.secondVolume) / LitresPer(file.plan.volume);
+            v.secondTank = tank != vehicle.ledgerTank();
+            secondTank += v.secondTank;
             file.add(buildRow(file.source, record.line, LedgerKind::Refuel, v, file.plan));
             return true;
         });
+    const QString name = file.plan.sourceName(file.source);
+    if (byWeight)
+        file.plan.notes << QStringLiteral(
+                               "%1 里有 %2 条加天然气的记录按千克计，不能当作升记入"
+                               "加油记录：作为日常杂费导入，金额照旧，千克数写在备注里。")
+                               .arg(name)
+                               .arg(byWeight);
+    if (secondTank)
+        file.plan.notes << QStringLiteral("%1 的车有两个油箱：另一个油箱的 %2 条加油记录也记入"
+                                          "加油记录，但不推算它们的油表读数，油耗估算显示“--”。")
+                               .arg(name)
+                               .arg(secondTank);
 }
 
 // The cost category section: category names by their id.
@@ -650,15 +781,19 @@ void readFuelioCosts(FuelioFile& file, const Section& costs,
                 optionalNumber(record, cost, QStringLiteral("Cost"), mark, v.amount, problem);
             if (!read)
                 return false;
+            v.time = readTimeOfDay(cell(record, date));
+            // A built-in category is told by its number (its name is in the
+            // app's language), the user's own by its name.
             const int id = cell(record, type).trimmed().toInt();
             const auto named = categories.find(id);
-            const QString category =
-                named != categories.end() ? named->second : defaultCategory(id);
+            const QString builtIn = builtInCategory(id);
+            const QString shown = named != categories.end() ? named->second : builtIn;
+            const LedgerKind ledger = costLedger(builtIn.isEmpty() ? shown : builtIn);
             v.content = cell(record, title).trimmed();
             v.notes << cell(record, notes);
-            if (costLedger(category) == LedgerKind::DailyCost && !category.isEmpty())
-                v.notes.prepend(category);
-            file.add(buildRow(file.source, record.line, costLedger(category), v, file.plan));
+            if (ledger == LedgerKind::DailyCost && !shown.isEmpty())
+                v.notes.prepend(shown);
+            file.add(buildRow(file.source, record.line, ledger, v, file.plan));
             return true;
         });
     if (templates || incomes)
@@ -680,6 +815,9 @@ bool ReadFuelio(int source, const std::vector<CsvRecord>& records, const ImportO
     };
     const Section* log = section("log");
     const Section* costs = section("costs");
+    const std::optional<Section> unnamed = log ? std::nullopt : unnamedLog(records);
+    if (unnamed)
+        log = &*unnamed;
     if (!log && !costs)
         return false;
     plan.sources[size_t(source)].format = QStringLiteral("Fuelio 备份");
@@ -690,12 +828,16 @@ bool ReadFuelio(int source, const std::vector<CsvRecord>& records, const ImportO
     if (log)
         unitsOfLog(headerOf(records, *log), vehicle);
     setUnits(source, options, vehicle.distance, vehicle.volume, plan);
-    if (vehicle.car.property)
-        vehicle.car.property->fuelVolume *= LitresPer(plan.volume);
+    if (vehicle.car.property) {
+        const int tank = vehicle.ledgerTank();
+        const VolumeUnit unit =
+            tank == 2 ? vehicle.secondVolume.value_or(plan.volume) : plan.volume;
+        vehicle.car.property->fuelVolume = vehicle.capacities[tank - 1] * LitresPer(unit);
+    }
     if (!vehicle.car.name.isEmpty())
         plan.cars.push_back(vehicle.car);
 
-    FuelioFile file{source, records, plan, vehicle.car.name};
+    FuelioFile file{source, records, plan, vehicle.car.name, vehicle};
     noteDateOrder(source, fuelioDates(records, sections), plan, file.order);
     if (log)
         readFuelioLog(file, *log);
@@ -851,6 +993,7 @@ void ReadGeneric(int source, const std::vector<CsvRecord>& records, const Import
                 optionalNumber(record, quantity, header.value(quantity), mark, v.quantity, problem);
             if (!read)
                 return false;
+            v.time = readTimeOfDay(cell(record, date));
             v.content = cell(record, content).trimmed();
             v.provider = cell(record, provider).trimmed();
             v.notes << cell(record, note);

@@ -235,6 +235,23 @@ bool readForeignDate(const QString& cell, DateOrder order, QDate& date, QString&
     return true;
 }
 
+QString readTimeOfDay(const QString& cell)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("[ T](\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\s*([AaPp][Mm])?"));
+    const auto match = pattern.match(cell.trimmed());
+    if (!match.hasMatch())
+        return QString();
+    int hour = match.captured(1).toInt();
+    const QString half = match.captured(4).toLower();
+    if (half == QLatin1String("pm") && hour < 12)
+        hour += 12;
+    else if (half == QLatin1String("am") && hour == 12)
+        hour = 0;
+    return QString::asprintf("%02d:%02d:%02d", hour, match.captured(2).toInt(),
+                             match.captured(3).toInt());
+}
+
 bool readFlag(const QString& cell)
 {
     const QString text = cell.trimmed().toLower();

@@ -65,5 +65,8 @@ DateOrderGuess GuessDateOrder(const std::vector<QString>& cells);
 // order; a time after the date is ignored. False, with the reason, for a day
 // that does not exist.
 bool readForeignDate(const QString& cell, DateOrder order, QDate& date, QString& problem);
+// The time of day after the date ("2024-01-05 14:58", "1/5/2024 2:58:00 PM") as
+// "HH:mm:ss"; empty when the cell gives none.
+QString readTimeOfDay(const QString& cell);
 // "True", "1", "yes", "是".
 bool readFlag(const QString& cell);

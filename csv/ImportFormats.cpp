@@ -71,6 +71,16 @@ void readOwnLedgerFile(int source, const std::vector<CsvRecord>& records,
             plan.rejected.push_back({source, record.line, problem});
             continue;
         }
+        if (row.ledger == LedgerKind::Refuel) {
+            // Both gauge cells empty: the export's word for readings not known.
+            bool gaugesGiven = false;
+            for (const LedgerColumn& column : ExportColumns(LedgerKind::Refuel))
+                if (column.kind == CellKind::Gauge)
+                    gaugesGiven =
+                        gaugesGiven ||
+                        !record.fields.value(index.value(column.header, -1)).trimmed().isEmpty();
+            SetMark(row.record, RefuelMark::GaugesUnknown, !gaugesGiven);
+        }
         flagNumbers(row);
         plan.rows.push_back(std::move(row));
     }

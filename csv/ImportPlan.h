@@ -84,6 +84,11 @@ struct ImportRow
     // Refuelling from files without gauge readings: the litres bought and
     // whether the tank was filled up, to derive the readings from.
     std::optional<double> litres;
+    // The time of day the file gives ("HH:mm:ss", empty when none): records of
+    // one day are numbered by it, or by odometer without it.
+    QString time;
+    bool secondTank = false; // a filling of another tank than the ledger's gauge follows
+    bool foreign = false;    // from a file of another program (or a generic one)
     bool fullTank = true;
     bool missedBefore = false; // a filling before this one was not recorded
     bool duplicate = false;    // the ledger holds the same record already

@@ -36,6 +36,9 @@ double ShownFuelQuantity(const LedgerRecord& filling)
 std::optional<double> FuelConsumption(const LedgerRecord& previous, const LedgerRecord& filling,
                                       double litresPerDivision)
 {
+    if (HasMark(filling, RefuelMark::MissedBefore) || HasMark(filling, RefuelMark::GaugesUnknown) ||
+        HasMark(previous, RefuelMark::GaugesUnknown))
+        return std::nullopt;
     if (filling.fuelMeter1 <= previous.fuelMeter2 && filling.miles > previous.miles + 0.00001)
         return litresPerDivision * (previous.fuelMeter2 - filling.fuelMeter1) * 100 /
                (filling.miles - previous.miles);

@@ -21,7 +21,9 @@ std::optional<double> FuelQuantity(const LedgerRecord& filling);
 double ShownFuelQuantity(const LedgerRecord& filling);
 // Litres per 100 km since the previous filling: the gauge divisions used from
 // the previous "after" reading to this "before" reading, in litres, over the
-// distance driven. None when the gauge rose or the odometer did not advance.
+// distance driven. None when the gauge rose or the odometer did not advance,
+// when a filling before this one was missed, or when a gauge reading it needs
+// is not known (the records' marks).
 std::optional<double> FuelConsumption(const LedgerRecord& previous, const LedgerRecord& filling,
                                       double litresPerDivision);
 // Fuel money per kilometre: what every earlier filling cost, over this

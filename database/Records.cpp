@@ -53,6 +53,8 @@ QString& LedgerRecord::Text(LedgerField field)
         return provider;
     case LedgerField::Name:
         return name;
+    case LedgerField::Marks:
+        return marks;
     default:
         return mark;
     }
@@ -61,4 +63,26 @@ QString& LedgerRecord::Text(LedgerField field)
 const QString& LedgerRecord::Text(LedgerField field) const
 {
     return const_cast<LedgerRecord*>(this)->Text(field);
+}
+
+namespace {
+QLatin1String markWord(RefuelMark mark)
+{
+    return mark == RefuelMark::MissedBefore ? QLatin1String("missed") : QLatin1String("nogauge");
+}
+} // namespace
+
+bool HasMark(const LedgerRecord& record, RefuelMark mark)
+{
+    return !record.marks.isEmpty() &&
+           record.marks.split(QLatin1Char(' '), Qt::SkipEmptyParts).contains(markWord(mark));
+}
+
+void SetMark(LedgerRecord& record, RefuelMark mark, bool set)
+{
+    QStringList words = record.marks.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    words.removeAll(markWord(mark));
+    if (set)
+        words << markWord(mark);
+    record.marks = words.join(QLatin1Char(' '));
 }

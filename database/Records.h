@@ -84,6 +84,7 @@ enum class LedgerField : quint8
     Content,
     Provider,
     Name,
+    Marks, // refuelling: what the filling's estimates cannot be computed from
 };
 
 bool IsNumberField(LedgerField field);
@@ -107,12 +108,26 @@ struct LedgerRecord
     double fuelMeter1 = 0; // gauge before filling
     double fuelMeter2 = 0; // gauge after filling
     double count = 0;      // accessories, stored with "%.0f"
+    // Refuelling, in the spare column Reserved1: blank-separated words saying
+    // what is not known of the filling (see RefuelMark); empty for fillings
+    // typed on the page and in every file written before the marks existed.
+    QString marks;
 
     double& Number(LedgerField field);
     double Number(LedgerField field) const;
     QString& Text(LedgerField field);
     const QString& Text(LedgerField field) const;
 };
+
+// What a refuelling record can say is not known of it; the pages show "--"
+// where a figure would need it.
+enum class RefuelMark
+{
+    MissedBefore,  // "missed": a filling before this one was not recorded
+    GaugesUnknown, // "nogauge": the gauge readings before and after are not known
+};
+bool HasMark(const LedgerRecord& record, RefuelMark mark);
+void SetMark(LedgerRecord& record, RefuelMark mark, bool set);
 
 // The names of the ledgers' records by table, for readers of the code that
 // uses one ledger only.

@@ -1,5 +1,6 @@
 #include "database/Schema.h"
 
+#include "database/Figures.h"
 #include "database/Names.h"
 
 namespace {
@@ -90,11 +91,18 @@ std::vector<TableDefinition> buildTables()
     const CMyField amount = number(col::Amount, LedgerField::Amount);
     const CMyField provider = text(col::Provider, 255, LedgerField::Provider);
     const CMyField content = text(col::Content, 255, LedgerField::Content);
-    tables.push_back({ledger(tbl::Refuel,
-                             {miles, amount, number(col::Price, LedgerField::Price),
+    // The unit price of a filling keeps six decimals, so that amount / price
+    // gives the litres of an imported filling to the hundredth; the page types
+    // prices with two. The first spare holds the filling's marks.
+    CMyTable refuel = ledger(tbl::Refuel,
+                             {miles, amount, number(col::Price, LedgerField::Price, 6),
                               number(col::FuelMeter1, LedgerField::FuelMeter1),
                               number(col::FuelMeter2, LedgerField::FuelMeter2)},
-                             4)});
+                             4);
+    for (CMyField& f : refuel.fields)
+        if (f.name == QLatin1String(col::Reserved1))
+            f.field = LedgerField::Marks;
+    tables.push_back({refuel});
     const std::vector<CMyField> service = {content, provider, miles, amount};
     tables.push_back({ledger(tbl::Repair, service, 3)});
     tables.push_back({ledger(tbl::Maintain, service, 3)});
@@ -192,4 +200,12 @@ const CMyTable* FindTable(const char* name)
         if (definition.table.name == QLatin1String(name))
             return &definition.table;
     return nullptr;
+}
+
+void RoundAsStored(LedgerKind kind, LedgerRecord& record)
+{
+    if (const CMyTable* table = FindTable(LedgerTable(kind)))
+        for (const CMyField& f : table->fields)
+            if (IsNumberField(f.field))
+                record.Number(f.field) = ShownNumber(record.Number(f.field), f.decimals);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/LedgerKind.h"
 #include "database/Records.h"
 
 #include <QByteArray>
@@ -64,3 +65,7 @@ const std::vector<TableDefinition>& LedgerTables();
 
 // The description of a table by name; nullptr for an unknown name.
 const CMyTable* FindTable(const char* name);
+// A record's numbers as its ledger's table stores them (each rounded to the
+// decimals of its column), so that what is shown before writing is what the
+// file will hold.
+void RoundAsStored(LedgerKind kind, LedgerRecord& record);

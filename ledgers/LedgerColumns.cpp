@@ -1,5 +1,6 @@
 #include "ledgers/LedgerColumns.h"
 
+#include "database/Figures.h"
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 
@@ -18,6 +19,20 @@ bool IsDerivedKind(CellKind kind)
 int EditDecimals(CellKind kind)
 {
     return kind == CellKind::Odometer || kind == CellKind::Count ? 0 : 2;
+}
+
+QString EditText(CellKind kind, double value)
+{
+    const int decimals = EditDecimals(kind);
+    // Money the file holds with more digits (a unit price worked out on
+    // import) opens with all of them, so that confirming it changes nothing.
+    if (kind == CellKind::Money && ShownNumber(value, decimals) != value) {
+        QString text = FormatNumber(value, 7);
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        return text;
+    }
+    return FormatNumber(value, decimals);
 }
 
 QString DisplayText(CellKind kind, double value)
@@ -55,6 +70,8 @@ QString FieldText(const LedgerColumn& column, const LedgerRecord& record)
         return record.Text(column.field);
     if (column.kind == CellKind::Label)
         return FormatNumber(record.Number(column.field), 0);
+    if (column.kind == CellKind::Gauge && HasMark(record, RefuelMark::GaugesUnknown))
+        return QStringLiteral("--");
     return DisplayText(column.kind, record.Number(column.field));
 }
 

@@ -27,6 +27,9 @@ bool IsNumericKind(CellKind kind);
 bool IsDerivedKind(CellKind kind);
 // Decimals of the bare number an editor opens with (numeric kinds only).
 int EditDecimals(CellKind kind);
+// The bare number a numeric cell's editor opens with: EditDecimals, or every
+// digit the file holds of money stored with more.
+QString EditText(CellKind kind, double value);
 // The display text of a stored number of this kind.
 QString DisplayText(CellKind kind, double value);
 

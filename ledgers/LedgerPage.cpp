@@ -81,8 +81,7 @@ void CLedgerPage::BeginEdit(int row, int col)
         // there is the whole number.
         const double value = index >= 0 ? Records()[size_t(index)].Number(column.field) : 0;
         m_grid->SetItemText(row, col,
-                            value == 0 ? QStringLiteral("")
-                                       : FormatNumber(value, EditDecimals(column.kind)));
+                            value == 0 ? QStringLiteral("") : EditText(column.kind, value));
     } else if (column.historyClass != 0) {
         OfferHistory(row, col);
     }
@@ -101,8 +100,9 @@ void CLedgerPage::EndEdit(int row, int col)
         m_records.ResetCell(row, col);
         return;
     }
-    if (column.kind == CellKind::Date && typed == m_oldText) {
-        m_records.ResetCell(row, col);
+    if ((column.kind == CellKind::Date && typed == m_oldText) ||
+        (index >= 0 && IsNumericKind(column.kind) && typed == m_openText)) {
+        m_records.ResetCell(row, col); // confirmed as it opened: the record stays as it is
         return;
     }
 
@@ -118,7 +118,16 @@ void CLedgerPage::EndEdit(int row, int col)
         m_records.ResetCell(row, col);
         return;
     }
-    if (index >= 0 && FieldText(column, record) == shown) {
+    // A gauge typed into a filling whose readings were not known makes them known.
+    const bool gaugeNowKnown =
+        column.kind == CellKind::Gauge && HasMark(record, RefuelMark::GaugesUnknown);
+    if (gaugeNowKnown)
+        SetMark(record, RefuelMark::GaugesUnknown, false);
+    const bool unchanged =
+        IsNumericKind(column.kind) && index >= 0 && !gaugeNowKnown
+            ? record.Number(column.field) == Records()[size_t(index)].Number(column.field)
+            : FieldText(column, record) == shown;
+    if (index >= 0 && unchanged) {
         m_records.ResetCell(row, col); // nothing changed
         return;
     }
@@ -131,12 +140,23 @@ void CLedgerPage::EndEdit(int row, int col)
         MessageBox(this, QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
                    QStringLiteral("提示"), MB_OK | MB_ICONINFORMATION);
     } else {
-        saved = index >= 0 ? m_records.Save(db, index, record, column.field)
-                           : m_records.Add(db, record);
+        if (index >= 0 && gaugeNowKnown) {
+            // The marks first: each step leaves the row as the file holds it.
+            LedgerRecord unmarked = Records()[size_t(index)];
+            unmarked.marks = record.marks;
+            saved = m_records.Save(db, index, unmarked, LedgerField::Marks);
+        } else {
+            saved = true;
+        }
+        saved = saved && (index >= 0 ? m_records.Save(db, index, record, column.field)
+                                     : m_records.Add(db, record));
     }
     m_records.ResetCell(row, col);
-    if (!saved)
+    if (!saved) {
+        if (gaugeNowKnown)
+            m_records.RowsChanged(row); // the marks may have been written alone
         return;
+    }
     if (column.historyClass != 0)
         RecordHistory(record.Text(column.field), col);
     m_records.RowsChanged(row);

@@ -1,5 +1,6 @@
 #include "CsvFixture.h"
 
+#include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvLedgers.h"
 #include "database/Figures.h"
@@ -29,6 +30,18 @@ protected:
 
     QString car;
 };
+
+namespace {
+QByteArray dataFile(const char* name)
+{
+    return FileBytes(QStringLiteral(ORVYN_CSV_TEST_DATA "/") + QLatin1String(name));
+}
+// The litres a refuelling row's page will show, "%.2f".
+QString QuantityOf(const ImportRow& row)
+{
+    return QString::number(ShownFuelQuantity(row.record), 'f', 2);
+}
+} // namespace
 
 TEST_F(CsvForeignTest, LubeLoggerFuelRecordsGetGaugeReadingsThatGiveThePagesConsumption)
 {
@@ -65,7 +78,10 @@ TEST_F(CsvForeignTest, LubeLoggerFuelRecordsGetGaugeReadingsThatGiveThePagesCons
     EXPECT_EQ(std::make_pair(c.fuelMeter1, c.fuelMeter2), std::make_pair(6.0, 10.0));
     EXPECT_NEAR(*FuelConsumption(a, b, 5), 5.0, 1e-9); // 30 litres over 600 km
     EXPECT_NEAR(*FuelConsumption(b, c, 5), 5.0, 1e-9);
+    // After a missed filling no consumption can be known; the mark says so.
     EXPECT_TRUE(fuel.rows[3].missedBefore);
+    EXPECT_EQ(fuel.rows[3].record.marks, "missed");
+    EXPECT_FALSE(FuelConsumption(c, fuel.rows[3].record, 5));
     EXPECT_TRUE(fuel.notes.contains("车辆“自家车”：4 条加油记录的油表读数按油箱容积 50 "
                                     "升、油表量程 10 格由加油量和是否加满推算。"));
 
@@ -78,9 +94,10 @@ TEST_F(CsvForeignTest, LubeLoggerFuelRecordsGetGaugeReadingsThatGiveThePagesCons
              "1/5/2024,100,10,35.00,0,True,False,,\n",
              us);
     ASSERT_EQ(converted.rows.size(), 1u);
-    EXPECT_NEAR(converted.rows[0].record.miles, 160.9344, 1e-9);
+    // As the ledger stores them: kilometres with 2 decimals, the price with 6.
+    EXPECT_EQ(converted.rows[0].record.miles, 160.93);
     EXPECT_NEAR(*converted.rows[0].litres, 37.85411784, 1e-9);
-    EXPECT_NEAR(converted.rows[0].record.price, 35 / 37.85411784, 1e-12);
+    EXPECT_EQ(converted.rows[0].record.price, 0.924602);
     EXPECT_EQ(converted.distance, DistanceUnit::Miles);
 }
 
@@ -198,9 +215,9 @@ TEST_F(CsvForeignTest, FuelioBackupsBringTheirVehicleUnitsLogAndCosts)
     const LedgerRecord& fill = p.rows[0].record;
     EXPECT_EQ(p.rows[0].ledger, LedgerKind::Refuel);
     EXPECT_EQ(fill.date, "2024/03/10");
-    EXPECT_NEAR(fill.miles, 212477 * 1.609344, 1e-6);
+    EXPECT_EQ(fill.miles, 341948.59);
     EXPECT_EQ(fill.amount, 67.09);
-    EXPECT_NEAR(fill.price, 67.09 / 46.301, 1e-12);
+    EXPECT_EQ(fill.price, 1.448997);
     EXPECT_EQ(fill.mark, "Somerset");
     EXPECT_EQ(p.rows[1].ledger, LedgerKind::Maintain);
     EXPECT_EQ(p.rows[1].record.content, "Oil service");
@@ -406,10 +423,154 @@ TEST_F(CsvForeignTest, ChosenUnitsApplyOnlyToFilesThatDoNotStateTheirs)
     ASSERT_EQ(p.rows.size(), 2u);
     EXPECT_EQ(p.rows[0].record.miles, 1000);
     EXPECT_EQ(*p.rows[0].litres, 30);
-    EXPECT_NEAR(p.rows[1].record.miles, 700 * 1.609344, 1e-9);
+    EXPECT_NEAR(p.rows[1].record.miles, 1126.54, 1e-9); // 700 miles, as the file stores it
     EXPECT_NEAR(*p.rows[1].litres, 37.85411784, 1e-9);
     EXPECT_TRUE(p.notes.contains(
         "fuelio.csv 写明了单位：里程按公里、油量按升换算，选择的单位只用于不写单位的文件。"));
     EXPECT_TRUE(p.distanceChosen && p.volumeChosen); // the LubeLogger file takes the choice
     EXPECT_FALSE(PlanImport(db, {inData("fuelio.csv")}, us).volumeChosen);
+}
+
+TEST_F(CsvForeignTest, ImportedFillingsShowTheSourcesLitresAndAmountsInTheOrderOfTheirDay)
+{
+    // A real Fuelio log written without its "## Log" line, newest first.
+    const ImportPlan fuelio = plan(dataFile("fuelio-log-without-section-line.csv"));
+    ASSERT_FALSE(fuelio.refused()) << fuelio.refusal.toStdString();
+    EXPECT_EQ(fuelio.sources[0].format, "Fuelio 备份");
+    EXPECT_TRUE(Problems(fuelio).empty());
+    ASSERT_EQ(fuelio.rows.size(), 49u);
+    double litres = 0, amount = 0;
+    auto import = [&](const ImportPlan& p) {
+        for (const ImportRow& row : p.rows) {
+            litres += ShownNumber(*row.litres, 2);
+            amount += row.record.amount;
+        }
+        const ImportResult result = ApplyImport(db, p, inData(&p == &fuelio ? "a" : "b"));
+        EXPECT_EQ(result.outcome, ImportResult::Done) << result.error.toStdString();
+    };
+    import(fuelio);
+    // US gallons at a low price per litre: 31.5 gal are 119.24 L at 0.094.
+    ImportOptions us;
+    us.volume = VolumeUnit::UsGallons;
+    import(plan("Date,Odometer,FuelConsumed,Cost,FuelEconomy,IsFillToFull,MissedFuelUp,Notes,Tags\n"
+                "2/1/2024,1000,31.5,11.21,0,True,False,,\n"
+                "2/2/2024,1200,7.25,21.95,0,True,False,,\n",
+                us));
+    std::vector<LedgerRecord> stored;
+    ASSERT_TRUE(db.LoadRecords(LedgerKind::Refuel, car, stored).ok());
+    ASSERT_EQ(stored.size(), 51u);
+    for (const LedgerRecord& r : stored) {
+        const auto source =
+            std::find_if(fuelio.rows.begin(), fuelio.rows.end(), [&](const ImportRow& row) {
+                return row.record.date == r.date && row.record.miles == r.miles;
+            });
+        if (source != fuelio.rows.end()) {
+            EXPECT_EQ(ShownFuelQuantity(r), ShownNumber(*source->litres, 2))
+                << r.date.toStdString();
+        }
+    }
+    auto on = [&](const char* date) {
+        return *std::find_if(stored.begin(), stored.end(),
+                             [&](const LedgerRecord& r) { return r.date == date; });
+    };
+    EXPECT_EQ(ShownFuelQuantity(on("2024/02/01")), 119.24);
+    EXPECT_EQ(ShownFuelQuantity(on("2024/02/02")), 27.44);
+    EXPECT_DOUBLE_EQ(TotalFuelVolume(stored), ShownNumber(litres, 2));
+    EXPECT_DOUBLE_EQ(TotalAmount(stored), ShownNumber(amount, 2));
+
+    // The 07:00 filling at 4725 km is numbered before the 18:00 one at 4945 km.
+    EXPECT_EQ(
+        ReadBack(path, "select Miles from Refuel where DateTimee='2022/10/23' order by RecID"),
+        (std::vector<QStringList>{{"4725.00000000"}, {"4945.00000000"}}));
+    // Every filling is a partial one: no full tanks enclose them, so their
+    // gauge readings stay unknown and no consumption is shown.
+    EXPECT_EQ(ReadBack(path, "select count(*) from Refuel where Reserved1='nogauge'"),
+              (std::vector<QStringList>{{"49"}}));
+    // The export leaves unknown readings and estimates empty, and its import
+    // knows them as unknown again.
+    ASSERT_EQ(ExportCsv(db, {out, car}).outcome, CsvExportResult::Done);
+    const std::vector<QStringList> exported =
+        CsvRowsOf(out + "/" + LedgerFileName(car, "自家车", "加油记录"));
+    EXPECT_EQ(exported[1].mid(5, 3), (QStringList{"", "", ""})); // 加前油表, 加后油表, 油耗估算
+    const ImportPlan back =
+        PlanImport(db, {out + "/" + LedgerFileName(car, "自家车", "加油记录")}, {});
+    EXPECT_EQ(back.rows[0].record.marks, "nogauge");
+    for (size_t i = 1; i < stored.size(); ++i)
+        if (stored[i].date != "2024/02/02") {
+            EXPECT_FALSE(FuelConsumption(stored[i - 1], stored[i], 5))
+                << stored[i].date.toStdString();
+        }
+}
+
+TEST_F(CsvForeignTest, AFuelioCngCarWithTwoTanksBringsItsPetrolAsLitresAndItsGasAsCosts)
+{
+    const ImportPlan p = plan(dataFile("fuelio-cng-two-tanks-excerpt.csv"));
+    ASSERT_FALSE(p.refused()) << p.refusal.toStdString();
+    EXPECT_TRUE(Problems(p).empty());
+    std::vector<std::tuple<LedgerKind, QString, QString, double>>
+        rows; // ledger, date, text, amount
+    for (const ImportRow& row : p.rows)
+        rows.emplace_back(row.ledger, row.record.date,
+                          row.ledger == LedgerKind::Refuel ? QuantityOf(row)
+                          : row.ledger == LedgerKind::DailyCost
+                              ? row.record.content + " " + row.record.mark
+                              : row.record.content,
+                          row.record.amount);
+    const std::vector<std::tuple<LedgerKind, QString, QString, double>> expected = {
+        {LedgerKind::DailyCost, "2024/12/03", "天然气 Metano Service - Metano Service；15.568 kg",
+         21.78},
+        {LedgerKind::Refuel, "2024/12/03", "17.56", 30.01},
+        {LedgerKind::DailyCost, "2024/04/22", "天然气 IP 24 ORE -；15.101 kg", 17.2},
+        {LedgerKind::Refuel, "2024/04/22", "15.47", 30},
+        {LedgerKind::DailyCost, "2024/03/09", "天然气 Metano Service - Metano Service；14.612 kg",
+         17.52},
+        {LedgerKind::Refuel, "2024/03/09", "16.04", 30.14},
+        {LedgerKind::Refuel, "2023/11/22", "28.43", 50.01},
+        {LedgerKind::DailyCost, "2021/07/07", "天然气 Perugia - IP BALANZANO 24 ORE；13.199 kg",
+         13.45},
+        {LedgerKind::Refuel, "2021/07/07", "18.19", 30},
+        {LedgerKind::DailyCost, "2020/11/02",
+         "天然气 Stazione di Servizio IS - Ponte S. Giovanni -；15.66 kg；25 km con benzina",
+         15.32},
+        // Italian names of Fuelio's built-in categories 1 and 2.
+        {LedgerKind::Maintain, "2024/01/03", "Revisione", 79},
+        {LedgerKind::Maintain, "2024/01/03", "Rabbocco olio motore 1.5 Kg", 10},
+        {LedgerKind::Maintain, "2024/10/01", "Tagliando 284000 presso Dino Bianchini", 120},
+    };
+    EXPECT_EQ(rows, expected);
+    EXPECT_TRUE(p.notes.contains("in.csv 里有 5 条加天然气的记录按千克计，不能当作升记入加油记录："
+                                 "作为日常杂费导入，金额照旧，千克数写在备注里。"));
+    // The petrol tank's capacity is not given: its gauge readings are unknown.
+    ASSERT_TRUE(p.cars[0].property);
+    EXPECT_EQ(p.cars[0].property->fuelVolume, 0);
+    for (const ImportRow& row : p.rows)
+        if (row.ledger == LedgerKind::Refuel) {
+            EXPECT_TRUE(HasMark(row.record, RefuelMark::GaugesUnknown));
+        }
+}
+
+TEST_F(CsvForeignTest, LubeLoggerSuppliesKeepTheirCostAndItsOdometerFileGoesToTheCarLog)
+{
+    const ImportPlan supplies =
+        plan("Date,PartNumber,PartSupplier,PartQuantity,Description,Notes,Cost,Tags\n"
+             "1/5/2024,,Shop,5.5,Oil,,38.50,\n"
+             "1/6/2024,,Shop,3,Wipers,front,10.00,\n"
+             "1/7/2024,,Shop,4,Bulbs,,20.00,\n");
+    ASSERT_EQ(supplies.rows.size(), 3u);
+    // Count, price, note and the line's total as the page shows it.
+    const std::vector<std::tuple<double, double, QString, double>> expected = {
+        {1, 38.5, "数量 5.5，单价 7", 38.5},
+        {1, 10, "数量 3，单价 3.3333；front", 10},
+        {4, 5, "", 20}};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const LedgerRecord& r = supplies.rows[i].record;
+        EXPECT_EQ(std::make_tuple(r.count, r.price, r.mark, AccessoryCost(r)), expected[i]) << i;
+    }
+
+    const ImportPlan odometer = plan("Date,Odometer,Notes\n1/5/2024,1200,Tyres rotated\n");
+    EXPECT_EQ(odometer.sources[0].format, "LubeLogger 里程记录");
+    ASSERT_EQ(odometer.rows.size(), 1u);
+    EXPECT_EQ(odometer.rows[0].ledger, LedgerKind::CarLog);
+    EXPECT_EQ(odometer.rows[0].record.mark, "Tyres rotated");
+    EXPECT_EQ(odometer.rows[0].record.miles, 1200);
 }

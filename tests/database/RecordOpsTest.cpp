@@ -158,7 +158,7 @@ TEST_F(DatabaseTest, CountsAndSums)
 
     for (const LedgerRecord& r :
          {refuel("CAR0001", "0000001", "2024/02/01", 300, 7.5),
-          refuel("CAR0001", "0000002", "2024/02/29", 100, 0.004), // stored as 0.00: no quotient
+          refuel("CAR0001", "0000002", "2024/02/29", 100, 4e-7), // stored as 0.000000: no quotient
           refuel("CAR0001", "0000003", "2024/03/01", 80, 8),
           refuel("CAR0001", "0000004", "2024/2/15", 1, 1), // not zero-padded: outside any month
           refuel("CAR0002", "0000005", "2024/02/10", 1000, 10)})

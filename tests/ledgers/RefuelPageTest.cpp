@@ -137,3 +137,39 @@ TEST_F(RefuelTest, OneFuelVolumeOnThePageAndAtStartUp)
     EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.67", "￥ 0.47"})); // 950 / 2000
     EXPECT_EQ(page.Caption(), "加油记录 【合计：▲加油总量 150.69 升 ▲加油金额 1050.00 元】");
 }
+
+TEST_F(RefuelTest, UnknownReadingsAndMissedFillingsShowNoEstimateAndPricesKeepTheirDigits)
+{
+    auto& connection = context.m_database.Connection();
+    connection.Execute(
+        "insert into CarProperty (CarID, FuelVolume, MeterRules) values ('CAR0001', 50, 10)");
+    connection.Execute(
+        "insert into Refuel (CarID, RecID, DateTimee, Mark, Miles, Amount, Price, FuelMeter1, "
+        "FuelMeter2, Reserved1) values "
+        "('CAR0001', '0000001', '2024/05/01', '', 1000, 11.21, 0.094012, 0, 0, 'nogauge'),"
+        "('CAR0001', '0000002', '2024/05/10', '', 1400, 200, 5, 4, 10, 'missed'),"
+        "('CAR0001', '0000003', '2024/05/20', '', 1800, 200, 5, 4, 10, '')");
+    CDlgOil page(context);
+    show(page);
+    // Quantity, gauge before and after, consumption of each filling.
+    const std::vector<QStringList> expected = {{"119.24 升", "--", "--", "--"},
+                                               {"40.00 升", "4.00 格", "10.00 格", "--"},
+                                               {"40.00 升", "4.00 格", "10.00 格", "7.50  L"}};
+    for (int r = 1; r <= 3; ++r) {
+        const QStringList texts = row(page, r);
+        EXPECT_EQ((QStringList{texts[5], texts[6], texts[7], texts[8]}), expected[size_t(r - 1)]);
+    }
+
+    // The price editor opens with the six digits the file holds; confirming
+    // it leaves the record as it was.
+    ASSERT_TRUE(page.Grid()->EditCell(1, 4));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(page.Grid()->GetEditor())->text(), "0.094012");
+    page.Grid()->EndEditing();
+    // A reading typed into a filling whose readings were unknown makes them known.
+    type(page, 1, 6, "3");
+    EXPECT_EQ(readBack("select Price, FuelMeter1, Reserved1 from Refuel where RecID='0000001'"),
+              (std::vector<QStringList>{{"0.09401200", "3.00000000", ""}}));
+    EXPECT_EQ(page.Grid()->GetItemText(1, 6), "3.00 格");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 7), "0.00 格");
+    EXPECT_EQ(page.Grid()->GetItemText(1, 5), "119.24 升");
+}
