@@ -88,6 +88,10 @@ enum class LedgerField : quint8
 
 bool IsNumberField(LedgerField field);
 
+// The longest text, in characters, that the pages read and show whole; a
+// longer stored text is read by its beginning only.
+inline constexpr int kLongestText = 10000;
+
 // One record of any of the seven ledgers, with its values as stored: texts as
 // written, numbers as the doubles the file holds ("%.2f"-rounded when this
 // program wrote them, counts whole). A ledger uses the fields its table binds;
@@ -107,6 +111,11 @@ struct LedgerRecord
     double fuelMeter1 = 0; // gauge before filling
     double fuelMeter2 = 0; // gauge after filling
     double count = 0;      // accessories, stored with "%.0f"
+    // Texts read by their first kLongestText characters only (a bit per
+    // field, 1 << field); writing such a field keeps the stored rest.
+    quint32 cut = 0;
+
+    bool IsCut(LedgerField field) const { return cut & (1u << unsigned(field)); }
 
     double& Number(LedgerField field);
     double Number(LedgerField field) const;
