@@ -189,8 +189,11 @@ public:
     // as stored; `each` answering false stops the read (store::kStopped).
     SqlStatus ReadRecords(LedgerKind kind, const QString& carId,
                           const std::function<bool(const LedgerRecord&)>& each);
-    // Writes one field of the record (r.carId, r.recId) with one bound statement.
-    SqlStatus UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field);
+    // Writes one field of the record (r.carId, r.recId) with one bound
+    // statement. With `keptAfter`, the field's text replaces only the stored
+    // text's first keptAfter characters and the rest is kept.
+    SqlStatus UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field,
+                                int keptAfter = 0);
     // Removes the row of (car, record identifier); an empty identifier sends nothing.
     SqlStatus DeleteRecord(LedgerKind kind, const QString& carId, const QString& recId);
     // The identifier after the table's highest one, seven digits ("0000001" first).

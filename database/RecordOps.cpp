@@ -253,7 +253,8 @@ SqlStatus CMyDatabase::ReadRecords(LedgerKind kind, const QString& carId,
     return select.Status();
 }
 
-SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field)
+SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field,
+                                         int keptAfter)
 {
     if (!IsOpen())
         return store::Closed();
@@ -261,10 +262,7 @@ SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r,
     const CMyField* column = description.Field(field);
     if (!column)
         return {SQLITE_MISUSE, QStringLiteral("no such column"), true};
-    // A text read by its beginning only gets the new beginning and keeps its rest.
-    CStatement update = m_connection.Prepare(
-        r.IsCut(field) ? description.UpdateStatement(*column, kLongestText)
-                       : description.UpdateStatement(*column));
+    CStatement update = m_connection.Prepare(description.UpdateStatement(*column, keptAfter));
     bindField(update, 1, *column, r);
     update.Bind(2, r.carId).Bind(3, r.recId);
     return update.Run();

@@ -111,8 +111,9 @@ struct LedgerRecord
     double fuelMeter1 = 0; // gauge before filling
     double fuelMeter2 = 0; // gauge after filling
     double count = 0;      // accessories, stored with "%.0f"
-    // Texts read by their first kLongestText characters only (a bit per
-    // field, 1 << field); writing such a field keeps the stored rest.
+    // Texts that are only the beginning of the stored text (a bit per field,
+    // 1 << field): read by their first kLongestText characters, and after an
+    // edit the typed beginning; the stored rest follows it.
     quint32 cut = 0;
 
     bool IsCut(LedgerField field) const { return cut & (1u << unsigned(field)); }

@@ -169,11 +169,11 @@ QByteArray CMyTable::SelectStatement(const QByteArray& orderBy, const QStringLis
            orderBy;
 }
 
-QByteArray CMyTable::UpdateStatement(const CMyField& column, int keptFrom) const
+QByteArray CMyTable::UpdateStatement(const CMyField& column, int keptAfter) const
 {
     const QByteArray quoted = '"' + column.name.toLatin1() + '"';
     const QByteArray value =
-        keptFrom > 0 ? "?1 || substr(" + quoted + ", " + QByteArray::number(keptFrom + 1) + ")"
+        keptAfter > 0 ? "?1 || substr(" + quoted + ", " + QByteArray::number(keptAfter + 1) + ")"
                      : QByteArray("?1");
     return "update \"" + name.toLatin1() + "\" set " + quoted + "=" + value +
            " where \"CarID\"=?2 and \"RecID\"=?3";

@@ -50,8 +50,8 @@ struct CMyTable
     // alter: adds a column the file lacks, with its declared type.
     QString AddColumnStatement(const CMyField& column) const;
     // update: ?1 the value, ?2 the car, ?3 the record identifier; with
-    // `keptFrom`, ?1 replaces only the text's first keptFrom characters;
-    QByteArray UpdateStatement(const CMyField& column, int keptFrom = 0) const;
+    // `keptAfter`, ?1 replaces only the text's first keptAfter characters;
+    QByteArray UpdateStatement(const CMyField& column, int keptAfter = 0) const;
     // delete: ?1 the car, ?2 the record identifier.
     QByteArray DeleteStatement() const;
 };
