@@ -117,6 +117,7 @@ QString UsageText()
         "  --volume l|usgal|impgal  文件里的油量单位（默认按文件所写，否则升）\n"
         "  --keep-duplicates   与账本里已有记录相同的行也导入（默认跳过）\n"
         "  --skip-bad-lines    有不能读的行时只导入其余的行（默认整个导入作罢）\n"
+        "  --cut-long-texts    超过 10000 字的文字只导入前 10000 字（默认不导入那一行）\n"
         "  --dry-run           只显示预览，不写入任何记录\n"
         "\n"
         "导入要么全部写入，要么什么都不写；写入前先在 backup 文件夹里做一个备份点。\n"

@@ -63,6 +63,7 @@ public:
     QComboBox* DistanceBox() const { return m_distance; }
     QComboBox* VolumeBox() const { return m_volume; }
     QCheckBox* SkipDuplicatesBox() const { return m_skipDuplicates; }
+    QCheckBox* CutLongTextsBox() const { return m_cutLongTexts; }
     QComboBox* MappingBox(int column) const;
     QTabWidget* Tabs() const { return m_tabs; }
     QPlainTextEdit* SummaryView() const { return m_summary; }
@@ -93,6 +94,7 @@ private:
     QLabel* m_volumeLabel;
     QComboBox* m_volume;
     QCheckBox* m_skipDuplicates;
+    QCheckBox* m_cutLongTexts;
     QGroupBox* m_mappingBox;
     QGridLayout* m_mappingGrid;
     std::vector<QComboBox*> m_mapping;
