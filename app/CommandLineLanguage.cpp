@@ -39,6 +39,8 @@ const char* const kEnglish[][2] = {
      "                      skip them)\n"
      "  --skip-bad-lines    import the other lines when some cannot be read (default:\n"
      "                      import nothing)\n"
+     "  --cut-long-texts    import the first 10000 characters of a longer text\n"
+     "                      (default: refuse its line)\n"
      "  --dry-run           show the preview only, write nothing\n"
      "\n"
      "An import writes all of its records or none, after making a backup point in the\n"

@@ -29,7 +29,8 @@ QString tr(const char* text)
 // The options of an export or import; these take a value.
 const QStringList kValueOptions = {"--export",   "--import", "--car",      "--ledger",
                                    "--distance", "--volume", "--encoding", "--map"};
-const QStringList kFlagOptions = {"--dry-run", "--keep-duplicates", "--skip-bad-lines"};
+const QStringList kFlagOptions = {"--dry-run", "--keep-duplicates", "--skip-bad-lines",
+                                  "--cut-long-texts"};
 
 // The files to import: a folder stands for its CSV files, the car file first.
 QStringList importFiles(const QStringList& paths)
@@ -231,6 +232,8 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
             a.options.skipDuplicates = false;
         } else if (arg == QLatin1String("--skip-bad-lines")) {
             a.skipBadLines = true;
+        } else if (arg == QLatin1String("--cut-long-texts")) {
+            a.options.cutLongTexts = true;
         } else if (arg.contains(QLatin1String("/nopassword"))) {
             a.noPassword = true;
         } else if (arg.startsWith(QLatin1Char('-'))) {
@@ -243,7 +246,8 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
         mistake(tr("请给出 --export 或 --import 其中之一。"));
     else if (!a.exportFolder.isEmpty() &&
              (a.dryRun || a.options.ledger || a.skipBadLines || !a.options.skipDuplicates ||
-              !a.options.encoding.isEmpty() || !a.options.columnFields.empty()))
+              !a.options.encoding.isEmpty() || !a.options.columnFields.empty() ||
+              a.options.cutLongTexts))
         mistake(tr("--export 只能和 --car 一起使用。"));
     return a;
 }

@@ -253,6 +253,10 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
         QStringLiteral("跳过与账本里已有记录相同的行（日期、里程表、金额都一样）(&S)"), this);
     m_skipDuplicates->setChecked(true);
     choices->addRow(m_skipDuplicates);
+    m_cutLongTexts = new QCheckBox(
+        QStringLiteral("超过 %1 字的文字只导入前 %1 字（不选时不导入那一行）(&T)").arg(kLongestText),
+        this);
+    choices->addRow(m_cutLongTexts);
     layout->addLayout(choices);
 
     m_mappingBox = new QGroupBox(QStringLiteral("各栏对应的内容"), this);
@@ -302,6 +306,7 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
     for (QComboBox* box : {m_ledger, m_distance, m_volume, m_encoding})
         connect(box, &QComboBox::currentIndexChanged, this, &CDlgImportPreview::replan);
     connect(m_skipDuplicates, &QCheckBox::toggled, this, &CDlgImportPreview::replan);
+    connect(m_cutLongTexts, &QCheckBox::toggled, this, &CDlgImportPreview::replan);
     resize(860, 600);
 }
 
@@ -335,6 +340,7 @@ void CDlgImportPreview::readChoices()
     }
     m_options.encoding = m_encoding->currentData().toString();
     m_options.skipDuplicates = m_skipDuplicates->isChecked();
+    m_options.cutLongTexts = m_cutLongTexts->isChecked();
     m_options.mapping.clear();
     for (QComboBox* box : m_mapping)
         m_options.mapping.push_back(GenericField(box->currentData().toInt()));
@@ -409,6 +415,7 @@ void CDlgImportPreview::showPlan()
                    ? kFromContent
                    : QStringLiteral("%1（%2）").arg(kFromContent, used.join(QStringLiteral("、"))));
     }
+    m_cutLongTexts->setVisible(m_plan.longTexts > 0);
     m_updating = false;
 
     const int shownTab = m_tabs->currentIndex();
@@ -438,7 +445,7 @@ void CDlgImportPreview::showPlan()
             m_tabs, QStringLiteral("不能导入的行"));
         for (const ImportProblem& problem : m_plan.rejected)
             addRow(table, {m_plan.sourceName(problem.source), QString::number(problem.line),
-                           problem.reason});
+                           PreviewCell(problem.reason, kReasonWidth)});
         m_tabs->addTab(table, QStringLiteral("不能导入的行（%1）").arg(m_plan.rejected.size()));
     }
     m_tabs->setCurrentIndex(std::clamp(shownTab, 0, m_tabs->count() - 1));

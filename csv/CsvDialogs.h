@@ -64,6 +64,7 @@ public:
     QComboBox* VolumeBox() const { return m_volume; }
     QComboBox* EncodingBox() const { return m_encoding; }
     QCheckBox* SkipDuplicatesBox() const { return m_skipDuplicates; }
+    QCheckBox* CutLongTextsBox() const { return m_cutLongTexts; }
     QComboBox* MappingBox(int column) const;
     QTabWidget* Tabs() const { return m_tabs; }
     QPlainTextEdit* SummaryView() const { return m_summary; }
@@ -95,6 +96,7 @@ private:
     QComboBox* m_volume;
     QComboBox* m_encoding;
     QCheckBox* m_skipDuplicates;
+    QCheckBox* m_cutLongTexts;
     QGroupBox* m_mappingBox;
     QGridLayout* m_mappingGrid;
     std::vector<QComboBox*> m_mapping;

@@ -106,32 +106,44 @@ private:
         return true;
     }
 
-    // Writes the text as UTF-8 with a byte-order mark under a temporary name.
-    bool writeFile(const QString& name, const QString& text)
+    // Opens the file under its temporary name and writes the byte-order mark.
+    bool open(QFile& file, const QString& name)
     {
         const QString final = QDir(m_request.folder).filePath(name);
         const QString temporary =
             QDir(m_request.folder).filePath(QLatin1Char('.') + name + QStringLiteral(".part"));
         m_written.push_back({temporary, final});
-        QFile file(temporary);
-        const QByteArray bytes = "\xEF\xBB\xBF" + text.toUtf8();
-        bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                       file.write(bytes) == bytes.size() && file.flush();
-        if (written) {
-            file.close();
-            written = file.error() == QFileDevice::NoError;
-        }
-        if (!written) {
-            // A full disk is said in the words of the backup, whatever the system said.
-            const QStorageInfo storage(m_request.folder);
-            const bool full = file.error() == QFileDevice::ResourceError ||
-                              (storage.isValid() && storage.bytesAvailable() < bytes.size());
-            failed(
-                QStringLiteral("无法写入文件 %1：%2")
-                    .arg(QDir::toNativeSeparators(final),
-                         StorageFaultText(full ? SQLITE_FULL : SQLITE_IOERR, file.errorString())));
-        }
-        return written;
+        file.setFileName(temporary);
+        return (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                file.write("\xEF\xBB\xBF") == 3) ||
+               writeFailed(file);
+    }
+
+    // Appends the text as UTF-8.
+    bool put(QFile& file, const QString& text)
+    {
+        const QByteArray bytes = text.toUtf8();
+        return file.write(bytes) == bytes.size() || writeFailed(file);
+    }
+
+    bool close(QFile& file)
+    {
+        if (!file.flush())
+            return writeFailed(file);
+        file.close();
+        return file.error() == QFileDevice::NoError || writeFailed(file);
+    }
+
+    bool writeFailed(const QFile& file)
+    {
+        // A full disk is said in the words of the backup, whatever the system said.
+        const QStorageInfo storage(m_request.folder);
+        const bool full = file.error() == QFileDevice::ResourceError ||
+                          (storage.isValid() && storage.bytesAvailable() < 65536);
+        failed(QStringLiteral("无法写入文件 %1：%2")
+                   .arg(QDir::toNativeSeparators(m_written.back().final),
+                        StorageFaultText(full ? SQLITE_FULL : SQLITE_IOERR, file.errorString())));
+        return false;
     }
 
     void readFailed(const SqlStatus& status)
@@ -198,17 +210,15 @@ private:
                 return false;
             text += CsvLine(*row);
         }
-        return writeFile(kCarFileName + QStringLiteral(".csv"), text) && advance(0);
+        QFile file;
+        return open(file, kCarFileName + QStringLiteral(".csv")) && put(file, text) &&
+               close(file) && advance(0);
     }
 
+    // Streams the car's records of the ledger into its file, one line each,
+    // texts and numbers as stored.
     bool writeLedger(const CARLIST& car, const LedgerKindInfo& ledger)
     {
-        std::vector<LedgerRecord> records;
-        const SqlStatus status = m_db.LoadRecords(ledger.kind, car.carId, records);
-        if (!status.ok()) {
-            readFailed(status);
-            return false;
-        }
         double perDivision = 1.0;
         if (ledger.kind == LedgerKind::Refuel) {
             CARPROPERTY property;
@@ -218,13 +228,19 @@ private:
             }
             perDivision = litresPerDivision(property);
         }
+        QFile file;
+        if (!open(file, LedgerFileName(car.carId, car.name, ledger.name)) ||
+            !put(file, CsvLine(LedgerFileHeader(ledger.kind))))
+            return false;
         const std::vector<LedgerColumn> columns = ExportColumns(ledger.kind);
         const QString carName = SpreadsheetSafeText(car.name);
-        QString text = CsvLine(LedgerFileHeader(ledger.kind));
         double spent = 0;
+        qint64 count = 0;
+        std::optional<LedgerRecord> previous;
         QStringList cells;
-        for (size_t i = 0; i < records.size(); ++i) {
-            const LedgerRecord& r = records[i];
+        QString lines;
+        bool written = true;
+        const SqlStatus status = m_db.ReadRecords(ledger.kind, car.carId, [&](const LedgerRecord& r) {
             cells.clear();
             for (const LedgerColumn& column : columns) {
                 switch (column.kind) {
@@ -235,15 +251,14 @@ private:
                     cells << derivedCell(FuelQuantity(r));
                     break;
                 case CellKind::Consumption:
-                    cells << (i == 0
-                                  ? QString()
-                                  : derivedCell(FuelConsumption(records[i - 1], r, perDivision)));
+                    cells << (previous ? derivedCell(FuelConsumption(*previous, r, perDivision))
+                                       : QString());
                     break;
                 case CellKind::DerivedMoney:
                     if (ledger.kind == LedgerKind::Accessory)
                         cells << PlainNumber(AccessoryCost(r));
                     else
-                        cells << (i == 0 ? QString() : derivedCell(FuelCostPerKm(spent, r)));
+                        cells << (previous ? derivedCell(FuelCostPerKm(spent, r)) : QString());
                     break;
                 case CellKind::Gauge:
                     // Readings the ledger does not know are empty, as the page shows "--".
@@ -258,14 +273,24 @@ private:
                 }
             }
             cells << carName << ledger.name;
-            text += CsvLine(cells);
+            lines += CsvLine(cells);
             spent += r.amount;
-            if ((i + 1) % 1000 == 0 && !advance(1000))
-                return false;
+            if (ledger.kind == LedgerKind::Refuel)
+                previous = r;
+            if (++count % 1000 != 0)
+                return true;
+            written = put(file, lines) && advance(1000);
+            lines.clear();
+            return written;
+        });
+        if (!written)
+            return false;
+        if (!status.ok()) {
+            readFailed(status);
+            return false;
         }
-        m_result.records += qint64(records.size());
-        return writeFile(LedgerFileName(car.carId, car.name, ledger.name), text) &&
-               advance(qint64(records.size() % 1000));
+        m_result.records += count;
+        return put(file, lines) && close(file) && advance(count % 1000);
     }
 
     CsvExportResult finish()

@@ -169,6 +169,71 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
     }
 }
 
+// --- texts beyond what a page shows whole --------------------------------------------
+
+// The characters of a text as the ledger counts them (a surrogate pair is one).
+qsizetype characters(const QString& text)
+{
+    return text.size() - std::count_if(text.begin(), text.end(),
+                                       [](QChar c) { return c.isLowSurrogate(); });
+}
+
+// The text's first `count` characters.
+QString firstCharacters(const QString& text, qsizetype count)
+{
+    qsizetype end = 0;
+    for (qsizetype taken = 0; end < text.size() && taken < count; ++taken)
+        end += text[end].isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
+    return text.left(end);
+}
+
+// A text longer than kLongestText refuses its line, or with `cut` keeps its
+// beginning and says so in the row's flags; false when the line is refused.
+bool checkLength(QString& text, const QString& caption, bool cut, QStringList& flags,
+                 QString& problem, int& longTexts)
+{
+    const qsizetype length = characters(text);
+    if (length <= kLongestText)
+        return true;
+    ++longTexts;
+    if (!cut) {
+        problem = QStringLiteral("“%1”有 %2 字，超过了 %3 字的上限")
+                      .arg(caption)
+                      .arg(length)
+                      .arg(kLongestText);
+        return false;
+    }
+    text = firstCharacters(text, kLongestText);
+    flags << QStringLiteral("“%1”有 %2 字，只导入前 %3 字").arg(caption).arg(length).arg(kLongestText);
+    return true;
+}
+
+void checkTextLengths(const ImportOptions& options, ImportPlan& plan)
+{
+    std::erase_if(plan.rows, [&](ImportRow& row) {
+        QString problem;
+        for (const LedgerColumn& column : ExportColumns(row.ledger))
+            if (column.field != LedgerField::None && !IsNumberField(column.field) &&
+                !checkLength(row.record.Text(column.field), column.header, options.cutLongTexts,
+                             row.flags, problem, plan.longTexts)) {
+                plan.rejected.push_back({row.source, row.line, problem});
+                return true;
+            }
+        return false;
+    });
+    std::erase_if(plan.cars, [&](ImportCarRow& car) {
+        QString problem;
+        for (const CarFileColumn& column : CarFileColumns())
+            if (QString* text = CarFileText(car, column);
+                text && !checkLength(*text, column.header, options.cutLongTexts, car.flags,
+                                     problem, plan.longTexts)) {
+                plan.rejected.push_back({car.source, car.line, problem});
+                return true;
+            }
+        return false;
+    });
+}
+
 // --- records already in the ledger --------------------------------------------------
 
 QString normalDate(const QString& date)
@@ -626,6 +691,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         if (plan.refused())
             return plan;
     }
+    checkTextLengths(options, plan);
     if (plan.rows.empty() && plan.cars.empty()) {
         plan.refusal = plan.rejected.empty()
                            ? QStringLiteral("文件里没有可以导入的记录。")

@@ -263,3 +263,14 @@ void ReadImportText(int source, const QString& text, const ImportOptions& option
     }
     readRecords(source, parsed.records, options, plan);
 }
+
+QString* CarFileText(ImportCarRow& car, const CarFileColumn& column)
+{
+    if (column.kind != CarFileColumn::Text)
+        return nullptr;
+    if (column.table == tbl::CarProperty)
+        return car.property ? propertyText(*car.property, column.column) : nullptr;
+    if (column.table == tbl::PurchaseInfo)
+        return car.purchase ? purchaseText(*car.purchase, column.column) : nullptr;
+    return &car.name;
+}

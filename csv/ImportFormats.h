@@ -8,3 +8,7 @@
 // A text that cannot be read at all sets the plan's refusal.
 void ReadImportText(int source, const QString& text, const ImportOptions& options,
                     ImportPlan& plan);
+
+// The text of a car-file row that a column holds; nullptr for numbers,
+// dates, the current-car mark and a profile or purchase the row does not have.
+QString* CarFileText(ImportCarRow& car, const CarFileColumn& column);

@@ -62,6 +62,9 @@ struct ImportOptions
     std::optional<DistanceUnit> distance;
     std::optional<VolumeUnit> volume;
     bool skipDuplicates = true;
+    // A text longer than kLongestText: its beginning is imported (true) or
+    // its line is refused.
+    bool cutLongTexts = false;
     // Generic files: the field of each column; empty: guessed from the header.
     std::vector<GenericField> mapping;
     // Generic files: fields of columns named by their header (or their number
@@ -112,6 +115,7 @@ struct ImportCarRow
     bool current = false;
     std::optional<CARPROPERTY> property;
     std::optional<PURCHASEINFO> purchase;
+    QStringList flags; // what the import changed: shown in the preview
 };
 
 // A car the records go to: one of the ledger, or one to be made.
@@ -157,6 +161,7 @@ struct ImportPlan
     std::vector<GenericField> mapping;
 
     bool skipDuplicates = true;
+    int longTexts = 0; // texts longer than kLongestText, refused or cut
 
     bool refused() const { return !refusal.isEmpty(); }
     int duplicateCount() const;

@@ -38,6 +38,18 @@ QString LineText(const ImportPlan& plan, int source, int line)
     return QStringLiteral("%1 第 %2 行").arg(plan.sourceName(source)).arg(line);
 }
 
+QString PreviewCell(const QString& text, int width)
+{
+    // Only the beginning is copied: a cell may hold millions of characters.
+    qsizetype end = std::min<qsizetype>(text.size(), width);
+    if (end < text.size() && text[end - 1].isHighSurrogate())
+        --end;
+    QString cell = text.left(end);
+    cell.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    cell.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return end < text.size() ? cell + QStringLiteral("…") : cell;
+}
+
 QStringList RowTexts(const ImportRow& row)
 {
     QStringList texts;
@@ -52,7 +64,7 @@ QStringList RowTexts(const ImportRow& row)
         else if (column.field == LedgerField::Date)
             texts << row.record.date;
         else
-            texts << FieldText(column, row.record);
+            texts << PreviewCell(FieldText(column, row.record));
     }
     return texts;
 }
@@ -114,18 +126,23 @@ QString ImportSummaryText(const ImportPlan& plan)
         line(QStringLiteral("不能导入的 %1 行：").arg(plan.rejected.size()));
         for (const ImportProblem& problem : plan.rejected)
             line(QStringLiteral("  %1：%2")
-                     .arg(LineText(plan, problem.source, problem.line), problem.reason));
+                     .arg(LineText(plan, problem.source, problem.line),
+                          PreviewCell(problem.reason, kReasonWidth)));
     }
-    bool flagged = false;
-    for (const ImportRow& row : plan.rows) {
-        if (row.flags.isEmpty())
-            continue;
-        if (!flagged)
-            line(QStringLiteral("请核对这些数字："));
-        flagged = true;
-        line(QStringLiteral("  %1：%2")
-                 .arg(LineText(plan, row.source, row.line), row.flags.join(QStringLiteral("；"))));
-    }
+    QStringList flagged;
+    const auto flag = [&](int source, int lineNumber, const QStringList& flags) {
+        if (!flags.isEmpty())
+            flagged << QStringLiteral("  %1：%2").arg(LineText(plan, source, lineNumber),
+                                                      flags.join(QStringLiteral("；")));
+    };
+    for (const ImportCarRow& car : plan.cars)
+        flag(car.source, car.line, car.flags);
+    for (const ImportRow& row : plan.rows)
+        flag(row.source, row.line, row.flags);
+    if (!flagged.isEmpty())
+        line(QStringLiteral("请核对这些行："));
+    for (const QString& entry : flagged)
+        line(entry);
     for (const QString& note : plan.notes)
         line(QStringLiteral("说明：") + note);
     return text;

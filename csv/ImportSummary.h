@@ -24,9 +24,14 @@ std::vector<ImportBatch> ImportBatches(const ImportPlan& plan, int firstRows = 5
 QString TargetText(const ImportPlan& plan, int target);
 // "x.csv 第 3 行".
 QString LineText(const ImportPlan& plan, int source, int line);
-// A row as the ledger page will show it, column by column (the page's
-// captions are ExportColumns(row.ledger); the estimates, which need the
-// records before it, are left empty).
+// A cell of the preview: line breaks as blanks, and a text wider than
+// `width` characters cut there with "…".
+inline constexpr int kCellWidth = 40;
+inline constexpr int kReasonWidth = 200;
+QString PreviewCell(const QString& text, int width = kCellWidth);
+// A row as the ledger page will show it, column by column, each cell cut as
+// PreviewCell cuts it (the page's captions are ExportColumns(row.ledger);
+// the estimates, which need the records before it, are left empty).
 QStringList RowTexts(const ImportRow& row);
 
 // The whole preview as plain text, for the command line.

@@ -147,8 +147,8 @@ public:
     // statement (numbers rounded to two decimals); no change writes nothing.
     SqlStatus UpdateCarRow(CarTable table, const QString& carId, const CCarRowChanges& changes);
     // One row of a car's profile or purchase table read by the given columns,
-    // numbers as numbers and texts right-trimmed; `values` stays empty when
-    // the car has no row there.
+    // numbers as numbers and texts as stored; `values` stays empty when the
+    // car has no row there.
     SqlStatus ReadCarColumns(CarTable table, const QString& carId,
                              const std::vector<CarColumnRead>& columns,
                              std::vector<QVariant>& values);
@@ -181,11 +181,19 @@ public:
     // Remembers a typed entry unless the car has it already under its class.
     Expected<InsertOutcome> InsertInputHistory(const InputHistoryEntry& e);
     // The car's records of a table, by date (or by the given columns), read by
-    // their stored types.
+    // their stored types; texts as the pages show them: right-trimmed, and
+    // one longer than kLongestText by its beginning (marked in LedgerRecord::cut).
     SqlStatus LoadRecords(LedgerKind kind, const QString& carId, std::vector<LedgerRecord>& records,
                           const QByteArray& orderBy = "\"DateTimee\"");
-    // Writes one field of the record (r.carId, r.recId) with one bound statement.
-    SqlStatus UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field);
+    // Hands the car's records of a table by date one at a time, texts exactly
+    // as stored; `each` answering false stops the read (store::kStopped).
+    SqlStatus ReadRecords(LedgerKind kind, const QString& carId,
+                          const std::function<bool(const LedgerRecord&)>& each);
+    // Writes one field of the record (r.carId, r.recId) with one bound
+    // statement. With `keptAfter`, the field's text replaces only the stored
+    // text's first keptAfter characters and the rest is kept.
+    SqlStatus UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field,
+                                int keptAfter = 0);
     // Removes the row of (car, record identifier); an empty identifier sends nothing.
     SqlStatus DeleteRecord(LedgerKind kind, const QString& carId, const QString& recId);
     // The identifier after the table's highest one, seven digits ("0000001" first).

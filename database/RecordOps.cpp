@@ -30,6 +30,58 @@ void bindField(CStatement& statement, int index, const CMyField& field, const Le
         statement.Bind(index, r.Text(field.field));
 }
 
+// A stored text as the pages read it: blanks at its end dropped, and a text
+// longer than kLongestText cut to its first kLongestText characters (counted
+// as the store's substr() counts them, by UTF-8 lead bytes), with `cut` set.
+QString shownText(sqlite3_value* value, bool& cut)
+{
+    cut = false;
+    if (sqlite3_value_type(value) != SQLITE_TEXT)
+        return RightTrimmed(CStatement::Text(value));
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    const int size = sqlite3_value_bytes(value);
+    int characters = 0;
+    int end = 0;
+    for (; end < size; ++end)
+        if ((bytes[end] & 0xC0) != 0x80 && characters++ == kLongestText)
+            break;
+    cut = end < size;
+    const QString text = QString::fromUtf8(bytes, end);
+    return cut ? text : RightTrimmed(text);
+}
+
+// The bound fields of a ledger table, in the order its select names them.
+std::vector<LedgerField> boundFields(const CMyTable& description)
+{
+    std::vector<LedgerField> fields;
+    for (const auto& f : description.fields)
+        if (f.field != LedgerField::None)
+            fields.push_back(f.field);
+    return fields;
+}
+
+// Reads the selected row into r: texts as the pages show them, or exactly as stored.
+void readRecord(const CStatement& select, const std::vector<LedgerField>& fields, bool asStored,
+                LedgerRecord& r)
+{
+    for (int i = 0; i < int(fields.size()); ++i) {
+        const LedgerField field = fields[size_t(i)];
+        sqlite3_value* value = select.Value(i);
+        if (IsNumberField(field)) {
+            r.Number(field) = CStatement::Number(value);
+        } else if (field == LedgerField::CarId) {
+            continue;
+        } else if (asStored) {
+            r.Text(field) = CStatement::Text(value);
+        } else {
+            bool cut = false;
+            r.Text(field) = shownText(value, cut);
+            if (cut)
+                r.cut |= 1u << unsigned(field);
+        }
+    }
+}
+
 } // namespace
 
 Expected<double> CMyDatabase::firstNumber(CStatement& query)
@@ -130,7 +182,7 @@ SqlStatus CMyDatabase::ReadCarColumns(CarTable table, const QString& carId,
             sqlite3_value* value = select.Value(i);
             values.push_back(columns[size_t(i)].number
                                  ? QVariant(CStatement::Number(value))
-                                 : QVariant(RightTrimmed(CStatement::Text(value))));
+                                 : QVariant(CStatement::Text(value)));
         }
     return select.Status();
 }
@@ -167,34 +219,42 @@ SqlStatus CMyDatabase::LoadRecords(LedgerKind kind, const QString& carId,
     if (!IsOpen())
         return store::Closed();
     const CMyTable& description = tableOf(kind);
-    // The bound fields, in the order the select names them.
-    std::vector<LedgerField> fields;
-    for (const auto& f : description.fields)
-        if (f.field != LedgerField::None)
-            fields.push_back(f.field);
+    const std::vector<LedgerField> fields = boundFields(description);
     CStatement select = m_connection.Prepare(
         description.SelectStatement(orderBy, m_missingColumns.value(description.name)));
     select.Bind(1, carId);
-    std::vector<bool> numbers;
-    for (LedgerField f : fields)
-        numbers.push_back(IsNumberField(f));
     while (select.Next()) {
         LedgerRecord& r = records.emplace_back();
         r.carId = carId; // one shared text for every record
-        for (int i = 0; i < int(fields.size()); ++i) {
-            const LedgerField field = fields[size_t(i)];
-            if (numbers[size_t(i)])
-                r.Number(field) = CStatement::Number(select.Value(i));
-            else if (field != LedgerField::CarId)
-                r.Text(field) = RightTrimmed(CStatement::Text(select.Value(i)));
-        }
+        readRecord(select, fields, false, r);
     }
     // Room left by the growing list goes back.
     records.shrink_to_fit();
     return select.Status();
 }
 
-SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field)
+SqlStatus CMyDatabase::ReadRecords(LedgerKind kind, const QString& carId,
+                                   const std::function<bool(const LedgerRecord&)>& each)
+{
+    if (!IsOpen())
+        return store::Closed();
+    const CMyTable& description = tableOf(kind);
+    const std::vector<LedgerField> fields = boundFields(description);
+    CStatement select = m_connection.Prepare(description.SelectStatement(
+        "\"DateTimee\"", m_missingColumns.value(description.name)));
+    select.Bind(1, carId);
+    LedgerRecord r;
+    r.carId = carId;
+    while (select.Next()) {
+        readRecord(select, fields, true, r);
+        if (!each(r))
+            return {store::kStopped, QStringLiteral("stopped"), true};
+    }
+    return select.Status();
+}
+
+SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field,
+                                         int keptAfter)
 {
     if (!IsOpen())
         return store::Closed();
@@ -202,7 +262,7 @@ SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r,
     const CMyField* column = description.Field(field);
     if (!column)
         return {SQLITE_MISUSE, QStringLiteral("no such column"), true};
-    CStatement update = m_connection.Prepare(description.UpdateStatement(*column));
+    CStatement update = m_connection.Prepare(description.UpdateStatement(*column, keptAfter));
     bindField(update, 1, *column, r);
     update.Bind(2, r.carId).Bind(3, r.recId);
     return update.Run();

@@ -89,6 +89,10 @@ enum class LedgerField : quint8
 
 bool IsNumberField(LedgerField field);
 
+// The longest text, in characters, that the pages read and show whole; a
+// longer stored text is read by its beginning only.
+inline constexpr int kLongestText = 10000;
+
 // One record of any of the seven ledgers, with its values as stored: texts as
 // written, numbers as the doubles the file holds ("%.2f"-rounded when this
 // program wrote them, counts whole). A ledger uses the fields its table binds;
@@ -112,6 +116,12 @@ struct LedgerRecord
     // what is not known of the filling (see RefuelMark); empty for fillings
     // typed on the page and in every file written before the marks existed.
     QString marks;
+    // Texts that are only the beginning of the stored text (a bit per field,
+    // 1 << field): read by their first kLongestText characters, and after an
+    // edit the typed beginning; the stored rest follows it.
+    quint32 cut = 0;
+
+    bool IsCut(LedgerField field) const { return cut & (1u << unsigned(field)); }
 
     double& Number(LedgerField field);
     double Number(LedgerField field) const;

@@ -177,10 +177,14 @@ QByteArray CMyTable::SelectStatement(const QByteArray& orderBy, const QStringLis
            orderBy;
 }
 
-QByteArray CMyTable::UpdateStatement(const CMyField& column) const
+QByteArray CMyTable::UpdateStatement(const CMyField& column, int keptAfter) const
 {
-    return "update \"" + name.toLatin1() + "\" set \"" + column.name.toLatin1() +
-           "\"=?1 where \"CarID\"=?2 and \"RecID\"=?3";
+    const QByteArray quoted = '"' + column.name.toLatin1() + '"';
+    const QByteArray value =
+        keptAfter > 0 ? "?1 || substr(" + quoted + ", " + QByteArray::number(keptAfter + 1) + ")"
+                     : QByteArray("?1");
+    return "update \"" + name.toLatin1() + "\" set " + quoted + "=" + value +
+           " where \"CarID\"=?2 and \"RecID\"=?3";
 }
 
 QByteArray CMyTable::DeleteStatement() const

@@ -50,8 +50,9 @@ struct CMyTable
     QByteArray SelectStatement(const QByteArray& orderBy, const QStringList& missing = {}) const;
     // alter: adds a column the file lacks, with its declared type.
     QString AddColumnStatement(const CMyField& column) const;
-    // update: ?1 the value, ?2 the car, ?3 the record identifier;
-    QByteArray UpdateStatement(const CMyField& column) const;
+    // update: ?1 the value, ?2 the car, ?3 the record identifier; with
+    // `keptAfter`, ?1 replaces only the text's first keptAfter characters;
+    QByteArray UpdateStatement(const CMyField& column, int keptAfter = 0) const;
     // delete: ?1 the car, ?2 the record identifier.
     QByteArray DeleteStatement() const;
 };

@@ -66,9 +66,12 @@ void CLedgerPage::Layout()
 
 void CLedgerPage::BeginEdit(int row, int col)
 {
-    m_oldText = m_grid->GetItemText(row, col);
     const LedgerColumn& column = m_info.columns[col];
     const int index = m_records.IndexOf(row);
+    // A text held by its beginning only is edited without the mark saying so.
+    if (index >= 0 && Records()[size_t(index)].IsCut(column.field))
+        m_grid->SetItemText(row, col, FieldText(column, Records()[size_t(index)]));
+    m_oldText = m_grid->GetItemText(row, col);
     if (column.kind == CellKind::Date) {
         if (m_grid->SetCellType<CGridCellDateTime>(row, col)) {
             auto* cell = m_grid->GetCellAs<CGridCellDateTime>(row, col);

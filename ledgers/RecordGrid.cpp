@@ -20,6 +20,13 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 
+// Characters as the store counts them: a surrogate pair is one.
+int characters(const QString& text)
+{
+    return int(text.size() - std::count_if(text.begin(), text.end(),
+                                            [](QChar c) { return c.isLowSurrogate(); }));
+}
+
 bool IsShownOnly(CellKind kind)
 {
     return IsDerivedKind(kind) || kind == CellKind::RecordId || kind == CellKind::Label;
@@ -53,7 +60,15 @@ QString CRecordGrid::cellText(int row, int col) const
         return derivedText ? derivedText(index < 0 ? Count() : index, col) : QString();
     if (index < 0)
         return column.kind == CellKind::Date ? m_today : QString();
-    return FieldText(column, m_records[size_t(index)]);
+    const LedgerRecord& record = m_records[size_t(index)];
+    if (record.IsCut(column.field))
+        return CutTextMark() + FieldText(column, record);
+    return FieldText(column, record);
+}
+
+QString CRecordGrid::CutTextMark()
+{
+    return QStringLiteral("（过长，只显示前 %1 字）").arg(kLongestText);
 }
 
 bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
@@ -171,7 +186,10 @@ bool CRecordGrid::Save(CMyDatabase* db, int index, const LedgerRecord& changed, 
 {
     if (!db)
         return false;
-    if (ShowStoreFailure(db->UpdateRecordField(m_kind, changed, field), m_grid))
+    // A text held by its beginning only: the beginning is replaced, the rest kept.
+    const LedgerRecord& before = m_records[size_t(index)];
+    const int keptAfter = before.IsCut(field) ? characters(before.Text(field)) : 0;
+    if (ShowStoreFailure(db->UpdateRecordField(m_kind, changed, field, keptAfter), m_grid))
         return false;
     m_records[size_t(index)] = changed;
     return true;

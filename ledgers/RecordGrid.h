@@ -63,6 +63,9 @@ public:
     // (the user was told why).
     int DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn,
                        LedgerRecord* removed = nullptr);
+    // What a cell whose text is only the beginning of the stored one shows in
+    // front of it; the editor opens on the beginning alone.
+    static QString CutTextMark();
     // Hands an edited cell back to the computed text.
     void ResetCell(int row, int col);
     // Tells the grid that the texts of the rows from `row` on may have changed.

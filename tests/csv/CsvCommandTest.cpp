@@ -184,6 +184,8 @@ TEST_F(CsvCommandTest, MistakenArgumentsAreToldBeforeAnythingIsTouched)
         {{"--export", "a", "--import", "b"}, "请给出 --export 或 --import 其中之一。"},
         {{"--car", "x"}, "请给出 --export 或 --import 其中之一。"},
         {{"--export", "a", "--dry-run"}, "--export 只能和 --car 一起使用。"},
+        {{"--export", "a", "--cut-long-texts"}, "--export 只能和 --car 一起使用。"},
+        {{"--import", "a", "--cut-long-texts"}, ""},
         {{"--export", "a", "x/nopassword"}, ""},
     };
     for (const auto& row : rows)

@@ -184,6 +184,28 @@ TEST_F(CsvExportTest, AFullDiskIsSaidAsSuchAndLeavesNothingBehind)
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
 }
 
+TEST_F(CsvExportTest, TextsAndNumbersAreWrittenAsTheFileHoldsThem)
+{
+    // Blanks at either end and digits beyond the page's two decimals, as
+    // another writer may have left them.
+    for (const char* sql :
+         {"update Refuel set Mark='加满  ', Amount=12.3456, Price=0.094 where Miles=1000",
+          "update CarProperty set Manufacture='东风  ', CurMiles=4100.456",
+          "update PurchaseInfo set InsuCompany=' 平安 ', CarPrice=98765.4321"})
+        db.Connection().Execute(QString::fromUtf8(sql));
+    ASSERT_EQ(ExportCsv(db, {out, car}).outcome, CsvExportResult::Done);
+    const std::vector<QStringList> fillings =
+        CsvRowsOf(out + "/" + car + QStringLiteral("_小车, _蓝__加油记录.csv"));
+    ASSERT_EQ(fillings.size(), 4u);
+    EXPECT_EQ(fillings[1].mid(0, 4), (QStringList{"2024-01-01", "1000", "12.3456", "0.094"}));
+    EXPECT_EQ(fillings[1][9], "加满  ");
+    const QStringList profile = CsvRowsOf(out + "/车辆信息.csv")[1];
+    EXPECT_EQ(profile[2], "东风  ");
+    EXPECT_EQ(profile[12], "4100.456");
+    EXPECT_EQ(profile[15], "98765.4321");
+    EXPECT_EQ(profile[19], " 平安 ");
+}
+
 TEST(CsvNumbers, NumbersAreShortestPlainTextAndDatesReadOnlyWhenTheyExist)
 {
     EXPECT_EQ(PlainNumber(125.5), "125.5");

@@ -292,6 +292,50 @@ TEST_F(CsvImportTest, BadRowsAreListedWithLineAndReasonAndOddNumbersAreFlagged)
     EXPECT_EQ(plan.rows[2].flags, QStringList{"里程表大得不合理（3000000）"});
 }
 
+// Texts of up to 10000 characters (a surrogate pair counting as one) are
+// taken whole; a longer one refuses its line, naming the column, or is cut
+// to its beginning when asked; the preview shows every cell cut to a width.
+TEST_F(CsvImportTest, TextsBeyondTheLimitRefuseTheirLineOrAreCutWhenAsked)
+{
+    const QString fits = "😀" + QString(kLongestText - 1, 'a');
+    const QString longer = "😀" + QString(kLongestText, 'b');
+    const QString file = inData("long.csv");
+    WriteFile(file, (LedgerFileHeader(LedgerKind::CarLog).join(",") + "\r\n2024-01-01,1," + fits +
+                     ",家用车,爱车日志\r\n2024-01-02,2," + longer + ",家用车,爱车日志\r\n")
+                        .toUtf8());
+    const QString cars = inData("cars.csv");
+    WriteFile(cars, (CarFileHeader().mid(0, 3).join(",") + "\r\n新车,否," + longer + "\r\n").toUtf8());
+
+    const ImportPlan refused = PlanImport(fresh, {file, cars}, {});
+    ASSERT_FALSE(refused.refused()) << refused.refusal.toStdString();
+    EXPECT_EQ(Problems(refused), (std::vector<std::pair<int, QString>>{
+                                     {3, "“日志信息”有 10001 字，超过了 10000 字的上限"},
+                                     {2, "“汽车制造商”有 10001 字，超过了 10000 字的上限"}}));
+    ASSERT_EQ(refused.rows.size(), 1u);
+    EXPECT_EQ(refused.rows[0].record.mark, fits);
+    EXPECT_EQ(refused.longTexts, 2);
+
+    ImportOptions cut;
+    cut.cutLongTexts = true;
+    const ImportPlan plan = PlanImport(fresh, {file, cars}, cut);
+    EXPECT_TRUE(plan.rejected.empty());
+    ASSERT_EQ(plan.rows.size(), 2u);
+    EXPECT_EQ(plan.rows[1].record.mark, longer.left(kLongestText + 1));
+    EXPECT_EQ(plan.rows[1].flags, QStringList{"“日志信息”有 10001 字，只导入前 10000 字"});
+    ASSERT_EQ(plan.cars.size(), 1u);
+    EXPECT_EQ(plan.cars[0].property->manufacture, longer.left(kLongestText + 1));
+    const QString summary = ImportSummaryText(plan);
+    EXPECT_TRUE(summary.contains("  2024/01/02 | 2 KM | 😀" + QString(38, 'b') + "…\n"))
+        << summary.left(2000).toStdString();
+    EXPECT_TRUE(summary.contains("请核对这些行：\n  cars.csv 第 2 行：“汽车制造商”有 10001 字，"
+                                 "只导入前 10000 字\n  long.csv 第 3 行：“日志信息”有 10001 字，"
+                                 "只导入前 10000 字\n"));
+    EXPECT_LT(summary.size(), 2000);
+    ASSERT_EQ(ApplyImport(fresh, plan, backups).outcome, ImportResult::Done);
+    EXPECT_EQ(ReadBack(freshPath, "select length(Mark) from CarLog order by Miles"),
+              (std::vector<QStringList>{{"10000"}, {"10000"}}));
+}
+
 TEST_F(CsvImportTest, UnreadableFilesAreRefusedBeforeAnythingIsRead)
 {
     const std::pair<QByteArray, QString> files[] = {

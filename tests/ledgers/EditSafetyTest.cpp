@@ -1,6 +1,7 @@
 #include "LedgerFixture.h"
 
 #include "ledgers/DlgAccessory.h"
+#include "ledgers/DlgCarLog.h"
 #include "ledgers/DlgMaintain.h"
 #include "ledgers/DlgOil.h"
 #include "ledgers/DlgRepair.h"
@@ -199,6 +200,38 @@ TEST_F(LedgerTest, AWriteTheLedgerRefusesSaysItWasNotSavedAndShowsTheStoredValue
     EXPECT_EQ(page.Grid()->GetItemText(1, 10), "旧");
     EXPECT_EQ(readBack("select Amount, Mark from Refuel"),
               (std::vector<QStringList>{{"200.00000000", "旧"}}));
+}
+
+// A stored text of millions of characters (a surrogate pair first): the page
+// reads, shows and edits its first 10000 characters and says so; an edit
+// replaces that beginning and keeps the rest, edit after edit.
+TEST_F(LedgerTest, AVeryLongStoredTextIsShownAndEditedByItsBeginning)
+{
+    context.m_database.Connection().Execute(
+        "insert into CarLog (CarID, RecID, DateTimee, Mark, Miles, Reserved1, Reserved2, "
+        "Reserved3) values ('CAR0001', '0000001', '2024/01/01', '😀开头' || "
+        "replace(hex(zeroblob(1500000)), '0', 'x') || '结尾', 0, '', '', '')");
+    const QString beginning = "😀开头" + QString(kLongestText - 3, 'x');
+    const QString rest = "select length(Mark) - 10000, substr(Mark, -2) from CarLog";
+    EXPECT_EQ(readBack(rest), (std::vector<QStringList>{{"2990005", "结尾"}}));
+    CDlgCarLog page(context);
+    show(page);
+    EXPECT_EQ(page.Grid()->GetItemText(1, 3), "（过长，只显示前 10000 字）" + beginning);
+    ASSERT_TRUE(page.Grid()->EditCell(1, 3));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(page.Grid()->GetEditor())->text(), beginning);
+    page.Grid()->EndEditing();
+    EXPECT_EQ(readBack("select substr(Mark, 1, 4) from CarLog"),
+              (std::vector<QStringList>{{"😀开头x"}}));
+
+    for (const QString typed : {"新的开头", "再改"}) {
+        type(page, 1, 3, typed);
+        EXPECT_EQ(page.Grid()->GetItemText(1, 3), "（过长，只显示前 10000 字）" + typed);
+        EXPECT_EQ(readBack("select substr(Mark, 1, " + QString::number(typed.size() + 1) +
+                           "), length(Mark) - " + QString::number(typed.size()) +
+                           ", substr(Mark, -2) from CarLog"),
+                  (std::vector<QStringList>{{typed + "x", "2990005", "结尾"}}));
+    }
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
 }
 
 // Assistive technology finds the open record menu under its page and can
