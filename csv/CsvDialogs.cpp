@@ -253,9 +253,10 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
         QStringLiteral("跳过与账本里已有记录相同的行（日期、里程表、金额都一样）(&S)"), this);
     m_skipDuplicates->setChecked(true);
     choices->addRow(m_skipDuplicates);
-    m_cutLongTexts = new QCheckBox(
-        QStringLiteral("超过 %1 字的文字只导入前 %1 字（不选时不导入那一行）(&T)").arg(kLongestText),
-        this);
+    m_cutLongTexts =
+        new QCheckBox(QStringLiteral("超过 %1 字的文字只导入前 %1 字（不选时不导入那一行）(&T)")
+                          .arg(kLongestText),
+                      this);
     choices->addRow(m_cutLongTexts);
     layout->addLayout(choices);
 

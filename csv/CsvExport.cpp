@@ -240,49 +240,50 @@ private:
         QStringList cells;
         QString lines;
         bool written = true;
-        const SqlStatus status = m_db.ReadRecords(ledger.kind, car.carId, [&](const LedgerRecord& r) {
-            cells.clear();
-            for (const LedgerColumn& column : columns) {
-                switch (column.kind) {
-                case CellKind::Date:
-                    cells << IsoDateText(r.date);
-                    break;
-                case CellKind::Quantity:
-                    cells << derivedCell(FuelQuantity(r));
-                    break;
-                case CellKind::Consumption:
-                    cells << (previous ? derivedCell(FuelConsumption(*previous, r, perDivision))
-                                       : QString());
-                    break;
-                case CellKind::DerivedMoney:
-                    if (ledger.kind == LedgerKind::Accessory)
-                        cells << PlainNumber(AccessoryCost(r));
-                    else
-                        cells << (previous ? derivedCell(FuelCostPerKm(spent, r)) : QString());
-                    break;
-                case CellKind::Gauge:
-                    // Readings the ledger does not know are empty, as the page shows "--".
-                    cells << (HasMark(r, RefuelMark::GaugesUnknown)
-                                  ? QString()
-                                  : PlainNumber(r.Number(column.field)));
-                    break;
-                default:
-                    cells << (IsNumberField(column.field)
-                                  ? PlainNumber(r.Number(column.field))
-                                  : SpreadsheetSafeText(r.Text(column.field)));
+        const SqlStatus status =
+            m_db.ReadRecords(ledger.kind, car.carId, [&](const LedgerRecord& r) {
+                cells.clear();
+                for (const LedgerColumn& column : columns) {
+                    switch (column.kind) {
+                    case CellKind::Date:
+                        cells << IsoDateText(r.date);
+                        break;
+                    case CellKind::Quantity:
+                        cells << derivedCell(FuelQuantity(r));
+                        break;
+                    case CellKind::Consumption:
+                        cells << (previous ? derivedCell(FuelConsumption(*previous, r, perDivision))
+                                           : QString());
+                        break;
+                    case CellKind::DerivedMoney:
+                        if (ledger.kind == LedgerKind::Accessory)
+                            cells << PlainNumber(AccessoryCost(r));
+                        else
+                            cells << (previous ? derivedCell(FuelCostPerKm(spent, r)) : QString());
+                        break;
+                    case CellKind::Gauge:
+                        // Readings the ledger does not know are empty, as the page shows "--".
+                        cells << (HasMark(r, RefuelMark::GaugesUnknown)
+                                      ? QString()
+                                      : PlainNumber(r.Number(column.field)));
+                        break;
+                    default:
+                        cells << (IsNumberField(column.field)
+                                      ? PlainNumber(r.Number(column.field))
+                                      : SpreadsheetSafeText(r.Text(column.field)));
+                    }
                 }
-            }
-            cells << carName << ledger.name;
-            lines += CsvLine(cells);
-            spent += r.amount;
-            if (ledger.kind == LedgerKind::Refuel)
-                previous = r;
-            if (++count % 1000 != 0)
-                return true;
-            written = put(file, lines) && advance(1000);
-            lines.clear();
-            return written;
-        });
+                cells << carName << ledger.name;
+                lines += CsvLine(cells);
+                spent += r.amount;
+                if (ledger.kind == LedgerKind::Refuel)
+                    previous = r;
+                if (++count % 1000 != 0)
+                    return true;
+                written = put(file, lines) && advance(1000);
+                lines.clear();
+                return written;
+            });
         if (!written)
             return false;
         if (!status.ok()) {

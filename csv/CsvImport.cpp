@@ -174,8 +174,8 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
 // The characters of a text as the ledger counts them (a surrogate pair is one).
 qsizetype characters(const QString& text)
 {
-    return text.size() - std::count_if(text.begin(), text.end(),
-                                       [](QChar c) { return c.isLowSurrogate(); });
+    return text.size() -
+           std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
 }
 
 // The text's first `count` characters.
@@ -204,7 +204,10 @@ bool checkLength(QString& text, const QString& caption, bool cut, QStringList& f
         return false;
     }
     text = firstCharacters(text, kLongestText);
-    flags << QStringLiteral("“%1”有 %2 字，只导入前 %3 字").arg(caption).arg(length).arg(kLongestText);
+    flags << QStringLiteral("“%1”有 %2 字，只导入前 %3 字")
+                 .arg(caption)
+                 .arg(length)
+                 .arg(kLongestText);
     return true;
 }
 
@@ -225,8 +228,8 @@ void checkTextLengths(const ImportOptions& options, ImportPlan& plan)
         QString problem;
         for (const CarFileColumn& column : CarFileColumns())
             if (QString* text = CarFileText(car, column);
-                text && !checkLength(*text, column.header, options.cutLongTexts, car.flags,
-                                     problem, plan.longTexts)) {
+                text && !checkLength(*text, column.header, options.cutLongTexts, car.flags, problem,
+                                     plan.longTexts)) {
                 plan.rejected.push_back({car.source, car.line, problem});
                 return true;
             }

@@ -762,40 +762,40 @@ void readFuelioCosts(FuelioFile& file, const Section& costs,
     const DecimalMark mark =
         GuessDecimalMark(cellsOf(file.records, costs.header + 1, costs.end, {odo, cost}));
     int templates = 0, incomes = 0;
-    readRecords(
-        file.source, file.records, costs.header + 1, costs.end, int(header.size()), file.plan,
-        [&](const CsvRecord& record, QString& problem) {
-            if (readFlag(cell(record, templ))) {
-                ++templates; // a reminder, no cost
-                return true;
-            }
-            if (readFlag(cell(record, income))) {
-                ++incomes;
-                return true;
-            }
-            ForeignValues v;
-            const bool read =
-                readForeignDate(cell(record, date), file.order, v.date, problem) &&
-                readForeignNumber(cell(record, odo), QStringLiteral("Odo"), mark, v.odometer,
-                                  problem) &&
-                optionalNumber(record, cost, QStringLiteral("Cost"), mark, v.amount, problem);
-            if (!read)
-                return false;
-            v.time = readTimeOfDay(cell(record, date));
-            // A built-in category is told by its number (its name is in the
-            // app's language), the user's own by its name.
-            const int id = cell(record, type).trimmed().toInt();
-            const auto named = categories.find(id);
-            const QString builtIn = builtInCategory(id);
-            const QString shown = named != categories.end() ? named->second : builtIn;
-            const LedgerKind ledger = costLedger(builtIn.isEmpty() ? shown : builtIn);
-            v.content = cell(record, title).trimmed();
-            v.notes << cell(record, notes);
-            if (ledger == LedgerKind::DailyCost && !shown.isEmpty())
-                v.notes.prepend(shown);
-            file.add(buildRow(file.source, record.line, ledger, v, file.plan));
-            return true;
-        });
+    readRecords(file.source, file.records, costs.header + 1, costs.end, int(header.size()),
+                file.plan, [&](const CsvRecord& record, QString& problem) {
+                    if (readFlag(cell(record, templ))) {
+                        ++templates; // a reminder, no cost
+                        return true;
+                    }
+                    if (readFlag(cell(record, income))) {
+                        ++incomes;
+                        return true;
+                    }
+                    ForeignValues v;
+                    const bool read =
+                        readForeignDate(cell(record, date), file.order, v.date, problem) &&
+                        readForeignNumber(cell(record, odo), QStringLiteral("Odo"), mark,
+                                          v.odometer, problem) &&
+                        optionalNumber(record, cost, QStringLiteral("Cost"), mark, v.amount,
+                                       problem);
+                    if (!read)
+                        return false;
+                    v.time = readTimeOfDay(cell(record, date));
+                    // A built-in category is told by its number (its name is in the
+                    // app's language), the user's own by its name.
+                    const int id = cell(record, type).trimmed().toInt();
+                    const auto named = categories.find(id);
+                    const QString builtIn = builtInCategory(id);
+                    const QString shown = named != categories.end() ? named->second : builtIn;
+                    const LedgerKind ledger = costLedger(builtIn.isEmpty() ? shown : builtIn);
+                    v.content = cell(record, title).trimmed();
+                    v.notes << cell(record, notes);
+                    if (ledger == LedgerKind::DailyCost && !shown.isEmpty())
+                        v.notes.prepend(shown);
+                    file.add(buildRow(file.source, record.line, ledger, v, file.plan));
+                    return true;
+                });
     if (templates || incomes)
         file.plan.notes << QStringLiteral("%1 里的 %2 条提醒和 %3 条收入不是费用，没有导入。")
                                .arg(file.plan.sourceName(file.source))

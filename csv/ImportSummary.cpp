@@ -132,8 +132,9 @@ QString ImportSummaryText(const ImportPlan& plan)
     QStringList flagged;
     const auto flag = [&](int source, int lineNumber, const QStringList& flags) {
         if (!flags.isEmpty())
-            flagged << QStringLiteral("  %1：%2").arg(LineText(plan, source, lineNumber),
-                                                      flags.join(QStringLiteral("；")));
+            flagged << QStringLiteral("  %1：%2")
+                           .arg(LineText(plan, source, lineNumber),
+                                flags.join(QStringLiteral("；")));
     };
     for (const ImportCarRow& car : plan.cars)
         flag(car.source, car.line, car.flags);

@@ -180,9 +180,8 @@ SqlStatus CMyDatabase::ReadCarColumns(CarTable table, const QString& carId,
     if (select.Next())
         for (int i = 0; i < int(columns.size()); ++i) {
             sqlite3_value* value = select.Value(i);
-            values.push_back(columns[size_t(i)].number
-                                 ? QVariant(CStatement::Number(value))
-                                 : QVariant(CStatement::Text(value)));
+            values.push_back(columns[size_t(i)].number ? QVariant(CStatement::Number(value))
+                                                       : QVariant(CStatement::Text(value)));
         }
     return select.Status();
 }
@@ -240,8 +239,8 @@ SqlStatus CMyDatabase::ReadRecords(LedgerKind kind, const QString& carId,
         return store::Closed();
     const CMyTable& description = tableOf(kind);
     const std::vector<LedgerField> fields = boundFields(description);
-    CStatement select = m_connection.Prepare(description.SelectStatement(
-        "\"DateTimee\"", m_missingColumns.value(description.name)));
+    CStatement select = m_connection.Prepare(
+        description.SelectStatement("\"DateTimee\"", m_missingColumns.value(description.name)));
     select.Bind(1, carId);
     LedgerRecord r;
     r.carId = carId;

@@ -182,7 +182,7 @@ QByteArray CMyTable::UpdateStatement(const CMyField& column, int keptAfter) cons
     const QByteArray quoted = '"' + column.name.toLatin1() + '"';
     const QByteArray value =
         keptAfter > 0 ? "?1 || substr(" + quoted + ", " + QByteArray::number(keptAfter + 1) + ")"
-                     : QByteArray("?1");
+                      : QByteArray("?1");
     return "update \"" + name.toLatin1() + "\" set " + quoted + "=" + value +
            " where \"CarID\"=?2 and \"RecID\"=?3";
 }

@@ -23,8 +23,8 @@ constexpr COLORREF kGrey = RGB(128, 128, 128);
 // Characters as the store counts them: a surrogate pair is one.
 int characters(const QString& text)
 {
-    return int(text.size() - std::count_if(text.begin(), text.end(),
-                                            [](QChar c) { return c.isLowSurrogate(); }));
+    return int(text.size() -
+               std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); }));
 }
 
 bool IsShownOnly(CellKind kind)

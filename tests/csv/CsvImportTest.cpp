@@ -304,7 +304,8 @@ TEST_F(CsvImportTest, TextsBeyondTheLimitRefuseTheirLineOrAreCutWhenAsked)
                      ",家用车,爱车日志\r\n2024-01-02,2," + longer + ",家用车,爱车日志\r\n")
                         .toUtf8());
     const QString cars = inData("cars.csv");
-    WriteFile(cars, (CarFileHeader().mid(0, 3).join(",") + "\r\n新车,否," + longer + "\r\n").toUtf8());
+    WriteFile(cars,
+              (CarFileHeader().mid(0, 3).join(",") + "\r\n新车,否," + longer + "\r\n").toUtf8());
 
     const ImportPlan refused = PlanImport(fresh, {file, cars}, {});
     ASSERT_FALSE(refused.refused()) << refused.refusal.toStdString();
