@@ -171,13 +171,6 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
 
 // --- texts beyond what a page shows whole --------------------------------------------
 
-// The characters of a text as the ledger counts them (a surrogate pair is one).
-qsizetype characters(const QString& text)
-{
-    return text.size() -
-           std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
-}
-
 // The text's first `count` characters.
 QString firstCharacters(const QString& text, qsizetype count)
 {
@@ -192,7 +185,7 @@ QString firstCharacters(const QString& text, qsizetype count)
 bool checkLength(QString& text, const QString& caption, bool cut, QStringList& flags,
                  QString& problem, int& longTexts)
 {
-    const qsizetype length = characters(text);
+    const qsizetype length = TextCharacters(text);
     if (length <= kLongestText)
         return true;
     ++longTexts;

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QString>
 #include <QtGlobal>
+#include <algorithm>
 
 // In-memory records of the ledger file.
 
@@ -92,6 +93,13 @@ bool IsNumberField(LedgerField field);
 // The longest text, in characters, that the pages read and show whole; a
 // longer stored text is read by its beginning only.
 inline constexpr int kLongestText = 10000;
+
+// The characters of a text as the ledger counts them (a surrogate pair is one).
+inline qsizetype TextCharacters(const QString& text)
+{
+    return text.size() -
+           std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); });
+}
 
 // One record of any of the seven ledgers, with its values as stored: texts as
 // written, numbers as the doubles the file holds ("%.2f"-rounded when this

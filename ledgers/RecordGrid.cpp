@@ -20,13 +20,6 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 
-// Characters as the store counts them: a surrogate pair is one.
-int characters(const QString& text)
-{
-    return int(text.size() -
-               std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLowSurrogate(); }));
-}
-
 bool IsShownOnly(CellKind kind)
 {
     return IsDerivedKind(kind) || kind == CellKind::RecordId || kind == CellKind::Label;
@@ -188,7 +181,7 @@ bool CRecordGrid::Save(CMyDatabase* db, int index, const LedgerRecord& changed, 
         return false;
     // A text held by its beginning only: the beginning is replaced, the rest kept.
     const LedgerRecord& before = m_records[size_t(index)];
-    const int keptAfter = before.IsCut(field) ? characters(before.Text(field)) : 0;
+    const int keptAfter = before.IsCut(field) ? int(TextCharacters(before.Text(field))) : 0;
     if (ShowStoreFailure(db->UpdateRecordField(m_kind, changed, field, keptAfter), m_grid))
         return false;
     m_records[size_t(index)] = changed;
