@@ -147,16 +147,16 @@ SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, std::vector<LedgerRecord>&
     if (next - 1 + qint64(records.size()) > 9999999)
         return {store::kIdsExhausted, QStringLiteral("record identifiers beyond 9999999"), true};
     const CMyTable& description = tableOf(kind);
-    const QByteArray sql = description.InsertStatement();
+    // One statement for all records, reset after each.
+    CStatement insert = m_connection.Prepare(description.InsertStatement());
     qint64 inserted = 0;
     for (LedgerRecord& r : records) {
         r.recId = QString::asprintf("%07lld", next + inserted);
-        // The cached statement, reset for each record.
-        CStatement insert = m_connection.Prepare(sql);
         for (size_t i = 0; i < description.fields.size(); ++i)
             bindField(insert, int(i + 1), description.fields[i], r);
         if (const SqlStatus status = insert.Run(); !status.ok())
             return status;
+        insert.Reset();
         ++inserted;
         if (inserted % 1000 == 0 && progress && !progress(inserted))
             return {store::kStopped, QStringLiteral("stopped"), true};

@@ -94,6 +94,12 @@ SqlStatus CStatement::Run()
     return m_status;
 }
 
+void CStatement::Reset()
+{
+    if (m_stmt)
+        sqlite3_reset(m_stmt);
+}
+
 double CStatement::Number(int column) const
 {
     return Number(Value(column));

@@ -40,6 +40,8 @@ public:
     bool Next();
     // Runs a statement without rows to its end; its status.
     SqlStatus Run();
+    // Makes a statement that ran ready to run again, with new values bound.
+    void Reset();
 
     // Values of the current row. Numbers stored as text read as their leading
     // number, integers as 32-bit values; texts of numbers as the store prints them.
