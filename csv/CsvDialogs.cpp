@@ -278,7 +278,9 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
-    m_plan = PlanImport(m_db, m_files, m_options);
+    m_plan = planned(parent);
+    if (m_plan.cancelled)
+        return; // the caller asks nothing more
     // The car list: as the file says (when it names cars), then the ledger's cars.
     bool fileNamesCars = !m_plan.cars.empty();
     for (const ImportRow& row : m_plan.rows)
@@ -353,8 +355,29 @@ void CDlgImportPreview::replan()
         return;
     readChoices();
     m_plannedCar = m_car->currentText();
-    m_plan = PlanImport(m_db, m_files, m_options);
+    ImportPlan plan = planned(this);
+    if (plan.cancelled) {
+        // Nothing to import; the choices stay as the last plan showed them.
+        ImportPlan kept = std::move(m_plan);
+        kept.rows.clear();
+        kept.sources.clear();
+        kept.rejected.clear();
+        kept.cars.clear();
+        kept.targets.clear();
+        kept.notes.clear();
+        kept.longTexts = 0;
+        kept.cancelled = true;
+        kept.refusal = plan.refusal;
+        plan = std::move(kept);
+    }
+    m_plan = std::move(plan);
     showPlan();
+}
+
+ImportPlan CDlgImportPreview::planned(QWidget* progressParent)
+{
+    ProgressBar progress(progressParent, QStringLiteral("正在读取文件……"));
+    return PlanImport(m_db, m_files, m_options, progress.report());
 }
 
 void CDlgImportPreview::accept()
@@ -471,6 +494,8 @@ bool RunCsvImport(QWidget* parent, CMyDatabase& db,
         return false;
     CDlgImportPreview preview(db, files, parent);
     const ImportPlan& first = preview.Plan();
+    if (first.cancelled)
+        return false;
     if (first.refused() && !first.generic && first.rows.empty() && first.cars.empty()) {
         MessageBox(parent, QStringLiteral("不能导入：") + first.refusal, kCaption,
                    MB_OK | MB_ICONERROR);

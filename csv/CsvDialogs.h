@@ -76,6 +76,8 @@ public:
 
 private:
     void replan();
+    // The plan of the current choices, with a progress bar that may cancel it.
+    ImportPlan planned(QWidget* progressParent);
     void readChoices();
     void showPlan();
     void buildMapping();

@@ -656,7 +656,8 @@ QString ImportPlan::sourceName(int source) const
                : QString();
 }
 
-ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOptions& options)
+ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOptions& options,
+                      const CsvProgress& progress)
 {
     ImportPlan plan;
     plan.skipDuplicates = options.skipDuplicates;
@@ -664,6 +665,17 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         plan.refusal = QStringLiteral("没有选择要导入的文件。");
         return plan;
     }
+    // One step per file, then the checks of the rows against the ledger.
+    const qint64 steps = qint64(files.size()) + 3;
+    qint64 done = 0;
+    auto stopped = [&] {
+        if (!progress || progress(++done, steps))
+            return false;
+        plan = ImportPlan(); // what was read so far is dropped at once
+        plan.cancelled = true;
+        plan.refusal = QStringLiteral("预览已取消，没有导入任何记录。");
+        return true;
+    };
     for (const QString& path : files) {
         ImportSource source;
         source.path = path;
@@ -684,7 +696,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
             plan.notes << QFileInfo(path).fileName() + QStringLiteral("：") + text.note;
         plan.sources.push_back(source);
         ReadImportText(int(plan.sources.size() - 1), text.text, options, plan);
-        if (plan.refused())
+        if (plan.refused() || stopped())
             return plan;
     }
     checkTextLengths(options, plan);
@@ -695,12 +707,15 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
                                  .arg(plan.rejected.size());
         return plan;
     }
+    if (stopped())
+        return plan;
     resolveTargets(db, options, plan);
-    if (plan.refused())
+    if (plan.refused() || stopped())
         return plan;
     markDuplicates(db, plan);
-    if (!plan.refused())
-        deriveGaugeReadings(db, plan);
+    if (plan.refused() || stopped())
+        return plan;
+    deriveGaugeReadings(db, plan);
     return plan;
 }
 

@@ -7,8 +7,11 @@ class CMyDatabase;
 
 // Reads the files and works out what importing them would write into the
 // ledger: the records by car and ledger, the lines that cannot be read and
-// why, the records the ledger holds already. Nothing is written.
-ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOptions& options);
+// why, the records the ledger holds already. Nothing is written. The
+// progress is told after each file and each check of the rows; when it
+// answers false the plan stops there, cancelled, and imports nothing.
+ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOptions& options,
+                      const CsvProgress& progress = {});
 
 struct ImportResult
 {

@@ -145,6 +145,7 @@ struct ImportPlan
     QStringList notes; // what the user should know: units, gauge readings, missing columns
     // Set when nothing at all can be imported: a file that cannot be read.
     QString refusal;
+    bool cancelled = false; // the user stopped the preview (the refusal says so)
 
     // What the files said about themselves, for the choices of the preview.
     bool asksForLedger = false;             // a file that does not say its ledger

@@ -233,6 +233,30 @@ TEST_F(CsvImportTest, AReadOnlyLedgerIsRefusedBeforeABackupPointIsMade)
     EXPECT_FALSE(QFileInfo::exists(backups));
 }
 
+TEST_F(CsvImportTest, APreviewCancelledAtAnyStepImportsNothing)
+{
+    std::vector<std::pair<qint64, qint64>> told;
+    const ImportPlan whole = PlanImport(fresh, exported, {}, [&](qint64 done, qint64 total) {
+        told.emplace_back(done, total);
+        return true;
+    });
+    ASSERT_FALSE(whole.refused());
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.back().first, told.back().second);
+    for (size_t stop = 1; stop <= told.size(); ++stop) {
+        size_t calls = 0;
+        const ImportPlan plan =
+            PlanImport(fresh, exported, {}, [&](qint64, qint64) { return ++calls < stop; });
+        EXPECT_TRUE(plan.cancelled) << stop;
+        EXPECT_EQ(plan.refusal, "预览已取消，没有导入任何记录。");
+        EXPECT_EQ(plan.writtenCount(), 0);
+        EXPECT_EQ(ApplyImport(fresh, plan, backups).error, "预览已取消，没有导入任何记录。");
+    }
+    EXPECT_FALSE(QFileInfo::exists(backups));
+    EXPECT_EQ(ReadBack(freshPath, "select count(*) from CarList"),
+              (std::vector<QStringList>{{"0"}}));
+}
+
 TEST_F(CsvImportTest, ACancelledImportAndAFileChangedAfterThePreviewWriteNothing)
 {
     const ImportPlan plan = PlanImport(fresh, exported, {});
