@@ -680,13 +680,14 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         ImportSource source;
         source.path = path;
         QString why;
-        const QByteArray bytes = readAll(path, why);
+        QByteArray bytes = readAll(path, why);
         if (bytes.isNull()) {
             plan.refusal = why;
             return plan;
         }
         source.digest = digestOf(bytes);
         const DecodedText text = DecodeCsvBytes(bytes, options.encoding);
+        bytes = QByteArray(); // the decoded text is read from here on
         if (!text.ok()) {
             plan.refusal = QFileInfo(path).fileName() + QStringLiteral("：") + text.error;
             return plan;
