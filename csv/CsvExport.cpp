@@ -252,8 +252,11 @@ private:
                         cells << derivedCell(FuelQuantity(r));
                         break;
                     case CellKind::Consumption:
-                        cells << (previous ? derivedCell(FuelConsumption(*previous, r, perDivision))
-                                           : QString());
+                        // A filling after a missed one has no figure, and says why.
+                        cells << (HasMark(r, RefuelMark::MissedBefore) ? kMissedFillingCell
+                                  : previous
+                                      ? derivedCell(FuelConsumption(*previous, r, perDivision))
+                                      : QString());
                         break;
                     case CellKind::DerivedMoney:
                         if (ledger.kind == LedgerKind::Accessory)

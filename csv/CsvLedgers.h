@@ -28,6 +28,9 @@ const LedgerKindInfo& InfoOf(LedgerKind kind);
 // By command-line key or by name; nullptr when there is none.
 const LedgerKindInfo* FindLedgerKind(const QString& keyOrName);
 
+// The consumption cell of a filling after a missed one, which has no figure.
+inline const QString kMissedFillingCell = QStringLiteral("漏记");
+
 // The two columns every ledger file ends with: the car and the ledger of the row.
 inline const QString kCarColumn = QStringLiteral("车辆");
 inline const QString kLedgerColumn = QStringLiteral("记录类型");

@@ -80,6 +80,11 @@ void readOwnLedgerFile(int source, const std::vector<CsvRecord>& records,
                         gaugesGiven ||
                         !record.fields.value(index.value(column.header, -1)).trimmed().isEmpty();
             SetMark(row.record, RefuelMark::GaugesUnknown, !gaugesGiven);
+            for (const LedgerColumn& column : ExportColumns(LedgerKind::Refuel))
+                if (column.kind == CellKind::Consumption)
+                    SetMark(row.record, RefuelMark::MissedBefore,
+                            record.fields.value(index.value(column.header, -1)).trimmed() ==
+                                kMissedFillingCell);
         }
         flagNumbers(row);
         plan.rows.push_back(std::move(row));

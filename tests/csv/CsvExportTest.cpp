@@ -1,6 +1,7 @@
 #include "CsvFixture.h"
 
 #include "csv/CsvExport.h"
+#include "csv/CsvImport.h"
 #include "csv/CsvLedgers.h"
 
 namespace {
@@ -204,6 +205,25 @@ TEST_F(CsvExportTest, TextsAndNumbersAreWrittenAsTheFileHoldsThem)
     EXPECT_EQ(profile[12], "4100.456");
     EXPECT_EQ(profile[15], "98765.4321");
     EXPECT_EQ(profile[19], " 平安 ");
+}
+
+// A filling after a missed one has no consumption figure; the export says
+// why, and its import knows the filling as one after a missed one again.
+TEST_F(CsvExportTest, AMissedFillingKeepsItsMarkThroughExportAndImport)
+{
+    db.Connection().Execute("update Refuel set Reserved1='missed' where DateTimee='2024/02/01'");
+    ASSERT_EQ(ExportCsv(db, {out, car}).outcome, CsvExportResult::Done);
+    const QString file = out + "/" + car + QStringLiteral("_小车, _蓝__加油记录.csv");
+    const std::vector<QStringList> fillings = CsvRowsOf(file);
+    ASSERT_EQ(fillings.size(), 4u);
+    EXPECT_EQ(fillings[1][7], "");     // the first filling: no figure
+    EXPECT_EQ(fillings[2][7], "漏记"); // after a missed one
+    const ImportPlan back = PlanImport(db, {file}, {});
+    ASSERT_EQ(back.rows.size(), 3u);
+    QStringList missed;
+    for (const ImportRow& row : back.rows)
+        missed << (HasMark(row.record, RefuelMark::MissedBefore) ? row.record.date : QString());
+    EXPECT_EQ(missed, (QStringList{"", "2024/02/01", ""}));
 }
 
 TEST(CsvNumbers, NumbersAreShortestPlainTextAndDatesReadOnlyWhenTheyExist)
