@@ -180,9 +180,15 @@ void CDlgBaseInfo::RefreshPage()
     PURCHASEINFO purchase;
     bool bought = false;
     if (db) {
+        // The first failed read is said; without the purchase row nothing is bought.
         const Expected<QString> carId = db->GetCurrentCarID();
-        const SqlStatus read = carId ? db->GetCarProperty(*carId, car) : carId.error();
-        bought = read.ok() && !ShowStoreFailure(db->GetPurchaseInfo(*carId, purchase), this);
+        SqlStatus read = carId.status();
+        if (read.ok())
+            read = db->GetCarProperty(*carId, car);
+        if (read.ok()) {
+            read = db->GetPurchaseInfo(*carId, purchase);
+            bought = read.ok();
+        }
         ShowStoreFailure(read, this);
     }
     m_odometer = car.curMiles;

@@ -248,9 +248,7 @@ void CDlgSysSetting::BuildAnalysis()
     if (analysis == TotalCost) {
         CostTotals totals;
         if (CMyDatabase* db = m_context.OpenDatabase())
-            if (const Expected<QString> car = db->GetCurrentCarID();
-                !ShowStoreFailure(car.status(), this))
-                ShowStoreFailure(db->LoadCostTotals(*car, totals), this);
+            ShowStoreFailure(db->LoadCurrentCarTotals(totals), this);
         m_chart->AddBar(QStringLiteral("加油费用"), QColor(0, 255, 0), totals.fuelAmount);
         m_chart->AddBar(QStringLiteral("维修费用"), QColor(255, 0, 0), totals.repair);
         m_chart->AddBar(QStringLiteral("事故费用"), QColor(100, 100, 200), totals.accident);

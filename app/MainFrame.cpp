@@ -213,8 +213,7 @@ void CMainFrame::OnImportCsv()
 
 void CMainFrame::loadCostTotals()
 {
-    const QString car = platform::ValueOrShow(m_context.m_database.GetCurrentCarID(), this);
-    platform::ShowStoreFailure(m_context.m_database.LoadCostTotals(car, m_context.m_costTotals),
+    platform::ShowStoreFailure(m_context.m_database.LoadCurrentCarTotals(m_context.m_costTotals),
                                this);
 }
 

@@ -72,19 +72,19 @@ void readOwnLedgerFile(int source, const std::vector<CsvRecord>& records,
             continue;
         }
         if (row.ledger == LedgerKind::Refuel) {
-            // Both gauge cells empty: the export's word for readings not known.
+            // The export's words for what is not known: both gauge cells
+            // empty, and "漏记" for the consumption after a missed filling.
             bool gaugesGiven = false;
-            for (const LedgerColumn& column : ExportColumns(LedgerKind::Refuel))
+            bool missed = false;
+            for (const LedgerColumn& column : ExportColumns(LedgerKind::Refuel)) {
+                const QString cell = record.fields.value(index.value(column.header, -1)).trimmed();
                 if (column.kind == CellKind::Gauge)
-                    gaugesGiven =
-                        gaugesGiven ||
-                        !record.fields.value(index.value(column.header, -1)).trimmed().isEmpty();
+                    gaugesGiven = gaugesGiven || !cell.isEmpty();
+                else if (column.kind == CellKind::Consumption)
+                    missed = cell == kMissedFillingCell;
+            }
             SetMark(row.record, RefuelMark::GaugesUnknown, !gaugesGiven);
-            for (const LedgerColumn& column : ExportColumns(LedgerKind::Refuel))
-                if (column.kind == CellKind::Consumption)
-                    SetMark(row.record, RefuelMark::MissedBefore,
-                            record.fields.value(index.value(column.header, -1)).trimmed() ==
-                                kMissedFillingCell);
+            SetMark(row.record, RefuelMark::MissedBefore, missed);
         }
         flagNumbers(row);
         plan.rows.push_back(std::move(row));

@@ -133,8 +133,8 @@ bool isCompleteLedger(const QString& path, const QString& key)
     if (!c.open(path, SQLITE_OPEN_READWRITE, key).ok() || !readsBack(c))
         return false;
     const QStringList names = c.column("SELECT name FROM sqlite_master WHERE type='table'");
-    for (const auto& definition : LedgerTables())
-        if (!names.contains(definition.table.name, Qt::CaseSensitive))
+    for (const CMyTable& table : LedgerTables())
+        if (!names.contains(table.name, Qt::CaseSensitive))
             return false;
     return true;
 }
@@ -153,8 +153,8 @@ SqlStatus buildLedger(const QString& path, const QString& key)
         return opened;
     bool built = c.exec(QStringLiteral("PRAGMA synchronous=FULL")) &&
                  c.exec(QStringLiteral("BEGIN IMMEDIATE"));
-    for (const auto& definition : LedgerTables())
-        built = built && c.exec(definition.table.CreateStatement());
+    for (const CMyTable& table : LedgerTables())
+        built = built && c.exec(table.CreateStatement());
     if (!built || !c.exec(QStringLiteral("COMMIT")))
         return c.status();
     return {};

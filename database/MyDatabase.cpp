@@ -45,25 +45,25 @@ LedgerOpening CMyDatabase::CreateOrOpen()
 void CMyDatabase::createMissingTables(LedgerOpening& opening)
 {
     const QStringList existing = m_connection.TableNames();
-    std::vector<const TableDefinition*> missing;
-    for (const auto& definition : LedgerTables())
-        if (!existing.contains(definition.table.name, Qt::CaseSensitive))
-            missing.push_back(&definition);
+    std::vector<const CMyTable*> missing;
+    for (const CMyTable& table : LedgerTables())
+        if (!existing.contains(table.name, Qt::CaseSensitive))
+            missing.push_back(&table);
     if (!missing.empty()) {
         // All or none of them.
         bool created = false;
         {
             CTransaction transaction(m_connection);
             created = transaction.Begun();
-            for (const TableDefinition* definition : missing)
-                created = created && m_connection.Execute(definition->table.CreateStatement());
+            for (const CMyTable* table : missing)
+                created = created && m_connection.Execute(table->CreateStatement());
             created = created && transaction.Commit();
         }
         if (!created) {
             opening.step = LedgerOpening::TablesFailed;
             opening.status = m_connection.LastError();
             opening.status.writing = true;
-            opening.failedTable = missing.front()->table.name;
+            opening.failedTable = missing.front()->name;
             return;
         }
     }
@@ -75,8 +75,7 @@ void CMyDatabase::addMissingColumns(LedgerOpening& opening)
 {
     m_missingColumns.clear();
     std::vector<std::pair<const CMyTable*, const CMyField*>> lacking;
-    for (const auto& definition : LedgerTables()) {
-        const CMyTable& table = definition.table;
+    for (const CMyTable& table : LedgerTables()) {
         // The record tables, which the pages read and write column by column.
         if (!table.Field(LedgerField::Date))
             continue;

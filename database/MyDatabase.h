@@ -213,6 +213,8 @@ public:
     SqlStatus GetInputHistory(const QString& carId, int classId, QStringList& entries);
     // The cost totals by the figures the ledger pages show (database/Figures.h).
     SqlStatus LoadCostTotals(const QString& carId, CostTotals& totals);
+    // The same for the current car (none when its identifier cannot be read).
+    SqlStatus LoadCurrentCarTotals(CostTotals& totals);
 
 private:
     // Inserts a row of the table for the car: the given columns' values, every

@@ -407,3 +407,13 @@ SqlStatus CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
     t.accessory = TotalAccessoryCost(load(LedgerKind::Accessory));
     return first;
 }
+
+SqlStatus CMyDatabase::LoadCurrentCarTotals(CostTotals& totals)
+{
+    const Expected<QString> car = GetCurrentCarID();
+    if (!car) {
+        totals = {};
+        return car.error();
+    }
+    return LoadCostTotals(*car, totals);
+}

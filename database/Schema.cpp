@@ -50,13 +50,13 @@ CMyTable ledger(const char* name, std::vector<CMyField> own, int spareCount)
     return table;
 }
 
-std::vector<TableDefinition> buildTables()
+std::vector<CMyTable> buildTables()
 {
-    std::vector<TableDefinition> tables;
+    std::vector<CMyTable> tables;
 
-    tables.push_back({{tbl::CarList,
-                       {text(col::CarID, 10), text(col::Name, 255), text(col::Used, 10),
-                        text(col::Reserved1, 32), text(col::Reserved2, 32)}}});
+    tables.push_back({tbl::CarList,
+                      {text(col::CarID, 10), text(col::Name, 255), text(col::Used, 10),
+                       text(col::Reserved1, 32), text(col::Reserved2, 32)}});
 
     CMyTable property{tbl::CarProperty,
                       {text(col::CarID, 10),
@@ -74,7 +74,7 @@ std::vector<TableDefinition> buildTables()
                        {col::Picture, adLongVarBinary, 0}}};
     for (auto& f : spares(4))
         property.fields.push_back(f);
-    tables.push_back({property});
+    tables.push_back(property);
 
     CMyTable purchase{tbl::PurchaseInfo,
                       {text(col::CarID, 10), text(col::BuyDate, 32), text(col::InsuCompany, 255),
@@ -85,7 +85,7 @@ std::vector<TableDefinition> buildTables()
                        number(col::LoanYears), number(col::LoanInterest)}};
     for (auto& f : spares(4))
         purchase.fields.push_back(f);
-    tables.push_back({purchase});
+    tables.push_back(purchase);
 
     const CMyField miles = number(col::Miles, LedgerField::Miles);
     const CMyField amount = number(col::Amount, LedgerField::Amount);
@@ -102,28 +102,28 @@ std::vector<TableDefinition> buildTables()
     for (CMyField& f : refuel.fields)
         if (f.name == QLatin1String(col::Reserved1))
             f.field = LedgerField::Marks;
-    tables.push_back({refuel});
+    tables.push_back(refuel);
     const std::vector<CMyField> service = {content, provider, miles, amount};
-    tables.push_back({ledger(tbl::Repair, service, 3)});
-    tables.push_back({ledger(tbl::Maintain, service, 3)});
+    tables.push_back(ledger(tbl::Repair, service, 3));
+    tables.push_back(ledger(tbl::Maintain, service, 3));
     const std::vector<CMyField> cost = {content, miles, amount};
-    tables.push_back({ledger(tbl::Accident, cost, 3)});
-    tables.push_back({ledger(tbl::DailyCost, cost, 3)});
-    tables.push_back({ledger(tbl::CarLog, {miles}, 3)});
-    tables.push_back({ledger(tbl::Accessory,
-                             {text(col::Name, 255, LedgerField::Name), provider, miles,
-                              number(col::Countt, LedgerField::Count, 0),
-                              number(col::Price, LedgerField::Price)},
-                             4)});
+    tables.push_back(ledger(tbl::Accident, cost, 3));
+    tables.push_back(ledger(tbl::DailyCost, cost, 3));
+    tables.push_back(ledger(tbl::CarLog, {miles}, 3));
+    tables.push_back(
+        ledger(tbl::Accessory,
+               {text(col::Name, 255, LedgerField::Name), provider, miles,
+                number(col::Countt, LedgerField::Count, 0), number(col::Price, LedgerField::Price)},
+               4));
 
-    tables.push_back({{tbl::InputHistory,
-                       {text(col::CarID, 10, LedgerField::CarId),
-                        text(col::RecID, 10, LedgerField::RecId),
-                        text(col::Content, 128, LedgerField::Content),
-                        text(col::ClassName, 32, LedgerField::Name),
-                        {col::ClassID, adInteger, 0, LedgerField::Count, 0},
-                        text(col::Reserved1, 32),
-                        text(col::Reserved2, 32)}}});
+    tables.push_back({tbl::InputHistory,
+                      {text(col::CarID, 10, LedgerField::CarId),
+                       text(col::RecID, 10, LedgerField::RecId),
+                       text(col::Content, 128, LedgerField::Content),
+                       text(col::ClassName, 32, LedgerField::Name),
+                       {col::ClassID, adInteger, 0, LedgerField::Count, 0},
+                       text(col::Reserved1, 32),
+                       text(col::Reserved2, 32)}});
     return tables;
 }
 
@@ -192,17 +192,17 @@ QByteArray CMyTable::DeleteStatement() const
     return "delete from \"" + name.toLatin1() + "\" where \"CarID\"=?1 and \"RecID\"=?2";
 }
 
-const std::vector<TableDefinition>& LedgerTables()
+const std::vector<CMyTable>& LedgerTables()
 {
-    static const std::vector<TableDefinition> tables = buildTables();
+    static const std::vector<CMyTable> tables = buildTables();
     return tables;
 }
 
 const CMyTable* FindTable(const char* name)
 {
-    for (const auto& definition : LedgerTables())
-        if (definition.table.name == QLatin1String(name))
-            return &definition.table;
+    for (const CMyTable& table : LedgerTables())
+        if (table.name == QLatin1String(name))
+            return &table;
     return nullptr;
 }
 

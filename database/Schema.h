@@ -58,11 +58,7 @@ struct CMyTable
 };
 
 // The eleven tables of the ledger, in creation order.
-struct TableDefinition
-{
-    CMyTable table;
-};
-const std::vector<TableDefinition>& LedgerTables();
+const std::vector<CMyTable>& LedgerTables();
 
 // The description of a table by name; nullptr for an unknown name.
 const CMyTable* FindTable(const char* name);

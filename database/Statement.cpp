@@ -6,8 +6,8 @@
 
 bool IsQueryText(const QByteArray& sql)
 {
-    return sql.trimmed().toLower().startsWith("select") ||
-           sql.trimmed().toLower().startsWith("pragma table_info");
+    const QByteArray text = sql.trimmed().toLower();
+    return text.startsWith("select") || text.startsWith("pragma table_info");
 }
 
 CStatement::CStatement(sqlite3* db, sqlite3_stmt* stmt, SqlStatus status, SqlStatus* lastError)

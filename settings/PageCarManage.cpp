@@ -245,10 +245,7 @@ void CPageCarManage::OnSetCurrentCar()
     m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(car.name));
     ShowStoreFailure(m_context.m_database.SetCurrentCar(car.carId), this);
     FillCarList();
-    ShowStoreFailure(
-        m_context.m_database.LoadCostTotals(
-            ValueOrShow(m_context.m_database.GetCurrentCarID(), this), m_context.m_costTotals),
-        this);
+    ShowStoreFailure(m_context.m_database.LoadCurrentCarTotals(m_context.m_costTotals), this);
     setSheetTitle(car.name);
     if (m_window)
         m_window->SetTitle();
