@@ -1,7 +1,6 @@
 #include "csv/CsvImport.h"
 
-#include "csv/CsvReader.h"
-#include "csv/CsvText.h"
+#include "csv/CsvTable.h"
 #include "csv/CsvWriter.h"
 #include "csv/ImportFormats.h"
 #include "database/BackupPoints.h"
@@ -13,7 +12,6 @@
 #include "database/Transaction.h"
 #include "platform/Clock.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,35 +22,6 @@
 #include <tuple>
 
 namespace {
-
-QByteArray digestOf(const QByteArray& bytes)
-{
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
-}
-
-// Reads a whole file; a null array with the reason when it cannot be read.
-QByteArray readAll(const QString& path, QString& why)
-{
-    QFile file(path);
-    if (!QFileInfo(path).isFile()) {
-        why = QStringLiteral("找不到文件 ") + QDir::toNativeSeparators(path);
-        return {};
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = QStringLiteral("无法打开文件 %1：%2")
-                  .arg(QDir::toNativeSeparators(path), file.errorString());
-        return {};
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        why = QStringLiteral("无法读取文件 %1：%2")
-                  .arg(QDir::toNativeSeparators(path), file.errorString());
-        return {};
-    }
-    if (bytes.isNull())
-        bytes = QByteArray(""); // an empty file is read, and refused as empty
-    return bytes;
-}
 
 // --- cars --------------------------------------------------------------------------
 
@@ -677,26 +646,19 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         return true;
     };
     for (const QString& path : files) {
+        CsvFile file = ReadCsvFile(path, options.encoding);
+        if (!file.ok()) {
+            plan.refusal = file.error;
+            return plan;
+        }
         ImportSource source;
         source.path = path;
-        QString why;
-        QByteArray bytes = readAll(path, why);
-        if (bytes.isNull()) {
-            plan.refusal = why;
-            return plan;
-        }
-        source.digest = digestOf(bytes);
-        const DecodedText text = DecodeCsvBytes(bytes, options.encoding);
-        bytes = QByteArray(); // the decoded text is read from here on
-        if (!text.ok()) {
-            plan.refusal = QFileInfo(path).fileName() + QStringLiteral("：") + text.error;
-            return plan;
-        }
-        source.encoding = text.encoding;
-        if (!text.note.isEmpty())
-            plan.notes << QFileInfo(path).fileName() + QStringLiteral("：") + text.note;
+        source.digest = file.digest;
+        source.encoding = file.encoding;
+        if (!file.note.isEmpty())
+            plan.notes << QFileInfo(path).fileName() + QStringLiteral("：") + file.note;
         plan.sources.push_back(source);
-        ReadImportText(int(plan.sources.size() - 1), text.text, options, plan);
+        ReadImportText(int(plan.sources.size() - 1), file.table, options, plan);
         if (plan.refused() || stopped())
             return plan;
     }
@@ -744,9 +706,8 @@ ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString&
         return result;
     }
     for (const ImportSource& source : plan.sources) {
-        QString why;
-        const QByteArray bytes = readAll(source.path, why);
-        if (bytes.isNull() || digestOf(bytes) != source.digest) {
+        const QByteArray digest = FileDigest(source.path);
+        if (digest.isNull() || digest != source.digest) {
             result.error = QStringLiteral("文件“%1”在预览之后被修改过，为了不导入与预览不同的内容，"
                                           "没有导入任何记录。请重新导入。")
                                .arg(QFileInfo(source.path).fileName());

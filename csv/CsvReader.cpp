@@ -46,9 +46,7 @@ private:
             if (m_pos < m_text.size() && m_text[m_pos] == u'"') {
                 const int startLine = m_line;
                 if (!readQuoted(field, record)) {
-                    result.error =
-                        QStringLiteral("第 %1 行：引号没有结束，从这里到文件末尾都没有配对的引号。")
-                            .arg(startLine);
+                    result.error = UnclosedQuoteError(startLine);
                     result.errorLine = startLine;
                     return false;
                 }
@@ -122,6 +120,11 @@ private:
 };
 
 } // namespace
+
+QString UnclosedQuoteError(int line)
+{
+    return QStringLiteral("第 %1 行：引号没有结束，从这里到文件末尾都没有配对的引号。").arg(line);
+}
 
 CsvParseResult ParseCsv(QStringView text, QChar delimiter)
 {

@@ -34,6 +34,9 @@ struct CsvParseResult
 // marked defective.
 CsvParseResult ParseCsv(QStringView text, QChar delimiter = QLatin1Char(','));
 
+// The error of a quote, opened on the line, that is never closed.
+QString UnclosedQuoteError(int line);
+
 // The delimiter of the first line outside quotes: the most frequent of comma,
 // semicolon and tab (a comma when none occurs).
 QChar GuessCsvDelimiter(QStringView text);

@@ -126,16 +126,20 @@ ImportRow buildRow(int source, int line, LedgerKind ledger, const ForeignValues&
     return row;
 }
 
-// The cells of some columns in every data row, to tell the file's number and date style.
-std::vector<QString> cellsOf(const std::vector<CsvRecord>& records, size_t first, size_t last,
-                             const std::vector<int>& columns)
+// Adds the cells of the number columns and of the date column of the data
+// rows [first, end) to the guesses of the file's number and date style.
+void guessStyle(const CsvTable& records, size_t first, size_t end, const std::vector<int>& numbers,
+                int date, DecimalMarkGuess* mark, DateOrderGuesser* dates)
 {
-    std::vector<QString> cells;
-    for (size_t i = first; i < last && i < records.size(); ++i)
-        for (int c : columns)
-            if (c >= 0 && c < records[i].fields.size())
-                cells.push_back(records[i].fields[c]);
-    return cells;
+    for (size_t i = first; i < end && i < records.size(); ++i) {
+        const QStringList fields = records[i].fields;
+        if (mark)
+            for (int c : numbers)
+                if (c >= 0 && c < fields.size())
+                    mark->add(fields[c]);
+        if (dates && date >= 0 && date < fields.size())
+            dates->add(fields[date]);
+    }
 }
 
 // The units of a file's rows: those the file states, else those chosen,
@@ -159,10 +163,8 @@ void setUnits(int source, const ImportOptions& options, std::optional<DistanceUn
 
 // Tells the file's date order and, for dates written "1/5/2024", says in
 // the preview what was decided and why.
-void noteDateOrder(int source, const std::vector<QString>& dates, ImportPlan& plan,
-                   DateOrder& order)
+void noteDateOrder(int source, const DateOrderGuess& guess, ImportPlan& plan, DateOrder& order)
 {
-    const DateOrderGuess guess = GuessDateOrder(dates);
     order = guess.order;
     if (!guess.slashed)
         return;
@@ -233,7 +235,7 @@ bool optionalNumber(const CsvRecord& record, int column, const QString& caption,
 // and every other goes to read, which adds its row to the plan (or counts it)
 // and answers false, with the reason, when its values do not read.
 template <class ReadRecord>
-void readRecords(int source, const std::vector<CsvRecord>& records, size_t first, size_t end,
+void readRecords(int source, const CsvTable& records, size_t first, size_t end,
                  int headerSize, ImportPlan& plan, ReadRecord read)
 {
     for (size_t i = first; i < end; ++i) {
@@ -371,10 +373,10 @@ bool readLubeRecord(const CsvRecord& record, const LubeColumns& c, LubeKind kind
 
 } // namespace
 
-bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+bool ReadLubeLogger(int source, const CsvTable& records, const ImportOptions& options,
                     ImportPlan& plan)
 {
-    const QStringList& header = records.front().fields;
+    const QStringList header = records.front().fields;
     const std::optional<LubeKind> kind = lubeKindOf(Columns(header));
     if (!kind)
         return false;
@@ -395,10 +397,13 @@ bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const Imp
                           .arg(UnitName(plan.distance), UnitName(plan.volume));
 
     const LubeColumns c(header);
-    const DecimalMark mark = GuessDecimalMark(
-        cellsOf(records, 1, records.size(), {c.odometer, c.fuel, c.cost, c.price}));
+    DecimalMarkGuess marks;
+    DateOrderGuesser dates;
+    guessStyle(records, 1, records.size(), {c.odometer, c.fuel, c.cost, c.price}, c.date, &marks,
+               &dates);
+    const DecimalMark mark = marks.mark();
     DateOrder order;
-    noteDateOrder(source, cellsOf(records, 1, records.size(), {c.date}), plan, order);
+    noteDateOrder(source, dates.guess(), plan, order);
     readRecords(source, records, 1, records.size(), int(header.size()), plan,
                 [&](const CsvRecord& record, QString& problem) {
                     ForeignValues v;
@@ -422,7 +427,7 @@ struct Section
 
 // The sections of a Fuelio file by name ("vehicle", "log", ...): a record whose
 // first field begins with "##" names the section of the records below it.
-std::map<QString, Section> sectionsOf(const std::vector<CsvRecord>& records)
+std::map<QString, Section> sectionsOf(const CsvTable& records)
 {
     std::map<QString, Section> sections;
     QString name;
@@ -508,14 +513,14 @@ QString builtInCategory(int id)
     }
 }
 
-QStringList headerOf(const std::vector<CsvRecord>& records, const Section& section)
+QStringList headerOf(const CsvTable& records, const Section& section)
 {
     return section.header < records.size() ? records[section.header].fields : QStringList();
 }
 
 // A log whose "## Log" line is missing: a header with the log's columns (Data,
 // Odo, Fuel or kg, Full) and the records below it, up to the next section.
-std::optional<Section> unnamedLog(const std::vector<CsvRecord>& records)
+std::optional<Section> unnamedLog(const CsvTable& records)
 {
     for (size_t i = 0; i < records.size(); ++i) {
         const Columns columns(records[i].fields);
@@ -568,7 +573,7 @@ std::optional<VolumeUnit> fuelioVolumeUnit(const QString& code)
 }
 
 // The vehicle section: the car's name, details and tank, and the file's units.
-FuelioVehicle readFuelioVehicle(int source, const std::vector<CsvRecord>& records,
+FuelioVehicle readFuelioVehicle(int source, const CsvTable& records,
                                 const Section& section)
 {
     FuelioVehicle vehicle;
@@ -629,7 +634,7 @@ void unitsOfLog(const QStringList& header, FuelioVehicle& vehicle)
 struct FuelioFile
 {
     int source;
-    const std::vector<CsvRecord>& records;
+    const CsvTable& records;
     ImportPlan& plan;
     QString car; // the vehicle's name, on every row
     const FuelioVehicle& vehicle;
@@ -642,19 +647,17 @@ struct FuelioFile
     }
 };
 
-// The date cells of every section, to tell the file's date order.
-std::vector<QString> fuelioDates(const std::vector<CsvRecord>& records,
-                                 const std::map<QString, Section>& sections)
+// The file's date order, told from the date cells of every section.
+DateOrderGuess fuelioDates(const CsvTable& records, const std::map<QString, Section>& sections)
 {
-    std::vector<QString> dates;
+    DateOrderGuesser dates;
     for (const auto& [name, s] : sections) {
         const Columns columns(headerOf(records, s));
         for (const char* d : {"data", "date"})
-            for (const QString& c :
-                 cellsOf(records, s.header + 1, s.end, {columns.of(QLatin1String(d))}))
-                dates.push_back(c);
+            guessStyle(records, s.header + 1, s.end, {}, columns.of(QLatin1String(d)), nullptr,
+                       &dates);
     }
-    return dates;
+    return dates.guess();
 }
 
 // The log section: fillings.
@@ -675,8 +678,9 @@ void readFuelioLog(FuelioFile& file, const Section& log)
     const int city = columns.startingWith(QStringLiteral("city"));
     const int notes = columns.startingWith(QStringLiteral("notes"));
     const int missed = columns.of(QStringLiteral("missed"));
-    const DecimalMark mark =
-        GuessDecimalMark(cellsOf(file.records, log.header + 1, log.end, {odo, fuel, price}));
+    DecimalMarkGuess marks;
+    guessStyle(file.records, log.header + 1, log.end, {odo, fuel, price}, -1, &marks, nullptr);
+    const DecimalMark mark = marks.mark();
     const FuelioVehicle& vehicle = file.vehicle;
     int byWeight = 0, secondTank = 0;
     readRecords(
@@ -732,7 +736,7 @@ void readFuelioLog(FuelioFile& file, const Section& log)
 }
 
 // The cost category section: category names by their id.
-std::map<int, QString> readFuelioCategories(const std::vector<CsvRecord>& records,
+std::map<int, QString> readFuelioCategories(const CsvTable& records,
                                             const Section& section)
 {
     std::map<int, QString> categories;
@@ -759,8 +763,9 @@ void readFuelioCosts(FuelioFile& file, const Section& costs,
     const int cost = columns.of(QStringLiteral("cost"));
     const int templ = columns.of(QStringLiteral("istemplate"));
     const int income = columns.of(QStringLiteral("isincome"));
-    const DecimalMark mark =
-        GuessDecimalMark(cellsOf(file.records, costs.header + 1, costs.end, {odo, cost}));
+    DecimalMarkGuess marks;
+    guessStyle(file.records, costs.header + 1, costs.end, {odo, cost}, -1, &marks, nullptr);
+    const DecimalMark mark = marks.mark();
     int templates = 0, incomes = 0;
     readRecords(file.source, file.records, costs.header + 1, costs.end, int(header.size()),
                 file.plan, [&](const CsvRecord& record, QString& problem) {
@@ -805,7 +810,7 @@ void readFuelioCosts(FuelioFile& file, const Section& costs,
 
 } // namespace
 
-bool ReadFuelio(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+bool ReadFuelio(int source, const CsvTable& records, const ImportOptions& options,
                 ImportPlan& plan)
 {
     const std::map<QString, Section> sections = sectionsOf(records);
@@ -916,10 +921,10 @@ bool mapColumns(const std::vector<std::pair<QString, GenericField>>& named, int 
 
 } // namespace
 
-void ReadGeneric(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+void ReadGeneric(int source, const CsvTable& records, const ImportOptions& options,
                  ImportPlan& plan)
 {
-    const QStringList& header = records.front().fields;
+    const QStringList header = records.front().fields;
     plan.sources[size_t(source)].format = QStringLiteral("通用 CSV");
     plan.generic = true;
     plan.asksForLedger = true;
@@ -976,10 +981,13 @@ void ReadGeneric(int source, const std::vector<CsvRecord>& records, const Import
         plan.notes << QStringLiteral(
                           "里程按%1、油量按%2导入；如果文件用的是英里或加仑，请在上面选择。")
                           .arg(UnitName(plan.distance), UnitName(plan.volume));
-    const DecimalMark mark =
-        GuessDecimalMark(cellsOf(records, 1, records.size(), {odometer, amount, price, quantity}));
+    DecimalMarkGuess marks;
+    DateOrderGuesser dates;
+    guessStyle(records, 1, records.size(), {odometer, amount, price, quantity}, date, &marks,
+               &dates);
+    const DecimalMark mark = marks.mark();
     DateOrder order;
-    noteDateOrder(source, cellsOf(records, 1, records.size(), {date}), plan, order);
+    noteDateOrder(source, dates.guess(), plan, order);
     readRecords(
         source, records, 1, records.size(), int(header.size()), plan,
         [&](const CsvRecord& record, QString& problem) {

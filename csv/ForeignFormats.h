@@ -1,6 +1,6 @@
 #pragma once
 
-#include "csv/CsvReader.h"
+#include "csv/CsvTable.h"
 #include "csv/ImportPlan.h"
 
 // The files of other car-cost programs and generic CSV files, read into the
@@ -9,12 +9,12 @@
 
 // LubeLogger's CSV exports: fuel, service/repair/upgrade, tax, odometer and
 // supply records, told apart by their header names.
-bool ReadLubeLogger(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+bool ReadLubeLogger(int source, const CsvTable& records, const ImportOptions& options,
                     ImportPlan& plan);
 // Fuelio's sectioned backup: "## Vehicle", "## Log", "## CostCategories", "## Costs".
-bool ReadFuelio(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+bool ReadFuelio(int source, const CsvTable& records, const ImportOptions& options,
                 ImportPlan& plan);
 // Any other CSV file with a header row: its columns mapped to ledger fields
 // by the user (guessed from the header names until then).
-void ReadGeneric(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+void ReadGeneric(int source, const CsvTable& records, const ImportOptions& options,
                  ImportPlan& plan);

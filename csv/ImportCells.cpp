@@ -118,16 +118,17 @@ QString foldHeader(const QString& header)
     return folded;
 }
 
-DecimalMark GuessDecimalMark(const std::vector<QString>& cells)
+void DecimalMarkGuess::add(const QString& cell)
 {
     static const QRegularExpression comma(QStringLiteral("\\d,\\d{1,2}(?!\\d)|\\d\\.\\d{3},\\d"));
     static const QRegularExpression point(QStringLiteral("\\d\\.\\d{1,2}(?!\\d)|\\d,\\d{3}\\.\\d"));
-    int commas = 0, points = 0;
-    for (const QString& cell : cells) {
-        commas += comma.match(cell).hasMatch();
-        points += point.match(cell).hasMatch();
-    }
-    return commas > points ? DecimalMark::Comma : DecimalMark::Point;
+    m_commas += comma.match(cell).hasMatch();
+    m_points += point.match(cell).hasMatch();
+}
+
+DecimalMark DecimalMarkGuess::mark() const
+{
+    return m_commas > m_points ? DecimalMark::Comma : DecimalMark::Point;
 }
 
 bool readForeignNumber(const QString& cell, const QString& caption, DecimalMark mark, double& value,
@@ -175,35 +176,43 @@ QString datePart(const QString& cell)
 }
 } // namespace
 
-DateOrderGuess GuessDateOrder(const std::vector<QString>& cells)
+void DateOrderGuesser::add(const QString& cell)
+{
+    if (m_dotted)
+        return;
+    const auto match = twoFirst().match(datePart(cell));
+    if (!match.hasMatch())
+        return;
+    if (match.captured(2) == QLatin1String(".")) {
+        m_dotted = true; // dotted dates are written day first
+        m_dayExample = cell.trimmed();
+        return;
+    }
+    m_slashed = true;
+    const int first = match.captured(1).toInt(), second = match.captured(3).toInt();
+    const int year = match.captured(4).toInt();
+    const bool asDay = QDate(year, second, first).isValid();
+    const bool asMonth = QDate(year, first, second).isValid();
+    if (asDay == asMonth)
+        return; // both orders read it, or neither
+    QString& example = asDay ? m_dayExample : m_monthExample;
+    if (example.isEmpty())
+        example = cell.trimmed();
+    ++(asDay ? m_dayFirst : m_monthFirst);
+}
+
+DateOrderGuess DateOrderGuesser::guess() const
 {
     DateOrderGuess guess;
-    int dayFirst = 0, monthFirst = 0;
-    QString dayExample, monthExample;
-    for (const QString& cell : cells) {
-        const auto match = twoFirst().match(datePart(cell));
-        if (!match.hasMatch())
-            continue;
-        if (match.captured(2) == QLatin1String(".")) {
-            guess.order = DateOrder::DayFirst; // dotted dates are written day first
-            guess.decidedBy = cell.trimmed();
-            return guess;
-        }
-        guess.slashed = true;
-        const int first = match.captured(1).toInt(), second = match.captured(3).toInt();
-        const int year = match.captured(4).toInt();
-        const bool asDay = QDate(year, second, first).isValid();
-        const bool asMonth = QDate(year, first, second).isValid();
-        if (asDay == asMonth)
-            continue; // both orders read it, or neither
-        QString& example = asDay ? dayExample : monthExample;
-        if (example.isEmpty())
-            example = cell.trimmed();
-        ++(asDay ? dayFirst : monthFirst);
+    guess.slashed = m_slashed;
+    if (m_dotted) {
+        guess.order = DateOrder::DayFirst;
+        guess.decidedBy = m_dayExample;
+        return guess;
     }
-    guess.order = dayFirst > monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
-    guess.decidedBy = guess.order == DateOrder::DayFirst ? dayExample : monthExample;
-    guess.against = guess.order == DateOrder::DayFirst ? monthExample : dayExample;
+    guess.order = m_dayFirst > m_monthFirst ? DateOrder::DayFirst : DateOrder::MonthFirst;
+    guess.decidedBy = guess.order == DateOrder::DayFirst ? m_dayExample : m_monthExample;
+    guess.against = guess.order == DateOrder::DayFirst ? m_monthExample : m_dayExample;
     return guess;
 }
 

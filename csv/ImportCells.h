@@ -37,7 +37,17 @@ enum class DecimalMark
     Point,
     Comma,
 };
-DecimalMark GuessDecimalMark(const std::vector<QString>& cells);
+// Tells the mark from a file's number cells, added one at a time.
+class DecimalMarkGuess
+{
+public:
+    void add(const QString& cell);
+    DecimalMark mark() const;
+
+private:
+    int m_commas = 0;
+    int m_points = 0;
+};
 // A number in the file's way; currency signs and units around it are skipped.
 bool readForeignNumber(const QString& cell, const QString& caption, DecimalMark mark, double& value,
                        QString& problem);
@@ -56,11 +66,25 @@ struct DateOrderGuess
     QString against;      // one that exists in the other order only: the file mixes both
     bool slashed = false; // the file writes dates as "1/5/2024"
 };
-// Told from the dates that exist in one order only ("31/1/2024" is day first,
-// "1/31/2024" month first; "31/2/2024" exists in neither and tells nothing),
-// the order more of them tell when the file mixes both; dotted dates are day
-// first; month first when nothing tells.
-DateOrderGuess GuessDateOrder(const std::vector<QString>& cells);
+// Tells the order from a file's date cells, added one at a time: from the
+// dates that exist in one order only ("31/1/2024" is day first, "1/31/2024"
+// month first; "31/2/2024" exists in neither and tells nothing), the order
+// more of them tell when the file mixes both; dotted dates are day first;
+// month first when nothing tells.
+class DateOrderGuesser
+{
+public:
+    void add(const QString& cell);
+    DateOrderGuess guess() const;
+
+private:
+    bool m_dotted = false;
+    bool m_slashed = false;
+    int m_dayFirst = 0;
+    int m_monthFirst = 0;
+    QString m_dayExample;
+    QString m_monthExample;
+};
 // "2024-01-31", "2024/1/31", "2024年1月31日", or with "/" or "." in the given
 // order; a time after the date is ignored. False, with the reason, for a day
 // that does not exist.

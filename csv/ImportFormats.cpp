@@ -15,10 +15,10 @@ namespace {
 
 // --- our own files ------------------------------------------------------------------
 
-void readOwnLedgerFile(int source, const std::vector<CsvRecord>& records,
+void readOwnLedgerFile(int source, const CsvTable& records,
                        const ImportOptions& options, ImportPlan& plan)
 {
-    const QStringList& header = records.front().fields;
+    const QStringList header = records.front().fields;
     const QHash<QString, int> index = headerIndex(header);
     const int carColumn = index.value(kCarColumn, -1);
     const int ledgerColumn = index.value(kLedgerColumn, -1);
@@ -165,9 +165,9 @@ double* purchaseNumber(PURCHASEINFO& p, const char* column)
     return nullptr;
 }
 
-void readOwnCarFile(int source, const std::vector<CsvRecord>& records, ImportPlan& plan)
+void readOwnCarFile(int source, const CsvTable& records, ImportPlan& plan)
 {
-    const QStringList& header = records.front().fields;
+    const QStringList header = records.front().fields;
     const QHash<QString, int> index = headerIndex(header);
     plan.sources[size_t(source)].format = QStringLiteral("Orvyn 导出的车辆信息");
     for (size_t i = 1; i < records.size(); ++i) {
@@ -226,7 +226,7 @@ void readOwnCarFile(int source, const std::vector<CsvRecord>& records, ImportPla
 
 // Reads the records in the format their content tells: sections, then the
 // header's names.
-void readRecords(int source, const std::vector<CsvRecord>& records, const ImportOptions& options,
+void readRecords(int source, const CsvTable& records, const ImportOptions& options,
                  ImportPlan& plan)
 {
     if (ReadFuelio(source, records, options, plan))
@@ -244,29 +244,29 @@ void readRecords(int source, const std::vector<CsvRecord>& records, const Import
 
 } // namespace
 
-void ReadImportText(int source, const QString& text, const ImportOptions& options, ImportPlan& plan)
+void ReadImportText(int source, const CsvTable& records, const ImportOptions& options,
+                    ImportPlan& plan)
 {
-    const CsvParseResult parsed = ParseCsv(text, GuessCsvDelimiter(text));
     const QString name = plan.sourceName(source);
-    if (!parsed.ok()) {
+    if (!records.ok()) {
         // The refusal names the kind of file, told from the records before the open quote.
         QString& format = plan.sources[size_t(source)].format;
-        if (!parsed.records.empty()) {
+        if (!records.empty()) {
             ImportPlan before;
             before.sources = plan.sources;
-            readRecords(source, parsed.records, options, before);
+            readRecords(source, records, options, before);
             format = before.sources[size_t(source)].format;
         }
         if (format.isEmpty())
             format = QStringLiteral("CSV 文件");
-        plan.refusal = name + QStringLiteral("：") + parsed.error;
+        plan.refusal = name + QStringLiteral("：") + records.error();
         return;
     }
-    if (parsed.records.empty()) {
+    if (records.empty()) {
         plan.refusal = name + QStringLiteral("：文件是空的，没有可以导入的内容。");
         return;
     }
-    readRecords(source, parsed.records, options, plan);
+    readRecords(source, records, options, plan);
 }
 
 QString* CarFileText(ImportCarRow& car, const CarFileColumn& column)

@@ -1,8 +1,11 @@
 #include "csv/CsvReader.h"
+#include "csv/CsvTable.h"
 #include "csv/CsvText.h"
 #include "csv/CsvWriter.h"
 
+#include <QCryptographicHash>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +81,78 @@ TEST(CsvReader, TheDelimiterIsTheMostFrequentOutsideQuotesOnTheFirstLine)
     EXPECT_EQ(GuessCsvDelimiter(u"single"), QLatin1Char(','));
     EXPECT_EQ(fieldsOf(ParseCsv(u"a;\"b;c\"\n", QLatin1Char(';'))),
               (std::vector<QStringList>{{"a", "b;c"}}));
+}
+
+// A table reads its records where they stand; each must come out as the
+// parser of the whole text reads it, with its line, defect and the error.
+void expectSameRecords(const CsvTable& table, const CsvParseResult& whole, const QString& what)
+{
+    ASSERT_EQ(table.size(), whole.records.size()) << what.toStdString();
+    for (size_t i = 0; i < table.size(); ++i) {
+        const CsvRecord record = table[i];
+        EXPECT_EQ(record.fields, whole.records[i].fields) << what.toStdString() << " record " << i;
+        EXPECT_EQ(record.line, whole.records[i].line) << what.toStdString() << " record " << i;
+        EXPECT_EQ(record.defect, whole.records[i].defect) << what.toStdString() << " record " << i;
+    }
+    EXPECT_EQ(table.error(), whole.error) << what.toStdString();
+    EXPECT_EQ(table.errorLine(), whole.errorLine) << what.toStdString();
+}
+
+TEST(CsvTable, RecordsReadWhereTheyStandAreThoseOfTheWholeText)
+{
+    const QString texts[] = {
+        "日期,备注,金额\r\n2024-01-02,\"加满, 顺便洗车\",100\r\n2024-01-03,\"他说\"\"好\"\"\",\r\n"
+        "\r\n2024-01-04,\"第一行\r\n第二行\n第三行\",5.5\n2024-01-05,,7\r2024-01-06,last",
+        "a,b\n1,2\n3,\"open\n4,5\n6,7\n",
+        "12\" wheels,ok\n\"a\"b\"c\"\",d\n\"x\"\r\n\r\n\n",
+        "a;\"b;c\"\r\n1;2",
+        "\n\r\n\"only\"",
+        "\"",
+        "",
+        "x,\"\"\n,\n\"a\r\"\n",
+    };
+    for (const QString& text : texts)
+        expectSameRecords(CsvTable(text), ParseCsv(text, GuessCsvDelimiter(text)), text);
+}
+
+TEST(CsvTable, ALargeUtf8FileIsReadInPiecesAndOthersAreDecodedWhole)
+{
+    QTemporaryDir dir;
+    auto body = [](const QString& note) {
+        QByteArray bytes;
+        for (int i = 0; bytes.size() < (17 << 20); ++i)
+            bytes += QStringLiteral("2024/01/%1,\"%2, \"\"%3\"\"\n\",%4\r\n")
+                         .arg(i % 28 + 1)
+                         .arg(note)
+                         .arg(i)
+                         .arg(i * 0.5)
+                         .toUtf8();
+        return bytes;
+    };
+    struct Row
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* encoding;
+    };
+    const Row rows[] = {
+        {"utf8.csv", "\xEF\xBB\xBF" "日期,备注,金额\r\n" + body("高速服务区"), "UTF-8"},
+        {"latin.csv", "Datum,Notiz,Betrag\r\n" + body("Tankstelle") + "2024/02/01,M\xFCller,1\r\n",
+         "Windows-1252"},
+    };
+    for (const Row& row : rows) {
+        const QString path = dir.filePath(row.name);
+        QFile out(path);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(row.bytes);
+        out.close();
+        const CsvFile file = ReadCsvFile(path);
+        ASSERT_TRUE(file.ok()) << file.error.toStdString();
+        EXPECT_EQ(file.encoding, row.encoding);
+        EXPECT_EQ(file.digest, QCryptographicHash::hash(row.bytes, QCryptographicHash::Sha256));
+        EXPECT_EQ(FileDigest(path), file.digest);
+        expectSameRecords(file.table, ParseCsv(DecodeCsvBytes(row.bytes).text), row.name);
+    }
 }
 
 TEST(CsvWriter, FieldsAreQuotedOnlyWhenTheyMustBeAndReadBackExactly)
