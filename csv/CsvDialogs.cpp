@@ -283,8 +283,8 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
         return; // the caller asks nothing more
     // The car list: as the file says (when it names cars), then the ledger's cars.
     bool fileNamesCars = !m_plan.cars.empty();
-    for (const ImportRow& row : m_plan.rows)
-        fileNamesCars = fileNamesCars || !row.car.isEmpty();
+    for (size_t i = 0; i < m_plan.rows.size() && !fileNamesCars; ++i)
+        fileNamesCars = !m_plan.rows.key(i).car.isEmpty();
     if (fileNamesCars)
         m_car->addItem(kFromFile, QString());
     std::vector<CARLIST> cars = ValueOrShow(m_db.GetCarList(), this);
@@ -458,8 +458,8 @@ void CDlgImportPreview::showPlan()
         const QString title = QStringLiteral("%1 %2").arg(TargetText(m_plan, batch.target),
                                                           InfoOf(batch.ledger).name);
         QTableWidget* table = makeTable(header, m_tabs, title);
-        for (const ImportRow* row : batch.first)
-            addRow(table, RowTexts(*row));
+        for (const ImportRow& row : batch.first)
+            addRow(table, RowTexts(row));
         const int written = batch.rows - (m_plan.skipDuplicates ? batch.duplicates : 0);
         m_tabs->addTab(table, QStringLiteral("%1（%2 条）").arg(title).arg(written));
     }

@@ -120,21 +120,28 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
         else if (target.carRow < 0)
             target.carRow = int(i);
     }
-    for (ImportRow& row : plan.rows) {
-        QString wanted = options.car.trimmed();
-        if (wanted.isEmpty())
-            wanted = row.car;
-        if (wanted.isEmpty()) {
-            if (ledger.currentId.isEmpty()) {
-                plan.refusal = QStringLiteral(
-                    "文件没有写明是哪辆车的记录，账本里也没有当前车辆：请指定要导入到哪辆车。");
-                return;
+    std::map<QString, int> byCar; // the target of each car a row names
+    for (size_t i = 0; i < plan.rows.size(); ++i) {
+        const QString car = plan.rows.key(i).car;
+        auto found = byCar.find(car);
+        if (found == byCar.end()) {
+            QString wanted = options.car.trimmed();
+            if (wanted.isEmpty())
+                wanted = car;
+            if (wanted.isEmpty()) {
+                if (ledger.currentId.isEmpty()) {
+                    plan.refusal = QStringLiteral("文件没有写明是哪辆车的记录，账本里也没有当前车辆："
+                                                  "请指定要导入到哪辆车。");
+                    return;
+                }
+                wanted = ledger.currentId;
             }
-            wanted = ledger.currentId;
+            const int target = targetIndex(plan, ledger, wanted);
+            if (target < 0)
+                return;
+            found = byCar.emplace(car, target).first;
         }
-        row.target = targetIndex(plan, ledger, wanted);
-        if (row.target < 0)
-            return;
+        plan.rows.setTarget(i, found->second);
     }
 }
 
@@ -173,24 +180,13 @@ bool checkLength(QString& text, const QString& caption, bool cut, QStringList& f
     return true;
 }
 
-void checkTextLengths(const ImportOptions& options, ImportPlan& plan)
+void checkCarTextLengths(ImportPlan& plan)
 {
-    std::erase_if(plan.rows, [&](ImportRow& row) {
-        QString problem;
-        for (const LedgerColumn& column : ExportColumns(row.ledger))
-            if (column.field != LedgerField::None && !IsNumberField(column.field) &&
-                !checkLength(row.record.Text(column.field), column.header, options.cutLongTexts,
-                             row.flags, problem, plan.longTexts)) {
-                plan.rejected.push_back({row.source, row.line, problem});
-                return true;
-            }
-        return false;
-    });
     std::erase_if(plan.cars, [&](ImportCarRow& car) {
         QString problem;
         for (const CarFileColumn& column : CarFileColumns())
             if (QString* text = CarFileText(car, column);
-                text && !checkLength(*text, column.header, options.cutLongTexts, car.flags, problem,
+                text && !checkLength(*text, column.header, plan.cutLongTexts, car.flags, problem,
                                      plan.longTexts)) {
                 plan.rejected.push_back({car.source, car.line, problem});
                 return true;
@@ -215,7 +211,7 @@ QString duplicateKey(LedgerKind ledger, const LedgerRecord& r)
                   QLatin1Char('|');
     switch (ledger) {
     case LedgerKind::CarLog:
-        return key + r.mark.trimmed();
+        return key + firstCharacters(r.mark, kLongestText).trimmed();
     case LedgerKind::Accessory:
         return key + QString::number(Hundredths(r.price)) + QLatin1Char('x') +
                QString::number(Hundredths(r.count));
@@ -227,28 +223,34 @@ QString duplicateKey(LedgerKind ledger, const LedgerRecord& r)
 void markDuplicates(CMyDatabase& db, ImportPlan& plan)
 {
     std::map<std::pair<int, int>, std::map<QString, int>> held;
-    for (ImportRow& row : plan.rows) {
-        const ImportTarget& target = plan.targets[size_t(row.target)];
+    for (size_t i = 0; i < plan.rows.size(); ++i) {
+        const ImportRows::Key key = plan.rows.key(i);
+        const ImportTarget& target = plan.targets[size_t(key.target)];
         if (target.carId.isEmpty())
             continue; // a new car holds nothing yet
-        const auto slot = std::make_pair(row.target, int(row.ledger));
+        const auto slot = std::make_pair(key.target, int(key.ledger));
         auto found = held.find(slot);
         if (found == held.end()) {
             std::map<QString, int> keys;
-            std::vector<LedgerRecord> existing;
-            if (!readOk(db.LoadRecords(row.ledger, target.carId, existing), plan))
+            const SqlStatus read = db.ReadRecords(key.ledger, target.carId, [&](const LedgerRecord& r) {
+                ++keys[duplicateKey(key.ledger, r)];
+                return true;
+            });
+            if (!readOk(read, plan))
                 return;
-            for (const LedgerRecord& r : existing)
-                ++keys[duplicateKey(row.ledger, r)];
             found = held.emplace(slot, std::move(keys)).first;
         }
+        if (found->second.empty())
+            continue;
         // As many rows are the same as records are held: a record twice in
         // the file and once in the ledger is imported once more.
-        int& count = found->second[duplicateKey(row.ledger, row.record)];
-        if (count > 0) {
-            row.duplicate = true;
-            --count;
-        }
+        const ImportRow row = plan.rows[i];
+        const auto same = found->second.find(duplicateKey(row.ledger, row.record));
+        if (same == found->second.end())
+            continue;
+        plan.rows.setDuplicate(i, true);
+        if (--same->second == 0)
+            found->second.erase(same);
     }
 }
 
@@ -257,15 +259,34 @@ void markDuplicates(CMyDatabase& db, ImportPlan& plan)
 // The order records of a ledger are numbered in, which is the order a page
 // shows the records of one day in: by date, then, for files of other
 // programs, by time of day and odometer; our own files keep their order.
-bool numberedBefore(const ImportRow& a, const ImportRow& b)
+struct Order
 {
-    auto key = [](const ImportRow& r) {
-        // The readers write every date as the ledger stores it, "yyyy/MM/dd".
-        return std::make_tuple(std::cref(r.record.date), r.foreign ? r.time : QString(),
-                               r.foreign ? r.record.miles : 0.0);
-    };
-    return key(a) < key(b);
-}
+    int day = 0;    // yyyymmdd
+    int second = 0; // of the day
+    double miles = 0;
+    size_t index = 0; // of the row
+
+    explicit Order(const ImportRows::Key& key, size_t row) : index(row)
+    {
+        // The readers write every date as the ledger stores it, "yyyy/MM/dd",
+        // and times as "HH:mm:ss".
+        auto digits = [](const QString& text, std::initializer_list<int> at) {
+            int value = 0;
+            for (int i : at)
+                value = value * 10 + (i < text.size() ? text[i].digitValue() : 0);
+            return value;
+        };
+        day = digits(key.date, {0, 1, 2, 3, 5, 6, 8, 9});
+        if (key.foreign) {
+            second = key.time.isEmpty() ? -1 : digits(key.time, {0, 1, 3, 4, 6, 7});
+            miles = key.miles;
+        }
+    }
+    bool operator<(const Order& o) const
+    {
+        return std::tie(day, second, miles) < std::tie(o.day, o.second, o.miles);
+    }
+};
 
 // --- gauge readings -------------------------------------------------------------------
 
@@ -274,44 +295,51 @@ bool numberedBefore(const ImportRow& a, const ImportRow& b)
 // the litres bought less before it; between two full tanks the fuel is
 // taken as used evenly per kilometre, so that the page's consumption
 // estimate comes out as litres bought over distance driven.
-void deriveGauges(std::vector<ImportRow*>& fillings, double tank, double divisions)
+struct Filling
+{
+    Order order;
+    double miles = 0;
+    double litres = 0;
+    bool fullTank = true;
+    bool missedBefore = false;
+    bool derived = false;
+    double before = 0;
+    double after = 0;
+};
+
+void deriveGauges(std::vector<Filling>& fillings, double tank, double divisions)
 {
     const double perDivision = tank / divisions;
     auto clampLevel = [&](double level) { return std::clamp(level, 0.0, divisions); };
     int lastFull = -1;
     for (int i = 0; i < int(fillings.size()); ++i) {
-        ImportRow& row = *fillings[size_t(i)];
+        Filling& row = fillings[size_t(i)];
         if (row.missedBefore)
             lastFull = -1;
         if (!row.fullTank)
             continue;
-        row.record.fuelMeter2 = divisions;
-        row.record.fuelMeter1 = clampLevel(divisions - *row.litres / perDivision);
-        SetMark(row.record, RefuelMark::GaugesUnknown, false);
+        row.after = divisions;
+        row.before = clampLevel(divisions - row.litres / perDivision);
+        row.derived = true;
         if (lastFull >= 0) {
-            const ImportRow& start = *fillings[size_t(lastFull)];
-            const double distance = row.record.miles - start.record.miles;
+            const Filling& start = fillings[size_t(lastFull)];
+            const double distance = row.miles - start.miles;
             double bought = 0;
             for (int j = lastFull + 1; j <= i; ++j)
-                bought += *fillings[size_t(j)]->litres;
+                bought += fillings[size_t(j)].litres;
             const double perKm = distance > 0 ? bought / distance : 0;
             double sum = 0;
             for (int j = lastFull + 1; j < i; ++j) {
-                ImportRow& partial = *fillings[size_t(j)];
-                sum += *partial.litres;
+                Filling& partial = fillings[size_t(j)];
+                sum += partial.litres;
                 const double after =
-                    divisions -
-                    (perKm * (partial.record.miles - start.record.miles) - sum) / perDivision;
-                partial.record.fuelMeter2 = clampLevel(after);
-                partial.record.fuelMeter1 = clampLevel(after - *partial.litres / perDivision);
-                SetMark(partial.record, RefuelMark::GaugesUnknown, false);
+                    divisions - (perKm * (partial.miles - start.miles) - sum) / perDivision;
+                partial.after = clampLevel(after);
+                partial.before = clampLevel(after - partial.litres / perDivision);
+                partial.derived = true;
             }
         }
         lastFull = i;
-    }
-    for (ImportRow* row : fillings) {
-        row->record.fuelMeter1 = ShownNumber(row->record.fuelMeter1, 2);
-        row->record.fuelMeter2 = ShownNumber(row->record.fuelMeter2, 2);
     }
 }
 
@@ -320,10 +348,16 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
     // Fillings of another tank, or without litres, keep their readings
     // unknown (as the readers marked them); so do partial fillings that no
     // full tank before and after encloses.
-    std::map<int, std::vector<ImportRow*>> byTarget;
-    for (ImportRow& row : plan.rows)
-        if (row.ledger == LedgerKind::Refuel && row.litres && !row.secondTank)
-            byTarget[row.target].push_back(&row);
+    std::map<int, std::vector<Filling>> byTarget;
+    for (size_t i = 0; i < plan.rows.size(); ++i) {
+        const ImportRows::Key key = plan.rows.key(i);
+        if (key.ledger != LedgerKind::Refuel)
+            continue;
+        const ImportRow row = plan.rows[i];
+        if (row.litres && !row.secondTank)
+            byTarget[row.target].push_back(Filling{Order(key, i), row.record.miles, *row.litres,
+                                                   row.fullTank, row.missedBefore});
+    }
     for (auto& [t, fillings] : byTarget) {
         const ImportTarget& target = plan.targets[size_t(t)];
         CARPROPERTY property;
@@ -342,8 +376,17 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
             continue;
         }
         std::stable_sort(fillings.begin(), fillings.end(),
-                         [](ImportRow* a, ImportRow* b) { return numberedBefore(*a, *b); });
+                         [](const Filling& a, const Filling& b) { return a.order < b.order; });
         deriveGauges(fillings, property.fuelVolume, property.meterRules);
+        for (const Filling& filling : fillings) {
+            if (!filling.derived)
+                continue;
+            ImportRow row = plan.rows[filling.order.index];
+            row.record.fuelMeter1 = ShownNumber(filling.before, 2);
+            row.record.fuelMeter2 = ShownNumber(filling.after, 2);
+            SetMark(row.record, RefuelMark::GaugesUnknown, false);
+            plan.rows.set(filling.order.index, row);
+        }
         plan.notes << QStringLiteral(
                           "车辆“%1”：%2 条加油记录的油表读数按油箱容积 %3 升、油表量程 %4 "
                           "格由加油量和是否加满推算。")
@@ -424,24 +467,25 @@ private:
     bool writeRecords()
     {
         // Each ledger is numbered on from its highest identifier, in date order.
-        std::vector<const ImportRow*> rows;
-        for (const ImportRow& row : m_plan.rows)
-            if (!(row.duplicate && m_plan.skipDuplicates))
-                rows.push_back(&row);
-        std::stable_sort(rows.begin(), rows.end(), [](const ImportRow* a, const ImportRow* b) {
-            if (a->ledger != b->ledger)
-                return a->ledger < b->ledger;
-            return numberedBefore(*a, *b);
-        });
+        std::vector<std::pair<LedgerKind, Order>> rows;
+        for (size_t i = 0; i < m_plan.rows.size(); ++i) {
+            const ImportRows::Key key = m_plan.rows.key(i);
+            if (!(key.duplicate && m_plan.skipDuplicates))
+                rows.emplace_back(key.ledger, Order(key, i));
+        }
+        std::stable_sort(rows.begin(), rows.end());
         const qint64 total = qint64(rows.size());
+        constexpr size_t kBatch = 10000; // records held at a time
+        std::vector<LedgerRecord> records;
         for (size_t first = 0; first < rows.size();) {
-            // One ledger's rows at a time, numbered on from its highest identifier.
-            const LedgerKind kind = rows[first]->ledger;
+            const LedgerKind kind = rows[first].first;
+            records.clear();
             size_t end = first;
-            std::vector<LedgerRecord> records;
-            for (; end < rows.size() && rows[end]->ledger == kind; ++end) {
-                records.push_back(rows[end]->record);
-                records.back().carId = m_carIds[rows[end]->target];
+            for (; end < rows.size() && rows[end].first == kind && end - first < kBatch; ++end) {
+                ImportRow row = m_plan.rows[rows[end].second.index];
+                row.record.carId = m_carIds[row.target];
+                remember(row.ledger, row.record);
+                records.push_back(std::move(row.record));
             }
             const qint64 before = m_result.written;
             const SqlStatus status = m_db.InsertRecords(kind, records, [&](qint64 inserted) {
@@ -460,8 +504,6 @@ private:
             if (!status.ok())
                 return failed(status);
             m_result.written += qint64(records.size());
-            for (size_t i = first; i < end; ++i)
-                remember(*rows[i], records[i - first]);
             first = end;
         }
         if (m_progress && !m_progress(total, total)) {
@@ -472,9 +514,9 @@ private:
     }
 
     // The remembered entries the pages would have learned from these records.
-    void remember(const ImportRow& row, const LedgerRecord& r)
+    void remember(LedgerKind ledger, const LedgerRecord& r)
     {
-        for (const LedgerColumn& column : InfoOf(row.ledger).page().columns)
+        for (const LedgerColumn& column : InfoOf(ledger).page().columns)
             if (column.historyClass != 0 && !r.Text(column.field).isEmpty())
                 m_entries.insert({r.carId, column.historyClass, r.Text(column.field)});
     }
@@ -607,10 +649,25 @@ std::optional<GenericField> FindGenericField(const QString& name)
     return std::nullopt;
 }
 
+void ImportPlan::addRow(ImportRow row)
+{
+    QString problem;
+    for (const LedgerColumn& column : ExportColumns(row.ledger))
+        if (column.field != LedgerField::None && !IsNumberField(column.field) &&
+            !checkLength(row.record.Text(column.field), column.header, cutLongTexts, row.flags,
+                         problem, longTexts)) {
+            rejected.push_back({row.source, row.line, problem});
+            return;
+        }
+    rows.push_back(row);
+}
+
 int ImportPlan::duplicateCount() const
 {
-    return int(
-        std::count_if(rows.begin(), rows.end(), [](const ImportRow& r) { return r.duplicate; }));
+    int count = 0;
+    for (size_t i = 0; i < rows.size(); ++i)
+        count += rows.key(i).duplicate;
+    return count;
 }
 
 int ImportPlan::writtenCount() const
@@ -630,6 +687,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
 {
     ImportPlan plan;
     plan.skipDuplicates = options.skipDuplicates;
+    plan.cutLongTexts = options.cutLongTexts;
     if (files.isEmpty()) {
         plan.refusal = QStringLiteral("没有选择要导入的文件。");
         return plan;
@@ -662,7 +720,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         if (plan.refused() || stopped())
             return plan;
     }
-    checkTextLengths(options, plan);
+    checkCarTextLengths(plan);
     if (plan.rows.empty() && plan.cars.empty()) {
         plan.refusal = plan.rejected.empty()
                            ? QStringLiteral("文件里没有可以导入的记录。")

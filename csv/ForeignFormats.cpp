@@ -409,7 +409,7 @@ bool ReadLubeLogger(int source, const CsvTable& records, const ImportOptions& op
                     ForeignValues v;
                     if (!readLubeRecord(record, c, *kind, mark, order, v, problem))
                         return false;
-                    plan.rows.push_back(buildRow(source, record.line, ledger, v, plan));
+                    plan.addRow(buildRow(source, record.line, ledger, v, plan));
                     return true;
                 });
     return true;
@@ -643,7 +643,7 @@ struct FuelioFile
     void add(ImportRow row)
     {
         row.car = car;
-        plan.rows.push_back(std::move(row));
+        plan.addRow(std::move(row));
     }
 };
 
@@ -1005,7 +1005,7 @@ void ReadGeneric(int source, const CsvTable& records, const ImportOptions& optio
             v.content = cell(record, content).trimmed();
             v.provider = cell(record, provider).trimmed();
             v.notes << cell(record, note);
-            plan.rows.push_back(buildRow(source, record.line, ledger, v, plan));
+            plan.addRow(buildRow(source, record.line, ledger, v, plan));
             return true;
         });
 }

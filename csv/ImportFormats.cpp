@@ -87,7 +87,7 @@ void readOwnLedgerFile(int source, const CsvTable& records,
             SetMark(row.record, RefuelMark::MissedBefore, missed);
         }
         flagNumbers(row);
-        plan.rows.push_back(std::move(row));
+        plan.addRow(std::move(row));
     }
     for (const QString& caption : missing)
         plan.notes << QStringLiteral("%1 没有“%2”一栏，这一栏按空白导入。")

@@ -9,14 +9,15 @@
 std::vector<ImportBatch> ImportBatches(const ImportPlan& plan, int firstRows)
 {
     std::map<std::pair<int, int>, ImportBatch> batches;
-    for (const ImportRow& row : plan.rows) {
+    for (size_t i = 0; i < plan.rows.size(); ++i) {
+        const ImportRows::Key row = plan.rows.key(i);
         ImportBatch& batch = batches[{row.target, int(row.ledger)}];
         batch.target = row.target;
         batch.ledger = row.ledger;
         ++batch.rows;
         batch.duplicates += row.duplicate;
         if (int(batch.first.size()) < firstRows && !(row.duplicate && plan.skipDuplicates))
-            batch.first.push_back(&row);
+            batch.first.push_back(plan.rows[i]);
     }
     std::vector<ImportBatch> list;
     for (auto& [key, batch] : batches)
@@ -110,16 +111,16 @@ QString ImportSummaryText(const ImportPlan& plan)
                      .arg(TargetText(plan, batch.target), InfoOf(batch.ledger).name)
                      .arg(batch.first.size()));
             line(QStringLiteral("  ") + header.join(QStringLiteral(" | ")));
-            for (const ImportRow* row : batch.first)
-                line(QStringLiteral("  ") + RowTexts(*row).join(QStringLiteral(" | ")));
+            for (const ImportRow& row : batch.first)
+                line(QStringLiteral("  ") + RowTexts(row).join(QStringLiteral(" | ")));
         }
     }
     const int duplicates = plan.duplicateCount();
     if (duplicates && plan.skipDuplicates) {
         line(QStringLiteral("与账本里已有记录相同（日期、里程表、金额一样）而跳过的 %1 行：")
                  .arg(duplicates));
-        for (const ImportRow& row : plan.rows)
-            if (row.duplicate)
+        for (size_t i = 0; i < plan.rows.size(); ++i)
+            if (const ImportRows::Key row = plan.rows.key(i); row.duplicate)
                 line(QStringLiteral("  ") + LineText(plan, row.source, row.line));
     }
     if (!plan.rejected.empty()) {
@@ -138,8 +139,11 @@ QString ImportSummaryText(const ImportPlan& plan)
     };
     for (const ImportCarRow& car : plan.cars)
         flag(car.source, car.line, car.flags);
-    for (const ImportRow& row : plan.rows)
-        flag(row.source, row.line, row.flags);
+    for (size_t i = 0; i < plan.rows.size(); ++i)
+        if (plan.rows.key(i).flagged) {
+            const ImportRow row = plan.rows[i];
+            flag(row.source, row.line, row.flags);
+        }
     if (!flagged.isEmpty())
         line(QStringLiteral("请核对这些行："));
     for (const QString& entry : flagged)

@@ -16,7 +16,7 @@ struct ImportBatch
     LedgerKind ledger = LedgerKind::Refuel;
     int rows = 0;                        // all rows of the file for it
     int duplicates = 0;                  // of which the ledger holds already
-    std::vector<const ImportRow*> first; // the first few, in file order
+    std::vector<ImportRow> first; // the first few, in file order
 };
 std::vector<ImportBatch> ImportBatches(const ImportPlan& plan, int firstRows = 5);
 

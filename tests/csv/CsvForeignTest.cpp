@@ -465,7 +465,7 @@ TEST_F(CsvForeignTest, ImportedFillingsShowTheSourcesLitresAndAmountsInTheOrderO
                 return row.record.date == r.date && row.record.miles == r.miles;
             });
         if (source != fuelio.rows.end()) {
-            EXPECT_EQ(ShownFuelQuantity(r), ShownNumber(*source->litres, 2))
+            EXPECT_EQ(ShownFuelQuantity(r), ShownNumber(*(*source).litres, 2))
                 << r.date.toStdString();
         }
     }
