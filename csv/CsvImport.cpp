@@ -475,22 +475,25 @@ private:
         }
         std::stable_sort(rows.begin(), rows.end());
         const qint64 total = qint64(rows.size());
-        constexpr size_t kBatch = 10000; // records held at a time
-        std::vector<LedgerRecord> records;
+        LedgerRecord record;
         for (size_t first = 0; first < rows.size();) {
+            // One ledger's rows at a time, numbered on from its highest identifier.
             const LedgerKind kind = rows[first].first;
-            records.clear();
             size_t end = first;
-            for (; end < rows.size() && rows[end].first == kind && end - first < kBatch; ++end) {
-                ImportRow row = m_plan.rows[rows[end].second.index];
-                row.record.carId = m_carIds[row.target];
-                remember(row.ledger, row.record);
-                records.push_back(std::move(row.record));
-            }
+            while (end < rows.size() && rows[end].first == kind)
+                ++end;
+            size_t at = first;
             const qint64 before = m_result.written;
-            const SqlStatus status = m_db.InsertRecords(kind, records, [&](qint64 inserted) {
-                return !m_progress || m_progress(before + inserted, total);
-            });
+            const SqlStatus status = m_db.InsertRecords(
+                kind, qint64(end - first),
+                [&]() -> LedgerRecord& {
+                    ImportRow row = m_plan.rows[rows[at++].second.index];
+                    record = std::move(row.record);
+                    record.carId = m_carIds[row.target];
+                    remember(kind, record);
+                    return record;
+                },
+                [&](qint64 inserted) { return !m_progress || m_progress(before + inserted, total); });
             if (status.code == store::kStopped) {
                 m_result.outcome = ImportResult::Cancelled;
                 return false;
@@ -503,7 +506,7 @@ private:
             }
             if (!status.ok())
                 return failed(status);
-            m_result.written += qint64(records.size());
+            m_result.written += qint64(end - first);
             first = end;
         }
         if (m_progress && !m_progress(total, total)) {

@@ -224,13 +224,11 @@ void readOwnCarFile(int source, const CsvTable& records, ImportPlan& plan)
     }
 }
 
-// Reads the records in the format their content tells: sections, then the
-// header's names.
+// Reads the records in the format their content tells: our own headers,
+// sections, then the header's names.
 void readRecords(int source, const CsvTable& records, const ImportOptions& options,
                  ImportPlan& plan)
 {
-    if (ReadFuelio(source, records, options, plan))
-        return;
     QStringList header;
     for (const QString& cell : records.front().fields)
         header << cell.trimmed();
@@ -238,7 +236,8 @@ void readRecords(int source, const CsvTable& records, const ImportOptions& optio
         readOwnLedgerFile(source, records, options, plan);
     else if (header.contains(kCarColumn) && header.contains(QStringLiteral("当前车辆")))
         readOwnCarFile(source, records, plan);
-    else if (!ReadLubeLogger(source, records, options, plan))
+    else if (!ReadFuelio(source, records, options, plan) &&
+             !ReadLubeLogger(source, records, options, plan))
         ReadGeneric(source, records, options, plan);
 }
 

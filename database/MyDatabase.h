@@ -178,6 +178,11 @@ public:
     // numbered beyond 9999999 insert none (store::kIdsExhausted).
     SqlStatus InsertRecords(LedgerKind kind, std::vector<LedgerRecord>& records,
                             const std::function<bool(qint64 inserted)>& progress = {});
+    // The same for `count` records that `next` hands one at a time (each
+    // is read before the next is asked for).
+    SqlStatus InsertRecords(LedgerKind kind, qint64 count,
+                            const std::function<LedgerRecord&()>& next,
+                            const std::function<bool(qint64 inserted)>& progress = {});
     // Remembers a typed entry unless the car has it already under its class.
     Expected<InsertOutcome> InsertInputHistory(const InputHistoryEntry& e);
     // The car's records of a table, by date (or by the given columns), read by

@@ -140,18 +140,27 @@ Expected<InsertOutcome> CMyDatabase::InsertRecord(LedgerKind kind, const LedgerR
 SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, std::vector<LedgerRecord>& records,
                                      const std::function<bool(qint64 inserted)>& progress)
 {
+    auto next = records.begin();
+    return InsertRecords(
+        kind, qint64(records.size()), [&]() -> LedgerRecord& { return *next++; }, progress);
+}
+
+SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, qint64 count,
+                                     const std::function<LedgerRecord&()>& next,
+                                     const std::function<bool(qint64 inserted)>& progress)
+{
     const Expected<QString> first = GetNextRecID(kind);
     if (!first)
         return first.error();
-    const qint64 next = first->toLongLong();
-    if (next - 1 + qint64(records.size()) > 9999999)
+    const qint64 id = first->toLongLong();
+    if (id - 1 + count > 9999999)
         return {store::kIdsExhausted, QStringLiteral("record identifiers beyond 9999999"), true};
     const CMyTable& description = tableOf(kind);
     // One statement for all records, reset after each.
     CStatement insert = m_connection.Prepare(description.InsertStatement());
-    qint64 inserted = 0;
-    for (LedgerRecord& r : records) {
-        r.recId = QString::asprintf("%07lld", next + inserted);
+    for (qint64 inserted = 0; inserted < count;) {
+        LedgerRecord& r = next();
+        r.recId = QString::asprintf("%07lld", id + inserted);
         for (size_t i = 0; i < description.fields.size(); ++i)
             bindField(insert, int(i + 1), description.fields[i], r);
         if (const SqlStatus status = insert.Run(); !status.ok())
