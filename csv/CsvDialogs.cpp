@@ -284,7 +284,7 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
     // The car list: as the file says (when it names cars), then the ledger's cars.
     bool fileNamesCars = !m_plan.cars.empty();
     for (size_t i = 0; i < m_plan.rows.size() && !fileNamesCars; ++i)
-        fileNamesCars = !m_plan.rows.key(i).car.isEmpty();
+        fileNamesCars = !m_plan.rows.car(i).isEmpty();
     if (fileNamesCars)
         m_car->addItem(kFromFile, QString());
     std::vector<CARLIST> cars = ValueOrShow(m_db.GetCarList(), this);

@@ -122,7 +122,7 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
     }
     std::map<QString, int> byCar; // the target of each car a row names
     for (size_t i = 0; i < plan.rows.size(); ++i) {
-        const QString car = plan.rows.key(i).car;
+        const QString car = plan.rows.car(i);
         auto found = byCar.find(car);
         if (found == byCar.end()) {
             QString wanted = options.car.trimmed();
@@ -262,25 +262,14 @@ void markDuplicates(CMyDatabase& db, ImportPlan& plan)
 struct Order
 {
     int day = 0;    // yyyymmdd
-    int second = 0; // of the day
+    int second = 0; // of the day, for files of other programs
     double miles = 0;
     size_t index = 0; // of the row
 
-    explicit Order(const ImportRows::Key& key, size_t row) : index(row)
+    explicit Order(const ImportRows::Key& key, size_t row)
+        : day(key.day), second(key.foreign ? key.second : 0), miles(key.foreign ? key.miles : 0),
+          index(row)
     {
-        // The readers write every date as the ledger stores it, "yyyy/MM/dd",
-        // and times as "HH:mm:ss".
-        auto digits = [](const QString& text, std::initializer_list<int> at) {
-            int value = 0;
-            for (int i : at)
-                value = value * 10 + (i < text.size() ? text[i].digitValue() : 0);
-            return value;
-        };
-        day = digits(key.date, {0, 1, 2, 3, 5, 6, 8, 9});
-        if (key.foreign) {
-            second = key.time.isEmpty() ? -1 : digits(key.time, {0, 1, 3, 4, 6, 7});
-            miles = key.miles;
-        }
     }
     bool operator<(const Order& o) const
     {
@@ -351,12 +340,11 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
     std::map<int, std::vector<Filling>> byTarget;
     for (size_t i = 0; i < plan.rows.size(); ++i) {
         const ImportRows::Key key = plan.rows.key(i);
-        if (key.ledger != LedgerKind::Refuel)
+        if (!key.derivable)
             continue;
         const ImportRow row = plan.rows[i];
-        if (row.litres && !row.secondTank)
-            byTarget[row.target].push_back(Filling{Order(key, i), row.record.miles, *row.litres,
-                                                   row.fullTank, row.missedBefore});
+        byTarget[row.target].push_back(
+            Filling{Order(key, i), row.record.miles, *row.litres, row.fullTank, row.missedBefore});
     }
     for (auto& [t, fillings] : byTarget) {
         const ImportTarget& target = plan.targets[size_t(t)];

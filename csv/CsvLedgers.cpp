@@ -35,13 +35,17 @@ const LedgerKindInfo* FindLedgerKind(const QString& keyOrName)
     return nullptr;
 }
 
-std::vector<LedgerColumn> ExportColumns(LedgerKind kind)
+const std::vector<LedgerColumn>& ExportColumns(LedgerKind kind)
 {
-    std::vector<LedgerColumn> columns;
-    for (const LedgerColumn& column : InfoOf(kind).page().columns)
-        if (column.kind != CellKind::RowNumber && column.kind != CellKind::RecordId)
-            columns.push_back(column);
-    return columns;
+    static const auto all = [] {
+        std::array<std::vector<LedgerColumn>, kLedgerKinds.size()> columns;
+        for (LedgerKind ledger : kLedgerKinds)
+            for (const LedgerColumn& column : InfoOf(ledger).page().columns)
+                if (column.kind != CellKind::RowNumber && column.kind != CellKind::RecordId)
+                    columns[size_t(ledger)].push_back(column);
+        return columns;
+    }();
+    return all.at(size_t(kind));
 }
 
 QStringList LedgerFileHeader(LedgerKind kind)
@@ -66,6 +70,27 @@ QString PlainNumber(double value)
 
 std::optional<QDate> ReadIsoDate(const QString& cell)
 {
+    // Most cells are plain ASCII "2024/01/31": read without the pattern.
+    QStringView text = QStringView(cell).trimmed();
+    int parts[3] = {};
+    int part = 0, digits = 0;
+    bool plain = text.size() >= 8;
+    for (qsizetype i = 0; plain && i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            parts[part] = parts[part] * 10 + (c - u'0');
+            plain = ++digits <= (part == 0 ? 4 : 2);
+        } else {
+            plain = (c == u'-' || c == u'/' || c == u'.') && part < 2 &&
+                    digits == (part == 0 ? 4 : digits) && digits > 0;
+            ++part;
+            digits = 0;
+        }
+    }
+    if (plain && part == 2 && digits > 0) {
+        const QDate date(parts[0], parts[1], parts[2]);
+        return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+    }
     static const QRegularExpression pattern(
         QStringLiteral("^\\s*(\\d{4})[-/.](\\d{1,2})[-/.](\\d{1,2})\\s*$"));
     const auto match = pattern.match(cell);
@@ -80,7 +105,17 @@ std::optional<QDate> ReadIsoDate(const QString& cell)
 
 QString StoredDate(const QDate& date)
 {
-    return date.toString(QStringLiteral("yyyy/MM/dd"));
+    if (date.year() < 1000 || date.year() > 9999)
+        return date.toString(QStringLiteral("yyyy/MM/dd"));
+    QString text = QStringLiteral("0000/00/00");
+    auto put = [&](qsizetype end, int value) {
+        for (qsizetype i = end; value > 0; --i, value /= 10)
+            text[i] = QLatin1Char(char('0' + value % 10));
+    };
+    put(3, date.year());
+    put(6, date.month());
+    put(9, date.day());
+    return text;
 }
 
 QString IsoDateText(const QString& storedDate)

@@ -37,7 +37,7 @@ inline const QString kLedgerColumn = QStringLiteral("记录类型");
 
 // The page columns a ledger file holds, in page order: every column but the
 // row number and the hidden record identifier.
-std::vector<LedgerColumn> ExportColumns(LedgerKind kind);
+const std::vector<LedgerColumn>& ExportColumns(LedgerKind kind);
 // Their captions followed by kCarColumn and kLedgerColumn.
 QStringList LedgerFileHeader(LedgerKind kind);
 

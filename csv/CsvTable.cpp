@@ -137,25 +137,44 @@ CsvTable::CsvTable(QByteArray utf8) : m_text(std::move(utf8))
 
 CsvTable::CsvTable(const QString& text) : CsvTable(text.toUtf8()) {}
 
-QByteArray CsvTable::bytesOf(qint64 begin, qint64 end) const
+QByteArrayView CsvTable::bytesOf(qint64 begin, qint64 end) const
 {
     if (!m_file)
-        return m_text.sliced(begin, end - begin);
+        return QByteArrayView(m_text).sliced(begin, end - begin);
     if (begin < m_windowStart || end > m_windowStart + m_window.size()) {
         m_windowStart = begin;
         m_window.clear();
         if (m_file->seek(begin))
             m_window = m_file->read(std::max(end - begin, kPiece));
     }
-    return m_window.sliced(begin - m_windowStart,
-                           std::min(end - begin, m_window.size() - (begin - m_windowStart)));
+    return QByteArrayView(m_window).sliced(
+        begin - m_windowStart, std::min(end - begin, m_window.size() - (begin - m_windowStart)));
 }
 
 CsvRecord CsvTable::operator[](size_t index) const
 {
-    const QString text = QString::fromUtf8(bytesOf(m_starts[index], m_starts[index + 1]));
-    CsvParseResult parsed = ParseCsv(text, m_delimiter);
-    CsvRecord record = parsed.records.empty() ? CsvRecord() : std::move(parsed.records.front());
+    const QByteArrayView bytes = bytesOf(m_starts[index], m_starts[index + 1]);
+    CsvRecord record;
+    if (bytes.contains('"')) {
+        CsvParseResult parsed = ParseCsv(QString::fromUtf8(bytes), m_delimiter);
+        if (!parsed.records.empty())
+            record = std::move(parsed.records.front());
+    } else {
+        // Without quotes the record is its first line, split at each delimiter.
+        qsizetype end = 0;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        const char delimiter = m_delimiter.toLatin1();
+        for (qsizetype start = 0;;) {
+            qsizetype stop = start;
+            while (stop < end && bytes[stop] != delimiter)
+                ++stop;
+            record.fields << QString::fromUtf8(bytes.sliced(start, stop - start));
+            if (stop == end)
+                break;
+            start = stop + 1;
+        }
+    }
     record.line = m_lines[index];
     return record;
 }

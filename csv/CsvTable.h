@@ -40,7 +40,7 @@ private:
     friend class CsvIndexer;
     friend struct CsvFile ReadCsvFile(const QString& path, const QString& encoding);
 
-    QByteArray bytesOf(qint64 begin, qint64 end) const;
+    QByteArrayView bytesOf(qint64 begin, qint64 end) const;
 
     QByteArray m_text;             // the UTF-8 text, when held in memory
     std::unique_ptr<QFile> m_file; // else the UTF-8 file it is read from

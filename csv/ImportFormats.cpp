@@ -9,6 +9,7 @@
 #include "ledgers/LedgerFormat.h"
 
 #include <QHash>
+#include <array>
 #include <cmath>
 
 namespace {
@@ -26,9 +27,14 @@ void readOwnLedgerFile(int source, const CsvTable& records,
     if (options.ledger)
         plan.notes << QStringLiteral("%1 写明了每条记录的类型，按文件里的类型导入。")
                           .arg(plan.sourceName(source));
+    // The file's column of each of a ledger's columns (-1 when it has none).
+    std::array<std::vector<int>, kLedgerKinds.size()> cellOf;
+    for (LedgerKind kind : kLedgerKinds)
+        for (const LedgerColumn& column : ExportColumns(kind))
+            cellOf[size_t(kind)].push_back(index.value(column.header, -1));
     QSet<QString> missing;
     for (size_t i = 1; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
+        const CsvRecord record = records[i];
         if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
             continue;
         const QString kindText = record.fields[ledgerColumn].trimmed();
@@ -45,16 +51,27 @@ void readOwnLedgerFile(int source, const CsvTable& records,
         if (carColumn >= 0)
             row.car = FromSpreadsheetSafeText(record.fields[carColumn]).trimmed();
         QString problem;
-        for (const LedgerColumn& column : ExportColumns(kind->kind)) {
+        bool gaugesGiven = false;
+        bool missed = false;
+        const std::vector<LedgerColumn>& columns = ExportColumns(kind->kind);
+        const std::vector<int>& cells = cellOf[size_t(kind->kind)];
+        for (size_t k = 0; k < columns.size(); ++k) {
+            const LedgerColumn& column = columns[k];
+            const int c = cells[k];
+            const QString cell = c < 0 ? QString() : record.fields[c];
+            // The export's words for what is not known of a filling: both
+            // gauge cells empty, and "漏记" for the consumption after a missed one.
+            if (column.kind == CellKind::Gauge)
+                gaugesGiven = gaugesGiven || !cell.trimmed().isEmpty();
+            else if (column.kind == CellKind::Consumption)
+                missed = cell.trimmed() == kMissedFillingCell;
             if (column.field == LedgerField::None)
                 continue; // derived: the ledger computes it again
-            const int c = index.value(column.header, -1);
             if (c < 0) {
                 missing.insert(column.header);
                 if (column.field != LedgerField::Date)
                     continue;
             }
-            const QString cell = c < 0 ? QString() : record.fields[c];
             if (column.field == LedgerField::Date) {
                 QDate date;
                 if (!readDate(cell, date, problem))
@@ -72,17 +89,6 @@ void readOwnLedgerFile(int source, const CsvTable& records,
             continue;
         }
         if (row.ledger == LedgerKind::Refuel) {
-            // The export's words for what is not known: both gauge cells
-            // empty, and "漏记" for the consumption after a missed filling.
-            bool gaugesGiven = false;
-            bool missed = false;
-            for (const LedgerColumn& column : ExportColumns(LedgerKind::Refuel)) {
-                const QString cell = record.fields.value(index.value(column.header, -1)).trimmed();
-                if (column.kind == CellKind::Gauge)
-                    gaugesGiven = gaugesGiven || !cell.isEmpty();
-                else if (column.kind == CellKind::Consumption)
-                    missed = cell == kMissedFillingCell;
-            }
             SetMark(row.record, RefuelMark::GaugesUnknown, !gaugesGiven);
             SetMark(row.record, RefuelMark::MissedBefore, missed);
         }

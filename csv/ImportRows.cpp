@@ -1,5 +1,6 @@
 #include "csv/ImportRows.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -52,8 +53,21 @@ private:
 constexpr size_t kTargetAt = 8;
 constexpr size_t kLedgerAt = 12;
 constexpr size_t kBitsAt = 13;
-constexpr size_t kMilesAt = 18;
+constexpr size_t kDayAt = 18;
+constexpr size_t kMilesAt = 26;
 constexpr size_t kTextsAt = kMilesAt + 7 * sizeof(double);
+
+// The digits of a text at the given places as one number: "2024/01/31" at
+// {0, 1, 2, 3, 5, 6, 8, 9} is 20240131.
+qint32 digitsOf(const QString& text, std::initializer_list<int> at)
+{
+    qint32 value = 0;
+    for (int i : at) {
+        const int digit = i < text.size() ? text[i].digitValue() : 0;
+        value = value * 10 + std::max(digit, 0);
+    }
+    return value;
+}
 
 enum Bit : quint8
 {
@@ -64,6 +78,7 @@ enum Bit : quint8
     Duplicate = 16,
     HasLitres = 32,
     Flagged = 64,
+    Derivable = 128,
 };
 
 QByteArray pack(const ImportRow& row)
@@ -77,8 +92,14 @@ QByteArray pack(const ImportRow& row)
     p.put(quint8((row.secondTank ? SecondTank : 0) | (row.foreign ? Foreign : 0) |
                  (row.fullTank ? FullTank : 0) | (row.missedBefore ? MissedBefore : 0) |
                  (row.duplicate ? Duplicate : 0) | (row.litres ? HasLitres : 0) |
-                 (row.flags.isEmpty() ? 0 : Flagged)));
+                 (row.flags.isEmpty() ? 0 : Flagged) |
+                 (row.ledger == LedgerKind::Refuel && row.litres && !row.secondTank ? Derivable
+                                                                                     : 0)));
     p.put(r.cut);
+    // The readers write every date as the ledger stores it, "yyyy/MM/dd", and
+    // times as "HH:mm:ss".
+    p.put(digitsOf(r.date, {0, 1, 2, 3, 5, 6, 8, 9}));
+    p.put(row.time.isEmpty() ? qint32(-1) : digitsOf(row.time, {0, 1, 3, 4, 6, 7}));
     for (double number : {r.miles, r.amount, r.price, r.fuelMeter1, r.fuelMeter2, r.count,
                           row.litres.value_or(0.0)})
         p.put(number);
@@ -104,6 +125,9 @@ ImportRow unpack(const char* bytes)
     u.get(ledger);
     u.get(bits);
     u.get(r.cut);
+    qint32 day = 0, second = 0;
+    u.get(day);
+    u.get(second);
     row.source = source;
     row.line = line;
     row.target = target;
@@ -154,9 +178,11 @@ ImportRow ImportRows::operator[](size_t index) const
 ImportRows::Key ImportRows::key(size_t index) const
 {
     const char* bytes = bytesOf(index);
-    Key key;
     qint32 numbers[3] = {}; // source, line, target
     std::memcpy(numbers, bytes, sizeof numbers);
+    qint32 time[2] = {}; // day, second
+    std::memcpy(time, bytes + kDayAt, sizeof time);
+    Key key;
     key.source = numbers[0];
     key.line = numbers[1];
     key.target = numbers[2];
@@ -165,12 +191,18 @@ ImportRows::Key ImportRows::key(size_t index) const
     key.foreign = bits & Foreign;
     key.duplicate = bits & Duplicate;
     key.flagged = bits & Flagged;
+    key.derivable = bits & Derivable;
+    key.day = time[0];
+    key.second = time[1];
     std::memcpy(&key.miles, bytes + kMilesAt, sizeof key.miles);
-    Unpacker u(bytes + kTextsAt);
-    u.get(key.car);
-    u.get(key.time);
-    u.get(key.date);
     return key;
+}
+
+QString ImportRows::car(size_t index) const
+{
+    QString car;
+    Unpacker(bytesOf(index) + kTextsAt).get(car);
+    return car;
 }
 
 void ImportRows::setTarget(size_t index, int target)

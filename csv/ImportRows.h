@@ -43,22 +43,24 @@ public:
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
-    // What places and orders a row, read without its other texts.
+    // What places and orders a row, read without unpacking its texts.
     struct Key
     {
         int source;
         int line;
-        LedgerKind ledger;
         int target;
+        LedgerKind ledger;
         bool foreign;
         bool duplicate;
-        bool flagged; // the row has flags
+        bool flagged;    // the row has flags
+        bool derivable;  // a filling of the ledger's tank with its litres
+        int day;         // yyyymmdd of the record's date
+        int second;      // of the day: the row's time, -1 when it has none
         double miles;
-        QString car;
-        QString time;
-        QString date;
     };
     Key key(size_t index) const;
+    // The car the file names for the row.
+    QString car(size_t index) const;
     void setTarget(size_t index, int target);
     void setDuplicate(size_t index, bool duplicate);
 

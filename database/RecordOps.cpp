@@ -23,7 +23,7 @@ const CMyTable& tableOf(LedgerKind kind)
 void bindField(CStatement& statement, int index, const CMyField& field, const LedgerRecord& r)
 {
     if (field.field == LedgerField::None)
-        statement.Bind(index, QString(QLatin1String(""))); // the spares are written empty
+        statement.BindEmptyText(index); // the spares are written empty
     else if (field.type == adDouble || field.type == adInteger)
         statement.Bind(index, ShownNumber(r.Number(field.field), field.decimals));
     else
@@ -160,7 +160,7 @@ SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, qint64 count,
     CStatement insert = m_connection.Prepare(description.InsertStatement());
     for (qint64 inserted = 0; inserted < count;) {
         LedgerRecord& r = next();
-        r.recId = QString::asprintf("%07lld", id + inserted);
+        r.recId = RecordIdText(id + inserted);
         for (size_t i = 0; i < description.fields.size(); ++i)
             bindField(insert, int(i + 1), description.fields[i], r);
         if (const SqlStatus status = insert.Run(); !status.ok())
@@ -297,7 +297,7 @@ Expected<QString> CMyDatabase::GetNextRecID(LedgerKind kind)
     const QString highest = last.Next() ? last.Text(0) : QString();
     if (!last.ok())
         return last.Status();
-    return QString::asprintf("%07d", static_cast<int>(LeadingNumber(highest)) + 1);
+    return RecordIdText(static_cast<qint64>(LeadingNumber(highest)) + 1);
 }
 
 Expected<int> CMyDatabase::GetRecordCount(LedgerKind kind, const QString& carId)

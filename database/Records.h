@@ -145,6 +145,9 @@ enum class RefuelMark
     GaugesUnknown, // "nogauge": the gauge readings before and after are not known
 };
 bool HasMark(const LedgerRecord& record, RefuelMark mark);
+
+// A record identifier as the ledgers write it: seven digits, "0000042".
+QString RecordIdText(qint64 number);
 void SetMark(LedgerRecord& record, RefuelMark mark, bool set);
 
 // The names of the ledgers' records by table, for readers of the code that

@@ -52,6 +52,13 @@ CStatement& CStatement::Bind(int index, const QString& text)
     return *this;
 }
 
+CStatement& CStatement::BindEmptyText(int index)
+{
+    if (m_stmt && m_status.ok() && sqlite3_bind_text(m_stmt, index, "", 0, SQLITE_STATIC) != SQLITE_OK)
+        failed();
+    return *this;
+}
+
 CStatement& CStatement::Bind(int index, double number)
 {
     if (m_stmt && m_status.ok() && sqlite3_bind_double(m_stmt, index, number) != SQLITE_OK)

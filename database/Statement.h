@@ -31,6 +31,7 @@ public:
 
     // Parameters are numbered from 1.
     CStatement& Bind(int index, const QString& text);
+    CStatement& BindEmptyText(int index);
     CStatement& Bind(int index, double number);
     CStatement& Bind(int index, qint64 number);
     CStatement& BindBlob(int index, const QByteArray& bytes);

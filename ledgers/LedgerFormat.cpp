@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 QString FormatNumber(double value, int decimals)
@@ -22,7 +23,9 @@ TypedNumber ReadTypedNumber(const QString& typed)
     // Compatibility folding turns full-width digits, "．", "，" and "－" into
     // their ASCII forms; what is left to do is the currency sign or other text
     // before the number, "。" as the decimal point and thousands separators.
-    const QString text = typed.normalized(QString::NormalizationForm_KC);
+    const bool ascii =
+        std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.unicode() < 0x80; });
+    const QString text = ascii ? typed : typed.normalized(QString::NormalizationForm_KC);
     const qsizetype size = text.size();
     auto digit = [&](qsizetype k) { return k < size && text[k] >= u'0' && text[k] <= u'9'; };
     qsizetype i = 0;

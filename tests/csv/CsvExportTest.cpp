@@ -3,6 +3,7 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvLedgers.h"
+#include "csv/ImportCells.h"
 
 namespace {
 
@@ -236,9 +237,33 @@ TEST(CsvNumbers, NumbersAreShortestPlainTextAndDatesReadOnlyWhenTheyExist)
     EXPECT_EQ(PlainNumber(std::numeric_limits<double>::infinity()), "");
     EXPECT_EQ(IsoDateText("2024/2/9"), "2024-02-09");
     EXPECT_EQ(IsoDateText("昨天"), "昨天");
-    EXPECT_EQ(ReadIsoDate("2024-02-29"), QDate(2024, 2, 29));
-    EXPECT_EQ(ReadIsoDate("2023-02-29"), std::nullopt);
-    EXPECT_EQ(ReadIsoDate("2024-13-01"), std::nullopt);
-    EXPECT_EQ(ReadIsoDate("24-01-01"), std::nullopt);
+    const std::pair<const char*, std::optional<QDate>> dates[] = {
+        {"2024-02-29", QDate(2024, 2, 29)}, {" 2024/1/9 ", QDate(2024, 1, 9)},
+        {"2024.01.09", QDate(2024, 1, 9)},  {"2024-1/9", QDate(2024, 1, 9)},
+        {"2023-02-29", std::nullopt},       {"2024-13-01", std::nullopt},
+        {"24-01-01", std::nullopt},         {"12024-01-01", std::nullopt},
+        {"2024/001/09", std::nullopt},      {"2024/01/09/", std::nullopt},
+        {"2024//09", std::nullopt},         {"2024/01/09 8:00", std::nullopt},
+    };
+    for (const auto& [cell, date] : dates)
+        EXPECT_EQ(ReadIsoDate(QString::fromUtf8(cell)), date) << cell;
+    EXPECT_EQ(StoredDate(QDate(2024, 1, 9)), "2024/01/09");
+    EXPECT_EQ(StoredDate(QDate(1901, 12, 31)), "1901/12/31");
+    // Numbers as people and spreadsheets write them, plain ones included.
+    const std::pair<const char*, double> numbers[] = {
+        {"12.5", 12.5}, {" -7 ", -7},      {"-0", 0},       {"0.10", 0.1},   {"12,345", 12345},
+        {"￥5.5", 5.5}, {"１２．５", 12.5}, {"1e3", 1000},  {".5", 0.5},     {"", 0},
+    };
+    for (const auto& [cell, expected] : numbers) {
+        double value = -1;
+        QString problem;
+        EXPECT_TRUE(readNumber(QString::fromUtf8(cell), "金额", value, problem)) << cell;
+        EXPECT_EQ(value, expected) << cell;
+        EXPECT_FALSE(expected == 0 && std::signbit(value)) << cell; // no "-0"
+    }
+    double value = 0;
+    QString problem;
+    EXPECT_FALSE(readNumber("1000000000001", "金额", value, problem));
+    EXPECT_EQ(problem, "“金额”一栏的“1000000000001”大得不合理");
     EXPECT_EQ(LedgerFileName("CAR0002", " ..a:b*c ", "加油记录"), "CAR0002_..a_b_c_加油记录.csv");
 }
