@@ -286,14 +286,21 @@ struct Order
 // estimate comes out as litres bought over distance driven.
 struct Filling
 {
-    Order order;
-    double miles = 0;
-    double litres = 0;
+    quint32 row = 0;
+    qint32 day = 0;
+    qint32 second = 0;
     bool fullTank = true;
     bool missedBefore = false;
     bool derived = false;
+    double miles = 0;
+    double litres = 0;
     double before = 0;
     double after = 0;
+
+    bool operator<(const Filling& o) const
+    {
+        return std::tie(day, second, miles) < std::tie(o.day, o.second, o.miles);
+    }
 };
 
 void deriveGauges(std::vector<Filling>& fillings, double tank, double divisions)
@@ -338,13 +345,23 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
     // unknown (as the readers marked them); so do partial fillings that no
     // full tank before and after encloses.
     std::map<int, std::vector<Filling>> byTarget;
+    for (size_t i = 0; i < plan.rows.size(); ++i)
+        if (const ImportRows::Key key = plan.rows.key(i); key.derivable)
+            byTarget[key.target].emplace_back(); // counted first: a million fit exactly
+    for (auto& [target, fillings] : byTarget) {
+        const size_t count = fillings.size();
+        fillings.clear();
+        fillings.reserve(count);
+    }
     for (size_t i = 0; i < plan.rows.size(); ++i) {
         const ImportRows::Key key = plan.rows.key(i);
         if (!key.derivable)
             continue;
         const ImportRow row = plan.rows[i];
-        byTarget[row.target].push_back(
-            Filling{Order(key, i), row.record.miles, *row.litres, row.fullTank, row.missedBefore});
+        const Order order(key, i);
+        byTarget[key.target].push_back(Filling{quint32(i), order.day, order.second, row.fullTank,
+                                               row.missedBefore, false, row.record.miles,
+                                               *row.litres});
     }
     for (auto& [t, fillings] : byTarget) {
         const ImportTarget& target = plan.targets[size_t(t)];
@@ -363,17 +380,16 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
                               .arg(fillings.size());
             continue;
         }
-        std::stable_sort(fillings.begin(), fillings.end(),
-                         [](const Filling& a, const Filling& b) { return a.order < b.order; });
+        std::stable_sort(fillings.begin(), fillings.end());
         deriveGauges(fillings, property.fuelVolume, property.meterRules);
         for (const Filling& filling : fillings) {
             if (!filling.derived)
                 continue;
-            ImportRow row = plan.rows[filling.order.index];
+            ImportRow row = plan.rows[filling.row];
             row.record.fuelMeter1 = ShownNumber(filling.before, 2);
             row.record.fuelMeter2 = ShownNumber(filling.after, 2);
             SetMark(row.record, RefuelMark::GaugesUnknown, false);
-            plan.rows.set(filling.order.index, row);
+            plan.rows.set(filling.row, row);
         }
         plan.notes << QStringLiteral(
                           "车辆“%1”：%2 条加油记录的油表读数按油箱容积 %3 升、油表量程 %4 "

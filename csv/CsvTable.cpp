@@ -135,7 +135,14 @@ CsvTable::CsvTable(QByteArray utf8) : m_text(std::move(utf8))
     indexer.finish();
 }
 
-CsvTable::CsvTable(const QString& text) : CsvTable(text.toUtf8()) {}
+CsvTable::CsvTable(const QString& text)
+    : CsvTable([&] {
+          QByteArray utf8 = text.toUtf8();
+          utf8.squeeze(); // the conversion reserves room for three bytes a character
+          return utf8;
+      }())
+{
+}
 
 QByteArrayView CsvTable::bytesOf(qint64 begin, qint64 end) const
 {

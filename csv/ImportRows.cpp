@@ -19,8 +19,15 @@ public:
     void put(const QString& text)
     {
         const QByteArray utf8 = text.toUtf8();
-        put(quint32(utf8.size()));
+        putSize(quint32(utf8.size()));
         m_bytes.append(utf8);
+    }
+    // Seven bits a byte, the last byte without its high bit: most sizes take one.
+    void putSize(quint32 size)
+    {
+        for (; size >= 0x80; size >>= 7)
+            m_bytes.append(char(0x80 | (size & 0x7F)));
+        m_bytes.append(char(size));
     }
     QByteArray bytes() const { return m_bytes; }
 
@@ -39,10 +46,19 @@ public:
     }
     void get(QString& text)
     {
-        quint32 size = 0;
-        get(size);
+        const quint32 size = getSize();
         text = QString::fromUtf8(m_at, qsizetype(size));
         m_at += size;
+    }
+    quint32 getSize()
+    {
+        quint32 size = 0;
+        for (int shift = 0;; shift += 7) {
+            const auto byte = quint8(*m_at++);
+            size |= quint32(byte & 0x7F) << shift;
+            if (!(byte & 0x80))
+                return size;
+        }
     }
 
 private:
@@ -106,7 +122,7 @@ QByteArray pack(const ImportRow& row)
     for (const QString* text : {&row.car, &row.time, &r.date, &r.carId, &r.recId, &r.mark,
                                 &r.content, &r.provider, &r.name, &r.marks})
         p.put(*text);
-    p.put(quint32(row.flags.size()));
+    p.putSize(quint32(row.flags.size()));
     for (const QString& flag : row.flags)
         p.put(flag);
     return p.bytes();
@@ -146,8 +162,7 @@ ImportRow unpack(const char* bytes)
     for (QString* text : {&row.car, &row.time, &r.date, &r.carId, &r.recId, &r.mark, &r.content,
                           &r.provider, &r.name, &r.marks})
         u.get(*text);
-    quint32 flags = 0;
-    u.get(flags);
+    const quint32 flags = u.getSize();
     for (quint32 i = 0; i < flags; ++i) {
         QString flag;
         u.get(flag);
