@@ -427,9 +427,12 @@ struct Section
 
 // The sections of a Fuelio file by name ("vehicle", "log", ...): a record whose
 // first field begins with "##" names the section of the records below it.
+// Fuelio begins its files with a section; a file that does not has none.
 std::map<QString, Section> sectionsOf(const CsvTable& records)
 {
     std::map<QString, Section> sections;
+    if (!records.front().fields.value(0).trimmed().startsWith(QLatin1String("##")))
+        return sections;
     QString name;
     for (size_t i = 0; i < records.size(); ++i) {
         const QString first = records[i].fields.value(0).trimmed();
@@ -519,10 +522,13 @@ QStringList headerOf(const CsvTable& records, const Section& section)
 }
 
 // A log whose "## Log" line is missing: a header with the log's columns (Data,
-// Odo, Fuel or kg, Full) and the records below it, up to the next section.
-std::optional<Section> unnamedLog(const CsvTable& records)
+// Odo, Fuel or kg, Full) and the records below it, up to the next section. A
+// file without sections has it on its first line.
+std::optional<Section> unnamedLog(const CsvTable& records,
+                                  const std::map<QString, Section>& sections)
 {
-    for (size_t i = 0; i < records.size(); ++i) {
+    const size_t searched = sections.empty() ? 1 : records.size();
+    for (size_t i = 0; i < searched; ++i) {
         const Columns columns(records[i].fields);
         if (!columns.has(QStringLiteral("data")) || !columns.has(QStringLiteral("full")) ||
             columns.startingWith(QStringLiteral("odo")) < 0 ||
@@ -820,7 +826,7 @@ bool ReadFuelio(int source, const CsvTable& records, const ImportOptions& option
     };
     const Section* log = section("log");
     const Section* costs = section("costs");
-    const std::optional<Section> unnamed = log ? std::nullopt : unnamedLog(records);
+    const std::optional<Section> unnamed = log ? std::nullopt : unnamedLog(records, sections);
     if (unnamed)
         log = &*unnamed;
     if (!log && !costs)
