@@ -1,8 +1,8 @@
 #include "csv/CsvTable.h"
 
 #include "csv/CsvText.h"
+#include "csv/Sha256.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -221,7 +221,7 @@ CsvFile decodedWhole(QFile& file, const QString& encoding)
         result.error = readFailure(file);
         return result;
     }
-    result.digest = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    result.digest = Sha256::of(bytes);
     DecodedText text = DecodeCsvBytes(bytes, encoding);
     if (!text.ok()) {
         result.error = QFileInfo(file.fileName()).fileName() + QStringLiteral("：") + text.error;
@@ -299,13 +299,13 @@ CsvFile ReadCsvFile(const QString& path, const QString& encoding)
     const qint64 start = piece.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     CsvTable& table = result.table;
     table.m_delimiter = delimiterOf(QByteArrayView(piece).sliced(start));
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    Sha256 hash;
     Utf8Check check;
     CsvIndexer indexer(table, start);
-    hash.addData(QByteArrayView(piece).first(start));
+    hash.add(QByteArrayView(piece).first(start));
     piece.remove(0, start);
     while (!piece.isEmpty()) {
-        hash.addData(piece);
+        hash.add(piece);
         check.feed(piece);
         indexer.feed(piece);
         piece = file->read(kPiece);
@@ -329,8 +329,10 @@ QByteArray FileDigest(const QString& path)
     QString why;
     if (!openFile(file, why))
         return {};
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!hash.addData(&file) || file.error() != QFileDevice::NoError)
+    Sha256 hash;
+    for (QByteArray piece = file.read(kPiece); !piece.isEmpty(); piece = file.read(kPiece))
+        hash.add(piece);
+    if (file.error() != QFileDevice::NoError)
         return {};
     return hash.result();
 }
