@@ -156,18 +156,28 @@ SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, qint64 count,
     if (id - 1 + count > 9999999)
         return {store::kIdsExhausted, QStringLiteral("record identifiers beyond 9999999"), true};
     const CMyTable& description = tableOf(kind);
-    // One statement for all records, reset after each.
-    CStatement insert = m_connection.Prepare(description.InsertStatement());
+    // Fifty rows a statement (a ledger row has at most 19 columns: SQLite takes
+    // up to 999 parameters), reset after each; the progress falls on thousands.
+    const int fields = int(description.fields.size());
+    const int perStatement = 999 / fields >= 50 ? 50 : 1;
+    CStatement many = m_connection.Prepare(description.InsertStatement(perStatement));
+    CStatement one = m_connection.Prepare(description.InsertStatement());
     for (qint64 inserted = 0; inserted < count;) {
-        LedgerRecord& r = next();
-        r.recId = RecordIdText(id + inserted);
-        for (size_t i = 0; i < description.fields.size(); ++i)
-            bindField(insert, int(i + 1), description.fields[i], r);
+        const bool full = count - inserted >= perStatement;
+        CStatement& insert = full ? many : one;
+        const int rows = full ? perStatement : 1;
+        for (int row = 0; row < rows; ++row) {
+            LedgerRecord& r = next();
+            r.recId = RecordIdText(id + inserted + row);
+            for (int i = 0; i < fields; ++i)
+                bindField(insert, row * fields + i + 1, description.fields[size_t(i)], r);
+        }
         if (const SqlStatus status = insert.Run(); !status.ok())
             return status;
         insert.Reset();
-        ++inserted;
-        if (inserted % 1000 == 0 && progress && !progress(inserted))
+        const qint64 before = inserted;
+        inserted += rows;
+        if (inserted / 1000 != before / 1000 && progress && !progress(inserted))
             return {store::kStopped, QStringLiteral("stopped"), true};
     }
     return {};

@@ -153,14 +153,18 @@ const CMyField* CMyTable::Field(LedgerField field) const
     return nullptr;
 }
 
-QByteArray CMyTable::InsertStatement() const
+QByteArray CMyTable::InsertStatement(int rows) const
 {
     QByteArray names, values;
-    for (size_t i = 0; i < fields.size(); ++i) {
+    for (size_t i = 0; i < fields.size(); ++i)
         names += (i ? ", \"" : "\"") + fields[i].name.toLatin1() + '"';
-        values += (i ? ", ?" : "?") + QByteArray::number(qulonglong(i + 1));
+    for (int row = 0; row < rows; ++row) {
+        values += row ? ", (" : "(";
+        for (size_t i = 0; i < fields.size(); ++i)
+            values += (i ? ", ?" : "?") + QByteArray::number(qulonglong(row * fields.size() + i + 1));
+        values += ')';
     }
-    return "insert into \"" + name.toLatin1() + "\" (" + names + ") values (" + values + ')';
+    return "insert into \"" + name.toLatin1() + "\" (" + names + ") values " + values;
 }
 
 QByteArray CMyTable::SelectStatement(const QByteArray& orderBy, const QStringList& missing) const

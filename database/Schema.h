@@ -42,8 +42,8 @@ struct CMyTable
     const CMyField* Field(LedgerField field) const;
 
     // Statements of a ledger table, with parameters to bind:
-    // insert: one parameter per column, in column order;
-    QByteArray InsertStatement() const;
+    // insert: one parameter per column, in column order, for each of `rows` rows;
+    QByteArray InsertStatement(int rows = 1) const;
     // select: ?1 the car; the record fields' columns in column order, sorted
     // by the given columns; a column the file lacks (named in `missing`) is
     // read as NULL, never as its name;

@@ -374,6 +374,18 @@ TEST_F(DatabaseTest, ManyRecordsOfOneLedgerAtOnce)
     EXPECT_EQ(readBack("select count(*) from Repair"), (std::vector<QStringList>{{"0"}}));
     EXPECT_EQ(heard, std::vector<qint64>{1000});
 
+    // Rows go fifty a statement and the rest one by one: each keeps its own fields.
+    std::vector<LedgerRecord> hundreds;
+    std::vector<QStringList> expected;
+    for (int i = 0; i < 103; ++i) {
+        const QString date = QStringLiteral("2024/05/%1").arg(i % 28 + 1, 2, 10, QLatin1Char('0'));
+        hundreds.push_back(refuel("CAR0004", "", date, i, 1, QString::number(i)));
+        expected.push_back({QStringLiteral("%1").arg(i + 1, 7, 10, QLatin1Char('0')), date,
+                            QString::number(i), QStringLiteral("%1.00000000").arg(i)});
+    }
+    ASSERT_TRUE(db.InsertRecords(LedgerKind::Accident, hundreds).ok());
+    EXPECT_EQ(readBack("select RecID, DateTimee, Mark, Amount from Accident order by NO"), expected);
+
     ASSERT_EQ(insert(LedgerKind::Refuel, refuel("CAR0001", "9999999", "2024/01/01", 1, 1)),
               kInserted);
     ASSERT_EQ(readBack("select count(*) from Refuel"), (std::vector<QStringList>{{"4"}}));
