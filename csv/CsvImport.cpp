@@ -699,16 +699,20 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         plan.refusal = QStringLiteral("没有选择要导入的文件。");
         return plan;
     }
-    // One step per file, then the checks of the rows against the ledger.
-    const qint64 steps = qint64(files.size()) + 3;
+    // One step per file, told as its records are read, then the checks of
+    // the rows against the ledger.
+    constexpr qint64 kStep = 1000;
+    const qint64 steps = (qint64(files.size()) + 3) * kStep;
     qint64 done = 0;
-    auto stopped = [&] {
-        if (!progress || progress(++done, steps))
-            return false;
+    auto cancelled = [&] {
         plan = ImportPlan(); // what was read so far is dropped at once
         plan.cancelled = true;
         plan.refusal = QStringLiteral("预览已取消，没有导入任何记录。");
         return true;
+    };
+    auto stopped = [&] {
+        done += kStep;
+        return progress && !progress(done, steps) && cancelled();
     };
     for (const QString& path : files) {
         CsvFile file = ReadCsvFile(path, options.encoding);
@@ -723,7 +727,15 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         if (!file.note.isEmpty())
             plan.notes << QFileInfo(path).fileName() + QStringLiteral("：") + file.note;
         plan.sources.push_back(source);
+        if (progress)
+            file.table.SetProgress([&](qint64 read, qint64 total) {
+                return progress(done + read * kStep / std::max<qint64>(total, 1), steps);
+            });
         ReadImportText(int(plan.sources.size() - 1), file.table, options, plan);
+        if (file.table.stopped()) {
+            cancelled();
+            return plan;
+        }
         if (plan.refused() || stopped())
             return plan;
     }

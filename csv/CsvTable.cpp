@@ -158,8 +158,17 @@ QByteArrayView CsvTable::bytesOf(qint64 begin, qint64 end) const
         begin - m_windowStart, std::min(end - begin, m_window.size() - (begin - m_windowStart)));
 }
 
+void CsvTable::SetProgress(std::function<bool(qint64, qint64)> progress)
+{
+    m_progress = std::move(progress);
+}
+
 CsvRecord CsvTable::operator[](size_t index) const
 {
+    if (index % 8192 == 0 && m_progress && !m_stopped)
+        m_stopped = !m_progress(qint64(index), qint64(m_lines.size()));
+    if (m_stopped)
+        return {};
     const QByteArrayView bytes = bytesOf(m_starts[index], m_starts[index + 1]);
     CsvRecord record;
     if (bytes.contains('"')) {

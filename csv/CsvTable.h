@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -25,10 +26,16 @@ public:
     CsvTable& operator=(CsvTable&&) noexcept;
     ~CsvTable();
 
-    size_t size() const { return m_lines.size(); }
-    bool empty() const { return m_lines.empty(); }
-    // The record at an index below size(), with the line it starts on.
+    size_t size() const { return m_stopped ? 0 : m_lines.size(); }
+    bool empty() const { return size() == 0; }
+    // The record at an index below size(), with the line it starts on; an
+    // empty record once the reading is stopped.
     CsvRecord operator[](size_t index) const;
+
+    // Told, every few thousand records read, the index read and the count;
+    // answering false stops the reading: the table seems to end there.
+    void SetProgress(std::function<bool(qint64 read, qint64 total)> progress);
+    bool stopped() const { return m_stopped; }
     CsvRecord front() const { return (*this)[0]; }
     QChar delimiter() const { return m_delimiter; }
 
@@ -52,6 +59,8 @@ private:
     // The piece of the file read last: records are mostly read in order.
     mutable QByteArray m_window;
     mutable qint64 m_windowStart = 0;
+    std::function<bool(qint64, qint64)> m_progress;
+    mutable bool m_stopped = false;
 };
 
 // A file read for an import: its records, or the sentence that says why it

@@ -115,6 +115,25 @@ TEST(CsvTable, RecordsReadWhereTheyStandAreThoseOfTheWholeText)
         expectSameRecords(CsvTable(text), ParseCsv(text, GuessCsvDelimiter(text)), text);
 }
 
+TEST(CsvTable, ReadingStopsWhenItsProgressSaysSo)
+{
+    QString text;
+    for (int i = 0; i < 20000; ++i)
+        text += QStringLiteral("%1,x\n").arg(i);
+    CsvTable table(text);
+    std::vector<std::pair<qint64, qint64>> told;
+    table.SetProgress([&](qint64 read, qint64 total) {
+        told.emplace_back(read, total);
+        return read < 8192;
+    });
+    size_t read = 0;
+    for (size_t i = 0; i < table.size(); ++i)
+        read += !table[i].fields.isEmpty();
+    EXPECT_EQ(read, 8192u);
+    EXPECT_TRUE(table.stopped());
+    EXPECT_EQ(told, (std::vector<std::pair<qint64, qint64>>{{0, 20000}, {8192, 20000}}));
+}
+
 TEST(CsvTable, ALargeUtf8FileIsReadInPiecesAndOthersAreDecodedWhole)
 {
     QTemporaryDir dir;

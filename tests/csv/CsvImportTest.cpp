@@ -242,6 +242,7 @@ TEST_F(CsvImportTest, APreviewCancelledAtAnyStepImportsNothing)
     });
     ASSERT_FALSE(whole.refused());
     ASSERT_FALSE(told.empty());
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
     EXPECT_EQ(told.back().first, told.back().second);
     for (size_t stop = 1; stop <= told.size(); ++stop) {
         size_t calls = 0;
