@@ -279,11 +279,7 @@ struct Order
 
 // --- gauge readings -------------------------------------------------------------------
 
-// The gauge readings before and after each filling, from the litres bought
-// and the full-tank flags: a full tank reads all divisions after filling and
-// the litres bought less before it; between two full tanks the fuel is
-// taken as used evenly per kilometre, so that the page's consumption
-// estimate comes out as litres bought over distance driven.
+// A filling whose gauge readings are derived, in the order of its day (as Order).
 struct Filling
 {
     quint32 row = 0;
@@ -303,6 +299,11 @@ struct Filling
     }
 };
 
+// The gauge readings before and after each filling, from the litres bought
+// and the full-tank flags: a full tank reads all divisions after filling and
+// the litres bought less before it; between two full tanks the fuel is
+// taken as used evenly per kilometre, so that the page's consumption
+// estimate comes out as litres bought over distance driven.
 void deriveGauges(std::vector<Filling>& fillings, double tank, double divisions)
 {
     const double perDivision = tank / divisions;
