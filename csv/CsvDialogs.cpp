@@ -304,8 +304,13 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
     else
         m_plannedCar = m_car->currentText();
     // A listed car at once, a typed name when the typing is done.
-    connect(m_car, &QComboBox::activated, this, &CDlgImportPreview::replan);
-    connect(m_car->lineEdit(), &QLineEdit::editingFinished, this, &CDlgImportPreview::replan);
+    // Leaving the car box (for the import button, say) reads nothing again.
+    const auto carChosen = [this] {
+        if (m_car->currentText() != m_plannedCar)
+            replan();
+    };
+    connect(m_car, &QComboBox::activated, this, carChosen);
+    connect(m_car->lineEdit(), &QLineEdit::editingFinished, this, carChosen);
     for (QComboBox* box : {m_ledger, m_distance, m_volume, m_encoding})
         connect(box, &QComboBox::currentIndexChanged, this, &CDlgImportPreview::replan);
     connect(m_skipDuplicates, &QCheckBox::toggled, this, &CDlgImportPreview::replan);
@@ -467,9 +472,15 @@ void CDlgImportPreview::showPlan()
         QTableWidget* table = makeTable(
             {QStringLiteral("文件"), QStringLiteral("行"), QStringLiteral("不能导入的原因")},
             m_tabs, QStringLiteral("不能导入的行"));
-        for (const ImportProblem& problem : m_plan.rejected)
+        for (size_t i = 0; i < m_plan.rejected.size() && i < size_t(kListedLines); ++i) {
+            const ImportProblem& problem = m_plan.rejected[i];
             addRow(table, {m_plan.sourceName(problem.source), QString::number(problem.line),
                            PreviewCell(problem.reason, kReasonWidth)});
+        }
+        if (m_plan.rejected.size() > size_t(kListedLines))
+            addRow(table, {QString(), QString(),
+                           MoreLinesText(qsizetype(m_plan.rejected.size()) - kListedLines)
+                               .trimmed()});
         m_tabs->addTab(table, QStringLiteral("不能导入的行（%1）").arg(m_plan.rejected.size()));
     }
     m_tabs->setCurrentIndex(std::clamp(shownTab, 0, m_tabs->count() - 1));

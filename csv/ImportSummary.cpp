@@ -39,6 +39,11 @@ QString LineText(const ImportPlan& plan, int source, int line)
     return QStringLiteral("%1 第 %2 行").arg(plan.sourceName(source)).arg(line);
 }
 
+QString MoreLinesText(qsizetype more)
+{
+    return QStringLiteral("  ……另有 %1 行").arg(more);
+}
+
 QString PreviewCell(const QString& text, int width)
 {
     // Only the beginning is copied: a cell may hold millions of characters.
@@ -119,23 +124,33 @@ QString ImportSummaryText(const ImportPlan& plan)
     if (duplicates && plan.skipDuplicates) {
         line(QStringLiteral("与账本里已有记录相同（日期、里程表、金额一样）而跳过的 %1 行：")
                  .arg(duplicates));
-        for (size_t i = 0; i < plan.rows.size(); ++i)
-            if (const ImportRows::Key row = plan.rows.key(i); row.duplicate)
+        int listed = 0;
+        for (size_t i = 0; i < plan.rows.size() && listed < kListedLines; ++i)
+            if (const ImportRows::Key row = plan.rows.key(i); row.duplicate && ++listed)
                 line(QStringLiteral("  ") + LineText(plan, row.source, row.line));
+        if (duplicates > listed)
+            line(MoreLinesText(duplicates - listed));
     }
     if (!plan.rejected.empty()) {
         line(QStringLiteral("不能导入的 %1 行：").arg(plan.rejected.size()));
-        for (const ImportProblem& problem : plan.rejected)
+        for (size_t i = 0; i < plan.rejected.size() && i < size_t(kListedLines); ++i)
             line(QStringLiteral("  %1：%2")
-                     .arg(LineText(plan, problem.source, problem.line),
-                          PreviewCell(problem.reason, kReasonWidth)));
+                     .arg(LineText(plan, plan.rejected[i].source, plan.rejected[i].line),
+                          PreviewCell(plan.rejected[i].reason, kReasonWidth)));
+        if (plan.rejected.size() > size_t(kListedLines))
+            line(MoreLinesText(qsizetype(plan.rejected.size()) - kListedLines));
     }
     QStringList flagged;
+    qsizetype unlisted = 0;
     const auto flag = [&](int source, int lineNumber, const QStringList& flags) {
-        if (!flags.isEmpty())
-            flagged << QStringLiteral("  %1：%2")
-                           .arg(LineText(plan, source, lineNumber),
-                                flags.join(QStringLiteral("；")));
+        if (flags.isEmpty())
+            return;
+        if (flagged.size() == kListedLines) {
+            ++unlisted;
+            return;
+        }
+        flagged << QStringLiteral("  %1：%2")
+                       .arg(LineText(plan, source, lineNumber), flags.join(QStringLiteral("；")));
     };
     for (const ImportCarRow& car : plan.cars)
         flag(car.source, car.line, car.flags);
@@ -148,6 +163,8 @@ QString ImportSummaryText(const ImportPlan& plan)
         line(QStringLiteral("请核对这些行："));
     for (const QString& entry : flagged)
         line(entry);
+    if (unlisted)
+        line(MoreLinesText(unlisted));
     for (const QString& note : plan.notes)
         line(QStringLiteral("说明：") + note);
     return text;

@@ -27,6 +27,10 @@ QString LineText(const ImportPlan& plan, int source, int line);
 // A cell of the preview: line breaks as blanks, and a text wider than
 // `width` characters cut there with "…".
 inline constexpr int kCellWidth = 40;
+// Lines of a file listed under one heading (bad, repeated, flagged lines);
+// a line says how many more there are.
+inline constexpr int kListedLines = 1000;
+QString MoreLinesText(qsizetype more);
 inline constexpr int kReasonWidth = 200;
 QString PreviewCell(const QString& text, int width = kCellWidth);
 // A row as the ledger page will show it, column by column, each cell cut as

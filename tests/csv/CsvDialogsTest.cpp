@@ -133,6 +133,9 @@ TEST_F(CsvDialogsTest, ImportShowsThePreviewAndWritesOnlyWhatItShowed)
         auto* table = qobject_cast<QTableWidget*>(tabs->widget(1));
         EXPECT_EQ(table->accessibleName(), "小红（新建） 日常杂费");
         EXPECT_EQ(table->item(0, 2)->text(), "￥ 45.00");
+        // Leaving the car box unchanged (for the import button) reads nothing again.
+        emit preview.CarBox()->lineEdit()->editingFinished();
+        EXPECT_EQ(tabs->widget(1), table);
         preview.accept();
         return preview.result();
     });

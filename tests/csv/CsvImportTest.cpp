@@ -315,6 +315,16 @@ TEST_F(CsvImportTest, BadRowsAreListedWithLineAndReasonAndOddNumbersAreFlagged)
     EXPECT_EQ(plan.rows[2].record.amount, 12); // full-width digits as typed
     EXPECT_EQ(plan.rows[2].record.content, "３");
     EXPECT_EQ(plan.rows[2].flags, QStringList{"里程表大得不合理（3000000）"});
+
+    // Thousands of bad or flagged lines: the first thousand of each are listed.
+    QString many = header + "\r\n";
+    for (int i = 0; i < 1002; ++i)
+        many += "2023-02-29,0,5,停车,,家用车,日常杂费\r\n2024-03-06,3000000,5,停车,,家用车,日常杂费\r\n";
+    WriteFile(file, many.toUtf8());
+    const QStringList summary = ImportSummaryText(PlanImport(db, {file}, {})).split('\n');
+    EXPECT_EQ(summary.filter("不存在或看不懂").size(), 1000);
+    EXPECT_EQ(summary.filter("里程表大得不合理").size(), 1000);
+    EXPECT_EQ(summary.filter("  ……另有 2 行").size(), 2);
 }
 
 // Texts of up to 10000 characters (a surrogate pair counting as one) are
