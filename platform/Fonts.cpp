@@ -1,25 +1,76 @@
 #include "platform/Fonts.h"
 
 #include <QFont>
-#include <QStringList>
+#include <QFontDatabase>
 
 namespace platform {
+namespace {
+
+// Faces of the packages the program depends on (fonts-noto-cjk,
+// fonts-wqy-microhei, fonts-wqy-zenhei) and of others often installed, best
+// first.
+//
+// The grids' column widths are made for "宋体", whose Latin letters and
+// digits are half an em wide (6 pixels in a 12-pixel cell). The monospaced CJK
+// faces keep Latin at half an em; the proportional ones set digits about a
+// tenth wider, which clips "12345 KM" in a 60-pixel odometer column, so they
+// only stand in where no monospaced one is installed.
+const QStringList& preferred(FaceRole role)
+{
+    static const QStringList song = {
+        QStringLiteral("Noto Sans Mono CJK SC"),  QStringLiteral("WenQuanYi Micro Hei Mono"),
+        QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Serif CJK SC"),
+        QStringLiteral("Noto Sans CJK SC"),       QStringLiteral("AR PL UMing CN"),
+        QStringLiteral("WenQuanYi Micro Hei"),    QStringLiteral("WenQuanYi Zen Hei"),
+        QStringLiteral("Droid Sans Fallback"),
+    };
+    static const QStringList hei = {
+        QStringLiteral("Noto Sans CJK SC"),       QStringLiteral("WenQuanYi Micro Hei"),
+        QStringLiteral("WenQuanYi Zen Hei"),      QStringLiteral("Droid Sans Fallback"),
+        QStringLiteral("Noto Sans Mono CJK SC"),  QStringLiteral("WenQuanYi Micro Hei Mono"),
+        QStringLiteral("WenQuanYi Zen Hei Mono"),
+    };
+    return role == FaceRole::Song ? song : hei;
+}
+
+QString installedAs(const QString& face, const QStringList& installed)
+{
+    for (const QString& family : installed)
+        if (family.compare(face, Qt::CaseInsensitive) == 0)
+            return family;
+    return QString();
+}
+
+void substitute(const QString& family, const QString& face)
+{
+    QFont::removeSubstitutions(family);
+    if (!face.isEmpty())
+        QFont::insertSubstitution(family, face);
+}
+
+} // namespace
+
+QString ChooseFace(FaceRole role, const QStringList& installed, const QStringList& chinese)
+{
+    for (const QString& face : preferred(role)) {
+        const QString family = installedAs(face, installed);
+        if (!family.isEmpty())
+            return family;
+    }
+    // Any other Chinese face; for "宋体" a monospaced one first.
+    if (role == FaceRole::Song)
+        for (const QString& family : chinese)
+            if (family.contains(QLatin1String("Mono"), Qt::CaseInsensitive))
+                return family;
+    return chinese.isEmpty() ? QString() : chinese.first();
+}
 
 void RegisterFontSubstitutions()
 {
-    // The grids' column widths are made for "宋体", whose Latin letters and
-    // digits are half an em wide (6 pixels in a 12-pixel cell). Of the Noto CJK
-    // families only the Mono one keeps Latin at half an em; the serif and sans
-    // families set digits about a tenth wider, which clips "12345 KM" in a
-    // 60-pixel odometer column. The others stand in where it is missing.
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Sans Mono CJK SC"),
-                                                        QStringLiteral("Noto Serif CJK SC"),
-                                                        QStringLiteral("Noto Sans CJK SC"),
-                                                        QStringLiteral("AR PL UMing CN"),
-                                                        QStringLiteral("WenQuanYi Zen Hei")});
-    QFont::insertSubstitutions(QStringLiteral("黑体"), {QStringLiteral("Noto Sans CJK SC"),
-                                                        QStringLiteral("WenQuanYi Zen Hei"),
-                                                        QStringLiteral("Droid Sans Fallback")});
+    const QStringList installed = QFontDatabase::families();
+    const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+    substitute(QStringLiteral("宋体"), ChooseFace(FaceRole::Song, installed, chinese));
+    substitute(QStringLiteral("黑体"), ChooseFace(FaceRole::Hei, installed, chinese));
 }
 
 } // namespace platform
