@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 
 #include "app/CommandLineLanguage.h"
+#include "app/Version.h"
+#include "platform/MessageCodes.h"
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -134,7 +136,7 @@ QString UsageText()
 
 QString VersionText()
 {
-    return QStringLiteral("Orvyn " ORVYN_VERSION);
+    return platform::kCaption + QLatin1Char(' ') + PackageVersion();
 }
 
 QString MissingDisplayText(const CommandLine& command, const QProcessEnvironment& environment)

@@ -40,7 +40,8 @@ CommandLine ParseCommandLine(const QStringList& arguments);
 int RunWithoutWindow(const CommandLine& command, CsvCommandIo& io);
 
 QString UsageText();
-// The program's name and version.
+// The program's name, as its window shows it, and its package version:
+// "Qinmo 1.2.8".
 QString VersionText();
 
 // One line saying that the window cannot open for want of a display, when

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Remind.h"
+#include "app/Version.h"
 #include "database/LedgerContext.h"
 #include "platform/WindowRequests.h"
 
@@ -62,7 +63,7 @@ public:
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;
 
-    QString ProgramVersion = QStringLiteral("V1.2.08");
+    QString ProgramVersion = WindowVersion(); // "V1.2.08"
     // Empty until the first update check of the run has read the page.
     QString ServerVersion;
     // Whether closing asks first; only a restore clears it.

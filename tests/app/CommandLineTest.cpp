@@ -72,8 +72,8 @@ TEST(CommandLine, AnswersWithoutADisplayAndWithoutTheDataFolder)
         QString out, err;
     } rows[] = {
         {{"--help"}, {"LANG=zh_CN.UTF-8"}, 0, zh, ""},
-        {{"--version"}, {}, 0, "Orvyn " ORVYN_VERSION "\n", ""},
-        {{"-v", "/nopassword"}, {"LANG=zh_CN.UTF-8"}, 0, "Orvyn " ORVYN_VERSION "\n", ""},
+        {{"--version"}, {}, 0, "Qinmo " ORVYN_VERSION "\n", ""},
+        {{"-v", "/nopassword"}, {"LANG=zh_CN.UTF-8"}, 0, "Qinmo " ORVYN_VERSION "\n", ""},
         {{"--bogus"}, {}, 2, "", "orvyn: unknown option '--bogus'\n" + en},
         {{"-x"},
          {"LANG=en_US.UTF-8", "LANGUAGE=zh_CN:en"},

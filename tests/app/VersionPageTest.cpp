@@ -1,4 +1,5 @@
 #include "app/VersionPage.h"
+#include "app/Version.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,24 @@ TEST(VersionPage, ComparesCodeUnitByCodeUnit)
     EXPECT_FALSE(IsNewerVersion(program, "V1.2.07"));
     EXPECT_TRUE(IsNewerVersion(program, "V1.2.08a")); // a longer text with the same start
     EXPECT_TRUE(IsNewerVersion(program, "v1.0"));     // case-sensitive: 'v' orders after 'V'
+}
+
+// The window's version is the package's, in the form the update page compares:
+// a later package version is a newer window version.
+TEST(VersionPage, WindowFormOfThePackageVersion)
+{
+    const struct
+    {
+        const char* package;
+        const char* window;
+    } rows[] = {
+        {"1.2.8", "V1.2.08"},    {"1.2.10", "V1.2.10"}, {"2.0.0", "V2.0.00"},
+        {"1.2.123", "V1.2.123"}, {"1.2", "V1.2"},       {"1.2.rc1", "V1.2.rc1"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(WindowVersionOf(row.package), QString(row.window)) << row.package;
+    EXPECT_TRUE(IsNewerVersion(WindowVersionOf("1.2.9"), WindowVersionOf("1.2.10")));
+    EXPECT_TRUE(IsNewerVersion(WindowVersionOf("1.2.8"), WindowVersionOf("1.2.9")));
 }
 
 TEST(VersionPage, KeepsWholePiecesUpToTheReadLimit)

@@ -48,7 +48,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "package version '$(field Version)', expected $version"
 depends=$(field Depends)
 # The libraries found by dpkg-shlibdeps, and what the program loads by name.
-for dep in libqt6widgets6 libqt6network6 libsqlcipher fonts-noto-cjk qt6-translations-l10n; do
+for dep in libqt6widgets6 libqt6network6 libsqlcipher qt6-translations-l10n \
+  "fonts-noto-cjk | fonts-wqy-microhei | fonts-wqy-zenhei"; do
   [[ "$depends" == *"$dep"* ]] || fail "Depends lacks $dep: $depends"
 done
 control=$(dpkg-deb --ctrl-tarfile "$deb" | tar -t | sed 's|^\./||' | grep -v '^$' | sort | tr '\n' ' ')
@@ -80,18 +81,26 @@ desktop-file-validate "$desktop" || fail "desktop entry invalid"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Exec)" = orvyn ] || fail "Exec=$(entry Exec)"
 [ "$(entry Icon)" = "$app_id" ] || fail "Icon=$(entry Icon)"
-[ -n "$(entry 'Name\[zh_CN\]')" ] && [ -n "$(entry 'Comment\[zh_CN\]')" ] || fail "no Chinese name or comment"
+# The menu names the program as its window does; the command is orvyn.
+[ "$(entry Name)" = Qinmo ] || fail "Name=$(entry Name)"
+[ -n "$(entry 'GenericName\[zh_CN\]')" ] && [ -n "$(entry 'Comment\[zh_CN\]')" ] ||
+  fail "no Chinese generic name or comment"
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net "$metainfo" >"$WORK/appstream.log" 2>&1 ||
   { cat "$WORK/appstream.log" >&2; fail "AppStream metadata invalid"; }
 grep -q "<release version=\"$version\"" "$metainfo" || fail "metadata without release $version"
+names=$(sed -n 's|^ *<name[^>]*>\(.*\)</name>$|\1|p' "$metainfo" | tr '\n' ' ')
+[ "$names" = "Qinmo " ] || fail "metadata names the program '$names'"
+# The manual page names it so too, with the package's version.
+header=$(gzip -dc "$root/usr/share/man/man1/orvyn.1.gz" | sed -n 's/^\.TH //p')
+[[ "$header" == *"\"Qinmo $version\""* ]] || fail "manual page header: $header"
 grep -q "<caption" "$metainfo" || fail "metadata without a screenshot caption"
 
 # --- The unpacked program ----------------------------------------------------
 # Its version is the package's, told without a display.
 printed=$(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/orvyn" --version) ||
   fail "orvyn --version failed"
-[ "$printed" = "Orvyn $version" ] || fail "orvyn --version printed '$printed'"
+[ "$printed" = "Qinmo $version" ] || fail "orvyn --version printed '$printed'"
 
 # The browser: a stand-in that notes the address it is given.
 mkdir "$WORK/bin"
