@@ -4,7 +4,10 @@
 #include "app/PasswordGate.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
+#include "platform/RunningCopy.h"
 #include "platform/SingleInstance.h"
+
+#include <QApplication>
 
 using namespace platform;
 
@@ -26,8 +29,17 @@ bool COrvynApp::InitInstance(const QString& commandLine,
         MessageBox(nullptr, m_instanceLock->refusalText(), kCaption,
                    running ? MB_OK : MB_OK | MB_ICONERROR);
         m_instanceLock.reset();
+        // Once the message is read, the running copy's window comes forward.
+        if (running)
+            AskRunningCopyForward(DataFolder());
         return false;
     }
+    // From here on a later start finds this copy; the password dialog comes
+    // forward as the window would.
+    m_listener = std::make_unique<RunningCopyListener>(DataFolder());
+    m_listener->listen();
+    QObject::connect(m_listener.get(), &RunningCopyListener::forwardRequested,
+                     [this](const QString& token) { BringForward(token); });
     if (!commandLine.contains(QStringLiteral("/nopassword")) && !RunPasswordGate(login))
         return false;
 
@@ -39,6 +51,16 @@ bool COrvynApp::InitInstance(const QString& commandLine,
 int COrvynApp::ExitInstance(int exitCode)
 {
     m_frame.reset();
+    m_listener.reset();
     m_instanceLock.reset();
     return exitCode;
+}
+
+void COrvynApp::BringForward(const QString& activationToken)
+{
+    // Before the frame exists only the password dialog, a modal one, is open.
+    QWidget* window = m_frame.get();
+    if (!window)
+        window = QApplication::activeModalWidget();
+    BringWindowForward(window, activationToken);
 }

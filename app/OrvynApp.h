@@ -7,11 +7,14 @@
 class CDlgLogin;
 class CMainFrame;
 namespace platform {
+class RunningCopyListener;
 class SingleInstanceLock;
-}
+} // namespace platform
 
 // The application object: one running copy per ledger, the password gate, the
-// main frame, and shutdown in order.
+// main frame, and shutdown in order. A later start on the same ledger says
+// that the program runs and then asks the running copy to bring its window to
+// the front.
 class COrvynApp
 {
 public:
@@ -28,6 +31,9 @@ public:
     CMainFrame* mainFrame() const { return m_frame.get(); }
 
 private:
+    void BringForward(const QString& activationToken);
+
     std::unique_ptr<platform::SingleInstanceLock> m_instanceLock;
+    std::unique_ptr<platform::RunningCopyListener> m_listener;
     std::unique_ptr<CMainFrame> m_frame;
 };

@@ -58,7 +58,8 @@ int main(int argc, char* argv[])
     platform::RegisterFontSubstitutions();
 
     COrvynApp orvyn;
+    // Refused (another copy runs, no lock, no password): exit status 1.
     if (!orvyn.InitInstance(QApplication::arguments().join(QLatin1Char(' '))))
-        return orvyn.ExitInstance(0);
+        return orvyn.ExitInstance(1);
     return orvyn.ExitInstance(QApplication::exec());
 }

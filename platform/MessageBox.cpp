@@ -1,7 +1,9 @@
 #include "platform/MessageBox.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -44,6 +46,15 @@ int MessageBox(QWidget* parent, const QString& text, const QString& caption, uns
         return IDOK; // no user interface to ask: the default answer
 
     QMessageBox box(iconOf(flags), title, text, QMessageBox::NoButton, parent);
+    // A box with a short text would be narrower than its title bar needs for
+    // the title beside the window manager's buttons, which then cuts the title
+    // to "…": every box is at least kMinimumBoxWidth wide, more for a long title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int width =
+            std::max(kMinimumBoxWidth, box.fontMetrics().horizontalAdvance(title) + 200);
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
     switch (flags & 0x0F) {
     case MB_OKCANCEL:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace platform {
 
+// The smallest width of a shown box, in pixels.
+constexpr int kMinimumBoxWidth = 320;
+
 int MessageBox(QWidget* parent, const QString& text, const QString& caption, unsigned flags);
 
 // A test installs a handler that sees every box instead of the user and returns

@@ -166,6 +166,23 @@ TEST(Startup, OneRunningCopyPerLedger)
     SingleInstanceLock third(DataFolder());
     EXPECT_FALSE(third.tryAcquire());
     EXPECT_EQ(third.refusal(), SingleInstanceLock::Refusal::AnotherCopyRuns);
+
+    // A later start says so, then the running copy's window comes forward,
+    // also from the task bar.
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    app.mainFrame()->showMinimized();
+    QTRY_VERIFY(elsewhere.isActiveWindow());
+    {
+        COrvynApp later;
+        EXPECT_FALSE(later.InitInstance("orvyn /nopassword"));
+        EXPECT_EQ(later.mainFrame(), nullptr);
+    }
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_TRUE(boxes.boxes()[0].text.startsWith("程序已经运行！"));
+    EXPECT_FALSE(app.mainFrame()->isMinimized());
+    QTRY_VERIFY(app.mainFrame()->isActiveWindow());
     app.ExitInstance(0);
     EXPECT_FALSE(QFile::exists(lockPath));
     EXPECT_TRUE(third.tryAcquire());

@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 #include "platform/Profile.h"
 #include "platform/Translations.h"
@@ -13,6 +14,7 @@
 #include <QFontInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -57,6 +59,26 @@ TEST(Platform, StandardButtonsReadChinese)
     EXPECT_EQ(box.button(QDialogButtonBox::Yes)->text().remove('&'), "是");
     EXPECT_EQ(box.button(QDialogButtonBox::No)->text().remove('&'), "否");
     EXPECT_EQ(box.button(QDialogButtonBox::Apply)->text().remove('&'), "应用");
+}
+
+// A box with a short text is still wide enough for its title, and a long
+// title widens it.
+TEST(Platform, MessageBoxesAreWideEnoughForTheirTitle)
+{
+    const QString longTitle = QString(40, QChar(0x8D26));
+    const int longWidth = QFontMetrics(QApplication::font()).horizontalAdvance(longTitle);
+    for (const auto& [title, least] :
+         {std::pair{QStringLiteral("Qinmo"), kMinimumBoxWidth}, std::pair{longTitle, longWidth}}) {
+        int width = 0;
+        QTimer::singleShot(0, [&width] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            width = box->width();
+            box->close();
+        });
+        MessageBox(nullptr, QStringLiteral("程序已经运行！"), title, MB_OK);
+        EXPECT_GE(width, least) << title.toStdString();
+    }
 }
 
 TEST(Platform, FoldersProfileClockAndFonts)
