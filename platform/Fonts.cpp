@@ -11,17 +11,19 @@ namespace {
 // first.
 //
 // The grids' column widths are made for "宋体", whose Latin letters and
-// digits are half an em wide (6 pixels in a 12-pixel cell). The monospaced CJK
-// faces keep Latin at half an em; the proportional ones set digits about a
-// tenth wider, which clips "12345 KM" in a 60-pixel odometer column, so they
-// only stand in where no monospaced one is installed.
+// digits are half an em wide (6 pixels in a 12-pixel cell). Noto Sans Mono CJK
+// and WenQuanYi Zen Hei Mono keep them so; the proportional faces set digits
+// about a tenth wider, which clips "12345 KM" in a 60-pixel odometer column, so
+// they only stand in where neither is installed. WenQuanYi Micro Hei Mono is no
+// narrower than Micro Hei at grid sizes (7-pixel digits in both, wider Latin
+// letters), so the proportional one comes first.
 const QStringList& preferred(FaceRole role)
 {
     static const QStringList song = {
-        QStringLiteral("Noto Sans Mono CJK SC"),  QStringLiteral("WenQuanYi Micro Hei Mono"),
-        QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Serif CJK SC"),
-        QStringLiteral("Noto Sans CJK SC"),       QStringLiteral("AR PL UMing CN"),
-        QStringLiteral("WenQuanYi Micro Hei"),    QStringLiteral("WenQuanYi Zen Hei"),
+        QStringLiteral("Noto Sans Mono CJK SC"), QStringLiteral("WenQuanYi Zen Hei Mono"),
+        QStringLiteral("Noto Serif CJK SC"),     QStringLiteral("Noto Sans CJK SC"),
+        QStringLiteral("AR PL UMing CN"),        QStringLiteral("WenQuanYi Micro Hei"),
+        QStringLiteral("WenQuanYi Zen Hei"),     QStringLiteral("WenQuanYi Micro Hei Mono"),
         QStringLiteral("Droid Sans Fallback"),
     };
     static const QStringList hei = {

@@ -22,9 +22,16 @@ TEST(FontChoice, BestInstalledFaceForEachRole)
          "Noto Sans Mono CJK SC",
          "Noto Sans CJK SC"},
         // fonts-wqy-microhei, its names as the font database may spell them
-        {{"DejaVu Sans", "WenQuanYi Micro Hei", "Wenquanyi Micro Hei Mono"},
-         {"WenQuanYi Micro Hei", "Wenquanyi Micro Hei Mono"},
-         "Wenquanyi Micro Hei Mono",
+        {{"DejaVu Sans", "Wenquanyi Micro Hei", "WenQuanYi Micro Hei Mono"},
+         {"Wenquanyi Micro Hei", "WenQuanYi Micro Hei Mono"},
+         "Wenquanyi Micro Hei",
+         "Wenquanyi Micro Hei"},
+        // both WenQuanYi packages
+        {{"WenQuanYi Micro Hei", "WenQuanYi Micro Hei Mono", "WenQuanYi Zen Hei",
+          "WenQuanYi Zen Hei Mono"},
+         {"WenQuanYi Micro Hei", "WenQuanYi Micro Hei Mono", "WenQuanYi Zen Hei",
+          "WenQuanYi Zen Hei Mono"},
+         "WenQuanYi Zen Hei Mono",
          "WenQuanYi Micro Hei"},
         // fonts-wqy-zenhei
         {{"WenQuanYi Zen Hei", "WenQuanYi Zen Hei Mono", "WenQuanYi Zen Hei Sharp"},
