@@ -31,7 +31,7 @@ bool COrvynApp::InitInstance(const QString& commandLine,
         m_instanceLock.reset();
         // Once the message is read, the running copy's window comes forward.
         if (running)
-            AskRunningCopyForward(DataFolder());
+            AskRunningCopyForward(DataFolder(), LaunchActivationToken());
         return false;
     }
     // From here on a later start finds this copy; the password dialog comes

@@ -4,6 +4,7 @@
 #include "app/OrvynApp.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/RunningCopy.h"
 #include "platform/Translations.h"
 
 #include <QApplication>
@@ -48,6 +49,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", noDisplay.toLocal8Bit().constData());
         return 1;
     }
+    // A later start passes the desktop's token on to the running copy.
+    platform::LaunchActivationToken();
     auto guard = std::make_unique<DisplayFailureGuard>();
     QApplication app(argc, argv);
     guard.reset();

@@ -23,15 +23,19 @@ const QByteArray kAnswer = "ok\n";
 constexpr int kMaxRequest = 4096;
 constexpr int kRequestWaitMs = 5000;
 
-// The token a desktop hands to a program it starts: Wayland's, else the X11
-// startup notification's (desktops that set both set the same).
-QByteArray activationToken()
+} // namespace
+
+QString ActivationTokenOf(const QProcessEnvironment& environment)
 {
-    const QByteArray wayland = qgetenv("XDG_ACTIVATION_TOKEN");
-    return wayland.isEmpty() ? qgetenv("DESKTOP_STARTUP_ID") : wayland;
+    const QString wayland = environment.value(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    return wayland.isEmpty() ? environment.value(QStringLiteral("DESKTOP_STARTUP_ID")) : wayland;
 }
 
-} // namespace
+QString LaunchActivationToken()
+{
+    static const QString token = ActivationTokenOf(QProcessEnvironment::systemEnvironment());
+    return token;
+}
 
 QString RunningCopySocketPath(const QString& folder)
 {
@@ -104,7 +108,7 @@ void RunningCopyListener::accept()
     }
 }
 
-bool AskRunningCopyForward(const QString& folder, int timeoutMs)
+bool AskRunningCopyForward(const QString& folder, const QString& activationToken, int timeoutMs)
 {
     QLocalSocket socket;
     QEventLoop loop;
@@ -115,7 +119,8 @@ bool AskRunningCopyForward(const QString& folder, int timeoutMs)
         loop.quit();
     };
     QObject::connect(&socket, &QLocalSocket::connected, &loop, [&] {
-        const QByteArray token = activationToken();
+        // One line: a token holds neither blanks nor line breaks.
+        const QByteArray token = activationToken.simplified().remove(QLatin1Char(' ')).toUtf8();
         socket.write(kForward + (token.isEmpty() ? QByteArray() : ' ' + token) + '\n');
     });
     QObject::connect(&socket, &QLocalSocket::readyRead, &loop, [&] {
@@ -144,9 +149,10 @@ void BringWindowForward(QWidget* window, const QString& activationToken)
     if (!target)
         target = window;
     target->raise();
-    // Qt's Wayland shell takes the token from here when the window asks for
-    // the focus.
-    if (!activationToken.isEmpty())
+    // Qt's Wayland shell takes the token from here (and out of the
+    // environment) when the window asks for the focus.
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (wayland && !activationToken.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
     target->activateWindow();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QString>
 #include <memory>
 
@@ -46,9 +47,20 @@ private:
 };
 
 // A later start's end: asks the copy that runs on this data folder to bring its
-// window forward, passing on this process's activation token. Runs the event
-// loop while it waits (at most timeoutMs); true when the copy answered.
-bool AskRunningCopyForward(const QString& folder, int timeoutMs = 3000);
+// window forward, passing on the activation token this process was started
+// with. Runs the event loop while it waits (at most timeoutMs); true when the
+// copy answered.
+bool AskRunningCopyForward(const QString& folder, const QString& activationToken,
+                           int timeoutMs = 3000);
+
+// The token a desktop hands to a program it starts: Wayland's
+// XDG_ACTIVATION_TOKEN, else the X11 startup notification's DESKTOP_STARTUP_ID
+// (desktops that set both set the same); empty without either.
+QString ActivationTokenOf(const QProcessEnvironment& environment);
+// This process's, read from its environment the first time it is called. Qt
+// takes both variables out of the environment once the application object
+// exists, so main() calls it before.
+QString LaunchActivationToken();
 
 // Brings a window to the front as asked by a later start: shown again when it
 // was minimised (keeping it maximised if it was), raised and activated, or the

@@ -18,34 +18,6 @@ using namespace platform;
 
 namespace {
 
-// Sets environment variables for the time of a test and puts back what was there.
-class Environment
-{
-public:
-    void set(const char* name, const QByteArray& value)
-    {
-        m_saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    ~Environment()
-    {
-        for (const Saved& saved : m_saved)
-            saved.was ? qputenv(saved.name, saved.value) : qunsetenv(saved.name);
-    }
-
-private:
-    struct Saved
-    {
-        const char* name;
-        bool was;
-        QByteArray value;
-    };
-    QList<Saved> m_saved;
-};
-
 // A socket file as a copy that was killed leaves it: bound, no longer listened on.
 void leaveDeadSocket(const QString& path)
 {
@@ -67,12 +39,13 @@ TEST(RunningCopy, LaterStartAsksTheRunningCopyForward)
     TestFolders folders;
     const struct
     {
-        QByteArray waylandToken, startupId;
+        QStringList environment;
         const char* received;
     } rows[] = {
-        {"wl-token-1", "x11-startup-1_TIME42", "wl-token-1"},
-        {QByteArray(), "x11-startup-1_TIME42", "x11-startup-1_TIME42"},
-        {QByteArray(), QByteArray(), ""},
+        {{"XDG_ACTIVATION_TOKEN=wl-token-1", "DESKTOP_STARTUP_ID=x11-1_TIME42"}, "wl-token-1"},
+        {{"XDG_ACTIVATION_TOKEN=", "DESKTOP_STARTUP_ID=x11-1_TIME42"}, "x11-1_TIME42"},
+        {{"DESKTOP_STARTUP_ID=odd token\n"}, "oddtoken"},
+        {{}, ""},
     };
     RunningCopyListener listener(folders.data());
     ASSERT_TRUE(listener.listen());
@@ -81,11 +54,11 @@ TEST(RunningCopy, LaterStartAsksTheRunningCopyForward)
     QSignalSpy requests(&listener, &RunningCopyListener::forwardRequested);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.received);
-        Environment environment;
-        environment.set("XDG_ACTIVATION_TOKEN", row.waylandToken);
-        environment.set("DESKTOP_STARTUP_ID", row.startupId);
+        QProcessEnvironment environment;
+        for (const QString& variable : row.environment)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
         requests.clear();
-        EXPECT_TRUE(AskRunningCopyForward(folders.data()));
+        EXPECT_TRUE(AskRunningCopyForward(folders.data(), ActivationTokenOf(environment)));
         ASSERT_EQ(requests.size(), 1);
         EXPECT_EQ(requests[0][0].toString(), QString(row.received));
     }
@@ -97,13 +70,13 @@ TEST(RunningCopy, LaterStartAsksTheRunningCopyForward)
 TEST(RunningCopy, DeadSocketsAndLongFolders)
 {
     TestFolders folders;
-    EXPECT_FALSE(AskRunningCopyForward(folders.data(), 500));
+    EXPECT_FALSE(AskRunningCopyForward(folders.data(), "", 500));
     leaveDeadSocket(RunningCopySocketPath(folders.data()));
-    EXPECT_FALSE(AskRunningCopyForward(folders.data(), 500));
+    EXPECT_FALSE(AskRunningCopyForward(folders.data(), "", 500));
     {
         RunningCopyListener listener(folders.data());
         ASSERT_TRUE(listener.listen());
-        EXPECT_TRUE(AskRunningCopyForward(folders.data()));
+        EXPECT_TRUE(AskRunningCopyForward(folders.data(), ""));
     }
     EXPECT_FALSE(QFile::exists(RunningCopySocketPath(folders.data()))); // removed at the end
 
@@ -114,8 +87,8 @@ TEST(RunningCopy, DeadSocketsAndLongFolders)
     EXPECT_EQ(RunningCopySocketPath(deep + "/."), path); // the same folder, written another way
     RunningCopyListener listener(deep);
     ASSERT_TRUE(listener.listen());
-    EXPECT_TRUE(AskRunningCopyForward(deep));
-    EXPECT_FALSE(AskRunningCopyForward(folders.data(), 500));
+    EXPECT_TRUE(AskRunningCopyForward(deep, ""));
+    EXPECT_FALSE(AskRunningCopyForward(folders.data(), "", 500));
 }
 
 // A request that is not "forward" is answered with nothing and changes nothing.
