@@ -1,11 +1,9 @@
 #include "platform/RunningCopy.h"
 #include "tests/support/CoreTestEnvironment.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -89,22 +87,6 @@ TEST(RunningCopy, DeadSocketsAndLongFolders)
     ASSERT_TRUE(listener.listen());
     EXPECT_TRUE(AskRunningCopyForward(deep, ""));
     EXPECT_FALSE(AskRunningCopyForward(folders.data(), "", 500));
-}
-
-// A request that is not "forward" is answered with nothing and changes nothing.
-TEST(RunningCopy, OtherRequestsAreIgnored)
-{
-    TestFolders folders;
-    RunningCopyListener listener(folders.data());
-    ASSERT_TRUE(listener.listen());
-    QSignalSpy requests(&listener, &RunningCopyListener::forwardRequested);
-    QLocalSocket socket;
-    socket.connectToServer(RunningCopySocketPath(folders.data()));
-    ASSERT_TRUE(socket.waitForConnected(3000));
-    socket.write("quit\n");
-    QTRY_COMPARE(socket.state(), QLocalSocket::UnconnectedState);
-    EXPECT_TRUE(socket.readAll().isEmpty());
-    EXPECT_EQ(requests.size(), 0);
 }
 
 // The window comes back from the task bar with its state, raised and
