@@ -16,6 +16,7 @@ done
 
 "$orvyn" /nopassword &
 second=$!
+trap 'kill "$second" 2>/dev/null || true; e2e_cleanup' EXIT
 box=
 for _ in $(seq 1 300); do
   box=$(find_box)
@@ -24,14 +25,13 @@ for _ in $(seq 1 300); do
   sleep 0.2
 done
 [ -n "$box" ] || fail "no message from the second copy"
-# The box is laid out once it is mapped; its size then stays.
+# Its final size (it is laid out as it is mapped).
 for _ in $(seq 1 50); do
   eval "$(xdotool getwindowgeometry --shell "$box")"
   [ "$WIDTH" -ge 360 ] && break
   sleep 0.1
 done
-keep_screen second_start
-[ "$WIDTH" -ge 360 ] || fail "the box is only $WIDTH pixels wide"
+[ "$WIDTH" -ge 360 ] || { keep_screen second_start; fail "the box is only $WIDTH pixels wide"; }
 focus_window "$box"
 xdotool key Return
 
