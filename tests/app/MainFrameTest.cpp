@@ -89,13 +89,18 @@ TEST_F(MainFrameTest, MenuCarriesEveryCommand)
     for (QAction* top : frame.menuBar()->actions()) {
         items << "[" + top->text() + "]";
         for (QAction* a : top->menu()->actions())
-            items << (a->isSeparator() ? QString("-") : a->text() + "=" + a->data().toString());
+            items << (a->isSeparator()
+                          ? QString("-")
+                          : a->text() + "=" + a->data().toString() +
+                                (a->shortcut().isEmpty() ? QString()
+                                                         : "=" + a->shortcut().toString()));
     }
     EXPECT_EQ(items.join(' '),
-              "[设置] 车辆管理=32782 爱车档案=32783 购入信息=32784 - 系统设置=32773 "
-              "密码设置=32789 - 输入记录=32785 - 备份与恢复=32787 - 退出系统=57665 "
-              "[数据] 导出为 CSV…=32810 从 CSV 导入…=32811 "
-              "[帮助] 关于=57664 帮助=32790 - 检查新版本=32776");
+              "[设置(&S)] 车辆管理(&C)=32782 爱车档案(&P)=32783 购入信息(&B)=32784 - "
+              "系统设置(&Y)=32773 密码设置(&W)=32789 - 输入记录(&I)=32785 - "
+              "备份与恢复(&R)=32787 - 退出系统(&X)=57665=Ctrl+Q "
+              "[数据(&D)] 导出为 CSV(&E)…=32810 从 CSV 导入(&I)…=32811 "
+              "[帮助(&H)] 关于(&A)=57664 帮助(&H)=32790=F1 - 检查新版本(&U)=32776");
 }
 
 TEST_F(MainFrameTest, CreationLoadsSysfileWhenThereIsOne)
