@@ -52,6 +52,7 @@ COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
     m_navigationPanel.CreateButtons(kPageCount, kBaseId);
 
     m_welcome = new QWidget(this);
+    m_welcome->setAutoFillBackground(true);
     auto* greeting = new QLabel(QStringLiteral("欢迎使用 Qinmo！"), m_welcome);
     QFont big = greeting->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
@@ -60,8 +61,6 @@ COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
     auto* hint = new QLabel(QStringLiteral("账本里还没有车辆。先添加一辆车，"
                                            "然后就可以记下它的加油、维修、保养和各项费用。"),
                             m_welcome);
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignCenter);
     m_addFirstCar = new QPushButton(QStringLiteral("添加第一辆车"), m_welcome);
     connect(m_addFirstCar, &QPushButton::clicked, this,
             [this] { OnSettingsCommand(settingscommand::CarManage, true); });
@@ -103,6 +102,10 @@ void COrvynView::UpdateWelcome()
     const bool noCar =
         m_context.m_database.GetCurrentCarID().value_or(QString()).trimmed().isEmpty();
     m_welcome->setVisible(noCar);
+    // The pages under the welcome take no keyboard focus.
+    for (QWidget* page : m_pages)
+        if (page)
+            page->setEnabled(!noCar);
     if (!noCar)
         return;
     m_welcome->raise();

@@ -3,6 +3,7 @@
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
 #include "app/OrvynView.h"
+#include "app/RibbonToolsEx.h"
 #include "platform/Folders.h"
 #include "platform/MessageEvent.h"
 #include "tests/support/TestEnvironment.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
@@ -350,4 +352,34 @@ TEST_F(MainFrameTest, ALedgerThatCannotBeOpenedOrCreatedIsSaidOnceAndLeftAlone)
         EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
         EXPECT_EQ(FileBytes(c.inTheWay), QByteArray(8192, 'x'));
     }
+}
+
+// Without a current car the page area holds the welcome; once a car is
+// current it is gone and Ctrl+1 … Ctrl+9 pick the pages in navigation order.
+TEST_F(MainFrameTest, WelcomeWithoutCarAndPageKeys)
+{
+    CMainFrame frame;
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    COrvynView* view = frame.View();
+    ASSERT_TRUE(view->Welcome()->isVisible());
+    EXPECT_EQ(view->AddFirstCarButton()->text(), "添加第一辆车");
+    EXPECT_EQ(view->Welcome()->geometry(), view->Page(0)->geometry());
+    EXPECT_TRUE(view->AddFirstCarButton()->hasFocus());
+
+    frame.Context().m_database.NewCar("小白");
+    frame.Context().m_database.SetCurrentCar("CAR0001");
+    view->UpdateWelcome();
+    EXPECT_FALSE(view->Welcome()->isVisible());
+
+    for (int key : {3, 9, 1}) {
+        QTest::keyClick(&frame, static_cast<Qt::Key>(Qt::Key_0 + key), Qt::ControlModifier);
+        EXPECT_EQ(view->ShownPage(), key - 1) << key;
+        EXPECT_TRUE(view->Page(key - 1)->isVisible()) << key;
+        EXPECT_EQ(view->NavigationPanel().Buttons()[static_cast<size_t>(key - 1)].state,
+                  quint32(RibbonButton::Selected))
+            << key;
+    }
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
 }
