@@ -75,13 +75,12 @@ QGroupBox* groupBox(QWidget* parent, const QRect& at)
 } // namespace
 
 CDlgSysSetting::CDlgSysSetting(LedgerContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_selector(new QComboBox(this)),
-      m_bar(new QRadioButton(QStringLiteral("直方图"), this)),
+    : QWidget(parent), m_context(context), m_bar(new QRadioButton(QStringLiteral("直方图"), this)),
       m_pie(new QRadioButton(QStringLiteral("饼图"), this)),
       m_gridBox(new QCheckBox(QStringLiteral("栅格"), this)),
       m_tipsBox(new QCheckBox(QStringLiteral("提示"), this)),
-      m_gradientBox(new QCheckBox(QStringLiteral("渐变填充"), this)), m_container(new QFrame(this)),
-      m_chart(new CBarChart)
+      m_gradientBox(new QCheckBox(QStringLiteral("渐变填充"), this)),
+      m_selector(new QComboBox(this)), m_container(new QFrame(this)), m_chart(new CBarChart)
 {
     m_band.SetTitle(QStringLiteral("分析统计"));
     m_band.SetOwner(this);

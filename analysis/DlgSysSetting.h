@@ -70,12 +70,13 @@ private:
 
     LedgerContext& m_context;
     CRibbonFrame m_band;
-    QComboBox* m_selector;
+    // Created in the order they stand, left to right, which is the tab order.
     QRadioButton* m_bar;
     QRadioButton* m_pie;
     QCheckBox* m_gridBox;
     QCheckBox* m_tipsBox;
     QCheckBox* m_gradientBox;
+    QComboBox* m_selector;
     QFrame* m_container;
     CBarChart* m_chart;
     int m_grid = 1;

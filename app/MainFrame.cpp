@@ -16,6 +16,7 @@
 #include "platform/StoreFailure.h"
 #include "res/Resources.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
@@ -42,6 +43,13 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     m_updateCheck = std::make_unique<CUpdateCheck>(*this);
     m_view = new COrvynView(m_context, this, DefaultPageFactories(m_context), this);
     setCentralWidget(m_view);
+    // Ctrl+1 … Ctrl+9 select the pages in navigation order.
+    for (int i = 0; i < kPageCount; ++i) {
+        auto* select = new QAction(this);
+        select->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)));
+        connect(select, &QAction::triggered, this, [this, i] { m_view->SelectPageByIndex(i); });
+        addAction(select);
+    }
 
     prepareLedger();
     SetTitle();
@@ -225,6 +233,7 @@ void CMainFrame::reloadLedger()
             page && !page->PageCar().isEmpty())
             page->RefreshPage();
     SetTitle();
+    m_view->UpdateWelcome();
     if (QWidget* shown = m_view->Page(m_view->ShownPage()))
         platform::SendMessage(shown, platform::WM_PAGE_SHOW, 0, 1);
     m_view->RedrawCarPhoto();

@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -7,8 +8,9 @@ namespace {
 
 struct MenuItem
 {
-    const char* text; // nullptr: a separator
+    const char* text; // nullptr: a separator; "&" marks the mnemonic
     int id;
+    QKeySequence shortcut = {};
 };
 
 void addItems(QMenu* menu, std::initializer_list<MenuItem> items,
@@ -21,6 +23,7 @@ void addItems(QMenu* menu, std::initializer_list<MenuItem> items,
         }
         QAction* action = menu->addAction(QString::fromUtf8(item.text));
         action->setData(item.id);
+        action->setShortcut(item.shortcut);
         const int id = item.id;
         QObject::connect(action, &QAction::triggered, menu, [onCommand, id] { onCommand(id); });
     }
@@ -31,34 +34,34 @@ void addItems(QMenu* menu, std::initializer_list<MenuItem> items,
 void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
 {
     using namespace cmd;
-    addItems(bar->addMenu(QStringLiteral("设置")),
+    addItems(bar->addMenu(QStringLiteral("设置(&S)")),
              {
-                 {"车辆管理", ID_CAR_MANAGE},
-                 {"爱车档案", ID_CAR_PROFILE},
-                 {"购入信息", ID_PURCHASE_INFO},
+                 {"车辆管理(&C)", ID_CAR_MANAGE},
+                 {"爱车档案(&P)", ID_CAR_PROFILE},
+                 {"购入信息(&B)", ID_PURCHASE_INFO},
                  {nullptr, 0},
-                 {"系统设置", ID_SYSTEM_SETTINGS},
-                 {"密码设置", ID_PASSWORD},
+                 {"系统设置(&Y)", ID_SYSTEM_SETTINGS},
+                 {"密码设置(&W)", ID_PASSWORD},
                  {nullptr, 0},
-                 {"输入记录", ID_INPUT_HISTORY},
+                 {"输入记录(&I)", ID_INPUT_HISTORY},
                  {nullptr, 0},
-                 {"备份与恢复", ID_BACKUP_RESTORE},
+                 {"备份与恢复(&R)", ID_BACKUP_RESTORE},
                  {nullptr, 0},
-                 {"退出系统", ID_APP_EXIT},
+                 {"退出系统(&X)", ID_APP_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q)},
              },
              onCommand);
-    addItems(bar->addMenu(QStringLiteral("数据")),
+    addItems(bar->addMenu(QStringLiteral("数据(&D)")),
              {
-                 {"导出为 CSV…", ID_EXPORT_CSV},
-                 {"从 CSV 导入…", ID_IMPORT_CSV},
+                 {"导出为 CSV(&E)…", ID_EXPORT_CSV},
+                 {"从 CSV 导入(&I)…", ID_IMPORT_CSV},
              },
              onCommand);
-    addItems(bar->addMenu(QStringLiteral("帮助")),
+    addItems(bar->addMenu(QStringLiteral("帮助(&H)")),
              {
-                 {"关于", ID_APP_ABOUT},
-                 {"帮助", ID_HELP},
+                 {"关于(&A)", ID_APP_ABOUT},
+                 {"帮助(&H)", ID_HELP, QKeySequence(Qt::Key_F1)},
                  {nullptr, 0},
-                 {"检查新版本", ID_CHECK_UPDATE},
+                 {"检查新版本(&U)", ID_CHECK_UPDATE},
              },
              onCommand);
 }

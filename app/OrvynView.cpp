@@ -9,9 +9,12 @@
 #include "res/Resources.h"
 #include "settings/SettingsSheet.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 const QColor COrvynView::kBackground(214, 228, 238);
 
@@ -47,6 +50,29 @@ COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
     m_navigationPanel.SetImageSize(res::kStripCellWidth, res::kStripCellHeight);
     m_navigationPanel.SetImageStrip(res::Bitmap(res::IDB_NAVIGATION));
     m_navigationPanel.CreateButtons(kPageCount, kBaseId);
+
+    m_welcome = new QWidget(this);
+    m_welcome->setAutoFillBackground(true);
+    auto* greeting = new QLabel(QStringLiteral("欢迎使用 Qinmo！"), m_welcome);
+    QFont big = greeting->font();
+    big.setPointSizeF(big.pointSizeF() * 1.6);
+    big.setBold(true);
+    greeting->setFont(big);
+    auto* hint = new QLabel(QStringLiteral("账本里还没有车辆。先添加一辆车，"
+                                           "然后就可以记下它的加油、维修、保养和各项费用。"),
+                            m_welcome);
+    m_addFirstCar = new QPushButton(QStringLiteral("添加第一辆车"), m_welcome);
+    connect(m_addFirstCar, &QPushButton::clicked, this,
+            [this] { OnSettingsCommand(settingscommand::CarManage, true); });
+    auto* welcomeLayout = new QVBoxLayout(m_welcome);
+    welcomeLayout->addStretch(1);
+    welcomeLayout->addWidget(greeting, 0, Qt::AlignCenter);
+    welcomeLayout->addSpacing(12);
+    welcomeLayout->addWidget(hint, 0, Qt::AlignCenter);
+    welcomeLayout->addSpacing(20);
+    welcomeLayout->addWidget(m_addFirstCar, 0, Qt::AlignCenter);
+    welcomeLayout->addStretch(2);
+    m_welcome->hide();
     Layout();
 }
 
@@ -59,6 +85,31 @@ void COrvynView::OnInitialUpdate()
         return;
     const QPoint inFirstButton = m_navigationPanel.Buttons().front().rect.topLeft() + QPoint(2, 2);
     m_navigationPanel.LButtonUp(inFirstButton);
+    UpdateWelcome();
+}
+
+void COrvynView::SelectPageByIndex(int index)
+{
+    const auto& buttons = m_navigationPanel.Buttons();
+    if (index < 0 || index >= static_cast<int>(buttons.size()))
+        return;
+    const QPoint inButton = buttons[static_cast<size_t>(index)].rect.topLeft() + QPoint(2, 2);
+    m_navigationPanel.LButtonUp(inButton);
+}
+
+void COrvynView::UpdateWelcome()
+{
+    const bool noCar =
+        m_context.m_database.GetCurrentCarID().value_or(QString()).trimmed().isEmpty();
+    m_welcome->setVisible(noCar);
+    // The pages under the welcome take no keyboard focus.
+    for (QWidget* page : m_pages)
+        if (page)
+            page->setEnabled(!noCar);
+    if (!noCar)
+        return;
+    m_welcome->raise();
+    m_addFirstCar->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget* COrvynView::Page(int index) const
@@ -85,6 +136,8 @@ void COrvynView::Layout()
     for (QWidget* page : m_pages)
         if (page)
             page->setGeometry(pageRect);
+    if (m_welcome)
+        m_welcome->setGeometry(pageRect);
     update();
 }
 
@@ -132,12 +185,13 @@ void COrvynView::EndCellEditing()
                 grid->EndEditing();
 }
 
-void COrvynView::OnSettingsCommand(int commandId)
+void COrvynView::OnSettingsCommand(int commandId, bool readyToAdd)
 {
     EndCellEditing();
-    OpenSettingsSheet(this, commandId, m_context, m_window);
+    OpenSettingsSheet(this, commandId, m_context, m_window, readyToAdd);
     if (QWidget* page = Page(m_shownPage))
         platform::SendMessage(page, platform::WM_PAGE_SHOW, 0, 1);
+    UpdateWelcome();
     RedrawCarPhoto();
 }
 

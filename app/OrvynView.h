@@ -9,6 +9,7 @@
 
 class IWindowRequests;
 class LedgerContext;
+class QPushButton;
 
 // The main view: the navigation column on the left (the car photo panel
 // "爱车靓照" and the panel "功能管理区" with one button per page) and the page
@@ -18,6 +19,9 @@ class LedgerContext;
 // the same rectangle. Selecting page i shows it and hides the others; every
 // page then receives WM_PAGE_SHOW (a platform::CMessageEvent) with lParam 1
 // when it is the shown page and 0 when it is hidden.
+//
+// While the ledger has no current car a welcome covers the page area, with the
+// one button "添加第一辆车" that opens car management ready to add a car.
 class COrvynView : public QWidget
 {
     Q_OBJECT
@@ -41,7 +45,15 @@ public:
     // 32787). When the settings sheet has closed, the shown page is told it is
     // still shown (it reloads if the current car changed) and the photo is
     // redrawn.
-    void OnSettingsCommand(int commandId);
+    // With readyToAdd the car management page opens with its name box ready.
+    void OnSettingsCommand(int commandId, bool readyToAdd = false);
+    // Selects page index as a click on its navigation button does (Ctrl+1 …
+    // Ctrl+9).
+    void SelectPageByIndex(int index);
+    // Shows the welcome while there is no current car, hides it otherwise.
+    void UpdateWelcome();
+    QWidget* Welcome() const { return m_welcome; }
+    QPushButton* AddFirstCarButton() const { return m_addFirstCar; }
     // Closes every open cell editor of the pages, which saves what it holds.
     void EndCellEditing();
 
@@ -78,4 +90,6 @@ private:
     CRibbonToolsEx m_navigationPanel;
     std::array<QWidget*, kPageCount> m_pages{};
     int m_shownPage = -1;
+    QWidget* m_welcome = nullptr;
+    QPushButton* m_addFirstCar = nullptr;
 };

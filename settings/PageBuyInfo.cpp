@@ -121,6 +121,8 @@ CPageBuyInfo::CPageBuyInfo(LedgerContext& context, QWidget* parent)
     auto total = [&](QFormLayout* form, const QString& label) {
         auto* edit = new QLineEdit(form->parentWidget());
         edit->setReadOnly(true);
+        // A total is read, not typed: Tab passes it by.
+        edit->setFocusPolicy(Qt::ClickFocus);
         addRow(form, edit, label);
         return edit;
     };

@@ -13,11 +13,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace platform;
@@ -99,6 +101,18 @@ CPageCarManage::CPageCarManage(LedgerContext& context, IWindowRequests* window, 
     connect(m_add, &QPushButton::clicked, this, &CPageCarManage::OnAddCar);
     connect(m_renameCheck, &QCheckBox::toggled, this, &CPageCarManage::setRenameEnabled);
     connect(m_addCheck, &QCheckBox::toggled, this, &CPageCarManage::setAddEnabled);
+    // Enter in the name box adds the car instead of reaching the sheet's OK.
+    m_addName->installEventFilter(this);
+
+    // Tab order: the list, then the column of actions from top to bottom.
+    setTabOrder(m_list, m_setCurrent);
+    setTabOrder(m_setCurrent, m_delete);
+    setTabOrder(m_delete, m_renameCheck);
+    setTabOrder(m_renameCheck, m_newName);
+    setTabOrder(m_newName, m_rename);
+    setTabOrder(m_rename, m_addCheck);
+    setTabOrder(m_addCheck, m_addName);
+    setTabOrder(m_addName, m_add);
 
     setAddEnabled(false);
     setRenameEnabled(false);
@@ -154,6 +168,13 @@ void CPageCarManage::OnInitDialog()
     setRenameEnabled(false);
     FillCarList();
     OnSetCurrentCar();
+    if (m_readyToAdd) {
+        setAddEnabled(true);
+        // The sheet gives its page tree the focus as it opens; the name box
+        // takes it once the sheet is shown.
+        QTimer::singleShot(0, m_addName,
+                           [edit = m_addName] { edit->setFocus(Qt::OtherFocusReason); });
+    }
 }
 
 bool CPageCarManage::OnSetActive()
@@ -202,12 +223,37 @@ void CPageCarManage::onSelectionChanged()
         m_newName->setText(m_cars[static_cast<size_t>(row)].name);
 }
 
+bool CPageCarManage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_addName && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (m_add->isEnabled())
+                OnAddCar();
+            return true;
+        }
+    }
+    return CPropertyPage::eventFilter(watched, event);
+}
+
 void CPageCarManage::OnAddCar()
 {
     setAddEnabled(false);
-    if (CMyDatabase* db = database())
-        ShowStoreFailure(db->NewCar(m_addName->text()).status(), this);
+    // An empty list has no current car to keep: the first car becomes it.
+    const bool first = m_cars.empty();
+    QString added;
+    if (CMyDatabase* db = database()) {
+        Expected<QString> id = db->NewCar(m_addName->text());
+        if (!ShowStoreFailure(id.status(), this) && first)
+            added = id.value();
+    }
     m_addName->clear();
+    if (!added.isEmpty()) {
+        ShowStoreFailure(m_context.m_database.SetCurrentCar(added), this);
+        FillCarList(); // selects the current car's row
+        OnSetCurrentCar();
+        return;
+    }
     FillCarList();
 }
 

@@ -31,7 +31,12 @@ public:
     // Reloads the cars and refills the list, keeping the selected car selected
     // (or, when none was selected or it is gone, the current car's row).
     void FillCarList();
+    // Adds a car under the typed name (Enter in the name box does the same).
+    // The first car of an empty list becomes the current car at once.
     void OnAddCar();
+    // For a sheet opened to add a car: when the page is initialised,
+    // "增加车辆" is ticked and the keyboard focus goes into the name box.
+    void ReadyToAdd() { m_readyToAdd = true; }
     void OnRenameCar();
     void OnSetCurrentCar();
     void OnDeleteCar();
@@ -51,6 +56,9 @@ public:
     QLineEdit* addNameEdit() const { return m_addName; }
     QPushButton* addButton() const { return m_add; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     CMyDatabase* database() const;
     // The selected row and its car; -1 and empty when none is selected.
@@ -64,6 +72,7 @@ private:
     LedgerContext& m_context;
     IWindowRequests* m_window;
     std::vector<CARLIST> m_cars;
+    bool m_readyToAdd = false;
     QGroupBox* m_currentBox;
     CCarPictureArea* m_picture;
     QListWidget* m_list;

@@ -97,8 +97,13 @@ std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int command
 }
 
 void OpenSettingsSheet(QWidget* parent, int commandId, LedgerContext& context,
-                       IWindowRequests* window)
+                       IWindowRequests* window, bool readyToAdd)
 {
     std::unique_ptr<CTreePropSheet> sheet = CreateSettingsSheet(parent, commandId, context, window);
+    if (readyToAdd) {
+        sheet->SetActivePage(settingspage::CarManage);
+        if (auto* page = qobject_cast<CPageCarManage*>(sheet->GetPage(settingspage::CarManage)))
+            page->ReadyToAdd();
+    }
     sheet->exec();
 }

@@ -53,5 +53,7 @@ std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int command
                                                     IWindowRequests* window);
 
 // Builds the sheet for the command, runs it modally and returns when it closes.
+// With readyToAdd the car management page opens with "增加车辆" ticked and the
+// focus in the name box.
 void OpenSettingsSheet(QWidget* parent, int commandId, LedgerContext& context,
-                       IWindowRequests* window);
+                       IWindowRequests* window, bool readyToAdd = false);

@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QRadioButton>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -212,4 +213,16 @@ TEST_F(SysSettingTest, ALedgerThatCannotBeReadIsSaidOnceAndItsBarsStayEmpty)
     ASSERT_EQ(shown.size(), 12);
     for (const QString& bar : shown)
         EXPECT_TRUE(bar.endsWith(" 0.00")) << bar.toStdString();
+}
+
+TEST_F(SysSettingTest, TabRunsLeftToRightAlongTheOptions)
+{
+    CDlgSysSetting page(context);
+    const std::vector<QWidget*> row = {page.BarButton(), page.PieButton(),   page.GridBox(),
+                                       page.TipsBox(),   page.GradientBox(), page.Selector()};
+    std::vector<QWidget*> chain;
+    for (QWidget* w = page.nextInFocusChain(); w != &page; w = w->nextInFocusChain())
+        if (std::find(row.begin(), row.end(), w) != row.end())
+            chain.push_back(w);
+    EXPECT_EQ(chain, row);
 }

@@ -3,6 +3,7 @@
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
 #include "app/OrvynView.h"
+#include "app/RibbonToolsEx.h"
 #include "platform/Folders.h"
 #include "platform/MessageEvent.h"
 #include "tests/support/TestEnvironment.h"
@@ -14,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QUrl>
@@ -89,13 +91,18 @@ TEST_F(MainFrameTest, MenuCarriesEveryCommand)
     for (QAction* top : frame.menuBar()->actions()) {
         items << "[" + top->text() + "]";
         for (QAction* a : top->menu()->actions())
-            items << (a->isSeparator() ? QString("-") : a->text() + "=" + a->data().toString());
+            items << (a->isSeparator()
+                          ? QString("-")
+                          : a->text() + "=" + a->data().toString() +
+                                (a->shortcut().isEmpty() ? QString()
+                                                         : "=" + a->shortcut().toString()));
     }
     EXPECT_EQ(items.join(' '),
-              "[设置] 车辆管理=32782 爱车档案=32783 购入信息=32784 - 系统设置=32773 "
-              "密码设置=32789 - 输入记录=32785 - 备份与恢复=32787 - 退出系统=57665 "
-              "[数据] 导出为 CSV…=32810 从 CSV 导入…=32811 "
-              "[帮助] 关于=57664 帮助=32790 - 检查新版本=32776");
+              "[设置(&S)] 车辆管理(&C)=32782 爱车档案(&P)=32783 购入信息(&B)=32784 - "
+              "系统设置(&Y)=32773 密码设置(&W)=32789 - 输入记录(&I)=32785 - "
+              "备份与恢复(&R)=32787 - 退出系统(&X)=57665=Ctrl+Q "
+              "[数据(&D)] 导出为 CSV(&E)…=32810 从 CSV 导入(&I)…=32811 "
+              "[帮助(&H)] 关于(&A)=57664 帮助(&H)=32790=F1 - 检查新版本(&U)=32776");
 }
 
 TEST_F(MainFrameTest, CreationLoadsSysfileWhenThereIsOne)
@@ -345,4 +352,34 @@ TEST_F(MainFrameTest, ALedgerThatCannotBeOpenedOrCreatedIsSaidOnceAndLeftAlone)
         EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
         EXPECT_EQ(FileBytes(c.inTheWay), QByteArray(8192, 'x'));
     }
+}
+
+// Without a current car the page area holds the welcome; once a car is
+// current it is gone and Ctrl+1 … Ctrl+9 pick the pages in navigation order.
+TEST_F(MainFrameTest, WelcomeWithoutCarAndPageKeys)
+{
+    CMainFrame frame;
+    frame.show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    COrvynView* view = frame.View();
+    ASSERT_TRUE(view->Welcome()->isVisible());
+    EXPECT_EQ(view->AddFirstCarButton()->text(), "添加第一辆车");
+    EXPECT_EQ(view->Welcome()->geometry(), view->Page(0)->geometry());
+    EXPECT_TRUE(view->AddFirstCarButton()->hasFocus());
+
+    frame.Context().m_database.NewCar("小白");
+    frame.Context().m_database.SetCurrentCar("CAR0001");
+    view->UpdateWelcome();
+    EXPECT_FALSE(view->Welcome()->isVisible());
+
+    for (int key : {3, 9, 1}) {
+        QTest::keyClick(&frame, static_cast<Qt::Key>(Qt::Key_0 + key), Qt::ControlModifier);
+        EXPECT_EQ(view->ShownPage(), key - 1) << key;
+        EXPECT_TRUE(view->Page(key - 1)->isVisible()) << key;
+        EXPECT_EQ(view->NavigationPanel().Buttons()[static_cast<size_t>(key - 1)].state,
+                  quint32(RibbonButton::Selected))
+            << key;
+    }
+    EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
 }

@@ -307,3 +307,33 @@ TEST_F(BuyInfoTest, ADateTypedAsShownIsTakenWhole)
     EXPECT_EQ(readBack("select BuyDate from PurchaseInfo"),
               (std::vector<QStringList>{{"2015/03/09"}}));
 }
+
+// Tab runs down the left groups, then down the right ones, passing the
+// read-only totals by.
+TEST_F(BuyInfoTest, TabSkipsTheTotals)
+{
+    addCurrentCar();
+    open();
+    sheet->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(sheet.get()));
+    page->dateEdit()->setFocus(Qt::TabFocusReason);
+    const QList<QLabel*> labels = page->findChildren<QLabel*>();
+    QStringList reached;
+    for (int i = 0; i < 20; ++i) {
+        QWidget* focused = QApplication::focusWidget();
+        QString name;
+        for (const QLabel* label : labels)
+            if (focused && (label->buddy() == focused || label->buddy()->isAncestorOf(focused)))
+                name = label->text();
+        if (name.isEmpty())
+            break; // left the page
+        // Tab first walks the date's year, month and day.
+        if (reached.isEmpty() || reached.last() != name)
+            reached << name;
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    EXPECT_EQ(reached,
+              (QStringList{"购买日期", "购买时里程(KM)", "裸车总价格", "购置税", "首次保险费用总计",
+                           "上牌费", "保险公司", "主要内容摘要", "保险联系信息", "贷款银行",
+                           "贷款总金额", "贷款年限", "还贷总利息", "贷款联系信息"}));
+}

@@ -92,20 +92,42 @@ TEST_F(CarManageTest, CheckBoxesEnableTheirEditsAndAddTakesAnyName)
     click(page->addCheck());
     ASSERT_TRUE(page->addButton()->isEnabled());
     click(page->addButton());
-    EXPECT_EQ(rows(), QStringList{""});
+    // The first car of an empty list becomes current at once.
+    EXPECT_EQ(rows(), QStringList{"====【】===="});
     EXPECT_FALSE(page->addCheck()->isChecked());
     EXPECT_FALSE(page->addNameEdit()->isEnabled());
 
     click(page->addCheck());
     page->addNameEdit()->setText("O'Brien 的车");
     click(page->addButton());
-    EXPECT_EQ(rows(), (QStringList{"O'Brien 的车", ""}));
+    EXPECT_EQ(rows(), (QStringList{"O'Brien 的车", "====【】===="}));
     EXPECT_TRUE(page->addNameEdit()->text().isEmpty());
-    // A new car is not current: the group box names none.
-    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆");
-    EXPECT_EQ(namesInFile(),
-              (std::vector<QStringList>{{"CAR0001", "", "NO"}, {"CAR0002", "O'Brien 的车", "NO"}}));
+    // A later car is not current.
+    EXPECT_EQ(namesInFile(), (std::vector<QStringList>{{"CAR0001", "", "YES"},
+                                                       {"CAR0002", "O'Brien 的车", "NO"}}));
     EXPECT_TRUE(boxes.boxes().empty());
+}
+
+TEST_F(CarManageTest, OpenedToAddEnterInTheNameBoxAddsTheFirstCarAsCurrent)
+{
+    sheet = createSheet(settingscommand::CarManage);
+    page = dynamic_cast<CPageCarManage*>(sheet->GetPage(settingspage::CarManage));
+    ASSERT_NE(page, nullptr);
+    page->ReadyToAdd();
+    sheet->show();
+    ASSERT_TRUE(page->addCheck()->isChecked());
+    ASSERT_TRUE(page->addNameEdit()->isEnabled());
+    page->addNameEdit()->setText("小白");
+    QTest::keyClick(page->addNameEdit(), Qt::Key_Return);
+    EXPECT_TRUE(sheet->isVisible()); // Enter did not reach the sheet's OK
+    EXPECT_EQ(rows(), QStringList{"====【小白】===="});
+    EXPECT_EQ(page->currentCarBox()->title(), "当前车辆【小白】");
+    EXPECT_EQ(sheet->windowTitle(), "综合设置【小白】");
+    EXPECT_EQ(window.titleCar, "小白");
+    EXPECT_EQ(namesInFile(), (std::vector<QStringList>{{"CAR0001", "小白", "YES"}}));
+    // With "增加车辆" cleared again Enter adds nothing.
+    QTest::keyClick(page->addNameEdit(), Qt::Key_Return);
+    EXPECT_EQ(namesInFile().size(), 1u);
 }
 
 TEST_F(CarManageTest, OpeningReaffirmsTheCurrentCarAndShowsItsPicturePlaceholder)
