@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <array>
 #include <functional>
-#include <vector>
 #include <memory>
 #include <type_traits>
 #include <vector>

@@ -59,11 +59,10 @@ void CLedgerPage::RefreshPage()
 
 void CLedgerPage::noteFilter()
 {
-    SetCaptionNote(m_records.Filter().isEmpty()
-                       ? QString()
-                       : QStringLiteral("（已筛选，显示 %1 条，共 %2 条）")
-                             .arg(m_records.ShownCount())
-                             .arg(Count()));
+    SetCaptionNote(m_records.Filter().isEmpty() ? QString()
+                                                : QStringLiteral("（已筛选，显示 %1 条，共 %2 条）")
+                                                      .arg(m_records.ShownCount())
+                                                      .arg(Count()));
 }
 
 void CLedgerPage::OnPageShown()
