@@ -895,6 +895,32 @@ int CGridCtrl::GetRowHeight(int row) const
     return row >= 0 && row < GetRowCount() ? m_rowHeights[size_t(row)] : -1;
 }
 
+void CGridCtrl::SetRowsShown(int firstRow, const std::vector<bool>& shown)
+{
+    const int hr = HeaderRows();
+    firstRow = std::max(firstRow, hr);
+    const int last = std::min(GetRowCount(), firstRow + int(shown.size()));
+    // Without updates the header does not place each changed section on its
+    // own: one layout pass follows instead.
+    const bool updates = m_vHeader->updatesEnabled();
+    m_vHeader->setUpdatesEnabled(false);
+    for (int r = firstRow; r < last; ++r) {
+        const bool hide = !shown[size_t(r - firstRow)];
+        if (isRowHidden(r - hr) != hide)
+            setRowHidden(r - hr, hide);
+    }
+    m_vHeader->setUpdatesEnabled(updates);
+    updateGeometries();
+    viewport()->update();
+}
+
+bool CGridCtrl::IsRowShown(int row) const
+{
+    if (GetRowHeight(row) <= 0)
+        return false;
+    return row < HeaderRows() || !isRowHidden(row - HeaderRows());
+}
+
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
     if (width == 0 && m_editor && m_editCell.col == col)
@@ -921,7 +947,7 @@ int CGridCtrl::GetColumnWidth(int col) const
 
 QRect CGridCtrl::GetCellRect(int row, int col) const
 {
-    if (!IsValid(row, col) || GetColumnWidth(col) == 0 || GetRowHeight(row) == 0)
+    if (!IsValid(row, col) || GetColumnWidth(col) == 0 || !IsRowShown(row))
         return {};
     const int hr = HeaderRows();
     const int hc = HeaderCols();

@@ -211,6 +211,12 @@ public:
     // --- sizes and geometry -------------------------------------------
     bool SetRowHeight(int row, int height);
     int GetRowHeight(int row) const;
+    // Hides (or shows again) the ordinary rows from firstRow on, one flag per
+    // row; a hidden row keeps its cells and height, but neither mouse nor
+    // keyboard reaches it. A row count change or model reset shows all rows.
+    void SetRowsShown(int firstRow, const std::vector<bool>& shown);
+    // The row has a height and is not hidden.
+    bool IsRowShown(int row) const;
     // Width 0 hides the column: neither mouse nor keyboard reaches it.
     bool SetColumnWidth(int col, int width);
     int GetColumnWidth(int col) const;

@@ -18,7 +18,7 @@ bool CGridCtrl::EditCell(int row, int col)
 bool CGridCtrl::BeginEdit(int row, int col, EditStart start, const QEvent* typed)
 {
     HideTitleTip();
-    if (m_editor || !IsCellEditable(row, col) || IsColumnHidden(col) || GetRowHeight(row) == 0)
+    if (m_editor || !IsCellEditable(row, col) || IsColumnHidden(col) || !IsRowShown(row))
         return false;
     EnsureVisible(row, col);
     if (!IsCellVisible(row, col))

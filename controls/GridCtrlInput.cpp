@@ -129,7 +129,7 @@ bool CGridCtrl::NextTabCell(CCellID from, bool forward, CCellID& next) const
         }
         if (row < firstRow || row >= rows)
             return false;
-        if (!IsColumnHidden(col) && GetRowHeight(row) > 0) {
+        if (!IsColumnHidden(col) && IsRowShown(row)) {
             next = {row, col};
             return true;
         }

@@ -73,7 +73,8 @@ void CRibbonFrame::Draw(QPainter& painter)
     painter.fillRect(band, m_hover ? kBandHot : kBand);
     painter.setFont(m_font);
     painter.setPen(Qt::black);
-    painter.drawText(band, Qt::AlignCenter | Qt::TextSingleLine, m_title);
+    painter.drawText(band.adjusted(0, 0, -m_titleRightMargin, 0),
+                     Qt::AlignCenter | Qt::TextSingleLine, m_title);
 
     // Body: two gradients, then six rows of the bottom colour.
     const QColor& a = m_hover ? kBodyTopHot : kBodyTop;

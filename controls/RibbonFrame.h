@@ -38,6 +38,9 @@ public:
     QRect Rect() const { return m_rect; }
     void SetTitle(const QString& title) { m_title = title; }
     QString Title() const { return m_title; }
+    // Room kept free at the band's right end (for a control placed there); the
+    // title is centred in the rest.
+    void SetTitleRightMargin(int margin) { m_titleRightMargin = margin; }
     void SetOwner(QWidget* owner) { m_owner = owner; }
     QWidget* Owner() const { return m_owner; }
     bool IsHovered() const { return m_hover; }
@@ -62,4 +65,5 @@ protected:
     QFont m_font;
     QPointer<QWidget> m_owner;
     QString m_title = QStringLiteral("Toolbox");
+    int m_titleRightMargin = 0;
 };

@@ -15,9 +15,17 @@ CGridDialog::CGridDialog(const QString& caption, QWidget* parent)
 
 void CGridDialog::SetCaption(const QString& caption)
 {
-    m_titleBand.SetTitle(caption);
-    setAccessibleName(caption);
+    m_caption = caption;
+    const QString shown = caption + m_captionNote;
+    m_titleBand.SetTitle(shown);
+    setAccessibleName(shown);
     update(m_titleBand.Rect());
+}
+
+void CGridDialog::SetCaptionNote(const QString& note)
+{
+    m_captionNote = note;
+    SetCaption(m_caption);
 }
 
 void CGridDialog::Layout()

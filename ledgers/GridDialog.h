@@ -23,6 +23,9 @@ protected:
     // Sets the title band's text (and what assistive technology reads) and
     // redraws the band.
     void SetCaption(const QString& caption);
+    // A remark shown after the caption (empty for none), kept when the caption
+    // changes.
+    void SetCaptionNote(const QString& note);
     // Places the grid under the title band; pages add their column widths.
     virtual void Layout();
 
@@ -31,4 +34,8 @@ protected:
 
     CRibbonFrame m_titleBand;
     CGridCtrl* m_grid;
+
+private:
+    QString m_caption;
+    QString m_captionNote;
 };

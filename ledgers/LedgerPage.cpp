@@ -14,16 +14,28 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <algorithm>
 
 using namespace platform;
 
 CLedgerPage::CLedgerPage(const LedgerPageInfo& info, LedgerContext& context, QWidget* parent)
     : CGridDialog(info.initialCaption, parent), m_info(info), m_context(context),
-      m_records(m_grid, info.kind, info.columns, "\"DateTimee\"", true)
+      m_records(m_grid, info.kind, info.columns, "\"DateTimee\"", true),
+      m_filterBox(new QLineEdit(this))
 {
     SetupLedgerGrid(m_grid, m_info.columnCount());
     m_records.derivedText = [this](int index, int col) { return DerivedText(index, col); };
     m_grid->installEventFilter(this);
+    // Typing filters at once: only rows are hidden, nothing is read again.
+    m_filterBox->setPlaceholderText(QStringLiteral("筛选记录 (Ctrl+F)"));
+    m_filterBox->setAccessibleName(QStringLiteral("筛选记录"));
+    m_filterBox->setClearButtonEnabled(true);
+    m_filterBox->installEventFilter(this);
+    connect(m_filterBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_records.SetFilter(text);
+        noteFilter();
+    });
     // The page car stays empty until the page is first shown, which then loads
     // the current car's records, whenever the page was made.
 }
@@ -42,6 +54,15 @@ void CLedgerPage::RefreshPage()
 {
     m_records.Load(Database());
     RecordChanged(0, nullptr, nullptr);
+    noteFilter();
+}
+
+void CLedgerPage::noteFilter()
+{
+    SetCaptionNote(m_records.Filter().isEmpty() ? QString()
+                                                : QStringLiteral("（已筛选，显示 %1 条，共 %2 条）")
+                                                      .arg(m_records.ShownCount())
+                                                      .arg(Count()));
 }
 
 void CLedgerPage::OnPageShown()
@@ -55,6 +76,10 @@ void CLedgerPage::OnPageShown()
 void CLedgerPage::Layout()
 {
     CGridDialog::Layout();
+    const int boxWidth = std::clamp(width() / 5, 100, 200);
+    const int bandHeight = m_titleBand.TitleBandBottom() - m_titleBand.Rect().top();
+    m_filterBox->setGeometry(width() - 4 - boxWidth, 2, boxWidth, std::max(bandHeight - 3, 16));
+    m_titleBand.SetTitleRightMargin(boxWidth + 8);
     if (m_grid->GetColumnCount() < 1)
         return;
     const bool odometerShown =
@@ -167,6 +192,7 @@ void CLedgerPage::EndEdit(int row, int col)
         RecordChanged(index, &before, &Records()[size_t(index)]);
     else
         RecordChanged(Count() - 1, nullptr, &Records().back());
+    noteFilter();
 
     if (column.kind == CellKind::Date)
         RefreshPage(); // the record moves to its date's place, the focus with it
@@ -208,8 +234,10 @@ void CLedgerPage::DeleteSelectedRecord()
 {
     LedgerRecord removed;
     const int index = m_records.DeleteSelected(this, Database(), 1, &removed);
-    if (index >= 0)
+    if (index >= 0) {
         RecordChanged(index, &removed, nullptr);
+        noteFilter();
+    }
 }
 
 void CLedgerPage::OfferHistory(int row, int col)
@@ -269,6 +297,26 @@ bool CLedgerPage::event(QEvent* e)
 
 bool CLedgerPage::eventFilter(QObject* watched, QEvent* e)
 {
+    if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->matches(QKeySequence::Find) &&
+        (watched == m_grid || watched == m_filterBox)) {
+        m_filterBox->setFocus(Qt::ShortcutFocusReason);
+        m_filterBox->selectAll();
+        return true;
+    }
+    if (watched == m_filterBox && e->type() == QEvent::KeyPress) {
+        // Escape clears the filter, a second one goes back to the rows; Enter
+        // and Down go to the rows the filter left.
+        const int key = static_cast<QKeyEvent*>(e)->key();
+        if (key == Qt::Key_Escape && !m_filterBox->text().isEmpty()) {
+            m_filterBox->clear();
+            return true;
+        }
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
+            key == Qt::Key_Down) {
+            m_grid->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+    }
     if (watched == m_grid && e->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(e)->key();
         if (key == Qt::Key_Delete) {

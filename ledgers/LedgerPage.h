@@ -9,6 +9,7 @@
 
 class CMyDatabase;
 class LedgerContext;
+class QLineEdit;
 
 // What every ledger page does: the page car's records of one table in a grid,
 // one row per record in date order and a new-record row ("%d *") at the end.
@@ -29,6 +30,8 @@ public:
     void DeleteSelectedRecord();
     // Runs a context-menu command (ID_LEDGER_REFRESH, ID_LEDGER_DELETE of LedgerGrid.h).
     void OnCommand(int id);
+    // The box at the right of the title band that filters the rows shown.
+    QLineEdit* FilterBox() const { return m_filterBox; }
 
     // The grid's begin/end edit notifications.
     void BeginEdit(int row, int col) override;
@@ -62,10 +65,13 @@ private:
     bool refuseEdit(const QString& why);
     void OfferHistory(int row, int col);
     void RecordHistory(const QString& text, int col);
+    // The caption says how many records a filter leaves shown.
+    void noteFilter();
 
     const LedgerPageInfo& m_info;
     LedgerContext& m_context;
     CRecordGrid m_records;
     QString m_oldText;
     QString m_openText; // the text the editor opened on
+    QLineEdit* m_filterBox;
 };

@@ -24,6 +24,20 @@ bool IsShownOnly(CellKind kind)
 {
     return IsDerivedKind(kind) || kind == CellKind::RecordId || kind == CellKind::Label;
 }
+
+// The text as the filter compares it: full-width letters, digits and signs as
+// their half-width forms, the ideographic space as a space, case folded.
+QString FoldForFilter(QString text)
+{
+    for (QChar& ch : text) {
+        const char16_t u = ch.unicode();
+        if (u >= 0xFF01 && u <= 0xFF5E)
+            ch = QChar(char16_t(u - 0xFEE0));
+        else if (u == 0x3000)
+            ch = QLatin1Char(' ');
+    }
+    return text.toCaseFolded();
+}
 } // namespace
 
 CRecordGrid::CRecordGrid(CGridCtrl* grid, LedgerKind kind, const std::vector<LedgerColumn>& columns,
@@ -87,6 +101,66 @@ void CRecordGrid::Load(CMyDatabase* db)
     restoreFocus(place);
 }
 
+const QString& CRecordGrid::rowText(int row) const
+{
+    if (m_rowTexts.size() != m_records.size()) {
+        m_rowTexts.assign(m_records.size(), QString());
+        for (int i = 0; i < Count(); ++i) {
+            QString& text = m_rowTexts[size_t(i)];
+            for (int c = 0; c < int(m_columns.size()); ++c) {
+                if (m_columns[size_t(c)].kind == CellKind::RowNumber ||
+                    m_grid->GetColumnWidth(c) == 0)
+                    continue;
+                text += cellText(i + 1, c);
+                text += QLatin1Char('\n');
+            }
+            text = FoldForFilter(std::move(text));
+        }
+    }
+    return m_rowTexts[size_t(IndexOf(row))];
+}
+
+void CRecordGrid::SetFilter(const QString& text)
+{
+    const QString folded = FoldForFilter(text.trimmed());
+    if (folded == m_filter)
+        return;
+    m_filter = folded;
+    if (m_filter.isEmpty())
+        m_rowTexts = {}; // kept only while a filter is on
+    applyFilter(-1);
+    const CCellID focus = m_grid->GetFocusCell();
+    if (focus.IsValid() && focus.row >= 1 && !m_grid->IsRowShown(focus.row)) {
+        const int row = nextShownRow(1);
+        if (row > 0)
+            placeFocus(row, std::max(focus.col, 1), true);
+    }
+}
+
+void CRecordGrid::applyFilter(int keepRow)
+{
+    std::vector<bool> shown(m_records.size(), true);
+    m_shown = Count();
+    if (!m_filter.isEmpty()) {
+        for (int i = 0; i < Count(); ++i) {
+            shown[size_t(i)] = i + 1 == keepRow || rowText(i + 1).contains(m_filter);
+            m_shown -= shown[size_t(i)] ? 0 : 1;
+        }
+    }
+    m_grid->SetRowsShown(1, shown);
+}
+
+int CRecordGrid::nextShownRow(int row) const
+{
+    for (int r = std::max(row, 1); r < m_grid->GetRowCount(); ++r)
+        if (m_grid->IsRowShown(r))
+            return r;
+    for (int r = std::min(row, m_grid->GetRowCount()) - 1; r >= 1; --r)
+        if (m_grid->IsRowShown(r))
+            return r;
+    return -1;
+}
+
 CRecordGrid::FocusPlace CRecordGrid::focusPlace() const
 {
     FocusPlace place;
@@ -110,6 +184,9 @@ void CRecordGrid::restoreFocus(const FocusPlace& place)
     if (row < 0)
         row = m_newRecordRow ? RowEnd() : std::min(place.row, m_grid->GetRowCount() - 1);
     const int col = std::clamp(place.col, 1, m_grid->GetColumnCount() - 1);
+    // The record the user was on stays in sight, filtered out or not.
+    if (!m_filter.isEmpty() && IndexOf(row) >= 0 && !m_grid->IsRowShown(row))
+        applyFilter(row);
     // A record that kept its row keeps the view where the user scrolled it.
     placeFocus(row, col, row != place.row);
     if (place.keyboard)
@@ -150,6 +227,8 @@ void CRecordGrid::Fill()
         m_grid->MakeRowsLike(1, 2, RowEnd() - 1);
         setRowLook(rows - 1);
     }
+    m_rowTexts.clear();
+    applyFilter(-1);
 }
 
 void CRecordGrid::setRowLook(int row)
@@ -215,6 +294,7 @@ bool CRecordGrid::Add(CMyDatabase* db, LedgerRecord record)
         m_grid->SetItemText(RowEnd(), c, QString());
     setRowLook(row);
     setRowLook(RowEnd());
+    ++m_shown; // the new-record row it was
     RowsChanged(row);
     return true;
 }
@@ -234,8 +314,9 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
     m_numbers.erase(m_numbers.begin() + index);
     const int col = std::max(m_grid->GetFocusCell().col, 1);
     m_grid->DeleteRow(row);
-    // The focus goes to the row that took the removed one's place.
-    const int next = std::min(row, m_grid->GetRowCount() - 1);
+    --m_shown; // only a shown row can be selected
+    // The focus goes to the shown row that took the removed one's place.
+    const int next = nextShownRow(row);
     if (next >= 1)
         placeFocus(next, col, true);
     RowsChanged(row);
@@ -254,6 +335,7 @@ void CRecordGrid::ResetCell(int row, int col)
 
 void CRecordGrid::RowsChanged(int row)
 {
+    m_rowTexts.clear();
     m_grid->CellsChanged(row, 0, m_grid->GetRowCount() - 1, m_grid->GetColumnCount() - 1);
 }
 

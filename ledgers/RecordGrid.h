@@ -70,6 +70,14 @@ public:
     void ResetCell(int row, int col);
     // Tells the grid that the texts of the rows from `row` on may have changed.
     void RowsChanged(int row);
+    // Shows only the record rows with a shown cell containing the text (case
+    // and full-width or half-width forms not told apart); an empty text shows
+    // them all. Rows are hidden, never re-read; the new-record row stays. A
+    // focus cell on a row that goes is moved to the first row left.
+    void SetFilter(const QString& text);
+    const QString& Filter() const { return m_filter; }
+    // The record rows shown.
+    int ShownCount() const { return m_shown; }
     // Shows the record menu for the grid's page.
     void ContextMenu(QWidget* page, QContextMenuEvent* event,
                      const std::function<void(int)>& command);
@@ -89,6 +97,11 @@ private:
     void placeFocus(int row, int col, bool scroll);
     QString cellText(int row, int col) const;
     void setRowLook(int row);
+    // The folded texts of a record row's shown cells, one line each.
+    const QString& rowText(int row) const;
+    // Hides the rows that do not match the filter; keepRow stays shown.
+    void applyFilter(int keepRow);
+    int nextShownRow(int row) const;
 
     CGridCtrl* m_grid;
     LedgerKind m_kind;
@@ -103,4 +116,9 @@ private:
     std::vector<int> m_numbers;
     int m_newRowNumber = 1;
     bool m_filled = false; // the grid was filled for a ledger at least once
+    QString m_filter;      // folded for matching
+    int m_shown = 0;
+    // rowText's texts by record index, made on the first filtering and
+    // dropped whenever record texts may have changed.
+    mutable std::vector<QString> m_rowTexts;
 };
