@@ -27,7 +27,8 @@ namespace {
 constexpr quint32 kLabelFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 constexpr quint32 kValueFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
+// Dark enough to be read on the pale-yellow and the grey cells.
+constexpr COLORREF kRed = RGB(192, 0, 0);
 constexpr COLORREF kGroupBack = RGB(192, 192, 192);
 constexpr COLORREF kCellBack = RGB(255, 255, 224);
 
