@@ -86,7 +86,7 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
 {
     m_caption->SetFontHeight(16);
     m_caption->SetBold(true);
-    m_caption->SetTextColour(QColor(132, 132, 132));
+    m_caption->SetTextColour(QColor(105, 105, 105));
     m_caption->RebuildFont();
     m_caption->setGeometry(8, 28, 104, 24);
 

@@ -1,5 +1,7 @@
 #include "controls/ExtStatic.h"
 
+#include "controls/ReadableColours.h"
+
 #include <QApplication>
 #include <QPainter>
 
@@ -11,8 +13,7 @@ constexpr int kIconTextOffset = 18;
 } // namespace
 
 CExtStatic::CExtStatic(const QString& windowText, QWidget* parent)
-    : QWidget(parent), m_windowText(windowText),
-      m_backColour(QApplication::palette().color(QPalette::Button))
+    : QWidget(parent), m_windowText(windowText)
 {
     RebuildFont();
     textChanged();
@@ -47,6 +48,12 @@ void CExtStatic::SetBackColour(const QColor& c)
 {
     m_backColour = c;
     update();
+}
+
+QColor CExtStatic::BackColour() const
+{
+    return m_backColour.isValid() ? m_backColour
+                                  : ReadableBackground(m_textColour, QPalette::Button, palette());
 }
 
 void CExtStatic::SetBackBrush(const QBrush& b)
@@ -138,7 +145,7 @@ void CExtStatic::paintEvent(QPaintEvent*)
         if (m_backBrush.style() != Qt::NoBrush)
             painter.fillRect(client, m_backBrush);
         else
-            painter.fillRect(client, m_backColour);
+            painter.fillRect(client, BackColour());
     }
 
     int left = client.left();

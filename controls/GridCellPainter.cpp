@@ -1,6 +1,6 @@
 #include "controls/GridCellPainter.h"
 
-#include "controls/CellColours.h"
+#include "controls/ReadableColours.h"
 
 #include <QFontMetrics>
 #include <QPainter>

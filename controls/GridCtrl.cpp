@@ -1,6 +1,6 @@
 #include "controls/GridCtrl.h"
 
-#include "controls/CellColours.h"
+#include "controls/ReadableColours.h"
 #include "controls/GridCellPainter.h"
 #include "controls/GridDelegate.h"
 #include "controls/GridHeader.h"

@@ -1,8 +1,11 @@
 #include "app/MainFrame.h"
 #include "app/OrvynView.h"
 #include "app/PageTable.h"
-#include "controls/CellColours.h"
+#include "controls/ExtStatic.h"
 #include "controls/GridCtrl.h"
+#include "controls/ReadableColours.h"
+#include "settings/SettingsSheet.h"
+#include "settings/TreePropSheet.h"
 #include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
@@ -69,6 +72,9 @@ QStringList Unreadable(QWidget* page)
                 check(text, colours.text, colours.back);
             }
     }
+    for (CExtStatic* caption : page->findChildren<CExtStatic*>())
+        if (caption->isVisibleTo(page) && !caption->Text().isEmpty())
+            check(caption->Text(), caption->TextColour(), caption->BackColour());
     for (QLabel* label : page->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(page) || label->text().trimmed().isEmpty())
             continue;
@@ -111,6 +117,17 @@ TEST_P(PaletteContrastTest, EveryPageTextIsReadable)
         const QStringList faults = Unreadable(page);
         EXPECT_TRUE(faults.isEmpty())
             << PageCaption(i).toStdString() << ": " << faults.join(" | ").toStdString();
+    }
+
+    const auto sheet =
+        CreateSettingsSheet(&frame, settingscommand::CarManage, frame.Context(), nullptr);
+    sheet->show();
+    for (int i = 0; i < settingspage::Count; ++i) {
+        ASSERT_TRUE(sheet->SetActivePage(i));
+        QApplication::processEvents();
+        const QStringList faults = Unreadable(sheet.get());
+        EXPECT_TRUE(faults.isEmpty())
+            << "settings page " << i << ": " << faults.join(" | ").toStdString();
     }
 }
 

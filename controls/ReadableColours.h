@@ -15,6 +15,10 @@ struct CCellColours
 // WCAG contrast ratio of two colours, 1 to 21.
 double ContrastRatio(const QColor& a, const QColor& b);
 
+// The background of a fixed text colour: the palette's colour of the role, or
+// the style's light palette's one when the text cannot be read on that.
+QColor ReadableBackground(const QColor& text, QPalette::ColorRole role, const QPalette& palette);
+
 // The colours a cell is drawn with. A look that fixes only one of the two
 // colours is completed so the pair stays readable whatever the palette: text
 // on a fixed background is black, a fixed text colour too faint on the
@@ -22,3 +26,8 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // Everything else follows the palette.
 CCellColours ResolveCellColours(const CGridCellLook& look, const CGridPaintState& state,
                                 const QPalette& palette);
+
+// The red of warnings, dark on a light palette and light on a dark one.
+QColor WarningTextColour(const QPalette& palette);
+// A style sheet colouring a label's text in the warning red.
+QString WarningStyleSheet();

@@ -1,4 +1,4 @@
-#include "controls/CellColours.h"
+#include "controls/ReadableColours.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -17,7 +17,8 @@ double Linear(int channel)
 double Luminance(const QColor& c)
 {
     const QColor rgb = c.toRgb();
-    return 0.2126 * Linear(rgb.red()) + 0.7152 * Linear(rgb.green()) + 0.0722 * Linear(rgb.blue());
+    return 0.2126 * Linear(rgb.red()) + 0.7152 * Linear(rgb.green()) +
+           0.0722 * Linear(rgb.blue());
 }
 
 constexpr double kReadable = 4.5;
@@ -30,6 +31,14 @@ double ContrastRatio(const QColor& a, const QColor& b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor ReadableBackground(const QColor& text, QPalette::ColorRole role, const QPalette& palette)
+{
+    const QColor back = palette.color(role);
+    if (ContrastRatio(text, back) >= kReadable)
+        return back;
+    return QApplication::style()->standardPalette().color(role);
+}
+
 CCellColours ResolveCellColours(const CGridCellLook& look, const CGridPaintState& state,
                                 const QPalette& palette)
 {
@@ -38,14 +47,23 @@ CCellColours ResolveCellColours(const CGridCellLook& look, const CGridPaintState
     const QPalette::ColorRole backRole = state.fixed ? QPalette::Button : QPalette::Base;
     const QPalette::ColorRole textRole = state.fixed ? QPalette::ButtonText : QPalette::Text;
     CCellColours colours{look.textColour, look.backColour};
-    if (colours.back.isValid() && !colours.text.isValid()) {
+    if (colours.back.isValid() && !colours.text.isValid())
         colours.text = QColor(Qt::black);
-    } else if (colours.text.isValid() && !colours.back.isValid()) {
-        colours.back = palette.color(backRole);
-        if (ContrastRatio(colours.text, colours.back) < kReadable)
-            colours.back = QApplication::style()->standardPalette().color(backRole);
-    } else if (!colours.text.isValid()) {
+    else if (colours.text.isValid() && !colours.back.isValid())
+        colours.back = ReadableBackground(colours.text, backRole, palette);
+    else if (!colours.text.isValid())
         colours = {palette.color(textRole), palette.color(backRole)};
-    }
     return colours;
+}
+
+QColor WarningTextColour(const QPalette& palette)
+{
+    const QColor dark(192, 0, 0);
+    const QColor back = palette.color(QPalette::Window);
+    return ContrastRatio(dark, back) >= kReadable ? dark : QColor(255, 128, 128);
+}
+
+QString WarningStyleSheet()
+{
+    return QStringLiteral("color: %1").arg(WarningTextColour(QApplication::palette()).name());
 }
