@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -174,8 +175,13 @@ void CExtStatic::paintEvent(QPaintEvent*)
         painter.drawText(box, horizontal | Qt::AlignTop | Qt::TextSingleLine, shown);
     };
     if (m_embossed) {
-        draw(0, 3, palette().color(QPalette::Light));
-        draw(2, 1, palette().color(QPalette::Dark));
+        // The relief belongs to the background: a light one that stands in
+        // for the palette's takes its light and dark edges from the same palette.
+        const bool ownBack =
+            m_backColour.isValid() || BackColour() == palette().color(QPalette::Button);
+        const QPalette relief = ownBack ? palette() : QApplication::style()->standardPalette();
+        draw(0, 3, relief.color(QPalette::Light));
+        draw(2, 1, relief.color(QPalette::Dark));
     }
     draw(1, 2, m_textColour);
 }
