@@ -27,7 +27,8 @@ namespace {
 constexpr quint32 kLabelFormat = DT_RIGHT | DT_VCENTER | DT_SINGLELINE;
 constexpr quint32 kValueFormat = DT_LEFT | DT_VCENTER | DT_SINGLELINE;
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
+// Dark enough to be read on the pale-yellow and the grey cells.
+constexpr COLORREF kRed = RGB(192, 0, 0);
 constexpr COLORREF kGroupBack = RGB(192, 192, 192);
 constexpr COLORREF kCellBack = RGB(255, 255, 224);
 
@@ -85,7 +86,7 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
 {
     m_caption->SetFontHeight(16);
     m_caption->SetBold(true);
-    m_caption->SetTextColour(QColor(132, 132, 132));
+    m_caption->SetTextColour(QColor(105, 105, 105));
     m_caption->RebuildFont();
     m_caption->setGeometry(8, 28, 104, 24);
 

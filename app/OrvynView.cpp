@@ -25,9 +25,11 @@ COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
     InstallViewAccessibility();
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    // Child controls are painted on the panel colour.
+    // Child controls are painted on the panel colour, which is light in any
+    // palette: the text on it is dark.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
+    palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
 
     for (int i = 0; i < kPageCount; ++i) {

@@ -1,7 +1,10 @@
 #include "controls/ExtStatic.h"
 
+#include "controls/ReadableColours.h"
+
 #include <QApplication>
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -11,8 +14,7 @@ constexpr int kIconTextOffset = 18;
 } // namespace
 
 CExtStatic::CExtStatic(const QString& windowText, QWidget* parent)
-    : QWidget(parent), m_windowText(windowText),
-      m_backColour(QApplication::palette().color(QPalette::Button))
+    : QWidget(parent), m_windowText(windowText)
 {
     RebuildFont();
     textChanged();
@@ -47,6 +49,12 @@ void CExtStatic::SetBackColour(const QColor& c)
 {
     m_backColour = c;
     update();
+}
+
+QColor CExtStatic::BackColour() const
+{
+    return m_backColour.isValid() ? m_backColour
+                                  : ReadableBackground(m_textColour, QPalette::Button, palette());
 }
 
 void CExtStatic::SetBackBrush(const QBrush& b)
@@ -138,7 +146,7 @@ void CExtStatic::paintEvent(QPaintEvent*)
         if (m_backBrush.style() != Qt::NoBrush)
             painter.fillRect(client, m_backBrush);
         else
-            painter.fillRect(client, m_backColour);
+            painter.fillRect(client, BackColour());
     }
 
     int left = client.left();
@@ -167,8 +175,13 @@ void CExtStatic::paintEvent(QPaintEvent*)
         painter.drawText(box, horizontal | Qt::AlignTop | Qt::TextSingleLine, shown);
     };
     if (m_embossed) {
-        draw(0, 3, palette().color(QPalette::Light));
-        draw(2, 1, palette().color(QPalette::Dark));
+        // The relief belongs to the background: a light one that stands in
+        // for the palette's takes its light and dark edges from the same palette.
+        const bool ownBack =
+            m_backColour.isValid() || BackColour() == palette().color(QPalette::Button);
+        const QPalette relief = ownBack ? palette() : QApplication::style()->standardPalette();
+        draw(0, 3, relief.color(QPalette::Light));
+        draw(2, 1, relief.color(QPalette::Dark));
     }
     draw(1, 2, m_textColour);
 }

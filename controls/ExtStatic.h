@@ -50,7 +50,9 @@ public:
     void RebuildFont();
 
     QColor TextColour() const { return m_textColour; }
-    QColor BackColour() const { return m_backColour; }
+    // The set background, or else the palette's button colour, light when the
+    // palette's one would not carry the text colour.
+    QColor BackColour() const;
 
     QSize sizeHint() const override;
 
@@ -63,7 +65,7 @@ private:
     QString m_windowText;
     QString m_text;
     QColor m_textColour{Qt::black};
-    QColor m_backColour;
+    QColor m_backColour; // invalid: from the palette
     QBrush m_backBrush;
     QString m_faceName = QStringLiteral("宋体");
     int m_height = 12;

@@ -1,5 +1,7 @@
 #include "controls/GridCellPainter.h"
 
+#include "controls/ReadableColours.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -70,22 +72,9 @@ void PaintGridCell(QPainter& painter, const QRect& rect, const CGridCellLook& lo
                    const QList<QPixmap>& images)
 {
     painter.save();
-    QColor back = look.backColour;
-    QColor fore = look.textColour;
-    if (state.fixed) {
-        if (!back.isValid())
-            back = palette.color(QPalette::Button);
-        if (!fore.isValid())
-            fore = palette.color(QPalette::ButtonText);
-    } else if (state.selected) {
-        back = palette.color(QPalette::Highlight);
-        fore = palette.color(QPalette::HighlightedText);
-    } else {
-        if (!back.isValid())
-            back = palette.color(QPalette::Base);
-        if (!fore.isValid())
-            fore = palette.color(QPalette::Text);
-    }
+    const CCellColours colours = ResolveCellColours(look, state, palette);
+    const QColor& back = colours.back;
+    const QColor& fore = colours.text;
     painter.fillRect(rect, back);
 
     if (state.fixed) {

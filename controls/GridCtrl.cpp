@@ -1,5 +1,6 @@
 #include "controls/GridCtrl.h"
 
+#include "controls/ReadableColours.h"
 #include "controls/GridCellPainter.h"
 #include "controls/GridDelegate.h"
 #include "controls/GridHeader.h"
@@ -1303,6 +1304,14 @@ void CGridCtrl::Refresh()
     m_vHeader->viewport()->update();
     if (auto* corner = findChild<QAbstractButton*>())
         corner->update();
+}
+
+CCellColours CGridCtrl::GetCellColours(int row, int col) const
+{
+    const CGridCellLook look = GetCellLook(row, col);
+    CGridPaintState state;
+    state.fixed = look.state & GVIS_FIXED;
+    return ResolveCellColours(look, state, palette());
 }
 
 void CGridCtrl::PaintCorner(QWidget* corner)

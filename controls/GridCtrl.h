@@ -15,6 +15,7 @@
 #include <type_traits>
 #include <vector>
 
+struct CCellColours;
 class CGridModel;
 class CGridHeader;
 class CTitleTip;
@@ -197,6 +198,8 @@ public:
     bool SetItemMargin(int row, int col, int margin);
     // Everything a cell is drawn with, defaults resolved.
     CGridCellLook GetCellLook(int row, int col) const;
+    // The text and background colours the cell is painted with when not selected.
+    CCellColours GetCellColours(int row, int col) const;
 
     // Modified marks. SetModified with a cell sets (or clears) its GVIS_MODIFIED
     // bit and the grid's flag and clears the sort column when it is col.

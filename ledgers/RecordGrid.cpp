@@ -18,7 +18,8 @@ namespace {
 constexpr quint32 kCellFormat = DT_VCENTER | DT_SINGLELINE;
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kGrey = RGB(128, 128, 128);
+// Dark enough to be read on the pale-yellow cells.
+constexpr COLORREF kGrey = RGB(105, 105, 105);
 
 bool IsShownOnly(CellKind kind)
 {

@@ -1,6 +1,7 @@
 #include "settings/DlgLogin.h"
 
 #include "controls/HoverButton.h"
+#include "controls/ReadableColours.h"
 #include "platform/MessageBox.h"
 #include "res/Resources.h"
 
@@ -29,7 +30,7 @@ CDlgLogin::CDlgLogin(QWidget* parent) : QDialog(parent)
     m_login->SetHoverCursor(res::Cursor(res::IDC_HAND));
     m_login->SetTextColours(QColor(255, 0, 0), QColor(0, 0, 255));
     m_error = new QLabel(QStringLiteral("密码输入错误！"), this);
-    m_error->setStyleSheet(QStringLiteral("color: red"));
+    m_error->setStyleSheet(WarningStyleSheet());
     m_error->setAccessibleName(m_error->text());
     m_error->hide();
     m_notice = new QLabel(this);

@@ -1,5 +1,6 @@
 #include "settings/PageBaseInfo.h"
 
+#include "controls/ReadableColours.h"
 #include "database/BitmapFile.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
@@ -33,7 +34,7 @@ constexpr qint64 kMaxPictureFileBytes = 16 * 1024 * 1024;
 QLabel* redLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: red"));
+    label->setStyleSheet(WarningStyleSheet());
     return label;
 }
 

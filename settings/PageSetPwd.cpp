@@ -1,5 +1,6 @@
 #include "settings/PageSetPwd.h"
 
+#include "controls/ReadableColours.h"
 #include "platform/MessageBox.h"
 #include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
@@ -39,7 +40,7 @@ QLineEdit* passwordEdit(const QString& name, QWidget* parent)
 QLabel* redLabel(QWidget* parent)
 {
     auto* label = new QLabel(QStringLiteral("密码输入错误！"), parent);
-    label->setStyleSheet(QStringLiteral("color: red"));
+    label->setStyleSheet(WarningStyleSheet());
     label->setAccessibleName(label->text());
     label->setWordWrap(true);
     QSizePolicy policy = label->sizePolicy();

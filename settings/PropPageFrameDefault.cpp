@@ -1,5 +1,7 @@
 #include "settings/PropPageFrameDefault.h"
 
+#include "controls/ReadableColours.h"
+
 #include <QFontDatabase>
 #include <QPainter>
 
@@ -45,8 +47,10 @@ void CPropPageFrameDefault::DrawCaption(QPainter& painter, const QRect& rect, co
         return;
     painter.save();
     // One vertical line per pixel column, each channel interpolated linearly.
+    // The band starts in a fixed light colour and carries dark text, so it
+    // ends in a light colour too, whatever the palette.
     const QColor left = kInactiveCaption;
-    const QColor right = palette().color(backgroundRole());
+    const QColor right = ReadableBackground(kCaptionText, backgroundRole(), palette());
     const int width = rect.width();
     for (int x = 0; x < width; ++x) {
         const auto mix = [&](int a, int b) { return a + (b - a) * x / qMax(1, width - 1); };
@@ -67,7 +71,7 @@ void CPropPageFrameDefault::DrawCaption(QPainter& painter, const QRect& rect, co
     font.setBold(true);
     painter.setFont(font);
     painter.setBackgroundMode(Qt::TransparentMode);
-    painter.setPen(palette().color(QPalette::WindowText));
+    painter.setPen(kCaptionText);
     const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width());
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
     painter.restore();

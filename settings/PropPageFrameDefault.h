@@ -14,6 +14,7 @@ class CPropPageFrameDefault : public QWidget, public CPropPageFrame
 public:
     // Left colour of the caption band's gradient.
     static inline const QColor kInactiveCaption = QColor(191, 205, 219);
+    static inline const QColor kCaptionText = QColor(Qt::black);
 
     explicit CPropPageFrameDefault(QWidget* parent = nullptr);
 

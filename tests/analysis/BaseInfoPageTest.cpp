@@ -73,7 +73,7 @@ TEST_F(BaseInfoTest, ACarWithoutRecordsOrPurchase)
                            "￥ 0.00",  "￥ 0.00", "￥ 0.00", "￥ 0.00", "￥ 0.00", "￥ 0.00",
                            "￥ 0.00",  "",        "--",      "--",      "--",      "--"}));
     EXPECT_EQ(page.Grid()->GetItemText(18, 0), "费用合计");
-    EXPECT_EQ(page.Grid()->GetItemFgColour(18, 1), RGB(255, 0, 0));
+    EXPECT_EQ(page.Grid()->GetItemFgColour(18, 1), RGB(192, 0, 0));
     // The grid's columns follow the page when it is wider than 508 pixels.
     EXPECT_EQ(page.Grid()->GetColumnWidth(0), 180);
     EXPECT_EQ(page.Grid()->GetColumnWidth(1), 900 - 8 - 205);

@@ -123,7 +123,7 @@ TEST_F(PageWordTest, ListsTheCurrentCarsEntriesByClassThenContent)
                             {"4", "4S店", "汽车服务商", "2", "0000005"},
                             {"5", "壳牌", "汽车服务商", "2", "0000001"},
                         }));
-    EXPECT_EQ(grid()->GetItemFgColour(1, 2), RGB(128, 128, 128));
+    EXPECT_EQ(grid()->GetItemFgColour(1, 2), RGB(105, 105, 105));
     EXPECT_EQ(grid()->GetCellLook(1, 1).textColour, QColor(0, 0, 0));
 
     // Widths follow the page: number 40, content the rest, class 120, the

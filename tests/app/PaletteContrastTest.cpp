@@ -1,0 +1,138 @@
+#include "app/MainFrame.h"
+#include "app/OrvynView.h"
+#include "app/PageTable.h"
+#include "controls/ExtStatic.h"
+#include "controls/GridCtrl.h"
+#include "controls/ReadableColours.h"
+#include "settings/SettingsSheet.h"
+#include "settings/TreePropSheet.h"
+#include "tests/support/TestEnvironment.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStyle>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPalette DarkPalette()
+{
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(53, 53, 53));
+    p.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    p.setColor(QPalette::Base, QColor(30, 30, 30));
+    p.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    p.setColor(QPalette::Text, QColor(230, 230, 230));
+    p.setColor(QPalette::Button, QColor(40, 40, 40));
+    p.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::black);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Dark, QColor(20, 20, 20));
+    p.setColor(QPalette::ToolTipBase, QColor(60, 60, 60));
+    p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
+    return p;
+}
+
+// Sets a palette on the application for the lifetime of the object.
+class ScopedPalette
+{
+public:
+    explicit ScopedPalette(const QPalette& p) : m_saved(QApplication::palette())
+    {
+        QApplication::setPalette(p);
+    }
+    ~ScopedPalette() { QApplication::setPalette(m_saved); }
+
+private:
+    QPalette m_saved;
+};
+
+// Every text a page shows that is unreadable on what it is drawn on.
+QStringList Unreadable(QWidget* page)
+{
+    QStringList faults;
+    const auto check = [&](const QString& where, const QColor& text, const QColor& back) {
+        const double ratio = ContrastRatio(text, back);
+        if (ratio < 4.5)
+            faults << QStringLiteral("%1: %2 on %3 (%4:1)")
+                          .arg(where, text.name(), back.name())
+                          .arg(ratio, 0, 'f', 2);
+    };
+    for (CGridCtrl* grid : page->findChildren<CGridCtrl*>()) {
+        if (!grid->isVisibleTo(page))
+            continue;
+        for (int r = 0; r < grid->GetRowCount(); ++r)
+            for (int c = 0; c < grid->GetColumnCount(); ++c) {
+                const QString text = grid->GetItemText(r, c);
+                if (text.trimmed().isEmpty())
+                    continue;
+                const CCellColours colours = grid->GetCellColours(r, c);
+                check(text, colours.text, colours.back);
+            }
+    }
+    for (CExtStatic* caption : page->findChildren<CExtStatic*>())
+        if (caption->isVisibleTo(page) && !caption->Text().isEmpty())
+            check(caption->Text(), caption->TextColour(), caption->BackColour());
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(page) || label->text().trimmed().isEmpty())
+            continue;
+        const QPalette& p = label->palette();
+        check(label->text(), p.color(label->foregroundRole()), p.color(label->backgroundRole()));
+    }
+    return faults;
+}
+
+struct PaletteCase
+{
+    const char* name;
+    QPalette (*palette)();
+};
+
+class PaletteContrastTest : public ::testing::TestWithParam<PaletteCase>
+{
+protected:
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+};
+
+} // namespace
+
+TEST_P(PaletteContrastTest, EveryPageTextIsReadable)
+{
+    ScopedPalette palette(GetParam().palette());
+    CMainFrame frame;
+    frame.Context().m_database.NewCar("小白");
+    frame.Context().m_database.SetCurrentCar("CAR0001");
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    for (int i = 0; i < kPageCount; ++i) {
+        const QPoint button = frame.View()->NavigationPanel().Buttons()[size_t(i)].rect.center();
+        QTest::mouseClick(frame.View(), Qt::LeftButton, {}, button);
+        ASSERT_EQ(frame.View()->ShownPage(), i);
+        QWidget* page = frame.View()->Page(i);
+        ASSERT_TRUE(page);
+        QApplication::processEvents();
+        const QStringList faults = Unreadable(page);
+        EXPECT_TRUE(faults.isEmpty())
+            << PageCaption(i).toStdString() << ": " << faults.join(" | ").toStdString();
+    }
+
+    const auto sheet =
+        CreateSettingsSheet(&frame, settingscommand::CarManage, frame.Context(), nullptr);
+    sheet->show();
+    for (int i = 0; i < settingspage::Count; ++i) {
+        ASSERT_TRUE(sheet->SetActivePage(i));
+        QApplication::processEvents();
+        const QStringList faults = Unreadable(sheet.get());
+        EXPECT_TRUE(faults.isEmpty())
+            << "settings page " << i << ": " << faults.join(" | ").toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Palettes, PaletteContrastTest,
+    ::testing::Values(PaletteCase{"Light", [] { return QApplication::style()->standardPalette(); }},
+                      PaletteCase{"Dark", DarkPalette}),
+    [](const auto& info) { return std::string(info.param.name); });
