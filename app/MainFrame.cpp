@@ -73,7 +73,8 @@ void CMainFrame::placeOnScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize(1024, 768);
-    const FramePlacement placement = PlaceMainFrame(screenSize);
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    const FramePlacement placement = PlaceMainFrame(screenSize, available);
     setMinimumSize(placement.minimumSize);
     setGeometry(placement.geometry);
 }

@@ -53,10 +53,36 @@ TEST(FramePlacement, FollowsTheScreenSize)
     EXPECT_EQ(PlaceMainFrame({1024, 999}).minimumSize, QSize(900, 600));
 }
 
+TEST(FramePlacement, FitsTheAvailableArea)
+{
+    struct Row
+    {
+        QSize screen;
+        QRect available;
+        QRect geometry;
+        QSize minimumSize;
+    };
+    const Row rows[] = {
+        // Unscaled 1920x1080 with a panel: nothing changes.
+        {{1920, 1080}, {0, 0, 1920, 1040}, {510, 190, 900, 700}, {900, 800}},
+        // Scale 2 on 1920x1080: 960x540 device-independent pixels.
+        {{960, 540}, {0, 0, 960, 540}, {80, 24, 800, 492}, {800, 492}},
+        // Scale 1.25 on 1366x768 with a panel at the bottom.
+        {{1093, 614}, {0, 0, 1093, 590}, {96, 24, 900, 542}, {900, 542}},
+    };
+    for (const Row& row : rows) {
+        const FramePlacement placement = PlaceMainFrame(row.screen, row.available);
+        EXPECT_EQ(placement.geometry, row.geometry) << row.screen.width();
+        EXPECT_EQ(placement.minimumSize, row.minimumSize) << row.screen.width();
+        EXPECT_TRUE(row.available.contains(placement.geometry));
+    }
+}
+
 TEST_F(MainFrameTest, OpensPlacedForTheScreenOnTheSummaryPage)
 {
     CMainFrame frame;
-    const FramePlacement expected = PlaceMainFrame(QGuiApplication::primaryScreen()->size());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const FramePlacement expected = PlaceMainFrame(screen->size(), screen->availableGeometry());
     EXPECT_EQ(frame.minimumSize(), expected.minimumSize);
     EXPECT_EQ(frame.size(), expected.geometry.size().expandedTo(expected.minimumSize));
     EXPECT_EQ(frame.pos(), expected.geometry.topLeft());
