@@ -105,6 +105,7 @@ TEST_P(PaletteContrastTest, EveryPageTextIsReadable)
     CMainFrame frame;
     frame.Context().m_database.NewCar("小白");
     frame.Context().m_database.SetCurrentCar("CAR0001");
+    frame.View()->UpdateWelcome(); // the pages, not the first-start welcome
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     for (int i = 0; i < kPageCount; ++i) {
@@ -135,4 +136,4 @@ INSTANTIATE_TEST_SUITE_P(
     Palettes, PaletteContrastTest,
     ::testing::Values(PaletteCase{"Light", [] { return QApplication::style()->standardPalette(); }},
                       PaletteCase{"Dark", DarkPalette}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });

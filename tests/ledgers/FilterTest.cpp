@@ -146,8 +146,9 @@ TEST_F(LedgerTest, EveryLedgerPageFilters)
         ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
         page->Grid()->setFocus();
         const QString plain = page->Caption();
-        if (!caption.isEmpty())
+        if (!caption.isEmpty()) {
             EXPECT_EQ(plain, caption);
+        }
         filter(*page, "x");
         EXPECT_EQ(page->Caption(), plain + "（已筛选，显示 0 条，共 0 条）");
         QTest::keyClick(page->FilterBox(), Qt::Key_Escape);
