@@ -1,6 +1,7 @@
 #include "csv/CsvLedgers.h"
 
 #include "database/Names.h"
+#include "ledgers/LedgerFormat.h"
 
 #include <QRegularExpression>
 #include <charconv>
@@ -105,17 +106,7 @@ std::optional<QDate> ReadIsoDate(const QString& cell)
 
 QString StoredDate(const QDate& date)
 {
-    if (date.year() < 1000 || date.year() > 9999)
-        return date.toString(QStringLiteral("yyyy/MM/dd"));
-    QString text = QStringLiteral("0000/00/00");
-    auto put = [&](qsizetype end, int value) {
-        for (qsizetype i = end; value > 0; --i, value /= 10)
-            text[i] = QLatin1Char(char('0' + value % 10));
-    };
-    put(3, date.year());
-    put(6, date.month());
-    put(9, date.day());
-    return text;
+    return DateText(date);
 }
 
 QString IsoDateText(const QString& storedDate)

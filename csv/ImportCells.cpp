@@ -1,50 +1,16 @@
 #include "csv/ImportCells.h"
 
 #include "csv/CsvLedgers.h"
-#include "database/StoredValue.h"
 #include "ledgers/LedgerFormat.h"
 
 #include <QRegularExpression>
 #include <cmath>
-
-namespace {
-
-// "-12.5": a sign, digits and a fraction, nothing else.
-bool isPlainNumber(QStringView text)
-{
-    qsizetype i = text.startsWith(u'-') ? 1 : 0;
-    const qsizetype first = i;
-    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
-        ++i;
-    if (i == first)
-        return false;
-    if (i < text.size() && text[i] == u'.') {
-        const qsizetype point = ++i;
-        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
-            ++i;
-        if (i == point)
-            return false;
-    }
-    return i == text.size();
-}
-
-} // namespace
 
 // A number cell as a person or a spreadsheet writes it ("12,345", "￥5.5",
 // full-width digits); an empty cell is 0. False, with the reason, for a cell
 // without a number or one far beyond any amount.
 bool readNumber(const QString& cell, const QString& caption, double& value, QString& problem)
 {
-    if (const QStringView plain = QStringView(cell).trimmed(); isPlainNumber(plain)) {
-        value = TextToNumber(plain);
-        if (!(std::fabs(value) <= kLargestTypedNumber)) {
-            problem = QStringLiteral("“%1”一栏的“%2”大得不合理").arg(caption, cell);
-            return false;
-        }
-        if (value == 0)
-            value = 0; // no "-0"
-        return true;
-    }
     const QString text = cell.trimmed();
     value = 0;
     if (text.isEmpty())

@@ -89,10 +89,5 @@ void SetMark(LedgerRecord& record, RefuelMark mark, bool set)
 
 QString RecordIdText(qint64 number)
 {
-    if (number < 0 || number > 9999999)
-        return QString::number(number).rightJustified(7, QLatin1Char('0'));
-    QString text(7, QLatin1Char('0'));
-    for (qsizetype i = 6; i >= 0 && number > 0; --i, number /= 10)
-        text[i] = QLatin1Char(char('0' + number % 10));
-    return text;
+    return QString::number(number).rightJustified(7, QLatin1Char('0'));
 }

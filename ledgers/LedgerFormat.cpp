@@ -18,11 +18,33 @@ QString FormatWithUnit(double value, int decimals, const QString& unit, bool uni
     return unitAfter ? number + QLatin1Char(' ') + unit : unit + QLatin1Char(' ') + number;
 }
 
-TypedNumber ReadTypedNumber(const QString& typed)
+namespace {
+
+// "-12.5": a sign, digits and a fraction, nothing else; read as it stands.
+bool isPlainNumber(QStringView text)
 {
-    // Compatibility folding turns full-width digits, "．", "，" and "－" into
-    // their ASCII forms; what is left to do is the currency sign or other text
-    // before the number, "。" as the decimal point and thousands separators.
+    qsizetype i = text.startsWith(u'-') ? 1 : 0;
+    const qsizetype first = i;
+    while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+        ++i;
+    if (i == first)
+        return false;
+    if (i < text.size() && text[i] == u'.') {
+        const qsizetype point = ++i;
+        while (i < text.size() && text[i] >= u'0' && text[i] <= u'9')
+            ++i;
+        if (i == point)
+            return false;
+    }
+    return i == text.size();
+}
+
+// The number in a typed text, in ASCII. Compatibility folding turns
+// full-width digits, "．", "，" and "－" into their ASCII forms; what is left
+// to do is the currency sign or other text before the number, "。" as the
+// decimal point and thousands separators.
+QString numberPart(const QString& typed)
+{
     const bool ascii =
         std::all_of(typed.begin(), typed.end(), [](QChar c) { return c.unicode() < 0x80; });
     const QString text = ascii ? typed : typed.normalized(QString::NormalizationForm_KC);
@@ -45,8 +67,16 @@ TypedNumber ReadTypedNumber(const QString& typed)
             number += ch;
         }
     }
+    return number;
+}
+
+} // namespace
+
+TypedNumber ReadTypedNumber(const QString& typed)
+{
+    const QStringView trimmed = QStringView(typed).trimmed();
     TypedNumber result;
-    result.value = TextToNumber(number);
+    result.value = isPlainNumber(trimmed) ? TextToNumber(trimmed) : TextToNumber(numberPart(typed));
     result.outOfRange = !(std::fabs(result.value) <= kLargestTypedNumber);
     if (result.value == 0)
         result.value = 0; // no "-0.00"
@@ -67,7 +97,18 @@ QDateTime ParseDateText(const QString& text)
 
 QString DateText(const QDate& date)
 {
-    return date.toString(QStringLiteral("yyyy/MM/dd"));
+    if (date.year() < 1000 || date.year() > 9999)
+        return date.toString(QStringLiteral("yyyy/MM/dd"));
+    // Written digit by digit: a million imported records are dated here.
+    QString text = QStringLiteral("0000/00/00");
+    auto put = [&](qsizetype end, int value) {
+        for (qsizetype i = end; value > 0; --i, value /= 10)
+            text[i] = QLatin1Char(char('0' + value % 10));
+    };
+    put(3, date.year());
+    put(6, date.month());
+    put(9, date.day());
+    return text;
 }
 
 QString MoneyText(double value)

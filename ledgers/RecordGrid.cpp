@@ -229,7 +229,11 @@ void CRecordGrid::Fill()
         setRowLook(rows - 1);
     }
     m_rowTexts.clear();
-    applyFilter(-1);
+    // A refill shows every row: only a filter has any to hide.
+    if (m_filter.isEmpty())
+        m_shown = Count();
+    else
+        applyFilter(-1);
 }
 
 void CRecordGrid::setRowLook(int row)
