@@ -128,6 +128,7 @@ void CDlgBaseInfo::BuildGrid()
 {
     m_grid->SetImageList(res::ImageList(res::IDB_SMALL_IMAGES, 16));
     m_grid->SetEditable(false);
+    m_grid->setFocusPolicy(Qt::ClickFocus); // totals only: Tab passes them by
     m_grid->SetRowCount(kRows);
     m_grid->SetColumnCount(2);
     m_grid->SetFixedRowCount(1);

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <algorithm>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPainter>
@@ -90,7 +91,8 @@ CDlgSysSetting::CDlgSysSetting(LedgerContext& context, QWidget* parent)
     // The frames around the type buttons, the option boxes and the selector.
     groupBox(this, QRect(10, 28, 170, 54))->lower();
     groupBox(this, QRect(190, 28, 250, 54))->lower();
-    groupBox(this, QRect(450, 28, 240, 54))->lower();
+    m_selectorFrame = groupBox(this, QRect(450, 28, 240, 54));
+    m_selectorFrame->lower();
     m_bar->setGeometry(24, 44, 70, 26);
     m_pie->setGeometry(100, 44, 70, 26);
     m_gridBox->setGeometry(204, 44, 60, 26);
@@ -283,6 +285,11 @@ bool CDlgSysSetting::event(QEvent* e)
 void CDlgSysSetting::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
+    // A page narrower than the row of frames (a small or scaled window) narrows
+    // the selector, never below what shows its longest entry's start.
+    const int frameWidth = std::clamp(width() - 460, 150, 240);
+    m_selectorFrame->setGeometry(450, 28, frameWidth, 54);
+    m_selector->setGeometry(464, 44, frameWidth - 28, 26);
     m_container->setGeometry(10, 90, width() - 20, height() - 100);
     const QRect inside = m_container->contentsRect().adjusted(2, 2, -2, -2);
     if (inside.width() > 100 && inside.height() > 100)

@@ -10,6 +10,7 @@ class CBarChart;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QFrame;
 class QRadioButton;
 class LedgerContext;
@@ -77,6 +78,7 @@ private:
     QCheckBox* m_tipsBox;
     QCheckBox* m_gradientBox;
     QComboBox* m_selector;
+    QGroupBox* m_selectorFrame = nullptr;
     QFrame* m_container;
     CBarChart* m_chart;
     int m_grid = 1;

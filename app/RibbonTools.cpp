@@ -4,6 +4,7 @@
 #include "res/Resources.h"
 
 #include <QBitmap>
+#include <algorithm>
 #include <QPainter>
 #include <QWidget>
 #include <cmath>
@@ -18,12 +19,19 @@ std::vector<QRect> LayoutButtonGrid(const QRect& panel, int w, int h, int column
     if (c <= 0)
         c = std::max(1, width / w);
     const double gap = static_cast<double>(width - w * c) / (c + 1);
+    // Rows closer together when the panel is too short for all of them (a
+    // small or scaled screen), down to three quarters of a button's height.
+    const int rows = (count + c - 1) / c;
+    double step = h + 5.0;
+    const double room = (panel.height() - 9.0 - h) / rows;
+    if (room < step)
+        step = std::max(room, h * 0.75);
     int row = 0;
     for (int i = 0; i < count; ++i) {
         if (i % c == 0)
             ++row;
         const int x = static_cast<int>(std::trunc(panel.left() + gap + (w + gap) * (i % c)));
-        const int y = static_cast<int>(std::trunc(panel.top() + 5.0 + (h + 5.0) * row));
+        const int y = static_cast<int>(std::trunc(panel.top() + 5.0 + step * row));
         rects.emplace_back(x, y, w, h);
     }
     return rects;
@@ -117,11 +125,11 @@ void CRibbonTools::DrawButtonImage(QPainter& painter, const RibbonButton& button
         // The strip has no disabled row: the normal image, faded.
         painter.save();
         painter.setOpacity(0.35);
-        painter.drawPixmap(target, m_strip, source);
+        painter.drawPixmap(target, m_strip, res::BitmapRect(m_strip, source));
         painter.restore();
         return;
     }
-    painter.drawPixmap(target, m_strip, source);
+    painter.drawPixmap(target, m_strip, res::BitmapRect(m_strip, source));
 }
 
 void CRibbonTools::Draw(QPainter& painter)

@@ -40,8 +40,8 @@ void CDigit::SetScheme(int scheme)
         return;
     m_strip = res::Bitmap(bitmap);
     ++m_stripLoads;
-    m_cellWidth = m_strip.width() / kGlyphCells;
-    m_cellHeight = m_strip.height();
+    m_cellWidth = res::LogicalSize(m_strip).width() / kGlyphCells;
+    m_cellHeight = res::LogicalSize(m_strip).height();
 }
 
 void CDigit::SetValue(double value)
@@ -84,7 +84,7 @@ void CDigit::Paint(QPainter& painter) const
     const QString line = Line();
     for (int i = 0; i < line.size(); ++i) {
         const QRect glyph(GlyphIndex(line[i]) * m_cellWidth, 0, m_cellWidth, m_cellHeight);
-        painter.drawPixmap(QPoint(1 + i * m_cellWidth, 1), m_strip, glyph);
+        painter.drawPixmap(QPoint(1 + i * m_cellWidth, 1), m_strip, res::BitmapRect(m_strip, glyph));
     }
 
     // Sunken frame: shadow along the top and left, highlight along the bottom

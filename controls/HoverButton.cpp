@@ -64,7 +64,7 @@ void CHoverButton::setIconPixmaps(const QPixmap& normal, const QPixmap& hover, c
 
 void CHoverButton::SizeToContent()
 {
-    resize(IsBitmapMode() ? m_normalBitmap.size() : sizeHint());
+    resize(IsBitmapMode() ? res::LogicalSize(m_normalBitmap) : sizeHint());
 }
 
 void CHoverButton::SetLayout(int layout)
@@ -152,7 +152,7 @@ void CHoverButton::rebuildFont()
 QSize CHoverButton::sizeHint() const
 {
     if (IsBitmapMode())
-        return m_normalBitmap.size();
+        return res::LogicalSize(m_normalBitmap);
     const QFontMetrics fm(font());
     const int textWidth = fm.horizontalAdvance(text());
     const int textHeight = fm.height();

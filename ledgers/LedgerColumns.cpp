@@ -4,6 +4,10 @@
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 
+#include <QFontMetricsF>
+#include <algorithm>
+#include <cmath>
+
 bool IsNumericKind(CellKind kind)
 {
     return kind == CellKind::Odometer || kind == CellKind::Money || kind == CellKind::Gauge ||
@@ -280,5 +284,67 @@ std::vector<int> LedgerColumnWidths(const LedgerPageInfo& page, int w, bool odom
     }
     widths.push_back(rest);
     widths.push_back(0); // the record identifier
+    return widths;
+}
+
+TextWidth MeasureTextWidth(const QFont& font)
+{
+    return [metrics = QFontMetricsF(font)](const QString& text) {
+        return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
+    };
+}
+
+QString SizingSample(CellKind kind)
+{
+    switch (kind) {
+    case CellKind::RowNumber:
+        return QStringLiteral("999 *");
+    case CellKind::Date:
+        return QStringLiteral("2026/12/31");
+    case CellKind::Odometer:
+        return QStringLiteral("188888 KM");
+    case CellKind::Money:
+        return QStringLiteral("￥ 888.88");
+    case CellKind::Gauge:
+        return QStringLiteral("8.00 格");
+    case CellKind::Count:
+        return QStringLiteral("888");
+    case CellKind::Quantity:
+        return QStringLiteral("88.88 升");
+    case CellKind::Consumption:
+        return QStringLiteral("8.88  L");
+    case CellKind::DerivedMoney:
+        return QStringLiteral("￥ 8.88");
+    case CellKind::Text:
+    case CellKind::RecordId:
+    case CellKind::Label:
+        break;
+    }
+    return {};
+}
+
+std::vector<int> FitColumnsToFont(const LedgerPageInfo& page, std::vector<int> widths,
+                                  const TextWidth& textWidth)
+{
+    // A cell's text lies between two 3-pixel margins and the grid line.
+    constexpr int kPadding = 7;
+    const int last = std::min(static_cast<int>(widths.size()), page.recordIdColumn()) - 1;
+    if (last < 0 || !textWidth)
+        return widths;
+    const auto needed = [&](const QString& text) {
+        return text.isEmpty() ? 0 : textWidth(text) + kPadding;
+    };
+    int growth = 0;
+    for (int c = 0; c < last; ++c) {
+        int& width = widths[size_t(c)];
+        if (width <= 0)
+            continue;
+        const LedgerColumn& column = page.columns[size_t(c)];
+        const int fitted = std::max({width, needed(column.header), needed(SizingSample(column.kind))});
+        growth += fitted - width;
+        width = fitted;
+    }
+    int& rest = widths[size_t(last)];
+    rest = std::max(rest - growth, needed(page.columns[size_t(last)].header));
     return widths;
 }

@@ -3,7 +3,9 @@
 #include "database/LedgerKind.h"
 #include "database/Records.h"
 
+#include <QFont>
 #include <QString>
+#include <functional>
 #include <vector>
 
 // How a ledger column shows and edits its value.
@@ -92,3 +94,18 @@ const LedgerPageInfo& AccessoryPage();
 // the widths as they are". A hidden odometer column is 0 wide and its width
 // goes to the last visible column as the page's rules say.
 std::vector<int> LedgerColumnWidths(const LedgerPageInfo& page, int width, bool odometerShown);
+
+// The width of a text in the grid's font.
+using TextWidth = std::function<int(const QString&)>;
+TextWidth MeasureTextWidth(const QFont& font);
+
+// The text a column of a kind must show uncut: a typical large value (empty
+// for free texts, whose columns keep their width).
+QString SizingSample(CellKind kind);
+
+// Widths from LedgerColumnWidths widened so that each visible column shows its
+// header and its kind's sizing sample in the grid's font; the growth is taken
+// from the last visible column, which keeps room for its header (past that
+// the grid scrolls sideways).
+std::vector<int> FitColumnsToFont(const LedgerPageInfo& page, std::vector<int> widths,
+                                  const TextWidth& textWidth);

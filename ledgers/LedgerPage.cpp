@@ -32,6 +32,7 @@ CLedgerPage::CLedgerPage(const LedgerPageInfo& info, LedgerContext& context, QWi
     m_filterBox->setAccessibleName(QStringLiteral("筛选记录"));
     m_filterBox->setClearButtonEnabled(true);
     m_filterBox->installEventFilter(this);
+    setTabOrder(m_filterBox, m_grid); // the box stands above the grid
     connect(m_filterBox, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_records.SetFilter(text);
         noteFilter();
@@ -84,7 +85,9 @@ void CLedgerPage::Layout()
         return;
     const bool odometerShown =
         m_info.odometerBit == 0 || (m_context.OdometerColumnMask & m_info.odometerBit) != 0;
-    const std::vector<int> widths = LedgerColumnWidths(m_info, width() - 8, odometerShown);
+    const std::vector<int> widths =
+        FitColumnsToFont(m_info, LedgerColumnWidths(m_info, width() - 8, odometerShown),
+                         MeasureTextWidth(*m_grid->GetDefaultCell(false, false)->GetFont()));
     for (int c = 0; c < static_cast<int>(widths.size()) && c < m_grid->GetColumnCount(); ++c)
         m_grid->SetColumnWidth(c, widths[c]);
 }

@@ -1,5 +1,7 @@
 #include "res/DigitStrips.h"
 
+#include "res/BitmapCanvas.h"
+
 #include "res/Resources.h"
 
 #include <QPainter>
@@ -114,7 +116,7 @@ QImage DrawDigitStrip(const DigitStripLook& look)
 {
     if (look.cellWidth <= 0 || look.cellHeight <= 0)
         return {};
-    QImage strip(kDigitStripCells * look.cellWidth, look.cellHeight, QImage::Format_RGB32);
+    QImage strip = NewBitmap(kDigitStripCells * look.cellWidth, look.cellHeight, QImage::Format_RGB32);
     strip.fill(look.background);
     const CellGeometry g(look.cellWidth, look.cellHeight);
     const QColor unlit = unlitColour(look.background);

@@ -1,5 +1,7 @@
 #include "res/ImageLists.h"
 
+#include "res/BitmapCanvas.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -205,8 +207,8 @@ constexpr Painter kTreeDefaults[] = {folder, blankSheet};
 
 template <size_t N> QImage drawStrip(const Painter (&painters)[N])
 {
-    QImage strip(static_cast<int>(N) * kSmallImageSize, kSmallImageSize,
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage strip = NewBitmap(static_cast<int>(N) * kSmallImageSize, kSmallImageSize,
+                             QImage::Format_ARGB32_Premultiplied);
     strip.fill(Qt::transparent);
     QPainter p(&strip);
     p.setRenderHint(QPainter::Antialiasing);

@@ -1,5 +1,7 @@
 #include "res/NavigationStrip.h"
 
+#include "res/BitmapCanvas.h"
+
 #include <QFont>
 
 namespace res {
@@ -28,8 +30,8 @@ QColor StripCaptionColor(int row)
 
 QImage DrawNavigationStrip()
 {
-    QImage strip(kStripColumns * kStripCellWidth, kStripRows * kStripCellHeight,
-                 QImage::Format_RGB32);
+    QImage strip = NewBitmap(kStripColumns * kStripCellWidth, kStripRows * kStripCellHeight,
+                             QImage::Format_RGB32);
     strip.fill(Qt::white);
 
     QFont font(QStringLiteral("宋体"));

@@ -70,9 +70,25 @@ QList<QPixmap> ImageList(int id, int width)
     QList<QPixmap> images;
     if (width <= 0)
         return images;
-    for (int x = 0; x + width <= strip.width(); x += width)
-        images.append(strip.copy(x, 0, width, strip.height()));
+    const QSize size = LogicalSize(strip);
+    for (int x = 0; x + width <= size.width(); x += width) {
+        QPixmap image = strip.copy(BitmapRect(strip, QRect(x, 0, width, size.height())));
+        image.setDevicePixelRatio(strip.devicePixelRatio());
+        images.append(image);
+    }
     return images;
+}
+
+QSize LogicalSize(const QPixmap& bitmap)
+{
+    return bitmap.deviceIndependentSize().toSize();
+}
+
+QRect BitmapRect(const QPixmap& bitmap, const QRect& logical)
+{
+    const qreal s = bitmap.devicePixelRatio();
+    return QRectF(logical.x() * s, logical.y() * s, logical.width() * s, logical.height() * s)
+        .toRect();
 }
 
 QCursor Cursor(int id)

@@ -42,6 +42,11 @@ QPixmap Bitmap(int id);
 QIcon Icon(int id);
 // A strip bitmap cut into images `width` pixels wide, left to right.
 QList<QPixmap> ImageList(int id, int width);
+// A bitmap's size in the window's pixels (bitmaps are held in the pixels of
+// the sharpest screen).
+QSize LogicalSize(const QPixmap& bitmap);
+// A part of a bitmap given in the window's pixels, in the bitmap's own.
+QRect BitmapRect(const QPixmap& bitmap, const QRect& logical);
 // The standard arrow for an unknown number.
 QCursor Cursor(int id);
 

@@ -1,5 +1,7 @@
 #include "res/TipImages.h"
 
+#include "res/BitmapCanvas.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -7,12 +9,12 @@ namespace res {
 
 QImage DrawTipBackground()
 {
-    QImage image(193, 107, QImage::Format_RGB32);
+    QImage image = NewBitmap(193, 107, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient panel(0, 0, 0, 107);
     panel.setColorAt(0.0, QColor(96, 34, 66));
     panel.setColorAt(1.0, QColor(52, 18, 40));
-    p.fillRect(image.rect(), panel);
+    p.fillRect(QRect(0, 0, 193, 107), panel);
 
     // The caption band behind the caption and the confirm button.
     QLinearGradient band(0, 0, 0, 32);
@@ -33,12 +35,12 @@ QImage DrawTipBackground()
 
 QImage DrawTipConfirmButton(bool hover)
 {
-    QImage image(77, 21, QImage::Format_RGB32);
+    QImage image = NewBitmap(77, 21, QImage::Format_RGB32);
     QPainter p(&image);
     QLinearGradient face(0, 0, 0, 21);
     face.setColorAt(0.0, hover ? QColor(238, 120, 160) : QColor(206, 86, 128));
     face.setColorAt(1.0, hover ? QColor(196, 62, 108) : QColor(150, 44, 86));
-    p.fillRect(image.rect(), face);
+    p.fillRect(QRect(0, 0, 77, 21), face);
     p.setPen(hover ? QColor(255, 214, 228) : QColor(232, 168, 192));
     p.drawRect(QRect(0, 0, 76, 20));
 
@@ -47,11 +49,11 @@ QImage DrawTipConfirmButton(bool hover)
     p.setFont(font);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(hover ? QColor(255, 255, 255) : QColor(255, 232, 235));
-    p.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("我知道啦!"));
+    p.drawText(QRect(0, 0, 77, 21), Qt::AlignCenter, QStringLiteral("我知道啦!"));
 
     // The corners are left out, which rounds the button a little.
     for (const QPoint corner : {QPoint(0, 0), QPoint(76, 0), QPoint(0, 20), QPoint(76, 20)})
-        image.setPixelColor(corner, QColor(255, 0, 255));
+        p.fillRect(QRect(corner, QSize(1, 1)), QColor(255, 0, 255));
     return image;
 }
 

@@ -95,6 +95,11 @@ TEST(ButtonLayout, FloatingPointGapAndRows)
     EXPECT_EQ(grid[0], QRect(6, 30, 40, 20));
     EXPECT_EQ(grid[1], QRect(53, 30, 40, 20));
     EXPECT_EQ(grid[2], QRect(6, 55, 40, 20));
+    // A panel too short for nine rows brings them closer, not past its bottom.
+    const auto tight = LayoutButtonGrid(RectLTRB(2, 104, 162, 468), 120, 36, 1, 9);
+    EXPECT_EQ(tight[1].top() - tight[0].top(), 35);
+    EXPECT_LE(tight[8].bottom(), 468 - 4);
+    EXPECT_EQ(LayoutButtonGrid(RectLTRB(2, 104, 162, 200), 120, 36, 1, 9)[1].top() - 104, 5 + 27 * 2);
     // Wider buttons than the panel still get one column.
     EXPECT_EQ(LayoutButtonGrid(RectLTRB(0, 0, 30, 100), 40, 20, 0, 2)[1].x(), -5);
 

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QRadioButton>
 #include <QStyle>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -137,3 +138,83 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PaletteCase{"Light", [] { return QApplication::style()->standardPalette(); }},
                       PaletteCase{"Dark", DarkPalette}),
     [](const auto& test) { return std::string(test.param.name); });
+
+namespace {
+
+// The widgets of a page that Tab visits, in the order it visits them: the
+// focus chain's visible, enabled tab stops, one radio button a group.
+QList<QWidget*> TabChain(QWidget* page)
+{
+    QList<QWidget*> chain;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain()) {
+        if (!page->isAncestorOf(w) || !w->isVisible() || !w->isEnabled() ||
+            !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (auto* radio = qobject_cast<QRadioButton*>(w); radio && !radio->isChecked())
+            continue;
+        chain << w;
+    }
+    return chain;
+}
+
+QString Describe(QWidget* w, QWidget* page)
+{
+    const QRect at(w->mapTo(page, QPoint()), w->size());
+    return QStringLiteral("%1'%2'@%3,%4")
+        .arg(QString::fromLatin1(w->metaObject()->className()), w->accessibleName())
+        .arg(at.x())
+        .arg(at.y());
+}
+
+QRect Place(QWidget* w, QWidget* page)
+{
+    return {w->mapTo(page, QPoint()), w->size()};
+}
+
+// Where Tab goes back up in a column or back left in a row.
+QStringList OutOfReadingOrder(QWidget* page)
+{
+    QStringList faults;
+    const QList<QWidget*> chain = TabChain(page);
+    for (qsizetype i = 1; i < chain.size(); ++i) {
+        const QRect a = Place(chain[i - 1], page), b = Place(chain[i], page);
+        const bool sameColumn = a.left() <= b.right() && b.left() <= a.right();
+        const bool sameRow = a.top() <= b.bottom() && b.top() <= a.bottom();
+        if ((sameColumn && b.bottom() < a.top()) || (sameRow && b.right() < a.left()))
+            faults << QStringLiteral("%1 → %2").arg(Describe(chain[i - 1], page),
+                                                     Describe(chain[i], page));
+    }
+    return faults;
+}
+
+} // namespace
+
+TEST(TabOrder, EveryPageTabsInReadingOrderPastReadOnlyTotals)
+{
+    TestFolders folders;
+    MessageBoxRecorder boxes;
+    CMainFrame frame;
+    frame.Context().m_database.NewCar("小白");
+    frame.Context().m_database.SetCurrentCar("CAR0001");
+    frame.View()->UpdateWelcome();
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    for (int i = 0; i < kPageCount; ++i) {
+        frame.View()->SelectPageByIndex(i);
+        QWidget* page = frame.View()->Page(i);
+        QApplication::processEvents();
+        EXPECT_EQ(OutOfReadingOrder(page), QStringList()) << PageCaption(i).toStdString();
+        EXPECT_FALSE(TabChain(page).isEmpty()) << PageCaption(i).toStdString();
+    }
+    const QList<QWidget*> summary = TabChain(frame.View()->Page(0));
+    EXPECT_FALSE(summary.contains(frame.View()->Page(0)->findChild<CGridCtrl*>()));
+
+    const auto sheet =
+        CreateSettingsSheet(&frame, settingscommand::CarManage, frame.Context(), nullptr);
+    sheet->show();
+    for (int i = 0; i < settingspage::Count; ++i) {
+        ASSERT_TRUE(sheet->SetActivePage(i));
+        QApplication::processEvents();
+        EXPECT_EQ(OutOfReadingOrder(sheet.get()), QStringList()) << "settings page " << i;
+    }
+}

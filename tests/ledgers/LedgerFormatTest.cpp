@@ -53,6 +53,39 @@ TEST(LedgerLayout, WidthClassesAndHiddenOdometer)
     EXPECT_EQ(LedgerColumnWidths(AccessoryPage(), 1000, false).at(8), 1000 - 785 + 75);
 }
 
+TEST(LedgerLayout, ColumnsWidenToTheirTextsInTheGridFont)
+{
+    using V = std::vector<int>;
+    // A font twice as wide as the widths were made for: 12 pixels a character.
+    const TextWidth wide = [](const QString& text) { return 12 * int(text.size()); };
+    struct Case
+    {
+        const LedgerPageInfo& page;
+        int width;
+        TextWidth textWidth;
+        V expected;
+    };
+    const Case cases[] = {
+        // Every column grows to its sample (or header); the remark column
+        // gives up the growth but keeps room for "备注".
+        {RefuelPage(), 650, wide, {67, 127, 115, 103, 103, 91, 79, 79, 91, 79, 31, 0}},
+        // A wide window: the remark column takes what is left.
+        {RefuelPage(), 1400, wide, {67, 127, 115, 103, 103, 91, 80, 80, 91, 80, 438, 0}},
+        // Texts that fit leave the design's widths as they are.
+        {RepairPage(), 1000, [](const QString& t) { return 5 * int(t.size()); },
+         {50, 100, 75, 85, 200, 150, 310, 0}},
+        // A hidden odometer stays hidden.
+        {RepairPage(), 1000, wide, {67, 127, 0, 103, 200, 150, 323, 0}},
+    };
+    for (const Case& c : cases) {
+        const bool odometer = c.expected[2] != 0;
+        EXPECT_EQ(FitColumnsToFont(c.page, LedgerColumnWidths(c.page, c.width, odometer),
+                                   c.textWidth),
+                  c.expected)
+            << c.page.initialCaption.toStdString() << " " << c.width;
+    }
+}
+
 TEST(LedgerFormat, TypedNumbersAreReadAsPeopleWriteThem)
 {
     struct Case
