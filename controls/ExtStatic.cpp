@@ -2,7 +2,6 @@
 
 #include "controls/ReadableColours.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QStyle>
 
@@ -175,13 +174,12 @@ void CExtStatic::paintEvent(QPaintEvent*)
         painter.drawText(box, horizontal | Qt::AlignTop | Qt::TextSingleLine, shown);
     };
     if (m_embossed) {
-        // The relief belongs to the background: a light one that stands in
-        // for the palette's takes its light and dark edges from the same palette.
-        const bool ownBack =
-            m_backColour.isValid() || BackColour() == palette().color(QPalette::Button);
-        const QPalette relief = ownBack ? palette() : QApplication::style()->standardPalette();
-        draw(0, 3, relief.color(QPalette::Light));
-        draw(2, 1, relief.color(QPalette::Dark));
+        // The relief belongs to the background: the palette's edges on the
+        // palette's own colour, else white and a darker shade of what stands in.
+        const QColor back = BackColour();
+        const bool ownBack = m_backColour.isValid() || back == palette().color(QPalette::Button);
+        draw(0, 3, ownBack ? palette().color(QPalette::Light) : QColor(Qt::white));
+        draw(2, 1, ownBack ? palette().color(QPalette::Dark) : back.darker(150));
     }
     draw(1, 2, m_textColour);
 }

@@ -90,8 +90,9 @@ void PaintGridCell(QPainter& painter, const QRect& rect, const CGridCellLook& lo
     int imageWidth = 0;
     if (look.image >= 0 && look.image < images.size()) {
         const QPixmap& image = images.at(look.image);
-        imageWidth = image.width();
-        const int y = rect.top() + (rect.height() - image.height()) / 2;
+        const QSize size = image.deviceIndependentSize().toSize();
+        imageWidth = size.width();
+        const int y = rect.top() + (rect.height() - size.height()) / 2;
         painter.drawPixmap(rect.left() + look.margin, y, image);
     }
 

@@ -33,10 +33,16 @@ double ContrastRatio(const QColor& a, const QColor& b)
 
 QColor ReadableBackground(const QColor& text, QPalette::ColorRole role, const QPalette& palette)
 {
-    const QColor back = palette.color(role);
-    if (ContrastRatio(text, back) >= kReadable)
-        return back;
-    return QApplication::style()->standardPalette().color(role);
+    // The palette's colour, else the style's own light one; a platform theme
+    // can make that dark as well, so last the light or dark grey that reads best.
+    const QColor candidates[] = {palette.color(role),
+                                 QApplication::style()->standardPalette().color(role),
+                                 QColor(240, 240, 240), QColor(40, 40, 40)};
+    for (const QColor& back : candidates)
+        if (ContrastRatio(text, back) >= kReadable)
+            return back;
+    return ContrastRatio(text, candidates[2]) >= ContrastRatio(text, candidates[3]) ? candidates[2]
+                                                                                     : candidates[3];
 }
 
 CCellColours ResolveCellColours(const CGridCellLook& look, const CGridPaintState& state,

@@ -16,7 +16,8 @@ struct CCellColours
 double ContrastRatio(const QColor& a, const QColor& b);
 
 // The background of a fixed text colour: the palette's colour of the role, or
-// the style's light palette's one when the text cannot be read on that.
+// the style's light palette's one when the text cannot be read on that, or a
+// light or dark grey when it cannot be read on either.
 QColor ReadableBackground(const QColor& text, QPalette::ColorRole role, const QPalette& palette);
 
 // The colours a cell is drawn with. A look that fixes only one of the two

@@ -11,7 +11,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QProxyStyle>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -35,6 +37,29 @@ QPalette DarkPalette()
     p.setColor(QPalette::ToolTipText, QColor(230, 230, 230));
     return p;
 }
+
+// A style whose own palette is dark too, as a dark platform theme makes it.
+class DarkThemeStyle : public QProxyStyle
+{
+public:
+    DarkThemeStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    QPalette standardPalette() const override { return DarkPalette(); }
+};
+
+// Sets a style on the application for the lifetime of the object.
+class ScopedStyle
+{
+public:
+    explicit ScopedStyle(QStyle* style) : m_saved(QApplication::style()->name())
+    {
+        if (style)
+            QApplication::setStyle(style);
+    }
+    ~ScopedStyle() { QApplication::setStyle(m_saved); }
+
+private:
+    QString m_saved;
+};
 
 // Sets a palette on the application for the lifetime of the object.
 class ScopedPalette
@@ -89,6 +114,7 @@ struct PaletteCase
 {
     const char* name;
     QPalette (*palette)();
+    bool darkTheme = false; // the style's own palette dark as well
 };
 
 class PaletteContrastTest : public ::testing::TestWithParam<PaletteCase>
@@ -102,6 +128,7 @@ protected:
 
 TEST_P(PaletteContrastTest, EveryPageTextIsReadable)
 {
+    ScopedStyle style(GetParam().darkTheme ? new DarkThemeStyle : nullptr);
     ScopedPalette palette(GetParam().palette());
     CMainFrame frame;
     frame.Context().m_database.NewCar("小白");
@@ -136,7 +163,8 @@ TEST_P(PaletteContrastTest, EveryPageTextIsReadable)
 INSTANTIATE_TEST_SUITE_P(
     Palettes, PaletteContrastTest,
     ::testing::Values(PaletteCase{"Light", [] { return QApplication::style()->standardPalette(); }},
-                      PaletteCase{"Dark", DarkPalette}),
+                      PaletteCase{"Dark", DarkPalette},
+                      PaletteCase{"DarkTheme", DarkPalette, true}),
     [](const auto& test) { return std::string(test.param.name); });
 
 namespace {
