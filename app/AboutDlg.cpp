@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "res/Resources.h"
+#include "platform/PrivateFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -69,7 +70,7 @@ CAboutDlg::CAboutDlg(const QString& programVersion, QWidget* parent) : QDialog(p
     CHoverButton* help = panelButton(panel, style()->standardIcon(QStyle::SP_DialogHelpButton),
                                      QStringLiteral("使用帮助"), QRect(190, 40, 110, 70));
     connect(folder, &CHoverButton::clicked, this, [] {
-        QDir().mkpath(platform::DataFolder());
+        platform::MakeFolder(platform::DataFolder());
         platform::OpenUrl(platform::DataFolder());
     });
     connect(help, &CHoverButton::clicked, this, [this] { OpenHelpFile(this); });

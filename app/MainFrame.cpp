@@ -15,6 +15,7 @@
 #include "platform/MessageEvent.h"
 #include "platform/StoreFailure.h"
 #include "res/Resources.h"
+#include "platform/PrivateFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -82,7 +83,7 @@ void CMainFrame::placeOnScreen()
 void CMainFrame::prepareLedger()
 {
     // A folder that cannot be made shows up as a failed database creation.
-    QDir().mkpath(platform::ConfigFolder());
+    platform::MakeFolder(platform::ConfigFolder());
     m_context.m_database.SetFilePath(platform::DatabasePath());
     m_context.m_database.SetOpenPassword(CMyDatabase::kDatabasePassword);
     platform::ShowLedgerOpening(m_context.m_database.CreateOrOpen());

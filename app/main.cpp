@@ -4,6 +4,7 @@
 #include "app/OrvynApp.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateFiles.h"
 #include "platform/RunningCopy.h"
 #include "platform/Translations.h"
 
@@ -26,6 +27,7 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
     nameApplication();
+    platform::TightenFolders(platform::PrivateFolders());
     InstallCommandLineLanguage(app);
     QTextStream out(stdout), err(stderr);
     CsvCommandIo io{out, err, ReadTerminalPassword};
@@ -37,6 +39,7 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
 
 int main(int argc, char* argv[])
 {
+    platform::MakeFilesPrivate();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -55,6 +58,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     guard.reset();
     nameApplication();
+    platform::TightenFolders(platform::PrivateFolders());
     // The installed desktop entry, by which Wayland shells and docks know the window.
     QApplication::setDesktopFileName(QStringLiteral("com.orvynsoft.Orvyn"));
     platform::InstallChineseTranslations(app);

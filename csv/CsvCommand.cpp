@@ -8,6 +8,7 @@
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
 #include "platform/StoredPassword.h"
+#include "platform/PrivateFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -280,7 +281,7 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
     if (!passwordPassed(a.noPassword, io))
         return 1;
 
-    QDir().mkpath(platform::ConfigFolder());
+    platform::MakeFolder(platform::ConfigFolder());
     CMyDatabase db;
     db.SetFilePath(platform::DatabasePath());
     const LedgerOpening opening = db.CreateOrOpen();

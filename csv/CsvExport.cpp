@@ -6,6 +6,8 @@
 #include "database/MyDatabase.h"
 #include "database/Names.h"
 #include "database/StorageFault.h"
+#include "platform/Folders.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,9 +61,12 @@ public:
             return failed(m_request.carId.isEmpty()
                               ? QStringLiteral("账本里还没有车辆，没有可以导出的记录。")
                               : QStringLiteral("账本里没有这辆车：") + m_request.carId);
-        if (!QDir().mkpath(m_request.folder))
+        const bool newFolder = !QFileInfo(m_request.folder).isDir();
+        if (!platform::MakeFolder(m_request.folder))
             return failed(QStringLiteral("无法创建文件夹 ") +
                           QDir::toNativeSeparators(m_request.folder));
+        if (newFolder && sharedFolder())
+            platform::ShareFile(m_request.folder);
 
         for (const CARLIST& car : cars)
             for (const auto& ledger : LedgerKinds()) {
@@ -297,6 +302,14 @@ private:
         return put(file, lines) && close(file) && advance(count % 1000);
     }
 
+    // Files written where the user chose get the user's usual modes; in the
+    // data folder they stay private like the ledger.
+    bool sharedFolder() const
+    {
+        const QString inData = QDir(platform::DataFolder()).relativeFilePath(m_request.folder);
+        return inData.startsWith(QStringLiteral("..")) || QDir::isAbsolutePath(inData);
+    }
+
     CsvExportResult finish()
     {
         for (const auto& file : m_written) {
@@ -306,8 +319,11 @@ private:
                 failed(QStringLiteral("无法写入文件 ") + QDir::toNativeSeparators(file.final));
                 return m_result;
             }
+            if (sharedFolder())
+                platform::ShareFile(file.final);
             m_result.files << QFileInfo(file.final).fileName();
         }
+        platform::SyncFolder(m_request.folder);
         m_written.clear();
         m_result.outcome = CsvExportResult::Done;
         return m_result;

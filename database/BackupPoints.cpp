@@ -1,8 +1,11 @@
 #include "database/BackupPoints.h"
 
 #include "database/LedgerFile.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
+#include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
 
@@ -70,14 +73,27 @@ QStringList ListBackupFolder(const QString& folder)
     return names;
 }
 
+void RemoveAbandonedCopies(const QString& folder)
+{
+    // A copy being written changes every moment; one untouched for a minute
+    // was left by a run that ended in the middle of a backup.
+    const QDateTime stale = QDateTime::currentDateTimeUtc().addSecs(-60);
+    const QFileInfoList parts = QDir(folder).entryInfoList(
+        {QStringLiteral(".*.part"), QStringLiteral(".*.part-journal")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo& part : parts)
+        if (part.lastModified().toUTC() < stale)
+            QFile::remove(part.filePath());
+}
+
 SqlStatus MakeBackupPoint(const QString& ledgerPath, const QString& folder, const QString& name,
                           const QString& key)
 {
     if (!IsPlainFileName(name))
         return {SQLITE_MISUSE, QStringLiteral("备份点名称无效：") + name};
-    if (!QDir().mkpath(folder))
+    if (!platform::MakeFolder(folder))
         return {SQLITE_CANTOPEN,
                 QStringLiteral("无法创建备份文件夹 ") + QDir::toNativeSeparators(folder)};
+    RemoveAbandonedCopies(folder);
     // The leading "." keeps an unfinished copy out of the list.
     const QString temporary = folder + QStringLiteral("/.") + name + QStringLiteral(".part");
     return CopyLedgerFile(ledgerPath, folder + QLatin1Char('/') + name, temporary, key);

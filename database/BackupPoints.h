@@ -41,9 +41,14 @@ BackupPointState CheckBackupPoint(const QString& folder, const QString& name, co
 // unfinished copies do).
 QStringList ListBackupFolder(const QString& folder);
 
+// Removes the unfinished copies (and their journals) that a run ended in the
+// middle of a backup left in folder; a copy another run is writing is kept.
+void RemoveAbandonedCopies(const QString& folder);
+
 // Copies the ledger (the program may hold it open and write to it meanwhile)
 // into folder as the backup point name, replacing a point of that name. The
-// folder is created when missing. On failure nothing is left behind and the
+// folder is created when missing, and copies earlier runs left unfinished are
+// removed. On failure nothing is left behind and the
 // status says why in a sentence for the user.
 SqlStatus MakeBackupPoint(const QString& ledgerPath, const QString& folder, const QString& name,
                           const QString& key);

@@ -60,7 +60,7 @@ bool CAdoConnection::Open(const QString& path, const QString& password)
         // not a database fails here.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
         if (rc == SQLITE_OK)
-            rc = sqlite3_exec(db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+            rc = sqlite3_exec(db, "PRAGMA synchronous=EXTRA", nullptr, nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
         m_lastError =

@@ -1,9 +1,11 @@
 #include "database/LedgerContext.h"
 
 #include "platform/Folders.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QtEndian>
 #include <vector>
 
@@ -49,14 +51,21 @@ int LedgerContext::LoadSaveConfig(const QString& fileName, bool save)
         return 1;
     }
 
-    QDir().mkpath(platform::ConfigFolder());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Written whole beside the old file and renamed over it, which a power cut
+    // leaves either way, never cut short.
+    if (!platform::MakeFolder(platform::ConfigFolder()))
+        return 0;
+    QSaveFile saved(file.fileName());
+    if (!saved.open(QIODevice::WriteOnly))
         return 0;
     for (const qint32* field : fields) {
         uchar bytes[4];
         qToLittleEndian<qint32>(*field, bytes);
-        if (file.write(reinterpret_cast<const char*>(bytes), 4) != 4)
+        if (saved.write(reinterpret_cast<const char*>(bytes), 4) != 4)
             return 0;
     }
-    return file.flush() ? 1 : 0;
+    if (!saved.commit())
+        return 0;
+    platform::SyncFolder(platform::ConfigFolder());
+    return 1;
 }

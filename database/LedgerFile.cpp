@@ -151,7 +151,7 @@ SqlStatus buildLedger(const QString& path, const QString& key)
     if (SqlStatus opened = c.open(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, key);
         !opened.ok())
         return opened;
-    bool built = c.exec(QStringLiteral("PRAGMA synchronous=FULL")) &&
+    bool built = c.exec(QStringLiteral("PRAGMA synchronous=EXTRA")) &&
                  c.exec(QStringLiteral("BEGIN IMMEDIATE"));
     for (const CMyTable& table : LedgerTables())
         built = built && c.exec(table.CreateStatement());

@@ -1,5 +1,7 @@
 #include "platform/Profile.h"
 
+#include "platform/PrivateFiles.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -49,8 +51,14 @@ bool WriteProfileString(const QString& section, const QString& entry, const QStr
     const QVariant before = settings.value(name);
     settings.setValue(name, value);
     settings.sync();
-    if (settings.status() == QSettings::NoError)
+    if (settings.status() == QSettings::NoError) {
+        // The file is renamed into place, in a folder made on the first write:
+        // both folder entries must reach the disk too.
+        const QString folder = QFileInfo(settings.fileName()).absolutePath();
+        SyncFolder(folder);
+        SyncFolder(QFileInfo(folder).absolutePath());
         return true;
+    }
     // Every QSettings of the program shares one copy of the file: a value that
     // did not reach the file must not be read back later in this run, nor be
     // written by a later sync as if it had been saved.

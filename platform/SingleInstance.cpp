@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/PrivateFiles.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -105,7 +107,7 @@ bool SingleInstanceLock::tryAcquire()
     m_refusal = Refusal::None;
     m_otherHost.clear();
     m_reason.clear();
-    if (!QDir().mkpath(m_folder)) {
+    if (!MakeFolder(m_folder)) {
         refuse(Refusal::CannotCreate,
                QStringLiteral("无法创建数据文件夹 %1").arg(QDir::toNativeSeparators(m_folder)));
         return false;

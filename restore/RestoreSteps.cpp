@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -99,7 +100,7 @@ RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& na
         if (!kept.ok())
             return failed(QStringLiteral("无法先将现有数据保存为备份点（%1），数据没有恢复。")
                               .arg(kept.message));
-    } else if (!QDir().mkpath(QFileInfo(ledgerPath).absolutePath())) {
+    } else if (!platform::MakeFolder(QFileInfo(ledgerPath).absolutePath())) {
         return failed(QStringLiteral("无法创建文件夹 %1，数据没有恢复。")
                           .arg(QDir::toNativeSeparators(QFileInfo(ledgerPath).absolutePath())));
     }

@@ -6,6 +6,7 @@
 #include "platform/Folders.h"
 #include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateFiles.h"
 #include "platform/Shell.h"
 #include "platform/Translations.h"
 #include "restore/RestoreSteps.h"
@@ -16,6 +17,7 @@ using namespace std::chrono_literals;
 
 int main(int argc, char* argv[])
 {
+    platform::MakeFilesPrivate();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
     QApplication::setApplicationName(QStringLiteral("Orvyn"));

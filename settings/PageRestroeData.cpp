@@ -8,6 +8,7 @@
 #include "platform/Shell.h"
 #include "platform/WindowRequests.h"
 #include "settings/TreePropSheet.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,7 +61,7 @@ void CPageRestroeData::OnInitDialog()
 {
     m_databasePath = DatabasePath();
     m_backupFolder = BackupFolder();
-    QDir().mkpath(m_backupFolder);
+    platform::MakeFolder(m_backupFolder);
     FillList();
 }
 

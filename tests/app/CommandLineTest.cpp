@@ -4,9 +4,11 @@
 #include "tests/support/TestFiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -186,4 +188,52 @@ TEST(CommandLine, DisplayAndLanguageComeFromTheEnvironment)
     for (const auto& row : languages)
         EXPECT_EQ(CommandLineInChinese(environment(row.variables)), row.chinese)
             << row.variables.join(' ').toStdString();
+}
+
+TEST(CommandLine, TheDataFolderIsTheUsersAloneAndExportsElsewhereAreShared)
+{
+    TestFolders folders;
+    const QString home = folders.data() + "/home";
+    // Left readable to all by an earlier version.
+    ASSERT_TRUE(QDir().mkpath(home + "/config"));
+    QFile loose(home + "/config/sysfile.cfg");
+    ASSERT_TRUE(loose.open(QIODevice::WriteOnly));
+    loose.close();
+    const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                          QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(loose.fileName(), everyone));
+    ASSERT_TRUE(QFile::setPermissions(home, everyone | QFile::ExeOwner | QFile::ExeGroup |
+                                                QFile::ExeOther));
+
+    QFile cars(folders.data() + "/cars.csv");
+    ASSERT_TRUE(cars.open(QIODevice::WriteOnly));
+    cars.write("\xef\xbb\xbf车辆,当前车辆\r\n小白,是\r\n");
+    cars.close();
+    ASSERT_EQ(runProgram(folders, {"--import", cars.fileName()}, {}).code, 0);
+    ASSERT_EQ(runProgram(folders, {"--export", home + "/exports"}, {}).code, 0);
+    ASSERT_EQ(runProgram(folders, {"--export", folders.data() + "/shared"}, {}).code, 0);
+
+    QStringList open;
+    QDirIterator all(home, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                     QDirIterator::Subdirectories);
+    int files = 0;
+    for (QFileInfo entry(home); !entry.filePath().isEmpty();
+         entry = all.hasNext() ? QFileInfo(all.next()) : QFileInfo()) {
+        files += entry.isFile();
+        if (entry.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                   QFile::ReadOther | QFile::WriteOther | QFile::ExeOther))
+            open << QDir(home).relativeFilePath(entry.filePath());
+    }
+    EXPECT_GE(files, 4); // the ledger, the backup point, the settings file, an export
+    EXPECT_EQ(open.join(", ").toStdString(), "");
+
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    const QFileInfoList shared = QDir(folders.data() + "/shared").entryInfoList(QDir::Files);
+    ASSERT_FALSE(shared.isEmpty());
+    for (const QFileInfo& file : shared)
+        EXPECT_EQ(file.permissions() & (QFile::ReadOther | QFile::ReadGroup),
+                  (mask & 044) == 0 ? (QFile::ReadOther | QFile::ReadGroup)
+                                    : QFile::Permissions())
+            << file.fileName().toStdString();
 }

@@ -4,6 +4,7 @@
 #include "database/LedgerFile.h"
 #include "tests/support/TestFiles.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <ostream>
@@ -113,6 +114,27 @@ TEST_F(BackupPointTest, TwoBackupsInOneSecondLeaveOneFileWithTheLaterContent)
     ASSERT_TRUE(again.ok()) << again.message.toStdString();
     EXPECT_EQ(entriesIn(folder), QStringList{"CAR20261207-101010.bpt"});
     EXPECT_EQ(carsIn(point()), (std::vector<QStringList>{{"甲"}, {"乙"}}));
+}
+
+TEST_F(BackupPointTest, CopiesAnEarlierRunLeftUnfinishedAreRemovedAnotherRunsAreKept)
+{
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QStringList left = {".CAR20261201-080000.bpt.part", ".CAR20261201-080000.bpt.part-journal",
+                              ".CAR20261201-090000.bpt.part"};
+    for (const QString& name : left) {
+        QFile file(folder + '/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half a ledger");
+        file.flush();
+        // The last one is being written by another run right now.
+        if (name != left.last()) {
+            ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                         QFileDevice::FileModificationTime));
+        }
+    }
+    ASSERT_TRUE(backup().ok());
+    EXPECT_EQ(entriesIn(folder),
+              (QStringList{".CAR20261201-090000.bpt.part", "CAR20261207-101010.bpt"}));
 }
 
 TEST_F(BackupPointTest, OpenWriteTransactionOfAnotherConnectionGivesTheCommittedState)
