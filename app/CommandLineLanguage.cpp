@@ -43,10 +43,15 @@ const char* const kEnglish[][2] = {
      "                      (default: refuse its line)\n"
      "  --dry-run           show the preview only, write nothing\n"
      "\n"
+     "Export and import options:\n"
+     "  --password-file FILE  read the password from the file's first line instead of\n"
+     "                      asking on the terminal\n"
+     "\n"
      "An import writes all of its records or none, after making a backup point in the\n"
      "folder backup. Nothing can be exported or imported while the program window has\n"
      "the ledger open. A start-up password, when one is set, is asked for on the\n"
-     "terminal unless /nopassword is given.\n"
+     "terminal unless /nopassword is given; a ledger encrypted with its password\n"
+     "always asks for that password.\n"
      "The ledger lies in the data folder: $ORVYN_HOME, else ~/.local/share/Orvyn.\n"
      "Exit status: 0 on success, 2 for a mistake in the arguments, 1 for any other\n"
      "failure.\n"},
@@ -66,8 +71,13 @@ const char* const kEnglish[][2] = {
      "--encoding takes UTF-8, GB18030, Windows-1252, UTF-16LE or UTF-16BE"},
     {"不认识的参数“%1”。", "unexpected argument '%1'"},
     {"请给出 --export 或 --import 其中之一。", "give either --export or --import"},
-    {"--export 只能和 --car 一起使用。", "--export takes no option but --car"},
     {"请输入启动密码：", "Start-up password: "},
+    {"请输入账本密码：", "Ledger password: "},
+    {"无法读取密码文件 %1。", "Cannot read the password file %1."},
+    {"没有给出能打开账本的密码，程序不能继续。",
+     "No password that opens the ledger was given; nothing was done."},
+    {"--export 只能和 --car、--password-file 一起使用。",
+     "--export takes no option but --car and --password-file"},
     {"密码错误。", "Wrong password."},
     {"没有输入正确的启动密码，程序不能继续。",
      "The start-up password was not given; nothing was done."},

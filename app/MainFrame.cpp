@@ -35,8 +35,9 @@ const QString kUpdateMessage =
 
 } // namespace
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+CMainFrame::CMainFrame(const QString& ledgerKey, QWidget* parent) : QMainWindow(parent)
 {
+    m_context.m_database.SetOpenPassword(ledgerKey);
     placeOnScreen();
     setWindowIcon(QIcon(res::Bitmap(res::IDI_PROGRAM)));
     BuildMainMenu(menuBar(), [this](int id) { OnCommand(id); });
@@ -85,7 +86,6 @@ void CMainFrame::prepareLedger()
     // A folder that cannot be made shows up as a failed database creation.
     platform::MakeFolder(platform::ConfigFolder());
     m_context.m_database.SetFilePath(platform::DatabasePath());
-    m_context.m_database.SetOpenPassword(CMyDatabase::kDatabasePassword);
     platform::ShowLedgerOpening(m_context.m_database.CreateOrOpen());
     m_context.m_database.Open();
     // Said once, before anything is typed that could not be kept.

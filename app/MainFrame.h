@@ -30,7 +30,10 @@ class CMainFrame : public QMainWindow, public IWindowRequests
 {
     Q_OBJECT
 public:
-    explicit CMainFrame(QWidget* parent = nullptr);
+    // The ledger is opened with ledgerKey: the fixed key, or the owner's
+    // password the login was given.
+    explicit CMainFrame(const QString& ledgerKey = CMyDatabase::kDatabasePassword,
+                        QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     // "Qinmo【name】" from the current car, or "Qinmo【请选择或创建管理车辆】";

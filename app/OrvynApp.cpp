@@ -40,10 +40,11 @@ bool COrvynApp::InitInstance(const QString& commandLine,
     m_listener->listen();
     QObject::connect(m_listener.get(), &RunningCopyListener::forwardRequested,
                      [this](const QString& token) { BringForward(token); });
-    if (!commandLine.contains(QStringLiteral("/nopassword")) && !RunPasswordGate(login))
+    const GateOutcome gate = RunPasswordGate(commandLine.contains(QStringLiteral("/nopassword")), login);
+    if (!gate.open)
         return false;
 
-    m_frame = std::make_unique<CMainFrame>();
+    m_frame = std::make_unique<CMainFrame>(gate.ledgerKey);
     m_frame->show();
     return true;
 }

@@ -4,14 +4,16 @@
 #include "csv/CsvImport.h"
 #include "csv/CsvText.h"
 #include "csv/ImportSummary.h"
+#include "database/LedgerFile.h"
 #include "database/MyDatabase.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
-#include "platform/StoredPassword.h"
 #include "platform/PrivateFiles.h"
+#include "platform/StoredPassword.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <iostream>
 #include <string>
@@ -28,8 +30,8 @@ QString tr(const char* text)
 }
 
 // The options of an export or import; these take a value.
-const QStringList kValueOptions = {"--export",   "--import", "--car",      "--ledger",
-                                   "--distance", "--volume", "--encoding", "--map"};
+const QStringList kValueOptions = {"--export", "--import", "--car",      "--ledger",       "--distance",
+                                   "--volume", "--map",    "--encoding", "--password-file"};
 const QStringList kFlagOptions = {"--dry-run", "--keep-duplicates", "--skip-bad-lines",
                                   "--cut-long-texts"};
 
@@ -53,28 +55,65 @@ QStringList importFiles(const QStringList& paths)
     return files;
 }
 
-bool passwordPassed(bool noPassword, CsvCommandIo& io)
+// The first line of a password file, without its line end.
+std::optional<QString> passwordFromFile(const QString& path, CsvCommandIo& io)
 {
-    if (noPassword)
-        return true;
-    const StoredPassword stored = ReadStoredPassword();
-    if (!stored.set)
-        return true;
-    if (!stored.unreadableFile.isEmpty()) {
-        io.err << UnreadableProfileText(stored.unreadableFile) << Qt::endl;
-        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        io.err << tr("无法读取密码文件 %1。").arg(path) << Qt::endl;
+        return std::nullopt;
     }
+    QByteArray line = file.readLine();
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return QString::fromUtf8(line);
+}
+
+// The key the ledger opens with, once the password that guards it is given
+// (on the terminal, or in the password file); std::nullopt, after saying so,
+// when it is not. A ledger keyed with the owner's password is opened by that
+// password only, also with "/nopassword".
+std::optional<QString> ledgerKey(const CsvRequest& a, CsvCommandIo& io)
+{
+    const QString fixed = CMyDatabase::kDatabasePassword;
+    const StoredPassword stored = ReadStoredPassword();
+    const QString ledger = platform::DatabasePath();
+    const bool ownerKeyed = stored.ownerKeyed && QFileInfo::exists(ledger);
+    if (!ownerKeyed && (a.noPassword || !stored.set))
+        return fixed;
+    if (!ownerKeyed && !stored.unreadableFile.isEmpty()) {
+        io.err << UnreadableProfileText(stored.unreadableFile) << Qt::endl;
+        return std::nullopt;
+    }
+    // Which key a typed password gives; empty when it opens nothing.
+    const auto keyFor = [&](const QString& typed) -> QString {
+        if (!ownerKeyed)
+            return stored.clear && typed == *stored.clear ? fixed : QString();
+        if (!typed.isEmpty() && LedgerOpensWithKey(ledger, typed))
+            return typed;
+        // A change of mode that ended before the ledger was re-keyed.
+        if (LedgerOpensWithKey(ledger, fixed) && (!stored.set || (stored.clear && typed == *stored.clear)))
+            return fixed;
+        return QString();
+    };
+    const QString prompt = ownerKeyed ? tr("请输入账本密码：") : tr("请输入启动密码：");
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::optional<QString> typed =
-            io.readPassword ? io.readPassword(tr("请输入启动密码：")) : std::nullopt;
+            !a.passwordFile.isEmpty() ? passwordFromFile(a.passwordFile, io)
+            : io.readPassword        ? io.readPassword(prompt)
+                                     : std::nullopt;
         if (!typed)
             break;
-        if (stored.clear && *typed == *stored.clear)
-            return true;
+        if (const QString key = keyFor(*typed); !key.isEmpty())
+            return key;
         io.err << tr("密码错误。") << Qt::endl;
+        if (!a.passwordFile.isEmpty())
+            break;
     }
-    io.err << tr("没有输入正确的启动密码，程序不能继续。") << Qt::endl;
-    return false;
+    io.err << (ownerKeyed ? tr("没有给出能打开账本的密码，程序不能继续。")
+                          : tr("没有输入正确的启动密码，程序不能继续。"))
+           << Qt::endl;
+    return std::nullopt;
 }
 
 int runExport(CMyDatabase& db, const CsvRequest& a, CsvCommandIo& io)
@@ -190,6 +229,8 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
                 a.importPaths << text;
         } else if (arg == QLatin1String("--car")) {
             a.options.car = text;
+        } else if (arg == QLatin1String("--password-file")) {
+            a.passwordFile = text;
         } else if (arg == QLatin1String("--ledger")) {
             if (const LedgerKindInfo* kind = FindLedgerKind(text))
                 a.options.ledger = kind->kind;
@@ -249,7 +290,7 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
              (a.dryRun || a.options.ledger || a.skipBadLines || !a.options.skipDuplicates ||
               !a.options.encoding.isEmpty() || !a.options.columnFields.empty() ||
               a.options.cutLongTexts))
-        mistake(tr("--export 只能和 --car 一起使用。"));
+        mistake(tr("--export 只能和 --car、--password-file 一起使用。"));
     return a;
 }
 
@@ -278,12 +319,14 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
                << Qt::endl;
         return 1;
     }
-    if (!passwordPassed(a.noPassword, io))
+    const std::optional<QString> key = ledgerKey(a, io);
+    if (!key)
         return 1;
 
     platform::MakeFolder(platform::ConfigFolder());
     CMyDatabase db;
     db.SetFilePath(platform::DatabasePath());
+    db.SetOpenPassword(*key);
     const LedgerOpening opening = db.CreateOrOpen();
     if (!db.IsOpen()) {
         io.err << tr("无法打开账本 %1。").arg(ledger)

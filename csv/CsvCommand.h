@@ -34,6 +34,7 @@ struct CsvRequest
     bool dryRun = false;
     bool skipBadLines = false;
     bool noPassword = false;
+    QString passwordFile; // the password's first line is read from it instead of the terminal
     // What is wrong with the arguments, one sentence; empty when nothing is.
     QString mistake;
 };

@@ -807,7 +807,7 @@ ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString&
     }
     result.backupPoint = ImportBackupPointName(platform::CurrentDateTime(), backupFolder);
     const SqlStatus backup = MakeBackupPoint(db.FilePath(), backupFolder, result.backupPoint,
-                                             CMyDatabase::kDatabasePassword);
+                                             db.LedgerKey());
     if (!backup.ok()) {
         result.error = QStringLiteral("导入前的备份没有做成，没有导入任何记录：") + backup.message;
         result.backupPoint.clear();

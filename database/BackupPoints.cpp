@@ -1,6 +1,7 @@
 #include "database/BackupPoints.h"
 
 #include "database/LedgerFile.h"
+#include "database/MyDatabase.h"
 #include "platform/PrivateFiles.h"
 
 #include <QDir>
@@ -97,4 +98,19 @@ SqlStatus MakeBackupPoint(const QString& ledgerPath, const QString& folder, cons
     // The leading "." keeps an unfinished copy out of the list.
     const QString temporary = folder + QStringLiteral("/.") + name + QStringLiteral(".part");
     return CopyLedgerFile(ledgerPath, folder + QLatin1Char('/') + name, temporary, key);
+}
+
+RestoreKeys ReadRestoreKeys(const QByteArray& input)
+{
+    const QList<QByteArray> lines = input.split('\n');
+    const auto line = [&](int i) {
+        return i < lines.size() && !lines[i].isEmpty() ? QString::fromUtf8(lines[i])
+                                                        : CMyDatabase::kDatabasePassword;
+    };
+    return {line(0), line(1)};
+}
+
+QByteArray RestoreKeysInput(const RestoreKeys& keys)
+{
+    return keys.ledger.toUtf8() + '\n' + keys.point.toUtf8() + '\n';
 }

@@ -2,6 +2,7 @@
 
 #include "database/StorageFault.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -52,3 +53,16 @@ void RemoveAbandonedCopies(const QString& folder);
 // status says why in a sentence for the user.
 SqlStatus MakeBackupPoint(const QString& ledgerPath, const QString& folder, const QString& name,
                           const QString& key);
+
+// The keys of a restore: the ledger's and the backup point's (the fixed key,
+// or an owner's password). The main program hands them to the restore program
+// on its standard input, one a line, never on the command line.
+struct RestoreKeys
+{
+    QString ledger;
+    QString point;
+};
+// The keys read from the restore program's input; the fixed key for a line
+// that is missing (a restore started by hand, or by an older program).
+RestoreKeys ReadRestoreKeys(const QByteArray& input);
+QByteArray RestoreKeysInput(const RestoreKeys& keys);

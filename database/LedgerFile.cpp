@@ -241,6 +241,15 @@ SqlStatus CreateLedgerFile(const QString& path, const QString& key)
     return status;
 }
 
+bool LedgerOpensWithKey(const QString& path, const QString& key)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    FileConnection c;
+    return c.open(path, SQLITE_OPEN_READONLY, key).ok() &&
+           !c.column("SELECT count(*) FROM sqlite_master").isEmpty();
+}
+
 bool IsCompleteLedgerFile(const QString& path, const QString& key)
 {
     return QFileInfo(path).isFile() && isCompleteLedger(path, key);

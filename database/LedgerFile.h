@@ -23,6 +23,10 @@ SqlStatus CreateLedgerFile(const QString& path, const QString& key);
 // stands for an unencrypted file.
 SqlStatus ChangeLedgerKey(const QString& path, const QString& oldKey, const QString& newKey);
 
+// Whether the file at path opens with key: its first page decrypts to a
+// database (no check of the rest; the key is all that is asked).
+bool LedgerOpensWithKey(const QString& path, const QString& key);
+
 // Whether the file at path opens with key, passes SQLite's quick check and
 // holds all eleven tables.
 bool IsCompleteLedgerFile(const QString& path, const QString& key);

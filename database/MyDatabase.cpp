@@ -114,6 +114,18 @@ void CMyDatabase::addMissingColumns(LedgerOpening& opening)
     opening.status.writing = true;
 }
 
+SqlStatus CMyDatabase::ChangeLedgerKeyTo(const QString& newKey)
+{
+    const bool wasOpen = m_connection.IsOpen();
+    m_connection.Close();
+    const SqlStatus changed = ChangeLedgerKey(m_filePath, m_openPassword, newKey);
+    if (changed.ok())
+        m_openPassword = m_databasePassword = newKey;
+    if (wasOpen && !Open() && changed.ok())
+        return m_connection.LastError();
+    return changed;
+}
+
 bool CMyDatabase::Open()
 {
     if (m_connection.IsOpen())

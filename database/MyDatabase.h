@@ -95,6 +95,12 @@ public:
     void SetFilePath(const QString& path);
     void SetOpenPassword(const QString& password);
     QString FilePath() const { return m_filePath; }
+    // The key the ledger is opened with: the fixed key, or the owner's password.
+    const QString& LedgerKey() const { return m_openPassword; }
+    // Gives the ledger a new key (the fixed key or the owner's password): the
+    // connection is closed, the file re-keyed in one transaction (a kill
+    // leaves it with the old key) and opened again with the key it then has.
+    SqlStatus ChangeLedgerKeyTo(const QString& newKey);
 
     // Finishes or undoes an interrupted creation or key change of the file,
     // creates the file when it is missing, opens it and creates every missing

@@ -2,10 +2,17 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
+#include <fcntl.h>
+#include <spawn.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
 
 namespace platform {
 
@@ -52,6 +59,37 @@ void OpenLocalFile(const QString& path, const std::function<void()>& failed)
 bool StartProcess(const QString& program, const QStringList& arguments)
 {
     return QProcess::startDetached(program, arguments);
+}
+
+bool StartProcess(const QString& program, const QStringList& arguments, const QByteArray& input)
+{
+    int fds[2];
+    if (input.size() > 64 * 1024 || ::pipe2(fds, O_CLOEXEC) != 0)
+        return false;
+    // The whole input fits the pipe's buffer: written before the program
+    // starts, so nothing here waits for it to read.
+    const bool written = ::write(fds[1], input.constData(), size_t(input.size())) == input.size();
+    ::close(fds[1]);
+    if (!written) {
+        ::close(fds[0]);
+        return false;
+    }
+    std::vector<QByteArray> texts{QFile::encodeName(program)};
+    for (const QString& argument : arguments)
+        texts.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, fds[0], STDIN_FILENO);
+    pid_t pid = 0;
+    const int started =
+        ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(fds[0]);
+    return started == 0;
 }
 
 } // namespace platform

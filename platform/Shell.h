@@ -15,5 +15,8 @@ bool OpenUrl(const QString& urlOrPath);
 void OpenLocalFile(const QString& path, const std::function<void()>& failed);
 // Starts a program without waiting for it and never through a shell.
 bool StartProcess(const QString& program, const QStringList& arguments = {});
+// The same, with input waiting on the program's standard input (at most a
+// pipe's buffer, 64 KB), which then ends: what no command line may show.
+bool StartProcess(const QString& program, const QStringList& arguments, const QByteArray& input);
 
 } // namespace platform

@@ -21,7 +21,23 @@ StoredPassword ReadStoredPassword()
     password.set = !stored || !stored->isEmpty();
     if (stored)
         password.clear = UnscramblePassword(*stored);
+    password.ownerKeyed =
+        platform::ReadProfileString(QStringLiteral("User"), QStringLiteral("OwnerKeyed")) ==
+        QStringLiteral("1");
     return password;
+}
+
+bool WriteOwnerKeyed(bool on)
+{
+    return platform::WriteProfileString(QStringLiteral("User"), QStringLiteral("OwnerKeyed"),
+                                        on ? QStringLiteral("1") : QString());
+}
+
+bool WriteStartupPassword(const QString& password)
+{
+    return platform::WriteProfileString(QStringLiteral("User"), QStringLiteral("Pin"),
+                                        password.isEmpty() ? QString()
+                                                           : ScramblePassword(password));
 }
 
 QString UnreadableProfileText(const QString& file)

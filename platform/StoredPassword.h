@@ -15,9 +15,19 @@ struct StoredPassword
     std::optional<QString> clear;
     // The profile file when it cannot be read; empty otherwise.
     QString unreadableFile;
+    // The ledger is keyed with the owner's password (section "User", entry
+    // "OwnerKeyed"): only that password opens it. "Pin" is then kept only
+    // while the ledger changes from one mode to the other.
+    bool ownerKeyed = false;
 };
 
 StoredPassword ReadStoredPassword();
+
+// Marks the ledger as keyed with the owner's password, or not. False when the
+// profile could not be written.
+bool WriteOwnerKeyed(bool on);
+// Stores the start-up password of a ledger with the fixed key (empty: none).
+bool WriteStartupPassword(const QString& password);
 
 // Says that the profile file cannot be read, so that only "/nopassword"
 // starts the program.

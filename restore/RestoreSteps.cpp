@@ -5,8 +5,9 @@
 #include "database/MyDatabase.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
-#include "platform/SingleInstance.h"
 #include "platform/PrivateFiles.h"
+#include "platform/SingleInstance.h"
+#include "platform/StoredPassword.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -65,11 +66,14 @@ RestoreOutcome failed(const QString& message)
 } // namespace
 
 RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& name,
-                                  const QString& ledgerPath, const QDateTime& now)
+                                  const QString& ledgerPath, const QDateTime& now,
+                                  const RestoreKeys& given)
 {
-    const QString key = CMyDatabase::kDatabasePassword;
+    const RestoreKeys keys{given.ledger.isEmpty() ? CMyDatabase::kDatabasePassword : given.ledger,
+                           given.point.isEmpty() ? CMyDatabase::kDatabasePassword : given.point};
+    const QString& key = keys.ledger;
     const QString point = backupFolder + QLatin1Char('/') + name;
-    switch (CheckBackupPoint(backupFolder, name, key)) {
+    switch (CheckBackupPoint(backupFolder, name, keys.point)) {
     case BackupPointState::Complete:
         break;
     case BackupPointState::BadName:
@@ -104,15 +108,24 @@ RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& na
         return failed(QStringLiteral("无法创建文件夹 %1，数据没有恢复。")
                           .arg(QDir::toNativeSeparators(QFileInfo(ledgerPath).absolutePath())));
     }
+    // Marked owner-keyed before the ledger may have an owner's key, and no
+    // longer once it has the fixed key, so that the start-up gate always asks
+    // for what opens it.
+    const bool ownerKeyed = keys.point != CMyDatabase::kDatabasePassword;
+    if (ownerKeyed)
+        WriteOwnerKeyed(true);
     const SqlStatus replaced =
-        CopyLedgerFile(point, ledgerPath, ledgerPath + kRestoringSuffix, key);
+        CopyLedgerFile(point, ledgerPath, ledgerPath + kRestoringSuffix, keys.point);
     if (!replaced.ok())
         return failed(
             QStringLiteral("恢复数据失败（%1），现有数据没有改变。").arg(replaced.message));
+    if (!ownerKeyed)
+        WriteOwnerKeyed(false);
     return outcome;
 }
 
-RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lockLimit)
+RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lockLimit,
+                      const RestoreKeys& keys)
 {
     RestoreRun run;
     SingleInstanceLock lock(DataFolder());
@@ -127,6 +140,6 @@ RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lo
         return run;
     }
     run.outcome = RestoreBackupPoint(BackupFolder(), BackupPointFromArguments(arguments),
-                                     DatabasePath(), CurrentDateTime());
+                                     DatabasePath(), CurrentDateTime(), keys);
     return run;
 }

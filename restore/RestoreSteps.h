@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/BackupPoints.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -30,9 +32,11 @@ struct RestoreOutcome
 // Puts the backup point name of backupFolder in place of the ledger. The
 // point must be a complete ledger; the ledger it replaces is kept first as a
 // backup point of its own, named after now (or the next second not taken).
-// On failure the ledger is untouched.
+// On failure the ledger is untouched. The restored ledger keeps the point's
+// key, and the profile says whether that is an owner's password.
 RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& name,
-                                  const QString& ledgerPath, const QDateTime& now);
+                                  const QString& ledgerPath, const QDateTime& now,
+                                  const RestoreKeys& keys = {});
 
 struct RestoreRun
 {
@@ -45,4 +49,5 @@ struct RestoreRun
 // The whole restore of the data folder's ledger: waits at most lockLimit for
 // the program to end, then holds its lock while restoring, so that it cannot
 // start in between. The lock is free again on return.
-RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lockLimit);
+RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lockLimit,
+                      const RestoreKeys& keys = {});

@@ -12,6 +12,8 @@
 #include "restore/RestoreSteps.h"
 
 #include <QApplication>
+#include <QFile>
+#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -24,7 +26,14 @@ int main(int argc, char* argv[])
     platform::InstallChineseTranslations(app);
     platform::RegisterFontSubstitutions();
 
-    const RestoreRun run = RunRestore(QApplication::arguments().mid(1), 60s);
+    // The keys come on the standard input, which the main program closes
+    // after writing them; a restore started by hand has nothing there.
+    QFile input;
+    QByteArray keys;
+    if (!::isatty(STDIN_FILENO) && input.open(stdin, QIODevice::ReadOnly))
+        keys = input.read(64 * 1024);
+    const RestoreRun run =
+        RunRestore(QApplication::arguments().mid(1), 60s, ReadRestoreKeys(keys));
     if (!run.outcome.ok)
         platform::MessageBox(nullptr, run.outcome.message, platform::kCaption,
                              platform::MB_OK | platform::MB_ICONERROR);

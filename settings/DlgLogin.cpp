@@ -57,10 +57,17 @@ void CDlgLogin::setNotice(const QString& text)
     m_notice->setVisible(!text.isEmpty());
 }
 
+void CDlgLogin::setExpectedPassword(std::optional<QString> password)
+{
+    m_check = [password = std::move(password)](const QString& typed) {
+        return password && typed == *password;
+    };
+}
+
 void CDlgLogin::OnLogin()
 {
     ++m_attempts;
-    if (m_expected && m_edit->text() == *m_expected) {
+    if (m_check && m_check(m_edit->text())) {
         accept();
         return;
     }

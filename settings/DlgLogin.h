@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <optional>
 
 class CHoverButton;
@@ -17,7 +18,10 @@ public:
 
     // The clear password; std::nullopt when there is none that can be typed
     // (then every attempt fails).
-    void setExpectedPassword(std::optional<QString> password) { m_expected = std::move(password); }
+    void setExpectedPassword(std::optional<QString> password);
+    // What a typed password is checked with instead (a ledger keyed with the
+    // owner's password: whether it opens the ledger).
+    void setChecker(std::function<bool(const QString&)> check) { m_check = std::move(check); }
     // A sentence shown above the password (why no password can be checked).
     void setNotice(const QString& text);
     int attempts() const { return m_attempts; }
@@ -35,7 +39,7 @@ protected:
 private:
     void onTextChanged();
 
-    std::optional<QString> m_expected;
+    std::function<bool(const QString&)> m_check;
     int m_attempts = 0;
     bool m_errorShown = false;
     QLineEdit* m_edit;

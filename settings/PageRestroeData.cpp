@@ -1,28 +1,33 @@
 #include "settings/PageRestroeData.h"
 
 #include "database/BackupPoints.h"
+#include "database/LedgerContext.h"
+#include "database/LedgerFile.h"
 #include "database/MyDatabase.h"
 #include "platform/Clock.h"
 #include "platform/Folders.h"
+#include "platform/PrivateFiles.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "platform/WindowRequests.h"
 #include "settings/TreePropSheet.h"
-#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 using namespace platform;
 
-CPageRestroeData::CPageRestroeData(IWindowRequests* window, QWidget* parent)
-    : CPropertyPage(QStringLiteral("备份与恢复"), parent), m_window(window)
+CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* context,
+                                   QWidget* parent)
+    : CPropertyPage(QStringLiteral("备份与恢复"), parent), m_window(window), m_context(context)
 {
     auto* backupBox = new QGroupBox(QStringLiteral("数据备份"), this);
     m_backup = new QPushButton(QStringLiteral("备份当前数据点"), backupBox);
@@ -100,7 +105,7 @@ void CPageRestroeData::OnBackup()
     }
     const SqlStatus made =
         MakeBackupPoint(m_databasePath, m_backupFolder, BackupPointName(CurrentDateTime()),
-                        CMyDatabase::kDatabasePassword);
+                        ledgerKey());
     if (!made.ok()) {
         MessageBox(this, QStringLiteral("数据备份失败：") + made.message, kCaption,
                    MB_OK | MB_ICONERROR);
@@ -145,7 +150,8 @@ void CPageRestroeData::OnRestore()
     // Started before the program closes, so that a program that cannot be
     // started after all leaves this one running; it waits for this one to end.
     // The name is one argument as it is, never trimmed.
-    if (!StartProcess(program, {QLatin1Char('/') + name})) {
+    if (!StartProcess(program, {QLatin1Char('/') + name},
+                      RestoreKeysInput({ledgerKey(), m_pointKey}))) {
         MessageBox(this, notStarted, kCaption, MB_OK | MB_ICONERROR);
         return;
     }
@@ -155,10 +161,40 @@ void CPageRestroeData::OnRestore()
         m_window->PostClose();
 }
 
+QString CPageRestroeData::ledgerKey() const
+{
+    return m_context ? m_context->m_database.LedgerKey() : CMyDatabase::kDatabasePassword;
+}
+
 bool CPageRestroeData::restorablePoint(const QString& name)
 {
+    // A point has the ledger's key of its day: the key of now, the fixed key,
+    // or a password the owner had then and is asked for.
+    m_pointKey = ledgerKey();
+    const QString path = m_backupFolder + QLatin1Char('/') + name;
+    if (IsPlainFileName(name) && QFileInfo(path).isFile() && !LedgerOpensWithKey(path, m_pointKey)) {
+        if (LedgerOpensWithKey(path, CMyDatabase::kDatabasePassword)) {
+            m_pointKey = CMyDatabase::kDatabasePassword;
+        } else if (m_pointKey != CMyDatabase::kDatabasePassword) {
+            // Only an owner who keys the ledger has points with other
+            // passwords; anyone else is told the point cannot be read.
+            bool given = false;
+            const QString typed = QInputDialog::getText(
+                this, kCaption,
+                QStringLiteral("备份点【%1】用另一个密码加密，请输入那时的密码：").arg(name),
+                QLineEdit::Password, QString(), &given);
+            if (!given)
+                return false;
+            if (!LedgerOpensWithKey(path, typed)) {
+                MessageBox(this, QStringLiteral("密码不能打开备份点【%1】，数据没有恢复。").arg(name),
+                           kCaption, MB_OK | MB_ICONERROR);
+                return false;
+            }
+            m_pointKey = typed;
+        }
+    }
     QString refusal;
-    switch (CheckBackupPoint(m_backupFolder, name, CMyDatabase::kDatabasePassword)) {
+    switch (CheckBackupPoint(m_backupFolder, name, m_pointKey)) {
     case BackupPointState::Complete:
         return true;
     case BackupPointState::BadName:

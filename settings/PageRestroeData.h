@@ -3,6 +3,7 @@
 #include "settings/PropertyPage.h"
 
 class IWindowRequests;
+class LedgerContext;
 class QListWidget;
 class QPushButton;
 
@@ -15,7 +16,10 @@ class CPageRestroeData : public CPropertyPage
     Q_OBJECT
 public:
     // A restore ends the program through the window, when there is one.
-    explicit CPageRestroeData(IWindowRequests* window, QWidget* parent = nullptr);
+    // Backup points get the key of the context's ledger (the fixed key
+    // without a context).
+    explicit CPageRestroeData(IWindowRequests* window, LedgerContext* context = nullptr,
+                              QWidget* parent = nullptr);
 
     void OnInitDialog() override;
 
@@ -40,10 +44,13 @@ private:
     // The file name of the selected row; empty when none is selected.
     QString selectedName() const;
     // Whether the backup point can replace the ledger; when not, the user is
-    // told why.
+    // told why. m_pointKey is the key it opens with.
     bool restorablePoint(const QString& name);
+    QString ledgerKey() const;
 
     IWindowRequests* m_window;
+    LedgerContext* m_context;
+    QString m_pointKey;
     QString m_databasePath;
     QString m_backupFolder;
     QString m_programFolder;

@@ -1,12 +1,15 @@
 #include "settings/PageSetPwd.h"
 
 #include "controls/ReadableColours.h"
+#include "database/LedgerContext.h"
 #include "platform/MessageBox.h"
 #include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
 #include "platform/StoredPassword.h"
 #include "settings/TreePropSheet.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -59,8 +62,8 @@ void showText(QLabel* label, const QString& text)
 
 } // namespace
 
-CPageSetPwd::CPageSetPwd(IWindowRequests* window, QWidget* parent)
-    : CPropertyPage(QStringLiteral("密码设置"), parent), m_window(window)
+CPageSetPwd::CPageSetPwd(IWindowRequests* window, LedgerContext* context, QWidget* parent)
+    : CPropertyPage(QStringLiteral("密码设置"), parent), m_window(window), m_context(context)
 {
     auto* oldGroup = new QGroupBox(QStringLiteral("密码认证"), this);
     auto* oldCaption = new QLabel(QStringLiteral("输入原密码："), oldGroup);
@@ -84,6 +87,7 @@ CPageSetPwd::CPageSetPwd(IWindowRequests* window, QWidget* parent)
     m_confirmEdit = passwordEdit(QStringLiteral("输入确认密码"), newGroup);
     confirmCaption->setBuddy(m_confirmEdit);
     m_apply = new QPushButton(QStringLiteral("应用"), newGroup);
+    m_encrypt = new QCheckBox(QStringLiteral("用密码加密账本（忘记密码将无法打开账本）"), newGroup);
     m_hintLabel = redLabel(newGroup);
     auto* newLayout = new QGridLayout(newGroup);
     newLayout->addWidget(newCaption, 0, 0);
@@ -91,7 +95,8 @@ CPageSetPwd::CPageSetPwd(IWindowRequests* window, QWidget* parent)
     newLayout->addWidget(confirmCaption, 1, 0);
     newLayout->addWidget(m_confirmEdit, 1, 1);
     newLayout->addWidget(m_apply, 1, 2);
-    newLayout->addWidget(m_hintLabel, 2, 1, 1, 2);
+    newLayout->addWidget(m_encrypt, 2, 1, 1, 2);
+    newLayout->addWidget(m_hintLabel, 3, 1, 1, 2);
 
     // The edits of both groups start at the same place.
     const int captionWidth = confirmCaption->sizeHint().width();
@@ -116,7 +121,7 @@ CPageSetPwd::CPageSetPwd(IWindowRequests* window, QWidget* parent)
 bool CPageSetPwd::OnSetActive()
 {
     for (QWidget* control : std::initializer_list<QWidget*>{m_apply, m_check, m_clear, m_newEdit,
-                                                            m_confirmEdit, m_oldEdit})
+                                                            m_confirmEdit, m_oldEdit, m_encrypt})
         control->setEnabled(true);
     for (QLineEdit* edit : {m_oldEdit, m_newEdit, m_confirmEdit})
         edit->clear();
@@ -137,7 +142,12 @@ void CPageSetPwd::initialise()
     // as a set password: taking it for none would let anyone replace it
     // without knowing it.
     m_current = stored.clear;
-    if (!stored.unreadableFile.isEmpty()) {
+    m_encrypt->setChecked(stored.ownerKeyed);
+    if (ownerKeyed()) {
+        // The password is the ledger's key; the profile keeps no form of it.
+        m_current = m_context->m_database.LedgerKey();
+        setNewPasswordEnabled(false);
+    } else if (!stored.unreadableFile.isEmpty()) {
         setNewPasswordEnabled(false);
         showHint(
             QStringLiteral("无法读取设置文件 %1，不能核对或更改密码。").arg(stored.unreadableFile));
@@ -152,8 +162,29 @@ void CPageSetPwd::initialise()
     m_clear->hide();
 }
 
+bool CPageSetPwd::ownerKeyed() const
+{
+    return m_context && m_context->m_database.LedgerKey() != CMyDatabase::kDatabasePassword;
+}
+
+bool CPageSetPwd::rekeyLedger(const QString& key)
+{
+    const QString newKey = key.isEmpty() ? CMyDatabase::kDatabasePassword : key;
+    if (!m_context || m_context->m_database.LedgerKey() == newKey)
+        return true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const SqlStatus changed = m_context->m_database.ChangeLedgerKeyTo(newKey);
+    QApplication::restoreOverrideCursor();
+    if (changed.ok())
+        return true;
+    MessageBox(this, QStringLiteral("账本的加密没有更改，密码没有更改：%1").arg(changed.message),
+               kCaption, MB_OK | MB_ICONERROR);
+    return false;
+}
+
 void CPageSetPwd::setNewPasswordEnabled(bool enabled)
 {
+    m_encrypt->setEnabled(enabled && m_context);
     m_apply->setEnabled(enabled);
     m_newEdit->setEnabled(enabled);
     m_confirmEdit->setEnabled(enabled);
@@ -214,10 +245,7 @@ void CPageSetPwd::OnSetNewPassword()
         result = QStringLiteral("密码不能为空，请重新设置！");
     } else if (!m_window) {
         result = QStringLiteral("Can't get mainframe's point!");
-    } else if (!WriteProfileString(kSection, kEntry, ScramblePassword(password))) {
-        // The typed password stays, so the user can try again.
-        MessageBox(this, QStringLiteral("密码保存失败，密码没有更改，请重试！"), kCaption,
-                   MB_OK | MB_ICONERROR);
+    } else if (!storeNewPassword(password)) {
         return;
     } else {
         m_oldLabel->hide();
@@ -227,14 +255,52 @@ void CPageSetPwd::OnSetNewPassword()
     showHint(result);
 }
 
+bool CPageSetPwd::storeNewPassword(const QString& password)
+{
+    const auto writeFailed = [this] {
+        // The typed password stays, so the user can try again.
+        MessageBox(this, QStringLiteral("密码保存失败，密码没有更改，请重试！"), kCaption,
+                   MB_OK | MB_ICONERROR);
+        return false;
+    };
+    // Each step leaves the profile and the ledger so that the start-up gate
+    // opens the ledger with the old password or the new one: the mark that
+    // the ledger is owner-keyed is written before the ledger gets the owner's
+    // key and removed after it has the fixed key again, and a start-up
+    // password for the fixed key is stored before the ledger has that key.
+    if (m_encrypt->isChecked()) {
+        const bool wasOwnerKeyed = ownerKeyed();
+        if (!WriteOwnerKeyed(true))
+            return writeFailed();
+        if (!rekeyLedger(password)) {
+            if (!wasOwnerKeyed)
+                WriteOwnerKeyed(false);
+            return false;
+        }
+        // No longer needed; one left behind is removed at the next start.
+        WriteStartupPassword(QString());
+        return true;
+    }
+    if (!WriteStartupPassword(password))
+        return writeFailed();
+    if (!rekeyLedger(QString()))
+        return false;
+    WriteOwnerKeyed(false);
+    return true;
+}
+
 void CPageSetPwd::OnClearPassword()
 {
+    if (!rekeyLedger(QString()))
+        return;
+    WriteOwnerKeyed(false);
     if (!WriteProfileString(kSection, kEntry, QString())) {
         MessageBox(this, QStringLiteral("密码清除失败，密码没有更改，请重试！"), kCaption,
                    MB_OK | MB_ICONERROR);
         return;
     }
     showText(m_oldLabel, QStringLiteral("未设置密码！"));
+    m_encrypt->setChecked(false);
     m_clear->hide();
 }
 

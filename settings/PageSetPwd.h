@@ -5,6 +5,8 @@
 #include <optional>
 
 class IWindowRequests;
+class LedgerContext;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -18,8 +20,10 @@ class CPageSetPwd : public CPropertyPage
     Q_OBJECT
 public:
     // Without a window (a sheet opened before the main window exists) no new
-    // password is stored.
-    explicit CPageSetPwd(IWindowRequests* window, QWidget* parent = nullptr);
+    // password is stored. The context's ledger is re-keyed when the owner
+    // chooses to encrypt it with the password (or no longer).
+    explicit CPageSetPwd(IWindowRequests* window, LedgerContext* context = nullptr,
+                         QWidget* parent = nullptr);
 
     // Every activation starts afresh: the edits emptied, the stored password
     // read again and the attempts counted from zero.
@@ -40,6 +44,7 @@ public:
     QLineEdit* newPasswordEdit() const { return m_newEdit; }
     QLineEdit* confirmEdit() const { return m_confirmEdit; }
     QPushButton* applyButton() const { return m_apply; }
+    QCheckBox* encryptBox() const { return m_encrypt; }
     QLabel* hintLabel() const { return m_hintLabel; }
 
 protected:
@@ -54,8 +59,16 @@ private:
     void onOldTextChanged();
     void onNewTextChanged();
     void closeSheet();
+    // The ledger given key (the fixed key when empty); false, after telling
+    // the user, when it could not be re-keyed.
+    bool rekeyLedger(const QString& key);
+    bool ownerKeyed() const;
+    // Stores a new password as chosen: the start-up password of a ledger with
+    // the fixed key, or the ledger's own key. False after telling the user.
+    bool storeNewPassword(const QString& password);
 
     IWindowRequests* m_window;
+    LedgerContext* m_context;
     // The clear password; std::nullopt when the stored value is no text, which
     // no typed password matches.
     std::optional<QString> m_current;
@@ -70,5 +83,6 @@ private:
     QLineEdit* m_newEdit;
     QLineEdit* m_confirmEdit;
     QPushButton* m_apply;
+    QCheckBox* m_encrypt;
     QLabel* m_hintLabel;
 };

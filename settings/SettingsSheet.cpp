@@ -31,9 +31,9 @@ CPropertyPage* pageFor(int index, LedgerContext& context, IWindowRequests* windo
     case settingspage::Word:
         return new CPageWord(context);
     case settingspage::RestoreData:
-        return new CPageRestroeData(window);
+        return new CPageRestroeData(window, &context);
     default:
-        return new CPageSetPwd(window);
+        return new CPageSetPwd(window, &context);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/CommandLineLanguage.h"
+#include "database/MyDatabase.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
@@ -7,6 +8,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -236,4 +238,49 @@ TEST(CommandLine, TheDataFolderIsTheUsersAloneAndExportsElsewhereAreShared)
                   (mask & 044) == 0 ? (QFile::ReadOther | QFile::ReadGroup)
                                     : QFile::Permissions())
             << file.fileName().toStdString();
+}
+
+TEST(CommandLine, ALedgerKeyedWithThePasswordIsOpenedByThePasswordOnly)
+{
+    TestFolders folders;
+    const QString home = folders.data() + "/home";
+    {
+        CMyDatabase maker;
+        maker.SetFilePath(home + "/config/CAR.mdb");
+        ASSERT_TRUE(QDir().mkpath(home + "/config"));
+        ASSERT_TRUE(maker.CreateOrOpen().status.ok());
+        ASSERT_TRUE(maker.NewCar("小白"));
+        ASSERT_TRUE(maker.ChangeLedgerKeyTo("钥匙").ok());
+    }
+    QSettings(folders.config() + "/OrvynSoft/Orvyn.conf", QSettings::IniFormat)
+        .setValue("User/OwnerKeyed", "1");
+    const auto passwordFile = [&](const QByteArray& text) {
+        QFile file(folders.data() + "/pw" + QString::number(qHash(text)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    };
+    const QString refused = "没有给出能打开账本的密码，程序不能继续。\n";
+    const struct
+    {
+        QStringList arguments;
+        int code;
+        QString err;
+    } rows[] = {
+        {{"--password-file", passwordFile("钥匙\r\n")}, 0, ""},
+        {{"--password-file", passwordFile("vorpa\n")}, 1, "密码错误。\n" + refused},
+        // No terminal to ask on, and "/nopassword" skips nothing.
+        {{"/nopassword"}, 1, "请输入账本密码：" + refused},
+        {{"--password-file", folders.data() + "/none"}, 1,
+         "无法读取密码文件 " + folders.data() + "/none。\n" + refused},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        const Outcome outcome = runProgram(
+            folders, QStringList{"--export", folders.data() + "/out"} + row.arguments,
+            {"LANG=zh_CN.UTF-8"});
+        EXPECT_EQ(outcome.code, row.code);
+        EXPECT_EQ(outcome.err, row.err);
+    }
+    EXPECT_TRUE(QFileInfo::exists(folders.data() + "/out/车辆信息.csv"));
 }

@@ -5,6 +5,7 @@
 #include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
 #include "platform/SingleInstance.h"
+#include "platform/StoredPassword.h"
 #include "settings/DlgLogin.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
@@ -266,6 +267,59 @@ TEST(Startup, PasswordGate)
         EXPECT_EQ(boxes.boxes()[0].text, kTooMany);
         EXPECT_EQ(boxes.boxes()[0].caption, "Qinmo");
         EXPECT_EQ(boxes.boxes()[0].flags, MB_OK | MB_ICONERROR);
+    }
+}
+
+TEST(Startup, ALedgerKeyedWithThePasswordOpensWithWhatIsTypedOnly)
+{
+    struct Case
+    {
+        const char* what;
+        bool rekeyed;     // the ledger has the owner's key (else the change ended first)
+        const char* pin;  // the start-up password of the fixed key still stored
+        QStringList typed;
+        bool opens;
+        QString key;      // the key the window's ledger opens with
+    };
+    const Case cases[] = {
+        {"the password", true, "", {"wrong", "钥匙'9"}, true, "钥匙'9"},
+        {"a wrong password and cancel", true, "", {"vorpa"}, false, ""},
+        // Ended after the mark, before the ledger was re-keyed: the password of
+        // before still guards it.
+        {"a change that ended early", false, "abc", {"钥匙'9", "abc"}, true, "vorpa"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TestFolders folders;
+        MessageBoxRecorder boxes;
+        {
+            CMyDatabase maker;
+            maker.SetFilePath(platform::DatabasePath());
+            ASSERT_TRUE(QDir().mkpath(platform::ConfigFolder()));
+            ASSERT_TRUE(maker.CreateOrOpen().status.ok());
+            if (c.rekeyed) {
+                ASSERT_TRUE(maker.ChangeLedgerKeyTo("钥匙'9").ok());
+            }
+            maker.Close();
+        }
+        ASSERT_TRUE(WriteOwnerKeyed(true));
+        setPin(c.pin);
+        int logins = 0;
+        QString notice;
+        COrvynApp app; // "/nopassword" cannot skip it
+        const bool opened = app.InitInstance("orvyn /nopassword", [&](CDlgLogin& dialog) {
+            for (QLabel* label : dialog.findChildren<QLabel*>())
+                if (label->text().contains("/nopassword"))
+                    notice = label->text();
+            return typing(c.typed, &logins)(dialog);
+        });
+        EXPECT_EQ(opened, c.opens);
+        EXPECT_EQ(logins, 1);
+        EXPECT_EQ(notice, "账本已用密码加密，只有密码能打开它：/nopassword 不能跳过密码。");
+        if (opened) {
+            EXPECT_EQ(app.mainFrame()->Context().m_database.LedgerKey(), c.key);
+            EXPECT_TRUE(app.mainFrame()->Context().m_database.IsOpen());
+        }
     }
 }
 

@@ -172,7 +172,7 @@ TEST_F(CsvCommandTest, MistakenArgumentsAreToldBeforeAnythingIsTouched)
         {{"--import", "a.csv", "--encoding", "latin1"},
          "--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。"},
         {{"--import", "a.csv", "--encoding", "windows-1252"}, ""},
-        {{"--export", "a", "--encoding", "UTF-8"}, "--export 只能和 --car 一起使用。"},
+        {{"--export", "a", "--encoding", "UTF-8"}, "--export 只能和 --car、--password-file 一起使用。"},
         {{"--import", "a.csv", "--map", "Betrag"},
          "--map 要写成 "
          "栏名=字段，字段是日期、里程表、金额、单价、数量、备注、服务商、内容或不导入。"},
@@ -183,8 +183,8 @@ TEST_F(CsvCommandTest, MistakenArgumentsAreToldBeforeAnythingIsTouched)
         {{"--import", "a.csv", "b.csv"}, "不认识的参数“b.csv”。"},
         {{"--export", "a", "--import", "b"}, "请给出 --export 或 --import 其中之一。"},
         {{"--car", "x"}, "请给出 --export 或 --import 其中之一。"},
-        {{"--export", "a", "--dry-run"}, "--export 只能和 --car 一起使用。"},
-        {{"--export", "a", "--cut-long-texts"}, "--export 只能和 --car 一起使用。"},
+        {{"--export", "a", "--dry-run"}, "--export 只能和 --car、--password-file 一起使用。"},
+        {{"--export", "a", "--cut-long-texts"}, "--export 只能和 --car、--password-file 一起使用。"},
         {{"--import", "a", "--cut-long-texts"}, ""},
         {{"--export", "a", "x/nopassword"}, ""},
     };

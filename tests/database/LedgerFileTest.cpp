@@ -206,3 +206,51 @@ TEST(LedgerFile, LeftoverOfAnInterruptedRestoreNeverReplacesTheLedger)
     EXPECT_EQ(ReadBack(path, "select Name from CarList"), (std::vector<QStringList>{{"mine"}}));
     EXPECT_EQ(filesIn(folders.data()), QStringList{"CAR.mdb"});
 }
+
+TEST(LedgerFile, KilledKeyChangeLeavesALedgerThatOpensWithTheOldKeyOrTheNew)
+{
+    // Enough rows that re-keying takes a while; kills land across that time.
+    TestFolders folders;
+    const QString base = folders.data() + "/base.mdb";
+    MakeLedgerWithCar(base, "小白");
+    {
+        CAdoConnection c;
+        ASSERT_TRUE(c.Open(base, kKey));
+        ASSERT_TRUE(c.Execute("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                              "WHERE i < 40000) INSERT INTO Refuel (CarID, RecID, DateTimee, Mark) "
+                              "SELECT 'CAR0001', printf('%07d', i), '2026/01/01', 'note ' || i "
+                              "FROM n"));
+    }
+    QElapsedTimer whole;
+    whole.start();
+    const QString timed = folders.data() + "/timed.mdb";
+    ASSERT_TRUE(QFile::copy(base, timed));
+    ASSERT_TRUE(ChangeLedgerKey(timed, kKey, "新钥匙").ok());
+    const qint64 span = std::max<qint64>(whole.nsecsElapsed() / 1000, 1000);
+
+    int oldKey = 0, newKey = 0;
+    for (int round = 0; round < 12; ++round) {
+        const QString path = folders.data() + QString("/round%1.mdb").arg(round);
+        ASSERT_TRUE(QFile::copy(base, path));
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            _exit(ChangeLedgerKey(path, kKey, "新钥匙").ok() ? 0 : 1);
+        QThread::usleep(static_cast<unsigned long>(span * round / 12));
+        kill(child, SIGKILL);
+        int status = 0;
+        waitpid(child, &status, 0);
+
+        // Opened as the program does: what a kill left is put right first.
+        const bool old = IsCompleteLedgerFile(path, kKey);
+        const bool renewed = !old && IsCompleteLedgerFile(path, "新钥匙");
+        EXPECT_TRUE(old || renewed) << round;
+        oldKey += old;
+        newKey += renewed;
+        const QString key = old ? kKey : QStringLiteral("新钥匙");
+        EXPECT_EQ(ReadBack(path, "select count(*) from Refuel", key),
+                  (std::vector<QStringList>{{"40000"}}))
+            << round;
+    }
+    EXPECT_GT(oldKey, 0); // the kills did land during the change
+}

@@ -4,6 +4,7 @@
 #include "database/MyDatabase.h"
 #include "platform/Folders.h"
 #include "platform/SingleInstance.h"
+#include "platform/StoredPassword.h"
 #include "tests/database/HotJournal.h"
 #include "tests/support/CoreTestEnvironment.h"
 #include "tests/support/ReadBack.h"
@@ -205,4 +206,24 @@ TEST_F(RestoreTest, NameEndingInABlankIsRestoredExactly)
     const RestoreRun run = RunRestore({"/" + kPoint + ' '}, 60s);
     ASSERT_TRUE(run.outcome.ok) << run.outcome.message.toStdString();
     EXPECT_EQ(carsIn(ledger), (std::vector<QStringList>{{"以前"}}));
+}
+
+TEST_F(RestoreTest, KeysComeOnTheInputAndThePointKeepsItsOwn)
+{
+    // Missing lines stand for the fixed key.
+    EXPECT_EQ(ReadRestoreKeys("").ledger, kKey);
+    const RestoreKeys keys = ReadRestoreKeys(RestoreKeysInput({"钥匙", kKey}));
+    EXPECT_EQ(keys.ledger, "钥匙");
+    EXPECT_EQ(keys.point, kKey);
+
+    // A point made before the ledger was keyed with the owner's password.
+    ASSERT_TRUE(ChangeLedgerKey(ledger, kKey, "钥匙").ok());
+    ASSERT_TRUE(WriteOwnerKeyed(true));
+    const RestoreOutcome outcome = RestoreBackupPoint(backups, kPoint, ledger, kNow, keys);
+    ASSERT_TRUE(outcome.ok) << outcome.message.toStdString();
+    EXPECT_EQ(carsIn(ledger), (std::vector<QStringList>{{"以前"}}));
+    EXPECT_FALSE(ReadStoredPassword().ownerKeyed);
+    // The ledger it replaced is kept with the key it had.
+    EXPECT_EQ(ReadBack(backups + '/' + outcome.keptName, "select Name from CarList", "钥匙"),
+              (std::vector<QStringList>{{"现在"}}));
 }

@@ -1,5 +1,7 @@
 #include "SettingsFixture.h"
 
+#include "database/BackupPoints.h"
+#include "database/LedgerFile.h"
 #include "platform/PasswordScramble.h"
 #include "platform/Profile.h"
 #include "settings/PageSetPwd.h"
@@ -276,4 +278,48 @@ TEST(PasswordPage, WithoutTheMainFrameNothingIsStored)
     page->applyButton()->click();
     EXPECT_EQ(page->hintLabel()->text(), "Can't get mainframe's point!");
     EXPECT_EQ(GetProfileString("User", "Pin", "absent"), "absent");
+}
+
+TEST_F(PasswordPageTest, ALedgerEncryptedWithThePasswordOpensWithItAloneUntilItIsCleared)
+{
+    LedgerRecord note;
+    note.carId = "CAR0001";
+    note.recId = "0000001";
+    note.date = "2026/03/02";
+    note.mark = "车库门口的加油站";
+    ASSERT_TRUE(db().InsertRecord(LedgerKind::Refuel, note));
+    const auto holdsNote = [&](const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) && f.readAll().contains(note.mark.toUtf8());
+    };
+    open();
+    page->encryptBox()->setChecked(true);
+    type(page->newPasswordEdit(), "秘密'1");
+    type(page->confirmEdit(), "秘密'1");
+    EXPECT_EQ(shown(page->hintLabel()), "密码已设置，请牢记！");
+    // The profile keeps no form of the password, only that the ledger has one.
+    EXPECT_FALSE(storedPin().isValid() && !storedPin().toString().isEmpty());
+    EXPECT_EQ(GetProfileString("User", "OwnerKeyed"), "1");
+    EXPECT_FALSE(LedgerOpensWithKey(path, CMyDatabase::kDatabasePassword));
+    EXPECT_TRUE(LedgerOpensWithKey(path, "秘密'1"));
+    // Still open for the program, and its backup points are keyed the same.
+    ASSERT_TRUE(db().GetCarList());
+    const QString backups = folders.data() + "/backup";
+    ASSERT_TRUE(MakeBackupPoint(path, backups, "CAR20261208-070000.bpt", db().LedgerKey()).ok());
+    const QString point = backups + "/CAR20261208-070000.bpt";
+    EXPECT_TRUE(LedgerOpensWithKey(point, "秘密'1"));
+    for (const QString& file : {path, point})
+        EXPECT_FALSE(holdsNote(file)) << file.toStdString();
+
+    // Cleared after the password is confirmed: the fixed key again.
+    sheet.reset();
+    open();
+    EXPECT_FALSE(newPasswordEnabled());
+    type(page->oldPasswordEdit(), "秘密'1");
+    ASSERT_TRUE(page->clearButton()->isVisible());
+    page->clearButton()->click();
+    EXPECT_TRUE(LedgerOpensWithKey(path, CMyDatabase::kDatabasePassword));
+    EXPECT_EQ(GetProfileString("User", "OwnerKeyed"), "");
+    EXPECT_EQ(readBack("select Mark from Refuel"), (std::vector<QStringList>{{note.mark}}));
+    EXPECT_TRUE(boxes.boxes().empty());
 }
