@@ -181,7 +181,9 @@ void CBarChart::Render(QPainter& painter, const QRect& area)
     painter.save();
     painter.translate(area.topLeft());
     painter.setClipRect(m_area);
+    m_shapes = true;
     Paint(painter);
+    m_shapes = false;
     painter.restore();
     m_area = kept;
 }
@@ -285,7 +287,13 @@ void CBarChart::DrawPie(QPainter& painter)
         for (const Wedge& wedge : Wedges(slice)) {
             // Without the gradient a slice is one colour, bordered in black
             // as the flood-filled pie of the back buffer is.
-            painter.setBrush(m_gradient ? WedgeColour(colour, slice, wedge.from) : colour);
+            const QColor fill = m_gradient ? WedgeColour(colour, slice, wedge.from) : colour;
+            painter.setBrush(fill);
+            // Drawn as shapes, each wedge's edge is smoothed on its own and
+            // the seams between them would show: an outline of its colour
+            // closes them.
+            if (m_shapes)
+                painter.setPen(QPen(fill, 0.6));
             painter.drawPolygon(WedgePolygon(centre, radius, wedge));
         }
     }

@@ -136,6 +136,7 @@ private:
     std::vector<double> Values() const;
 
     bool m_created = false;
+    bool m_shapes = false; // drawing shapes for a page rather than pixels
     std::vector<Bar> m_bars;
     double m_maximum = 0;
     double m_sum = 0;

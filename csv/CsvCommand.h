@@ -45,6 +45,11 @@ CsvRequest ParseCsvCommand(const QStringList& arguments);
 // Runs a request that has no mistake.
 int RunCsvCommand(const CsvRequest& request, CsvCommandIo& io);
 
+// Asks for the start-up password on the terminal when one is set, unless
+// "/nopassword" was given: three tries. False, with the reason told on the
+// error stream, when it was not given.
+bool CommandPasswordPassed(bool noPassword, CsvCommandIo& io);
+
 // Reads a line from standard input with the terminal's echo off (when it is
 // a terminal), after writing the prompt to standard error.
 std::optional<QString> ReadTerminalPassword(const QString& prompt);
