@@ -9,9 +9,9 @@ using namespace chart;
 
 namespace {
 
-QFont ChartFont(int pixelSize, QFont::Weight weight)
+QFont ChartFont(int pixelSize, QFont::Weight weight, const QString& family = QStringLiteral("宋体"))
 {
-    QFont font(QStringLiteral("宋体"));
+    QFont font(family);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;
@@ -97,6 +97,13 @@ void CBarChart::SetTitle(const QString& title)
     m_title = title;
     setWindowTitle(title);
     setAccessibleName(title);
+}
+
+void CBarChart::SetFaceFamily(const QString& family)
+{
+    m_normalFont = ChartFont(12, QFont::Normal, family);
+    m_boldFont = ChartFont(12, QFont::Bold, family);
+    m_titleFont = ChartFont(16, QFont::Bold, family);
 }
 
 void CBarChart::SetBackground(const QColor& colour)

@@ -60,6 +60,8 @@ public:
     void RemoveAll();
     void SetTitle(const QString& title);
     QString Title() const { return m_title; }
+    // Draws the texts in this family instead of "宋体".
+    void SetFaceFamily(const QString& family);
     // Takes the colour and the border and grid colours derived from it.
     void SetBackground(const QColor& colour);
     // Appends a bar; with redrawNow the back buffer is rebuilt, the bars

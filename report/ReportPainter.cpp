@@ -6,6 +6,7 @@
 #include "ledgers/LedgerFormat.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -32,9 +33,20 @@ const QColor kHeaderBack(225, 230, 240);
 const QColor kTotalBack(245, 245, 230);
 const QColor kGroupBack(220, 220, 220);
 
+// The family of the report's texts. Qt's PDF writer names each glyph's text
+// by the first character the face maps onto it; the Noto CJK faces share the
+// glyphs of many ideographs with the Kangxi radicals, so text copied from or
+// searched in the PDF would read "⽤" for "用". WenQuanYi Micro Hei keeps
+// them apart; without it the program's "宋体" and "黑体" stand in.
+QString reportFamily(const char* fallback)
+{
+    static const QString preferred = QStringLiteral("WenQuanYi Micro Hei");
+    return QFontDatabase::hasFamily(preferred) ? preferred : QString::fromUtf8(fallback);
+}
+
 QFont face(const char* family, int points, bool bold)
 {
-    QFont font(QString::fromUtf8(family));
+    QFont font(reportFamily(family));
     font.setPixelSize(points); // the painter's unit is the point
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -552,6 +564,7 @@ void CReportPainter::paintCharts(QPainter& painter)
     auto draw = [&](int analysis, const std::vector<costanalysis::ChartBar>& bars, bool pie,
                     int top) {
         CBarChart chart;
+        chart.SetFaceFamily(reportFamily("宋体"));
         chart.m_pie = pie ? 1 : 0;
         chart.m_grid = m_content.chart.gridLines;
         chart.m_gradient = m_content.chart.gradientFill;
