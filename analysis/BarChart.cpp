@@ -300,7 +300,7 @@ void CBarChart::DrawPie(QPainter& painter)
             // the seams between them would show: an outline of its colour
             // closes them.
             if (m_shapes)
-                painter.setPen(QPen(fill, 0.6));
+                painter.setPen(QPen(fill, 1.0));
             painter.drawPolygon(WedgePolygon(centre, radius, wedge));
         }
     }

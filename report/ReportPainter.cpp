@@ -27,6 +27,7 @@ constexpr double kPadX = 2.5;      // a cell's text from its borders
 constexpr double kPadY = 2;
 constexpr double kTitleHeight = 22; // a table's title line
 constexpr int kProgressStep = 256;  // rows between two progress reports
+constexpr double kChartWidth = 900; // a chart's width in the window, in pixels
 
 const QColor kRule(160, 160, 160);
 const QColor kHeaderBack(225, 230, 240);
@@ -560,9 +561,12 @@ void CReportPainter::paintCharts(QPainter& painter)
     painter.drawText(QRectF(0, y, w, kTitleHeight - 4), Qt::AlignLeft | Qt::AlignVCenter,
                      tr("费用分析"));
     y += kTitleHeight;
-    const int chartHeight = int((m_body.bottom() - y - 12) / 2);
+    // Each chart is drawn at the size it has in the window and scaled onto
+    // the page, so that its texts and bars keep their proportions.
+    const double chartScale = w / kChartWidth;
+    const int chartHeight = int((m_body.bottom() - y - 12) / 2 / chartScale);
     auto draw = [&](int analysis, const std::vector<costanalysis::ChartBar>& bars, bool pie,
-                    int top) {
+                    double top) {
         CBarChart chart;
         chart.SetFaceFamily(reportFamily("宋体"));
         chart.m_pie = pie ? 1 : 0;
@@ -572,8 +576,12 @@ void CReportPainter::paintCharts(QPainter& painter)
         chart.SetBackground(costanalysis::kChartBackground);
         for (const costanalysis::ChartBar& bar : bars)
             chart.AddBar(bar.label, bar.colour, bar.value);
-        chart.Render(painter, QRect(0, top, int(w), chartHeight));
+        painter.save();
+        painter.translate(0, top);
+        painter.scale(chartScale, chartScale);
+        chart.Render(painter, QRect(0, 0, int(kChartWidth), chartHeight));
+        painter.restore();
     };
-    draw(CDlgSysSetting::AllMonthly, m_content.monthBars, false, int(y));
-    draw(CDlgSysSetting::TotalCost, m_content.costBars, true, int(y) + chartHeight + 12);
+    draw(CDlgSysSetting::AllMonthly, m_content.monthBars, false, y);
+    draw(CDlgSysSetting::TotalCost, m_content.costBars, true, y + chartHeight * chartScale + 12);
 }
