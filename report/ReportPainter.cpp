@@ -28,6 +28,7 @@ constexpr double kPadY = 2;
 constexpr double kTitleHeight = 22; // a table's title line
 constexpr int kProgressStep = 256;  // rows between two progress reports
 constexpr double kChartWidth = 900; // a chart's width in the window, in pixels
+constexpr double kTableGap = 14;    // between two tables on a page
 
 const QColor kRule(160, 160, 160);
 const QColor kHeaderBack(225, 230, 240);
@@ -207,8 +208,17 @@ bool CReportPainter::layOut(const QSizeF& page, const ReportProgress& progress)
     m_pages.clear();
     m_heights.clear();
     m_widths.clear();
-    m_pages.push_back({Page::Title});
-    const double totalHeight = m_line + 2 * kPadY;
+    m_pages.push_back({Page::Title, {}});
+    const double lineHeight = m_line + 2 * kPadY;
+    const double bodyHeight = m_body.height();
+    Page current{Page::Table, {}};
+    double y = 0; // where the next table starts on the current page
+    auto turnPage = [&] {
+        if (!current.parts.empty())
+            m_pages.push_back(current);
+        current.parts.clear();
+        y = 0;
+    };
     for (size_t s = 0; s < m_content.sections.size(); ++s) {
         const ReportSection& section = m_content.sections[s];
         std::vector<bool> fitted;
@@ -216,10 +226,10 @@ bool CReportPainter::layOut(const QSizeF& page, const ReportProgress& progress)
         QStringList headers;
         for (const LedgerColumn& column : section.columns)
             headers << column.header;
-        const double top = m_body.top() + kTitleHeight + rowHeight(widths, {}, headers);
-        // Room for the page's total, the period's total and the record count.
-        const double room =
-            m_body.bottom() - top - (section.totals.empty() ? 0 : 2 * totalHeight) - totalHeight;
+        const double head = kTitleHeight + rowHeight(widths, {}, headers);
+        // Below the rows: the page's total, the period's total and the record count.
+        const double foot = (section.totals.empty() ? 0 : 2 * lineHeight) + lineHeight;
+        const double room = bodyHeight - head - foot; // for rows on a page of their own
         std::vector<float>& heights = m_heights.emplace_back();
         heights.reserve(section.rows.size());
         for (const QStringList& row : section.rows) {
@@ -229,16 +239,27 @@ bool CReportPainter::layOut(const QSizeF& page, const ReportProgress& progress)
         }
         size_t row = 0;
         do {
-            Page part{Page::Table, int(s), row, row, row == 0, false};
-            double used = 0;
-            while (row < heights.size() && (row == part.firstRow || used + heights[row] <= room))
+            // A table starts where its head, its first row and its foot fit.
+            const double first = row < heights.size() ? heights[row] : lineHeight;
+            if (y > 0 && y + head + first + foot > bodyHeight)
+                turnPage();
+            Part part{int(s), row, row, row == 0, false, y};
+            double used = y + head;
+            if (heights.empty())
+                used += lineHeight;
+            while (row < heights.size() &&
+                   (row == part.firstRow || used + heights[row] + foot <= bodyHeight))
                 used += heights[row++];
             part.endRow = row;
             part.sectionEnd = row == heights.size();
-            m_pages.push_back(part);
+            current.parts.push_back(part);
+            y = used + foot + kTableGap;
+            if (!part.sectionEnd)
+                turnPage();
         } while (row < heights.size());
     }
-    m_pages.push_back({Page::Charts});
+    turnPage();
+    m_pages.push_back({Page::Charts, {}});
     return true;
 }
 
@@ -268,21 +289,24 @@ ReportOutcome CReportPainter::Paint(QPagedPaintDevice& device, const ReportProgr
             return outcome;
         }
         const Page& page = m_pages[p];
-        QString subject;
-        if (page.kind == Page::Table)
-            subject = m_content.sections[size_t(page.section)].name;
-        else if (page.kind == Page::Charts)
-            subject = tr("费用分析");
+        QStringList subjects;
+        for (const Part& part : page.parts)
+            subjects << m_content.sections[size_t(part.section)].name;
+        if (page.kind == Page::Charts)
+            subjects << tr("费用分析");
+        const QString subject = subjects.join(tr("、"));
         paintFrame(painter, int(p) + 1, subject);
         switch (page.kind) {
         case Page::Title:
             paintTitle(painter);
             break;
         case Page::Table:
-            if (!paintTable(painter, page, progress)) {
-                painter.end();
-                outcome.kind = ReportOutcome::Cancelled;
-                return outcome;
+            for (const Part& part : page.parts) {
+                if (!paintTable(painter, part, progress)) {
+                    painter.end();
+                    outcome.kind = ReportOutcome::Cancelled;
+                    return outcome;
+                }
             }
             break;
         case Page::Charts:
@@ -368,12 +392,12 @@ void CReportPainter::paintTotalRow(QPainter& painter, const ReportSection& secti
     paintRow(painter, section, widths, cells, y, height, m_bold, true);
 }
 
-bool CReportPainter::paintTable(QPainter& painter, const Page& page, const ReportProgress& progress)
+bool CReportPainter::paintTable(QPainter& painter, const Part& page, const ReportProgress& progress)
 {
     const ReportSection& section = m_content.sections[size_t(page.section)];
     const std::vector<float>& heights = m_heights[size_t(page.section)];
     const std::vector<double>& widths = m_widths[size_t(page.section)];
-    double y = m_body.top();
+    double y = m_body.top() + page.top;
 
     painter.setFont(m_heading);
     painter.setPen(Qt::black);
@@ -401,6 +425,9 @@ bool CReportPainter::paintTable(QPainter& painter, const Page& page, const Repor
         if (!tick(progress))
             return false;
     }
+    // The column rules run through the header and the rows.
+    const double rulesEnd = y;
+    double totalsTop = y; // where the total rows begin
     if (section.rows.empty()) {
         painter.setFont(m_text);
         painter.setPen(Qt::black);
@@ -408,6 +435,9 @@ bool CReportPainter::paintTable(QPainter& painter, const Page& page, const Repor
         painter.drawText(QRectF(kPadX, y, m_size.width(), height), Qt::AlignLeft | Qt::AlignVCenter,
                          tr("这段期间没有记录。"));
         y += height;
+        painter.setPen(QPen(kRule, 0.3));
+        painter.drawLine(QPointF(0, y), QPointF(m_size.width(), y));
+        totalsTop = y;
     }
     const double totalHeight = m_line + 2 * kPadY;
     if (!section.totals.empty()) {
@@ -421,14 +451,21 @@ bool CReportPainter::paintTable(QPainter& painter, const Page& page, const Repor
             y += totalHeight;
         }
     }
-    // The table's outline and its column rules, once for the page.
+    // The table's outline and its column rules, once for the page; the total
+    // rows are crossed only where a total stands beside its label.
     painter.setPen(QPen(kRule, 0.6));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(0, tableTop, m_size.width(), y - tableTop));
+    int labelSpan = int(widths.size());
+    for (const ReportTotal& total : section.totals)
+        if (total.column >= 0)
+            labelSpan = std::min(labelSpan, total.column);
     double x = 0;
     for (size_t c = 0; c + 1 < widths.size(); ++c) {
         x += widths[c];
-        painter.drawLine(QPointF(x, tableTop), QPointF(x, y));
+        painter.drawLine(QPointF(x, tableTop), QPointF(x, rulesEnd));
+        if (int(c) + 1 >= labelSpan)
+            painter.drawLine(QPointF(x, totalsTop), QPointF(x, y));
     }
     if (page.sectionEnd) {
         painter.setFont(m_text);

@@ -32,7 +32,7 @@ struct ReportOutcome
 // totals and, at its end, the period's; then the analysis charts, drawn by
 // the chart control itself as shapes and text. Every page carries its number.
 // A row is never split across pages: a row taller than a whole page is cut
-// at the page's end.
+// at the page's end. Short tables share a page.
 class CReportPainter
 {
 public:
@@ -42,7 +42,19 @@ public:
     // (once laying out, once drawing).
     ReportOutcome Paint(QPagedPaintDevice& device, const ReportProgress& progress = {});
 
-    // One page of the layout: the title page, a part of one table, or the charts.
+    // A ledger's table, or the part of it that lies on one page, at a height
+    // below the page's header.
+    struct Part
+    {
+        int section = 0;
+        size_t firstRow = 0;
+        size_t endRow = 0;
+        bool sectionStart = false;
+        bool sectionEnd = false;
+        double top = 0;
+    };
+    // One page of the layout: the title page, the tables or parts of tables
+    // on it, or the charts.
     struct Page
     {
         enum Kind
@@ -51,17 +63,13 @@ public:
             Table,
             Charts,
         } kind = Title;
-        int section = 0;
-        size_t firstRow = 0;
-        size_t endRow = 0;
-        bool sectionStart = false;
-        bool sectionEnd = false;
+        std::vector<Part> parts;
     };
     const std::vector<Page>& Pages() const { return m_pages; }
 
 private:
     bool layOut(const QSizeF& page, const ReportProgress& progress);
-    bool paintTable(QPainter& painter, const Page& page, const ReportProgress& progress);
+    bool paintTable(QPainter& painter, const Part& part, const ReportProgress& progress);
     void paintTitle(QPainter& painter);
     void paintCharts(QPainter& painter);
     void paintFrame(QPainter& painter, int pageNumber, const QString& subject);

@@ -104,9 +104,10 @@ TEST_F(ReportPdf, PagesAreNumberedWithHeadersEmbeddedFontsAndVectorCharts)
         const QString text = Squeezed(pages[p]);
         EXPECT_TRUE(text.contains(QStringLiteral("第%1页，共%2页").arg(p + 1).arg(pages.size())))
             << p;
-        if (text.contains(QStringLiteral("·加油记录")))
+        if (text.contains(QStringLiteral("·加油记录"))) {
             EXPECT_TRUE(text.contains(QStringLiteral("日期里程表总金额单价加油量加前油表加后油表")))
                 << p;
+        }
     }
     const QString charts = Squeezed(pages.last());
     for (const char* caption : {"月度总费用分析", "汽车成本分析", "加油费用", "维修费用"})
