@@ -142,7 +142,7 @@ void RunReportPdf(QWidget* parent, LedgerContext& context, const ReportDialogRun
         return;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path = GetSaveFileName(
-        parent, {QStringLiteral("导出为 PDF"),
+        parent, {QStringLiteral("保存 PDF 报表"),
                  QDir(folder).filePath(documentName(*content) + QStringLiteral(".pdf")),
                  QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf")});
     if (path.isEmpty())
