@@ -118,7 +118,32 @@ TEST_F(ReportPdf, PagesAreNumberedWithHeadersEmbeddedFontsAndVectorCharts)
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     EXPECT_EQ(images.size(), 2) << images.join('\n').toStdString(); // the header lines only
     const QString fonts = PopplerOutput(QStringLiteral("pdffonts"), {pdf});
-    EXPECT_TRUE(
-        fonts.contains(QRegularExpression(QStringLiteral("CID \\S+\\s+Identity-H\\s+yes"))))
+    EXPECT_TRUE(fonts.contains(QRegularExpression(QStringLiteral("CID \\S+\\s+Identity-H\\s+yes"))))
         << fonts.toStdString();
+}
+
+// A report cancelled while it is drawn, or one that cannot begin, leaves the
+// file that was there as it was.
+TEST_F(ReportPdf, CancelledReportLeavesTheFileAsItWas)
+{
+    const QString pdf = folders.data() + QStringLiteral("/kept.pdf");
+    QFile kept(pdf);
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("the report of last year");
+    kept.close();
+    ReportContent content;
+    ASSERT_TRUE(LoadReport(db, {car, {}, {}, {LedgerKind::Refuel}}, 0x3F, ChartOptions(),
+                           QDateTime(QDate(2026, 7, 15), QTime(9, 0)), content)
+                    .ok());
+    qint64 told = 0;
+    const ReportOutcome outcome =
+        WriteReportPdf(pdf, content, QPageSize(QPageSize::A4), [&told](qint64 done, qint64 total) {
+            told = done;
+            EXPECT_EQ(total, 2 * 130);
+            return false;
+        });
+    EXPECT_EQ(outcome.kind, ReportOutcome::Cancelled);
+    EXPECT_GT(told, 0);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("the report of last year"));
 }
