@@ -67,10 +67,25 @@ QTextOption wrapping(Qt::Alignment alignment)
     return option;
 }
 
+// Whether a text has line breaks of its own ("\n", "\r\n" or "\r").
+bool hasBreaks(const QString& text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) ||
+           text.contains(QChar::LineSeparator);
+}
+
+// A text with its line breaks as a layout breaks lines.
+QString withBreaks(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QChar(QChar::LineSeparator))
+        .replace(QLatin1Char('\r'), QChar::LineSeparator)
+        .replace(QLatin1Char('\n'), QChar::LineSeparator);
+}
+
 // The height of a text laid out in lines of the width.
 double wrappedHeight(const QFont& font, const QString& text, double width)
 {
-    QTextLayout layout(text, font);
+    QTextLayout layout(withBreaks(text), font);
     layout.setTextOption(wrapping(Qt::AlignLeft));
     layout.beginLayout();
     double height = 0;
@@ -96,13 +111,13 @@ void drawCell(QPainter& painter, const QFontMetricsF& metrics, const QRectF& cel
         return;
     }
     const double advance = metrics.horizontalAdvance(text);
-    if (advance <= inner.width() && !text.contains(QLatin1Char('\n'))) {
+    if (advance <= inner.width() && !hasBreaks(text)) {
         painter.drawText(QPointF(right ? inner.right() - advance : inner.left(), baseline), text);
         return;
     }
     painter.save();
     painter.setClipRect(cell);
-    painter.drawText(inner, text, wrapping(right ? Qt::AlignRight : Qt::AlignLeft));
+    painter.drawText(inner, withBreaks(text), wrapping(right ? Qt::AlignRight : Qt::AlignLeft));
     painter.restore();
 }
 
@@ -194,7 +209,7 @@ double CReportPainter::rowHeight(const std::vector<double>& widths, const std::v
         const QString& text = cells[c];
         const double room = widths[size_t(c)] - 2 * kPadX;
         if (text.isEmpty() || (size_t(c) < fitted.size() && fitted[size_t(c)]) ||
-            (!text.contains(QLatin1Char('\n')) && metrics.horizontalAdvance(text) <= room))
+            (!hasBreaks(text) && metrics.horizontalAdvance(text) <= room))
             continue;
         height = std::max(height, wrappedHeight(m_text, text, room));
     }
@@ -488,6 +503,20 @@ void CReportPainter::paintTitle(QPainter& painter)
     painter.setFont(m_heading);
     painter.drawText(QRectF(0, y, w, 20), Qt::AlignCenter, m_content.carName);
     y += 30;
+    // The car's photo of its profile, kept in its proportions.
+    if (const QImage& photo = m_content.car.picture; !photo.isNull()) {
+        const QSizeF box(180, 120);
+        const QSizeF size = QSizeF(photo.size()).scaled(box, Qt::KeepAspectRatio);
+        // No more pixels than print at 300 dpi: a camera's photo would make
+        // the file many times larger.
+        const QSize print = (size * 300 / 72).toSize();
+        const QImage shown =
+            photo.width() > print.width()
+                ? photo.scaled(print, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                : photo;
+        painter.drawImage(QRectF(QPointF((w - size.width()) / 2, y), size), shown);
+        y += size.height() + 12;
+    }
 
     QStringList ledgers;
     for (const ReportSection& section : m_content.sections)

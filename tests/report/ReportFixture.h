@@ -108,7 +108,7 @@ protected:
         add(LedgerKind::Accessory, mats);
         LedgerRecord log;
         log.date = QStringLiteral("2026/04/01");
-        log.mark = QStringLiteral("第一次自驾去海边");
+        log.mark = QStringLiteral("第一次自驾去海边\r\n在海边住了两晚");
         add(LedgerKind::CarLog, log);
     }
 
