@@ -21,23 +21,29 @@ void nameApplication()
 }
 
 // Everything but the window runs without a display: help, version, a
-// mistaken option, the export, the import and the report. The report draws
-// text and charts, which takes fonts and widgets but never a screen.
-int runWithoutWindow(int argc, char* argv[], const QStringList& arguments, bool drawing)
+// mistaken option, the export and the import.
+int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
 {
-    std::unique_ptr<QCoreApplication> app;
-    if (drawing) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QApplication>(argc, argv);
-        platform::RegisterFontSubstitutions();
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    QCoreApplication app(argc, argv);
     nameApplication();
-    InstallCommandLineLanguage(*app);
+    InstallCommandLineLanguage(app);
     QTextStream out(stdout), err(stderr);
     CsvCommandIo io{out, err, ReadTerminalPassword};
     // Read again, so that a mistake is told in the language now installed.
+    return RunWithoutWindow(ParseCommandLine(arguments), io);
+}
+
+// The report draws text and charts, which takes fonts and widgets but never
+// a screen.
+int runReportWithoutWindow(int argc, char* argv[], const QStringList& arguments)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    nameApplication();
+    platform::RegisterFontSubstitutions();
+    InstallCommandLineLanguage(app);
+    QTextStream out(stdout), err(stderr);
+    CsvCommandIo io{out, err, ReadTerminalPassword};
     return RunWithoutWindow(ParseCommandLine(arguments), io);
 }
 
@@ -49,9 +55,10 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine command = ParseCommandLine(arguments);
+    if (command.action == CommandLine::Action::Report)
+        return runReportWithoutWindow(argc, argv, arguments);
     if (command.action != CommandLine::Action::Window)
-        return runWithoutWindow(argc, argv, arguments,
-                                command.action == CommandLine::Action::Report);
+        return runWithoutWindow(argc, argv, arguments);
 
     const QString noDisplay = MissingDisplayText(command, QProcessEnvironment::systemEnvironment());
     if (!noDisplay.isEmpty()) {
