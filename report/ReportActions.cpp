@@ -140,7 +140,10 @@ void RunReportPdf(QWidget* parent, LedgerContext& context, const ReportDialogRun
         askAndRead(parent, context, CDlgReport::Purpose::Pdf, run, nullptr);
     if (!content)
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // The documents folder where there is one, else the home folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
     const QString path = GetSaveFileName(
         parent, {QStringLiteral("保存 PDF 报表"),
                  QDir(folder).filePath(documentName(*content) + QStringLiteral(".pdf")),

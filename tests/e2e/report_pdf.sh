@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 orvyn=$1
 car="E2E车"
-pdf=$E2E_HOME/报表.pdf
+pdf=$E2E_HOME/report.pdf # typed: ASCII only, xdotool types other characters unreliably
 
 printf '\xef\xbb\xbf车辆,当前车辆\r\n%s,是\r\n' "$car" >"$E2E_HOME/cars.csv"
 "$orvyn" --import "$E2E_HOME/cars.csv" >/dev/null || fail "the car could not be made"
