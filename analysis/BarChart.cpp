@@ -9,9 +9,9 @@ using namespace chart;
 
 namespace {
 
-QFont ChartFont(int pixelSize, QFont::Weight weight)
+QFont ChartFont(int pixelSize, QFont::Weight weight, const QString& family = QStringLiteral("宋体"))
 {
-    QFont font(QStringLiteral("宋体"));
+    QFont font(family);
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
     return font;
@@ -99,6 +99,13 @@ void CBarChart::SetTitle(const QString& title)
     setAccessibleName(title);
 }
 
+void CBarChart::SetFaceFamily(const QString& family)
+{
+    m_normalFont = ChartFont(12, QFont::Normal, family);
+    m_boldFont = ChartFont(12, QFont::Bold, family);
+    m_titleFont = ChartFont(16, QFont::Bold, family);
+}
+
 void CBarChart::SetBackground(const QColor& colour)
 {
     m_background = colour;
@@ -148,31 +155,70 @@ void CBarChart::Draw()
     if (!m_created || m_image.isNull())
         return;
     m_labelColour = m_background;
-    {
+    if (m_pie && !m_gradient) {
+        // The flat pie is flood-filled in the back buffer itself.
+        {
+            QPainter painter(&m_image);
+            DrawBase(painter);
+        }
+        DrawFloodPie();
         QPainter painter(&m_image);
-        painter.fillRect(m_area, m_background);
-        if (m_grid)
-            DrawGrid(painter, GridArea(m_area, m_labels));
-        if (!m_pie)
-            DrawBars(painter);
+        DrawFrame(painter);
+    } else {
+        QPainter painter(&m_image);
+        Paint(painter);
     }
+    DescribeBars();
+}
+
+void CBarChart::Paint(QPainter& painter)
+{
+    DrawBase(painter);
     if (m_pie)
-        DrawPie();
-    QPainter painter(&m_image);
+        DrawPie(painter);
+    DrawFrame(painter);
+}
+
+void CBarChart::Render(QPainter& painter, const QRect& area)
+{
+    const QRect kept = m_area;
+    m_area = QRect(QPoint(0, 0), area.size());
+    FitBars(m_area);
+    m_labelColour = m_background;
+    painter.save();
+    painter.translate(area.topLeft());
+    painter.setClipRect(m_area);
+    m_shapes = true;
+    Paint(painter);
+    m_shapes = false;
+    painter.restore();
+    m_area = kept;
+}
+
+void CBarChart::DrawBase(QPainter& painter)
+{
+    painter.fillRect(m_area, m_background);
+    if (m_grid)
+        DrawGrid(painter, GridArea(m_area, m_labels));
+    if (!m_pie)
+        DrawBars(painter);
+}
+
+void CBarChart::DrawFrame(QPainter& painter) const
+{
     DrawTitleBand(painter);
     const QRect a = m_area;
     painter.fillRect(QRect(a.x(), a.y(), a.width(), 1), m_border);
     painter.fillRect(QRect(a.x(), BottomOf(a) - 1, a.width(), 1), m_border);
     painter.fillRect(QRect(a.x(), a.y(), 1, a.height()), m_border);
     painter.fillRect(QRect(RightOf(a) - 1, a.y(), 1, a.height()), m_border);
-    DescribeBars();
 }
 
 void CBarChart::DrawBars(QPainter& painter)
 {
     std::fill(m_hits.begin(), m_hits.end(), QRect());
     if (m_labels)
-        painter.fillRect(Span(m_area.x(), BottomOf(m_area) - 51, RightOf(m_area), m_image.height()),
+        painter.fillRect(Span(m_area.x(), BottomOf(m_area) - 51, RightOf(m_area), BottomOf(m_area)),
                          m_labelColour);
     const BarFrame frame{m_area,         m_barWidth, m_gap,     bool(m_labels),
                          bool(m_values), m_maximum,  BarCount()};
@@ -205,7 +251,7 @@ void CBarChart::DrawBars(QPainter& painter)
     }
 }
 
-void CBarChart::DrawPie()
+void CBarChart::DrawFloodPie()
 {
     m_pieFrame = PieFor(m_area);
     const QPoint centre = m_pieFrame.centre;
@@ -213,39 +259,68 @@ void CBarChart::DrawPie()
     if (radius <= 0)
         return;
     const std::vector<Slice> slices = PieSlices(Values(), m_sum);
-    if (!m_gradient) {
-        {
-            QPainter painter(&m_image);
-            painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
-            painter.setBrush(Qt::NoBrush);
-            painter.drawEllipse(
-                QRect(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
-        }
-        DrawRadius(m_image, centre, 0, radius);
-        for (const Slice& slice : slices) {
-            const QPoint seed = PointAt(centre, slice.Middle(), 0.8 * radius);
-            if (SeedInside(seed, m_pieFrame, slice))
-                FloodFill(m_image, seed, m_bars[slice.index].colour);
-            DrawRadius(m_image, centre, slice.End(), radius);
-        }
-    } else {
+    {
         QPainter painter(&m_image);
-        painter.setPen(Qt::NoPen);
-        for (const Slice& slice : slices) {
-            const QColor colour = m_bars[slice.index].colour;
-            for (const Wedge& wedge : Wedges(slice)) {
-                painter.setBrush(WedgeColour(colour, slice, wedge.from));
-                painter.drawPolygon(WedgePolygon(centre, radius, wedge));
-            }
-        }
+        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(
+            QRect(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
     }
-    if (m_values)
-        DrawSliceLabels(slices);
+    DrawRadius(m_image, centre, 0, radius);
+    for (const Slice& slice : slices) {
+        const QPoint seed = PointAt(centre, slice.Middle(), 0.8 * radius);
+        if (SeedInside(seed, m_pieFrame, slice))
+            FloodFill(m_image, seed, m_bars[slice.index].colour);
+        DrawRadius(m_image, centre, slice.End(), radius);
+    }
+    if (m_values) {
+        QPainter painter(&m_image);
+        DrawSliceLabels(painter, slices);
+    }
 }
 
-void CBarChart::DrawSliceLabels(const std::vector<Slice>& slices)
+void CBarChart::DrawPie(QPainter& painter)
 {
-    QPainter painter(&m_image);
+    m_pieFrame = PieFor(m_area);
+    const QPoint centre = m_pieFrame.centre;
+    const int radius = m_pieFrame.radius;
+    if (radius <= 0)
+        return;
+    const std::vector<Slice> slices = PieSlices(Values(), m_sum);
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    for (const Slice& slice : slices) {
+        const QColor colour = m_bars[slice.index].colour;
+        for (const Wedge& wedge : Wedges(slice)) {
+            // Without the gradient a slice is one colour, bordered in black
+            // as the flood-filled pie of the back buffer is.
+            const QColor fill = m_gradient ? WedgeColour(colour, slice, wedge.from) : colour;
+            painter.setBrush(fill);
+            // Drawn as shapes, each wedge's edge is smoothed on its own and
+            // the seams between them would show: an outline of its colour
+            // closes them.
+            if (m_shapes)
+                painter.setPen(QPen(fill, 1.0));
+            painter.drawPolygon(WedgePolygon(centre, radius, wedge));
+        }
+    }
+    if (!m_gradient) {
+        painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(
+            QRect(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius));
+        painter.drawLine(centre, PointAt(centre, 0, radius));
+        for (const Slice& slice : slices)
+            painter.drawLine(centre, PointAt(centre, slice.End(), radius));
+    }
+    painter.restore();
+    if (m_values)
+        DrawSliceLabels(painter, slices);
+}
+
+void CBarChart::DrawSliceLabels(QPainter& painter, const std::vector<Slice>& slices)
+{
+    painter.save();
     painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
     painter.setFont(m_boldFont);
     painter.setBackgroundMode(Qt::OpaqueMode);
@@ -259,6 +334,7 @@ void CBarChart::DrawSliceLabels(const std::vector<Slice>& slices)
         const Bar& bar = m_bars[slice.index];
         painter.drawText(label.text, Qt::AlignCenter, SliceText(bar.label, bar.value, m_sum));
     }
+    painter.restore();
 }
 
 void CBarChart::DrawTitleBand(QPainter& painter) const

@@ -60,6 +60,8 @@ public:
     void RemoveAll();
     void SetTitle(const QString& title);
     QString Title() const { return m_title; }
+    // Draws the texts in this family instead of "宋体".
+    void SetFaceFamily(const QString& family);
     // Takes the colour and the border and grid colours derived from it.
     void SetBackground(const QColor& colour);
     // Appends a bar; with redrawNow the back buffer is rebuilt, the bars
@@ -71,6 +73,11 @@ public:
     // Draws everything into the back buffer and repaints; nothing before
     // Create or without a back buffer.
     void Redraw();
+    // Draws the chart into the area of any painter, a printer's or a PDF
+    // page's included, as shapes and text rather than a picture: the flat
+    // pie's slices are filled as polygons instead of flood-filled. Neither
+    // a window nor Create is needed; the back buffer stays as it is.
+    void Render(QPainter& painter, const QRect& area);
 
     QRect DrawingArea() const { return m_area; }
     // The bar or slice at the point, or -1.
@@ -115,14 +122,23 @@ private:
     void RebuildBitmap();
     // Redraw without repainting.
     void Draw();
+    // Everything in m_area, on any painter.
+    void Paint(QPainter& painter);
+    // The background, the grid and the bars.
+    void DrawBase(QPainter& painter);
+    // The title band and the border.
+    void DrawFrame(QPainter& painter) const;
     void DrawBars(QPainter& painter);
-    void DrawPie();
-    void DrawSliceLabels(const std::vector<chart::Slice>& slices);
+    void DrawPie(QPainter& painter);
+    // The flat pie of the back buffer, flood-filled.
+    void DrawFloodPie();
+    void DrawSliceLabels(QPainter& painter, const std::vector<chart::Slice>& slices);
     void DrawTitleBand(QPainter& painter) const;
     void DescribeBars();
     std::vector<double> Values() const;
 
     bool m_created = false;
+    bool m_shapes = false; // drawing shapes for a page rather than pixels
     std::vector<Bar> m_bars;
     double m_maximum = 0;
     double m_sum = 0;

@@ -1,6 +1,7 @@
 #include "analysis/DlgBaseInfo.h"
 
 #include "analysis/MileageEntry.h"
+#include "analysis/SummaryRows.h"
 #include "controls/DigitStatic.h"
 #include "controls/ExtStatic.h"
 #include "controls/GridCtrl.h"
@@ -32,23 +33,7 @@ constexpr COLORREF kRed = RGB(192, 0, 0);
 constexpr COLORREF kGroupBack = RGB(192, 192, 192);
 constexpr COLORREF kCellBack = RGB(255, 255, 224);
 
-// The statistics rows: the label of column 0; group rows have no value.
-struct SummaryRow
-{
-    const char16_t* label;
-    bool group;
-};
-constexpr SummaryRow kRowsTable[CDlgBaseInfo::kRows] = {
-    {u"统计类别", false},     {u"车辆信息摘要", true},    {u"车辆型号", false},
-    {u"发动机编号", false},   {u"车牌号", false},         {u"购买日期", false},
-    {u"车辆运行信息", true},  {u"已使用天数", false},     {u"已行驶里程", false},
-    {u"已加油总量", false},   {u"全部费用统计", true},    {u"购入总价", false},
-    {u"加油费用", false},     {u"保养费用", false},       {u"维修费用", false},
-    {u"事故费用", false},     {u"汽车用品", false},       {u"日常杂费", false},
-    {u"费用合计", false},     {u"平均费用统计", true},    {u"每天平均费用", false},
-    {u"每天平均里程", false}, {u"每公里平均费用", false}, {u"百公里平均油耗", false},
-};
-constexpr int kTotalRow = 18;
+constexpr int kTotalRow = summaryrows::kTotalRow;
 // What a row adds to the line height of its face: a pixel above, one below.
 constexpr int kRowPadding = 2;
 
@@ -59,20 +44,6 @@ QFont boldSong(int pixels)
     font.setWeight(QFont::Bold);
     font.setStyleHint(QFont::Serif);
     return font;
-}
-
-// A figure with its unit, or "--" where there is none (or it is no number).
-QString withUnit(std::optional<double> value, int decimals, const QString& unit)
-{
-    if (!value || !std::isfinite(*value))
-        return QStringLiteral("--");
-    return FormatWithUnit(*value, decimals, unit, true);
-}
-QString money(std::optional<double> value)
-{
-    if (!value || !std::isfinite(*value))
-        return QStringLiteral("--");
-    return MoneyText(*value);
 }
 
 } // namespace
@@ -135,20 +106,19 @@ void CDlgBaseInfo::BuildGrid()
     m_grid->SetFixedColumnCount(1);
     m_grid->setAccessibleName(QStringLiteral("基本信息"));
     for (int r = 0; r < kRows; ++r) {
-        const SummaryRow& row = kRowsTable[r];
-        m_grid->SetItemText(r, 0, QString::fromUtf16(row.label));
+        const bool group = summaryrows::IsGroup(r);
+        m_grid->SetItemText(r, 0, summaryrows::Label(r));
         for (int c = 0; c < 2; ++c) {
             m_grid->SetItemState(r, c, m_grid->GetItemState(r, c) | GVIS_READONLY);
-            m_grid->SetItemFormat(r, c,
-                                  c == 0 && r > 0 && !row.group ? kLabelFormat : kValueFormat);
+            m_grid->SetItemFormat(r, c, c == 0 && r > 0 && !group ? kLabelFormat : kValueFormat);
             if (c == 1 && r > 0)
-                m_grid->SetItemBkColour(r, c, row.group ? kGroupBack : kCellBack);
+                m_grid->SetItemBkColour(r, c, group ? kGroupBack : kCellBack);
         }
         if (r == 0) {
             m_grid->SetItemText(0, 1, QStringLiteral("统计信息"));
             m_grid->SetItemFgColour(0, 0, kBlue);
             m_grid->SetItemFgColour(0, 1, kBlue);
-        } else if (row.group) {
+        } else if (group) {
             m_grid->SetItemBkColour(r, 0, kGroupBack);
             m_grid->SetItemFont(r, 0, boldSong(14));
             m_grid->SetItemFgColour(r, 0, kBlue);
@@ -199,21 +169,10 @@ void CDlgBaseInfo::RefreshPage()
     const CostTotals totals = m_context.m_costTotals;
     const SummaryFigures f = ComputeSummary(car, bought ? &purchase : nullptr, totals,
                                             CurrentDateTime().toSecsSinceEpoch());
-    SetValue(2, car.carType);
-    SetValue(3, car.motorId);
-    SetValue(4, car.carNo);
-    SetValue(5, purchase.buyDateText);
-    SetValue(7, withUnit(double(f.days), 0, QStringLiteral("天")));
-    SetValue(8, withUnit(f.odometer, 0, QStringLiteral("公里")));
-    SetValue(9, withUnit(f.fuelVolume, 2, QStringLiteral("升")));
-    const double costs[] = {f.purchaseTotal, totals.fuelAmount, totals.maintain,  totals.repair,
-                            totals.accident, totals.accessory,  totals.dailyCost, f.costTotal};
-    for (int i = 0; i < 8; ++i)
-        SetValue(11 + i, money(costs[i]));
-    SetValue(20, money(f.costPerDay));
-    SetValue(21, withUnit(f.kmPerDay, 2, QStringLiteral("公里/天")));
-    SetValue(22, money(f.costPerKm));
-    SetValue(23, withUnit(f.litresPer100Km, 2, QStringLiteral("升/百公里")));
+    const std::array<QString, kRows> values = summaryrows::ValueTexts(car, purchase, totals, f);
+    for (int r = 1; r < kRows; ++r)
+        if (!summaryrows::IsGroup(r))
+            SetValue(r, values[size_t(r)]);
     m_grid->Refresh();
 }
 

@@ -1,6 +1,7 @@
 #include "analysis/DlgSysSetting.h"
 
 #include "analysis/BarChart.h"
+#include "analysis/CostAnalysis.h"
 #include "database/LedgerContext.h"
 #include "database/Names.h"
 #include "platform/Clock.h"
@@ -20,51 +21,6 @@
 using namespace platform;
 
 namespace {
-
-struct AnalysisText
-{
-    const char16_t* selector;
-    const char16_t* title;
-};
-constexpr AnalysisText kAnalyses[CDlgSysSetting::AnalysisCount] = {
-    {u"汽车总成本分析", u"汽车成本分析"},   {u"费用月度汇总分析", u"月度总费用分析"},
-    {u"加油费用月度分析", u"油费消耗分析"}, {u"维修费用月度分析", u"维修费用分析"},
-    {u"事故费用月度分析", u"事故费用分析"}, {u"保养费用月度分析", u"保养费用分析"},
-    {u"杂费费用月度分析", u"日常费用分析"}, {u"爱车用品费用月度分析", u"汽车日用品费用分析"},
-};
-
-// The colour of the n-th monthly bar (bar 1 is the current month).
-const QColor kMonthColours[12] = {
-    {255, 0, 255}, {255, 255, 0},   {0, 255, 255},   {255, 0, 0},
-    {0, 255, 0},   {150, 240, 80},  {128, 128, 128}, {255, 100, 255},
-    {0, 0, 255},   {192, 192, 192}, {255, 200, 128}, {128, 128, 255},
-};
-
-const QColor kChartBackground(255, 255, 240);
-
-// The ledgers whose month sums an analysis adds up, in the order they are added.
-std::vector<LedgerKind> kindsOf(int analysis)
-{
-    switch (analysis) {
-    case CDlgSysSetting::AllMonthly:
-        return {LedgerKind::Refuel,   LedgerKind::Repair,    LedgerKind::Accident,
-                LedgerKind::Maintain, LedgerKind::DailyCost, LedgerKind::Accessory};
-    case CDlgSysSetting::RefuelMonthly:
-        return {LedgerKind::Refuel};
-    case CDlgSysSetting::RepairMonthly:
-        return {LedgerKind::Repair};
-    case CDlgSysSetting::AccidentMonthly:
-        return {LedgerKind::Accident};
-    case CDlgSysSetting::MaintainMonthly:
-        return {LedgerKind::Maintain};
-    case CDlgSysSetting::DailyCostMonthly:
-        return {LedgerKind::DailyCost};
-    case CDlgSysSetting::AccessoryMonthly:
-        return {LedgerKind::Accessory};
-    default:
-        return {};
-    }
-}
 
 QGroupBox* groupBox(QWidget* parent, const QRect& at)
 {
@@ -105,8 +61,8 @@ CDlgSysSetting::CDlgSysSetting(LedgerContext& context, QWidget* parent)
     m_container->setFrameShape(QFrame::StyledPanel);
     m_container->setFrameShadow(QFrame::Sunken);
 
-    for (const auto& analysis : kAnalyses)
-        m_selector->addItem(QString::fromUtf16(analysis.selector));
+    for (int analysis = 0; analysis < AnalysisCount; ++analysis)
+        m_selector->addItem(costanalysis::AnalysisSelectorText(analysis));
     (m_chartType == 0 ? m_bar : m_pie)->setChecked(true);
     m_gridBox->setChecked(m_grid);
     m_tipsBox->setChecked(m_tips);
@@ -192,39 +148,18 @@ Expected<double> CDlgSysSetting::MonthValue(int analysis, int year, int month) c
     const Expected<QString> car = db->GetCurrentCarID();
     if (!car)
         return car.error();
-    double total = 0;
-    for (const LedgerKind kind : kindsOf(analysis)) {
-        // Accessories cost their count times their price.
-        const Expected<double> sum =
-            kind == LedgerKind::Accessory
-                ? db->SumRowResultsInMonth(year, month, kind, col::Countt, col::Price,
-                                           QStringLiteral("*"), *car)
-                : db->SumColumnInMonth(year, month, kind, col::Amount, *car);
-        if (!sum)
-            return sum.error();
-        total += *sum;
-    }
-    return total;
+    return costanalysis::MonthValue(*db, *car, analysis, year, month);
 }
 
 void CDlgSysSetting::AddMonthlyBars(int analysis)
 {
-    const QDate today = CurrentDateTime().date();
-    int month = today.month();
-    int year = today.year();
     bool failed = false;
-    for (int bar = 0; bar < 12; ++bar) {
-        const QString label = month == 12 ? QString::asprintf("%04d/%02d", year, 12)
-                                          : QString::asprintf("%d月", month);
+    for (const costanalysis::BarMonth& bar : costanalysis::TwelveMonths(CurrentDateTime().date())) {
         // A ledger that cannot be read is said once; its bars stay empty.
         const Expected<double> value =
-            failed ? Expected<double>(0.0) : MonthValue(analysis, year, month);
+            failed ? Expected<double>(0.0) : MonthValue(analysis, bar.year, bar.month);
         failed = failed || ShowStoreFailure(value.status(), this);
-        m_chart->AddBar(label, kMonthColours[bar], value.value_or(0.0));
-        if (--month == 0) {
-            month = 12;
-            --year;
-        }
+        m_chart->AddBar(bar.label, bar.colour, value.value_or(0.0));
     }
 }
 
@@ -244,18 +179,15 @@ void CDlgSysSetting::BuildAnalysis()
     if (analysis < 0 || analysis >= AnalysisCount)
         return;
     m_chart->RemoveAll();
-    m_chart->SetTitle(QString::fromUtf16(kAnalyses[analysis].title));
-    m_chart->SetBackground(kChartBackground);
+    m_chart->SetTitle(costanalysis::AnalysisTitle(analysis));
+    m_chart->SetBackground(costanalysis::kChartBackground);
     if (analysis == TotalCost) {
         CostTotals totals;
         if (CMyDatabase* db = m_context.OpenDatabase())
             ShowStoreFailure(db->LoadCurrentCarTotals(totals), this);
-        m_chart->AddBar(QStringLiteral("加油费用"), QColor(0, 255, 0), totals.fuelAmount);
-        m_chart->AddBar(QStringLiteral("维修费用"), QColor(255, 0, 0), totals.repair);
-        m_chart->AddBar(QStringLiteral("事故费用"), QColor(100, 100, 200), totals.accident);
-        m_chart->AddBar(QStringLiteral("保养费用"), QColor(255, 255, 255), totals.maintain);
-        m_chart->AddBar(QStringLiteral("日常杂费"), QColor(200, 255, 255), totals.dailyCost);
-        m_chart->AddBar(QStringLiteral("爱车用品"), QColor(150, 240, 80), totals.accessory, true);
+        const std::vector<costanalysis::ChartBar> bars = costanalysis::TotalCostBars(totals);
+        for (size_t i = 0; i < bars.size(); ++i)
+            m_chart->AddBar(bars[i].label, bars[i].colour, bars[i].value, i + 1 == bars.size());
     } else {
         m_chart->m_tips = m_tips;
         AddMonthlyBars(analysis);

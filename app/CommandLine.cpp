@@ -52,6 +52,14 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return command;
     }
 
+    // A report shares --car and --ledger with the export and import.
+    if (IsReportCommand(arguments)) {
+        command.report = ParseReportCommand(arguments);
+        if (!command.report.mistake.isEmpty())
+            return mistaken(command.report.mistake);
+        command.action = CommandLine::Action::Report;
+        return command;
+    }
     if (IsCsvCommand(arguments)) {
         command.csv = ParseCsvCommand(arguments);
         if (!command.csv.mistake.isEmpty())
@@ -91,6 +99,8 @@ int RunWithoutWindow(const CommandLine& command, CsvCommandIo& io)
         return 0;
     case CommandLine::Action::Csv:
         return RunCsvCommand(command.csv, io);
+    case CommandLine::Action::Report:
+        return RunReportCommand(command.report, io);
     case CommandLine::Action::Window:
     case CommandLine::Action::Mistake:
         break;
@@ -107,6 +117,7 @@ QString UsageText()
         "  orvyn --export 文件夹 [--car 车辆]     把一辆车（不给 --car 时是所有车辆）的各类\n"
         "                                       记录导出为 CSV 文件\n"
         "  orvyn --import 文件或文件夹 [选项]     从 CSV 文件导入记录，先显示预览\n"
+        "  orvyn --report 文件.pdf [选项]        把一辆车的档案、统计、记录和分析图写成 PDF 报表\n"
         "  orvyn --help，-h                     显示这段说明\n"
         "  orvyn --version，-v                  显示程序的名称和版本\n"
         "\n"
@@ -126,7 +137,13 @@ QString UsageText()
         "  --cut-long-texts    超过 10000 字的文字只导入前 10000 字（默认不导入那一行）\n"
         "  --dry-run           只显示预览，不写入任何记录\n"
         "\n"
-        "导出和导入的选项：\n"
+        "报表的选项：\n"
+        "  --car 车辆          报表写这辆车（名称或编号 CAR0001；默认当前车辆）\n"
+        "  --from 日期         只写这一天（yyyy-mm-dd）及以后的记录\n"
+        "  --to 日期           只写这一天（yyyy-mm-dd）及以前的记录\n"
+        "  --ledger 类型       只写这类记录，可以给多次（默认全部七类；类型同上）\n"
+        "\n"
+        "导出、导入和报表的选项：\n"
         "  --password-file 文件  从文件的第一行读密码，不在终端上询问\n"
         "\n"
         "导入要么全部写入，要么什么都不写；写入前先在 backup 文件夹里做一个备份点。\n"

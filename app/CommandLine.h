@@ -1,6 +1,7 @@
 #pragma once
 
 #include "csv/CsvCommand.h"
+#include "report/ReportCommand.h"
 
 #include <QProcessEnvironment>
 #include <QString>
@@ -9,6 +10,7 @@
 // The program's command line:
 //   orvyn [/nopassword]                  the program window
 //   orvyn --export … | --import …        export or import (csv/CsvCommand.h)
+//   orvyn --report FILE.pdf …            a PDF report (report/ReportCommand.h)
 //   orvyn --help | -h, --version | -v
 // "/nopassword" counts anywhere, also inside a longer argument. Only the
 // window needs a display; everything else runs without one, and only an
@@ -21,11 +23,13 @@ struct CommandLine
         Help,
         Version,
         Csv,
+        Report,
         Mistake, // an option the program does not know, or one used wrongly
     };
     Action action = Action::Window;
-    QString mistake; // with Mistake: what is wrong, one sentence
-    CsvRequest csv;  // with Csv
+    QString mistake;             // with Mistake: what is wrong, one sentence
+    CsvRequest csv;              // with Csv
+    ReportCommandRequest report; // with Report
     // Qt's own "-platform" and "-display" options, for a window start.
     QString qtPlatform;
     QString qtDisplay;
@@ -35,8 +39,9 @@ struct CommandLine
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // Runs any action but the window: prints the help or the version, tells the
-// mistake with the usage, or runs the export or import. The exit code: 0 done,
-// 1 refused, 2 a mistake in the arguments.
+// mistake with the usage, or runs the export, the import or the report (which
+// needs a QApplication). The exit code: 0 done, 1 refused, 2 a mistake in the
+// arguments.
 int RunWithoutWindow(const CommandLine& command, CsvCommandIo& io);
 
 QString UsageText();

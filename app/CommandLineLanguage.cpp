@@ -17,6 +17,8 @@ const char* const kEnglish[][2] = {
      "  orvyn --export FOLDER [--car CAR]    export the records of one car (of every car\n"
      "                                       without --car) as CSV files\n"
      "  orvyn --import FILE|FOLDER [OPTIONS] import records from CSV files, after a preview\n"
+     "  orvyn --report FILE.pdf [OPTIONS]    write a car's profile, figures, records and\n"
+     "                                       analysis charts as a PDF report\n"
      "  orvyn --help, -h                     show this help\n"
      "  orvyn --version, -v                  show the program's name and version\n"
      "\n"
@@ -43,7 +45,14 @@ const char* const kEnglish[][2] = {
      "                      (default: refuse its line)\n"
      "  --dry-run           show the preview only, write nothing\n"
      "\n"
-     "Export and import options:\n"
+     "Report options:\n"
+     "  --car CAR           report this car (its name or number; default: the current car)\n"
+     "  --from DATE         only records of this day (yyyy-mm-dd) and later\n"
+     "  --to DATE           only records of this day (yyyy-mm-dd) and earlier\n"
+     "  --ledger KIND       only records of this ledger, may be given more than once\n"
+     "                      (default: all seven; kinds as above)\n"
+     "\n"
+     "Export, import and report options:\n"
      "  --password-file FILE  read the password from the file's first line instead of\n"
      "                      asking on the terminal\n"
      "\n"
@@ -106,6 +115,27 @@ const char* const kEnglish[][2] = {
      "There is no ledger file %1 yet, so there is nothing to export."},
     {"文件 %1 不存在。", "There is no file %1."},
     {"无法打开账本 %1。", "Cannot open the ledger %1."},
+    // report/ReportCommand.cpp
+    {"%1 的日期“%2”不对，请写成 yyyy-mm-dd，例如 2026-03-02。",
+     "%1 takes a date written yyyy-mm-dd, such as 2026-03-02, not '%2'"},
+    {"不认识的记录类型“%1”（可以是 refuel、repair、maintain、accident、dailycost、accessory、"
+     "carlog）。",
+     "unknown ledger kind '%1' (refuel, repair, maintain, accident, dailycost, accessory or "
+     "carlog)"},
+    {"--from 的日期晚于 --to 的日期。", "the --from date lies after the --to date"},
+    {"还没有账本文件 %1，没有可以写进报表的记录。",
+     "There is no ledger file %1 yet, so there is nothing to report."},
+    {"程序正在使用这个账本（%1），请先关闭程序再生成报表，或者在程序里用“数据 → 导出为 PDF…”。",
+     "The program has this ledger open (%1); close it first, or use 数据 → 导出为 PDF… in the "
+     "program."},
+    {"读取账本失败：%1", "Cannot read the ledger: %1"},
+    {"账本里还没有车辆，没有可以写进报表的内容。",
+     "The ledger holds no car yet, so there is nothing to report."},
+    {"账本里没有当前车辆，请用 --car 指定车辆。",
+     "The ledger has no current car; name one with --car."},
+    {"无法写入文件 %1：%2", "Cannot write the file %1: %2"},
+    {"报表没有写成：%1", "The report was not written: %1"},
+    {"已把 %1 条记录写进报表 %2（共 %3 页）。", "Wrote %1 records into the report %2 (%3 pages)."},
     // platform/StoredPassword.cpp
     {"无法读取设置文件 %1，不能核对启动密码。请让该文件可以读取后重新启动，或者用 /nopassword "
      "启动程序。",

@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
 #include "platform/StoreFailure.h"
+#include "report/ReportActions.h"
 #include "res/Resources.h"
 #include "platform/PrivateFiles.h"
 
@@ -186,6 +187,12 @@ void CMainFrame::OnCommand(int commandId)
     case cmd::ID_IMPORT_CSV:
         OnImportCsv();
         break;
+    case cmd::ID_PRINT_REPORT:
+        OnPrintReport();
+        break;
+    case cmd::ID_EXPORT_PDF:
+        OnExportPdf();
+        break;
     default:
         break;
     }
@@ -219,6 +226,19 @@ void CMainFrame::OnImportCsv()
     m_view->EndCellEditing();
     if (RunCsvImport(this, m_context.m_database))
         reloadLedger();
+}
+
+void CMainFrame::OnPrintReport()
+{
+    // What a cell editor still holds goes into the file, and so the report, first.
+    m_view->EndCellEditing();
+    RunReportPrint(this, m_context);
+}
+
+void CMainFrame::OnExportPdf()
+{
+    m_view->EndCellEditing();
+    RunReportPdf(this, m_context);
 }
 
 void CMainFrame::loadCostTotals()

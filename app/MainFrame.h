@@ -62,6 +62,9 @@ public:
     // ledger again.
     void OnExportCsv();
     void OnImportCsv();
+    // "打印…" and "导出为 PDF…": a report of a car's records.
+    void OnPrintReport();
+    void OnExportPdf();
 
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;

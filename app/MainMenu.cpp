@@ -54,6 +54,9 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
              {
                  {"导出为 CSV(&E)…", ID_EXPORT_CSV},
                  {"从 CSV 导入(&I)…", ID_IMPORT_CSV},
+                 {nullptr, 0},
+                 {"打印(&P)…", ID_PRINT_REPORT, QKeySequence(Qt::CTRL | Qt::Key_P)},
+                 {"导出为 PDF(&F)…", ID_EXPORT_PDF},
              },
              onCommand);
     addItems(bar->addMenu(QStringLiteral("帮助(&H)")),

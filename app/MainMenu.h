@@ -23,6 +23,8 @@ enum : int
     ID_CHECK_UPDATE = 32776,
     ID_EXPORT_CSV = 32810,
     ID_IMPORT_CSV = 32811,
+    ID_PRINT_REPORT = 32812,
+    ID_EXPORT_PDF = 32813,
 };
 } // namespace cmd
 

@@ -35,6 +35,20 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
     return RunWithoutWindow(ParseCommandLine(arguments), io);
 }
 
+// The report draws text and charts, which takes fonts and widgets but never
+// a screen.
+int runReportWithoutWindow(int argc, char* argv[], const QStringList& arguments)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    nameApplication();
+    platform::RegisterFontSubstitutions();
+    InstallCommandLineLanguage(app);
+    QTextStream out(stdout), err(stderr);
+    CsvCommandIo io{out, err, ReadTerminalPassword};
+    return RunWithoutWindow(ParseCommandLine(arguments), io);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -44,6 +58,8 @@ int main(int argc, char* argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine command = ParseCommandLine(arguments);
+    if (command.action == CommandLine::Action::Report)
+        return runReportWithoutWindow(argc, argv, arguments);
     if (command.action != CommandLine::Action::Window)
         return runWithoutWindow(argc, argv, arguments);
 

@@ -73,13 +73,13 @@ std::optional<QString> passwordFromFile(const QString& path, CsvCommandIo& io)
 // (on the terminal, or in the password file); std::nullopt, after saying so,
 // when it is not. A ledger keyed with the owner's password is opened by that
 // password only, also with "/nopassword".
-std::optional<QString> ledgerKey(const CsvRequest& a, CsvCommandIo& io)
+std::optional<QString> ledgerKey(bool noPassword, const QString& passwordFile, CsvCommandIo& io)
 {
     const QString fixed = CMyDatabase::kDatabasePassword;
     const StoredPassword stored = ReadStoredPassword();
     const QString ledger = platform::DatabasePath();
     const bool ownerKeyed = stored.ownerKeyed && QFileInfo::exists(ledger);
-    if (!ownerKeyed && (a.noPassword || !stored.set))
+    if (!ownerKeyed && (noPassword || !stored.set))
         return fixed;
     if (!ownerKeyed && !stored.unreadableFile.isEmpty()) {
         io.err << UnreadableProfileText(stored.unreadableFile) << Qt::endl;
@@ -99,7 +99,7 @@ std::optional<QString> ledgerKey(const CsvRequest& a, CsvCommandIo& io)
     const QString prompt = ownerKeyed ? tr("请输入账本密码：") : tr("请输入启动密码：");
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::optional<QString> typed =
-            !a.passwordFile.isEmpty() ? passwordFromFile(a.passwordFile, io)
+            !passwordFile.isEmpty() ? passwordFromFile(passwordFile, io)
             : io.readPassword        ? io.readPassword(prompt)
                                      : std::nullopt;
         if (!typed)
@@ -107,7 +107,7 @@ std::optional<QString> ledgerKey(const CsvRequest& a, CsvCommandIo& io)
         if (const QString key = keyFor(*typed); !key.isEmpty())
             return key;
         io.err << tr("密码错误。") << Qt::endl;
-        if (!a.passwordFile.isEmpty())
+        if (!passwordFile.isEmpty())
             break;
     }
     io.err << (ownerKeyed ? tr("没有给出能打开账本的密码，程序不能继续。")
@@ -319,7 +319,7 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
                << Qt::endl;
         return 1;
     }
-    const std::optional<QString> key = ledgerKey(a, io);
+    const std::optional<QString> key = ledgerKey(a.noPassword, a.passwordFile, io);
     if (!key)
         return 1;
 
@@ -341,6 +341,12 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
     const int code = a.exportFolder.isEmpty() ? runImport(db, a, io) : runExport(db, a, io);
     db.Close();
     return code;
+}
+
+std::optional<QString> CommandLedgerKey(bool noPassword, const QString& passwordFile,
+                                        CsvCommandIo& io)
+{
+    return ledgerKey(noPassword, passwordFile, io);
 }
 
 std::optional<QString> ReadTerminalPassword(const QString& prompt)

@@ -46,6 +46,14 @@ CsvRequest ParseCsvCommand(const QStringList& arguments);
 // Runs a request that has no mistake.
 int RunCsvCommand(const CsvRequest& request, CsvCommandIo& io);
 
+// The key the ledger opens with, once the password that guards it is given:
+// the start-up password (not asked for with "/nopassword") or the password a
+// ledger is encrypted with (always asked for), read from the first line of
+// passwordFile when one is named, else on the terminal, three tries.
+// std::nullopt, with the reason told on the error stream, when it was not.
+std::optional<QString> CommandLedgerKey(bool noPassword, const QString& passwordFile,
+                                        CsvCommandIo& io);
+
 // Reads a line from standard input with the terminal's echo off (when it is
 // a terminal), after writing the prompt to standard error.
 std::optional<QString> ReadTerminalPassword(const QString& prompt);

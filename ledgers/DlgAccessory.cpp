@@ -1,7 +1,7 @@
 #include "ledgers/DlgAccessory.h"
 
 #include "database/Figures.h"
-#include "ledgers/LedgerFormat.h"
+#include "ledgers/DerivedText.h"
 
 CDlgAccessory::CDlgAccessory(LedgerContext& context, QWidget* parent)
     : CCostPage(AccessoryPage(), &CostTotals::accessory, context, parent, AccessoryCostShare)
@@ -10,5 +10,5 @@ CDlgAccessory::CDlgAccessory(LedgerContext& context, QWidget* parent)
 
 QString CDlgAccessory::DerivedText(int index, int) const
 {
-    return index < Count() ? MoneyText(AccessoryCost(Records()[size_t(index)])) : QString();
+    return index < Count() ? AccessoryDerivedText(Records()[size_t(index)]) : QString();
 }

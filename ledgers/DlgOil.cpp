@@ -2,16 +2,13 @@
 
 #include "database/Figures.h"
 #include "database/LedgerContext.h"
+#include "ledgers/DerivedText.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/StoreFailure.h"
 
 namespace {
 const QString kNone = QStringLiteral("--");
 
-QString shown(const std::optional<double>& value, QString (*format)(double))
-{
-    return value ? format(*value) : kNone;
-}
 } // namespace
 
 CDlgOil::CDlgOil(LedgerContext& context, QWidget* parent)
@@ -43,23 +40,10 @@ QString CDlgOil::DerivedText(int index, int col) const
     const CellKind kind = Info().columns[size_t(col)].kind;
     if (index == Count()) // the new-record row: estimates start at the first row
         return index == 0 && kind != CellKind::Quantity ? kNone : QString();
-    const LedgerRecord& filling = Records()[size_t(index)];
-    switch (kind) {
-    case CellKind::Quantity:
-        return shown(FuelQuantity(filling), QuantityText);
-    case CellKind::Consumption:
-        if (index == 0)
-            return kNone;
-        return shown(
-            FuelConsumption(Records()[size_t(index) - 1], filling, m_tankVolume / m_gaugeDivisions),
-            ConsumptionText);
-    case CellKind::DerivedMoney:
-        if (index == 0)
-            return kNone;
-        return shown(FuelCostPerKm(spentBefore(index), filling), MoneyText);
-    default:
-        return QString();
-    }
+    const LedgerRecord* previous = index > 0 ? &Records()[size_t(index) - 1] : nullptr;
+    return RefuelDerivedText(kind, previous, Records()[size_t(index)],
+                             kind == CellKind::DerivedMoney && previous ? spentBefore(index) : 0,
+                             m_tankVolume / m_gaugeDivisions);
 }
 
 void CDlgOil::RecordChanged(int index, const LedgerRecord* before, const LedgerRecord* after)

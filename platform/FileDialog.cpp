@@ -18,6 +18,12 @@ FolderHook& folderHook()
     return h;
 }
 
+SaveFileHook& saveHook()
+{
+    static SaveFileHook h;
+    return h;
+}
+
 bool canAsk()
 {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
@@ -62,6 +68,29 @@ QStringList GetOpenFileNames(QWidget* parent, const OpenFileRequest& request)
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles();
+}
+
+void SetSaveFileHook(SaveFileHook h)
+{
+    saveHook() = std::move(h);
+}
+
+QString GetSaveFileName(QWidget* parent, const SaveFileRequest& request)
+{
+    if (saveHook())
+        return saveHook()(request);
+    if (!canAsk())
+        return {};
+    QFileDialog dialog(parent, request.caption);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(request.filter.split(QStringLiteral(";;"), Qt::SkipEmptyParts));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    dialog.selectFile(request.proposed);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
 }
 
 void SetFolderHook(FolderHook h)

@@ -30,6 +30,24 @@ QStringList GetOpenFileNames(QWidget* parent, const OpenFileRequest& request);
 using OpenFileHook = std::function<QString(const OpenFileRequest& request)>;
 void SetOpenFileHook(OpenFileHook hook);
 
+// What a save-file dialog asks for: its caption, the file it proposes and the
+// filter; a name typed without a suffix gets the default suffix.
+struct SaveFileRequest
+{
+    QString caption;
+    QString proposed;
+    QString filter;
+    QString defaultSuffix;
+};
+
+// Asks the user where to save a file; an empty path when cancelled. Replacing
+// an existing file is confirmed in the dialog.
+QString GetSaveFileName(QWidget* parent, const SaveFileRequest& request);
+
+// A test answers every save-file dialog instead of the user; an empty function removes it.
+using SaveFileHook = std::function<QString(const SaveFileRequest& request)>;
+void SetSaveFileHook(SaveFileHook hook);
+
 // What a folder dialog asks for: its caption and the folder it starts in.
 struct FolderRequest
 {
