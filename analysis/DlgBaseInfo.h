@@ -6,6 +6,7 @@
 class CDigitStatic;
 class CExtStatic;
 class CHoverButton;
+class CMyDatabase;
 class LedgerContext;
 class QLabel;
 class QLineEdit;
@@ -39,12 +40,17 @@ public:
     void OnEditMiles();
     void OnApplyMiles();
     void CancelEditMiles();
+    // The digit display's colour scheme for a reading: 4 below 10000 km, 6
+    // below 50000 km, else 5.
+    static int OdometerScheme(double reading);
 
     double Odometer() const { return m_odometer; }
     CDigitStatic* Display() const { return m_display; }
     CHoverButton* EditButton() const { return m_edit; }
     CHoverButton* ApplyButton() const { return m_apply; }
     QLineEdit* NewMilesEdit() const { return m_newMiles; }
+    // The next due care reminders of the car, beside the odometer.
+    QLabel* NextDue() const { return m_nextDue; }
 
 protected:
     void Layout() override;
@@ -55,6 +61,7 @@ private:
     void BuildGrid();
     void ShowEntry(bool shown);
     void SetValue(int row, const QString& text);
+    void showNextDue(CMyDatabase* db, const QString& carId, double odometer);
 
     LedgerContext& m_context;
     CExtStatic* m_caption;
@@ -63,5 +70,6 @@ private:
     QLabel* m_newMilesLabel;
     QLineEdit* m_newMiles;
     CHoverButton* m_apply;
+    QLabel* m_nextDue;
     double m_odometer = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "app/CommandLineLanguage.h"
 #include "app/Version.h"
+#include "csv/CheckCommand.h"
 #include "platform/MessageCodes.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,15 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return command;
     }
 
+    if (given({"--check"})) {
+        for (const QString& arg : arguments)
+            if (arg != QLatin1String("--check") && !arg.contains(QLatin1String("/nopassword")))
+                return mistaken(tr("--check 只能和 /nopassword 一起使用。"));
+        command.action = CommandLine::Action::Check;
+        command.noPassword =
+            arguments.join(QLatin1Char(' ')).contains(QLatin1String("/nopassword"));
+        return command;
+    }
     if (IsCsvCommand(arguments)) {
         command.csv = ParseCsvCommand(arguments);
         if (!command.csv.mistake.isEmpty())
@@ -91,6 +101,8 @@ int RunWithoutWindow(const CommandLine& command, CsvCommandIo& io)
         return 0;
     case CommandLine::Action::Csv:
         return RunCsvCommand(command.csv, io);
+    case CommandLine::Action::Check:
+        return RunCheckCommand(command.noPassword, io);
     case CommandLine::Action::Window:
     case CommandLine::Action::Mistake:
         break;
@@ -107,6 +119,8 @@ QString UsageText()
         "  orvyn --export 文件夹 [--car 车辆]     把一辆车（不给 --car 时是所有车辆）的各类\n"
         "                                       记录导出为 CSV 文件\n"
         "  orvyn --import 文件或文件夹 [选项]     从 CSV 文件导入记录，先显示预览\n"
+        "  orvyn --check                        检查账本里看起来有问题的记录（只报告，\n"
+        "                                       不修改）；发现问题时退出码为 1\n"
         "  orvyn --help，-h                     显示这段说明\n"
         "  orvyn --version，-v                  显示程序的名称和版本\n"
         "\n"

@@ -9,6 +9,7 @@
 // The program's command line:
 //   orvyn [/nopassword]                  the program window
 //   orvyn --export … | --import …        export or import (csv/CsvCommand.h)
+//   orvyn --check [/nopassword]          the consistency check (csv/CheckCommand.h)
 //   orvyn --help | -h, --version | -v
 // "/nopassword" counts anywhere, also inside a longer argument. Only the
 // window needs a display; everything else runs without one, and only an
@@ -21,11 +22,13 @@ struct CommandLine
         Help,
         Version,
         Csv,
+        Check,
         Mistake, // an option the program does not know, or one used wrongly
     };
     Action action = Action::Window;
-    QString mistake; // with Mistake: what is wrong, one sentence
-    CsvRequest csv;  // with Csv
+    QString mistake;         // with Mistake: what is wrong, one sentence
+    CsvRequest csv;          // with Csv
+    bool noPassword = false; // with Check: "/nopassword" was given
     // Qt's own "-platform" and "-display" options, for a window start.
     QString qtPlatform;
     QString qtDisplay;

@@ -44,6 +44,7 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
                  {"密码设置(&W)", ID_PASSWORD},
                  {nullptr, 0},
                  {"输入记录(&I)", ID_INPUT_HISTORY},
+                 {"保养提醒(&M)", ID_CARE_REMINDERS},
                  {nullptr, 0},
                  {"备份与恢复(&R)", ID_BACKUP_RESTORE},
                  {nullptr, 0},
@@ -54,6 +55,8 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
              {
                  {"导出为 CSV(&E)…", ID_EXPORT_CSV},
                  {"从 CSV 导入(&I)…", ID_IMPORT_CSV},
+                 {nullptr, 0},
+                 {"数据检查(&C)…", ID_DATA_CHECK},
              },
              onCommand);
     addItems(bar->addMenu(QStringLiteral("帮助(&H)")),

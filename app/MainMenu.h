@@ -17,12 +17,14 @@ enum : int
     ID_PASSWORD = settingscommand::SetPwd,
     ID_INPUT_HISTORY = settingscommand::Word,
     ID_BACKUP_RESTORE = settingscommand::RestoreData,
+    ID_CARE_REMINDERS = settingscommand::Remind,
     ID_APP_EXIT = 57665,
     ID_APP_ABOUT = 57664,
     ID_HELP = 32790,
     ID_CHECK_UPDATE = 32776,
     ID_EXPORT_CSV = 32810,
     ID_IMPORT_CSV = 32811,
+    ID_DATA_CHECK = 32813,
 };
 } // namespace cmd
 

@@ -299,6 +299,11 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
     return code;
 }
 
+bool CommandLinePasswordPassed(bool noPassword, CsvCommandIo& io)
+{
+    return passwordPassed(noPassword, io);
+}
+
 std::optional<QString> ReadTerminalPassword(const QString& prompt)
 {
     std::cerr << prompt.toStdString() << std::flush;

@@ -45,6 +45,10 @@ CsvRequest ParseCsvCommand(const QStringList& arguments);
 // Runs a request that has no mistake.
 int RunCsvCommand(const CsvRequest& request, CsvCommandIo& io);
 
+// Asks for the start-up password on the terminal when one is set (unless
+// noPassword); false, after saying why, when it was not given.
+bool CommandLinePasswordPassed(bool noPassword, CsvCommandIo& io);
+
 // Reads a line from standard input with the terminal's echo off (when it is
 // a terminal), after writing the prompt to standard error.
 std::optional<QString> ReadTerminalPassword(const QString& prompt);

@@ -61,9 +61,10 @@ TEST_F(CsvDialogsTest, TheDataMenuSitsBetweenSettingsAndHelp)
     EXPECT_EQ(titles, (QStringList{"设置(&S)", "数据(&D)", "帮助(&H)"}));
     QMenu* data = bar.actions()[1]->menu();
     ASSERT_NE(data, nullptr);
-    ASSERT_EQ(data->actions().size(), 2);
+    ASSERT_EQ(data->actions().size(), 4);
     EXPECT_EQ(data->actions()[0]->text(), "导出为 CSV(&E)…");
     EXPECT_EQ(data->actions()[1]->text(), "从 CSV 导入(&I)…");
+    EXPECT_EQ(data->actions()[3]->text(), "数据检查(&C)…");
     data->actions()[0]->trigger();
     data->actions()[1]->trigger();
     EXPECT_EQ(chosen, (std::vector<int>{cmd::ID_EXPORT_CSV, cmd::ID_IMPORT_CSV}));
