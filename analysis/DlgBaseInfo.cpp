@@ -240,9 +240,15 @@ void CDlgBaseInfo::showNextDue(CMyDatabase* db, const QString& carId, double odo
     std::vector<CareReminder> reminders;
     if (db && !carId.isEmpty() && db->TableExists(QString::fromLatin1(tbl::CareReminder)))
         ShowStoreFailure(LoadCareReminders(*db, RightTrimmed(carId), reminders), this);
-    const QString text = NextDueText(reminders, CurrentDateTime().date(), odometer);
-    m_nextDue->setText(text);
-    m_nextDue->setToolTip(text);
+    m_nextDueText = NextDueText(reminders, CurrentDateTime().date(), odometer);
+    m_nextDue->setToolTip(m_nextDueText);
+    elideNextDue();
+}
+
+void CDlgBaseInfo::elideNextDue()
+{
+    m_nextDue->setText(
+        m_nextDue->fontMetrics().elidedText(m_nextDueText, Qt::ElideRight, m_nextDue->width()));
 }
 
 void CDlgBaseInfo::ShowEntry(bool shown)
@@ -295,6 +301,7 @@ void CDlgBaseInfo::Layout()
     const int w = width();
     m_grid->setGeometry(4, 55, w - 8, height() - 59);
     m_nextDue->resize(std::max(0, w - 8 - m_nextDue->x()), m_nextDue->height());
+    elideNextDue();
     if (m_grid->GetColumnCount() > 0 && w - 8 > 500) {
         m_grid->SetColumnWidth(0, 180);
         m_grid->SetColumnWidth(1, (w - 8) - 205);

@@ -49,7 +49,8 @@ public:
     CHoverButton* EditButton() const { return m_edit; }
     CHoverButton* ApplyButton() const { return m_apply; }
     QLineEdit* NewMilesEdit() const { return m_newMiles; }
-    // The next due care reminders of the car, beside the odometer.
+    // The next due care reminders of the car, beside the odometer (elided to
+    // the label's width; the whole line is its tool tip).
     QLabel* NextDue() const { return m_nextDue; }
 
 protected:
@@ -62,6 +63,8 @@ private:
     void ShowEntry(bool shown);
     void SetValue(int row, const QString& text);
     void showNextDue(CMyDatabase* db, const QString& carId, double odometer);
+    // Shows as much of the next-due line as the label's width takes.
+    void elideNextDue();
 
     LedgerContext& m_context;
     CExtStatic* m_caption;
@@ -71,5 +74,6 @@ private:
     QLineEdit* m_newMiles;
     CHoverButton* m_apply;
     QLabel* m_nextDue;
+    QString m_nextDueText;
     double m_odometer = 0;
 };

@@ -202,19 +202,20 @@ QString CareReminderLeftText(const CareReminder& r, const QDate& today, double o
     if (r.done)
         return QStringLiteral("已完成");
     QStringList left;
-    bool reached = false;
     if (const std::optional<QDate> date = ReadReminderDate(r.dueDate)) {
         const qint64 days = today.daysTo(*date);
-        reached = days <= 0;
+        if (days == 0)
+            return QStringLiteral("今天到期");
+        if (days < 0)
+            return QStringLiteral("已过期 %1 天").arg(-days);
         left << QStringLiteral("还有 %1 天").arg(days);
     }
     if (r.HasMiles() && odometer > 0) {
         const double miles = r.dueMiles - odometer;
-        reached = reached || miles <= 0;
+        if (miles <= 0)
+            return QStringLiteral("已超过 %1 公里").arg(kilometres(-miles));
         left << QStringLiteral("还差 %1 公里").arg(kilometres(miles));
     }
-    if (reached)
-        return QStringLiteral("已到期");
     return left.join(QStringLiteral("，"));
 }
 

@@ -68,8 +68,9 @@ std::optional<CareReminder> SuggestCareReminder(const std::vector<LedgerRecord>&
 
 // "2026/12/08" and/or "15000 公里", joined by " 或 ".
 QString CareReminderMarkText(const CareReminder& reminder);
-// What is left before the mark on `today` at the reading: "还有 5 天",
-// "还差 500 公里", "已到期", "已完成" (the nearer of the two marks).
+// What is left before the marks on `today` at the reading: "还有 5 天，还差
+// 500 公里"; a mark reached alone: "今天到期", "已过期 3 天", "已超过 200 公里";
+// "已完成" for a done reminder.
 QString CareReminderLeftText(const CareReminder& reminder, const QDate& today, double odometer);
 // "每 12 个月", "每 5000 公里", "每 12 个月或 5000 公里", "不重复".
 QString CareReminderRepeatText(const CareReminder& reminder);
