@@ -176,8 +176,7 @@ QByteArray CMyTable::InsertStatement(int rows) const
     for (int row = 0; row < rows; ++row) {
         values += row ? ", (" : "(";
         for (size_t i = 0; i < fields.size(); ++i)
-            values +=
-                (i ? ", ?" : "?") + QByteArray::number(qulonglong(row * fields.size() + i + 1));
+            values += (i ? ", ?" : "?") + QByteArray::number(qulonglong(row * fields.size() + i + 1));
         values += ')';
     }
     return "insert into \"" + name.toLatin1() + "\" (" + names + ") values " + values;
