@@ -38,6 +38,8 @@ public:
 
     QTreeWidget* List() const { return m_list; }
     QLabel* Summary() const { return m_summary; }
+    // Why the last finding activated could not be shown; empty when it was.
+    QLabel* Note() const { return m_note; }
     const std::vector<CheckFinding>& Findings() const { return m_findings; }
 
 private:
