@@ -77,7 +77,7 @@ int CCareReminderQueue::queueAll(const std::vector<Due>& due, const QDate& today
     if (more > 0) {
         CRemindUnit& entry = m_remind.AddReminder(
             kTitle,
-            QStringLiteral("另有 %1 项保养提醒已到期，请在“设置 → 系统设置 → 保养提醒”中查看。")
+            QStringLiteral("另有 %1 项保养提醒已到期，请在“设置 → 保养提醒”中查看。")
                 .arg(more));
         entry.systemKind = 0;
         ++added;

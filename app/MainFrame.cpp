@@ -251,33 +251,10 @@ void CMainFrame::OnExportCsv()
 void CMainFrame::OnImportCsv()
 {
     m_view->EndCellEditing();
-    if (RunCsvImport(this, m_context.m_database)) {
-        followImportedReadings();
+    if (RunCsvImport(this, m_context.m_database))
         reloadLedger();
-    }
 }
 
-void CMainFrame::followImportedReadings()
-{
-    CMyDatabase* db = m_context.OpenDatabase();
-    if (!db || !m_context.OdometerFollowsRecords)
-        return;
-    const std::vector<CARLIST> cars = platform::ValueOrShow(db->GetCarList(), this);
-    for (const CARLIST& car : cars) {
-        const QString carId = car.carId.trimmed();
-        const Expected<double> highest = HighestReading(*db, carId);
-        if (platform::ShowStoreFailure(highest.status(), this))
-            return;
-        const Expected<std::optional<double>> raised = RaiseOdometer(*db, carId, *highest);
-        if (platform::ShowStoreFailure(raised.status(), this))
-            return;
-        if (*raised) {
-            m_context.OdometerSchemeDue = true;
-            if (m_context.OdometerRaised)
-                m_context.OdometerRaised(carId, **raised, *highest);
-        }
-    }
-}
 
 void CMainFrame::OnDataCheck()
 {

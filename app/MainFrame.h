@@ -99,9 +99,6 @@ private:
     void startCareReminders();
     // Reads the current car's totals and every loaded ledger page again.
     void reloadLedger();
-    // After an import: each car's odometer follows its highest reading (with
-    // the system setting on).
-    void followImportedReadings();
     // The current car's cost totals read again (failures shown).
     void loadCostTotals();
 

@@ -4,7 +4,6 @@
 #include "database/Names.h"
 #include "platform/Profile.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,23 +37,6 @@ Expected<std::optional<double>> RaiseOdometer(CMyDatabase& db, const QString& ca
     if (const SqlStatus written = db.SetCurMiles(carId, reading); !written.ok())
         return written;
     return std::optional<double>(current);
-}
-
-Expected<double> HighestReading(CMyDatabase& db, const QString& carId)
-{
-    if (!db.IsOpen())
-        return store::Closed();
-    double highest = 0;
-    for (LedgerKind kind : kLedgerKinds) {
-        CStatement query = db.Connection().Prepare(QByteArray("select max(\"Miles\") from \"") +
-                                                   LedgerTable(kind) + "\" where \"CarID\"=?1");
-        query.Bind(1, carId);
-        if (query.Next())
-            highest = std::max(highest, query.Number(0));
-        if (!query.ok())
-            return query.Status();
-    }
-    return highest;
 }
 
 bool ReadOdometerFollowSetting()

@@ -15,9 +15,6 @@ class CMyDatabase;
 Expected<std::optional<double>> RaiseOdometer(CMyDatabase& db, const QString& carId,
                                               double reading);
 
-// The highest reading of the car's records over the seven ledgers; 0 without one.
-Expected<double> HighestReading(CMyDatabase& db, const QString& carId);
-
 // The setting "用记录中的里程更新当前里程" in the profile (section "Settings",
 // entry "OdometerFollowsRecords"): on unless the entry says "0".
 bool ReadOdometerFollowSetting();

@@ -37,9 +37,9 @@ CPageRemind::CPageRemind(LedgerContext& context, QWidget* parent)
     m_note->setWordWrap(true);
 
     auto* buttons = new QGridLayout;
-    const QPushButton* order[] = {m_add, m_edit, m_delete, m_done, m_snoozeWeek, m_snoozeMiles};
+    QPushButton* const order[] = {m_add, m_edit, m_delete, m_done, m_snoozeWeek, m_snoozeMiles};
     for (int i = 0; i < 6; ++i)
-        buttons->addWidget(const_cast<QPushButton*>(order[i]), i / 3, i % 3);
+        buttons->addWidget(order[i], i / 3, i % 3);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);

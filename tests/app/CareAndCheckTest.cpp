@@ -102,7 +102,7 @@ TEST_F(CareAndCheckTest, TenThousandDueRemindersMakeAFewEntries)
     // The first few are shown one by one, the rest told of in one entry.
     ASSERT_EQ(frame.Reminders().Entries().size(), size_t(CCareReminderQueue::kMostEntries) + 1);
     EXPECT_EQ(frame.Reminders().Entries().back()->message,
-              "另有 9992 项保养提醒已到期，请在“设置 → 系统设置 → 保养提醒”中查看。");
+              "另有 9992 项保养提醒已到期，请在“设置 → 保养提醒”中查看。");
 }
 
 TEST_F(CareAndCheckTest, AFindingSelectsItsRecordOrSaysWhyNot)
