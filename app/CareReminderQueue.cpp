@@ -77,8 +77,7 @@ int CCareReminderQueue::queueAll(const std::vector<Due>& due, const QDate& today
     if (more > 0) {
         CRemindUnit& entry = m_remind.AddReminder(
             kTitle,
-            QStringLiteral("另有 %1 项保养提醒已到期，请在“设置 → 保养提醒”中查看。")
-                .arg(more));
+            QStringLiteral("另有 %1 项保养提醒已到期，请在“设置 → 保养提醒”中查看。").arg(more));
         entry.systemKind = 0;
         ++added;
     }
@@ -116,11 +115,13 @@ int CCareReminderQueue::OdometerMoved(const QString& carId, double from, double 
     CMyDatabase* db = m_context.OpenDatabase();
     if (!db)
         return 0;
+    // Car identifiers are read as stored, trailing blanks included.
+    const QString car = carId.trimmed();
     std::vector<CareReminder> reminders;
-    if (platform::ShowStoreFailure(LoadCareReminders(*db, carId, reminders)))
+    if (platform::ShowStoreFailure(LoadCareReminders(*db, car, reminders)))
         return 0;
     std::vector<Due> due;
-    const QString name = carName(carId);
+    const QString name = carName(car);
     for (const CareReminder& reminder : reminders)
         if (PassesCareReminderMark(reminder, from, to))
             due.push_back({&reminder, name, to});
