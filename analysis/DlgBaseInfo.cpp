@@ -6,7 +6,10 @@
 #include "controls/ExtStatic.h"
 #include "controls/GridCtrl.h"
 #include "controls/HoverButton.h"
+#include "database/CareReminders.h"
 #include "database/LedgerContext.h"
+#include "database/Names.h"
+#include "database/StoredValue.h"
 #include "database/SummaryFigures.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/Clock.h"
@@ -48,12 +51,17 @@ QFont boldSong(int pixels)
 
 } // namespace
 
+int CDlgBaseInfo::OdometerScheme(double reading)
+{
+    return reading < 10000 ? 4 : reading < 50000 ? 6 : 5;
+}
+
 CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
     : CGridDialog(QStringLiteral("基本信息"), parent), m_context(context),
       m_caption(new CExtStatic(QStringLiteral("当前里程(KM)"), this)),
       m_display(new CDigitStatic(this)), m_edit(new CHoverButton(this)),
       m_newMilesLabel(new QLabel(QStringLiteral("输入新里程："), this)),
-      m_newMiles(new QLineEdit(this)), m_apply(new CHoverButton(this))
+      m_newMiles(new QLineEdit(this)), m_apply(new CHoverButton(this)), m_nextDue(new QLabel(this))
 {
     m_caption->SetFontHeight(16);
     m_caption->SetBold(true);
@@ -86,6 +94,10 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
     setUpButton(m_apply, 332, 338, QStringLiteral("保存新里程"));
     m_edit->setGeometry(afterDisplay, 28, 24, 24);
     m_apply->setGeometry(afterDisplay + 192, 28, 24, 24);
+    // Drawn in the palette's own text colour on the page: readable in light
+    // and dark palettes alike.
+    m_nextDue->setAccessibleName(QStringLiteral("下次到期的保养提醒"));
+    m_nextDue->setGeometry(afterDisplay + 224, 28, 400, 24);
     connect(m_edit, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnEditMiles);
     connect(m_apply, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnApplyMiles);
     m_newMiles->installEventFilter(this);
@@ -151,9 +163,10 @@ void CDlgBaseInfo::RefreshPage()
     CARPROPERTY car;
     PURCHASEINFO purchase;
     bool bought = false;
+    Expected<QString> carId = QString();
     if (db) {
         // The first failed read is said; without the purchase row nothing is bought.
-        const Expected<QString> carId = db->GetCurrentCarID();
+        carId = db->GetCurrentCarID();
         SqlStatus read = carId.status();
         if (read.ok())
             read = db->GetCarProperty(*carId, car);
@@ -164,6 +177,11 @@ void CDlgBaseInfo::RefreshPage()
         ShowStoreFailure(read, this);
     }
     m_odometer = car.curMiles;
+    if (m_context.OdometerSchemeDue) {
+        // Moved by a record: coloured as a typed reading would be.
+        m_context.OdometerSchemeDue = false;
+        m_display->SetScheme(OdometerScheme(m_odometer));
+    }
     m_display->SetValue(m_odometer);
 
     const CostTotals totals = m_context.m_costTotals;
@@ -174,6 +192,23 @@ void CDlgBaseInfo::RefreshPage()
         if (!summaryrows::IsGroup(r))
             SetValue(r, values[size_t(r)]);
     m_grid->Refresh();
+    showNextDue(db, carId.value_or(QString()), m_odometer);
+}
+
+void CDlgBaseInfo::showNextDue(CMyDatabase* db, const QString& carId, double odometer)
+{
+    std::vector<CareReminder> reminders;
+    if (db && !carId.isEmpty() && db->TableExists(QString::fromLatin1(tbl::CareReminder)))
+        ShowStoreFailure(LoadCareReminders(*db, RightTrimmed(carId), reminders), this);
+    m_nextDueText = NextDueText(reminders, CurrentDateTime().date(), odometer);
+    m_nextDue->setToolTip(m_nextDueText);
+    elideNextDue();
+}
+
+void CDlgBaseInfo::elideNextDue()
+{
+    m_nextDue->setText(
+        m_nextDue->fontMetrics().elidedText(m_nextDueText, Qt::ElideRight, m_nextDue->width()));
 }
 
 void CDlgBaseInfo::ShowEntry(bool shown)
@@ -206,22 +241,27 @@ void CDlgBaseInfo::OnApplyMiles()
         CancelEditMiles();
         return;
     }
+    const double before = m_odometer;
     m_odometer = double(*reading);
-    m_display->SetScheme(*reading < 10000 ? 4 : *reading < 50000 ? 6 : 5);
+    m_display->SetScheme(OdometerScheme(double(*reading)));
     m_display->SetValue(m_odometer);
     CancelEditMiles();
     CMyDatabase* db = m_context.OpenDatabase();
     const QString carId = db ? ValueOrShow(db->GetCurrentCarID(), this) : QString();
     if (carId.isEmpty())
         return; // no car to keep it for: shown only
-    ShowStoreFailure(db->SetCurMiles(carId, m_odometer), this);
+    const bool stored = !ShowStoreFailure(db->SetCurMiles(carId, m_odometer), this);
     RefreshPage(); // what the file holds from here on
+    if (stored && m_odometer > before && m_context.OdometerRaised)
+        m_context.OdometerRaised(carId, before, m_odometer);
 }
 
 void CDlgBaseInfo::Layout()
 {
     const int w = width();
     m_grid->setGeometry(4, 55, w - 8, height() - 59);
+    m_nextDue->resize(std::max(0, w - 8 - m_nextDue->x()), m_nextDue->height());
+    elideNextDue();
     if (m_grid->GetColumnCount() > 0 && w - 8 > 500) {
         m_grid->SetColumnWidth(0, 180);
         m_grid->SetColumnWidth(1, (w - 8) - 205);

@@ -6,6 +6,7 @@
 class CDigitStatic;
 class CExtStatic;
 class CHoverButton;
+class CMyDatabase;
 class LedgerContext;
 class QLabel;
 class QLineEdit;
@@ -39,12 +40,18 @@ public:
     void OnEditMiles();
     void OnApplyMiles();
     void CancelEditMiles();
+    // The digit display's colour scheme for a reading: 4 below 10000 km, 6
+    // below 50000 km, else 5.
+    static int OdometerScheme(double reading);
 
     double Odometer() const { return m_odometer; }
     CDigitStatic* Display() const { return m_display; }
     CHoverButton* EditButton() const { return m_edit; }
     CHoverButton* ApplyButton() const { return m_apply; }
     QLineEdit* NewMilesEdit() const { return m_newMiles; }
+    // The next due care reminders of the car, beside the odometer (elided to
+    // the label's width; the whole line is its tool tip).
+    QLabel* NextDue() const { return m_nextDue; }
 
 protected:
     void Layout() override;
@@ -55,6 +62,9 @@ private:
     void BuildGrid();
     void ShowEntry(bool shown);
     void SetValue(int row, const QString& text);
+    void showNextDue(CMyDatabase* db, const QString& carId, double odometer);
+    // Shows as much of the next-due line as the label's width takes.
+    void elideNextDue();
 
     LedgerContext& m_context;
     CExtStatic* m_caption;
@@ -63,5 +73,7 @@ private:
     QLabel* m_newMilesLabel;
     QLineEdit* m_newMiles;
     CHoverButton* m_apply;
+    QLabel* m_nextDue;
+    QString m_nextDueText;
     double m_odometer = 0;
 };

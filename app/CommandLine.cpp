@@ -2,6 +2,7 @@
 
 #include "app/CommandLineLanguage.h"
 #include "app/Version.h"
+#include "csv/CheckCommand.h"
 #include "platform/MessageCodes.h"
 
 #include <QCoreApplication>
@@ -52,6 +53,19 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return command;
     }
 
+    if (given({"--check"})) {
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const QString& arg = arguments[i];
+            if (arg == QLatin1String("--password-file") && i + 1 < arguments.size())
+                command.passwordFile = arguments[++i];
+            else if (arg != QLatin1String("--check") && !arg.contains(QLatin1String("/nopassword")))
+                return mistaken(tr("--check 只能和 /nopassword、--password-file 一起使用。"));
+        }
+        command.action = CommandLine::Action::Check;
+        command.noPassword =
+            arguments.join(QLatin1Char(' ')).contains(QLatin1String("/nopassword"));
+        return command;
+    }
     // A report shares --car and --ledger with the export and import.
     if (IsReportCommand(arguments)) {
         command.report = ParseReportCommand(arguments);
@@ -101,6 +115,8 @@ int RunWithoutWindow(const CommandLine& command, CsvCommandIo& io)
         return RunCsvCommand(command.csv, io);
     case CommandLine::Action::Report:
         return RunReportCommand(command.report, io);
+    case CommandLine::Action::Check:
+        return RunCheckCommand(command.noPassword, command.passwordFile, io);
     case CommandLine::Action::Window:
     case CommandLine::Action::Mistake:
         break;
@@ -118,6 +134,8 @@ QString UsageText()
         "                                       记录导出为 CSV 文件\n"
         "  orvyn --import 文件或文件夹 [选项]     从 CSV 文件导入记录，先显示预览\n"
         "  orvyn --report 文件.pdf [选项]        把一辆车的档案、统计、记录和分析图写成 PDF 报表\n"
+        "  orvyn --check                        检查账本里看起来有问题的记录（只报告，\n"
+        "                                       不修改）；发现问题时退出码为 1\n"
         "  orvyn --help，-h                     显示这段说明\n"
         "  orvyn --version，-v                  显示程序的名称和版本\n"
         "\n"

@@ -11,6 +11,7 @@
 //   orvyn [/nopassword]                  the program window
 //   orvyn --export … | --import …        export or import (csv/CsvCommand.h)
 //   orvyn --report FILE.pdf …            a PDF report (report/ReportCommand.h)
+//   orvyn --check [/nopassword]          the consistency check (csv/CheckCommand.h)
 //   orvyn --help | -h, --version | -v
 // "/nopassword" counts anywhere, also inside a longer argument. Only the
 // window needs a display; everything else runs without one, and only an
@@ -24,12 +25,15 @@ struct CommandLine
         Version,
         Csv,
         Report,
+        Check,
         Mistake, // an option the program does not know, or one used wrongly
     };
     Action action = Action::Window;
     QString mistake;             // with Mistake: what is wrong, one sentence
     CsvRequest csv;              // with Csv
     ReportCommandRequest report; // with Report
+    bool noPassword = false;     // with Check: "/nopassword" was given
+    QString passwordFile;        // with Check: "--password-file FILE"
     // Qt's own "-platform" and "-display" options, for a window start.
     QString qtPlatform;
     QString qtDisplay;

@@ -19,6 +19,8 @@ const char* const kEnglish[][2] = {
      "  orvyn --import FILE|FOLDER [OPTIONS] import records from CSV files, after a preview\n"
      "  orvyn --report FILE.pdf [OPTIONS]    write a car's profile, figures, records and\n"
      "                                       analysis charts as a PDF report\n"
+     "  orvyn --check                        report the records that look wrong (nothing is\n"
+     "                                       changed); exit status 1 when there are any\n"
      "  orvyn --help, -h                     show this help\n"
      "  orvyn --version, -v                  show the program's name and version\n"
      "\n"
@@ -65,6 +67,12 @@ const char* const kEnglish[][2] = {
      "Exit status: 0 on success, 2 for a mistake in the arguments, 1 for any other\n"
      "failure.\n"},
     {"不认识的选项“%1”。", "unknown option '%1'"},
+    {"--check 只能和 /nopassword、--password-file 一起使用。",
+     "--check takes no option but /nopassword and --password-file"},
+    {"还没有账本文件 %1，没有可以检查的记录。", "There is no ledger %1 yet: nothing to check."},
+    {"检查没有完成：%1", "The check did not finish: %1"},
+    {"没有发现问题。", "Nothing looks wrong."},
+    {"发现 %1 处可能的问题。", "%1 findings."},
     {"%1 后面缺少参数。", "%1 needs a value"},
     {"找不到图形显示，不能打开程序窗口（请在图形桌面上启动，或者设置 DISPLAY）。",
      "no display found, the program window cannot open (start it on a graphical desktop, "

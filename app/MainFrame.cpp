@@ -1,6 +1,8 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/CareReminderQueue.h"
+#include "app/DlgDataCheck.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
@@ -9,7 +11,9 @@
 #include "app/UpdateCheck.h"
 #include "csv/CsvDialogs.h"
 #include "database/Names.h"
+#include "database/OdometerFollow.h"
 #include "ledgers/LedgerPage.h"
+#include "platform/Clock.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
@@ -28,6 +32,8 @@
 namespace {
 
 const QString kSysFile = QStringLiteral("sysfile.cfg");
+// Milliseconds from start-up to the first tip of the care reminders due.
+constexpr int kFirstTipDelay = 1500;
 const QString kChartFile = QStringLiteral("chart.cfg");
 const QString kUpdateTitle = QStringLiteral("升级提示");
 const QString kUpdateMessage =
@@ -57,6 +63,7 @@ CMainFrame::CMainFrame(const QString& ledgerKey, QWidget* parent) : QMainWindow(
     prepareLedger();
     SetTitle();
     m_context.LoadSaveConfig(kSysFile, false);
+    m_context.OdometerFollowsRecords = ReadOdometerFollowSetting();
     if (m_context.AutoCheckUpdate)
         m_updateCheck->StartBackground();
     // The chart options are written back at every close, so they are read
@@ -64,10 +71,35 @@ CMainFrame::CMainFrame(const QString& ledgerKey, QWidget* parent) : QMainWindow(
     m_context.LoadSaveConfig(kChartFile, false);
     startTimers();
     m_view->OnInitialUpdate();
+    startCareReminders();
+}
+
+void CMainFrame::startCareReminders()
+{
+    m_careReminders = std::make_unique<CCareReminderQueue>(m_context, m_remind);
+    m_context.OdometerRaised = [this](const QString& carId, double from, double to) {
+        if (m_careReminders->OdometerMoved(carId, from, to, platform::CurrentDateTime().date()) > 0)
+            ShowRemindersNow();
+    };
+    // The first tip of the reminders due today comes as soon as the window is
+    // up, not a minute later.
+    if (m_careReminders->QueueDue(platform::CurrentDateTime().date()) > 0)
+        QTimer::singleShot(kFirstTipDelay, this, &CMainFrame::ShowRemindersNow);
+}
+
+void CMainFrame::ShowRemindersNow()
+{
+    if (!m_timers[0].isActive())
+        m_timers[0].start();
+    if (!m_timers[1].isActive())
+        m_timers[1].start();
+    m_remind.ScanQueue();
+    m_remind.ShowNext(*m_tipWnd);
 }
 
 CMainFrame::~CMainFrame()
 {
+    m_context.OdometerRaised = nullptr;
     // The pages hold the context: they go first.
     delete m_view;
 }
@@ -193,6 +225,9 @@ void CMainFrame::OnCommand(int commandId)
     case cmd::ID_EXPORT_PDF:
         OnExportPdf();
         break;
+    case cmd::ID_DATA_CHECK:
+        OnDataCheck();
+        break;
     default:
         break;
     }
@@ -239,6 +274,37 @@ void CMainFrame::OnExportPdf()
 {
     m_view->EndCellEditing();
     RunReportPdf(this, m_context);
+}
+
+void CMainFrame::OnDataCheck()
+{
+    // What a cell editor still holds is checked too.
+    m_view->EndCellEditing();
+    if (m_dataCheck) {
+        m_dataCheck->Check();
+        m_dataCheck->raise();
+        m_dataCheck->activateWindow();
+        return;
+    }
+    // Left open beside the window, so that the record it jumps to is seen.
+    m_dataCheck = new CDlgDataCheck(
+        m_context, [this](const CheckFinding& f) { return ShowFinding(f); }, this);
+    m_dataCheck->setAttribute(Qt::WA_DeleteOnClose);
+    m_dataCheck->show();
+}
+
+QString CMainFrame::ShowFinding(const CheckFinding& finding)
+{
+    if (finding.carName.isEmpty())
+        return QStringLiteral("车辆 %1 已不存在，这条记录无法在账本中显示。").arg(finding.carId);
+    const QString current =
+        platform::ValueOrShow(m_context.m_database.GetCurrentCarID(), this).trimmed();
+    if (current != finding.carId)
+        return QStringLiteral("这条记录属于车辆“%1”，请先在“车辆管理”中把它设为当前车辆。")
+            .arg(finding.carName);
+    if (!m_view->ShowRecord(finding.kind, finding.recId))
+        return QStringLiteral("没有找到这条记录，它可能已被删除，请重新检查。");
+    return QString();
 }
 
 void CMainFrame::loadCostTotals()

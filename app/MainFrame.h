@@ -1,15 +1,18 @@
 #pragma once
 
+#include "app/DlgDataCheck.h"
 #include "app/Remind.h"
 #include "app/Version.h"
 #include "database/LedgerContext.h"
 #include "platform/WindowRequests.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 #include <array>
 #include <memory>
 
+class CCareReminderQueue;
 class CMsgTipWnd;
 class COrvynView;
 class CUpdateCheck;
@@ -65,6 +68,12 @@ public:
     // "打印…" and "导出为 PDF…": a report of a car's records.
     void OnPrintReport();
     void OnExportPdf();
+    // "数据检查": the findings of the consistency check, beside the window.
+    void OnDataCheck();
+    CDlgDataCheck* DataCheck() const { return m_dataCheck; }
+    // Shows the record of a finding on its ledger page; empty when shown, else
+    // why it cannot be.
+    QString ShowFinding(const CheckFinding& finding);
 
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;
@@ -76,6 +85,10 @@ public:
     qint32 ConfirmExit = 1;
 
     CRemind& Reminders() { return m_remind; }
+    CCareReminderQueue& CareReminders() const { return *m_careReminders; }
+    // Scans the reminder queue and shows its next tip now (the timers go on
+    // as they were, started again after a confirmed tip).
+    void ShowRemindersNow();
     CMsgTipWnd* TipWindow() const { return m_tipWnd; }
     CUpdateCheck& UpdateCheck() const { return *m_updateCheck; }
 
@@ -88,6 +101,8 @@ private:
     void prepareLedger();
     void placeOnScreen();
     void startTimers();
+    // Queues the care reminders due today and those a new reading makes due.
+    void startCareReminders();
     // Reads the current car's totals and every loaded ledger page again.
     void reloadLedger();
     // The current car's cost totals read again (failures shown).
@@ -99,5 +114,7 @@ private:
     CRemind m_remind;
     CMsgTipWnd* m_tipWnd = nullptr;
     std::unique_ptr<CUpdateCheck> m_updateCheck;
+    std::unique_ptr<CCareReminderQueue> m_careReminders;
+    QPointer<CDlgDataCheck> m_dataCheck;
     bool m_readOnly = false;
 };

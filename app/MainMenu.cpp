@@ -46,6 +46,7 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
                  {"输入记录(&I)", ID_INPUT_HISTORY},
                  {nullptr, 0},
                  {"备份与恢复(&R)", ID_BACKUP_RESTORE},
+                 {"保养提醒(&M)", ID_CARE_REMINDERS},
                  {nullptr, 0},
                  {"退出系统(&X)", ID_APP_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q)},
              },
@@ -57,6 +58,8 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
                  {nullptr, 0},
                  {"打印(&P)…", ID_PRINT_REPORT, QKeySequence(Qt::CTRL | Qt::Key_P)},
                  {"导出为 PDF(&F)…", ID_EXPORT_PDF},
+                 {nullptr, 0},
+                 {"数据检查(&C)…", ID_DATA_CHECK},
              },
              onCommand);
     addItems(bar->addMenu(QStringLiteral("帮助(&H)")),

@@ -17,6 +17,7 @@ enum : int
     ID_PASSWORD = settingscommand::SetPwd,
     ID_INPUT_HISTORY = settingscommand::Word,
     ID_BACKUP_RESTORE = settingscommand::RestoreData,
+    ID_CARE_REMINDERS = settingscommand::Remind,
     ID_APP_EXIT = 57665,
     ID_APP_ABOUT = 57664,
     ID_HELP = 32790,
@@ -25,6 +26,7 @@ enum : int
     ID_IMPORT_CSV = 32811,
     ID_PRINT_REPORT = 32812,
     ID_EXPORT_PDF = 32813,
+    ID_DATA_CHECK = 32814,
 };
 } // namespace cmd
 

@@ -4,6 +4,7 @@
 #include "app/ViewAccessible.h"
 #include "controls/GridCtrl.h"
 #include "database/LedgerContext.h"
+#include "ledgers/LedgerPage.h"
 #include "platform/MessageEvent.h"
 #include "res/NavigationStrip.h"
 #include "res/Resources.h"
@@ -97,6 +98,15 @@ void COrvynView::SelectPageByIndex(int index)
         return;
     const QPoint inButton = buttons[static_cast<size_t>(index)].rect.topLeft() + QPoint(2, 2);
     m_navigationPanel.LButtonUp(inButton);
+}
+
+bool COrvynView::ShowRecord(LedgerKind kind, const QString& recId)
+{
+    // The ledger pages follow the summary page in the order of the kinds.
+    const int index = 1 + int(kind);
+    SelectPageByIndex(index);
+    auto* page = qobject_cast<CLedgerPage*>(Page(index));
+    return page && page->SelectRecord(recId);
 }
 
 void COrvynView::UpdateWelcome()

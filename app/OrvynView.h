@@ -3,6 +3,7 @@
 #include "app/PageTable.h"
 #include "app/RibbonToolsEx.h"
 #include "controls/RibbonFrame.h"
+#include "database/LedgerKind.h"
 
 #include <QWidget>
 #include <array>
@@ -50,6 +51,9 @@ public:
     // Selects page index as a click on its navigation button does (Ctrl+1 …
     // Ctrl+9).
     void SelectPageByIndex(int index);
+    // Shows the ledger page of the kind with the record's row selected; false
+    // when the page car has no such record.
+    bool ShowRecord(LedgerKind kind, const QString& recId);
     // Shows the welcome while there is no current car, hides it otherwise.
     void UpdateWelcome();
     QWidget* Welcome() const { return m_welcome; }

@@ -507,7 +507,8 @@ bool RunCsvImport(QWidget* parent, CMyDatabase& db,
     const ImportPlan& first = preview.Plan();
     if (first.cancelled)
         return false;
-    if (first.refused() && !first.generic && first.rows.empty() && first.cars.empty()) {
+    if (first.refused() && !first.generic && first.rows.empty() && first.cars.empty() &&
+        first.reminders.empty()) {
         MessageBox(parent, QStringLiteral("不能导入：") + first.refusal, kCaption,
                    MB_OK | MB_ICONERROR);
         return false;

@@ -2,6 +2,7 @@
 
 #include "csv/CsvLedgers.h"
 #include "csv/CsvWriter.h"
+#include "csv/ReminderFile.h"
 #include "database/Figures.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
@@ -78,7 +79,7 @@ public:
                 m_total += *count;
             }
 
-        if (!writeCarFile(cars))
+        if (!writeCarFile(cars) || !writeReminderFile(cars))
             return m_result;
         for (const CARLIST& car : cars)
             for (const auto& ledger : LedgerKinds())
@@ -218,6 +219,26 @@ private:
         QFile file;
         return open(file, kCarFileName + QStringLiteral(".csv")) && put(file, text) &&
                close(file) && advance(0);
+    }
+
+    // The cars' care reminders, when they have any: "保养提醒.csv".
+    bool writeReminderFile(const std::vector<CARLIST>& cars)
+    {
+        QString text;
+        for (const CARLIST& car : cars) {
+            std::vector<CareReminder> reminders;
+            if (const SqlStatus read = LoadCareReminders(m_db, car.carId, reminders); !read.ok()) {
+                readFailed(read);
+                return false;
+            }
+            for (const CareReminder& reminder : reminders)
+                text += CsvLine(ReminderFileRow(reminder, car.name));
+        }
+        if (text.isEmpty())
+            return true;
+        QFile file;
+        return open(file, kReminderFileName + QStringLiteral(".csv")) &&
+               put(file, CsvLine(ReminderFileHeader()) + text) && close(file);
     }
 
     // Streams the car's records of the ledger into its file, one line each,

@@ -29,7 +29,8 @@ struct CsvExportResult
 };
 
 // Writes every ledger of the car (or of every car) into the folder, one file
-// per ledger named after the car and the ledger, and the car file: UTF-8 with
+// per ledger named after the car and the ledger, the car file and, when the
+// cars have care reminders, the reminder file ("保养提醒.csv"): UTF-8 with
 // a byte-order mark, a header row of the page captions, one row per record
 // in date order with values as stored (plain numbers, dates yyyy-mm-dd) and
 // the refuelling page's derived figures as numbers (empty where the page

@@ -4,6 +4,7 @@
 #include "csv/CsvWriter.h"
 #include "csv/ImportFormats.h"
 #include "database/BackupPoints.h"
+#include "database/CareReminders.h"
 #include "database/Figures.h"
 #include "database/MyDatabase.h"
 #include "database/Names.h"
@@ -142,6 +143,41 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
             found = byCar.emplace(car, target).first;
         }
         plan.rows.setTarget(i, found->second);
+    }
+    for (ImportReminderRow& reminder : plan.reminders) {
+        QString wanted = options.car.trimmed();
+        if (wanted.isEmpty())
+            wanted = reminder.car.isEmpty() ? ledger.currentId : reminder.car;
+        if (wanted.isEmpty()) {
+            plan.refusal = QStringLiteral("文件没有写明是哪辆车的保养提醒，账本里也没有当前车辆："
+                                          "请指定要导入到哪辆车。");
+            return;
+        }
+        reminder.target = targetIndex(plan, ledger, wanted);
+        if (reminder.target < 0)
+            return;
+    }
+}
+
+// Reminders a car of the ledger has already: the same item and marks.
+void markReminderDuplicates(CMyDatabase& db, ImportPlan& plan)
+{
+    std::map<int, std::vector<CareReminder>> held;
+    for (ImportReminderRow& row : plan.reminders) {
+        const ImportTarget& target = plan.targets[size_t(row.target)];
+        if (target.carId.isEmpty())
+            continue;
+        auto found = held.find(row.target);
+        if (found == held.end()) {
+            found = held.emplace(row.target, std::vector<CareReminder>()).first;
+            if (!readOk(LoadCareReminders(db, target.carId, found->second), plan))
+                return;
+        }
+        const CareReminder& r = row.reminder;
+        row.duplicate = std::any_of(found->second.begin(), found->second.end(), [&](const auto& h) {
+            return h.title == r.title && h.dueDate == r.dueDate &&
+                   qRound64(h.dueMiles * 100) == qRound64(r.dueMiles * 100);
+        });
     }
 }
 
@@ -418,7 +454,8 @@ public:
             failed(m_db.Connection().LastError());
             return m_result;
         }
-        if (!makeCars() || !writeRecords() || !learnEntries() || !chooseCurrentCar()) {
+        if (!makeCars() || !writeRecords() || !writeReminders() || !learnEntries() ||
+            !chooseCurrentCar()) {
             m_result.written = m_result.carsMade = 0; // all of it rolled back
             return m_result;
         }
@@ -518,6 +555,24 @@ private:
             m_result.outcome = ImportResult::Cancelled;
             return false;
         }
+        return true;
+    }
+
+    bool writeReminders()
+    {
+        std::vector<CareReminder> reminders;
+        for (const ImportReminderRow& row : m_plan.reminders) {
+            if (row.duplicate && m_plan.skipDuplicates)
+                continue;
+            CareReminder& r = reminders.emplace_back(row.reminder);
+            r.carId = m_carIds[row.target];
+            r.recId.clear();
+        }
+        if (reminders.empty())
+            return true;
+        if (const SqlStatus status = InsertCareReminders(m_db, reminders); !status.ok())
+            return failed(status);
+        m_result.written += int(reminders.size());
         return true;
     }
 
@@ -680,7 +735,13 @@ int ImportPlan::duplicateCount() const
 
 int ImportPlan::writtenCount() const
 {
-    return int(rows.size()) - (skipDuplicates ? duplicateCount() : 0);
+    return int(rows.size()) - (skipDuplicates ? duplicateCount() : 0) + reminderCount();
+}
+
+int ImportPlan::reminderCount() const
+{
+    return int(std::count_if(reminders.begin(), reminders.end(),
+                             [this](const auto& r) { return !(r.duplicate && skipDuplicates); }));
 }
 
 QString ImportPlan::sourceName(int source) const
@@ -741,7 +802,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
             return plan;
     }
     checkCarTextLengths(plan);
-    if (plan.rows.empty() && plan.cars.empty()) {
+    if (plan.rows.empty() && plan.cars.empty() && plan.reminders.empty()) {
         plan.refusal = plan.rejected.empty()
                            ? QStringLiteral("文件里没有可以导入的记录。")
                            : QStringLiteral("文件里没有一行能够导入（%1 行有问题，见下面的列表）。")
@@ -754,6 +815,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
     if (plan.refused() || stopped())
         return plan;
     markDuplicates(db, plan);
+    markReminderDuplicates(db, plan);
     if (plan.refused() || stopped())
         return plan;
     deriveGaugeReadings(db, plan);

@@ -2,6 +2,7 @@
 
 #include "csv/ForeignFormats.h"
 #include "csv/ImportCells.h"
+#include "csv/ReminderFile.h"
 
 #include "csv/CsvReader.h"
 #include "csv/CsvWriter.h"
@@ -242,6 +243,8 @@ void readRecords(int source, const CsvTable& records, const ImportOptions& optio
         readOwnLedgerFile(source, records, options, plan);
     else if (header.contains(kCarColumn) && header.contains(QStringLiteral("当前车辆")))
         readOwnCarFile(source, records, plan);
+    else if (IsReminderFileHeader(header))
+        ReadReminderFile(source, records, plan);
     else if (!ReadFuelio(source, records, options, plan) &&
              !ReadLubeLogger(source, records, options, plan))
         ReadGeneric(source, records, options, plan);

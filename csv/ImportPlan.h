@@ -2,6 +2,7 @@
 
 #include "csv/CsvLedgers.h"
 #include "csv/ImportRows.h"
+#include "database/CareReminders.h"
 #include "database/Records.h"
 
 #include <QByteArray>
@@ -96,6 +97,17 @@ struct ImportCarRow
     QStringList flags; // what the import changed: shown in the preview
 };
 
+// A care reminder of a reminder file, and the car it goes to.
+struct ImportReminderRow
+{
+    int source = 0;
+    int line = 0;
+    QString car; // as the file names it
+    CareReminder reminder;
+    int target = -1;        // index into ImportPlan::targets
+    bool duplicate = false; // the car has a reminder of that item and marks
+};
+
 // A car the records go to: one of the ledger, or one to be made.
 struct ImportTarget
 {
@@ -119,6 +131,7 @@ struct ImportPlan
     ImportRows rows;
     std::vector<ImportProblem> rejected;
     std::vector<ImportCarRow> cars;
+    std::vector<ImportReminderRow> reminders;
     std::vector<ImportTarget> targets;
     QStringList notes; // what the user should know: units, gauge readings, missing columns
     // Set when nothing at all can be imported: a file that cannot be read.
@@ -149,7 +162,9 @@ struct ImportPlan
 
     bool refused() const { return !refusal.isEmpty(); }
     int duplicateCount() const;
-    // The rows written (duplicates left out when they are skipped).
+    // The rows and reminders written (duplicates left out when they are skipped).
     int writtenCount() const;
+    // The reminders written.
+    int reminderCount() const;
     QString sourceName(int source) const;
 };

@@ -103,6 +103,13 @@ QString ImportSummaryText(const ImportPlan& plan)
                         : QStringLiteral("（其中 %1 条与账本里的记录相同）").arg(batch.duplicates);
             line(entry);
         }
+        if (!plan.reminders.empty()) {
+            const int skipped = int(plan.reminders.size()) - plan.reminderCount();
+            line(skipped ? QStringLiteral("  保养提醒  %1 条（另有 %2 条账本里已有，跳过）")
+                               .arg(plan.reminderCount())
+                               .arg(skipped)
+                         : QStringLiteral("  保养提醒  %1 条").arg(plan.reminderCount()));
+        }
         for (const ImportTarget& target : plan.targets)
             if (target.carId.isEmpty())
                 line(QStringLiteral("将新建车辆“%1”。").arg(target.name));

@@ -418,7 +418,8 @@ SqlStatus CMyDatabase::DeleteCar(const QString& carId)
         return m_connection.LastError();
     for (const char* table :
          {tbl::Accessory, tbl::CarLog, tbl::Accident, tbl::Refuel, tbl::Maintain, tbl::DailyCost,
-          tbl::Repair, tbl::CarProperty, tbl::PurchaseInfo, tbl::CarList, tbl::InputHistory})
+          tbl::Repair, tbl::CarProperty, tbl::PurchaseInfo, tbl::CarList, tbl::InputHistory,
+          tbl::CareReminder})
         if (const SqlStatus status = deleteCarRows(table, carId); !status.ok())
             return status;
     return transaction.Commit() ? SqlStatus{} : m_connection.LastError();

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 
 // Chart options, stored in "chart.cfg" as four little-endian 32-bit integers.
 struct ChartOptions
@@ -51,6 +52,15 @@ public:
     // run writes the file once, and again whenever the system settings are
     // applied; only the frame's periodic save clears it.
     qint32 SettingsDirty = 1;
+
+    // "用记录中的里程更新当前里程": a record saved with a reading above its car's
+    // odometer moves the odometer there. Kept in the profile (OdometerFollow.h).
+    bool OdometerFollowsRecords = true;
+    // Told when a record moved a car's odometer from one reading to a higher one.
+    std::function<void(const QString& carId, double from, double to)> OdometerRaised;
+    // The odometer was moved by a record since the summary page last showed it:
+    // the page picks the display's colour scheme for the new reading.
+    bool OdometerSchemeDue = false;
 };
 
 // Full path of a settings file of the config folder.

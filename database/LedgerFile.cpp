@@ -1,5 +1,7 @@
 #include "database/LedgerFile.h"
 
+#include "database/Names.h"
+
 #include "database/Schema.h"
 #include "database/SqlText.h"
 
@@ -133,8 +135,11 @@ bool isCompleteLedger(const QString& path, const QString& key)
     if (!c.open(path, SQLITE_OPEN_READWRITE, key).ok() || !readsBack(c))
         return false;
     const QStringList names = c.column("SELECT name FROM sqlite_master WHERE type='table'");
+    // The care reminders came later: a file made before them is complete
+    // without them (opening makes them).
     for (const CMyTable& table : LedgerTables())
-        if (!names.contains(table.name, Qt::CaseSensitive))
+        if (table.name != QLatin1String(tbl::CareReminder) &&
+            !names.contains(table.name, Qt::CaseSensitive))
             return false;
     return true;
 }

@@ -13,6 +13,7 @@ inline constexpr const char* DailyCost = "DailyCost";
 inline constexpr const char* CarLog = "CarLog";
 inline constexpr const char* Accessory = "Accessory";
 inline constexpr const char* InputHistory = "InputHistory";
+inline constexpr const char* CareReminder = "CareReminder";
 } // namespace tbl
 
 namespace col {
@@ -65,4 +66,13 @@ inline constexpr const char* InsuAmount = "InsuAmount";
 inline constexpr const char* LoanAmount = "LoanAmount";
 inline constexpr const char* LoanYears = "LoanYears";
 inline constexpr const char* LoanInterest = "LoanInterest";
+// CareReminder
+inline constexpr const char* Title = "Title";
+inline constexpr const char* DueDate = "DueDate";
+inline constexpr const char* DueMiles = "DueMiles";
+inline constexpr const char* RepeatMonths = "RepeatMonths";
+inline constexpr const char* RepeatMiles = "RepeatMiles";
+inline constexpr const char* LeadDays = "LeadDays";
+inline constexpr const char* LeadMiles = "LeadMiles";
+inline constexpr const char* Done = "Done";
 } // namespace col

@@ -124,6 +124,21 @@ std::vector<CMyTable> buildTables()
                        {col::ClassID, adInteger, 0, LedgerField::Count, 0},
                        text(col::Reserved1, 32),
                        text(col::Reserved2, 32)}});
+
+    // Care reminders, by date, by odometer or both (database/CareReminders.h).
+    tables.push_back({tbl::CareReminder,
+                      {text(col::CarID, 10),
+                       text(col::RecID, 10),
+                       text(col::Title, 255),
+                       text(col::DueDate, 32),
+                       number(col::DueMiles),
+                       {col::RepeatMonths, adInteger, 0},
+                       number(col::RepeatMiles),
+                       {col::LeadDays, adInteger, 0},
+                       number(col::LeadMiles),
+                       {col::Done, adInteger, 0},
+                       text(col::Reserved1, 32),
+                       text(col::Reserved2, 32)}});
     return tables;
 }
 

@@ -57,7 +57,7 @@ struct CMyTable
     QByteArray DeleteStatement() const;
 };
 
-// The eleven tables of the ledger, in creation order.
+// The eleven tables of the ledger and the care reminders, in creation order.
 const std::vector<CMyTable>& LedgerTables();
 
 // The description of a table by name; nullptr for an unknown name.

@@ -6,6 +6,7 @@
 #include "database/Figures.h"
 #include "database/LedgerContext.h"
 #include "database/Names.h"
+#include "database/OdometerFollow.h"
 #include "ledgers/LedgerFormat.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
@@ -196,9 +197,35 @@ void CLedgerPage::EndEdit(int row, int col)
     else
         RecordChanged(Count() - 1, nullptr, &Records().back());
     noteFilter();
+    if (index < 0 || column.field == LedgerField::Miles)
+        followOdometer(db, record);
 
     if (column.kind == CellKind::Date)
         RefreshPage(); // the record moves to its date's place, the focus with it
+}
+
+bool CLedgerPage::SelectRecord(const QString& recId)
+{
+    const int row = m_records.RowOf(recId);
+    if (row < 0)
+        return false;
+    if (!m_records.Filter().isEmpty())
+        m_filterBox->clear();
+    m_records.SelectRow(row, 1);
+    m_grid->setFocus();
+    return true;
+}
+
+void CLedgerPage::followOdometer(CMyDatabase* db, const LedgerRecord& record)
+{
+    if (!m_context.OdometerFollowsRecords || record.miles <= 0 || record.carId.isEmpty())
+        return;
+    const Expected<std::optional<double>> raised = RaiseOdometer(*db, record.carId, record.miles);
+    if (ShowStoreFailure(raised.status(), this) || !*raised)
+        return;
+    m_context.OdometerSchemeDue = true;
+    if (m_context.OdometerRaised)
+        m_context.OdometerRaised(record.carId, **raised, record.miles);
 }
 
 bool CLedgerPage::ReadTypedValue(int row, int col, LedgerRecord& record)

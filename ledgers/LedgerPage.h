@@ -30,6 +30,10 @@ public:
     void DeleteSelectedRecord();
     // Runs a context-menu command (ID_LEDGER_REFRESH, ID_LEDGER_DELETE of LedgerGrid.h).
     void OnCommand(int id);
+    // Selects the row of the page car's record with the identifier and gives
+    // the grid the focus; a filter that hides it is cleared. False when the
+    // page has no such record.
+    bool SelectRecord(const QString& recId);
     // The box at the right of the title band that filters the rows shown.
     QLineEdit* FilterBox() const { return m_filterBox; }
 
@@ -67,6 +71,9 @@ private:
     void RecordHistory(const QString& text, int col);
     // The caption says how many records a filter leaves shown.
     void noteFilter();
+    // A saved record's reading above its car's odometer becomes the odometer
+    // (with the system setting on).
+    void followOdometer(CMyDatabase* db, const LedgerRecord& record);
 
     const LedgerPageInfo& m_info;
     LedgerContext& m_context;

@@ -51,6 +51,8 @@ public:
     void Fill();
     // The row of the record with the identifier; -1 when none.
     int RowOf(const QString& recordId) const;
+    // Selects a record row with the focus on the cell of `col`, scrolled into view.
+    void SelectRow(int row, int col) { placeFocus(row, col, true); }
 
     // Writes one field of the record at index: true when the file holds it, and
     // then the working copy does too; false after telling the user why not.

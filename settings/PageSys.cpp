@@ -1,6 +1,7 @@
 #include "settings/PageSys.h"
 
 #include "database/LedgerContext.h"
+#include "database/OdometerFollow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -25,10 +26,12 @@ CPageSys::CPageSys(LedgerContext& context, QWidget* parent)
         groupLayout->addWidget(m_odometerChecks[i]);
     }
     m_autoCheck = new QCheckBox(QStringLiteral("软件启动时自动检查新版本"), this);
+    m_followRecords = new QCheckBox(QStringLiteral("用记录中的里程更新当前里程"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(m_autoCheck);
+    layout->addWidget(m_followRecords);
     layout->addStretch(1);
 }
 
@@ -47,6 +50,7 @@ void CPageSys::OnInitDialog()
     for (size_t i = 0; i < kOdometerBoxes.size(); ++i)
         m_odometerChecks[i]->setChecked((m_mask & kOdometerBoxes[i].bit) != 0);
     m_autoCheck->setChecked(m_context.AutoCheckUpdate != 0);
+    m_followRecords->setChecked(m_context.OdometerFollowsRecords);
 }
 
 void CPageSys::OnOK()
@@ -59,4 +63,8 @@ void CPageSys::OnOK()
     m_context.OdometerColumnMask = m_mask;
     m_context.AutoCheckUpdate = m_autoCheck->isChecked() ? 1 : 0;
     m_context.SettingsDirty = 1;
+    if (m_context.OdometerFollowsRecords != m_followRecords->isChecked()) {
+        m_context.OdometerFollowsRecords = m_followRecords->isChecked();
+        WriteOdometerFollowSetting(m_context.OdometerFollowsRecords);
+    }
 }

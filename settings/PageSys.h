@@ -8,8 +8,9 @@
 class LedgerContext;
 class QCheckBox;
 
-// The system settings page: which ledgers show an odometer column and whether
-// the program looks for a new version at start-up. OK and Apply store both in
+// The system settings page: which ledgers show an odometer column, whether
+// the program looks for a new version at start-up and whether the records'
+// readings move the odometer (kept in the profile at once). OK and Apply store both in
 // the ledger context and mark "sysfile.cfg" for the main frame's next save.
 class CPageSys : public CPropertyPage
 {
@@ -32,10 +33,12 @@ public:
     // The check box of a mask bit (nullptr for any other value).
     QCheckBox* odometerCheck(qint32 bit) const;
     QCheckBox* autoCheckUpdateBox() const { return m_autoCheck; }
+    QCheckBox* followRecordsBox() const { return m_followRecords; }
 
 private:
     LedgerContext& m_context;
     qint32 m_mask = 63;
     std::array<QCheckBox*, 6> m_odometerChecks{};
     QCheckBox* m_autoCheck;
+    QCheckBox* m_followRecords;
 };

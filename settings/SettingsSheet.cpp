@@ -5,6 +5,7 @@
 #include "settings/PageBaseInfo.h"
 #include "settings/PageBuyInfo.h"
 #include "settings/PageCarManage.h"
+#include "settings/PageRemind.h"
 #include "settings/PageRestroeData.h"
 #include "settings/PageSetPwd.h"
 #include "settings/PageSys.h"
@@ -15,7 +16,7 @@
 namespace {
 
 // Icon of each page in the page icon strip, in tree order.
-constexpr int kPageIcons[settingspage::Count] = {3, 10, 11, 1, 2, 6, 9};
+constexpr int kPageIcons[settingspage::Count] = {3, 10, 11, 1, 2, 6, 9, 7};
 
 CPropertyPage* pageFor(int index, LedgerContext& context, IWindowRequests* window)
 {
@@ -32,6 +33,8 @@ CPropertyPage* pageFor(int index, LedgerContext& context, IWindowRequests* windo
         return new CPageWord(context);
     case settingspage::RestoreData:
         return new CPageRestroeData(window, &context);
+    case settingspage::Remind:
+        return new CPageRemind(context);
     default:
         return new CPageSetPwd(window, &context);
     }
@@ -56,6 +59,8 @@ int SettingsStartPage(int commandId, bool hasCurrentCar)
         return settingspage::RestoreData;
     case settingscommand::SetPwd:
         return settingspage::SetPwd;
+    case settingscommand::Remind:
+        return settingspage::Remind;
     default:
         return settingspage::BaseInfo;
     }
@@ -64,7 +69,7 @@ int SettingsStartPage(int commandId, bool hasCurrentCar)
 bool IsSettingsCommand(int commandId)
 {
     using namespace settingscommand;
-    for (int id : {CarManage, BaseInfo, BuyInfo, Sys, SetPwd, Word, RestoreData})
+    for (int id : {CarManage, BaseInfo, BuyInfo, Sys, SetPwd, Word, RestoreData, Remind})
         if (id == commandId)
             return true;
     return false;

@@ -8,7 +8,7 @@ class IWindowRequests;
 class LedgerContext;
 class QWidget;
 
-// The settings sheet "综合设置" with its seven pages, in tree order.
+// The settings sheet "综合设置" with its pages, in tree order.
 namespace settingspage {
 enum Index : int
 {
@@ -19,7 +19,8 @@ enum Index : int
     Word = 4,        // 输入记录
     RestoreData = 5, // 备份与恢复
     SetPwd = 6,      // 密码设置
-    Count = 7
+    Remind = 7,      // 保养提醒
+    Count = 8
 };
 } // namespace settingspage
 
@@ -32,6 +33,7 @@ constexpr int Sys = 32773;
 constexpr int SetPwd = 32789;
 constexpr int Word = 32785;
 constexpr int RestoreData = 32787;
+constexpr int Remind = 32815;
 } // namespace settingscommand
 
 // Whether the command is one of the above.

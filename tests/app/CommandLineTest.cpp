@@ -95,6 +95,16 @@ TEST(CommandLine, AnswersWithoutADisplayAndWithoutTheDataFolder)
          1,
          "",
          "There is no ledger file " + ledger + " yet, so there is nothing to export.\n"},
+        {{"--check"},
+         {"LANG=zh_CN.UTF-8"},
+         0,
+         "还没有账本文件 " + ledger + "，没有可以检查的记录。\n",
+         ""},
+        {{"--check", "--car", "x"},
+         {},
+         2,
+         "",
+         "orvyn: --check takes no option but /nopassword\n" + en},
         {{}, {}, 1, "", noDisplay},
         {{"/nopassword"}, {"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=wayland-0"}, 1, "", noDisplay},
         {{}, {"DISPLAY=:9999"}, 1, "", noDisplay}, // named, but no X server is there
@@ -121,6 +131,52 @@ TEST(CommandLine, AnswersWithoutADisplayAndWithoutTheDataFolder)
         const QString option = options.next().captured(1);
         EXPECT_TRUE(manual.contains(option)) << option.toStdString();
     }
+}
+
+// orvyn --check on a clean ledger and on one with a fault of each kind: one
+// line per finding on standard output, exit status 1 when there are any; the
+// ledger is only read.
+TEST(CommandLine, CheckReportsEachPlantedFault)
+{
+    TestFolders folders;
+    const QString ledger = folders.data() + "/home/config/CAR.mdb";
+    QDir().mkpath(folders.data() + "/home/config");
+    CMyDatabase db;
+    db.SetFilePath(ledger);
+    ASSERT_EQ(db.CreateOrOpen().step, LedgerOpening::Opened);
+    db.NewCar("甲");
+    db.SetCurrentCar("CAR0001");
+    auto& c = db.Connection();
+    c.Execute("insert into CarProperty (CarID, FuelVolume) values ('CAR0001', 40)");
+    c.Execute("insert into Refuel (CarID, RecID, DateTimee, Miles, Amount, Price, FuelMeter1, "
+              "FuelMeter2) values ('CAR0001', '0000001', '2024/01/05', 1000, 150, 7.5, 2, 8)");
+    c.Execute("insert into CarLog (CarID, RecID, DateTimee, Miles) values "
+              "('CAR0001', '0000001', '2024/02/01', 1500)");
+    const Outcome clean = runProgram(folders, {"--check", "/nopassword"}, {"LANG=zh_CN.UTF-8"});
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_EQ(clean.out, "没有发现问题。\n");
+
+    c.Execute("insert into Refuel (CarID, RecID, DateTimee, Miles, Amount, Price, FuelMeter1, "
+              "FuelMeter2) values ('CAR0001', '0000002', '2024/03/01', 1400, 150, 7.5, 8, 2),"
+              "('CAR0001', '0000003', '2024/03/02', 1600, 450, 7.5, 1, 8),"
+              "('CAR0001', '0000004', '2024/03/03', 1700, 80, 0, 1, 8),"
+              "('CAR0001', '0000005', '2099/01/01', 1800, 80, 8, 1, 8),"
+              "('CAR0001', '0000006', '2024/03/03', 1700, 80, 0, 1, 8),"
+              "('CAR0005', '0000007', '2024/03/03', 10, 80, 8, 1, 8)");
+    const Outcome found = runProgram(folders, {"--check", "/nopassword"}, {"LANG=zh_CN.UTF-8"});
+    EXPECT_EQ(found.code, 1);
+    EXPECT_EQ(found.out,
+              "【甲】加油记录 0000002（2024/03/01）：加后油表 2.00 格低于加前油表 8.00 格\n"
+              "【甲】加油记录 0000002（2024/03/01）：里程 1400 公里小于此前 2024/02/01 爱车日志 "
+              "0000001 的 1500 公里\n"
+              "【甲】加油记录 0000003（2024/03/02）：加油量 60.00 升大于油箱容积 40.00 升\n"
+              "【甲】加油记录 0000004（2024/03/03）：有金额 80.00 元，单价却是 0\n"
+              "【甲】加油记录 0000005（2099/01/01）：日期在今天之后\n"
+              "【甲】加油记录 0000006（2024/03/03）：有金额 80.00 元，单价却是 0\n"
+              "【甲】加油记录 0000006（2024/03/03）：与另一条记录的日期、里程和金额都相同\n"
+              "【CAR0005】加油记录 0000007（2024/03/03）：车辆 CAR0005 已不存在\n"
+              "发现 8 处可能的问题。\n");
+    EXPECT_EQ(found.err, "");
 }
 
 TEST(CommandLine, OptionsAndMistakes)

@@ -112,7 +112,7 @@ TEST(Startup, FirstStartCreatesTheLedgerAndShowsTheWindow)
     CMyDatabase db;
     db.SetFilePath(folders.data() + "/config/CAR.mdb");
     ASSERT_TRUE(db.Open());
-    EXPECT_EQ(db.Connection().TableNames().size(), 11);
+    EXPECT_EQ(db.Connection().TableNames().size(), 12);
 }
 
 TEST(Startup, TitleAndTotalsComeFromTheCurrentCar)

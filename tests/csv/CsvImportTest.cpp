@@ -416,3 +416,63 @@ TEST_F(CsvImportTest, UnreadableFilesAreRefusedBeforeAnythingIsRead)
     EXPECT_EQ(fromGb.rows[0].record.content, "停车费");
     EXPECT_EQ(fromGb.targets[0].name, "家用车");
 }
+
+// The reminders travel in their own file: exported with the cars, imported
+// into the car of their row, once; a row that is no reminder is refused.
+TEST_F(CsvImportTest, RemindersGoOutAndComeBackInTheirOwnFile)
+{
+    CareReminder yearly;
+    yearly.carId = car;
+    yearly.title = "=年检";
+    yearly.dueDate = "2025/03/01";
+    yearly.repeatMonths = 12;
+    CareReminder oil = yearly;
+    oil.title = "机油";
+    oil.dueDate.clear();
+    oil.dueMiles = 15000;
+    oil.repeatMonths = 0;
+    oil.repeatMiles = 5000;
+    oil.leadMiles = 500;
+    std::vector<CareReminder> reminders = {yearly, oil};
+    ASSERT_TRUE(InsertCareReminders(db, reminders).ok());
+    const QString folder = inData("again");
+    ASSERT_EQ(ExportCsv(db, {folder, QString()}).outcome, CsvExportResult::Done);
+    const QString file = folder + "/保养提醒.csv";
+    EXPECT_EQ(CsvRowsOf(file),
+              (std::vector<QStringList>{
+                  {"车辆", "项目", "到期日期", "到期里程", "每隔月数", "每隔里程", "提前天数",
+                   "提前里程", "已完成"},
+                  {"家用车", "'=年检", "2025-03-01", "0", "12", "0", "30", "1000", "否"},
+                  {"家用车", "机油", "", "15000", "0", "5000", "30", "500", "否"}}));
+    {
+        QFile bad(inData("bad.csv"));
+        ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("车辆,项目,到期日期,到期里程,每隔月数\n家用车,空的,,,\n家用车,轮胎,2025-02-30,,\n"
+                  "家用车,负的,2025-01-01,,-3\n");
+    }
+    const ImportPlan plan = PlanImport(fresh, {file, inData("bad.csv")}, {});
+    ASSERT_FALSE(plan.refused()) << plan.refusal.toStdString();
+    EXPECT_EQ(plan.reminders.size(), 2u);
+    EXPECT_EQ(Problems(plan),
+              (std::vector<std::pair<int, QString>>{{2, "请给出到期日期或到期里程（至少一项）。"},
+                                                    {3, Problems(plan)[1].second},
+                                                    {4, "重复间隔必须大于 0；不重复时请留空。"}}));
+    EXPECT_TRUE(Problems(plan)[1].second.contains("2025-02-30"));
+    const ImportResult result = ApplyImport(fresh, plan, backups);
+    ASSERT_EQ(result.outcome, ImportResult::Done) << result.error.toStdString();
+    EXPECT_EQ(result.written, 2);
+    const QString reminderRows =
+        "select CarID, RecID, Title, DueDate, DueMiles, RepeatMonths, RepeatMiles, LeadDays, "
+        "LeadMiles, Done from CareReminder order by RecID";
+    EXPECT_EQ(ReadBack(freshPath, reminderRows),
+              (std::vector<QStringList>{{"CAR0001", "0000001", "=年检", "2025/03/01", "0.00000000",
+                                         "12", "0.00000000", "30", "1000.00000000", "0"},
+                                        {"CAR0001", "0000002", "机油", "", "15000.00000000", "0",
+                                         "5000.00000000", "30", "500.00000000", "0"}}));
+    // Imported again: the car has them, nothing is written twice.
+    const ImportPlan again = PlanImport(fresh, {file}, {});
+    EXPECT_EQ(again.reminderCount(), 0);
+    EXPECT_EQ(ApplyImport(fresh, again, backups).written, 0);
+    EXPECT_EQ(ReadBack(freshPath, "select count(*) from CareReminder"),
+              (std::vector<QStringList>{{"2"}}));
+}

@@ -105,8 +105,9 @@ TEST_F(DatabaseTest, DeletingACarRemovesItsRowsFromEveryTable)
     db.NewCar("keep");
     db.NewCar("drop");
     for (const char* car : {"CAR0001", "CAR0002"}) {
-        for (const char* table : {"CarProperty", "PurchaseInfo", "Refuel", "Repair", "Maintain",
-                                  "Accident", "DailyCost", "CarLog", "Accessory", "InputHistory"})
+        for (const char* table :
+             {"CarProperty", "PurchaseInfo", "Refuel", "Repair", "Maintain", "Accident",
+              "DailyCost", "CarLog", "Accessory", "InputHistory", "CareReminder"})
             db.Connection().Execute(
                 QString("insert into %1 (CarID) values ('%2')").arg(table, car));
     }
@@ -222,7 +223,7 @@ TEST_F(DatabaseTest, TextsThatLookLikeStatementsAreStoredAsTheyAre)
               (std::vector<QStringList>{{"CAR0001", withNul, "YES"}, {"CAR0002", drop, "NO"}}));
     EXPECT_EQ(readBack("select CarID, CurMiles from CarProperty order by CarID"),
               (std::vector<QStringList>{{"CAR0001", "1.00000000"}, {"CAR0002", "2.67000000"}}));
-    EXPECT_EQ(db.Connection().TableNames().size(), 11);
+    EXPECT_EQ(db.Connection().TableNames().size(), 12);
     EXPECT_EQ(Value(db.GetCurrentCarName()), withNul);
     const std::vector<CARLIST> cars = Value(db.GetCarList());
     ASSERT_EQ(cars.size(), 2u);

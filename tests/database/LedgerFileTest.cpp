@@ -35,7 +35,7 @@ void expectStartOpens(const QString& path)
     EXPECT_TRUE(db.IsOpen());
     EXPECT_EQ(opening.step, LedgerOpening::Opened) << opening.status.message.toStdString();
     EXPECT_TRUE(opening.addedColumns.isEmpty() && opening.lostColumns.isEmpty());
-    EXPECT_EQ(db.Connection().TableNames().size(), 11);
+    EXPECT_EQ(db.Connection().TableNames().size(), 12);
 }
 
 } // namespace
@@ -50,7 +50,7 @@ TEST(LedgerFile, NewLedgerIsCompleteAndLeavesNoTemporaryFile)
     CAdoConnection c;
     EXPECT_FALSE(c.Open(path, QString()));
     ASSERT_TRUE(c.Open(path, kKey));
-    EXPECT_EQ(c.TableNames().size(), 11);
+    EXPECT_EQ(c.TableNames().size(), 12);
 
     // An existing file is never replaced.
     c.Execute("insert into CarList (CarID) values ('CAR0001')");

@@ -24,13 +24,13 @@ const char* const kHead =
 
 } // namespace
 
-TEST_F(DatabaseTest, NewFileHasElevenTablesWithTheirColumnsInOrder)
+TEST_F(DatabaseTest, NewFileHasItsTablesWithTheirColumnsInOrder)
 {
     CAdoConnection c;
     ASSERT_TRUE(c.Open(path, "vorpa"));
-    EXPECT_EQ(c.TableNames(),
-              QStringList({"CarList", "CarProperty", "PurchaseInfo", "Refuel", "Repair", "Maintain",
-                           "Accident", "DailyCost", "CarLog", "Accessory", "InputHistory"}));
+    EXPECT_EQ(c.TableNames(), QStringList({"CarList", "CarProperty", "PurchaseInfo", "Refuel",
+                                           "Repair", "Maintain", "Accident", "DailyCost", "CarLog",
+                                           "Accessory", "InputHistory", "CareReminder"}));
 
     const QString spares3 = kSpares3;
     const QString spares4 = spares3 + ",Reserved4 VARCHAR(32)";

@@ -220,8 +220,9 @@ TEST_F(DatabaseTest, SettingTheCurrentCarIsAllOrNothing)
 TEST_F(DatabaseTest, DeletingACarIsAllOrNothing)
 {
     db.NewCar("甲");
-    for (const char* table : {"CarProperty", "PurchaseInfo", "Refuel", "Repair", "Maintain",
-                              "Accident", "DailyCost", "CarLog", "Accessory", "InputHistory"})
+    for (const char* table :
+         {"CarProperty", "PurchaseInfo", "Refuel", "Repair", "Maintain", "Accident", "DailyCost",
+          "CarLog", "Accessory", "InputHistory", "CareReminder"})
         db.Connection().Execute(QString("insert into %1 (CarID) values ('CAR0001')").arg(table));
     // CarList comes late in the cascade: the earlier deletes must be undone.
     db.Connection().Execute("CREATE TRIGGER keep BEFORE DELETE ON CarList "
@@ -286,7 +287,7 @@ TEST_F(DatabaseTest, MissingTablesAreMadeAllOrNone)
     exec(db, "PRAGMA max_page_count=1000000");
     opening = db.CreateOrOpen();
     EXPECT_EQ(opening.step, LedgerOpening::Opened);
-    EXPECT_EQ(db.Connection().TableNames().size(), 11);
+    EXPECT_EQ(db.Connection().TableNames().size(), 12);
 }
 
 // A file whose ledger table lacks a column (an old or damaged file): the

@@ -2,7 +2,7 @@
 # First start in an empty data folder: the window titled for "no car", a
 # second copy refused; the welcome's "添加第一辆车" opens car management with
 # the name box ready, and Enter there adds the first car as the current one;
-# then the ledger file with all eleven tables, readable only with its key.
+# then the ledger file with all its tables, readable only with its key.
 source "$(dirname "$0")/lib.sh"
 orvyn=$1
 name="小车"
@@ -44,7 +44,7 @@ close_program "$id"
 
 [ -f "$E2E_HOME/config/CAR.mdb" ] || fail "no ledger file"
 tables=$(ledger_sql "select count(*) from sqlite_master where type='table' and name not like 'sqlite%';")
-[ "$tables" = "11" ] || fail "expected 11 tables, found '$tables'"
+[ "$tables" = "12" ] || fail "expected 12 tables, found '$tables'"
 ledger_sql "select NO, CarID, Name, Used from CarList;" >/dev/null || fail "CarList unreadable"
 if printf "select count(*) from sqlite_master;\n" | sqlcipher "$E2E_HOME/config/CAR.mdb" >/dev/null 2>&1; then
   fail "the ledger opens without its key"

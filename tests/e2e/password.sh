@@ -31,13 +31,14 @@ focus_window "$main"
 
 # "密码设置" is the fifth item of the first menu, "设置" (separators are
 # skipped). Without a current car the sheet opens on "车辆管理" with the focus
-# in the page tree, where End selects the last page, "密码设置".
+# in the page tree, where End selects the last page, "保养提醒", and Up the one
+# above it, "密码设置".
 sheet=$(open_menu_item "$main" "Down Down Down Down Down Return" '^综合设置$')
 focus_window "$sheet"
 
 # Without a password only the new-password edits take the focus: Tab from the
 # tree reaches "输入新密码", Enter moves on to "输入确认密码", Enter stores.
-xdotool key End Tab
+xdotool key End Up Tab
 xdotool type --delay 60 "$password"
 xdotool key Return
 xdotool type --delay 60 "$password"

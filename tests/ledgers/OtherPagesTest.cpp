@@ -109,3 +109,50 @@ TEST_F(LedgerTest, HiddenOdometerWidensTheLastColumn)
     EXPECT_EQ(page.Grid()->GetColumnWidth(2), 0);
     EXPECT_EQ(page.Grid()->GetColumnWidth(6), last + odometer);
 }
+
+TEST_F(LedgerTest, ReadingsAboveTheOdometerMoveIt)
+{
+    context.m_database.Connection().Execute(
+        "insert into CarProperty (CarID, CurMiles) values ('CAR0001', 1000)");
+    std::vector<std::tuple<QString, double, double>> raised;
+    context.OdometerRaised = [&raised](const QString& car, double from, double to) {
+        raised.emplace_back(car, from, to);
+    };
+    CDlgCarLog page(context);
+    show(page);
+    const int odometer = page.Info().columnOf(LedgerField::Miles);
+    struct Step
+    {
+        int row; // 0: the new-record row
+        const char* typed;
+        bool follow;
+        const char* stored;
+    };
+    const Step steps[] = {
+        {0, "2400", true, "2400.00000000"},  // a new record above the reading
+        {0, "1800", true, "2400.00000000"},  // below it: kept
+        {2, "2500", true, "2500.00000000"},  // an edited reading
+        {0, "3000", false, "2500.00000000"}, // the setting off
+    };
+    for (const Step& step : steps) {
+        context.OdometerFollowsRecords = step.follow;
+        const int row = step.row ? step.row : page.Grid()->GetRowCount() - 1;
+        type(page, row, odometer, step.typed);
+        EXPECT_EQ(readBack("select CurMiles from CarProperty"),
+                  (std::vector<QStringList>{{step.stored}}))
+            << step.typed;
+    }
+    EXPECT_TRUE(context.OdometerSchemeDue);
+
+    // A car whose profile was never applied gets a row with the reading.
+    context.OdometerFollowsRecords = true;
+    context.m_database.SetCurrentCar("CAR0002");
+    platform::SendMessage(&page, platform::WM_PAGE_SHOW, 0, 1);
+    type(page, page.Grid()->GetRowCount() - 1, odometer, "700");
+    EXPECT_EQ(
+        readBack("select CarID, CurMiles from CarProperty order by CarID"),
+        (std::vector<QStringList>{{"CAR0001", "2500.00000000"}, {"CAR0002", "700.00000000"}}));
+    using Raise = std::tuple<QString, double, double>;
+    EXPECT_EQ(raised, (std::vector<Raise>{Raise{"CAR0001", 1000, 2400},
+                                          Raise{"CAR0001", 2400, 2500}, Raise{"CAR0002", 0, 700}}));
+}

@@ -14,7 +14,7 @@ using namespace settingscommand;
 namespace {
 
 const QStringList kTreeTexts = {"车辆管理", "爱车档案",   "购入信息", "系统配置",
-                                "输入记录", "备份与恢复", "密码设置"};
+                                "输入记录", "备份与恢复", "密码设置", "保养提醒"};
 
 QString activeTitle(CTreePropSheet& sheet)
 {
@@ -58,9 +58,9 @@ TEST_F(SettingsTest, WithACurrentCarTheTitleNamesItAndTheCommandChoosesThePage)
     db().NewCar("高尔夫6");
     db().SetCurrentCar("CAR0001");
     const std::vector<std::pair<int, QString>> commands = {
-        {CarManage, "车辆管理"},    {BaseInfo, "爱车档案"}, {BuyInfo, "购入信息"},
-        {Sys, "系统配置"},          {SetPwd, "密码设置"},   {Word, "输入记录"},
-        {RestoreData, "备份与恢复"}};
+        {CarManage, "车辆管理"},     {BaseInfo, "爱车档案"}, {BuyInfo, "购入信息"},
+        {Sys, "系统配置"},           {SetPwd, "密码设置"},   {Word, "输入记录"},
+        {RestoreData, "备份与恢复"}, {Remind, "保养提醒"}};
     for (const auto& [command, title] : commands) {
         auto sheet = createSheet(command);
         sheet->show();
@@ -71,25 +71,25 @@ TEST_F(SettingsTest, WithACurrentCarTheTitleNamesItAndTheCommandChoosesThePage)
     }
 }
 
-TEST_F(SettingsTest, CtrlTabFromThePasswordPageWrapsToCarManagementAndBack)
+TEST_F(SettingsTest, CtrlTabFromTheLastPageWrapsToCarManagementAndBack)
 {
     db().NewCar("高尔夫6");
     db().SetCurrentCar("CAR0001");
-    auto sheet = createSheet(SetPwd);
+    auto sheet = createSheet(Remind);
     sheet->show();
     QApplication::setActiveWindow(sheet.get());
     QWidget* tree = sheet->GetPageTreeControl();
     QTest::keyClick(tree, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(activeTitle(*sheet), "车辆管理");
     QTest::keyClick(tree, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(activeTitle(*sheet), "密码设置");
+    EXPECT_EQ(activeTitle(*sheet), "保养提醒");
 }
 
 TEST_F(SettingsTest, EachOpeningBuildsNewPages)
 {
     auto first = createSheet(CarManage);
     auto second = createSheet(CarManage);
-    EXPECT_EQ(first->GetPageCount(), 7);
+    EXPECT_EQ(first->GetPageCount(), 8);
     EXPECT_NE(first->GetPage(0), second->GetPage(0));
     EXPECT_FALSE(second->GetPage(0)->IsCreated());
 }
