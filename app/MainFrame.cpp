@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AboutDlg.h"
+#include "app/EditMenu.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
@@ -39,6 +40,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     placeOnScreen();
     setWindowIcon(QIcon(res::Bitmap(res::IDI_PROGRAM)));
     BuildMainMenu(menuBar(), [this](int id) { OnCommand(id); });
+    ConnectEditMenu(menuBar(), m_context.m_editHistory);
     m_tipWnd = new CMsgTipWnd(this);
     m_updateCheck = std::make_unique<CUpdateCheck>(*this);
     m_view = new COrvynView(m_context, this, DefaultPageFactories(m_context), this);
@@ -185,6 +187,10 @@ void CMainFrame::OnCommand(int commandId)
     case cmd::ID_IMPORT_CSV:
         OnImportCsv();
         break;
+    case cmd::ID_EDIT_UNDO:
+    case cmd::ID_EDIT_REDO:
+        OnUndoRedo(commandId == cmd::ID_EDIT_UNDO);
+        break;
     default:
         break;
     }
@@ -218,6 +224,14 @@ void CMainFrame::OnImportCsv()
     m_view->EndCellEditing();
     if (RunCsvImport(this, m_context.m_database))
         reloadLedger();
+}
+
+void CMainFrame::OnUndoRedo(bool undo)
+{
+    // A cell still being edited is saved first: that is the change undone then.
+    m_view->EndCellEditing();
+    if (auto* page = qobject_cast<CLedgerPage*>(m_view->Page(m_view->ShownPage())))
+        undo ? page->Undo() : page->Redo();
 }
 
 void CMainFrame::loadCostTotals()

@@ -59,6 +59,8 @@ public:
     // ledger again.
     void OnExportCsv();
     void OnImportCsv();
+    // "撤销 …" and "重做 …" of the "编辑" menu: the shown ledger page's last change.
+    void OnUndoRedo(bool undo);
 
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;

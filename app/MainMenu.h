@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QAction;
 class QMenuBar;
 
 // Command ids of the main menu; each menu action carries its id as data.
@@ -23,6 +24,8 @@ enum : int
     ID_CHECK_UPDATE = 32776,
     ID_EXPORT_CSV = 32810,
     ID_IMPORT_CSV = 32811,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
 };
 } // namespace cmd
 
@@ -30,3 +33,6 @@ enum : int
 // calls onCommand with its id. Each menu and item has an Alt mnemonic; "帮助"
 // is F1 and "退出系统" Ctrl+Q.
 void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand);
+
+// The menu bar's action of a command id; nullptr when it has none.
+QAction* MenuAction(QMenuBar* bar, int id);

@@ -201,6 +201,11 @@ public:
                                 int keptAfter = 0);
     // Removes the row of (car, record identifier); an empty identifier sends nothing.
     SqlStatus DeleteRecord(LedgerKind kind, const QString& carId, const QString& recId);
+    // Whether the car has a record with the identifier.
+    Expected<bool> HasRecord(LedgerKind kind, const QString& carId, const QString& recId)
+    {
+        return hasRecord(kind, carId, recId);
+    }
     // The identifier after the table's highest one, seven digits ("0000001" first).
     Expected<QString> GetNextRecID(LedgerKind kind);
 

@@ -28,6 +28,10 @@ public:
 
     virtual void RefreshPage();
     void DeleteSelectedRecord();
+    // Undoes or redoes the page car's last change of this ledger (the file
+    // first, then the rows and totals); false when nothing changed.
+    bool Undo() { return stepHistory(true); }
+    bool Redo() { return stepHistory(false); }
     // Runs a context-menu command (ID_LEDGER_REFRESH, ID_LEDGER_DELETE of LedgerGrid.h).
     void OnCommand(int id);
     // The box at the right of the title band that filters the rows shown.
@@ -67,6 +71,10 @@ private:
     void RecordHistory(const QString& text, int col);
     // The caption says how many records a filter leaves shown.
     void noteFilter();
+    bool stepHistory(bool undo);
+    // Keeps what a saved edit, insertion or removal did for undo.
+    void recordEdit(const LedgerRecord& before, const LedgerRecord& after, LedgerField field,
+                    bool marksToo);
 
     const LedgerPageInfo& m_info;
     LedgerContext& m_context;
