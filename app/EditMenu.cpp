@@ -17,9 +17,9 @@ void ConnectEditMenu(QMenuBar* bar, CEditHistory& history)
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QUndoGroup& group = history.Group();
     const auto update = [undo, redo, &group] {
-        undo->setText(UndoActionText(group.undoText()));
+        undo->setText(QStringLiteral("%1(&U)").arg(UndoActionText(group.undoText())));
         undo->setEnabled(group.canUndo());
-        redo->setText(RedoActionText(group.redoText()));
+        redo->setText(QStringLiteral("%1(&R)").arg(RedoActionText(group.redoText())));
         redo->setEnabled(group.canRedo());
     };
     for (auto signal : {&QUndoGroup::canUndoChanged, &QUndoGroup::canRedoChanged})

@@ -52,8 +52,8 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
              onCommand);
     addItems(bar->addMenu(QStringLiteral("编辑(&E)")),
              {
-                 {"撤销", ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-                 {"重做", ID_EDIT_REDO, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                 {"撤销(&U)", ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                 {"重做(&R)", ID_EDIT_REDO, QKeySequence(Qt::CTRL | Qt::Key_Y)},
              },
              onCommand);
     addItems(bar->addMenu(QStringLiteral("数据(&D)")),

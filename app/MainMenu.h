@@ -29,7 +29,7 @@ enum : int
 };
 } // namespace cmd
 
-// Fills the menu bar with the "设置", "数据" and "帮助" menus; every action
+// Fills the menu bar with the "设置", "编辑", "数据" and "帮助" menus; every action
 // calls onCommand with its id. Each menu and item has an Alt mnemonic; "帮助"
 // is F1 and "退出系统" Ctrl+Q.
 void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand);
