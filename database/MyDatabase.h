@@ -194,6 +194,10 @@ public:
     // as stored; `each` answering false stops the read (store::kStopped).
     SqlStatus ReadRecords(LedgerKind kind, const QString& carId,
                           const std::function<bool(const LedgerRecord&)>& each);
+    // Reads the car's record with the identifier, texts exactly as stored;
+    // `found` tells whether there is one (r is left as it was without).
+    SqlStatus ReadStoredRecord(LedgerKind kind, const QString& carId, const QString& recId,
+                               LedgerRecord& r, bool& found);
     // Writes one field of the record (r.carId, r.recId) with one bound
     // statement. With `keptAfter`, the field's text replaces only the stored
     // text's first keptAfter characters and the rest is kept.

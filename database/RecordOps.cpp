@@ -271,6 +271,28 @@ SqlStatus CMyDatabase::ReadRecords(LedgerKind kind, const QString& carId,
     return select.Status();
 }
 
+SqlStatus CMyDatabase::ReadStoredRecord(LedgerKind kind, const QString& carId,
+                                        const QString& recId, LedgerRecord& r, bool& found)
+{
+    found = false;
+    if (!IsOpen())
+        return store::Closed();
+    const CMyTable& description = tableOf(kind);
+    const std::vector<LedgerField> fields = boundFields(description);
+    CStatement select = m_connection.Prepare(
+        "select * from (" +
+        description.SelectStatement("\"NO\"", m_missingColumns.value(description.name)) +
+        ") where \"RecID\"=?2");
+    select.Bind(1, carId).Bind(2, recId);
+    if (select.Next()) {
+        r = LedgerRecord();
+        r.carId = carId;
+        readRecord(select, fields, true, r);
+        found = true;
+    }
+    return select.Status();
+}
+
 SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field,
                                          int keptAfter)
 {

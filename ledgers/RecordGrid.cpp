@@ -315,20 +315,13 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
         return -1;
     const int index = row - 1;
     LedgerRecord stored = m_records[size_t(index)];
-    if (removed && stored.cut != 0) {
-        // A text read by its beginning only: the whole record is read, so
-        // that an undo puts back every character.
+    if (removed) {
+        // The page holds texts trimmed and long ones by their beginning: the
+        // record is read as stored, so that an undo puts back every character.
         bool found = false;
-        const SqlStatus read = db->ReadRecords(m_kind, m_car, [&](const LedgerRecord& r) {
-            if (r.recId != stored.recId)
-                return true;
-            stored = r;
-            found = true;
-            return false;
-        });
-        if (!found && ShowStoreFailure(read, m_grid))
+        if (ShowStoreFailure(
+                db->ReadStoredRecord(m_kind, m_car, stored.recId, stored, found), m_grid))
             return -1;
-        stored.cut = 0;
     }
     if (ShowStoreFailure(db->DeleteRecord(m_kind, m_car, stored.recId), m_grid))
         return -1;
