@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/EditMenu.h"
+#include "app/ExitBackup.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
@@ -56,6 +57,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     prepareLedger();
     SetTitle();
     m_context.LoadSaveConfig(kSysFile, false);
+    m_context.m_backupSettings = LoadBackupSettings();
     if (m_context.AutoCheckUpdate)
         m_updateCheck->StartBackground();
     // The chart options are written back at every close, so they are read
@@ -266,6 +268,7 @@ bool CMainFrame::OnClose()
     if (m_context.SettingsDirty)
         m_context.LoadSaveConfig(kSysFile, true);
     m_context.LoadSaveConfig(kChartFile, true);
+    BackUpLedgerAtExit(this, m_context);
     return true;
 }
 

@@ -48,8 +48,9 @@ public:
     // A menu command by id.
     void OnCommand(int commandId);
     void OnTimer(int id);
-    // The close sequence: asks when ConfirmExit is set and writes the
-    // settings files. False when the user chose to keep the program running.
+    // The close sequence: asks when ConfirmExit is set, writes the settings
+    // files and makes the exit's backup point when the ledger changed. False
+    // when the user chose to keep the program running.
     bool OnClose();
     void OnHelp();
     void OnAbout();

@@ -68,7 +68,7 @@ const CRecordChange* CEditHistory::step(QUndoStack* stack, CMyDatabase* db, bool
 void CEditHistory::ForgetCar(const QString& carId)
 {
     for (auto it = m_stacks.begin(); it != m_stacks.end();) {
-        if (it->first.first == carId) {
+        if (it->first.first.trimmed() == carId.trimmed()) {
             m_group.removeStack(it->second.get());
             it = m_stacks.erase(it);
         } else {

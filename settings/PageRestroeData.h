@@ -2,14 +2,17 @@
 
 #include "settings/PropertyPage.h"
 
+struct BackupSettings;
 class IWindowRequests;
 class QListWidget;
 class QPushButton;
 
 // The settings page of backup points: makes one of the ledger as it is now,
 // lists those of the backup folder, deletes one, and restores one by handing
-// it to the restore program and closing the program. Its buttons act at once;
-// OK and Cancel do not matter.
+// it to the restore program and closing the program. "从文件恢复…" restores a
+// backup point or ledger copy from anywhere: checked as a listed point, it is
+// copied into the backup folder first and restored from there. Its buttons
+// act at once; OK and Cancel do not matter.
 class CPageRestroeData : public CPropertyPage
 {
     Q_OBJECT
@@ -23,7 +26,14 @@ public:
     void FillList();
     void OnBackup();
     void OnRestore();
+    void OnRestoreFromFile();
     void OnDelete();
+
+    // The settings that name the backup folder (the data folder's backup/
+    // without them); read whenever the page acts, so that an Apply of the
+    // system settings page counts at once.
+    void SetBackupSettings(const BackupSettings* settings) { m_settings = settings; }
+    QString BackupFolder() const;
 
     // The folder the restore program is started from: where the program's
     // files are looked up (beside the executable, or its installed place)
@@ -35,15 +45,24 @@ public:
     QPushButton* backupButton() const { return m_backup; }
     QPushButton* restoreButton() const { return m_restore; }
     QPushButton* deleteButton() const { return m_delete; }
+    QPushButton* restoreFromFileButton() const { return m_restoreFromFile; }
 
 private:
     // The file name of the selected row; empty when none is selected.
     QString selectedName() const;
     // Whether the backup point can replace the ledger; when not, the user is
     // told why.
-    bool restorablePoint(const QString& name);
+    bool restorablePoint(const QString& folder, const QString& name);
+    // The restore program when it is there and can be run; empty after
+    // telling the user why not.
+    QString readyRestoreProgram();
+    // Starts the restore program on the backup folder's point and closes.
+    void startRestore(const QString& program, const QString& name);
+    // Why the backup folder cannot take a point (told to the user), or empty.
+    bool backupFolderUsable();
 
     IWindowRequests* m_window;
+    const BackupSettings* m_settings = nullptr;
     QString m_databasePath;
     QString m_backupFolder;
     QString m_programFolder;
@@ -51,4 +70,5 @@ private:
     QPushButton* m_backup;
     QPushButton* m_restore;
     QPushButton* m_delete;
+    QPushButton* m_restoreFromFile;
 };

@@ -7,10 +7,14 @@
 
 class LedgerContext;
 class QCheckBox;
+class QLineEdit;
+class QSpinBox;
 
 // The system settings page: which ledgers show an odometer column and whether
 // the program looks for a new version at start-up. OK and Apply store both in
 // the ledger context and mark "sysfile.cfg" for the main frame's next save.
+// Below them the backup settings, which OK and Apply write at once to
+// "backup.ini".
 class CPageSys : public CPropertyPage
 {
     Q_OBJECT
@@ -32,10 +36,19 @@ public:
     // The check box of a mask bit (nullptr for any other value).
     QCheckBox* odometerCheck(qint32 bit) const;
     QCheckBox* autoCheckUpdateBox() const { return m_autoCheck; }
+    // The backup settings: folder, "退出时自动备份", automatic points kept.
+    QLineEdit* backupFolderBox() const { return m_backupFolder; }
+    QCheckBox* autoBackupBox() const { return m_autoBackup; }
+    QSpinBox* keepBackupsBox() const { return m_keepBackups; }
 
 private:
+    void browseBackupFolder();
+
     LedgerContext& m_context;
     qint32 m_mask = 63;
     std::array<QCheckBox*, 6> m_odometerChecks{};
     QCheckBox* m_autoCheck;
+    QLineEdit* m_backupFolder;
+    QCheckBox* m_autoBackup;
+    QSpinBox* m_keepBackups;
 };

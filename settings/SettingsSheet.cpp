@@ -30,8 +30,11 @@ CPropertyPage* pageFor(int index, LedgerContext& context, IWindowRequests* windo
         return new CPageSys(context);
     case settingspage::Word:
         return new CPageWord(context);
-    case settingspage::RestoreData:
-        return new CPageRestroeData(window);
+    case settingspage::RestoreData: {
+        auto* page = new CPageRestroeData(window);
+        page->SetBackupSettings(&context.m_backupSettings);
+        return page;
+    }
     default:
         return new CPageSetPwd(window);
     }
