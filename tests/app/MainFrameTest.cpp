@@ -1,9 +1,11 @@
 #include "app/MainFrame.h"
+#include "app/EditMenu.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
 #include "app/OrvynView.h"
 #include "app/RibbonToolsEx.h"
+#include "database/RecordChange.h"
 #include "platform/Folders.h"
 #include "platform/MessageEvent.h"
 #include "tests/support/TestEnvironment.h"
@@ -409,4 +411,65 @@ TEST_F(MainFrameTest, WelcomeWithoutCarAndPageKeys)
             << key;
     }
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(MainFrameTest, TheEditMenuNamesWhatItUndoes)
+{
+    QMenuBar bar;
+    BuildMainMenu(&bar, [](int) {});
+    CEditHistory history;
+    ConnectEditMenu(&bar, history);
+    QAction* undo = MenuAction(&bar, cmd::ID_EDIT_UNDO);
+    QAction* redo = MenuAction(&bar, cmd::ID_EDIT_REDO);
+    ASSERT_TRUE(undo && redo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(redo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+
+    LedgerRecord record;
+    record.carId = "CAR0001";
+    record.recId = "0000001";
+    history.Record(CRecordChange::Edit(LedgerKind::Refuel, record, record, {LedgerField::Amount},
+                                       "修改 加油记录 2026/03/02 总金额"));
+    history.Activate("CAR0001", LedgerKind::Refuel);
+    EXPECT_EQ(undo->text(), "撤销 修改 加油记录 2026/03/02 总金额(&U)");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(redo->text(), "重做(&R)");
+    EXPECT_FALSE(redo->isEnabled());
+    // Another car's stack has nothing to undo.
+    history.Activate("CAR0002", LedgerKind::Refuel);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(MainFrameTest, TheCloseBacksUpAChangedLedgerAndTellsAMissingFolderOnce)
+{
+    const auto autoPoints = [] { return QDir(BackupFolder()).entryList({"*-auto.bpt"}); };
+    {
+        CMainFrame frame;
+        ASSERT_TRUE(frame.Context().m_database.NewCar("甲").has_value());
+        boxes.answer(IDYES);
+        EXPECT_TRUE(frame.OnClose());
+    }
+    ASSERT_EQ(autoPoints().size(), 1);
+    {
+        CMainFrame frame; // nothing changed
+        boxes.answer(IDYES);
+        EXPECT_TRUE(frame.OnClose());
+    }
+    EXPECT_EQ(autoPoints().size(), 1);
+
+    BackupSettings unplugged;
+    unplugged.folder = DataFolder() + "/usb";
+    ASSERT_TRUE(SaveBackupSettings(unplugged));
+    boxes.clear();
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Context().m_database.NewCar("乙").has_value());
+    boxes.answer(IDYES);
+    EXPECT_TRUE(frame.OnClose());
+    EXPECT_EQ(boxes.texts(),
+              (QStringList{"确定要退出程序吗?", "退出时的自动备份没有完成：备份文件夹【" +
+                                                    unplugged.folder +
+                                                    "】不存在（移动硬盘或 U 盘是否已拔出？）。\n"
+                                                    "账本本身完好，下次退出时会再次备份。"}));
+    EXPECT_FALSE(QDir(unplugged.folder).exists());
 }
