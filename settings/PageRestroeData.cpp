@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -28,9 +29,11 @@ CPageRestroeData::CPageRestroeData(IWindowRequests* window, QWidget* parent)
 {
     auto* backupBox = new QGroupBox(QStringLiteral("数据备份"), this);
     m_backup = new QPushButton(QStringLiteral("备份当前数据点"), backupBox);
+    m_folderLabel = new QLabel(backupBox);
+    m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* backupLayout = new QHBoxLayout(backupBox);
     backupLayout->addWidget(m_backup);
-    backupLayout->addStretch(1);
+    backupLayout->addWidget(m_folderLabel, 1);
 
     auto* restoreBox = new QGroupBox(QStringLiteral("数据恢复"), this);
     m_list = new QListWidget(restoreBox);
@@ -103,6 +106,8 @@ void CPageRestroeData::FillList()
 {
     const QString selected = selectedName();
     m_backupFolder = BackupFolder();
+    m_folderLabel->setText(
+        QStringLiteral("备份文件夹：%1").arg(QDir::toNativeSeparators(m_backupFolder)));
     m_list->clear();
     // Each row keeps the name of its file: the row text begins with it, but
     // a name of another length makes any fixed part of the text another file.

@@ -4,6 +4,7 @@
 
 struct BackupSettings;
 class IWindowRequests;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -46,6 +47,8 @@ public:
     QPushButton* restoreButton() const { return m_restore; }
     QPushButton* deleteButton() const { return m_delete; }
     QPushButton* restoreFromFileButton() const { return m_restoreFromFile; }
+    // "备份文件夹：…", the folder listed.
+    QLabel* folderLabel() const { return m_folderLabel; }
 
 private:
     // The file name of the selected row; empty when none is selected.
@@ -71,4 +74,5 @@ private:
     QPushButton* m_restore;
     QPushButton* m_delete;
     QPushButton* m_restoreFromFile;
+    QLabel* m_folderLabel;
 };

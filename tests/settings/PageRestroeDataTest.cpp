@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -299,6 +300,7 @@ TEST_F(RestorePageTest, RestoreFromFileAndABackupFolderElsewhere)
     const QString usb = folders.data() + "/usb";
     context.m_backupSettings.folder = usb;
     open();
+    EXPECT_EQ(page->folderLabel()->text(), "备份文件夹：" + usb);
     page->backupButton()->click();
     expectBoxes({{"数据没有备份：备份文件夹【" + usb + "】不存在（移动硬盘或 U 盘是否已拔出？）。",
                   "Qinmo", MB_OK | MB_ICONERROR}});
