@@ -271,8 +271,8 @@ SqlStatus CMyDatabase::ReadRecords(LedgerKind kind, const QString& carId,
     return select.Status();
 }
 
-SqlStatus CMyDatabase::ReadStoredRecord(LedgerKind kind, const QString& carId,
-                                        const QString& recId, LedgerRecord& r, bool& found)
+SqlStatus CMyDatabase::ReadStoredRecord(LedgerKind kind, const QString& carId, const QString& recId,
+                                        LedgerRecord& r, bool& found)
 {
     found = false;
     if (!IsOpen())
