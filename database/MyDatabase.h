@@ -195,9 +195,14 @@ public:
     SqlStatus ReadRecords(LedgerKind kind, const QString& carId,
                           const std::function<bool(const LedgerRecord&)>& each);
     // Reads the car's record with the identifier, texts exactly as stored;
-    // `found` tells whether there is one (r is left as it was without).
+    // `found` tells whether there is one (r is left as it was without). With
+    // rowNumber, also the row's place in its table, which orders the records
+    // of one date.
     SqlStatus ReadStoredRecord(LedgerKind kind, const QString& carId, const QString& recId,
-                               LedgerRecord& r, bool& found);
+                               LedgerRecord& r, bool& found, qint64* rowNumber = nullptr);
+    // Moves the record to that place in its table, unless another row holds it.
+    SqlStatus MoveRecordToRow(LedgerKind kind, const QString& carId, const QString& recId,
+                              qint64 rowNumber);
     // Writes one field of the record (r.carId, r.recId) with one bound
     // statement. With `keptAfter`, the field's text replaces only the stored
     // text's first keptAfter characters and the rest is kept.

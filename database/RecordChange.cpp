@@ -27,10 +27,11 @@ CRecordChange* CRecordChange::Add(LedgerKind ledger, const LedgerRecord& added, 
 }
 
 CRecordChange* CRecordChange::Remove(LedgerKind ledger, const LedgerRecord& removed,
-                                     const QString& text)
+                                     const QString& text, qint64 rowNumber)
 {
     auto* change = new CRecordChange(Kind::Remove, ledger, text);
     change->m_record = removed;
+    change->m_rowNumber = rowNumber;
     return change;
 }
 
@@ -86,6 +87,8 @@ SqlStatus CRecordChange::insert(CMyDatabase& db) const
         return inserted.error();
     if (*inserted == InsertOutcome::Duplicate)
         return store::RecordTaken();
+    if (m_rowNumber > 0)
+        return db.MoveRecordToRow(m_ledger, m_record.carId, m_record.recId, m_rowNumber);
     return {};
 }
 

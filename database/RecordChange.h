@@ -31,9 +31,11 @@ public:
                                const QString& text);
     // A record inserted, with its identifier.
     static CRecordChange* Add(LedgerKind ledger, const LedgerRecord& added, const QString& text);
-    // A record removed: `removed` holds every field exactly as stored.
+    // A record removed: `removed` holds every field exactly as stored, and
+    // rowNumber its row's place in the table (0: not known), where an undo
+    // puts it back so that it sorts among the records of its date as before.
     static CRecordChange* Remove(LedgerKind ledger, const LedgerRecord& removed,
-                                 const QString& text);
+                                 const QString& text, qint64 rowNumber = 0);
 
     Kind ChangeKind() const { return m_kind; }
     LedgerKind Ledger() const { return m_ledger; }
@@ -62,4 +64,5 @@ private:
     LedgerRecord m_record; // the record added or removed; an edit's before
     LedgerRecord m_after;  // an edit's after
     std::vector<LedgerField> m_fields;
+    qint64 m_rowNumber = 0;
 };

@@ -242,10 +242,11 @@ bool CLedgerPage::refuseEdit(const QString& why)
 void CLedgerPage::DeleteSelectedRecord()
 {
     LedgerRecord removed;
-    const int index = m_records.DeleteSelected(this, Database(), 1, &removed);
+    qint64 rowNumber = 0;
+    const int index = m_records.DeleteSelected(this, Database(), 1, &removed, &rowNumber);
     if (index >= 0) {
         m_context.m_editHistory.Record(CRecordChange::Remove(
-            m_info.kind, removed, RemoveChangeText(m_info.kind, removed.date)));
+            m_info.kind, removed, RemoveChangeText(m_info.kind, removed.date), rowNumber));
         RecordChanged(index, &removed, nullptr);
         noteFilter();
     }

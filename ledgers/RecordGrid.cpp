@@ -308,7 +308,7 @@ bool CRecordGrid::Add(CMyDatabase* db, LedgerRecord record)
 }
 
 int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn,
-                                LedgerRecord* removed)
+                                LedgerRecord* removed, qint64* rowNumber)
 {
     const int row = ConfirmRecordDelete(parent, m_grid, RowEnd(), describeColumn);
     if (row < 0 || !db)
@@ -319,8 +319,9 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
         // The page holds texts trimmed and long ones by their beginning: the
         // record is read as stored, so that an undo puts back every character.
         bool found = false;
-        if (ShowStoreFailure(db->ReadStoredRecord(m_kind, m_car, stored.recId, stored, found),
-                             m_grid))
+        if (ShowStoreFailure(
+                db->ReadStoredRecord(m_kind, m_car, stored.recId, stored, found, rowNumber),
+                m_grid))
             return -1;
     }
     if (ShowStoreFailure(db->DeleteRecord(m_kind, m_car, stored.recId), m_grid))

@@ -61,10 +61,11 @@ public:
     // true when it was stored; a new-record row follows it.
     bool Add(CMyDatabase* db, LedgerRecord record);
     // Asks, removes the selected record from the file and the grid: its former
-    // index (and the record with every field exactly as stored, when asked
-    // for), or -1 when nothing was removed (the user was told why).
+    // index (and the record with every field exactly as stored and its row's
+    // place in the table, when asked for), or -1 when nothing was removed
+    // (the user was told why).
     int DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn,
-                       LedgerRecord* removed = nullptr);
+                       LedgerRecord* removed = nullptr, qint64* rowNumber = nullptr);
     // Undoes (or redoes) the last change of the page car's records in this
     // grid's ledger: written to the file, the records read again and the
     // focus put on the record's cell. The change, or nullptr when there was

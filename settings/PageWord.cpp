@@ -120,10 +120,11 @@ void CPageWord::EndEdit(int row, int col)
 void CPageWord::DeleteSelectedRecord()
 {
     LedgerRecord removed;
-    if (m_records.DeleteSelected(this, Database(), ColContent, &removed) >= 0)
-        m_context.m_editHistory.Record(
-            CRecordChange::Remove(LedgerKind::InputHistory, removed,
-                                  RemoveChangeText(LedgerKind::InputHistory, removed.content)));
+    qint64 rowNumber = 0;
+    if (m_records.DeleteSelected(this, Database(), ColContent, &removed, &rowNumber) >= 0)
+        m_context.m_editHistory.Record(CRecordChange::Remove(
+            LedgerKind::InputHistory, removed,
+            RemoveChangeText(LedgerKind::InputHistory, removed.content), rowNumber));
 }
 
 bool CPageWord::Undo()
