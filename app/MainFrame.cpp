@@ -3,6 +3,8 @@
 #include "app/AboutDlg.h"
 #include "app/CareReminderQueue.h"
 #include "app/DlgDataCheck.h"
+#include "app/EditMenu.h"
+#include "app/ExitBackup.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
@@ -48,6 +50,7 @@ CMainFrame::CMainFrame(const QString& ledgerKey, QWidget* parent) : QMainWindow(
     placeOnScreen();
     setWindowIcon(QIcon(res::Bitmap(res::IDI_PROGRAM)));
     BuildMainMenu(menuBar(), [this](int id) { OnCommand(id); });
+    ConnectEditMenu(menuBar(), m_context.m_editHistory);
     m_tipWnd = new CMsgTipWnd(this);
     m_updateCheck = std::make_unique<CUpdateCheck>(*this);
     m_view = new COrvynView(m_context, this, DefaultPageFactories(m_context), this);
@@ -64,6 +67,7 @@ CMainFrame::CMainFrame(const QString& ledgerKey, QWidget* parent) : QMainWindow(
     SetTitle();
     m_context.LoadSaveConfig(kSysFile, false);
     m_context.OdometerFollowsRecords = ReadOdometerFollowSetting();
+    m_context.m_backupSettings = LoadBackupSettings();
     if (m_context.AutoCheckUpdate)
         m_updateCheck->StartBackground();
     // The chart options are written back at every close, so they are read
@@ -228,6 +232,10 @@ void CMainFrame::OnCommand(int commandId)
     case cmd::ID_DATA_CHECK:
         OnDataCheck();
         break;
+    case cmd::ID_EDIT_UNDO:
+    case cmd::ID_EDIT_REDO:
+        OnUndoRedo(commandId == cmd::ID_EDIT_UNDO);
+        break;
     default:
         break;
     }
@@ -307,6 +315,14 @@ QString CMainFrame::ShowFinding(const CheckFinding& finding)
     return QString();
 }
 
+void CMainFrame::OnUndoRedo(bool undo)
+{
+    // A cell still being edited is saved first: that is the change undone then.
+    m_view->EndCellEditing();
+    if (auto* page = qobject_cast<CLedgerPage*>(m_view->Page(m_view->ShownPage())))
+        undo ? page->Undo() : page->Redo();
+}
+
 void CMainFrame::loadCostTotals()
 {
     platform::ShowStoreFailure(m_context.m_database.LoadCurrentCarTotals(m_context.m_costTotals),
@@ -339,6 +355,7 @@ bool CMainFrame::OnClose()
     if (m_context.SettingsDirty)
         m_context.LoadSaveConfig(kSysFile, true);
     m_context.LoadSaveConfig(kChartFile, true);
+    BackUpLedgerAtExit(this, m_context);
     return true;
 }
 

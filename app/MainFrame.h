@@ -54,8 +54,9 @@ public:
     // A menu command by id.
     void OnCommand(int commandId);
     void OnTimer(int id);
-    // The close sequence: asks when ConfirmExit is set and writes the
-    // settings files. False when the user chose to keep the program running.
+    // The close sequence: asks when ConfirmExit is set, writes the settings
+    // files and makes the exit's backup point when the ledger changed. False
+    // when the user chose to keep the program running.
     bool OnClose();
     void OnHelp();
     void OnAbout();
@@ -74,6 +75,8 @@ public:
     // Shows the record of a finding on its ledger page; empty when shown, else
     // why it cannot be.
     QString ShowFinding(const CheckFinding& finding);
+    // "撤销 …" and "重做 …" of the "编辑" menu: the shown ledger page's last change.
+    void OnUndoRedo(bool undo);
 
     // Timer 1, 2 or 3.
     const QTimer& Timer(int id) const;

@@ -51,6 +51,12 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
                  {"退出系统(&X)", ID_APP_EXIT, QKeySequence(Qt::CTRL | Qt::Key_Q)},
              },
              onCommand);
+    addItems(bar->addMenu(QStringLiteral("编辑(&E)")),
+             {
+                 {"撤销(&U)", ID_EDIT_UNDO, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+                 {"重做(&R)", ID_EDIT_REDO, QKeySequence(Qt::CTRL | Qt::Key_Y)},
+             },
+             onCommand);
     addItems(bar->addMenu(QStringLiteral("数据(&D)")),
              {
                  {"导出为 CSV(&E)…", ID_EXPORT_CSV},
@@ -70,4 +76,12 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand)
                  {"检查新版本(&U)", ID_CHECK_UPDATE},
              },
              onCommand);
+}
+
+QAction* MenuAction(QMenuBar* bar, int id)
+{
+    for (QAction* action : bar->findChildren<QAction*>())
+        if (action->data().toInt() == id && !action->menu())
+            return action;
+    return nullptr;
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QAction;
 class QMenuBar;
 
 // Command ids of the main menu; each menu action carries its id as data.
@@ -27,10 +28,15 @@ enum : int
     ID_PRINT_REPORT = 32812,
     ID_EXPORT_PDF = 32813,
     ID_DATA_CHECK = 32814,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
 };
 } // namespace cmd
 
-// Fills the menu bar with the "设置", "数据" and "帮助" menus; every action
+// Fills the menu bar with the "设置", "编辑", "数据" and "帮助" menus; every action
 // calls onCommand with its id. Each menu and item has an Alt mnemonic; "帮助"
 // is F1 and "退出系统" Ctrl+Q.
 void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& onCommand);
+
+// The menu bar's action of a command id; nullptr when it has none.
+QAction* MenuAction(QMenuBar* bar, int id);

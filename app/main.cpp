@@ -42,6 +42,7 @@ int runReportWithoutWindow(int argc, char* argv[], const QStringList& arguments)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     nameApplication();
+    platform::TightenFolders(platform::PrivateFolders());
     platform::RegisterFontSubstitutions();
     InstallCommandLineLanguage(app);
     QTextStream out(stdout), err(stderr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "database/BackupSettings.h"
+#include "database/EditHistory.h"
 #include "database/MyDatabase.h"
 #include "database/Records.h"
 
@@ -42,6 +44,11 @@ public:
     int LoadSaveConfig(const QString& fileName, bool save);
 
     CMyDatabase m_database;
+    // What the pages changed in this run, for undo and redo.
+    CEditHistory m_editHistory;
+    // Where backup points go and whether one is made at exit ("backup.ini",
+    // read by the frame at start; the system settings page writes it).
+    BackupSettings m_backupSettings;
     CostTotals m_costTotals;
     // Bit set of the ledgers that show an odometer column (0x01 repair,
     // 0x02 maintenance, 0x04 accident, 0x08 daily cost, 0x10 accessory, 0x20 car log).

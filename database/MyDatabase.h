@@ -200,6 +200,15 @@ public:
     // as stored; `each` answering false stops the read (store::kStopped).
     SqlStatus ReadRecords(LedgerKind kind, const QString& carId,
                           const std::function<bool(const LedgerRecord&)>& each);
+    // Reads the car's record with the identifier, texts exactly as stored;
+    // `found` tells whether there is one (r is left as it was without). With
+    // rowNumber, also the row's place in its table, which orders the records
+    // of one date.
+    SqlStatus ReadStoredRecord(LedgerKind kind, const QString& carId, const QString& recId,
+                               LedgerRecord& r, bool& found, qint64* rowNumber = nullptr);
+    // Moves the record to that place in its table, unless another row holds it.
+    SqlStatus MoveRecordToRow(LedgerKind kind, const QString& carId, const QString& recId,
+                              qint64 rowNumber);
     // Writes one field of the record (r.carId, r.recId) with one bound
     // statement. With `keptAfter`, the field's text replaces only the stored
     // text's first keptAfter characters and the rest is kept.
@@ -207,6 +216,11 @@ public:
                                 int keptAfter = 0);
     // Removes the row of (car, record identifier); an empty identifier sends nothing.
     SqlStatus DeleteRecord(LedgerKind kind, const QString& carId, const QString& recId);
+    // Whether the car has a record with the identifier.
+    Expected<bool> HasRecord(LedgerKind kind, const QString& carId, const QString& recId)
+    {
+        return hasRecord(kind, carId, recId);
+    }
     // The identifier after the table's highest one, seven digits ("0000001" first).
     Expected<QString> GetNextRecID(LedgerKind kind);
 

@@ -271,6 +271,48 @@ SqlStatus CMyDatabase::ReadRecords(LedgerKind kind, const QString& carId,
     return select.Status();
 }
 
+SqlStatus CMyDatabase::ReadStoredRecord(LedgerKind kind, const QString& carId, const QString& recId,
+                                        LedgerRecord& r, bool& found, qint64* rowNumber)
+{
+    found = false;
+    if (!IsOpen())
+        return store::Closed();
+    const CMyTable& description = tableOf(kind);
+    const std::vector<LedgerField> fields = boundFields(description);
+    CStatement select = m_connection.Prepare(
+        "select * from (" +
+        description.SelectStatement("\"NO\"", m_missingColumns.value(description.name)) +
+        ") where \"RecID\"=?2");
+    select.Bind(1, carId).Bind(2, recId);
+    if (select.Next()) {
+        r = LedgerRecord();
+        r.carId = carId;
+        readRecord(select, fields, true, r);
+        found = true;
+    }
+    if (!select.ok() || !found || !rowNumber)
+        return select.Status();
+    CStatement row = m_connection.Prepare(QByteArray("select rowid from \"") + LedgerTable(kind) +
+                                          "\" where \"CarID\"=?1 and \"RecID\"=?2");
+    row.Bind(1, carId).Bind(2, recId);
+    *rowNumber = row.Next() ? qint64(row.Number(0)) : 0;
+    return row.Status();
+}
+
+SqlStatus CMyDatabase::MoveRecordToRow(LedgerKind kind, const QString& carId, const QString& recId,
+                                       qint64 rowNumber)
+{
+    if (!IsOpen())
+        return store::Closed();
+    const QByteArray table = QByteArray("\"") + LedgerTable(kind) + '"';
+    CStatement move = m_connection.Prepare("update " + table +
+                                           " set rowid=?1 where \"CarID\"=?2 and \"RecID\"=?3 "
+                                           "and not exists (select 1 from " +
+                                           table + " where rowid=?1)");
+    move.Bind(1, rowNumber).Bind(2, carId).Bind(3, recId);
+    return move.Run();
+}
+
 SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field,
                                          int keptAfter)
 {

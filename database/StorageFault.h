@@ -24,10 +24,22 @@ inline constexpr int kIdsExhausted = -2;
 inline constexpr int kCurrentCar = -3;
 // A bulk operation its caller stopped (SQLITE_INTERRUPT).
 inline constexpr int kStopped = 9;
+// An undo or redo found its record no longer in the ledger.
+inline constexpr int kRecordGone = -4;
+// An undo or redo would put back a record whose identifier another one has.
+inline constexpr int kRecordTaken = -5;
 
 inline SqlStatus Closed()
 {
     return {kClosed, QStringLiteral("the ledger is not open")};
+}
+inline SqlStatus RecordGone()
+{
+    return {kRecordGone, QStringLiteral("the record is gone"), true};
+}
+inline SqlStatus RecordTaken()
+{
+    return {kRecordTaken, QStringLiteral("the record identifier is taken"), true};
 }
 } // namespace store
 

@@ -7,7 +7,9 @@
 #include "database/LedgerContext.h"
 #include "database/Names.h"
 #include "database/OdometerFollow.h"
+#include "database/RecordChange.h"
 #include "ledgers/LedgerFormat.h"
+#include "ledgers/RecordUndo.h"
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
@@ -71,6 +73,8 @@ void CLedgerPage::OnPageShown()
 {
     if (m_records.FollowCurrentCar(Database()))
         RefreshPage();
+    // The menu's undo and redo act on this page car's changes of this ledger.
+    m_context.m_editHistory.Activate(PageCar(), m_info.kind);
     if (m_info.odometerBit != 0)
         Layout();
 }
@@ -189,6 +193,11 @@ void CLedgerPage::EndEdit(int row, int col)
             m_records.RowsChanged(row); // the marks may have been written alone
         return;
     }
+    if (index >= 0)
+        recordEdit(before, Records()[size_t(index)], column.field, gaugeNowKnown);
+    else
+        m_context.m_editHistory.Record(CRecordChange::Add(
+            m_info.kind, Records().back(), AddChangeText(m_info.kind, Records().back().date)));
     if (column.historyClass != 0)
         RecordHistory(record.Text(column.field), col);
     m_records.RowsChanged(row);
@@ -263,11 +272,37 @@ bool CLedgerPage::refuseEdit(const QString& why)
 void CLedgerPage::DeleteSelectedRecord()
 {
     LedgerRecord removed;
-    const int index = m_records.DeleteSelected(this, Database(), 1, &removed);
+    qint64 rowNumber = 0;
+    const int index = m_records.DeleteSelected(this, Database(), 1, &removed, &rowNumber);
     if (index >= 0) {
+        m_context.m_editHistory.Record(CRecordChange::Remove(
+            m_info.kind, removed, RemoveChangeText(m_info.kind, removed.date), rowNumber));
         RecordChanged(index, &removed, nullptr);
         noteFilter();
     }
+}
+
+void CLedgerPage::recordEdit(const LedgerRecord& before, const LedgerRecord& after,
+                             LedgerField field, bool marksToo)
+{
+    const int col = m_info.columnOf(field);
+    const QString header = col >= 0 ? m_info.columns[size_t(col)].header : QString();
+    // The change is named (and focused) by the field typed, the marks follow.
+    std::vector<LedgerField> fields{field};
+    if (marksToo)
+        fields.push_back(LedgerField::Marks);
+    m_context.m_editHistory.Record(
+        CRecordChange::Edit(m_info.kind, before, after, std::move(fields),
+                            EditChangeText(m_info.kind, before.date, header)));
+}
+
+bool CLedgerPage::stepHistory(bool undo)
+{
+    if (!m_records.StepHistory(m_context.m_editHistory, Database(), undo))
+        return false;
+    RecordChanged(0, nullptr, nullptr);
+    noteFilter();
+    return true;
 }
 
 void CLedgerPage::OfferHistory(int row, int col)
@@ -320,6 +355,9 @@ void CLedgerPage::contextMenuEvent(QContextMenuEvent* e)
 
 bool CLedgerPage::event(QEvent* e)
 {
+    // A page hidden leaves the menu's undo and redo to the page shown.
+    if (e->type() == WM_PAGE_SHOW && static_cast<CMessageEvent*>(e)->lParam() == 0)
+        m_context.m_editHistory.Deactivate(PageCar(), m_info.kind);
     if (HandleRecordGridMessage(e, *this))
         return true;
     return CGridDialog::event(e);

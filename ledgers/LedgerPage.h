@@ -28,6 +28,10 @@ public:
 
     virtual void RefreshPage();
     void DeleteSelectedRecord();
+    // Undoes or redoes the page car's last change of this ledger (the file
+    // first, then the rows and totals); false when nothing changed.
+    bool Undo() { return stepHistory(true); }
+    bool Redo() { return stepHistory(false); }
     // Runs a context-menu command (ID_LEDGER_REFRESH, ID_LEDGER_DELETE of LedgerGrid.h).
     void OnCommand(int id);
     // Selects the row of the page car's record with the identifier and gives
@@ -74,6 +78,10 @@ private:
     // A saved record's reading above its car's odometer becomes the odometer
     // (with the system setting on).
     void followOdometer(CMyDatabase* db, const LedgerRecord& record);
+    bool stepHistory(bool undo);
+    // Keeps what a saved edit, insertion or removal did for undo.
+    void recordEdit(const LedgerRecord& before, const LedgerRecord& after, LedgerField field,
+                    bool marksToo);
 
     const LedgerPageInfo& m_info;
     LedgerContext& m_context;

@@ -2,7 +2,9 @@
 
 #include "controls/ContextMenu.h"
 #include "controls/GridCtrl.h"
+#include "database/EditHistory.h"
 #include "database/MyDatabase.h"
+#include "database/RecordChange.h"
 #include "ledgers/LedgerFormat.h"
 #include "ledgers/LedgerGrid.h"
 #include "platform/Clock.h"
@@ -10,6 +12,7 @@
 #include "platform/StoreFailure.h"
 
 #include <QApplication>
+#include <QUndoStack>
 #include <algorithm>
 
 using namespace platform;
@@ -305,16 +308,26 @@ bool CRecordGrid::Add(CMyDatabase* db, LedgerRecord record)
 }
 
 int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn,
-                                LedgerRecord* removed)
+                                LedgerRecord* removed, qint64* rowNumber)
 {
     const int row = ConfirmRecordDelete(parent, m_grid, RowEnd(), describeColumn);
     if (row < 0 || !db)
         return -1;
     const int index = row - 1;
-    if (ShowStoreFailure(db->DeleteRecord(m_kind, m_car, m_records[size_t(index)].recId), m_grid))
+    LedgerRecord stored = m_records[size_t(index)];
+    if (removed) {
+        // The page holds texts trimmed and long ones by their beginning: the
+        // record is read as stored, so that an undo puts back every character.
+        bool found = false;
+        if (ShowStoreFailure(
+                db->ReadStoredRecord(m_kind, m_car, stored.recId, stored, found, rowNumber),
+                m_grid))
+            return -1;
+    }
+    if (ShowStoreFailure(db->DeleteRecord(m_kind, m_car, stored.recId), m_grid))
         return -1;
     if (removed)
-        *removed = std::move(m_records[size_t(index)]);
+        *removed = std::move(stored);
     m_records.erase(m_records.begin() + index);
     m_numbers.erase(m_numbers.begin() + index);
     const int col = std::max(m_grid->GetFocusCell().col, 1);
@@ -327,6 +340,37 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
     RowsChanged(row);
     m_grid->Refresh();
     return index;
+}
+
+const CRecordChange* CRecordGrid::StepHistory(CEditHistory& history, CMyDatabase* db, bool undo)
+{
+    QUndoStack* stack = m_car.isEmpty() ? nullptr : history.Stack(m_car, m_kind);
+    SqlStatus status;
+    const CRecordChange* change =
+        undo ? history.Undo(stack, db, status) : history.Redo(stack, db, status);
+    if (!change) {
+        ShowStoreFailure(status, m_grid);
+        return nullptr;
+    }
+    Load(db);
+    FocusRecord(change->RecId(), change->Field());
+    return change;
+}
+
+void CRecordGrid::FocusRecord(const QString& recordId, LedgerField field)
+{
+    const int row = RowOf(recordId);
+    if (row < 0)
+        return;
+    int col = -1;
+    for (int c = 0; c < int(m_columns.size()) && col < 0; ++c) {
+        const LedgerColumn& column = m_columns[size_t(c)];
+        if (field == LedgerField::None ? !IsShownOnly(column.kind) : column.field == field)
+            col = c;
+    }
+    if (!m_filter.isEmpty() && !m_grid->IsRowShown(row))
+        applyFilter(row);
+    placeFocus(row, std::max(col, 1), true);
 }
 
 void CRecordGrid::ResetCell(int row, int col)

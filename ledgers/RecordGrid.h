@@ -10,8 +10,10 @@
 #include <functional>
 #include <vector>
 
+class CEditHistory;
 class CGridCtrl;
 class CMyDatabase;
+class CRecordChange;
 class QContextMenuEvent;
 class QWidget;
 
@@ -61,10 +63,20 @@ public:
     // true when it was stored; a new-record row follows it.
     bool Add(CMyDatabase* db, LedgerRecord record);
     // Asks, removes the selected record from the file and the grid: its former
-    // index (and the record, when asked for), or -1 when nothing was removed
+    // index (and the record with every field exactly as stored and its row's
+    // place in the table, when asked for), or -1 when nothing was removed
     // (the user was told why).
     int DeleteSelected(QWidget* parent, CMyDatabase* db, int describeColumn,
-                       LedgerRecord* removed = nullptr);
+                       LedgerRecord* removed = nullptr, qint64* rowNumber = nullptr);
+    // Undoes (or redoes) the last change of the page car's records in this
+    // grid's ledger: written to the file, the records read again and the
+    // focus put on the record's cell. The change, or nullptr when there was
+    // none or it could not be written (the user was told why; the history is
+    // as it was).
+    const CRecordChange* StepHistory(CEditHistory& history, CMyDatabase* db, bool undo);
+    // Puts the focus on the record's cell of the field (its first editable
+    // cell for None), scrolled into view; nothing when the record is not shown.
+    void FocusRecord(const QString& recordId, LedgerField field);
     // What a cell whose text is only the beginning of the stored one shows in
     // front of it; the editor opens on the beginning alone.
     static QString CutTextMark();

@@ -68,6 +68,10 @@ StoreMessage StoreFailureMessage(const SqlStatus& status)
         return {};
     case store::kCurrentCar:
         return errorBox(QStringLiteral("不能删除当前正在使用的车辆！"));
+    case store::kRecordGone:
+        return errorBox(QStringLiteral("这条记录已经不在账本中，无法撤销或重做。"));
+    case store::kRecordTaken:
+        return errorBox(QStringLiteral("账本中已有同一编号的记录，无法撤销或重做。"));
     default:
         break;
     }

@@ -1,6 +1,7 @@
 #include "report/ReportFile.h"
 
 #include "platform/MessageCodes.h"
+#include "platform/PrivateFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,5 +60,7 @@ ReportOutcome WriteReportPdf(const QString& path, const ReportContent& content,
     }
     if (!file.commit())
         failed();
+    else
+        platform::ShareFile(path); // a document of the user's, not of the data folder
     return outcome;
 }

@@ -32,6 +32,12 @@ QString BackupPointFromArguments(const QStringList& arguments)
     return argument.mid(slash + 1);
 }
 
+QString BackupFolderFromArguments(const QStringList& arguments)
+{
+    const QString folder = arguments.value(1);
+    return folder.isEmpty() ? BackupFolder() : folder;
+}
+
 bool AcquireWithin(SingleInstanceLock& lock, std::chrono::milliseconds limit)
 {
     QElapsedTimer waited;
@@ -139,7 +145,8 @@ RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lo
         }
         return run;
     }
-    run.outcome = RestoreBackupPoint(BackupFolder(), BackupPointFromArguments(arguments),
-                                     DatabasePath(), CurrentDateTime(), keys);
+    run.outcome = RestoreBackupPoint(BackupFolderFromArguments(arguments),
+                                     BackupPointFromArguments(arguments), DatabasePath(),
+                                     CurrentDateTime(), keys);
     return run;
 }

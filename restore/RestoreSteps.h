@@ -12,12 +12,17 @@ class SingleInstanceLock;
 }
 
 // The steps of the restore program, which the main program starts as
-// "restore /NAME" just before it closes: wait until the program has ended,
-// put the backup point NAME in place of the ledger, start the program again.
+// "restore /NAME [FOLDER]" just before it closes: wait until the program has
+// ended, put the backup point NAME of FOLDER (the data folder's backup/ when
+// not given) in place of the ledger, start the program again.
 
 // The backup point a command line names: its first argument "/NAME" (also
 // given with leading blanks, "  /NAME"); empty when there is none.
 QString BackupPointFromArguments(const QStringList& arguments);
+
+// The folder of that backup point: the second argument, when there is one
+// (a backup folder the user chose), else the data folder's backup/.
+QString BackupFolderFromArguments(const QStringList& arguments);
 
 // Tries to take the lock until it is held or limit has passed; true when held.
 bool AcquireWithin(platform::SingleInstanceLock& lock, std::chrono::milliseconds limit);

@@ -314,8 +314,12 @@ void CPageCarManage::OnDeleteCar()
     if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     CMyDatabase* db = database();
-    if (db && !ShowStoreFailure(db->DeleteCar(car.carId), this))
+    if (db && !ShowStoreFailure(db->DeleteCar(car.carId), this)) {
+        // A car added later may get the same identifier: nothing of this one
+        // may be undone into it.
+        m_context.m_editHistory.ForgetCar(car.carId);
         FillCarList();
+    }
 }
 
 void CPageCarManage::RefreshPicture()

@@ -1,10 +1,13 @@
 #include "settings/PageRestroeData.h"
 
+#include "database/AutoBackup.h"
 #include "database/BackupPoints.h"
+#include "database/BackupSettings.h"
 #include "database/LedgerContext.h"
 #include "database/LedgerFile.h"
 #include "database/MyDatabase.h"
 #include "platform/Clock.h"
+#include "platform/FileDialog.h"
 #include "platform/Folders.h"
 #include "platform/PrivateFiles.h"
 #include "platform/MessageBox.h"
@@ -18,6 +21,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -31,9 +35,11 @@ CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* conte
 {
     auto* backupBox = new QGroupBox(QStringLiteral("数据备份"), this);
     m_backup = new QPushButton(QStringLiteral("备份当前数据点"), backupBox);
+    m_folderLabel = new QLabel(backupBox);
+    m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* backupLayout = new QHBoxLayout(backupBox);
     backupLayout->addWidget(m_backup);
-    backupLayout->addStretch(1);
+    backupLayout->addWidget(m_folderLabel, 1);
 
     auto* restoreBox = new QGroupBox(QStringLiteral("数据恢复"), this);
     m_list = new QListWidget(restoreBox);
@@ -43,7 +49,9 @@ CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* conte
     m_list->setAccessibleName(QStringLiteral("备份点列表"));
     m_restore = new QPushButton(QStringLiteral("恢复该被备份点"), restoreBox);
     m_delete = new QPushButton(QStringLiteral("删除该备份点"), restoreBox);
+    m_restoreFromFile = new QPushButton(QStringLiteral("从文件恢复…"), restoreBox);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_restoreFromFile);
     buttons->addStretch(1);
     buttons->addWidget(m_restore);
     buttons->addWidget(m_delete);
@@ -58,6 +66,7 @@ CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* conte
     connect(m_backup, &QPushButton::clicked, this, &CPageRestroeData::OnBackup);
     connect(m_restore, &QPushButton::clicked, this, &CPageRestroeData::OnRestore);
     connect(m_delete, &QPushButton::clicked, this, &CPageRestroeData::OnDelete);
+    connect(m_restoreFromFile, &QPushButton::clicked, this, &CPageRestroeData::OnRestoreFromFile);
 
     m_programFolder = QFileInfo(ProgramFilePath(ProgramFile::RestoreProgram)).path();
 }
@@ -66,8 +75,27 @@ void CPageRestroeData::OnInitDialog()
 {
     m_databasePath = DatabasePath();
     m_backupFolder = BackupFolder();
-    platform::MakeFolder(m_backupFolder);
+    // Only the data folder's own backup folder is made; one on another drive
+    // that is missing is told when a backup is made.
+    if (!m_settings || m_settings->IsDataFolderBackup())
+        platform::MakeFolder(BackupFolder());
     FillList();
+}
+
+QString CPageRestroeData::BackupFolder() const
+{
+    return m_settings ? m_settings->Folder() : platform::BackupFolder();
+}
+
+bool CPageRestroeData::backupFolderUsable()
+{
+    const QString problem =
+        BackupFolderProblem(m_backupFolder, !m_settings || m_settings->IsDataFolderBackup());
+    if (problem.isEmpty())
+        return true;
+    MessageBox(this, QStringLiteral("数据没有备份：%1").arg(problem), kCaption,
+               MB_OK | MB_ICONERROR);
+    return false;
 }
 
 QString CPageRestroeData::RestoreProgramPath() const
@@ -84,6 +112,9 @@ QString CPageRestroeData::selectedName() const
 void CPageRestroeData::FillList()
 {
     const QString selected = selectedName();
+    m_backupFolder = BackupFolder();
+    m_folderLabel->setText(
+        QStringLiteral("备份文件夹：%1").arg(QDir::toNativeSeparators(m_backupFolder)));
     m_list->clear();
     // Each row keeps the name of its file: the row text begins with it, but
     // a name of another length makes any fixed part of the text another file.
@@ -103,6 +134,9 @@ void CPageRestroeData::OnBackup()
                    MB_OK | MB_ICONERROR);
         return;
     }
+    m_backupFolder = BackupFolder();
+    if (!backupFolderUsable())
+        return;
     const SqlStatus made =
         MakeBackupPoint(m_databasePath, m_backupFolder, BackupPointName(CurrentDateTime()),
                         ledgerKey());
@@ -130,29 +164,93 @@ void CPageRestroeData::OnRestore()
     // Everything that can stop the restore is checked while the program still
     // runs: the point the restore program would refuse, and a restore program
     // that is missing or cannot be run.
-    if (!restorablePoint(name))
+    if (!restorablePoint(m_backupFolder, name))
         return;
+    const QString program = readyRestoreProgram();
+    if (!program.isEmpty())
+        startRestore(program, name);
+}
+
+void CPageRestroeData::OnRestoreFromFile()
+{
+    const QString path = GetOpenFileName(
+        this, {QStringLiteral("选择要恢复的备份点或账本副本"),
+               QStringLiteral("备份点与账本 (*.bpt *.mdb);;所有文件 (*)"), QString()});
+    if (path.isEmpty())
+        return;
+    const QFileInfo file(path);
+    const QString question =
+        QStringLiteral("文件【%1】将会被恢复，现有数据将会被覆盖，确认要恢复吗？")
+            .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
+    if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    m_backupFolder = BackupFolder();
+    if (!restorablePoint(file.absolutePath(), file.fileName()))
+        return;
+    const QString program = readyRestoreProgram();
+    if (program.isEmpty())
+        return;
+    // The restore program takes points of the backup folder: a file from
+    // elsewhere is copied there first, as a point of its own.
+    QString name = file.fileName();
+    if (file.canonicalPath() != QFileInfo(m_backupFolder).canonicalFilePath()) {
+        if (!backupFolderUsable())
+            return;
+        QDateTime when = CurrentDateTime();
+        name = BackupPointName(when);
+        while (QFileInfo::exists(m_backupFolder + QLatin1Char('/') + name)) {
+            when = when.addSecs(1);
+            name = BackupPointName(when);
+        }
+        const SqlStatus copied =
+            MakeBackupPoint(file.absoluteFilePath(), m_backupFolder, name, m_pointKey);
+        if (!copied.ok()) {
+            MessageBox(this,
+                       QStringLiteral("无法将文件复制到备份文件夹（%1），数据没有恢复。")
+                           .arg(copied.message),
+                       kCaption, MB_OK | MB_ICONERROR);
+            return;
+        }
+        FillList();
+    }
+    startRestore(program, name);
+}
+
+QString CPageRestroeData::readyRestoreProgram()
+{
     const QString program = RestoreProgramPath();
     if (!QFileInfo(program).isFile()) {
         MessageBox(this,
                    QStringLiteral("文件【%1】丢失，无法恢复数据文件！")
                        .arg(QDir::toNativeSeparators(program)),
                    kCaption, MB_OK | MB_ICONERROR);
-        return;
+        return QString();
     }
-    const QString notStarted = QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
-                                   .arg(QDir::toNativeSeparators(program));
     if (!QFileInfo(program).isExecutable()) {
-        MessageBox(this, notStarted, kCaption, MB_OK | MB_ICONERROR);
-        return;
+        MessageBox(this,
+                   QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
+                       .arg(QDir::toNativeSeparators(program)),
+                   kCaption, MB_OK | MB_ICONERROR);
+        return QString();
     }
+    return program;
+}
+
+void CPageRestroeData::startRestore(const QString& program, const QString& name)
+{
     MessageBox(this, QStringLiteral("程序将关闭并重新启动加载恢复的新数据..."), kCaption, MB_OK);
     // Started before the program closes, so that a program that cannot be
     // started after all leaves this one running; it waits for this one to end.
-    // The name is one argument as it is, never trimmed.
-    if (!StartProcess(program, {QLatin1Char('/') + name},
-                      RestoreKeysInput({ledgerKey(), m_pointKey}))) {
-        MessageBox(this, notStarted, kCaption, MB_OK | MB_ICONERROR);
+    // The name is one argument as it is, never trimmed; a backup folder other
+    // than the data folder's follows it. The keys go on the program's input.
+    QStringList arguments{QLatin1Char('/') + name};
+    if (m_settings && !m_settings->IsDataFolderBackup())
+        arguments << m_backupFolder;
+    if (!StartProcess(program, arguments, RestoreKeysInput({ledgerKey(), m_pointKey}))) {
+        MessageBox(this,
+                   QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
+                       .arg(QDir::toNativeSeparators(program)),
+                   kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     if (CTreePropSheet* sheet = GetSheet())
@@ -166,12 +264,12 @@ QString CPageRestroeData::ledgerKey() const
     return m_context ? m_context->m_database.LedgerKey() : CMyDatabase::kDatabasePassword;
 }
 
-bool CPageRestroeData::restorablePoint(const QString& name)
+bool CPageRestroeData::restorablePoint(const QString& folder, const QString& name)
 {
     // A point has the ledger's key of its day: the key of now, the fixed key,
     // or a password the owner had then and is asked for.
     m_pointKey = ledgerKey();
-    const QString path = m_backupFolder + QLatin1Char('/') + name;
+    const QString path = folder + QLatin1Char('/') + name;
     if (IsPlainFileName(name) && QFileInfo(path).isFile() && !LedgerOpensWithKey(path, m_pointKey)) {
         if (LedgerOpensWithKey(path, CMyDatabase::kDatabasePassword)) {
             m_pointKey = CMyDatabase::kDatabasePassword;
@@ -194,7 +292,7 @@ bool CPageRestroeData::restorablePoint(const QString& name)
         }
     }
     QString refusal;
-    switch (CheckBackupPoint(m_backupFolder, name, m_pointKey)) {
+    switch (CheckBackupPoint(folder, name, m_pointKey)) {
     case BackupPointState::Complete:
         return true;
     case BackupPointState::BadName:

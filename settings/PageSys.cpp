@@ -2,9 +2,18 @@
 
 #include "database/LedgerContext.h"
 #include "database/OdometerFollow.h"
+#include "platform/FileDialog.h"
+#include "platform/Folders.h"
+#include "platform/MessageBox.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 const std::array<CPageSys::OdometerBox, 6> CPageSys::kOdometerBoxes = {{
@@ -28,11 +37,43 @@ CPageSys::CPageSys(LedgerContext& context, QWidget* parent)
     m_autoCheck = new QCheckBox(QStringLiteral("软件启动时自动检查新版本"), this);
     m_followRecords = new QCheckBox(QStringLiteral("用记录中的里程更新当前里程"), this);
 
+    auto* backup = new QGroupBox(QStringLiteral("数据备份"), this);
+    auto* folderLabel = new QLabel(QStringLiteral("备份文件夹(&F)："), backup);
+    m_backupFolder = new QLineEdit(backup);
+    m_backupFolder->setPlaceholderText(QDir::toNativeSeparators(platform::BackupFolder()));
+    folderLabel->setBuddy(m_backupFolder);
+    auto* browse = new QPushButton(QStringLiteral("浏览(&B)…"), backup);
+    m_autoBackup = new QCheckBox(QStringLiteral("退出时自动备份"), backup);
+    auto* keepLabel = new QLabel(QStringLiteral("保留最近的自动备份点(&K)："), backup);
+    m_keepBackups = new QSpinBox(backup);
+    m_keepBackups->setRange(1, BackupSettings::kMostKept);
+    m_keepBackups->setSuffix(QStringLiteral(" 个"));
+    keepLabel->setBuddy(m_keepBackups);
+    auto* note = new QLabel(QStringLiteral("手动备份的备份点不会被自动删除。"), backup);
+    auto* backupLayout = new QGridLayout(backup);
+    backupLayout->addWidget(folderLabel, 0, 0);
+    backupLayout->addWidget(m_backupFolder, 0, 1);
+    backupLayout->addWidget(browse, 0, 2);
+    backupLayout->addWidget(m_autoBackup, 1, 0, 1, 3);
+    backupLayout->addWidget(keepLabel, 2, 0);
+    backupLayout->addWidget(m_keepBackups, 2, 1, Qt::AlignLeft);
+    backupLayout->addWidget(note, 3, 0, 1, 3);
+    connect(browse, &QPushButton::clicked, this, &CPageSys::browseBackupFolder);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(m_autoCheck);
     layout->addWidget(m_followRecords);
+    layout->addWidget(backup);
     layout->addStretch(1);
+}
+
+void CPageSys::browseBackupFolder()
+{
+    const QString chosen = platform::GetExistingDirectory(
+        this, {QStringLiteral("选择备份文件夹"), m_context.m_backupSettings.Folder()});
+    if (!chosen.isEmpty())
+        m_backupFolder->setText(QDir::toNativeSeparators(chosen));
 }
 
 QCheckBox* CPageSys::odometerCheck(qint32 bit) const
@@ -51,6 +92,10 @@ void CPageSys::OnInitDialog()
         m_odometerChecks[i]->setChecked((m_mask & kOdometerBoxes[i].bit) != 0);
     m_autoCheck->setChecked(m_context.AutoCheckUpdate != 0);
     m_followRecords->setChecked(m_context.OdometerFollowsRecords);
+    const BackupSettings& backup = m_context.m_backupSettings;
+    m_backupFolder->setText(QDir::toNativeSeparators(backup.Folder()));
+    m_autoBackup->setChecked(backup.autoAtExit);
+    m_keepBackups->setValue(backup.keepAutomatic);
 }
 
 void CPageSys::OnOK()
@@ -67,4 +112,17 @@ void CPageSys::OnOK()
         m_context.OdometerFollowsRecords = m_followRecords->isChecked();
         WriteOdometerFollowSetting(m_context.OdometerFollowsRecords);
     }
+
+    BackupSettings backup;
+    backup.folder = QDir::fromNativeSeparators(m_backupFolder->text().trimmed());
+    backup.autoAtExit = m_autoBackup->isChecked();
+    backup.keepAutomatic = m_keepBackups->value();
+    if (backup.IsDataFolderBackup())
+        backup.folder.clear();
+    m_context.m_backupSettings = backup;
+    if (!SaveBackupSettings(backup))
+        platform::MessageBox(this,
+                             QStringLiteral("备份设置无法写入文件【%1】，只在本次运行中有效。")
+                                 .arg(QDir::toNativeSeparators(BackupSettingsPath())),
+                             platform::kCaption, platform::MB_OK | platform::MB_ICONWARNING);
 }

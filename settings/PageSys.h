@@ -7,11 +7,15 @@
 
 class LedgerContext;
 class QCheckBox;
+class QLineEdit;
+class QSpinBox;
 
 // The system settings page: which ledgers show an odometer column, whether
 // the program looks for a new version at start-up and whether the records'
 // readings move the odometer (kept in the profile at once). OK and Apply store both in
 // the ledger context and mark "sysfile.cfg" for the main frame's next save.
+// Below them the backup settings, which OK and Apply write at once to
+// "backup.ini".
 class CPageSys : public CPropertyPage
 {
     Q_OBJECT
@@ -34,11 +38,20 @@ public:
     QCheckBox* odometerCheck(qint32 bit) const;
     QCheckBox* autoCheckUpdateBox() const { return m_autoCheck; }
     QCheckBox* followRecordsBox() const { return m_followRecords; }
+    // The backup settings: folder, "退出时自动备份", automatic points kept.
+    QLineEdit* backupFolderBox() const { return m_backupFolder; }
+    QCheckBox* autoBackupBox() const { return m_autoBackup; }
+    QSpinBox* keepBackupsBox() const { return m_keepBackups; }
 
 private:
+    void browseBackupFolder();
+
     LedgerContext& m_context;
     qint32 m_mask = 63;
     std::array<QCheckBox*, 6> m_odometerChecks{};
     QCheckBox* m_autoCheck;
     QCheckBox* m_followRecords;
+    QLineEdit* m_backupFolder;
+    QCheckBox* m_autoBackup;
+    QSpinBox* m_keepBackups;
 };

@@ -3,9 +3,12 @@
 #include "controls/GridCtrl.h"
 #include "database/LedgerContext.h"
 #include "database/Names.h"
+#include "database/RecordChange.h"
 #include "ledgers/LedgerGrid.h"
+#include "ledgers/RecordUndo.h"
 #include "platform/MessageEvent.h"
 
+#include <QAction>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -47,6 +50,19 @@ CPageWord::CPageWord(LedgerContext& context, QWidget* parent)
     layout->setContentsMargins(7, 7, 7, 7);
     layout->addWidget(m_grid, 1);
     layout->addWidget(m_hint);
+
+    // The sheet is modal, so the main menu's undo cannot reach this page:
+    // it has its own keys. An open cell editor keeps them for its text.
+    const auto addKeys = [this](const QList<QKeySequence>& keys, bool undo) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(action, &QAction::triggered, this, [this, undo] { undo ? Undo() : Redo(); });
+        addAction(action);
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Z)}, true);
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+            false);
 }
 
 CMyDatabase* CPageWord::Database() const
@@ -88,16 +104,37 @@ void CPageWord::EndEdit(int row, int col)
     const QString typed = m_grid->GetItemText(row, col);
     if (col == ColContent && index >= 0 && typed != m_oldText) {
         // A text that did not reach the file does not stay shown.
-        LedgerRecord entry = m_records.Records()[size_t(index)];
+        const LedgerRecord before = m_records.Records()[size_t(index)];
+        LedgerRecord entry = before;
         entry.content = typed;
-        m_records.Save(Database(), index, entry, LedgerField::Content);
+        if (m_records.Save(Database(), index, entry, LedgerField::Content))
+            m_context.m_editHistory.Record(
+                CRecordChange::Edit(LedgerKind::InputHistory, before,
+                                    m_records.Records()[size_t(index)], {LedgerField::Content},
+                                    EditChangeText(LedgerKind::InputHistory, before.content,
+                                                   columns()[ColContent].header)));
     }
     m_records.ResetCell(row, col);
 }
 
 void CPageWord::DeleteSelectedRecord()
 {
-    m_records.DeleteSelected(this, Database(), ColContent);
+    LedgerRecord removed;
+    qint64 rowNumber = 0;
+    if (m_records.DeleteSelected(this, Database(), ColContent, &removed, &rowNumber) >= 0)
+        m_context.m_editHistory.Record(CRecordChange::Remove(
+            LedgerKind::InputHistory, removed,
+            RemoveChangeText(LedgerKind::InputHistory, removed.content), rowNumber));
+}
+
+bool CPageWord::Undo()
+{
+    return m_records.StepHistory(m_context.m_editHistory, Database(), true) != nullptr;
+}
+
+bool CPageWord::Redo()
+{
+    return m_records.StepHistory(m_context.m_editHistory, Database(), false) != nullptr;
 }
 
 void CPageWord::OnCommand(int id)

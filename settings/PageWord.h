@@ -43,6 +43,10 @@ public:
     void DeleteSelectedRecord();
     // Runs a context-menu command (refresh or delete).
     void OnCommand(int id);
+    // Undoes or redoes the page car's last change of its entries in this run
+    // (Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z); false when nothing changed.
+    bool Undo();
+    bool Redo();
 
     // The grid's begin/end edit notifications.
     void BeginEdit(int row, int col) override;

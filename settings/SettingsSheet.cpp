@@ -31,8 +31,11 @@ CPropertyPage* pageFor(int index, LedgerContext& context, IWindowRequests* windo
         return new CPageSys(context);
     case settingspage::Word:
         return new CPageWord(context);
-    case settingspage::RestoreData:
-        return new CPageRestroeData(window, &context);
+    case settingspage::RestoreData: {
+        auto* page = new CPageRestroeData(window, &context);
+        page->SetBackupSettings(&context.m_backupSettings);
+        return page;
+    }
     case settingspage::Remind:
         return new CPageRemind(context);
     default:

@@ -1,9 +1,11 @@
 #include "app/MainFrame.h"
+#include "app/EditMenu.h"
 #include "app/FramePlacement.h"
 #include "app/HelpFile.h"
 #include "app/MainMenu.h"
 #include "app/OrvynView.h"
 #include "app/RibbonToolsEx.h"
+#include "database/RecordChange.h"
 #include "platform/Folders.h"
 #include "platform/MessageEvent.h"
 #include "tests/support/TestEnvironment.h"
@@ -127,6 +129,7 @@ TEST_F(MainFrameTest, MenuCarriesEveryCommand)
               "[设置(&S)] 车辆管理(&C)=32782 爱车档案(&P)=32783 购入信息(&B)=32784 - "
               "系统设置(&Y)=32773 密码设置(&W)=32789 - 输入记录(&I)=32785 - "
               "备份与恢复(&R)=32787 保养提醒(&M)=32815 - 退出系统(&X)=57665=Ctrl+Q "
+              "[编辑(&E)] 撤销(&U)=57643=Ctrl+Z 重做(&R)=57644=Ctrl+Y "
               "[数据(&D)] 导出为 CSV(&E)…=32810 从 CSV 导入(&I)…=32811 - "
               "打印(&P)…=32812=Ctrl+P 导出为 PDF(&F)…=32813 - 数据检查(&C)…=32814 "
               "[帮助(&H)] 关于(&A)=57664 帮助(&H)=32790=F1 - 检查新版本(&U)=32776");
@@ -409,4 +412,65 @@ TEST_F(MainFrameTest, WelcomeWithoutCarAndPageKeys)
             << key;
     }
     EXPECT_TRUE(boxes.boxes().empty()) << boxes.texts().join('|').toStdString();
+}
+
+TEST_F(MainFrameTest, TheEditMenuNamesWhatItUndoes)
+{
+    QMenuBar bar;
+    BuildMainMenu(&bar, [](int) {});
+    CEditHistory history;
+    ConnectEditMenu(&bar, history);
+    QAction* undo = MenuAction(&bar, cmd::ID_EDIT_UNDO);
+    QAction* redo = MenuAction(&bar, cmd::ID_EDIT_REDO);
+    ASSERT_TRUE(undo && redo);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(redo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+
+    LedgerRecord record;
+    record.carId = "CAR0001";
+    record.recId = "0000001";
+    history.Record(CRecordChange::Edit(LedgerKind::Refuel, record, record, {LedgerField::Amount},
+                                       "修改 加油记录 2026/03/02 总金额"));
+    history.Activate("CAR0001", LedgerKind::Refuel);
+    EXPECT_EQ(undo->text(), "撤销 修改 加油记录 2026/03/02 总金额(&U)");
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(redo->text(), "重做(&R)");
+    EXPECT_FALSE(redo->isEnabled());
+    // Another car's stack has nothing to undo.
+    history.Activate("CAR0002", LedgerKind::Refuel);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST_F(MainFrameTest, TheCloseBacksUpAChangedLedgerAndTellsAMissingFolderOnce)
+{
+    const auto autoPoints = [] { return QDir(BackupFolder()).entryList({"*-auto.bpt"}); };
+    {
+        CMainFrame frame;
+        ASSERT_TRUE(frame.Context().m_database.NewCar("甲").has_value());
+        boxes.answer(IDYES);
+        EXPECT_TRUE(frame.OnClose());
+    }
+    ASSERT_EQ(autoPoints().size(), 1);
+    {
+        CMainFrame frame; // nothing changed
+        boxes.answer(IDYES);
+        EXPECT_TRUE(frame.OnClose());
+    }
+    EXPECT_EQ(autoPoints().size(), 1);
+
+    BackupSettings unplugged;
+    unplugged.folder = DataFolder() + "/usb";
+    ASSERT_TRUE(SaveBackupSettings(unplugged));
+    boxes.clear();
+    CMainFrame frame;
+    ASSERT_TRUE(frame.Context().m_database.NewCar("乙").has_value());
+    boxes.answer(IDYES);
+    EXPECT_TRUE(frame.OnClose());
+    EXPECT_EQ(boxes.texts(),
+              (QStringList{"确定要退出程序吗?", "退出时的自动备份没有完成：备份文件夹【" +
+                                                    unplugged.folder +
+                                                    "】不存在（移动硬盘或 U 盘是否已拔出？）。\n"
+                                                    "账本本身完好，下次退出时会再次备份。"}));
+    EXPECT_FALSE(QDir(unplugged.folder).exists());
 }

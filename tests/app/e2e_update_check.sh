@@ -66,14 +66,14 @@ for _ in $(seq 1 100); do
 done
 ! xdotool search --onlyvisible --name '^升级提示$' >/dev/null 2>&1 || fail "the tip stayed after 我知道啦!"
 
-# "帮助" is the second menu right of "设置" (after "数据"); going up from its
-# first item wraps round to its last, "检查新版本".
+# "帮助" is the third menu right of "设置" (after "编辑" and "数据"); going up
+# from its first item wraps round to its last, "检查新版本".
 focus_window "$main"
 box=
 for _ in 1 2 3; do
   xdotool mousemove --window "$main" 20 10 click 1
   sleep 0.5
-  xdotool key Right Right
+  xdotool key Right Right Right
   sleep 0.3
   xdotool key Up Return
   for _ in $(seq 1 25); do

@@ -58,8 +58,8 @@ TEST_F(CsvDialogsTest, TheDataMenuSitsBetweenSettingsAndHelp)
     QStringList titles;
     for (QAction* action : bar.actions())
         titles << action->text();
-    EXPECT_EQ(titles, (QStringList{"设置(&S)", "数据(&D)", "帮助(&H)"}));
-    QMenu* data = bar.actions()[1]->menu();
+    EXPECT_EQ(titles, (QStringList{"设置(&S)", "编辑(&E)", "数据(&D)", "帮助(&H)"}));
+    QMenu* data = bar.actions()[2]->menu();
     ASSERT_NE(data, nullptr);
     ASSERT_GE(data->actions().size(), 2);
     EXPECT_EQ(data->actions()[0]->text(), "导出为 CSV(&E)…");

@@ -58,10 +58,10 @@ select 'PurchaseInfo', BuyDate, InsuCompany, InsuNote, InsuTouchInfo, LoanBank, 
 expected=$(ledgers "$first")
 [ "$(printf '%s\n' "$expected" | grep -c "VALUES('Refuel'")" = 3 ] || fail "the ledger was not filled: $expected"
 
-# Opens the n-th item of the "数据" menu (right of "设置") and waits for the
-# window of that title.
+# Opens the n-th item of the "数据" menu (right of "设置" and "编辑") and waits
+# for the window of that title.
 data_menu() {
-  local keys="Right" i
+  local keys="Right Right" i
   for ((i = 0; i < $2; i++)); do keys+=" Down"; done
   open_menu_item "$1" "$keys Return" "^${3}\$"
 }

@@ -122,9 +122,9 @@ main=$(wait_for_window "Qinmo【请选择或创建管理车辆】")
 wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
 [ "$wm_class" = "$(entry StartupWMClass)" ] || fail "window class '$wm_class', desktop entry '$(entry StartupWMClass)'"
 
-# "帮助" (two menus right of "设置") → "关于": Ctrl+Shift+F12 folds out the panel, "使用帮助" at the
+# "帮助" (three menus right of "设置") → "关于": Ctrl+Shift+F12 folds out the panel, "使用帮助" at the
 # panel's (190, 40), 110 x 70, the panel at (10, 170).
-about=$(open_menu_item "$main" "Right Right Return" '^关于 Qinmo $')
+about=$(open_menu_item "$main" "Right Right Right Return" '^关于 Qinmo $')
 focus_window "$about"
 xdotool key ctrl+shift+F12
 for _ in $(seq 1 100); do

@@ -227,3 +227,15 @@ TEST_F(RestoreTest, KeysComeOnTheInputAndThePointKeepsItsOwn)
     EXPECT_EQ(ReadBack(backups + '/' + outcome.keptName, "select Name from CarList", "钥匙"),
               (std::vector<QStringList>{{"现在"}}));
 }
+
+TEST_F(RestoreTest, ASecondArgumentNamesTheBackupFolder)
+{
+    const QString usb = folders.data() + "/usb";
+    ASSERT_TRUE(QDir().mkpath(usb));
+    ASSERT_TRUE(QFile::rename(backups + '/' + kPoint, usb + '/' + kPoint));
+    const RestoreRun run = RunRestore({"/" + kPoint, usb}, 60s);
+    ASSERT_TRUE(run.outcome.ok) << run.outcome.message.toStdString();
+    EXPECT_EQ(carsIn(ledger), (std::vector<QStringList>{{"以前"}}));
+    // The replaced ledger is kept beside the point restored.
+    EXPECT_EQ(carsIn(usb + '/' + run.outcome.keptName), (std::vector<QStringList>{{"现在"}}));
+}

@@ -2,6 +2,7 @@
 
 #include "database/BackupPoints.h"
 #include "platform/Clock.h"
+#include "platform/FileDialog.h"
 #include "platform/Folders.h"
 #include "settings/PageRestroeData.h"
 #include "settings/SettingsSheet.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -162,8 +164,8 @@ TEST_F(RestorePageTest, BackupFailuresAreToldAndNothingIsListed)
     ASSERT_TRUE(QDir(BackupFolder()).removeRecursively());
     WriteFile(BackupFolder(), "a file where the folder was");
     page->backupButton()->click();
-    expectBoxes(
-        {{"数据备份失败：无法创建备份文件夹 " + BackupFolder(), "Qinmo", MB_OK | MB_ICONERROR}});
+    expectBoxes({{"数据没有备份：备份文件夹【" + BackupFolder() + "】无法写入。", "Qinmo",
+                  MB_OK | MB_ICONERROR}});
     EXPECT_TRUE(rows().isEmpty());
 }
 
@@ -288,4 +290,53 @@ TEST_F(RestorePageTest,
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(program + ".args"); }, 60000));
     EXPECT_EQ(QString::fromUtf8(FileBytes(program + ".args")), "1\n/" + point + "\n");
+}
+
+// A backup folder on another drive: a missing one is told at the backup; a
+// ledger copy chosen anywhere is checked, copied there as a point and handed
+// to the restore program with the folder.
+TEST_F(RestorePageTest, RestoreFromFileAndABackupFolderElsewhere)
+{
+    const QString usb = folders.data() + "/usb";
+    context.m_backupSettings.folder = usb;
+    open();
+    EXPECT_EQ(page->folderLabel()->text(), "备份文件夹：" + usb);
+    page->backupButton()->click();
+    expectBoxes({{"数据没有备份：备份文件夹【" + usb + "】不存在（移动硬盘或 U 盘是否已拔出？）。",
+                  "Qinmo", MB_OK | MB_ICONERROR}});
+    EXPECT_FALSE(QDir(usb).exists());
+
+    ASSERT_TRUE(QDir().mkpath(usb));
+    const QString program = fakeRestoreProgram(true);
+    const QString elsewhere = folders.data() + "/copies";
+    ASSERT_TRUE(QDir().mkpath(elsewhere));
+    WriteFile(elsewhere + "/broken.mdb", "x");
+    MakeLedgerWithCar(elsewhere + "/old.mdb", "乙");
+    QString chosen;
+    SetOpenFileHook([&](const OpenFileRequest&) { return chosen; });
+    const auto asked = [](const QString& file) {
+        return MessageBoxRecorder::Box{"文件【" + file +
+                                           "】将会被恢复，现有数据将会被覆盖，确认要恢复吗？",
+                                       "Qinmo", MB_OKCANCEL | MB_ICONQUESTION};
+    };
+
+    boxes.clear();
+    chosen = elsewhere + "/broken.mdb";
+    page->restoreFromFileButton()->click();
+    expectBoxes({asked(chosen),
+                 {"备份点【broken.mdb】已损坏或不是本程序的账本，无法恢复！", "Qinmo",
+                  MB_OK | MB_ICONERROR}});
+    EXPECT_TRUE(QDir(usb).isEmpty());
+    expectStillRunning();
+
+    boxes.clear();
+    chosen = elsewhere + "/old.mdb";
+    page->restoreFromFileButton()->click();
+    SetOpenFileHook({});
+    expectBoxes({asked(chosen), {"程序将关闭并重新启动加载恢复的新数据...", "Qinmo", MB_OK}});
+    EXPECT_EQ(window.closeRequests, 1);
+    EXPECT_EQ(ReadBack(usb + "/" + kPoint, "select Name from CarList"),
+              (std::vector<QStringList>{{"乙"}}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(program + ".args"); }, 60000));
+    EXPECT_EQ(QString::fromUtf8(FileBytes(program + ".args")), "2\n/" + kPoint + "\n" + usb + "\n");
 }

@@ -1,11 +1,15 @@
 #include "SettingsFixture.h"
 
+#include "platform/FileDialog.h"
+#include "platform/Folders.h"
 #include "settings/PageSys.h"
 #include "settings/SettingsSheet.h"
 #include "settings/TreePropSheet.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 
 namespace {
@@ -95,4 +99,30 @@ TEST_F(SysPageTest, OkAfterVisitingOnlyAnotherPageLeavesTheSettingsAlone)
     QTest::mouseClick(other->okButton(), Qt::LeftButton);
     EXPECT_EQ(context.SettingsDirty, 0);
     EXPECT_FALSE(other->GetPage(settingspage::Sys)->IsCreated());
+}
+
+TEST_F(SysPageTest, BackupSettingsAreWrittenByOk)
+{
+    open();
+    EXPECT_EQ(page->backupFolderBox()->text(), platform::BackupFolder());
+    EXPECT_EQ(page->autoBackupBox()->text(), "退出时自动备份");
+    EXPECT_TRUE(page->autoBackupBox()->isChecked());
+    EXPECT_EQ(page->keepBackupsBox()->value(), 20);
+
+    const QString usb = platform::DataFolder() + "/usb";
+    platform::SetFolderHook([&](const platform::FolderRequest&) { return usb; });
+    for (QPushButton* button : page->findChildren<QPushButton*>())
+        if (button->text() == "浏览(&B)…")
+            button->click();
+    platform::SetFolderHook({});
+    EXPECT_EQ(page->backupFolderBox()->text(), usb);
+    page->autoBackupBox()->click();
+    page->keepBackupsBox()->setValue(5);
+    QTest::mouseClick(sheet->okButton(), Qt::LeftButton);
+
+    for (const BackupSettings& settings : {context.m_backupSettings, LoadBackupSettings()}) {
+        EXPECT_EQ(settings.Folder(), usb);
+        EXPECT_FALSE(settings.autoAtExit);
+        EXPECT_EQ(settings.keepAutomatic, 5);
+    }
 }

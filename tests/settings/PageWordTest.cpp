@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <sqlite3.h>
 
 using namespace platform;
@@ -250,4 +251,33 @@ TEST_F(PageWordTest, ContextMenuRefreshesAndDeletesTheSelectedRow)
 
     // The header row offers the menu as well, so an empty list can be re-read.
     EXPECT_EQ(rightClick(0, 1, QString()).size(), 3);
+}
+
+TEST_F(PageWordTest, CtrlZUndoesEditsAndDeletesAsStored)
+{
+    open();
+    const std::vector<QStringList> before = readBack(
+        "select CarID, RecID, Content, ClassName, ClassID from InputHistory order by RecID");
+    type(1, "京东商城");
+    boxes.answer(IDOK);
+    selectRow(3); // "洗车  ", stored with its blanks
+    page->DeleteSelectedRecord();
+    ASSERT_EQ(stored().size(), 5u);
+
+    page->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+    grid()->setFocus();
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(readBack("select CarID, RecID, Content, ClassName, ClassID from InputHistory order "
+                       "by RecID"),
+              before);
+    EXPECT_EQ(contents(), (QStringList{"京东", "停车费", "洗车", "4S店", "壳牌"}));
+
+    QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(contents(), (QStringList{"京东商城", "停车费", "洗车", "4S店", "壳牌"}));
+    QTest::keyClick(grid(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(contents(), (QStringList{"京东商城", "停车费", "4S店", "壳牌"}));
+    EXPECT_EQ(stored().size(), 5u);
+    EXPECT_EQ(boxes.boxes().size(), 1u); // the question before the deletion only
 }
