@@ -90,4 +90,45 @@ wait_for_exit
 start_orvyn "$orvyn" /nopassword
 main=$(wait_for_window "$main_title")
 close_program "$main"
+
+# The ledger encrypted with the password: typed twice with the choice ticked
+# (Tab from the confirmation reaches "应用", then the choice).
+rmdir "$E2E_CONFIG/OrvynSoft/Orvyn.conf"
+start_orvyn "$orvyn" /nopassword
+main=$(wait_for_window "$main_title")
+focus_window "$main"
+sheet=$(open_menu_item "$main" "Down Down Down Down Down Return" '^综合设置$')
+focus_window "$sheet"
+xdotool key End Up Tab
+xdotool type --delay 60 "$password"
+xdotool key Return Tab Tab space shift+Tab shift+Tab
+xdotool type --delay 60 "$password"
+xdotool key Return
+for _ in $(seq 1 300); do
+  grep -qx 'OwnerKeyed=1' "$E2E_CONFIG/OrvynSoft/Orvyn.conf" 2>/dev/null && break
+  sleep 0.2
+done
+wmctrl -i -c "$sheet"
+wait_for_no_window "综合设置"
+close_program "$main"
+grep -qx 'OwnerKeyed=1' "$E2E_CONFIG/OrvynSoft/Orvyn.conf" ||
+  fail "the ledger is not marked encrypted: $(cat "$E2E_CONFIG/OrvynSoft/Orvyn.conf")"
+! grep -q '^Pin=.' "$E2E_CONFIG/OrvynSoft/Orvyn.conf" || fail "the profile keeps a password"
+tables() {
+  printf "PRAGMA key='%s';\nselect count(*) from sqlite_master;\n" "$1" |
+    sqlcipher "$E2E_HOME/config/CAR.mdb" 2>&1 || true
+}
+tables vorpa | grep -q "not a database" || fail "the fixed key still opens the ledger: $(tables vorpa)"
+quoted=${password//"'"/"''"}
+[ "$(tables "$quoted")" -gt 10 ] 2>/dev/null ||
+  fail "the password does not open the ledger: $(tables "$quoted")"
+
+# "/nopassword" cannot skip it: only the password opens the window.
+start_orvyn "$orvyn" /nopassword
+login=$(wait_for_window "$login_title")
+focus_window "$login"
+xdotool type --delay 60 "$password"
+xdotool key Return
+main=$(wait_for_window "$main_title")
+close_program "$main"
 echo "password: ok"
