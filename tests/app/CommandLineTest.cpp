@@ -104,7 +104,7 @@ TEST(CommandLine, AnswersWithoutADisplayAndWithoutTheDataFolder)
          {},
          2,
          "",
-         "orvyn: --check takes no option but /nopassword\n" + en},
+         "orvyn: --check takes no option but /nopassword and --password-file\n" + en},
         {{}, {}, 1, "", noDisplay},
         {{"/nopassword"}, {"QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY=wayland-0"}, 1, "", noDisplay},
         {{}, {"DISPLAY=:9999"}, 1, "", noDisplay}, // named, but no X server is there

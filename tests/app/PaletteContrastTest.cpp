@@ -231,7 +231,8 @@ TEST(TabOrder, EveryPageTabsInReadingOrderPastReadOnlyTotals)
         frame.View()->SelectPageByIndex(i);
         QWidget* page = frame.View()->Page(i);
         QApplication::processEvents();
-        EXPECT_EQ(OutOfReadingOrder(page), QStringList()) << PageCaption(i).toStdString();
+        EXPECT_EQ(OutOfReadingOrder(page).join(" | ").toStdString(), "")
+            << PageCaption(i).toStdString();
         EXPECT_FALSE(TabChain(page).isEmpty()) << PageCaption(i).toStdString();
     }
     const QList<QWidget*> summary = TabChain(frame.View()->Page(0));
@@ -243,6 +244,7 @@ TEST(TabOrder, EveryPageTabsInReadingOrderPastReadOnlyTotals)
     for (int i = 0; i < settingspage::Count; ++i) {
         ASSERT_TRUE(sheet->SetActivePage(i));
         QApplication::processEvents();
-        EXPECT_EQ(OutOfReadingOrder(sheet.get()), QStringList()) << "settings page " << i;
+        EXPECT_EQ(OutOfReadingOrder(sheet.get()).join(" | ").toStdString(), "")
+            << "settings page " << i;
     }
 }
