@@ -47,15 +47,16 @@ CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* conte
     // Sorted by text, so backup points appear oldest first.
     m_list->setSortingEnabled(true);
     m_list->setAccessibleName(QStringLiteral("备份点列表"));
-    // Made in the order they stand, which Tab follows.
-    m_restoreFromFile = new QPushButton(QStringLiteral("从文件恢复…"), restoreBox);
+    // Made in the order they stand, which Tab follows: the list's own
+    // buttons first, the file from elsewhere last.
     m_restore = new QPushButton(QStringLiteral("恢复该被备份点"), restoreBox);
     m_delete = new QPushButton(QStringLiteral("删除该备份点"), restoreBox);
+    m_restoreFromFile = new QPushButton(QStringLiteral("从文件恢复…"), restoreBox);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_restoreFromFile);
     buttons->addStretch(1);
     buttons->addWidget(m_restore);
     buttons->addWidget(m_delete);
+    buttons->addWidget(m_restoreFromFile);
     auto* restoreLayout = new QVBoxLayout(restoreBox);
     restoreLayout->addWidget(m_list, 1);
     restoreLayout->addLayout(buttons);

@@ -19,8 +19,8 @@ insert into Refuel (CarID,RecID,DateTimee,Mark,Miles,Amount,Price,FuelMeter1,Fue
 
 start_orvyn "$orvyn" /nopassword
 main=$(wait_for_window "Qinmo【${car}】")
-# "数据" is the menu right of "设置"; "导出为 PDF…" its fourth item.
-dialog=$(open_menu_item "$main" "Right Down Down Down Return" "^导出为 PDF\$")
+# "数据" is the third menu, after "设置" and "编辑"; "导出为 PDF…" its fourth item.
+dialog=$(open_menu_item "$main" "Right Right Down Down Down Return" "^导出为 PDF\$")
 focus_window "$dialog"
 xdotool key Return # "导出…", the default button
 chooser=$(wait_for_window "保存 PDF 报表")
