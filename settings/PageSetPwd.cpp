@@ -3,8 +3,6 @@
 #include "controls/ReadableColours.h"
 #include "database/LedgerContext.h"
 #include "platform/MessageBox.h"
-#include "platform/PasswordScramble.h"
-#include "platform/Profile.h"
 #include "platform/StoredPassword.h"
 #include "settings/TreePropSheet.h"
 
@@ -22,8 +20,6 @@ using namespace platform;
 
 namespace {
 
-const QString kSection = QStringLiteral("User");
-const QString kEntry = QStringLiteral("Pin");
 constexpr int kMaxAttempts = 5;
 
 bool isEnterKey(const QKeyEvent* event)
@@ -294,7 +290,7 @@ void CPageSetPwd::OnClearPassword()
     if (!rekeyLedger(QString()))
         return;
     WriteOwnerKeyed(false);
-    if (!WriteProfileString(kSection, kEntry, QString())) {
+    if (!WriteStartupPassword(QString())) {
         MessageBox(this, QStringLiteral("密码清除失败，密码没有更改，请重试！"), kCaption,
                    MB_OK | MB_ICONERROR);
         return;
