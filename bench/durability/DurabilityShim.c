@@ -135,7 +135,10 @@ static void setup(void)
     log_fd = real_open(log_path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
 }
 
-static void init(void) { pthread_once(&once, setup); }
+static void init(void)
+{
+    pthread_once(&once, setup);
+}
 
 static int under_roots(const char* path)
 {
@@ -605,7 +608,8 @@ static ssize_t copy_through(int in, off64_t* in_offset, int out, off64_t* out_of
     const ssize_t got = in_offset ? pread(in, buffer, chunk, *in_offset) : read(in, buffer, chunk);
     ssize_t put = got;
     if (got > 0) {
-        put = out_offset ? pwrite(out, buffer, (size_t)got, *out_offset) : write(out, buffer, (size_t)got);
+        put = out_offset ? pwrite(out, buffer, (size_t)got, *out_offset)
+                         : write(out, buffer, (size_t)got);
         if (put > 0 && in_offset)
             *in_offset += put;
         if (put > 0 && out_offset)

@@ -29,9 +29,12 @@ The scenario is a JSON file:
    "checks": [{"name": ..., "sql": ..., "before": ..., "after": ..., "mark": ...},
               {"name": ..., "file": "config/OrvynSoft/Orvyn.conf", "contains": ...,
                "mark": ...},
-              {"name": ..., "key": true, "before": "vorpa", "after": "new", "mark": ...}]}
+              {"name": ..., "key": true, "before": "vorpa", "after": "new", "mark": ...},
+              {"name": ..., "points": "home/backup", "count": 1, "mark": ...}]}
 "before" may be left out when the old answer need not be checked. A "file" check
-asks that the file holds the text once the mark has passed.
+asks that the file holds the text once the mark has passed; a "points" check,
+that the folder holds at least that many backup points (*.bpt) that open with
+one of the keys and pass integrity_check.
 
 Prints one JSON line per model: states, opened, integrity ok, acknowledged
 kept, whole or none; failing states are described on stderr (and kept below
@@ -179,6 +182,11 @@ class Disk:
             return None
         return parent if name is None else parent.live.get(name)
 
+    def outside(self, fields):
+        """A record the model cannot place: counted and shown."""
+        self.unknown += 1
+        print("not in the model: " + " ".join(fields), file=sys.stderr)
+
     def apply(self, fields, payload):
         op, pid = fields[0], fields[1]
         if op == "open":
@@ -190,7 +198,7 @@ class Disk:
                 if node is None and flags & O_CREAT:
                     parent, name = self.locate(path)
                     if parent is None:
-                        self.unknown += 1
+                        self.outside(fields)
                         return
                     node = File()
                     parent.change([(name, node)])
@@ -203,7 +211,7 @@ class Disk:
             self.fds.pop((pid, fields[2]), None)
         elif op in ("write", "trunc", "fsync", "link"):
             if (pid, fields[2]) not in self.fds:
-                self.unknown += 1
+                self.outside(fields)
                 return
             node = self.fds[(pid, fields[2])]
             if node is None:
@@ -233,13 +241,13 @@ class Disk:
         elif op in ("unlink", "rmdir"):
             parent, name = self.locate(fields[2])
             if parent is None or name is None:
-                self.unknown += 1
+                self.outside(fields)
                 return
             parent.change([(name, None)])
         elif op == "mkdir":
             parent, name = self.locate(fields[2])
             if parent is None or name is None:
-                self.unknown += 1
+                self.outside(fields)
                 return
             folder = Dir()
             self.folders.append(folder)
@@ -247,7 +255,7 @@ class Disk:
         elif op == "adopt":
             parent, name = self.locate(fields[2])
             if parent is None or name is None:
-                self.unknown += 1
+                self.outside(fields)
                 return
             node = File()
             node.pending.append(("w", 0, payload))
@@ -256,7 +264,7 @@ class Disk:
             source, source_name = self.locate(fields[2])
             node = source.live.get(source_name) if source is not None else None
             if node is None:
-                self.unknown += 1
+                self.outside(fields)
                 return
             target, target_name = (None, None) if fields[3] == "-" else self.locate(fields[3])
             if target is source:
@@ -361,6 +369,9 @@ def examine(target, scenario):
             path = os.path.join(target, check["file"])
             text = open(path, "rb").read().decode("utf-8", "replace") if os.path.exists(path) else ""
             answers[check["name"]] = check["contains"] in text
+        if "points" in check:
+            answers[check["name"]] = sound_points(os.path.join(target, check["points"]),
+                                                  scenario["keys"])
     if not answers["exists"]:
         return answers
     sql_checks = [c for c in scenario["checks"] if "sql" in c]
@@ -388,6 +399,23 @@ def examine(target, scenario):
     return answers
 
 
+def sound_points(folder, keys):
+    """How many backup points in the folder open and pass integrity_check."""
+    sound = 0
+    names = sorted(os.listdir(folder)) if os.path.isdir(folder) else []
+    for name in names:
+        if not name.endswith(".bpt"):
+            continue
+        for key in keys:
+            run = subprocess.run(["sqlcipher", "-batch", os.path.join(folder, name)],
+                                 input=f"PRAGMA key={sql_quote(key)};\nPRAGMA integrity_check;\n",
+                                 capture_output=True, text=True, timeout=120)
+            if run.stdout.strip() == "ok":
+                sound += 1
+                break
+    return sound
+
+
 def judge(answers, scenario, passed):
     """(opened, integrity ok, acknowledged kept, whole or none, complaints)."""
     complaints = []
@@ -401,6 +429,10 @@ def judge(answers, scenario, passed):
             if "file" in check and check["mark"] in passed and not answers[check["name"]]:
                 acked = False
                 complaints.append(f"{check['name']}: the file lacks {check['contains']!r}")
+            if "points" in check and check["mark"] in passed \
+                    and answers[check["name"]] < check["count"]:
+                acked = False
+                complaints.append(f"{check['name']}: {answers[check['name']]} sound points")
         return opened, opened, acked, whole, complaints
     if "key" not in answers:
         return False, False, False, False, ["the ledger does not open with any key"]
@@ -415,6 +447,12 @@ def judge(answers, scenario, passed):
                 acked = False
                 complaints.append(f"{check['name']}: the file lacks {check['contains']!r}")
             continue
+        if "points" in check:
+            if check["mark"] in passed and got < check["count"]:
+                acked = False
+                complaints.append(f"{check['name']}: {got} sound points, "
+                                  f"{check['count']} acknowledged")
+            continue
         if check["mark"] in passed:
             if got != check["after"]:
                 acked = False
@@ -424,6 +462,16 @@ def judge(answers, scenario, passed):
             complaints.append(f"{check['name']}: {got!r}, neither {check['before']!r} "
                               f"nor {check['after']!r}")
     return True, integrity, acked, whole, complaints
+
+
+class Relevant:
+    """The paths whose contents decide what a state's checks answer."""
+
+    def __init__(self, paths, folders):
+        self.paths, self.folders = paths, folders
+
+    def __contains__(self, path):
+        return path in self.paths or any(path.startswith(f) for f in self.folders)
 
 
 def cut_points(records):
@@ -445,7 +493,8 @@ def replay(records, roots, scenario, model, work, keep, cache, folder_syncs):
               "acknowledged_kept": 0, "whole_or_none": 0}
     failures = 0
     relevant = {scenario["ledger"], scenario["ledger"] + "-journal", scenario["ledger"] + "-wal"}
-    relevant |= {c["file"] for c in scenario["checks"] if "file" in c}
+    relevant = Relevant(relevant | {c["file"] for c in scenario["checks"] if "file" in c},
+                        [c["points"] + "/" for c in scenario["checks"] if "points" in c])
     passed = set()
     at = 0
     for point in points:
