@@ -283,7 +283,9 @@ static void note_rename(int olddir, const char* from, int newdir, const char* to
     absolute(olddir, from, a);
     absolute(newdir, to, b);
     const int in_a = under_roots(a), in_b = under_roots(b);
-    if (!in_a && !in_b)
+    struct stat target;
+    /* A socket put in place holds no data: nothing a cut could lose. */
+    if ((!in_a && !in_b) || (lstat(b, &target) == 0 && S_ISSOCK(target.st_mode)))
         return;
     if (!in_a) {
         /* Moved in from an untracked place: its bytes are what arrives. */

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Power-cut replays of the command line's writes: the first start (a car file
 # imported into an empty data folder, which makes the ledger) and, unless
-# --small is given, a CSV import of refuelling records into that ledger. The
-# import is acknowledged when the program exits with 0.
+# --small is given, a CSV import of refuelling records into that ledger. An
+# import is acknowledged when the program exits with 0, and so is the backup
+# point it reports made before it.
 #
 #   bench/durability/command_line.sh build/bin/orvyn build/bench/libdurability_shim.so [--small]
 #
@@ -64,7 +65,8 @@ dur_mark imported
 cat >"$DUR_WORK/csv_import.json" <<EOF
 {"ledger": "home/config/CAR.mdb", "keys": ["vorpa"],
  "checks": [{"name": "fillings", "sql": "select count(*), sum(Amount) from Refuel;",
-             "before": "0|", "after": "40|12820.0", "mark": "imported"}]}
+             "before": "0|", "after": "40|12820.0", "mark": "imported"},
+            {"name": "points", "points": "home/backup", "count": 2, "mark": "imported"}]}
 EOF
 dur_replay "$DUR_WORK/csv_import.json" || status=1
 exit $status

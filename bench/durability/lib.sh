@@ -36,13 +36,14 @@ dur_run() {
 dur_mark() { printf 'mark\t0\t%s\t0\n' "$1" >>"$DUR_LOG"; }
 
 # Replays the log of the scenario begun last; failing states are kept below
-# DUR_KEEP when it is set.
+# DUR_KEEP when it is set; DUR_REPLAY_OPTIONS go to replay.py (such as
+# "--without-folder-syncs", to see what the folder syncs save).
 dur_replay() {
   local keep=()
   [ -n "${DUR_KEEP:-}" ] && { mkdir -p "$DUR_KEEP/$DUR_NAME"; keep=(--keep "$DUR_KEEP/$DUR_NAME"); }
   python3 "$DUR_DIR/replay.py" --log "$DUR_LOG" --snapshot "$DUR_WORK/$DUR_NAME.snapshot" \
     --root "home=$ORVYN_HOME" --root "config=$XDG_CONFIG_HOME" --scenario "$1" \
-    --name "$DUR_NAME" "${keep[@]}" "${@:2}"
+    --name "$DUR_NAME" "${keep[@]}" ${DUR_REPLAY_OPTIONS:-} "${@:2}"
 }
 
 # Runs SQL on the ledger as it is now (outside any recording).

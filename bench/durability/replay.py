@@ -30,11 +30,15 @@ The scenario is a JSON file:
               {"name": ..., "file": "config/OrvynSoft/Orvyn.conf", "contains": ...,
                "mark": ...},
               {"name": ..., "key": true, "before": "vorpa", "after": "new", "mark": ...},
-              {"name": ..., "points": "home/backup", "count": 1, "mark": ...}]}
+              {"name": ..., "points": "home/backup", "count": 1, "mark": ...},
+              {"name": ..., "file": ..., "contains": "OwnerKeyed=1", "unless_key": "vorpa"}]}
 "before" may be left out when the old answer need not be checked. A "file" check
 asks that the file holds the text once the mark has passed; a "points" check,
 that the folder holds at least that many backup points (*.bpt) that open with
-one of the keys and pass integrity_check.
+one of the keys and pass integrity_check. A file check with "unless_key" holds
+in every state whose ledger opens with another key than that one (the program
+finds the ledger's key only through what the file says); failing it counts as
+a ledger the program cannot open.
 
 Prints one JSON line per model: states, opened, integrity ok, acknowledged
 kept, whole or none; failing states are described on stderr (and kept below
@@ -426,7 +430,7 @@ def judge(answers, scenario, passed):
             complaints.append("the ledger is missing")
         acked, whole = opened, True
         for check in scenario["checks"]:
-            if "file" in check and check["mark"] in passed and not answers[check["name"]]:
+            if "file" in check and check.get("mark") in passed and not answers[check["name"]]:
                 acked = False
                 complaints.append(f"{check['name']}: the file lacks {check['contains']!r}")
             if "points" in check and check["mark"] in passed \
@@ -436,12 +440,20 @@ def judge(answers, scenario, passed):
         return opened, opened, acked, whole, complaints
     if "key" not in answers:
         return False, False, False, False, ["the ledger does not open with any key"]
+    for check in scenario["checks"]:
+        if "unless_key" in check and answers["key"] != check["unless_key"] \
+                and not answers[check["name"]]:
+            return False, False, False, False, [
+                f"{check['name']}: the ledger has the key {answers['key']!r}, "
+                f"the file lacks {check['contains']!r}"]
     integrity = answers["integrity"] == "ok"
     if not integrity:
         complaints.append("integrity_check: " + answers["integrity"][:200])
     acked, whole = True, True
     for check in scenario["checks"]:
         got = answers.get("key") if check.get("key") else answers.get(check["name"])
+        if "unless_key" in check:
+            continue
         if "file" in check:
             if check["mark"] in passed and not got:
                 acked = False
