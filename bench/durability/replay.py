@@ -40,9 +40,13 @@ in every state whose ledger opens with another key than that one (the program
 finds the ledger's key only through what the file says); failing it counts as
 a ledger the program cannot open.
 
-Prints one JSON line per model: states, opened, integrity ok, acknowledged
-kept, whole or none; failing states are described on stderr (and kept below
---keep when given). Ends with status 1 when a state fails.
+Prints one JSON line per model: states (the different contents of the checked
+files found at each cut, summed over the cuts), how many of them opened,
+passed integrity_check, kept every acknowledged change and held each change
+whole or not at all, and records the model could not place; failing states
+are described on stderr (and kept below --keep when given). Ends with status 1
+when a state fails. A mark is a record "mark<TAB>0<TAB>label<TAB>0" the driver
+appends to the log once the program has shown the change as saved.
 """
 import argparse
 import hashlib
