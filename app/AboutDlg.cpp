@@ -4,9 +4,9 @@
 #include "controls/HoverButton.h"
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateFiles.h"
 #include "platform/Shell.h"
 #include "res/Resources.h"
-#include "platform/PrivateFiles.h"
 
 #include <QApplication>
 #include <QDir>

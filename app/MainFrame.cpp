@@ -19,10 +19,10 @@
 #include "platform/Folders.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageEvent.h"
+#include "platform/PrivateFiles.h"
 #include "platform/StoreFailure.h"
 #include "report/ReportActions.h"
 #include "res/Resources.h"
-#include "platform/PrivateFiles.h"
 
 #include <QAction>
 #include <QCloseEvent>

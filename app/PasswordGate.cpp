@@ -27,7 +27,8 @@ GateOutcome RunPasswordGate(bool noPassword, const std::function<int(CDlgLogin&)
             dialog.setNotice(UnreadableProfileText(stored.unreadableFile));
     } else {
         if (noPassword)
-            dialog.setNotice(QStringLiteral("账本已用密码加密，只有密码能打开它：/nopassword 不能跳过密码。"));
+            dialog.setNotice(
+                QStringLiteral("账本已用密码加密，只有密码能打开它：/nopassword 不能跳过密码。"));
         dialog.setChecker([&](const QString& typed) {
             if (!typed.isEmpty() && LedgerOpensWithKey(ledger, typed)) {
                 outcome.ledgerKey = typed;

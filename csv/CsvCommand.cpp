@@ -7,8 +7,8 @@
 #include "database/LedgerFile.h"
 #include "database/MyDatabase.h"
 #include "platform/Folders.h"
-#include "platform/SingleInstance.h"
 #include "platform/PrivateFiles.h"
+#include "platform/SingleInstance.h"
 #include "platform/StoredPassword.h"
 
 #include <QCoreApplication>
@@ -30,8 +30,9 @@ QString tr(const char* text)
 }
 
 // The options of an export or import; these take a value.
-const QStringList kValueOptions = {"--export", "--import", "--car",      "--ledger",       "--distance",
-                                   "--volume", "--map",    "--encoding", "--password-file"};
+const QStringList kValueOptions = {"--export", "--import",   "--car",
+                                   "--ledger", "--distance", "--volume",
+                                   "--map",    "--encoding", "--password-file"};
 const QStringList kFlagOptions = {"--dry-run", "--keep-duplicates", "--skip-bad-lines",
                                   "--cut-long-texts"};
 
@@ -92,16 +93,17 @@ std::optional<QString> ledgerKey(bool noPassword, const QString& passwordFile, C
         if (!typed.isEmpty() && LedgerOpensWithKey(ledger, typed))
             return typed;
         // A change of mode that ended before the ledger was re-keyed.
-        if (LedgerOpensWithKey(ledger, fixed) && (!stored.set || (stored.clear && typed == *stored.clear)))
+        if (LedgerOpensWithKey(ledger, fixed) &&
+            (!stored.set || (stored.clear && typed == *stored.clear)))
             return fixed;
         return QString();
     };
     const QString prompt = ownerKeyed ? tr("请输入账本密码：") : tr("请输入启动密码：");
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const std::optional<QString> typed =
-            !passwordFile.isEmpty() ? passwordFromFile(passwordFile, io)
-            : io.readPassword        ? io.readPassword(prompt)
-                                     : std::nullopt;
+        const std::optional<QString> typed = !passwordFile.isEmpty()
+                                                 ? passwordFromFile(passwordFile, io)
+                                             : io.readPassword ? io.readPassword(prompt)
+                                                               : std::nullopt;
         if (!typed)
             break;
         if (const QString key = keyFor(*typed); !key.isEmpty())

@@ -1,6 +1,7 @@
 #include "database/AutoBackup.h"
 
 #include "database/BackupPoints.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +49,7 @@ bool IsBackupPointName(const QString& name)
 QString BackupFolderProblem(const QString& folder, bool makeWhenMissing)
 {
     const QFileInfo info(folder);
-    if (!info.exists() && makeWhenMissing && QDir().mkpath(folder))
+    if (!info.exists() && makeWhenMissing && platform::MakeFolder(folder))
         return QString();
     if (!info.exists())
         return QStringLiteral("备份文件夹【%1】不存在（移动硬盘或 U 盘是否已拔出？）。")

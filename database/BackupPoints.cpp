@@ -4,8 +4,8 @@
 #include "database/MyDatabase.h"
 #include "platform/PrivateFiles.h"
 
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <sqlite3.h>
@@ -105,7 +105,7 @@ RestoreKeys ReadRestoreKeys(const QByteArray& input)
     const QList<QByteArray> lines = input.split('\n');
     const auto line = [&](int i) {
         return i < lines.size() && !lines[i].isEmpty() ? QString::fromUtf8(lines[i])
-                                                        : CMyDatabase::kDatabasePassword;
+                                                       : CMyDatabase::kDatabasePassword;
     };
     return {line(0), line(1)};
 }

@@ -2,6 +2,7 @@
 
 #include "database/LedgerContext.h"
 #include "platform/Folders.h"
+#include "platform/PrivateFiles.h"
 
 #include <QDir>
 #include <QSettings>
@@ -45,11 +46,16 @@ BackupSettings LoadBackupSettings()
 
 bool SaveBackupSettings(const BackupSettings& settings)
 {
-    QDir().mkpath(platform::ConfigFolder());
+    if (!platform::MakeFolder(platform::ConfigFolder()))
+        return false;
     QSettings file(BackupSettingsPath(), QSettings::IniFormat);
     file.setValue(kFolder, settings.IsDataFolderBackup() ? QString() : settings.folder);
     file.setValue(kAutoAtExit, settings.autoAtExit);
     file.setValue(kKeep, settings.keepAutomatic);
     file.sync();
-    return file.status() == QSettings::NoError;
+    if (file.status() != QSettings::NoError)
+        return false;
+    // Renamed into place: the folder's entry must reach the disk too.
+    platform::SyncFolder(platform::ConfigFolder());
+    return true;
 }

@@ -340,7 +340,8 @@ std::vector<int> FitColumnsToFont(const LedgerPageInfo& page, std::vector<int> w
         if (width <= 0)
             continue;
         const LedgerColumn& column = page.columns[size_t(c)];
-        const int fitted = std::max({width, needed(column.header), needed(SizingSample(column.kind))});
+        const int fitted =
+            std::max({width, needed(column.header), needed(SizingSample(column.kind))});
         growth += fitted - width;
         width = fitted;
     }

@@ -85,8 +85,7 @@ bool StartProcess(const QString& program, const QStringList& arguments, const QB
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, fds[0], STDIN_FILENO);
     pid_t pid = 0;
-    const int started =
-        ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int started = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     ::close(fds[0]);
     return started == 0;

@@ -9,8 +9,8 @@
 #include "platform/Clock.h"
 #include "platform/FileDialog.h"
 #include "platform/Folders.h"
-#include "platform/PrivateFiles.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateFiles.h"
 #include "platform/Shell.h"
 #include "platform/WindowRequests.h"
 #include "settings/TreePropSheet.h"
@@ -29,8 +29,7 @@
 
 using namespace platform;
 
-CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* context,
-                                   QWidget* parent)
+CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* context, QWidget* parent)
     : CPropertyPage(QStringLiteral("备份与恢复"), parent), m_window(window), m_context(context)
 {
     auto* backupBox = new QGroupBox(QStringLiteral("数据备份"), this);
@@ -139,9 +138,8 @@ void CPageRestroeData::OnBackup()
     m_backupFolder = BackupFolder();
     if (!backupFolderUsable())
         return;
-    const SqlStatus made =
-        MakeBackupPoint(m_databasePath, m_backupFolder, BackupPointName(CurrentDateTime()),
-                        ledgerKey());
+    const SqlStatus made = MakeBackupPoint(m_databasePath, m_backupFolder,
+                                           BackupPointName(CurrentDateTime()), ledgerKey());
     if (!made.ok()) {
         MessageBox(this, QStringLiteral("数据备份失败：") + made.message, kCaption,
                    MB_OK | MB_ICONERROR);
@@ -272,7 +270,8 @@ bool CPageRestroeData::restorablePoint(const QString& folder, const QString& nam
     // or a password the owner had then and is asked for.
     m_pointKey = ledgerKey();
     const QString path = folder + QLatin1Char('/') + name;
-    if (IsPlainFileName(name) && QFileInfo(path).isFile() && !LedgerOpensWithKey(path, m_pointKey)) {
+    if (IsPlainFileName(name) && QFileInfo(path).isFile() &&
+        !LedgerOpensWithKey(path, m_pointKey)) {
         if (LedgerOpensWithKey(path, CMyDatabase::kDatabasePassword)) {
             m_pointKey = CMyDatabase::kDatabasePassword;
         } else if (m_pointKey != CMyDatabase::kDatabasePassword) {
@@ -286,7 +285,8 @@ bool CPageRestroeData::restorablePoint(const QString& folder, const QString& nam
             if (!given)
                 return false;
             if (!LedgerOpensWithKey(path, typed)) {
-                MessageBox(this, QStringLiteral("密码不能打开备份点【%1】，数据没有恢复。").arg(name),
+                MessageBox(this,
+                           QStringLiteral("密码不能打开备份点【%1】，数据没有恢复。").arg(name),
                            kCaption, MB_OK | MB_ICONERROR);
                 return false;
             }

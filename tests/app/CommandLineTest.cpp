@@ -257,8 +257,8 @@ TEST(CommandLine, TheDataFolderIsTheUsersAloneAndExportsElsewhereAreShared)
     QFile loose(home + "/config/sysfile.cfg");
     ASSERT_TRUE(loose.open(QIODevice::WriteOnly));
     loose.close();
-    const auto everyone = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                          QFile::ReadOther;
+    const auto everyone =
+        QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     ASSERT_TRUE(QFile::setPermissions(loose.fileName(), everyone));
     ASSERT_TRUE(QFile::setPermissions(home, everyone | QFile::ExeOwner | QFile::ExeGroup |
                                                 QFile::ExeOther));
@@ -291,8 +291,7 @@ TEST(CommandLine, TheDataFolderIsTheUsersAloneAndExportsElsewhereAreShared)
     ASSERT_FALSE(shared.isEmpty());
     for (const QFileInfo& file : shared)
         EXPECT_EQ(file.permissions() & (QFile::ReadOther | QFile::ReadGroup),
-                  (mask & 044) == 0 ? (QFile::ReadOther | QFile::ReadGroup)
-                                    : QFile::Permissions())
+                  (mask & 044) == 0 ? (QFile::ReadOther | QFile::ReadGroup) : QFile::Permissions())
             << file.fileName().toStdString();
 }
 
@@ -327,14 +326,15 @@ TEST(CommandLine, ALedgerKeyedWithThePasswordIsOpenedByThePasswordOnly)
         {{"--password-file", passwordFile("vorpa\n")}, 1, "密码错误。\n" + refused},
         // No terminal to ask on, and "/nopassword" skips nothing.
         {{"/nopassword"}, 1, "请输入账本密码：" + refused},
-        {{"--password-file", folders.data() + "/none"}, 1,
+        {{"--password-file", folders.data() + "/none"},
+         1,
          "无法读取密码文件 " + folders.data() + "/none。\n" + refused},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
-        const Outcome outcome = runProgram(
-            folders, QStringList{"--export", folders.data() + "/out"} + row.arguments,
-            {"LANG=zh_CN.UTF-8"});
+        const Outcome outcome =
+            runProgram(folders, QStringList{"--export", folders.data() + "/out"} + row.arguments,
+                       {"LANG=zh_CN.UTF-8"});
         EXPECT_EQ(outcome.code, row.code);
         EXPECT_EQ(outcome.err, row.err);
     }

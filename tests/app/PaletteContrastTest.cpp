@@ -10,8 +10,8 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QRadioButton>
 #include <QProxyStyle>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -210,7 +210,7 @@ QStringList OutOfReadingOrder(QWidget* page)
         const bool sameRow = a.top() <= b.bottom() && b.top() <= a.bottom();
         if ((sameColumn && b.bottom() < a.top()) || (sameRow && b.right() < a.left()))
             faults << QStringLiteral("%1 → %2").arg(Describe(chain[i - 1], page),
-                                                     Describe(chain[i], page));
+                                                    Describe(chain[i], page));
     }
     return faults;
 }

@@ -275,11 +275,11 @@ TEST(Startup, ALedgerKeyedWithThePasswordOpensWithWhatIsTypedOnly)
     struct Case
     {
         const char* what;
-        bool rekeyed;     // the ledger has the owner's key (else the change ended first)
-        const char* pin;  // the start-up password of the fixed key still stored
+        bool rekeyed;    // the ledger has the owner's key (else the change ended first)
+        const char* pin; // the start-up password of the fixed key still stored
         QStringList typed;
         bool opens;
-        QString key;      // the key the window's ledger opens with
+        QString key; // the key the window's ledger opens with
     };
     const Case cases[] = {
         {"the password", true, "", {"wrong", "钥匙'9"}, true, "钥匙'9"},
