@@ -324,7 +324,7 @@ QString SizingSample(CellKind kind)
 }
 
 std::vector<int> FitColumnsToFont(const LedgerPageInfo& page, std::vector<int> widths,
-                                  const TextWidth& textWidth)
+                                  const TextWidth& textWidth, int rowCount)
 {
     // A cell's text lies between two 3-pixel margins and the grid line.
     constexpr int kPadding = 7;
@@ -340,8 +340,10 @@ std::vector<int> FitColumnsToFont(const LedgerPageInfo& page, std::vector<int> w
         if (width <= 0)
             continue;
         const LedgerColumn& column = page.columns[size_t(c)];
-        const int fitted =
-            std::max({width, needed(column.header), needed(SizingSample(column.kind))});
+        QString sample = SizingSample(column.kind);
+        if (column.kind == CellKind::RowNumber && rowCount > 999)
+            sample = QString::number(rowCount) + QStringLiteral(" *");
+        const int fitted = std::max({width, needed(column.header), needed(sample)});
         growth += fitted - width;
         width = fitted;
     }

@@ -104,8 +104,9 @@ TextWidth MeasureTextWidth(const QFont& font);
 QString SizingSample(CellKind kind);
 
 // Widths from LedgerColumnWidths widened so that each visible column shows its
-// header and its kind's sizing sample in the grid's font; the growth is taken
+// header and its kind's sizing sample in the grid's font (the row numbers:
+// the highest of rowCount, with the new-record mark); the growth is taken
 // from the last visible column, which keeps room for its header (past that
 // the grid scrolls sideways).
 std::vector<int> FitColumnsToFont(const LedgerPageInfo& page, std::vector<int> widths,
-                                  const TextWidth& textWidth);
+                                  const TextWidth& textWidth, int rowCount = 0);

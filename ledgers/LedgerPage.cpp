@@ -58,7 +58,18 @@ void CLedgerPage::RefreshPage()
 {
     m_records.Load(Database());
     RecordChanged(0, nullptr, nullptr);
+    rowsChanged();
+}
+
+void CLedgerPage::rowsChanged()
+{
     noteFilter();
+    // The row numbers' column widens when they gain a digit.
+    const int digits = int(QString::number(m_grid->GetRowCount()).size());
+    if (digits != m_rowDigits) {
+        m_rowDigits = digits;
+        Layout();
+    }
 }
 
 void CLedgerPage::noteFilter()
@@ -90,9 +101,9 @@ void CLedgerPage::Layout()
         return;
     const bool odometerShown =
         m_info.odometerBit == 0 || (m_context.OdometerColumnMask & m_info.odometerBit) != 0;
-    const std::vector<int> widths =
-        FitColumnsToFont(m_info, LedgerColumnWidths(m_info, width() - 8, odometerShown),
-                         MeasureTextWidth(*m_grid->GetDefaultCell(false, false)->GetFont()));
+    const std::vector<int> widths = FitColumnsToFont(
+        m_info, LedgerColumnWidths(m_info, width() - 8, odometerShown),
+        MeasureTextWidth(*m_grid->GetDefaultCell(false, false)->GetFont()), m_grid->GetRowCount());
     for (int c = 0; c < static_cast<int>(widths.size()) && c < m_grid->GetColumnCount(); ++c)
         m_grid->SetColumnWidth(c, widths[c]);
 }
@@ -205,7 +216,7 @@ void CLedgerPage::EndEdit(int row, int col)
         RecordChanged(index, &before, &Records()[size_t(index)]);
     else
         RecordChanged(Count() - 1, nullptr, &Records().back());
-    noteFilter();
+    rowsChanged();
     if (index < 0 || column.field == LedgerField::Miles)
         followOdometer(db, record);
 
@@ -278,7 +289,7 @@ void CLedgerPage::DeleteSelectedRecord()
         m_context.m_editHistory.Record(CRecordChange::Remove(
             m_info.kind, removed, RemoveChangeText(m_info.kind, removed.date), rowNumber));
         RecordChanged(index, &removed, nullptr);
-        noteFilter();
+        rowsChanged();
     }
 }
 
@@ -301,7 +312,7 @@ bool CLedgerPage::stepHistory(bool undo)
     if (!m_records.StepHistory(m_context.m_editHistory, Database(), undo))
         return false;
     RecordChanged(0, nullptr, nullptr);
-    noteFilter();
+    rowsChanged();
     return true;
 }
 

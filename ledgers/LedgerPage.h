@@ -75,6 +75,9 @@ private:
     void RecordHistory(const QString& text, int col);
     // The caption says how many records a filter leaves shown.
     void noteFilter();
+    // After records came or went: the caption's note, and the row numbers'
+    // column when their count of digits changed.
+    void rowsChanged();
     // A saved record's reading above its car's odometer becomes the odometer
     // (with the system setting on).
     void followOdometer(CMyDatabase* db, const LedgerRecord& record);
@@ -89,4 +92,5 @@ private:
     QString m_oldText;
     QString m_openText; // the text the editor opened on
     QLineEdit* m_filterBox;
+    int m_rowDigits = 0; // of the row count the row numbers' column was fitted to
 };

@@ -64,6 +64,7 @@ TEST(LedgerLayout, ColumnsWidenToTheirTextsInTheGridFont)
         int width;
         TextWidth textWidth;
         V expected;
+        int rows = 0;
     };
     const Case cases[] = {
         // Every column grows to its sample (or header); the remark column
@@ -72,15 +73,19 @@ TEST(LedgerLayout, ColumnsWidenToTheirTextsInTheGridFont)
         // A wide window: the remark column takes what is left.
         {RefuelPage(), 1400, wide, {67, 127, 115, 103, 103, 91, 80, 80, 91, 80, 438, 0}},
         // Texts that fit leave the design's widths as they are.
-        {RepairPage(), 1000, [](const QString& t) { return 5 * int(t.size()); },
+        {RepairPage(),
+         1000,
+         [](const QString& t) { return 5 * int(t.size()); },
          {50, 100, 75, 85, 200, 150, 310, 0}},
         // A hidden odometer stays hidden.
         {RepairPage(), 1000, wide, {67, 127, 0, 103, 200, 150, 323, 0}},
+        // A million rows: "1000000 *" in the row numbers' column.
+        {RepairPage(), 1000, wide, {115, 127, 0, 103, 200, 150, 275, 0}, 1000000},
     };
     for (const Case& c : cases) {
         const bool odometer = c.expected[2] != 0;
         EXPECT_EQ(FitColumnsToFont(c.page, LedgerColumnWidths(c.page, c.width, odometer),
-                                   c.textWidth),
+                                   c.textWidth, c.rows),
                   c.expected)
             << c.page.initialCaption.toStdString() << " " << c.width;
     }
