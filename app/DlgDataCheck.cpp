@@ -68,7 +68,7 @@ void CDlgDataCheck::Check()
     for (const CheckFinding& f : m_findings) {
         auto* item = new QTreeWidgetItem(m_list);
         item->setText(ColCar, f.carName.isEmpty() ? f.carId : f.carName);
-        item->setText(ColLedger, CheckLedgerName(f.kind));
+        item->setText(ColLedger, LedgerName(f.kind));
         item->setText(ColRecord, f.recId);
         item->setText(ColDate, f.date);
         item->setText(ColProblem, f.problem);

@@ -30,16 +30,11 @@ GateOutcome RunPasswordGate(bool noPassword, const std::function<int(CDlgLogin&)
             dialog.setNotice(
                 QStringLiteral("账本已用密码加密，只有密码能打开它：/nopassword 不能跳过密码。"));
         dialog.setChecker([&](const QString& typed) {
-            if (!typed.isEmpty() && LedgerOpensWithKey(ledger, typed)) {
-                outcome.ledgerKey = typed;
-                return true;
-            }
-            // A change of mode that ended before the ledger was re-keyed: it
-            // still has the fixed key, and the start-up password (if any) of
-            // before guards it.
-            if (LedgerOpensWithKey(ledger, CMyDatabase::kDatabasePassword))
-                return !stored.set || (stored.clear && typed == *stored.clear);
-            return false;
+            const QString key = OwnerLedgerKeyFor(
+                ledger, typed, !stored.set || (stored.clear && typed == *stored.clear));
+            if (!key.isEmpty())
+                outcome.ledgerKey = key;
+            return !key.isEmpty();
         });
     }
     outcome.open = (run ? run(dialog) : dialog.exec()) == QDialog::Accepted;

@@ -88,15 +88,10 @@ std::optional<QString> ledgerKey(bool noPassword, const QString& passwordFile, C
     }
     // Which key a typed password gives; empty when it opens nothing.
     const auto keyFor = [&](const QString& typed) -> QString {
+        const bool startupPasswordTyped = stored.clear && typed == *stored.clear;
         if (!ownerKeyed)
-            return stored.clear && typed == *stored.clear ? fixed : QString();
-        if (!typed.isEmpty() && LedgerOpensWithKey(ledger, typed))
-            return typed;
-        // A change of mode that ended before the ledger was re-keyed.
-        if (LedgerOpensWithKey(ledger, fixed) &&
-            (!stored.set || (stored.clear && typed == *stored.clear)))
-            return fixed;
-        return QString();
+            return startupPasswordTyped ? fixed : QString();
+        return OwnerLedgerKeyFor(ledger, typed, !stored.set || startupPasswordTyped);
     };
     const QString prompt = ownerKeyed ? tr("请输入账本密码：") : tr("请输入启动密码：");
     for (int attempt = 0; attempt < 3; ++attempt) {

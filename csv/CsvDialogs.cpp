@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 #include "platform/MessageCodes.h"
 #include "platform/Profile.h"
+#include "platform/ProgressBar.h"
 #include "platform/StoreFailure.h"
 
 #include <QCheckBox>
@@ -25,7 +26,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
@@ -47,35 +47,6 @@ QLabel* labelFor(QWidget* control, const QString& text, QWidget* parent)
     control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("：")));
     return label;
 }
-
-// A modal progress bar with "取消" for a long run, as the run's progress report.
-class ProgressBar
-{
-public:
-    ProgressBar(QWidget* parent, const QString& text)
-        : m_dialog(text, QStringLiteral("取消"), 0, 100, parent)
-    {
-        m_dialog.setWindowTitle(kCaption);
-        m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(300);
-        m_dialog.setAutoReset(false);
-        m_dialog.setAccessibleName(text);
-    }
-
-    CsvProgress report()
-    {
-        return [this](qint64 done, qint64 total) {
-            const int maximum = int(std::min<qint64>(std::max<qint64>(total, 1), 1 << 30));
-            if (m_dialog.maximum() != maximum)
-                m_dialog.setMaximum(maximum);
-            m_dialog.setValue(int(std::min<qint64>(done, maximum)));
-            return !m_dialog.wasCanceled();
-        };
-    }
-
-private:
-    QProgressDialog m_dialog;
-};
 
 QTableWidget* makeTable(const QStringList& header, QWidget* parent, const QString& name)
 {
@@ -478,9 +449,9 @@ void CDlgImportPreview::showPlan()
                            PreviewCell(problem.reason, kReasonWidth)});
         }
         if (m_plan.rejected.size() > size_t(kListedLines))
-            addRow(table, {QString(), QString(),
-                           MoreLinesText(qsizetype(m_plan.rejected.size()) - kListedLines)
-                               .trimmed()});
+            addRow(table,
+                   {QString(), QString(),
+                    MoreLinesText(qsizetype(m_plan.rejected.size()) - kListedLines).trimmed()});
         m_tabs->addTab(table, QStringLiteral("不能导入的行（%1）").arg(m_plan.rejected.size()));
     }
     m_tabs->setCurrentIndex(std::clamp(shownTab, 0, m_tabs->count() - 1));

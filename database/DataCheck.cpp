@@ -305,7 +305,7 @@ private:
                 add(*row, CheckFault::OdometerBackwards,
                     QStringLiteral("里程 %1 公里小于此前 %2 %3 %4 的 %5 公里")
                         .arg(kilometres(row->miles), dateOf(*highest),
-                             CheckLedgerName(highest->kind), recIdOf(*highest),
+                             LedgerName(highest->kind), recIdOf(*highest),
                              kilometres(highest->miles)));
             if (!highestOfDay || row->miles > highestOfDay->miles)
                 highestOfDay = row;
@@ -332,32 +332,9 @@ SqlStatus CheckLedgerData(CMyDatabase& db, const QDate& today, std::vector<Check
     return Checker(db, today, findings).Run();
 }
 
-QString CheckLedgerName(LedgerKind kind)
-{
-    switch (kind) {
-    case LedgerKind::Refuel:
-        return QStringLiteral("加油记录");
-    case LedgerKind::Repair:
-        return QStringLiteral("维修记录");
-    case LedgerKind::Maintain:
-        return QStringLiteral("保养记录");
-    case LedgerKind::Accident:
-        return QStringLiteral("事故记录");
-    case LedgerKind::DailyCost:
-        return QStringLiteral("日常杂费");
-    case LedgerKind::Accessory:
-        return QStringLiteral("汽车用品");
-    case LedgerKind::CarLog:
-        return QStringLiteral("爱车日志");
-    case LedgerKind::InputHistory:
-        break;
-    }
-    return QStringLiteral("输入记录");
-}
-
 QString CheckFindingText(const CheckFinding& f)
 {
     return QStringLiteral("【%1】%2 %3（%4）：%5")
-        .arg(f.carName.isEmpty() ? f.carId : f.carName, CheckLedgerName(f.kind), f.recId, f.date,
+        .arg(f.carName.isEmpty() ? f.carId : f.carName, LedgerName(f.kind), f.recId, f.date,
              f.problem);
 }

@@ -37,7 +37,5 @@ struct CheckFinding
 // wrong; it never writes. Findings come by car, ledger and record.
 SqlStatus CheckLedgerData(CMyDatabase& db, const QDate& today, std::vector<CheckFinding>& findings);
 
-// "加油记录", "维修记录", ... as the navigation names the ledgers.
-QString CheckLedgerName(LedgerKind kind);
 // One line of the report: "【甲】加油记录 0000012（2024/03/05）：…".
 QString CheckFindingText(const CheckFinding& finding);

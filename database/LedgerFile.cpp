@@ -1,7 +1,7 @@
 #include "database/LedgerFile.h"
 
+#include "database/MyDatabase.h"
 #include "database/Names.h"
-
 #include "database/Schema.h"
 #include "database/SqlText.h"
 
@@ -253,6 +253,15 @@ bool LedgerOpensWithKey(const QString& path, const QString& key)
     FileConnection c;
     return c.open(path, SQLITE_OPEN_READONLY, key).ok() &&
            !c.column("SELECT count(*) FROM sqlite_master").isEmpty();
+}
+
+QString OwnerLedgerKeyFor(const QString& path, const QString& typed, bool startupPasswordTyped)
+{
+    if (!typed.isEmpty() && LedgerOpensWithKey(path, typed))
+        return typed;
+    if (startupPasswordTyped && LedgerOpensWithKey(path, CMyDatabase::kDatabasePassword))
+        return CMyDatabase::kDatabasePassword;
+    return QString();
 }
 
 bool IsCompleteLedgerFile(const QString& path, const QString& key)

@@ -27,6 +27,13 @@ SqlStatus ChangeLedgerKey(const QString& path, const QString& oldKey, const QStr
 // database (no check of the rest; the key is all that is asked).
 bool LedgerOpensWithKey(const QString& path, const QString& key);
 
+// The key a password typed for an owner-keyed ledger at path opens it with:
+// the password itself, or the fixed key when a change of mode ended before
+// the ledger was re-keyed and what was typed passes the start-up password of
+// before (startupPasswordTyped: none is set, or it was typed); empty when it
+// opens nothing.
+QString OwnerLedgerKeyFor(const QString& path, const QString& typed, bool startupPasswordTyped);
+
 // Whether the file at path opens with key, passes SQLite's quick check and
 // holds all eleven tables.
 bool IsCompleteLedgerFile(const QString& path, const QString& key);

@@ -2,6 +2,7 @@
 
 #include "database/Names.h"
 
+#include <QString>
 #include <array>
 
 // The seven ledgers, in the order the navigation lists them, and the input
@@ -46,6 +47,9 @@ constexpr const char* LedgerTable(LedgerKind kind)
     }
     return tbl::Refuel;
 }
+
+// The ledger as texts name it: "加油记录" … "爱车日志", and "输入记录".
+QString LedgerName(LedgerKind kind);
 
 // The two tables of one row per car beside the car list.
 enum class CarTable

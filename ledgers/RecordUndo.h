@@ -7,8 +7,6 @@
 // The texts that name the changes of the ledger pages in the undo and redo
 // commands: "修改 加油记录 2026/03/02 总金额", "撤销 修改 …".
 
-// The ledger as the texts name it: "加油记录" … "输入记录".
-QString UndoLedgerName(LedgerKind ledger);
 // A field of a record (named by its date, or its text) changed.
 QString EditChangeText(LedgerKind ledger, const QString& record, const QString& column);
 QString AddChangeText(LedgerKind ledger, const QString& record);

@@ -5,6 +5,7 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 #include "platform/MessageCodes.h"
+#include "platform/ProgressBar.h"
 #include "platform/StoreFailure.h"
 #include "report/DlgReport.h"
 #include "report/ReportFile.h"
@@ -13,43 +14,12 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QProgressDialog>
 #include <QStandardPaths>
 #include <optional>
 
 using namespace platform;
 
 namespace {
-
-// A progress bar with a cancel button for a long report; it shows only when
-// the work takes a moment.
-class ReportProgressBar
-{
-public:
-    ReportProgressBar(QWidget* parent, const QString& text)
-        : m_dialog(text, QStringLiteral("取消"), 0, 100, parent)
-    {
-        m_dialog.setWindowTitle(kCaption);
-        m_dialog.setWindowModality(Qt::WindowModal);
-        m_dialog.setMinimumDuration(300);
-        m_dialog.setAutoReset(false);
-        m_dialog.setAccessibleName(text);
-    }
-
-    ReportProgress report()
-    {
-        return [this](qint64 done, qint64 total) {
-            const int maximum = int(std::min<qint64>(std::max<qint64>(total, 1), 1 << 30));
-            if (m_dialog.maximum() != maximum)
-                m_dialog.setMaximum(maximum);
-            m_dialog.setValue(int(std::min<qint64>(done, maximum)));
-            return !m_dialog.wasCanceled();
-        };
-    }
-
-private:
-    QProgressDialog m_dialog;
-};
 
 // Asks what to report and reads it; nothing when the user cancelled or the
 // ledger could not be read (which is told).
@@ -82,7 +52,7 @@ std::optional<ReportContent> askAndRead(QWidget* parent, LedgerContext& context,
     ReportContent content;
     SqlStatus read;
     {
-        ReportProgressBar progress(parent, QStringLiteral("正在读取记录……"));
+        ProgressBar progress(parent, QStringLiteral("正在读取记录……"));
         read = LoadReport(*db, dialog.Request(), context.OdometerColumnMask, saved.m_chartOptions,
                           now, content, progress.report());
     }
@@ -113,7 +83,7 @@ void RunReportPrint(QWidget* parent, LedgerContext& context, const ReportDialogR
 
     ReportOutcome outcome;
     auto paint = [&](QPrinter* target) {
-        ReportProgressBar progress(parent, QStringLiteral("正在排版报表……"));
+        ProgressBar progress(parent, QStringLiteral("正在排版报表……"));
         CReportPainter painter(*content);
         outcome = painter.Paint(*target, progress.report());
     };
@@ -152,7 +122,7 @@ void RunReportPdf(QWidget* parent, LedgerContext& context, const ReportDialogRun
         return;
     ReportOutcome outcome;
     {
-        ReportProgressBar progress(parent, QStringLiteral("正在写出报表……"));
+        ProgressBar progress(parent, QStringLiteral("正在写出报表……"));
         outcome = WriteReportPdf(path, *content, DefaultReportPageSize(), progress.report());
     }
     switch (outcome.kind) {

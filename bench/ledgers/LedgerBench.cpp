@@ -8,6 +8,7 @@
 //   ledger_bench            all sizes, each in a fresh process
 //   ledger_bench <records>  one size
 #include "bench/BenchLedger.h"
+#include "bench/BenchSizes.h"
 #include "controls/GridCtrl.h"
 #include "ledgers/DlgOil.h"
 #include "platform/MessageBox.h"
@@ -140,17 +141,5 @@ void run(int records)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc > 1) {
-        run(std::atoi(argv[1]));
-        return 0;
-    }
-    for (int records : {1000, 10000, 100000, 300000}) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QString::number(records)});
-        child.waitForFinished(-1);
-    }
-    return 0;
+    return RunBenchSizes(argc, argv, {1000, 10000, 100000, 300000}, run);
 }

@@ -7,6 +7,7 @@
 //   scroll_bench            100 000 and 1 000 000 records, each in a fresh process
 //   scroll_bench <records>  one size
 #include "bench/BenchLedger.h"
+#include "bench/BenchSizes.h"
 #include "controls/GridCtrl.h"
 #include "ledgers/DlgOil.h"
 #include "platform/MessageEvent.h"
@@ -80,17 +81,5 @@ void run(int records)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc > 1) {
-        run(std::atoi(argv[1]));
-        return 0;
-    }
-    for (int records : {100000, 1000000}) {
-        QProcess child;
-        child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QString::number(records)});
-        child.waitForFinished(-1);
-    }
-    return 0;
+    return RunBenchSizes(argc, argv, {100000, 1000000}, run);
 }

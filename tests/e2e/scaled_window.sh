@@ -18,10 +18,10 @@ root=$(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { prin
 read -r screen_w screen_h <<<"$root"
 
 # "NAME SCALE VARIABLE=VALUE": the scale the window's pixels have on screen.
-for spec in "app2 2 QT_SCALE_FACTOR=2" "app1.5 1.5 QT_SCALE_FACTOR=1.5" \
+for setting_row in "app2 2 QT_SCALE_FACTOR=2" "app1.5 1.5 QT_SCALE_FACTOR=1.5" \
   "screen1.5 1.5 QT_SCREEN_SCALE_FACTORS=1.5" "screen1.25 1.25 QT_SCREEN_SCALE_FACTORS=1.25" \
   "plain 1 QT_SCALE_FACTOR=1"; do
-  read -r name scale setting <<<"$spec"
+  read -r name scale setting <<<"$setting_row"
   env "$setting" "$orvyn" /nopassword &
   ORVYN_PID=$!
   wait_for_wm
