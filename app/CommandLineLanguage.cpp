@@ -1,5 +1,8 @@
 #include "app/CommandLineLanguage.h"
 
+#include "platform/Language.h"
+#include "platform/Translations.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QTranslator>
@@ -179,28 +182,19 @@ public:
 
 bool CommandLineInChinese(const QProcessEnvironment& environment)
 {
-    QString locale;
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        locale = environment.value(QLatin1String(name));
-        if (!locale.isEmpty())
-            break;
-    }
-    if (locale.isEmpty() || locale == QLatin1String("C") || locale == QLatin1String("POSIX"))
-        return false;
-    const QString language =
-        environment.value(QStringLiteral("LANGUAGE")).section(QLatin1Char(':'), 0, 0);
-    return (language.isEmpty() ? locale : language).startsWith(QLatin1String("zh"));
+    return platform::LocaleAsksForChinese(environment);
 }
 
 void InstallCommandLineLanguage(QCoreApplication& app)
 {
-    if (!CommandLineInChinese(QProcessEnvironment::systemEnvironment()))
+    platform::InstallInterfaceLanguage(app);
+    if (!platform::InterfaceInChinese())
         QCoreApplication::installTranslator(new EnglishTexts(&app));
 }
 
 QString CommandLineText(const char* chinese)
 {
-    const QString text = CommandLineInChinese(QProcessEnvironment::systemEnvironment())
+    const QString text = platform::InterfaceInChinese()
                              ? QString()
                              : english(chinese, nullptr);
     return text.isEmpty() ? QString::fromUtf8(chinese) : text;

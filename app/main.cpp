@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
     platform::TightenFolders(platform::PrivateFolders());
     // The installed desktop entry, by which Wayland shells and docks know the window.
     QApplication::setDesktopFileName(QStringLiteral("com.orvynsoft.Orvyn"));
-    platform::InstallChineseTranslations(app);
+    platform::InstallInterfaceLanguage(app);
     platform::RegisterFontSubstitutions();
 
     COrvynApp orvyn;

@@ -1,6 +1,9 @@
 #include "platform/Translations.h"
 
+#include "platform/Language.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -44,6 +47,29 @@ bool InstallChineseTranslations(QCoreApplication& app)
     // Installed last, so asked first.
     return QCoreApplication::installTranslator(translator) &&
            QCoreApplication::installTranslator(new ButtonTexts(&app));
+}
+
+bool InstallEnglishTranslations(QCoreApplication& app)
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QDir catalogue(QStringLiteral(":/i18n"));
+    const QStringList files = catalogue.entryList({QStringLiteral("*_en.qm")}, QDir::Files);
+    bool all = !files.isEmpty();
+    for (const QString& file : files) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(catalogue.filePath(file)) &&
+            QCoreApplication::installTranslator(translator))
+            continue;
+        delete translator;
+        all = false;
+    }
+    return all;
+}
+
+bool InstallInterfaceLanguage(QCoreApplication& app)
+{
+    return InterfaceInChinese() ? InstallChineseTranslations(app)
+                                : InstallEnglishTranslations(app);
 }
 
 } // namespace platform

@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
     QApplication::setApplicationName(QStringLiteral("Orvyn"));
-    platform::InstallChineseTranslations(app);
+    platform::InstallInterfaceLanguage(app);
     platform::RegisterFontSubstitutions();
 
     // The keys come on the standard input, which the main program closes

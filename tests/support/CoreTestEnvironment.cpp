@@ -2,6 +2,13 @@
 
 #include <QSettings>
 
+void UseChineseLocale()
+{
+    qputenv("LANG", "zh_CN.UTF-8");
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        qunsetenv(name);
+}
+
 TestFolders::TestFolders()
 {
     qputenv("ORVYN_HOME", m_data.path().toUtf8());
