@@ -36,7 +36,7 @@ CHoverButton* panelButton(QWidget* parent, const QIcon& icon, const QString& tex
 
 CAboutDlg::CAboutDlg(const QString& programVersion, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("关于 %1 ").arg(platform::kCaption));
+    setWindowTitle(tr("关于 %1 ").arg(platform::kCaption));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(res::Bitmap(res::IDI_PROGRAM));
@@ -48,12 +48,12 @@ CAboutDlg::CAboutDlg(const QString& programVersion, QWidget* parent) : QDialog(p
     m_name->setFont(bold);
     m_name->setGeometry(84, 20, 250, 22);
 
-    auto* purpose = new QLabel(QStringLiteral("私家车费用管理账本"), this);
+    auto* purpose = new QLabel(tr("私家车费用管理账本"), this);
     purpose->setGeometry(84, 46, 250, 20);
     auto* copyright = new QLabel(QStringLiteral("Copyright (C) OrvynSoft"), this);
     copyright->setGeometry(84, 70, 250, 20);
 
-    auto* ok = new QPushButton(QStringLiteral("确定"), this);
+    auto* ok = new QPushButton(tr("确定"), this);
     ok->setDefault(true);
     ok->setGeometry(kWidth - 92, 112, 76, 28);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -63,12 +63,12 @@ CAboutDlg::CAboutDlg(const QString& programVersion, QWidget* parent) : QDialog(p
     panel->setFrameShape(QFrame::StyledPanel);
     // Fits the box grown by 160 pixels (Ctrl+Alt+F12) with a 10-pixel margin.
     panel->setGeometry(10, 170, kWidth - 20, kFullHeight - 200);
-    auto* note = new QLabel(QStringLiteral("账本与备份所在的文件夹，以及使用帮助："), panel);
+    auto* note = new QLabel(tr("账本与备份所在的文件夹，以及使用帮助："), panel);
     note->setGeometry(12, 10, kWidth - 44, 20);
     CHoverButton* folder = panelButton(panel, style()->standardIcon(QStyle::SP_DirOpenIcon),
-                                       QStringLiteral("数据文件夹"), QRect(40, 40, 110, 70));
+                                       tr("数据文件夹"), QRect(40, 40, 110, 70));
     CHoverButton* help = panelButton(panel, style()->standardIcon(QStyle::SP_DialogHelpButton),
-                                     QStringLiteral("使用帮助"), QRect(190, 40, 110, 70));
+                                     tr("使用帮助"), QRect(190, 40, 110, 70));
     connect(folder, &CHoverButton::clicked, this, [] {
         platform::MakeFolder(platform::DataFolder());
         platform::OpenUrl(platform::DataFolder());

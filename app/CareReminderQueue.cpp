@@ -6,11 +6,15 @@
 #include "database/Names.h"
 #include "platform/StoreFailure.h"
 
+#include <QCoreApplication>
 #include <vector>
 
 namespace {
 
-const QString kTitle = QStringLiteral("保养提醒");
+QString tipTitle()
+{
+    return QCoreApplication::translate("CareReminderQueue", "保养提醒");
+}
 
 } // namespace
 
@@ -22,7 +26,7 @@ CCareReminderQueue::CCareReminderQueue(LedgerContext& context, CRemind& remind)
 QString CCareReminderQueue::TipText(const CareReminder& reminder, const QString& carName,
                                     const QDate& today, double odometer)
 {
-    return QStringLiteral("【%1】%2：%3（%4）")
+    return QCoreApplication::translate("CareReminderQueue", "【%1】%2：%3（%4）")
         .arg(carName, reminder.title, CareReminderMarkText(reminder),
              CareReminderLeftText(reminder, today, odometer));
 }
@@ -54,7 +58,7 @@ double CCareReminderQueue::odometer(const QString& carId)
 void CCareReminderQueue::queue(const CareReminder& reminder, const QString& name,
                                const QDate& today, double reading)
 {
-    CRemindUnit& entry = m_remind.AddReminder(kTitle, TipText(reminder, name, today, reading));
+    CRemindUnit& entry = m_remind.AddReminder(tipTitle(), TipText(reminder, name, today, reading));
     entry.systemKind = 0;
     ++m_entries;
 }
@@ -76,8 +80,10 @@ int CCareReminderQueue::queueAll(const std::vector<Due>& due, const QDate& today
     }
     if (more > 0) {
         CRemindUnit& entry = m_remind.AddReminder(
-            kTitle,
-            QStringLiteral("另有 %1 项保养提醒已到期，请在“设置 → 保养提醒”中查看。").arg(more));
+            tipTitle(),
+            QCoreApplication::translate("CareReminderQueue",
+                                        "另有 %1 项保养提醒已到期，请在“设置 → 保养提醒”中查看。")
+                .arg(more));
         entry.systemKind = 0;
         ++added;
     }

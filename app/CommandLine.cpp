@@ -10,11 +10,6 @@
 
 namespace {
 
-QString tr(const char* text, const char* disambiguation = nullptr)
-{
-    return QCoreApplication::translate("CommandLine", text, disambiguation);
-}
-
 // Qt's own options for the window that the program passes on (with one dash
 // or two); all but "reverse" take a value.
 const QStringList kQtOptions = {"platform", "display",         "style",       "stylesheet",
@@ -59,7 +54,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
             if (arg == QLatin1String("--password-file") && i + 1 < arguments.size())
                 command.passwordFile = arguments[++i];
             else if (arg != QLatin1String("--check") && !arg.contains(QLatin1String("/nopassword")))
-                return mistaken(tr("--check 只能和 /nopassword、--password-file 一起使用。"));
+                return mistaken(QCoreApplication::translate(
+                    "CommandLine", "--check 只能和 /nopassword、--password-file 一起使用。"));
         }
         command.action = CommandLine::Action::Check;
         command.noPassword =
@@ -90,9 +86,11 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         if (name == kQtFlag)
             continue;
         if (!kQtOptions.contains(name))
-            return mistaken(tr("不认识的选项“%1”。").arg(arg));
+            return mistaken(
+                QCoreApplication::translate("CommandLine", "不认识的选项“%1”。").arg(arg));
         if (i + 1 >= arguments.size())
-            return mistaken(tr("%1 后面缺少参数。").arg(arg));
+            return mistaken(
+                QCoreApplication::translate("CommandLine", "%1 后面缺少参数。").arg(arg));
         const QString& value = arguments[++i];
         if (name == QLatin1String("platform"))
             command.qtPlatform = value;
@@ -127,7 +125,8 @@ int RunWithoutWindow(const CommandLine& command, CsvCommandIo& io)
 
 QString UsageText()
 {
-    return tr(
+    return QCoreApplication::translate(
+        "CommandLine",
         "用法：\n"
         "  orvyn [/nopassword]                  打开程序窗口；/nopassword：不询问启动密码\n"
         "  orvyn --export 文件夹 [--car 车辆]     把一辆车（不给 --car 时是所有车辆）的各类\n"
@@ -204,6 +203,7 @@ QString MissingDisplayText(const CommandLine& command, const QProcessEnvironment
 QString NoDisplayText()
 {
     return QStringLiteral("orvyn: ") +
-           CommandLineText(
-               "找不到图形显示，不能打开程序窗口（请在图形桌面上启动，或者设置 DISPLAY）。");
+           CommandLineText(QT_TRANSLATE_NOOP(
+               "CommandLine",
+               "找不到图形显示，不能打开程序窗口（请在图形桌面上启动，或者设置 DISPLAY）。"));
 }

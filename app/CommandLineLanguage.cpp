@@ -4,82 +4,21 @@
 #include "platform/Translations.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QHash>
 #include <QTranslator>
 
 namespace {
 
-// The English texts of the command line, by their Chinese source text, or by
-// the disambiguation a long text is translated with.
+// The English of the command-line texts written in csv/, report/ and
+// platform/, by their Chinese source text, until those folders' catalogues
+// carry it.
 const char* const kEnglish[][2] = {
-    // app/CommandLine.cpp
-    {"usage",
-     "Usage:\n"
-     "  orvyn [/nopassword]                  open the program window; /nopassword: do not\n"
-     "                                       ask for the start-up password\n"
-     "  orvyn --export FOLDER [--car CAR]    export the records of one car (of every car\n"
-     "                                       without --car) as CSV files\n"
-     "  orvyn --import FILE|FOLDER [OPTIONS] import records from CSV files, after a preview\n"
-     "  orvyn --report FILE.pdf [OPTIONS]    write a car's profile, figures, records and\n"
-     "                                       analysis charts as a PDF report\n"
-     "  orvyn --check                        report the records that look wrong (nothing is\n"
-     "                                       changed); exit status 1 when there are any\n"
-     "  orvyn --help, -h                     show this help\n"
-     "  orvyn --version, -v                  show the program's name and version\n"
-     "\n"
-     "Import options:\n"
-     "  --car CAR           import into this car (its name, or its number such as\n"
-     "                      CAR0001); a car of that name is made when there is none\n"
-     "  --ledger KIND       the ledger of files that do not name one: refuel, repair,\n"
-     "                      maintain, accident, dailycost, accessory, carlog\n"
-     "  --distance km|mi    the distance unit of files that do not state theirs\n"
-     "                      (default: kilometres)\n"
-     "  --volume l|usgal|impgal  the volume unit of files that do not state theirs\n"
-     "                      (default: litres)\n"
-     "  --encoding NAME     the encoding of the files: UTF-8, GB18030, Windows-1252,\n"
-     "                      UTF-16LE, UTF-16BE (default: told from the files)\n"
-     "  --map COLUMN=FIELD  what a column of a generic CSV file (its header, or its\n"
-     "                      number from 1) is imported as: date, odometer, amount,\n"
-     "                      price, quantity, note, provider, content, ignore; may be\n"
-     "                      given more than once\n"
-     "  --keep-duplicates   also import lines equal to records in the ledger (default:\n"
-     "                      skip them)\n"
-     "  --skip-bad-lines    import the other lines when some cannot be read (default:\n"
-     "                      import nothing)\n"
-     "  --cut-long-texts    import the first 10000 characters of a longer text\n"
-     "                      (default: refuse its line)\n"
-     "  --dry-run           show the preview only, write nothing\n"
-     "\n"
-     "Report options:\n"
-     "  --car CAR           report this car (its name or number; default: the current car)\n"
-     "  --from DATE         only records of this day (yyyy-mm-dd) and later\n"
-     "  --to DATE           only records of this day (yyyy-mm-dd) and earlier\n"
-     "  --ledger KIND       only records of this ledger, may be given more than once\n"
-     "                      (default: all seven; kinds as above)\n"
-     "\n"
-     "Export, import and report options:\n"
-     "  --password-file FILE  read the password from the file's first line instead of\n"
-     "                      asking on the terminal\n"
-     "\n"
-     "An import writes all of its records or none, after making a backup point in the\n"
-     "folder backup. Nothing can be exported or imported while the program window has\n"
-     "the ledger open. A start-up password, when one is set, is asked for on the\n"
-     "terminal unless /nopassword is given; a ledger encrypted with its password\n"
-     "always asks for that password.\n"
-     "The ledger lies in the data folder: $ORVYN_HOME, else ~/.local/share/Orvyn.\n"
-     "Exit status: 0 on success, 2 for a mistake in the arguments, 1 for any other\n"
-     "failure.\n"},
-    {"不认识的选项“%1”。", "unknown option '%1'"},
-    {"--check 只能和 /nopassword、--password-file 一起使用。",
-     "--check takes no option but /nopassword and --password-file"},
+    // csv/CheckCommand.cpp
     {"还没有账本文件 %1，没有可以检查的记录。", "There is no ledger %1 yet: nothing to check."},
     {"检查没有完成：%1", "The check did not finish: %1"},
     {"没有发现问题。", "Nothing looks wrong."},
     {"发现 %1 处可能的问题。", "%1 findings."},
-    {"%1 后面缺少参数。", "%1 needs a value"},
-    {"找不到图形显示，不能打开程序窗口（请在图形桌面上启动，或者设置 DISPLAY）。",
-     "no display found, the program window cannot open (start it on a graphical desktop, "
-     "or set DISPLAY)"},
     // csv/CsvCommand.cpp
     {"不认识的记录类型“%1”。", "unknown ledger kind '%1'"},
     {"--distance 只能是 km 或 mi。", "--distance takes km or mi"},
@@ -154,7 +93,7 @@ const char* const kEnglish[][2] = {
      "file readable and start again, or start the program with /nopassword."},
 };
 
-QString english(const char* source, const char* disambiguation)
+QString english(const char* source)
 {
     static const QHash<QByteArray, QString> texts = [] {
         QHash<QByteArray, QString> map;
@@ -162,7 +101,7 @@ QString english(const char* source, const char* disambiguation)
             map.insert(key, QString::fromUtf8(text));
         return map;
     }();
-    return texts.value(disambiguation && *disambiguation ? disambiguation : source);
+    return texts.value(source);
 }
 
 class EnglishTexts : public QTranslator
@@ -173,17 +112,13 @@ public:
     QString translate(const char* context, const char* source, const char* disambiguation,
                       int n) const override
     {
+        Q_UNUSED(disambiguation);
         Q_UNUSED(n);
-        return qstrcmp(context, "CommandLine") == 0 ? english(source, disambiguation) : QString();
+        return qstrcmp(context, "CommandLine") == 0 ? english(source) : QString();
     }
 };
 
 } // namespace
-
-bool CommandLineInChinese(const QProcessEnvironment& environment)
-{
-    return platform::LocaleAsksForChinese(environment);
-}
 
 void InstallCommandLineLanguage(QCoreApplication& app)
 {
@@ -194,8 +129,17 @@ void InstallCommandLineLanguage(QCoreApplication& app)
 
 QString CommandLineText(const char* chinese)
 {
-    const QString text = platform::InterfaceInChinese()
-                             ? QString()
-                             : english(chinese, nullptr);
-    return text.isEmpty() ? QString::fromUtf8(chinese) : text;
+    if (!platform::InterfaceInChinese()) {
+        // No translator is installed yet: the catalogue is read here.
+        const QDir catalogue(QStringLiteral(":/i18n"));
+        for (const QString& file : catalogue.entryList({QStringLiteral("*_en.qm")}, QDir::Files)) {
+            QTranslator translator;
+            if (!translator.load(catalogue.filePath(file)))
+                continue;
+            const QString text = translator.translate("CommandLine", chinese);
+            if (!text.isEmpty())
+                return text;
+        }
+    }
+    return QString::fromUtf8(chinese);
 }

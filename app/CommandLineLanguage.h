@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QProcessEnvironment>
 #include <QString>
 
 class QCoreApplication;
 
-// The command line speaks the user's language: Chinese under a Chinese
-// locale, English otherwise. Its texts are written in Chinese and go through
-// QCoreApplication::translate with the context "CommandLine"; this file
-// holds their English translations.
+// The command line speaks the language of the interface (platform/Language.h).
+// Its texts are written in Chinese and go through QCoreApplication::translate
+// with the context "CommandLine"; their English is in the catalogue.
 
-// Whether the language of messages is Chinese, read as gettext reads it: the
-// locale from LC_ALL, LC_MESSAGES or LANG (the first that is set), and
-// LANGUAGE before it unless the locale is "C" or "POSIX".
-bool CommandLineInChinese(const QProcessEnvironment& environment);
-
-// Installs the English texts unless the environment asks for Chinese.
+// Installs the language of this run.
 void InstallCommandLineLanguage(QCoreApplication& app);
 
-// A text of the command line in the environment's language, for use before
-// any application object exists.
+// A text of the command line, marked QT_TRANSLATE_NOOP("CommandLine", ...), in
+// the language of this run, for use before any application object exists.
 QString CommandLineText(const char* chinese);

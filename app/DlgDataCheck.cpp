@@ -15,24 +15,21 @@ CDlgDataCheck::CDlgDataCheck(LedgerContext& context, ShowRecord showRecord, QWid
     : QDialog(parent), m_context(context), m_showRecord(std::move(showRecord)),
       m_list(new QTreeWidget(this)), m_summary(new QLabel(this)), m_note(new QLabel(this))
 {
-    setWindowTitle(QStringLiteral("数据检查"));
+    setWindowTitle(tr("数据检查"));
     m_list->setColumnCount(ColumnCount);
-    m_list->setHeaderLabels({QStringLiteral("车辆"), QStringLiteral("账本"), QStringLiteral("记录"),
-                             QStringLiteral("日期"), QStringLiteral("问题")});
+    m_list->setHeaderLabels({tr("车辆"), tr("账本"), tr("记录"), tr("日期"), tr("问题")});
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setAccessibleName(QStringLiteral("检查结果"));
+    m_list->setAccessibleName(tr("检查结果"));
     m_list->header()->setStretchLastSection(true);
     m_note->setWordWrap(true);
     auto* hint = new QLabel(
-        QStringLiteral("检查只报告看起来有问题的记录，不修改任何数据。点击一项可转到该记录。"),
-        this);
+        tr("检查只报告看起来有问题的记录，不修改任何数据。点击一项可转到该记录。"), this);
     hint->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* again =
-        buttons->addButton(QStringLiteral("重新检查"), QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(QStringLiteral("关闭"), QDialogButtonBox::RejectRole);
+    QPushButton* again = buttons->addButton(tr("重新检查"), QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton(tr("关闭"), QDialogButtonBox::RejectRole);
     connect(again, &QPushButton::clicked, this, &CDlgDataCheck::Check);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_list, &QTreeWidget::itemActivated, this,
@@ -57,12 +54,12 @@ void CDlgDataCheck::Check()
     CMyDatabase* db = m_context.OpenDatabase();
     if (!db) {
         m_findings.clear();
-        m_summary->setText(QStringLiteral("账本没有打开，无法检查。"));
+        m_summary->setText(tr("账本没有打开，无法检查。"));
         return;
     }
     if (platform::ShowStoreFailure(
             CheckLedgerData(*db, platform::CurrentDateTime().date(), m_findings), this)) {
-        m_summary->setText(QStringLiteral("检查没有完成。"));
+        m_summary->setText(tr("检查没有完成。"));
         return;
     }
     for (const CheckFinding& f : m_findings) {
@@ -74,9 +71,8 @@ void CDlgDataCheck::Check()
         item->setText(ColProblem, f.problem);
         item->setToolTip(ColProblem, f.problem);
     }
-    m_summary->setText(m_findings.empty()
-                           ? QStringLiteral("没有发现问题。")
-                           : QStringLiteral("发现 %1 处可能的问题。").arg(m_findings.size()));
+    m_summary->setText(m_findings.empty() ? tr("没有发现问题。")
+                                          : tr("发现 %1 处可能的问题。").arg(m_findings.size()));
 }
 
 void CDlgDataCheck::Activate(int index)

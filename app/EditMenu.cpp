@@ -5,6 +5,7 @@
 #include "ledgers/RecordUndo.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenuBar>
 
 void ConnectEditMenu(QMenuBar* bar, CEditHistory& history)
@@ -17,9 +18,11 @@ void ConnectEditMenu(QMenuBar* bar, CEditHistory& history)
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QUndoGroup& group = history.Group();
     const auto update = [undo, redo, &group] {
-        undo->setText(QStringLiteral("%1(&U)").arg(UndoActionText(group.undoText())));
+        undo->setText(QCoreApplication::translate("EditMenu", "%1(&U)")
+                          .arg(UndoActionText(group.undoText())));
         undo->setEnabled(group.canUndo());
-        redo->setText(QStringLiteral("%1(&R)").arg(RedoActionText(group.redoText())));
+        redo->setText(QCoreApplication::translate("EditMenu", "%1(&R)")
+                          .arg(RedoActionText(group.redoText())));
         redo->setEnabled(group.canRedo());
     };
     for (auto signal : {&QUndoGroup::canUndoChanged, &QUndoGroup::canRedoChanged})

@@ -5,6 +5,8 @@
 #include "platform/Clock.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
+
 void BackUpLedgerAtExit(QWidget* parent, const LedgerContext& context)
 {
     const ExitBackup backup =
@@ -13,8 +15,9 @@ void BackUpLedgerAtExit(QWidget* parent, const LedgerContext& context)
     if (backup.result != ExitBackup::Failed)
         return;
     platform::MessageBox(parent,
-                         QStringLiteral("退出时的自动备份没有完成：%1\n"
-                                        "账本本身完好，下次退出时会再次备份。")
+                         QCoreApplication::translate("ExitBackup",
+                                                     "退出时的自动备份没有完成：%1\n"
+                                                     "账本本身完好，下次退出时会再次备份。")
                              .arg(backup.message),
                          platform::kCaption, platform::MB_OK | platform::MB_ICONWARNING);
 }

@@ -37,10 +37,6 @@ const QString kSysFile = QStringLiteral("sysfile.cfg");
 // Milliseconds from start-up to the first tip of the care reminders due.
 constexpr int kFirstTipDelay = 1500;
 const QString kChartFile = QStringLiteral("chart.cfg");
-const QString kUpdateTitle = QStringLiteral("升级提示");
-const QString kUpdateMessage =
-    QStringLiteral("您好，系统检测到新版本，请右键点击任务栏中的图标，在弹出菜单中选择“在线升级”"
-                   "选项，下载最新版本！");
 
 } // namespace
 
@@ -129,8 +125,8 @@ void CMainFrame::prepareLedger()
     m_readOnly = m_context.m_database.IsOpen() && m_context.m_database.IsReadOnly();
     if (m_readOnly)
         platform::MessageBox(nullptr,
-                             QStringLiteral("账本文件是只读的，修改将无法保存：") +
-                                 QDir::toNativeSeparators(platform::DatabasePath()),
+                             tr("账本文件是只读的，修改将无法保存：%1")
+                                 .arg(QDir::toNativeSeparators(platform::DatabasePath())),
                              platform::kCaption, platform::MB_OK | platform::MB_ICONWARNING);
     loadCostTotals();
 }
@@ -154,8 +150,8 @@ const QTimer& CMainFrame::Timer(int id) const
 
 QString CMainFrame::TitleFor(const QString& carName)
 {
-    const QString name = carName.isEmpty() ? QStringLiteral("请选择或创建管理车辆") : carName;
-    return platform::kCaption + QStringLiteral("【") + name + QStringLiteral("】");
+    const QString name = carName.isEmpty() ? tr("请选择或创建管理车辆") : carName;
+    return tr("%1【%2】").arg(platform::kCaption, name);
 }
 
 void CMainFrame::SetTitle()
@@ -163,7 +159,7 @@ void CMainFrame::SetTitle()
     QString name;
     if (m_context.m_database.TableExists(QString::fromLatin1(tbl::CarList)))
         name = platform::ValueOrShow(m_context.m_database.GetCurrentCarName(), this);
-    setWindowTitle(TitleFor(name) + (m_readOnly ? QStringLiteral("（只读）") : QString()));
+    setWindowTitle(TitleFor(name) + (m_readOnly ? tr("（只读）") : QString()));
 }
 
 void CMainFrame::RedrawCarPhoto()
@@ -304,14 +300,14 @@ void CMainFrame::OnDataCheck()
 QString CMainFrame::ShowFinding(const CheckFinding& finding)
 {
     if (finding.carName.isEmpty())
-        return QStringLiteral("车辆 %1 已不存在，这条记录无法在账本中显示。").arg(finding.carId);
+        return tr("车辆 %1 已不存在，这条记录无法在账本中显示。").arg(finding.carId);
     const QString current =
         platform::ValueOrShow(m_context.m_database.GetCurrentCarID(), this).trimmed();
     if (current != finding.carId)
-        return QStringLiteral("这条记录属于车辆“%1”，请先在“车辆管理”中把它设为当前车辆。")
+        return tr("这条记录属于车辆“%1”，请先在“车辆管理”中把它设为当前车辆。")
             .arg(finding.carName);
     if (!m_view->ShowRecord(finding.kind, finding.recId))
-        return QStringLiteral("没有找到这条记录，它可能已被删除，请重新检查。");
+        return tr("没有找到这条记录，它可能已被删除，请重新检查。");
     return QString();
 }
 
@@ -349,7 +345,7 @@ bool CMainFrame::OnClose()
     if (m_view)
         m_view->EndCellEditing();
     if (ConfirmExit &&
-        platform::MessageBox(this, QStringLiteral("确定要退出程序吗?"), platform::kCaption,
+        platform::MessageBox(this, tr("确定要退出程序吗?"), platform::kCaption,
                              platform::MB_YESNO | platform::MB_ICONQUESTION) != platform::IDYES)
         return false;
     if (m_context.SettingsDirty)
@@ -375,7 +371,10 @@ bool CMainFrame::event(QEvent* event)
 {
     switch (static_cast<int>(event->type())) {
     case platform::WM_VERSION_NOTICE:
-        m_remind.AddReminder(kUpdateTitle, kUpdateMessage);
+        m_remind.AddReminder(
+            tr("升级提示"),
+            tr("您好，系统检测到新版本，请右键点击任务栏中的图标，在弹出菜单中选择“在线升级”"
+               "选项，下载最新版本！"));
         static_cast<platform::CMessageEvent*>(event)->setResult(0);
         return true;
     case platform::WM_TIP_ACK: {

@@ -112,7 +112,7 @@ CMsgTipWnd::CMsgTipWnd(QWidget* owner)
     setCursor(Qt::ArrowCursor);
 
     m_confirm = new CHoverButton(this);
-    m_confirm->setText(QStringLiteral("我知道啦!"));
+    m_confirm->setText(tr("我知道啦!"));
     m_confirm->setGeometry(kSize.width() - 79, 10, 77, 21);
     m_confirm->SetBitmaps(res::IDB_TIP_CONFIRM, res::IDB_TIP_CONFIRM_HOVER, kTransparent);
     m_confirm->SetHoverCursor(res::Cursor(res::IDC_HAND));

@@ -44,9 +44,9 @@ COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
         m_pages[static_cast<size_t>(i)] = page;
     }
 
-    m_photoPanel.SetTitle(QStringLiteral("爱车靓照"));
+    m_photoPanel.SetTitle(tr("爱车靓照"));
     m_photoPanel.SetOwner(this);
-    m_navigationPanel.SetTitle(QStringLiteral("功能管理区"));
+    m_navigationPanel.SetTitle(tr("功能管理区"));
     m_navigationPanel.SetOwner(this);
     m_navigationPanel.SetColumns(1);
     m_navigationPanel.SetButtonSize(120, 36);
@@ -56,15 +56,15 @@ COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
 
     m_welcome = new QWidget(this);
     m_welcome->setAutoFillBackground(true);
-    auto* greeting = new QLabel(QStringLiteral("欢迎使用 Qinmo！"), m_welcome);
+    auto* greeting = new QLabel(tr("欢迎使用 Qinmo！"), m_welcome);
     QFont big = greeting->font();
     big.setPointSizeF(big.pointSizeF() * 1.6);
     big.setBold(true);
     greeting->setFont(big);
-    auto* hint = new QLabel(QStringLiteral("账本里还没有车辆。先添加一辆车，"
-                                           "然后就可以记下它的加油、维修、保养和各项费用。"),
+    auto* hint = new QLabel(tr("账本里还没有车辆。先添加一辆车，"
+                               "然后就可以记下它的加油、维修、保养和各项费用。"),
                             m_welcome);
-    m_addFirstCar = new QPushButton(QStringLiteral("添加第一辆车"), m_welcome);
+    m_addFirstCar = new QPushButton(tr("添加第一辆车"), m_welcome);
     connect(m_addFirstCar, &QPushButton::clicked, this,
             [this] { OnSettingsCommand(settingscommand::CarManage, true); });
     auto* welcomeLayout = new QVBoxLayout(m_welcome);

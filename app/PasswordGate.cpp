@@ -6,6 +6,8 @@
 #include "platform/StoredPassword.h"
 #include "settings/DlgLogin.h"
 
+#include <QCoreApplication>
+
 GateOutcome RunPasswordGate(bool noPassword, const std::function<int(CDlgLogin&)>& run)
 {
     const StoredPassword stored = ReadStoredPassword();
@@ -27,8 +29,8 @@ GateOutcome RunPasswordGate(bool noPassword, const std::function<int(CDlgLogin&)
             dialog.setNotice(UnreadableProfileText(stored.unreadableFile));
     } else {
         if (noPassword)
-            dialog.setNotice(
-                QStringLiteral("账本已用密码加密，只有密码能打开它：/nopassword 不能跳过密码。"));
+            dialog.setNotice(QCoreApplication::translate(
+                "PasswordGate", "账本已用密码加密，只有密码能打开它：/nopassword 不能跳过密码。"));
         dialog.setChecker([&](const QString& typed) {
             const QString key = OwnerLedgerKeyFor(
                 ledger, typed, !stored.set || (stored.clear && typed == *stored.clear));

@@ -3,6 +3,7 @@
 #include "app/MsgTipWnd.h"
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 CRemind::CRemind() = default;
@@ -71,7 +72,8 @@ bool CRemind::Acknowledge(const CRemindUnit* entry)
 
 QString ReminderFooter(const CRemindUnit& entry)
 {
-    const QString kind = entry.systemKind ? QStringLiteral("系统信息") : QStringLiteral("事件提醒");
+    const QString kind = entry.systemKind ? QCoreApplication::translate("Remind", "系统信息")
+                                          : QCoreApplication::translate("Remind", "事件提醒");
     return QStringLiteral("\r\n  [%1 %2:%3]")
         .arg(kind)
         .arg(entry.minuteOfDay / 60)

@@ -104,24 +104,24 @@ void CUpdateCheck::answerManualCheck()
     const QString server = m_frame.ServerVersion;
     const unsigned error = MB_OK | MB_ICONERROR;
     if (server.isEmpty()) {
-        MessageBox(&m_frame, QStringLiteral("抱歉，无法获取到服务器上的版本信息，请检查网络！"),
-                   kCaption, error);
+        MessageBox(&m_frame, tr("抱歉，无法获取到服务器上的版本信息，请检查网络！"), kCaption,
+                   error);
         return;
     }
     if (server == kParseError) {
-        MessageBox(&m_frame, QStringLiteral("此版本已经是最新版本，无需升级！"), kCaption, error);
+        MessageBox(&m_frame, tr("此版本已经是最新版本，无需升级！"), kCaption, error);
         return;
     }
     const QString program = m_frame.ProgramVersion;
     if (versionpage::IsNewerVersion(program, server)) {
-        if (MessageBox(&m_frame, QStringLiteral("发现有新版本，是否现在下载最新版本？"), kCaption,
+        if (MessageBox(&m_frame, tr("发现有新版本，是否现在下载最新版本？"), kCaption,
                        MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
             OpenUrl(UpdatePageUrl());
         return;
     }
     MessageBox(&m_frame,
-               program == server ? QStringLiteral("您的版本已经是最新版本，无需升级！")
-                                 : QStringLiteral("该版本已经是最新版本，无需升级！"),
+               program == server ? tr("您的版本已经是最新版本，无需升级！")
+                                 : tr("该版本已经是最新版本，无需升级！"),
                kCaption, error);
 }
 

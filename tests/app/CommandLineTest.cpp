@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
-#include "app/CommandLineLanguage.h"
 #include "database/MyDatabase.h"
+#include "platform/Language.h"
 #include "tests/support/TestEnvironment.h"
 #include "tests/support/TestFiles.h"
 
@@ -244,7 +244,7 @@ TEST(CommandLine, DisplayAndLanguageComeFromTheEnvironment)
         {{"LC_MESSAGES=zh_CN.UTF-8", "LANG=en_US.UTF-8"}, true},
     };
     for (const auto& row : languages)
-        EXPECT_EQ(CommandLineInChinese(environment(row.variables)), row.chinese)
+        EXPECT_EQ(platform::LocaleAsksForChinese(environment(row.variables)), row.chinese)
             << row.variables.join(' ').toStdString();
 }
 
