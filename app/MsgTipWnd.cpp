@@ -134,6 +134,15 @@ QFont CMsgTipWnd::CaptionFont()
     return tipFont(QStringLiteral("黑体"), 13);
 }
 
+QFont CMsgTipWnd::CaptionFontFor(const QString& caption, int width)
+{
+    QFont font = CaptionFont();
+    const int smallest = FooterFont().pointSize();
+    while (font.pointSize() > smallest && QFontMetrics(font).horizontalAdvance(caption) > width)
+        font.setPointSize(font.pointSize() - 1);
+    return font;
+}
+
 QFont CMsgTipWnd::FooterFont()
 {
     return tipFont(QStringLiteral("黑体"), 10);
@@ -331,11 +340,13 @@ void CMsgTipWnd::paintEvent(QPaintEvent*)
     const TipTextRects rects = LayoutTipTexts(size(), captionMetrics.height(),
                                               hasFooter ? footerMetrics.height() : 0, hasFooter);
 
+    const QString caption = singleLine(m_caption);
+    const QFont fittedFont = CaptionFontFor(caption, rects.caption.width());
     painter.setPen(kCaptionColour);
-    painter.setFont(captionFont);
+    painter.setFont(fittedFont);
     painter.drawText(
         rects.caption, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-        captionMetrics.elidedText(singleLine(m_caption), Qt::ElideRight, rects.caption.width()));
+        QFontMetrics(fittedFont).elidedText(caption, Qt::ElideRight, rects.caption.width()));
     if (hasFooter) {
         painter.setFont(footerFont);
         painter.drawText(

@@ -78,6 +78,9 @@ public:
     CHoverButton* ConfirmButton() const { return m_confirm; }
 
     static QFont CaptionFont();
+    // The caption font for a caption in a band `width` pixels wide: smaller by
+    // whole points, down to the footer's size, while the caption is wider.
+    static QFont CaptionFontFor(const QString& caption, int width);
     static QFont FooterFont();
     static QFont BodyFont();
 

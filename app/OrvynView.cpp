@@ -71,7 +71,10 @@ COrvynView::COrvynView(LedgerContext& context, IWindowRequests* window,
     welcomeLayout->addStretch(1);
     welcomeLayout->addWidget(greeting, 0, Qt::AlignCenter);
     welcomeLayout->addSpacing(12);
-    welcomeLayout->addWidget(hint, 0, Qt::AlignCenter);
+    // Wrapped where the page is narrower than the sentence.
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignCenter);
+    welcomeLayout->addWidget(hint);
     welcomeLayout->addSpacing(20);
     welcomeLayout->addWidget(m_addFirstCar, 0, Qt::AlignCenter);
     welcomeLayout->addStretch(2);

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>账本与备份所在的文件夹，以及使用帮助：</source>
-        <translation>The folder of the ledger and its backups, and the user guide:</translation>
+        <translation>Where your ledger and backups are, and help:</translation>
     </message>
     <message>
         <source>数据文件夹</source>
@@ -119,11 +119,11 @@
     </message>
     <message>
         <source>升级提示</source>
-        <translation>Update notice</translation>
+        <translation>New version</translation>
     </message>
     <message>
         <source>您好，系统检测到新版本，请右键点击任务栏中的图标，在弹出菜单中选择“在线升级”选项，下载最新版本！</source>
-        <translation>Hello, a new version is available. Right-click the program’s icon in the taskbar and choose “Online upgrade” in its menu to download it!</translation>
+        <translation>A new version is out! Right-click the icon in the taskbar and choose “Online upgrade” to download it.</translation>
     </message>
     <message>
         <source>%1【%2】</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>账本里还没有车辆。先添加一辆车，然后就可以记下它的加油、维修、保养和各项费用。</source>
-        <translation>The ledger holds no car yet. Add a car first; then you can note its refuelling, repairs, maintenance and other costs.</translation>
+        <translation>No car in the ledger yet. Add one, then note its refuelling, repairs, maintenance and other costs.</translation>
     </message>
     <message>
         <source>添加第一辆车</source>
@@ -187,7 +187,7 @@
     <name>CareReminderQueue</name>
     <message>
         <source>保养提醒</source>
-        <translation>Maintenance reminder</translation>
+        <translation>Service due</translation>
     </message>
     <message>
         <source>【%1】%2：%3（%4）</source>

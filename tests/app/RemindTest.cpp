@@ -244,6 +244,15 @@ TEST(TipLayout, TextRectsAndWrappedBody)
     EXPECT_EQ(rects.footer, QRect(5, 88, 183, 17));
     EXPECT_EQ(rects.body, QRect(6, 32, 181, 60));
     EXPECT_EQ(LayoutTipTexts(QSize(193, 107), 17, 0, false).body, QRect(6, 32, 181, 73));
+    // A caption too wide for its band at the caption's size is drawn smaller,
+    // whole; one that fits keeps the size.
+    for (const QString caption : {"Maintenance", "升级提示"}) {
+        const QFont fitted = CMsgTipWnd::CaptionFontFor(caption, 100);
+        EXPECT_LE(QFontMetrics(fitted).horizontalAdvance(caption), 100) << caption.toStdString();
+        EXPECT_EQ(fitted.pointSize() == CMsgTipWnd::CaptionFont().pointSize(),
+                  caption == "升级提示")
+            << caption.toStdString();
+    }
 
     const QFont font = CMsgTipWnd::BodyFont();
     const QFontMetrics metrics(font);
