@@ -11,8 +11,8 @@
 namespace {
 
 // The English of the command-line texts written in csv/, report/ and
-// platform/, by their Chinese source text, until those folders' catalogues
-// carry it.
+// platform/, by their Chinese source text, for those the catalogue does not
+// carry yet; the catalogue's own English is asked first.
 const char* const kEnglish[][2] = {
     // csv/CheckCommand.cpp
     {"还没有账本文件 %1，没有可以检查的记录。", "There is no ledger %1 yet: nothing to check."},
@@ -122,9 +122,10 @@ public:
 
 void InstallCommandLineLanguage(QCoreApplication& app)
 {
-    platform::InstallInterfaceLanguage(app);
+    // Installed first, asked last: the catalogue's English goes before it.
     if (!platform::InterfaceInChinese())
         QCoreApplication::installTranslator(new EnglishTexts(&app));
+    platform::InstallInterfaceLanguage(app);
 }
 
 QString CommandLineText(const char* chinese)
