@@ -47,7 +47,7 @@
     </message>
     <message>
         <source>例如：年检、交强险续保、更换机油</source>
-        <translation>e.g. inspection, insurance renewal, oil change</translation>
+        <translation>e.g. inspection, oil change</translation>
     </message>
     <message>
         <source>年/月/日，可不填</source>
