@@ -28,7 +28,7 @@ void CCarRowPage::OnInitDialog()
         Load();
         return;
     }
-    MessageBox(this, QStringLiteral("没有被选择的车辆！"), kCaption, MB_OK | MB_ICONERROR);
+    MessageBox(this, tr("没有被选择的车辆！"), kCaption, MB_OK | MB_ICONERROR);
     enableControls(false);
 }
 
@@ -60,7 +60,7 @@ bool CCarRowPage::saveEditsOf(const QString& carId)
         if (car.carId == carId)
             name = car.name;
     const QString question =
-        QStringLiteral("【%1】中车辆【%2】的修改还没有保存，是否保存？").arg(GetTitle(), name);
+        tr("【%1】中车辆【%2】的修改还没有保存，是否保存？").arg(GetTitle(), name);
     if (MessageBox(this, question, kCaption, MB_YESNO | MB_ICONQUESTION) == IDYES && !OnApply())
         return false;
     SetModified(false);
@@ -99,9 +99,7 @@ std::optional<double> CCarRowPage::ReadNumberField(QLineEdit* edit, const QStrin
     if (!number.outOfRange)
         return number.value;
     MessageBox(
-        this,
-        QStringLiteral("【%1】输入的数值超出范围（绝对值不能超过 1000000000000），没有保存。")
-            .arg(label),
+        this, tr("【%1】输入的数值超出范围（绝对值不能超过 1000000000000），没有保存。").arg(label),
         kCaption, MB_OK | MB_ICONERROR);
     edit->setFocus();
     edit->selectAll();

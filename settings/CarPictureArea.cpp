@@ -36,11 +36,11 @@ QStringList CCarPictureArea::DrawnTexts() const
 void CCarPictureArea::updateAccessibleName()
 {
     if (!HasCar())
-        setAccessibleName(QStringLiteral("汽车图片"));
+        setAccessibleName(tr("汽车图片"));
     else if (m_picture.isNull())
         setAccessibleName(DrawnTexts().join(QLatin1Char(' ')));
     else
-        setAccessibleName(QStringLiteral("汽车图片【%1】").arg(m_name));
+        setAccessibleName(tr("汽车图片【%1】").arg(m_name));
 }
 
 void CCarPictureArea::paintEvent(QPaintEvent*)

@@ -32,5 +32,5 @@ private:
     QString m_carId;
     QString m_name;
     QImage m_picture;
-    QString m_missingText = QStringLiteral("无汽车图片");
+    QString m_missingText = tr("无汽车图片");
 };

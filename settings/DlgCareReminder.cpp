@@ -3,6 +3,7 @@
 #include "ledgers/LedgerFormat.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
@@ -33,7 +34,8 @@ std::optional<double> readPositive(const QLineEdit* edit, double empty, double m
         return empty;
     const TypedNumber typed = ReadTypedNumber(text);
     if (typed.outOfRange || typed.value <= 0 || typed.value > most) {
-        mistake = QStringLiteral("%1必须是大于 0、不超过 %2 的数；不需要时请留空。")
+        mistake = QCoreApplication::translate("CDlgCareReminder",
+                                              "%1必须是大于 0、不超过 %2 的数；不需要时请留空。")
                       .arg(what)
                       .arg(qint64(most));
         return std::nullopt;
@@ -50,33 +52,31 @@ CDlgCareReminder::CDlgCareReminder(const CareReminder& reminder, QWidget* parent
       m_repeatMonths(new QLineEdit(this)), m_repeatMiles(new QLineEdit(this)),
       m_leadDays(new QLineEdit(this)), m_leadMiles(new QLineEdit(this))
 {
-    setWindowTitle(reminder.recId.isEmpty() ? QStringLiteral("增加保养提醒")
-                                            : QStringLiteral("修改保养提醒"));
-    m_title->setPlaceholderText(QStringLiteral("例如：年检、交强险续保、更换机油"));
-    m_dueDate->setPlaceholderText(QStringLiteral("年/月/日，可不填"));
-    m_dueMiles->setPlaceholderText(QStringLiteral("公里，可不填"));
-    m_repeatMonths->setPlaceholderText(QStringLiteral("不按日期重复时留空"));
-    m_repeatMiles->setPlaceholderText(QStringLiteral("不按里程重复时留空"));
+    setWindowTitle(reminder.recId.isEmpty() ? tr("增加保养提醒") : tr("修改保养提醒"));
+    m_title->setPlaceholderText(tr("例如：年检、交强险续保、更换机油"));
+    m_dueDate->setPlaceholderText(tr("年/月/日，可不填"));
+    m_dueMiles->setPlaceholderText(tr("公里，可不填"));
+    m_repeatMonths->setPlaceholderText(tr("不按日期重复时留空"));
+    m_repeatMiles->setPlaceholderText(tr("不按里程重复时留空"));
 
     auto* form = new QFormLayout;
     const auto addRow = [form](const QString& label, QLineEdit* edit) {
         edit->setAccessibleName(label);
         form->addRow(label, edit);
     };
-    addRow(QStringLiteral("项目"), m_title);
-    addRow(QStringLiteral("到期日期"), m_dueDate);
-    addRow(QStringLiteral("到期里程（公里）"), m_dueMiles);
-    addRow(QStringLiteral("每隔几个月重复"), m_repeatMonths);
-    addRow(QStringLiteral("每隔多少公里重复"), m_repeatMiles);
-    addRow(QStringLiteral("提前几天提醒"), m_leadDays);
-    addRow(QStringLiteral("提前多少公里提醒"), m_leadMiles);
+    addRow(tr("项目"), m_title);
+    addRow(tr("到期日期"), m_dueDate);
+    addRow(tr("到期里程（公里）"), m_dueMiles);
+    addRow(tr("每隔几个月重复"), m_repeatMonths);
+    addRow(tr("每隔多少公里重复"), m_repeatMiles);
+    addRow(tr("提前几天提醒"), m_leadDays);
+    addRow(tr("提前多少公里提醒"), m_leadMiles);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     if (suggest) {
-        m_suggest =
-            buttons->addButton(QStringLiteral("按保养记录建议"), QDialogButtonBox::ActionRole);
+        m_suggest = buttons->addButton(tr("按保养记录建议"), QDialogButtonBox::ActionRole);
         connect(m_suggest, &QPushButton::clicked, this, [this, suggest] {
             if (std::optional<CareReminder> suggestion = suggest()) {
                 suggestion->carId = m_reminder.carId;
@@ -115,15 +115,15 @@ QString CDlgCareReminder::ReadFields(CareReminder& r) const
     r.dueDate = date;
     QString mistake;
     const std::optional<double> dueMiles =
-        readPositive(m_dueMiles, 0, kMostMiles, QStringLiteral("到期里程"), mistake);
+        readPositive(m_dueMiles, 0, kMostMiles, tr("到期里程"), mistake);
     const std::optional<double> months =
-        readPositive(m_repeatMonths, 0, kMostMonths, QStringLiteral("重复的月数"), mistake);
+        readPositive(m_repeatMonths, 0, kMostMonths, tr("重复的月数"), mistake);
     const std::optional<double> repeatMiles =
-        readPositive(m_repeatMiles, 0, kMostMiles, QStringLiteral("重复的里程"), mistake);
+        readPositive(m_repeatMiles, 0, kMostMiles, tr("重复的里程"), mistake);
     if (!dueMiles || !months || !repeatMiles)
         return mistake;
     if (*months != std::floor(*months))
-        return QStringLiteral("重复的月数必须是整数。");
+        return tr("重复的月数必须是整数。");
     r.dueMiles = *dueMiles;
     r.repeatMonths = int(*months);
     r.repeatMiles = *repeatMiles;
@@ -134,7 +134,7 @@ QString CDlgCareReminder::ReadFields(CareReminder& r) const
     const TypedNumber miles = ReadTypedNumber(leadMiles);
     if (days.outOfRange || days.value < 0 || days.value > 3660 || miles.outOfRange ||
         miles.value < 0 || miles.value > kMostMiles)
-        return QStringLiteral("提前提醒的天数应在 0 到 3660 之间，里程应在 0 到 %1 之间。")
+        return tr("提前提醒的天数应在 0 到 3660 之间，里程应在 0 到 %1 之间。")
             .arg(qint64(kMostMiles));
     r.leadDays = leadDays.isEmpty() ? kDefaultLeadDays : int(days.value);
     r.leadMiles = leadMiles.isEmpty() ? kDefaultLeadMiles : miles.value;

@@ -14,22 +14,22 @@ using namespace platform;
 
 CDlgLogin::CDlgLogin(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(kCaption + QStringLiteral(" - 登陆"));
+    setWindowTitle(tr("%1 - 登陆").arg(kCaption));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowIcon(res::Icon(res::IDI_LOGIN_WINDOW));
 
-    auto* label = new QLabel(QStringLiteral("密码："), this);
+    auto* label = new QLabel(tr("密码："), this);
     m_edit = new QLineEdit(this);
     m_edit->setEchoMode(QLineEdit::Password);
-    m_edit->setAccessibleName(QStringLiteral("密码"));
+    m_edit->setAccessibleName(tr("密码"));
     label->setBuddy(m_edit);
     // Not a push button, so Enter stays the dialog's own key (see keyPressEvent).
     m_login = new CHoverButton(this);
-    m_login->setText(QStringLiteral("登陆"));
+    m_login->setText(tr("登陆"));
     m_login->SetIcons(res::IDI_LOGIN, res::IDI_LOGIN_HOVER, 16, 16);
     m_login->SetHoverCursor(res::Cursor(res::IDC_HAND));
     m_login->SetTextColours(QColor(255, 0, 0), QColor(0, 0, 255));
-    m_error = new QLabel(QStringLiteral("密码输入错误！"), this);
+    m_error = new QLabel(tr("密码输入错误！"), this);
     m_error->setStyleSheet(WarningStyleSheet());
     m_error->setAccessibleName(m_error->text());
     m_error->hide();
@@ -74,7 +74,7 @@ void CDlgLogin::OnLogin()
     m_edit->clear();
     m_edit->setFocus();
     if (m_attempts >= 10) {
-        MessageBox(this, QStringLiteral("对不起，您尝试次数过多，对话框将自动关闭！"), kCaption,
+        MessageBox(this, tr("对不起，您尝试次数过多，对话框将自动关闭！"), kCaption,
                    MB_OK | MB_ICONERROR);
         reject();
         return;

@@ -12,6 +12,7 @@
 #include "settings/CarPictureArea.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -25,8 +26,7 @@ using namespace platform;
 
 namespace {
 
-const QString kRequiredHint = QStringLiteral("(必填)计算平均油耗使用");
-const QString kLoadFailed = QStringLiteral("加载图片失败，请确认图片格式为BMP！");
+const char* const kRequiredHint = QT_TRANSLATE_NOOP("CPageBaseInfo", "(必填)计算平均油耗使用");
 // A BMP of at most 300 × 150 pixels is far smaller; a larger file is no such
 // picture, whatever its headers say.
 constexpr qint64 kMaxPictureFileBytes = 16 * 1024 * 1024;
@@ -41,15 +41,17 @@ QLabel* redLabel(const QString& text, QWidget* parent)
 } // namespace
 
 const std::array<CPageBaseInfo::Field, 9> CPageBaseInfo::kFields = {{
-    {col::Manufacture, "汽车制造商", &CARPROPERTY::manufacture},
-    {col::CarType, "汽车型号", &CARPROPERTY::carType},
-    {col::VIN, "汽车识别代码(VIN)", &CARPROPERTY::vin},
-    {col::BodyColor, "车身颜色", &CARPROPERTY::bodyColor},
-    {col::MotorID, "发动机编号", &CARPROPERTY::motorId},
-    {col::Emission, "发动机排量", &CARPROPERTY::emission},
-    {col::CarNo, "汽车牌照", &CARPROPERTY::carNo},
-    {col::FuelVolume, "油箱容积(升)", &CARPROPERTY::fuelVolumeText},
-    {col::MeterRules, "油表量程(格)", &CARPROPERTY::meterRulesText},
+    {col::Manufacture, QT_TRANSLATE_NOOP("CPageBaseInfo", "汽车制造商"), &CARPROPERTY::manufacture},
+    {col::CarType, QT_TRANSLATE_NOOP("CPageBaseInfo", "汽车型号"), &CARPROPERTY::carType},
+    {col::VIN, QT_TRANSLATE_NOOP("CPageBaseInfo", "汽车识别代码(VIN)"), &CARPROPERTY::vin},
+    {col::BodyColor, QT_TRANSLATE_NOOP("CPageBaseInfo", "车身颜色"), &CARPROPERTY::bodyColor},
+    {col::MotorID, QT_TRANSLATE_NOOP("CPageBaseInfo", "发动机编号"), &CARPROPERTY::motorId},
+    {col::Emission, QT_TRANSLATE_NOOP("CPageBaseInfo", "发动机排量"), &CARPROPERTY::emission},
+    {col::CarNo, QT_TRANSLATE_NOOP("CPageBaseInfo", "汽车牌照"), &CARPROPERTY::carNo},
+    {col::FuelVolume, QT_TRANSLATE_NOOP("CPageBaseInfo", "油箱容积(升)"),
+     &CARPROPERTY::fuelVolumeText},
+    {col::MeterRules, QT_TRANSLATE_NOOP("CPageBaseInfo", "油表量程(格)"),
+     &CARPROPERTY::meterRulesText},
 }};
 
 const QStringList& CPageBaseInfo::FuelTypes()
@@ -63,48 +65,48 @@ const QStringList& CPageBaseInfo::FuelTypes()
 }
 
 CPageBaseInfo::CPageBaseInfo(LedgerContext& context, IWindowRequests* window, QWidget* parent)
-    : CCarRowPage(QStringLiteral("爱车档案"), context, parent), m_window(window)
+    : CCarRowPage(tr("爱车档案"), context, parent), m_window(window)
 {
     // Created in reading order, row by row, which is the tab order: the seven
     // text fields two to a row with the fuel box beside the plate, then the
     // two numbers, each followed by its red hint.
     auto* fields = new QGridLayout;
-    auto addField = [&](QWidget* control, const char* label, int row, int column) {
-        fields->addWidget(LabelFor(control, QString::fromUtf8(label), this), row, column * 2);
+    auto addField = [&](QWidget* control, const QString& label, int row, int column) {
+        fields->addWidget(LabelFor(control, label, this), row, column * 2);
         fields->addWidget(control, row, column * 2 + 1);
     };
     for (size_t i = 0; i < 7; ++i) {
         m_edits[i] = new QLineEdit(this);
-        addField(m_edits[i], kFields[i].label, int(i / 2), int(i % 2));
+        addField(m_edits[i], tr(kFields[i].label), int(i / 2), int(i % 2));
     }
     m_fuelType = new QComboBox(this);
     m_fuelType->setEditable(true);
     m_fuelType->setInsertPolicy(QComboBox::NoInsert);
-    addField(m_fuelType, "使用燃油标识", 3, 1);
+    addField(m_fuelType, tr("使用燃油标识"), 3, 1);
     for (size_t i = 7; i < 9; ++i) {
         m_edits[i] = new QLineEdit(this);
-        m_edits[i]->setAccessibleDescription(kRequiredHint);
+        m_edits[i]->setAccessibleDescription(tr(kRequiredHint));
         const int row = int(i) - 3;
-        addField(m_edits[i], kFields[i].label, row, 0);
-        fields->addWidget(redLabel(kRequiredHint, this), row, 2, 1, 2);
+        addField(m_edits[i], tr(kFields[i].label), row, 0);
+        fields->addWidget(redLabel(tr(kRequiredHint), this), row, 2, 1, 2);
     }
     fields->setColumnStretch(1, 1);
     fields->setColumnStretch(3, 1);
 
-    auto* pictureBox = new QGroupBox(QStringLiteral("爱车图片 "), this);
+    auto* pictureBox = new QGroupBox(tr("爱车图片 "), this);
     m_picture = new CCarPictureArea(pictureBox);
-    m_picture->SetMissingText(QStringLiteral("请上传汽车图片！"));
+    m_picture->SetMissingText(tr("请上传汽车图片！"));
     m_picture->setFixedSize(kMaxPictureWidth, kMaxPictureHeight);
     auto* pictureLayout = new QHBoxLayout(pictureBox);
     pictureLayout->addWidget(m_picture, 0, Qt::AlignCenter);
 
-    auto* uploadBox = new QGroupBox(QStringLiteral("上传或修改图片"), this);
+    auto* uploadBox = new QGroupBox(tr("上传或修改图片"), this);
     auto* uploadLayout = new QVBoxLayout(uploadBox);
-    for (const char* hint :
-         {"图片类型：bmp", "图片长宽比例：2:1", "图片最佳尺寸：150*75", "图片最大尺寸：300*150"})
-        uploadLayout->addWidget(new QLabel(QString::fromUtf8(hint), uploadBox));
+    for (const QString& hint : {tr("图片类型：bmp"), tr("图片长宽比例：2:1"),
+                                tr("图片最佳尺寸：150*75"), tr("图片最大尺寸：300*150")})
+        uploadLayout->addWidget(new QLabel(hint, uploadBox));
     uploadLayout->addStretch(1);
-    m_upload = new QPushButton(QStringLiteral("上传图片"), uploadBox);
+    m_upload = new QPushButton(tr("上传图片"), uploadBox);
     uploadLayout->addWidget(m_upload);
 
     auto* pictures = new QHBoxLayout;
@@ -131,7 +133,7 @@ QLineEdit* CPageBaseInfo::edit(const char* column) const
 std::optional<double> CPageBaseInfo::readNumber(const char* column)
 {
     const size_t i = FieldIndex(kFields, column);
-    return ReadNumberField(m_edits[i], QString::fromUtf8(kFields[i].label));
+    return ReadNumberField(m_edits[i], tr(kFields[i].label));
 }
 
 void CPageBaseInfo::OnInitDialog()
@@ -168,8 +170,7 @@ void CPageBaseInfo::showPicture()
     const QString name =
         db && !m_car.isEmpty() ? ValueOrShow(db->GetCurrentCarName(), this) : QString();
     m_picture->SetCar(m_car, name, m_profile.picture);
-    m_upload->setText(m_profile.picture.isNull() ? QStringLiteral("上传图片")
-                                                 : QStringLiteral("修改图片"));
+    m_upload->setText(m_profile.picture.isNull() ? tr("上传图片") : tr("修改图片"));
 }
 
 bool CPageBaseInfo::OnApply()
@@ -224,9 +225,9 @@ void CPageBaseInfo::OnUpload()
 {
     // The suffix a name typed without one gets: lower case, as the files of a
     // case-sensitive file system are usually named.
-    const QString path = GetOpenFileName(this, {QStringLiteral("打开"),
-                                                QStringLiteral("BMP Files (*.bmp);;All Files (*)"),
-                                                QStringLiteral("bmp")});
+    const QString path =
+        GetOpenFileName(this, {tr("打开"), QStringLiteral("BMP Files (*.bmp);;All Files (*)"),
+                               QStringLiteral("bmp")});
     if (path.isEmpty())
         return;
     // The size comes from the headers alone: a picture too large is told so
@@ -236,8 +237,7 @@ void CPageBaseInfo::OnUpload()
                                           ? BitmapFileSize(file.read(kBitmapHeadBytes), file.size())
                                           : std::nullopt;
     if (size && (size->width() > kMaxPictureWidth || size->height() > kMaxPictureHeight)) {
-        MessageBox(this, QStringLiteral("图片尺寸过大，请裁剪后再重新上传！"), kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(this, tr("图片尺寸过大，请裁剪后再重新上传！"), kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     QByteArray bytes;
@@ -245,7 +245,7 @@ void CPageBaseInfo::OnUpload()
         bytes = file.readAll();
     const QImage picture = ReadBitmapFile(bytes);
     if (picture.isNull()) {
-        MessageBox(this, kLoadFailed, kCaption, MB_OK | MB_ICONERROR);
+        MessageBox(this, tr("加载图片失败，请确认图片格式为BMP！"), kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     // The page shows the new picture only once the ledger holds it.

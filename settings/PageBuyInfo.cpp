@@ -83,29 +83,42 @@ QString twoDecimals(double value)
 
 // In the order they are shown.
 const std::array<CPageBuyInfo::Field, 13> CPageBuyInfo::kFields = {{
-    {col::BuyMiles, "购买时里程(KM)", &PURCHASEINFO::buyMilesText, &PURCHASEINFO::buyMiles},
-    {col::CarPrice, "裸车总价格", &PURCHASEINFO::carPriceText, &PURCHASEINFO::carPrice},
-    {col::CarTax, "购置税", &PURCHASEINFO::carTaxText, &PURCHASEINFO::carTax},
-    {col::InsuAmount, "首次保险费用总计", &PURCHASEINFO::insuAmountText, &PURCHASEINFO::insuAmount},
-    {col::CarLicense, "上牌费", &PURCHASEINFO::carLicenseText, &PURCHASEINFO::carLicense},
-    {col::InsuCompany, "保险公司", &PURCHASEINFO::insuCompany, nullptr},
-    {col::InsuNote, "主要内容摘要", &PURCHASEINFO::insuNote, nullptr},
-    {col::InsuTouchInfo, "保险联系信息", &PURCHASEINFO::insuTouchInfo, nullptr},
-    {col::LoanBank, "贷款银行", &PURCHASEINFO::loanBank, nullptr},
-    {col::LoanAmount, "贷款总金额", &PURCHASEINFO::loanAmountText, &PURCHASEINFO::loanAmount},
-    {col::LoanYears, "贷款年限", &PURCHASEINFO::loanYearsText, &PURCHASEINFO::loanYears},
-    {col::LoanInterest, "还贷总利息", &PURCHASEINFO::loanInterestText, &PURCHASEINFO::loanInterest},
-    {col::LoanTouchInfo, "贷款联系信息", &PURCHASEINFO::loanTouchInfo, nullptr},
+    {col::BuyMiles, QT_TRANSLATE_NOOP("CPageBuyInfo", "购买时里程(KM)"),
+     &PURCHASEINFO::buyMilesText, &PURCHASEINFO::buyMiles},
+    {col::CarPrice, QT_TRANSLATE_NOOP("CPageBuyInfo", "裸车总价格"), &PURCHASEINFO::carPriceText,
+     &PURCHASEINFO::carPrice},
+    {col::CarTax, QT_TRANSLATE_NOOP("CPageBuyInfo", "购置税"), &PURCHASEINFO::carTaxText,
+     &PURCHASEINFO::carTax},
+    {col::InsuAmount, QT_TRANSLATE_NOOP("CPageBuyInfo", "首次保险费用总计"),
+     &PURCHASEINFO::insuAmountText, &PURCHASEINFO::insuAmount},
+    {col::CarLicense, QT_TRANSLATE_NOOP("CPageBuyInfo", "上牌费"), &PURCHASEINFO::carLicenseText,
+     &PURCHASEINFO::carLicense},
+    {col::InsuCompany, QT_TRANSLATE_NOOP("CPageBuyInfo", "保险公司"), &PURCHASEINFO::insuCompany,
+     nullptr},
+    {col::InsuNote, QT_TRANSLATE_NOOP("CPageBuyInfo", "主要内容摘要"), &PURCHASEINFO::insuNote,
+     nullptr},
+    {col::InsuTouchInfo, QT_TRANSLATE_NOOP("CPageBuyInfo", "保险联系信息"),
+     &PURCHASEINFO::insuTouchInfo, nullptr},
+    {col::LoanBank, QT_TRANSLATE_NOOP("CPageBuyInfo", "贷款银行"), &PURCHASEINFO::loanBank,
+     nullptr},
+    {col::LoanAmount, QT_TRANSLATE_NOOP("CPageBuyInfo", "贷款总金额"),
+     &PURCHASEINFO::loanAmountText, &PURCHASEINFO::loanAmount},
+    {col::LoanYears, QT_TRANSLATE_NOOP("CPageBuyInfo", "贷款年限"), &PURCHASEINFO::loanYearsText,
+     &PURCHASEINFO::loanYears},
+    {col::LoanInterest, QT_TRANSLATE_NOOP("CPageBuyInfo", "还贷总利息"),
+     &PURCHASEINFO::loanInterestText, &PURCHASEINFO::loanInterest},
+    {col::LoanTouchInfo, QT_TRANSLATE_NOOP("CPageBuyInfo", "贷款联系信息"),
+     &PURCHASEINFO::loanTouchInfo, nullptr},
 }};
 
 CPageBuyInfo::CPageBuyInfo(LedgerContext& context, QWidget* parent)
-    : CCarRowPage(QStringLiteral("购入信息"), context, parent)
+    : CCarRowPage(tr("购入信息"), context, parent)
 {
     // Created group by group, top to bottom, which is the tab order.
     auto* grid = new QGridLayout(this);
     size_t next = 0;
-    auto group = [&](const char* title, int row, int column) {
-        auto* box = new QGroupBox(QString::fromUtf8(title), this);
+    auto group = [&](const QString& title, int row, int column) {
+        auto* box = new QGroupBox(title, this);
         grid->addWidget(box, row, column);
         return new QFormLayout(box);
     };
@@ -115,7 +128,7 @@ CPageBuyInfo::CPageBuyInfo(LedgerContext& context, QWidget* parent)
     auto addEdits = [&](QFormLayout* form, size_t count) {
         for (size_t end = next + count; next < end; ++next) {
             m_edits[next] = new QLineEdit(form->parentWidget());
-            addRow(form, m_edits[next], QString::fromUtf8(kFields[next].label));
+            addRow(form, m_edits[next], tr(kFields[next].label));
         }
     };
     auto total = [&](QFormLayout* form, const QString& label) {
@@ -127,25 +140,25 @@ CPageBuyInfo::CPageBuyInfo(LedgerContext& context, QWidget* parent)
         return edit;
     };
 
-    QFormLayout* start = group("初始信息", 0, 0);
+    QFormLayout* start = group(tr("初始信息"), 0, 0);
     m_date = new CPurchaseDateEdit(platform::CurrentDate(), this);
     m_date->setCalendarPopup(true);
     m_date->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     // The years a stored purchase date is read back in.
     m_date->setDateRange(QDate(1901, 1, 1), QDate(2098, 12, 31));
-    addRow(start, m_date, QStringLiteral("购买日期"));
+    addRow(start, m_date, tr("购买日期"));
     addEdits(start, 1);
 
-    QFormLayout* price = group("汽车价格(货币单位：￥)", 1, 0);
+    QFormLayout* price = group(tr("汽车价格(货币单位：￥)"), 1, 0);
     addEdits(price, 4);
-    m_purchaseTotal = total(price, QStringLiteral("▲汽车总价合计"));
+    m_purchaseTotal = total(price, tr("▲汽车总价合计"));
 
-    QFormLayout* insurance = group("保险信息", 0, 1);
+    QFormLayout* insurance = group(tr("保险信息"), 0, 1);
     addEdits(insurance, 3);
 
-    QFormLayout* loan = group("贷款信息(货币单位：￥)", 1, 1);
+    QFormLayout* loan = group(tr("贷款信息(货币单位：￥)"), 1, 1);
     addEdits(loan, 4);
-    m_loanTotal = total(loan, QStringLiteral("还贷总额"));
+    m_loanTotal = total(loan, tr("还贷总额"));
     addEdits(loan, 1);
 
     grid->setRowStretch(2, 1);
@@ -193,8 +206,7 @@ bool CPageBuyInfo::OnApply()
         typed.*kFields[i].text = m_edits[i]->text();
         if (!kFields[i].number)
             continue;
-        const std::optional<double> number =
-            ReadNumberField(m_edits[i], QString::fromUtf8(kFields[i].label));
+        const std::optional<double> number = ReadNumberField(m_edits[i], tr(kFields[i].label));
         if (!number)
             return false;
         typed.*kFields[i].number = *number;

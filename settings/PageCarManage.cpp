@@ -34,37 +34,37 @@ QString framed(const QString& name)
 } // namespace
 
 CPageCarManage::CPageCarManage(LedgerContext& context, IWindowRequests* window, QWidget* parent)
-    : CPropertyPage(QStringLiteral("车辆管理"), parent), m_context(context), m_window(window)
+    : CPropertyPage(tr("车辆管理"), parent), m_context(context), m_window(window)
 {
     // The car's name follows once a car is made current.
-    m_currentBox = new QGroupBox(QStringLiteral("当前车辆"), this);
+    m_currentBox = new QGroupBox(tr("当前车辆"), this);
     m_picture = new CCarPictureArea(m_currentBox);
     m_picture->setFixedSize(300, 150);
     auto* boxLayout = new QHBoxLayout(m_currentBox);
     boxLayout->addWidget(m_picture, 0, Qt::AlignCenter);
 
-    auto* listLabel = new QLabel(QStringLiteral("车辆列表"), this);
+    auto* listLabel = new QLabel(tr("车辆列表"), this);
     m_list = new QListWidget(this);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setAccessibleName(QStringLiteral("车辆列表"));
+    m_list->setAccessibleName(tr("车辆列表"));
     listLabel->setBuddy(m_list);
 
-    m_setCurrent = new QPushButton(QStringLiteral("设为当前车辆"), this);
-    m_delete = new QPushButton(QStringLiteral("删除选中车辆"), this);
+    m_setCurrent = new QPushButton(tr("设为当前车辆"), this);
+    m_delete = new QPushButton(tr("删除选中车辆"), this);
 
-    m_renameCheck = new QCheckBox(QStringLiteral("修改车辆名称"), this);
-    auto* newNameLabel = new QLabel(QStringLiteral("新名称"), this);
+    m_renameCheck = new QCheckBox(tr("修改车辆名称"), this);
+    auto* newNameLabel = new QLabel(tr("新名称"), this);
     m_newName = new QLineEdit(this);
-    m_newName->setAccessibleName(QStringLiteral("新名称"));
+    m_newName->setAccessibleName(tr("新名称"));
     newNameLabel->setBuddy(m_newName);
-    m_rename = new QPushButton(QStringLiteral("修改"), this);
+    m_rename = new QPushButton(tr("修改"), this);
 
-    m_addCheck = new QCheckBox(QStringLiteral("增加车辆"), this);
-    auto* addNameLabel = new QLabel(QStringLiteral("爱车名称"), this);
+    m_addCheck = new QCheckBox(tr("增加车辆"), this);
+    auto* addNameLabel = new QLabel(tr("爱车名称"), this);
     m_addName = new QLineEdit(this);
-    m_addName->setAccessibleName(QStringLiteral("爱车名称"));
+    m_addName->setAccessibleName(tr("爱车名称"));
     addNameLabel->setBuddy(m_addName);
-    m_add = new QPushButton(QStringLiteral("增加"), this);
+    m_add = new QPushButton(tr("增加"), this);
 
     auto* listColumn = new QVBoxLayout;
     listColumn->addWidget(listLabel);
@@ -274,7 +274,7 @@ void CPageCarManage::OnRenameCar()
             setSheetTitle(newName);
             if (m_window)
                 m_window->SetTitle();
-            m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(newName));
+            m_currentBox->setTitle(tr("当前车辆【%1】").arg(newName));
             RefreshPicture();
         }
         FillCarList();
@@ -288,7 +288,7 @@ void CPageCarManage::OnSetCurrentCar()
     if (row < 0)
         return;
     const CARLIST car = m_cars[static_cast<size_t>(row)];
-    m_currentBox->setTitle(QStringLiteral("当前车辆") + framed(car.name));
+    m_currentBox->setTitle(tr("当前车辆【%1】").arg(car.name));
     ShowStoreFailure(m_context.m_database.SetCurrentCar(car.carId), this);
     FillCarList();
     ShowStoreFailure(m_context.m_database.LoadCurrentCarTotals(m_context.m_costTotals), this);
@@ -304,13 +304,12 @@ void CPageCarManage::OnDeleteCar()
 {
     const int row = selectedRow();
     if (row < 0) {
-        MessageBox(this, QStringLiteral("请首先选择要删除的车辆！"), kCaption,
-                   MB_OKCANCEL | MB_ICONERROR);
+        MessageBox(this, tr("请首先选择要删除的车辆！"), kCaption, MB_OKCANCEL | MB_ICONERROR);
         return;
     }
     const CARLIST car = m_cars[static_cast<size_t>(row)];
-    const QString question = QStringLiteral("车辆") + framed(car.name) +
-                             QStringLiteral("所有信息将会被删除且不可恢复，确认要删除吗？");
+    const QString question =
+        tr("车辆【%1】所有信息将会被删除且不可恢复，确认要删除吗？").arg(car.name);
     if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     CMyDatabase* db = database();

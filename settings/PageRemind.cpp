@@ -18,21 +18,18 @@
 using namespace platform;
 
 CPageRemind::CPageRemind(LedgerContext& context, QWidget* parent)
-    : CPropertyPage(QStringLiteral("保养提醒"), parent), m_context(context),
-      m_list(new QTreeWidget(this)), m_note(new QLabel(this)),
-      m_add(new QPushButton(QStringLiteral("增加…"), this)),
-      m_edit(new QPushButton(QStringLiteral("修改…"), this)),
-      m_delete(new QPushButton(QStringLiteral("删除"), this)),
-      m_done(new QPushButton(QStringLiteral("已完成"), this)),
-      m_snoozeWeek(new QPushButton(QStringLiteral("推迟一周"), this)),
-      m_snoozeMiles(new QPushButton(QStringLiteral("推迟 500 公里"), this))
+    : CPropertyPage(tr("保养提醒"), parent), m_context(context), m_list(new QTreeWidget(this)),
+      m_note(new QLabel(this)), m_add(new QPushButton(tr("增加…"), this)),
+      m_edit(new QPushButton(tr("修改…"), this)), m_delete(new QPushButton(tr("删除"), this)),
+      m_done(new QPushButton(tr("已完成"), this)),
+      m_snoozeWeek(new QPushButton(tr("推迟一周"), this)),
+      m_snoozeMiles(new QPushButton(tr("推迟 500 公里"), this))
 {
     m_list->setColumnCount(ColumnCount);
-    m_list->setHeaderLabels({QStringLiteral("项目"), QStringLiteral("到期"), QStringLiteral("重复"),
-                             QStringLiteral("状态")});
+    m_list->setHeaderLabels({tr("项目"), tr("到期"), tr("重复"), tr("状态")});
     m_list->setRootIsDecorated(false);
     m_list->setAllColumnsShowFocus(true);
-    m_list->setAccessibleName(QStringLiteral("保养提醒"));
+    m_list->setAccessibleName(tr("保养提醒"));
     m_list->header()->setStretchLastSection(true);
     m_note->setWordWrap(true);
 
@@ -141,7 +138,7 @@ std::optional<CareReminder> CPageRemind::suggestion()
         return std::nullopt;
     std::optional<CareReminder> suggested = SuggestCareReminder(records);
     if (!suggested)
-        MessageBox(this, QStringLiteral("保养记录不足两条，无法根据记录建议提醒。"), kCaption,
+        MessageBox(this, tr("保养记录不足两条，无法根据记录建议提醒。"), kCaption,
                    MB_OK | MB_ICONINFORMATION);
     return suggested;
 }
@@ -166,7 +163,7 @@ void CPageRemind::OnAdd()
     CareReminder reminder;
     reminder.carId = m_car;
     if (runDialog(reminder, true))
-        store(reminder, QStringLiteral("已增加提醒“%1”。").arg(reminder.title));
+        store(reminder, tr("已增加提醒“%1”。").arg(reminder.title));
 }
 
 void CPageRemind::OnEdit()
@@ -176,7 +173,7 @@ void CPageRemind::OnEdit()
         return;
     CareReminder reminder = m_reminders[size_t(index)];
     if (runDialog(reminder, false))
-        store(reminder, QStringLiteral("已修改提醒“%1”。").arg(reminder.title));
+        store(reminder, tr("已修改提醒“%1”。").arg(reminder.title));
 }
 
 void CPageRemind::OnDelete()
@@ -186,14 +183,14 @@ void CPageRemind::OnDelete()
     if (index < 0 || !db)
         return;
     const CareReminder& r = m_reminders[size_t(index)];
-    if (MessageBox(this, QStringLiteral("确定要删除提醒“%1”吗？").arg(r.title), kCaption,
+    if (MessageBox(this, tr("确定要删除提醒“%1”吗？").arg(r.title), kCaption,
                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     const QString title = r.title;
     if (ShowStoreFailure(DeleteCareReminder(*db, r.carId, r.recId), this))
         return;
     RefreshPage();
-    m_note->setText(QStringLiteral("已删除提醒“%1”。").arg(title));
+    m_note->setText(tr("已删除提醒“%1”。").arg(title));
 }
 
 void CPageRemind::OnDone()
@@ -216,13 +213,12 @@ void CPageRemind::OnDone()
     reminder = CareReminderDone(reminder, date, miles);
     QString note;
     if (reminder.done)
-        note = QStringLiteral("提醒“%1”已完成。").arg(reminder.title);
+        note = tr("提醒“%1”已完成。").arg(reminder.title);
     else if (work)
-        note = QStringLiteral("按 %1 的记录，提醒“%2”下次到期：%3。")
+        note = tr("按 %1 的记录，提醒“%2”下次到期：%3。")
                    .arg(work->date, reminder.title, CareReminderMarkText(reminder));
     else
-        note = QStringLiteral("提醒“%1”下次到期：%2。")
-                   .arg(reminder.title, CareReminderMarkText(reminder));
+        note = tr("提醒“%1”下次到期：%2。").arg(reminder.title, CareReminderMarkText(reminder));
     store(reminder, note);
 }
 
@@ -232,7 +228,5 @@ void CPageRemind::OnSnooze(bool byWeek)
     if (index < 0)
         return;
     CareReminder reminder = CareReminderSnoozed(m_reminders[size_t(index)], byWeek);
-    store(
-        reminder,
-        QStringLiteral("提醒“%1”推迟到：%2。").arg(reminder.title, CareReminderMarkText(reminder)));
+    store(reminder, tr("提醒“%1”推迟到：%2。").arg(reminder.title, CareReminderMarkText(reminder)));
 }

@@ -30,27 +30,27 @@
 using namespace platform;
 
 CPageRestroeData::CPageRestroeData(IWindowRequests* window, LedgerContext* context, QWidget* parent)
-    : CPropertyPage(QStringLiteral("备份与恢复"), parent), m_window(window), m_context(context)
+    : CPropertyPage(tr("备份与恢复"), parent), m_window(window), m_context(context)
 {
-    auto* backupBox = new QGroupBox(QStringLiteral("数据备份"), this);
-    m_backup = new QPushButton(QStringLiteral("备份当前数据点"), backupBox);
+    auto* backupBox = new QGroupBox(tr("数据备份"), this);
+    m_backup = new QPushButton(tr("备份当前数据点"), backupBox);
     m_folderLabel = new QLabel(backupBox);
     m_folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* backupLayout = new QHBoxLayout(backupBox);
     backupLayout->addWidget(m_backup);
     backupLayout->addWidget(m_folderLabel, 1);
 
-    auto* restoreBox = new QGroupBox(QStringLiteral("数据恢复"), this);
+    auto* restoreBox = new QGroupBox(tr("数据恢复"), this);
     m_list = new QListWidget(restoreBox);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     // Sorted by text, so backup points appear oldest first.
     m_list->setSortingEnabled(true);
-    m_list->setAccessibleName(QStringLiteral("备份点列表"));
+    m_list->setAccessibleName(tr("备份点列表"));
     // Made in the order they stand, which Tab follows: the list's own
     // buttons first, the file from elsewhere last.
-    m_restore = new QPushButton(QStringLiteral("恢复该被备份点"), restoreBox);
-    m_delete = new QPushButton(QStringLiteral("删除该备份点"), restoreBox);
-    m_restoreFromFile = new QPushButton(QStringLiteral("从文件恢复…"), restoreBox);
+    m_restore = new QPushButton(tr("恢复该被备份点"), restoreBox);
+    m_delete = new QPushButton(tr("删除该备份点"), restoreBox);
+    m_restoreFromFile = new QPushButton(tr("从文件恢复…"), restoreBox);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_restore);
@@ -94,8 +94,7 @@ bool CPageRestroeData::backupFolderUsable()
         BackupFolderProblem(m_backupFolder, !m_settings || m_settings->IsDataFolderBackup());
     if (problem.isEmpty())
         return true;
-    MessageBox(this, QStringLiteral("数据没有备份：%1").arg(problem), kCaption,
-               MB_OK | MB_ICONERROR);
+    MessageBox(this, tr("数据没有备份：%1").arg(problem), kCaption, MB_OK | MB_ICONERROR);
     return false;
 }
 
@@ -114,8 +113,7 @@ void CPageRestroeData::FillList()
 {
     const QString selected = selectedName();
     m_backupFolder = BackupFolder();
-    m_folderLabel->setText(
-        QStringLiteral("备份文件夹：%1").arg(QDir::toNativeSeparators(m_backupFolder)));
+    m_folderLabel->setText(tr("备份文件夹：%1").arg(QDir::toNativeSeparators(m_backupFolder)));
     m_list->clear();
     // Each row keeps the name of its file: the row text begins with it, but
     // a name of another length makes any fixed part of the text another file.
@@ -131,8 +129,7 @@ void CPageRestroeData::FillList()
 void CPageRestroeData::OnBackup()
 {
     if (!QFileInfo(m_databasePath).isFile()) {
-        MessageBox(this, QStringLiteral("数据库文件不存在，无法备份！"), kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(this, tr("数据库文件不存在，无法备份！"), kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     m_backupFolder = BackupFolder();
@@ -141,11 +138,10 @@ void CPageRestroeData::OnBackup()
     const SqlStatus made = MakeBackupPoint(m_databasePath, m_backupFolder,
                                            BackupPointName(CurrentDateTime()), ledgerKey());
     if (!made.ok()) {
-        MessageBox(this, QStringLiteral("数据备份失败：") + made.message, kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(this, tr("数据备份失败：%1").arg(made.message), kCaption, MB_OK | MB_ICONERROR);
         return;
     }
-    MessageBox(this, QStringLiteral("数据备份成功！"), kCaption, MB_OK);
+    MessageBox(this, tr("数据备份成功！"), kCaption, MB_OK);
     FillList();
 }
 
@@ -153,12 +149,11 @@ void CPageRestroeData::OnRestore()
 {
     const QString name = selectedName();
     if (name.isEmpty()) {
-        MessageBox(this, QStringLiteral("请首先选择要恢复的备份点！"), kCaption,
-                   MB_OKCANCEL | MB_ICONERROR);
+        MessageBox(this, tr("请首先选择要恢复的备份点！"), kCaption, MB_OKCANCEL | MB_ICONERROR);
         return;
     }
     const QString question =
-        QStringLiteral("备份点【%1】将会被恢复，现有数据将会被覆盖，确认要恢复吗？").arg(name);
+        tr("备份点【%1】将会被恢复，现有数据将会被覆盖，确认要恢复吗？").arg(name);
     if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     // Everything that can stop the restore is checked while the program still
@@ -173,15 +168,14 @@ void CPageRestroeData::OnRestore()
 
 void CPageRestroeData::OnRestoreFromFile()
 {
-    const QString path = GetOpenFileName(
-        this, {QStringLiteral("选择要恢复的备份点或账本副本"),
-               QStringLiteral("备份点与账本 (*.bpt *.mdb);;所有文件 (*)"), QString()});
+    const QString path =
+        GetOpenFileName(this, {tr("选择要恢复的备份点或账本副本"),
+                               tr("备份点与账本 (*.bpt *.mdb);;所有文件 (*)"), QString()});
     if (path.isEmpty())
         return;
     const QFileInfo file(path);
-    const QString question =
-        QStringLiteral("文件【%1】将会被恢复，现有数据将会被覆盖，确认要恢复吗？")
-            .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
+    const QString question = tr("文件【%1】将会被恢复，现有数据将会被覆盖，确认要恢复吗？")
+                                 .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
     if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     m_backupFolder = BackupFolder();
@@ -206,8 +200,7 @@ void CPageRestroeData::OnRestoreFromFile()
             MakeBackupPoint(file.absoluteFilePath(), m_backupFolder, name, m_pointKey);
         if (!copied.ok()) {
             MessageBox(this,
-                       QStringLiteral("无法将文件复制到备份文件夹（%1），数据没有恢复。")
-                           .arg(copied.message),
+                       tr("无法将文件复制到备份文件夹（%1），数据没有恢复。").arg(copied.message),
                        kCaption, MB_OK | MB_ICONERROR);
             return;
         }
@@ -221,16 +214,15 @@ QString CPageRestroeData::readyRestoreProgram()
     const QString program = RestoreProgramPath();
     if (!QFileInfo(program).isFile()) {
         MessageBox(this,
-                   QStringLiteral("文件【%1】丢失，无法恢复数据文件！")
-                       .arg(QDir::toNativeSeparators(program)),
+                   tr("文件【%1】丢失，无法恢复数据文件！").arg(QDir::toNativeSeparators(program)),
                    kCaption, MB_OK | MB_ICONERROR);
         return QString();
     }
     if (!QFileInfo(program).isExecutable()) {
-        MessageBox(this,
-                   QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
-                       .arg(QDir::toNativeSeparators(program)),
-                   kCaption, MB_OK | MB_ICONERROR);
+        MessageBox(
+            this,
+            tr("恢复程序【%1】无法启动，数据没有恢复。").arg(QDir::toNativeSeparators(program)),
+            kCaption, MB_OK | MB_ICONERROR);
         return QString();
     }
     return program;
@@ -238,7 +230,7 @@ QString CPageRestroeData::readyRestoreProgram()
 
 void CPageRestroeData::startRestore(const QString& program, const QString& name)
 {
-    MessageBox(this, QStringLiteral("程序将关闭并重新启动加载恢复的新数据..."), kCaption, MB_OK);
+    MessageBox(this, tr("程序将关闭并重新启动加载恢复的新数据..."), kCaption, MB_OK);
     // Started before the program closes, so that a program that cannot be
     // started after all leaves this one running; it waits for this one to end.
     // The name is one argument as it is, never trimmed; a backup folder other
@@ -247,10 +239,10 @@ void CPageRestroeData::startRestore(const QString& program, const QString& name)
     if (m_settings && !m_settings->IsDataFolderBackup())
         arguments << m_backupFolder;
     if (!StartProcess(program, arguments, RestoreKeysInput({ledgerKey(), m_pointKey}))) {
-        MessageBox(this,
-                   QStringLiteral("恢复程序【%1】无法启动，数据没有恢复。")
-                       .arg(QDir::toNativeSeparators(program)),
-                   kCaption, MB_OK | MB_ICONERROR);
+        MessageBox(
+            this,
+            tr("恢复程序【%1】无法启动，数据没有恢复。").arg(QDir::toNativeSeparators(program)),
+            kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     if (CTreePropSheet* sheet = GetSheet())
@@ -279,15 +271,13 @@ bool CPageRestroeData::restorablePoint(const QString& folder, const QString& nam
             // passwords; anyone else is told the point cannot be read.
             bool given = false;
             const QString typed = QInputDialog::getText(
-                this, kCaption,
-                QStringLiteral("备份点【%1】用另一个密码加密，请输入那时的密码：").arg(name),
+                this, kCaption, tr("备份点【%1】用另一个密码加密，请输入那时的密码：").arg(name),
                 QLineEdit::Password, QString(), &given);
             if (!given)
                 return false;
             if (!LedgerOpensWithKey(path, typed)) {
-                MessageBox(this,
-                           QStringLiteral("密码不能打开备份点【%1】，数据没有恢复。").arg(name),
-                           kCaption, MB_OK | MB_ICONERROR);
+                MessageBox(this, tr("密码不能打开备份点【%1】，数据没有恢复。").arg(name), kCaption,
+                           MB_OK | MB_ICONERROR);
                 return false;
             }
             m_pointKey = typed;
@@ -299,10 +289,10 @@ bool CPageRestroeData::restorablePoint(const QString& folder, const QString& nam
         return true;
     case BackupPointState::BadName:
     case BackupPointState::Missing:
-        refusal = QStringLiteral("备份点【%1】不存在，无法恢复！");
+        refusal = tr("备份点【%1】不存在，无法恢复！");
         break;
     case BackupPointState::Damaged:
-        refusal = QStringLiteral("备份点【%1】已损坏或不是本程序的账本，无法恢复！");
+        refusal = tr("备份点【%1】已损坏或不是本程序的账本，无法恢复！");
         break;
     }
     MessageBox(this, refusal.arg(name), kCaption, MB_OK | MB_ICONERROR);
@@ -314,17 +304,15 @@ void CPageRestroeData::OnDelete()
 {
     const QString name = selectedName();
     if (name.isEmpty()) {
-        MessageBox(this, QStringLiteral("请首先选择要删除的备份点！"), kCaption,
-                   MB_OKCANCEL | MB_ICONERROR);
+        MessageBox(this, tr("请首先选择要删除的备份点！"), kCaption, MB_OKCANCEL | MB_ICONERROR);
         return;
     }
-    const QString question =
-        QStringLiteral("备份点【%1】将会被删除且不可恢复，确认要删除吗？").arg(name);
+    const QString question = tr("备份点【%1】将会被删除且不可恢复，确认要删除吗？").arg(name);
     if (MessageBox(this, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
         return;
     QFile file(m_backupFolder + QLatin1Char('/') + name);
     if (!IsPlainFileName(name) || !file.remove())
-        MessageBox(this, QStringLiteral("删除备份点【%1】失败：%2").arg(name, file.errorString()),
-                   kCaption, MB_OK | MB_ICONERROR);
+        MessageBox(this, tr("删除备份点【%1】失败：%2").arg(name, file.errorString()), kCaption,
+                   MB_OK | MB_ICONERROR);
     FillList();
 }

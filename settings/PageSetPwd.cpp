@@ -38,7 +38,7 @@ QLineEdit* passwordEdit(const QString& name, QWidget* parent)
 // A red label that keeps its place in the layout while hidden.
 QLabel* redLabel(QWidget* parent)
 {
-    auto* label = new QLabel(QStringLiteral("密码输入错误！"), parent);
+    auto* label = new QLabel(QCoreApplication::translate("CPageSetPwd", "密码输入错误！"), parent);
     label->setStyleSheet(WarningStyleSheet());
     label->setAccessibleName(label->text());
     label->setWordWrap(true);
@@ -59,15 +59,15 @@ void showText(QLabel* label, const QString& text)
 } // namespace
 
 CPageSetPwd::CPageSetPwd(IWindowRequests* window, LedgerContext* context, QWidget* parent)
-    : CPropertyPage(QStringLiteral("密码设置"), parent), m_window(window), m_context(context)
+    : CPropertyPage(tr("密码设置"), parent), m_window(window), m_context(context)
 {
-    auto* oldGroup = new QGroupBox(QStringLiteral("密码认证"), this);
-    auto* oldCaption = new QLabel(QStringLiteral("输入原密码："), oldGroup);
-    m_oldEdit = passwordEdit(QStringLiteral("输入原密码"), oldGroup);
+    auto* oldGroup = new QGroupBox(tr("密码认证"), this);
+    auto* oldCaption = new QLabel(tr("输入原密码："), oldGroup);
+    m_oldEdit = passwordEdit(tr("输入原密码"), oldGroup);
     oldCaption->setBuddy(m_oldEdit);
-    m_check = new QPushButton(QStringLiteral("确定"), oldGroup);
+    m_check = new QPushButton(tr("确定"), oldGroup);
     m_oldLabel = redLabel(oldGroup);
-    m_clear = new QPushButton(QStringLiteral("清除密码"), oldGroup);
+    m_clear = new QPushButton(tr("清除密码"), oldGroup);
     auto* oldLayout = new QGridLayout(oldGroup);
     oldLayout->addWidget(oldCaption, 0, 0);
     oldLayout->addWidget(m_oldEdit, 0, 1);
@@ -75,15 +75,15 @@ CPageSetPwd::CPageSetPwd(IWindowRequests* window, LedgerContext* context, QWidge
     oldLayout->addWidget(m_oldLabel, 1, 1);
     oldLayout->addWidget(m_clear, 1, 2);
 
-    auto* newGroup = new QGroupBox(QStringLiteral("输入新密码"), this);
-    auto* newCaption = new QLabel(QStringLiteral("输入新密码："), newGroup);
-    m_newEdit = passwordEdit(QStringLiteral("输入新密码"), newGroup);
+    auto* newGroup = new QGroupBox(tr("输入新密码"), this);
+    auto* newCaption = new QLabel(tr("输入新密码："), newGroup);
+    m_newEdit = passwordEdit(tr("输入新密码"), newGroup);
     newCaption->setBuddy(m_newEdit);
-    auto* confirmCaption = new QLabel(QStringLiteral("输入确认密码："), newGroup);
-    m_confirmEdit = passwordEdit(QStringLiteral("输入确认密码"), newGroup);
+    auto* confirmCaption = new QLabel(tr("输入确认密码："), newGroup);
+    m_confirmEdit = passwordEdit(tr("输入确认密码"), newGroup);
     confirmCaption->setBuddy(m_confirmEdit);
-    m_apply = new QPushButton(QStringLiteral("应用"), newGroup);
-    m_encrypt = new QCheckBox(QStringLiteral("用密码加密账本（忘记密码将无法打开账本）"), newGroup);
+    m_apply = new QPushButton(tr("应用"), newGroup);
+    m_encrypt = new QCheckBox(tr("用密码加密账本（忘记密码将无法打开账本）"), newGroup);
     m_hintLabel = redLabel(newGroup);
     auto* newLayout = new QGridLayout(newGroup);
     newLayout->addWidget(newCaption, 0, 0);
@@ -145,15 +145,14 @@ void CPageSetPwd::initialise()
         setNewPasswordEnabled(false);
     } else if (!stored.unreadableFile.isEmpty()) {
         setNewPasswordEnabled(false);
-        showHint(
-            QStringLiteral("无法读取设置文件 %1，不能核对或更改密码。").arg(stored.unreadableFile));
+        showHint(tr("无法读取设置文件 %1，不能核对或更改密码。").arg(stored.unreadableFile));
     } else if (stored.set) {
         setNewPasswordEnabled(false);
     } else {
         m_check->setEnabled(false);
         m_oldEdit->setEnabled(false);
-        showText(m_oldLabel, QStringLiteral("未设置密码！"));
-        showHint(QStringLiteral("请在这里设置您的密码！"));
+        showText(m_oldLabel, tr("未设置密码！"));
+        showHint(tr("请在这里设置您的密码！"));
     }
     m_clear->hide();
 }
@@ -173,8 +172,8 @@ bool CPageSetPwd::rekeyLedger(const QString& key)
     QApplication::restoreOverrideCursor();
     if (changed.ok())
         return true;
-    MessageBox(this, QStringLiteral("账本的加密没有更改，密码没有更改：%1").arg(changed.message),
-               kCaption, MB_OK | MB_ICONERROR);
+    MessageBox(this, tr("账本的加密没有更改，密码没有更改：%1").arg(changed.message), kCaption,
+               MB_OK | MB_ICONERROR);
     return false;
 }
 
@@ -200,19 +199,18 @@ void CPageSetPwd::OnCheckOldPassword()
         m_oldEdit->setEnabled(false);
         m_clear->show();
         setNewPasswordEnabled(true);
-        showHint(QStringLiteral("请在这里设置您的密码！"));
+        showHint(tr("请在这里设置您的密码！"));
         m_newEdit->setFocus();
         return;
     }
     if (m_attempts >= kMaxAttempts) {
-        MessageBox(this, QStringLiteral("对不起，您尝试次数过多，对话框将自动关闭！"), kCaption,
-                   MB_OK);
+        MessageBox(this, tr("对不起，您尝试次数过多，对话框将自动关闭！"), kCaption, MB_OK);
         closeSheet();
         return;
     }
     m_oldEdit->clear();
     m_oldEdit->setFocus();
-    showText(m_oldLabel, QStringLiteral("密码输入错误！"));
+    showText(m_oldLabel, tr("密码输入错误！"));
     m_oldErrorShown = true;
 }
 
@@ -236,9 +234,9 @@ void CPageSetPwd::OnSetNewPassword()
         m_newEdit->clear();
         m_confirmEdit->clear();
         m_newEdit->setFocus();
-        result = QStringLiteral("密码两次输入不一致，请重新设置！");
+        result = tr("密码两次输入不一致，请重新设置！");
     } else if (password.isEmpty()) {
-        result = QStringLiteral("密码不能为空，请重新设置！");
+        result = tr("密码不能为空，请重新设置！");
     } else if (!m_window) {
         result = QStringLiteral("Can't get mainframe's point!");
     } else if (!storeNewPassword(password)) {
@@ -246,7 +244,7 @@ void CPageSetPwd::OnSetNewPassword()
     } else {
         m_oldLabel->hide();
         setNewPasswordEnabled(false);
-        result = QStringLiteral("密码已设置，请牢记！");
+        result = tr("密码已设置，请牢记！");
     }
     showHint(result);
 }
@@ -255,7 +253,7 @@ bool CPageSetPwd::storeNewPassword(const QString& password)
 {
     const auto writeFailed = [this] {
         // The typed password stays, so the user can try again.
-        MessageBox(this, QStringLiteral("密码保存失败，密码没有更改，请重试！"), kCaption,
+        MessageBox(this, tr("密码保存失败，密码没有更改，请重试！"), kCaption,
                    MB_OK | MB_ICONERROR);
         return false;
     };
@@ -291,11 +289,11 @@ void CPageSetPwd::OnClearPassword()
         return;
     WriteOwnerKeyed(false);
     if (!WriteStartupPassword(QString())) {
-        MessageBox(this, QStringLiteral("密码清除失败，密码没有更改，请重试！"), kCaption,
+        MessageBox(this, tr("密码清除失败，密码没有更改，请重试！"), kCaption,
                    MB_OK | MB_ICONERROR);
         return;
     }
-    showText(m_oldLabel, QStringLiteral("未设置密码！"));
+    showText(m_oldLabel, tr("未设置密码！"));
     m_encrypt->setChecked(false);
     m_clear->hide();
 }

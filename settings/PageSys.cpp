@@ -4,52 +4,70 @@
 #include "database/OdometerFollow.h"
 #include "platform/FileDialog.h"
 #include "platform/Folders.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
+#include "platform/Profile.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+using platform::LanguageChoice;
+
 const std::array<CPageSys::OdometerBox, 6> CPageSys::kOdometerBoxes = {{
-    {0x01, "维修记录表 - 显示 - 里程表"},
-    {0x02, "保养记录表 - 显示 - 里程表"},
-    {0x04, "事故记录表 - 显示 - 里程表"},
-    {0x08, "日常杂费记录表 - 显示 - 里程表"},
-    {0x10, "爱车用品记录表 - 显示 - 里程表"},
-    {0x20, "日志记录表 - 显示 - 里程表"},
+    {0x01, QT_TRANSLATE_NOOP("CPageSys", "维修记录表 - 显示 - 里程表")},
+    {0x02, QT_TRANSLATE_NOOP("CPageSys", "保养记录表 - 显示 - 里程表")},
+    {0x04, QT_TRANSLATE_NOOP("CPageSys", "事故记录表 - 显示 - 里程表")},
+    {0x08, QT_TRANSLATE_NOOP("CPageSys", "日常杂费记录表 - 显示 - 里程表")},
+    {0x10, QT_TRANSLATE_NOOP("CPageSys", "爱车用品记录表 - 显示 - 里程表")},
+    {0x20, QT_TRANSLATE_NOOP("CPageSys", "日志记录表 - 显示 - 里程表")},
 }};
 
 CPageSys::CPageSys(LedgerContext& context, QWidget* parent)
-    : CPropertyPage(QStringLiteral("系统配置"), parent), m_context(context)
+    : CPropertyPage(tr("系统配置"), parent), m_context(context)
 {
-    auto* group = new QGroupBox(QStringLiteral("里程表显示设置"), this);
+    auto* group = new QGroupBox(tr("里程表显示设置"), this);
     auto* groupLayout = new QVBoxLayout(group);
     for (size_t i = 0; i < kOdometerBoxes.size(); ++i) {
-        m_odometerChecks[i] = new QCheckBox(QString::fromUtf8(kOdometerBoxes[i].label), group);
+        m_odometerChecks[i] = new QCheckBox(tr(kOdometerBoxes[i].label), group);
         groupLayout->addWidget(m_odometerChecks[i]);
     }
-    m_autoCheck = new QCheckBox(QStringLiteral("软件启动时自动检查新版本"), this);
-    m_followRecords = new QCheckBox(QStringLiteral("用记录中的里程更新当前里程"), this);
+    m_autoCheck = new QCheckBox(tr("软件启动时自动检查新版本"), this);
+    m_followRecords = new QCheckBox(tr("用记录中的里程更新当前里程"), this);
+    auto* languageLabel = new QLabel(tr("界面语言(&L)："), this);
+    m_language = new QComboBox(this);
+    // The language names read the same in either language.
+    m_language->addItem(tr("跟随系统"), int(LanguageChoice::System));
+    m_language->addItem(QStringLiteral("中文"), int(LanguageChoice::Chinese));
+    m_language->addItem(QStringLiteral("English"), int(LanguageChoice::English));
+    languageLabel->setBuddy(m_language);
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageLabel);
+    languageRow->addWidget(m_language);
+    languageRow->addStretch(1);
 
-    auto* backup = new QGroupBox(QStringLiteral("数据备份"), this);
-    auto* folderLabel = new QLabel(QStringLiteral("备份文件夹(&F)："), backup);
+    auto* backup = new QGroupBox(tr("数据备份"), this);
+    auto* folderLabel = new QLabel(tr("备份文件夹(&F)："), backup);
     m_backupFolder = new QLineEdit(backup);
     m_backupFolder->setPlaceholderText(QDir::toNativeSeparators(platform::BackupFolder()));
     folderLabel->setBuddy(m_backupFolder);
-    auto* browse = new QPushButton(QStringLiteral("浏览(&B)…"), backup);
-    m_autoBackup = new QCheckBox(QStringLiteral("退出时自动备份"), backup);
-    auto* keepLabel = new QLabel(QStringLiteral("保留最近的自动备份点(&K)："), backup);
+    auto* browse = new QPushButton(tr("浏览(&B)…"), backup);
+    m_autoBackup = new QCheckBox(tr("退出时自动备份"), backup);
+    auto* keepLabel = new QLabel(tr("保留最近的自动备份点(&K)："), backup);
     m_keepBackups = new QSpinBox(backup);
     m_keepBackups->setRange(1, BackupSettings::kMostKept);
-    m_keepBackups->setSuffix(QStringLiteral(" 个"));
+    m_keepBackups->setSuffix(tr(" 个"));
     keepLabel->setBuddy(m_keepBackups);
-    auto* note = new QLabel(QStringLiteral("手动备份的备份点不会被自动删除。"), backup);
+    auto* note = new QLabel(tr("手动备份的备份点不会被自动删除。"), backup);
     auto* backupLayout = new QGridLayout(backup);
     backupLayout->addWidget(folderLabel, 0, 0);
     backupLayout->addWidget(m_backupFolder, 0, 1);
@@ -64,6 +82,7 @@ CPageSys::CPageSys(LedgerContext& context, QWidget* parent)
     layout->addWidget(group);
     layout->addWidget(m_autoCheck);
     layout->addWidget(m_followRecords);
+    layout->addLayout(languageRow);
     layout->addWidget(backup);
     layout->addStretch(1);
 }
@@ -71,7 +90,7 @@ CPageSys::CPageSys(LedgerContext& context, QWidget* parent)
 void CPageSys::browseBackupFolder()
 {
     const QString chosen = platform::GetExistingDirectory(
-        this, {QStringLiteral("选择备份文件夹"), m_context.m_backupSettings.Folder()});
+        this, {tr("选择备份文件夹"), m_context.m_backupSettings.Folder()});
     if (!chosen.isEmpty())
         m_backupFolder->setText(QDir::toNativeSeparators(chosen));
 }
@@ -92,6 +111,8 @@ void CPageSys::OnInitDialog()
         m_odometerChecks[i]->setChecked((m_mask & kOdometerBoxes[i].bit) != 0);
     m_autoCheck->setChecked(m_context.AutoCheckUpdate != 0);
     m_followRecords->setChecked(m_context.OdometerFollowsRecords);
+    m_keptLanguage = platform::ReadLanguageChoice();
+    m_language->setCurrentIndex(m_language->findData(int(m_keptLanguage)));
     const BackupSettings& backup = m_context.m_backupSettings;
     m_backupFolder->setText(QDir::toNativeSeparators(backup.Folder()));
     m_autoBackup->setChecked(backup.autoAtExit);
@@ -110,8 +131,11 @@ void CPageSys::OnOK()
     m_context.SettingsDirty = 1;
     if (m_context.OdometerFollowsRecords != m_followRecords->isChecked()) {
         m_context.OdometerFollowsRecords = m_followRecords->isChecked();
-        WriteOdometerFollowSetting(m_context.OdometerFollowsRecords);
+        if (!WriteOdometerFollowSetting(m_context.OdometerFollowsRecords))
+            warn(tr("“用记录中的里程更新当前里程”无法写入文件【%1】，只在本次运行中有效。")
+                     .arg(QDir::toNativeSeparators(platform::ProfileFilePath())));
     }
+    applyLanguage();
 
     BackupSettings backup;
     backup.folder = QDir::fromNativeSeparators(m_backupFolder->text().trimmed());
@@ -121,8 +145,33 @@ void CPageSys::OnOK()
         backup.folder.clear();
     m_context.m_backupSettings = backup;
     if (!SaveBackupSettings(backup))
-        platform::MessageBox(this,
-                             QStringLiteral("备份设置无法写入文件【%1】，只在本次运行中有效。")
-                                 .arg(QDir::toNativeSeparators(BackupSettingsPath())),
-                             platform::kCaption, platform::MB_OK | platform::MB_ICONWARNING);
+        warn(tr("备份设置无法写入文件【%1】，只在本次运行中有效。")
+                 .arg(QDir::toNativeSeparators(BackupSettingsPath())));
+}
+
+void CPageSys::applyLanguage()
+{
+    const auto chosen = LanguageChoice(m_language->currentData().toInt());
+    if (chosen == m_keptLanguage)
+        return;
+    if (!platform::WriteLanguageChoice(chosen)) {
+        m_language->setCurrentIndex(m_language->findData(int(m_keptLanguage)));
+        warn(tr("界面语言无法写入文件【%1】，没有更改。")
+                 .arg(QDir::toNativeSeparators(platform::ProfileFilePath())));
+        return;
+    }
+    m_keptLanguage = chosen;
+    // The language this run speaks was installed at start-up together with
+    // its locale (platform/Translations.h).
+    const bool runningInChinese = QLocale().language() == QLocale::Chinese;
+    if (platform::InterfaceInChinese(chosen, QProcessEnvironment::systemEnvironment()) !=
+        runningInChinese)
+        platform::MessageBox(this, tr("界面语言将在下次启动程序时更改。"), platform::kCaption,
+                             platform::MB_OK | platform::MB_ICONINFORMATION);
+}
+
+void CPageSys::warn(const QString& text)
+{
+    platform::MessageBox(this, text, platform::kCaption,
+                         platform::MB_OK | platform::MB_ICONWARNING);
 }

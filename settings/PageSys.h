@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Language.h"
 #include "settings/PropertyPage.h"
 
 #include <QtGlobal>
@@ -7,6 +8,7 @@
 
 class LedgerContext;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QSpinBox;
 
@@ -14,6 +16,8 @@ class QSpinBox;
 // the program looks for a new version at start-up and whether the records'
 // readings move the odometer (kept in the profile at once). OK and Apply store both in
 // the ledger context and mark "sysfile.cfg" for the main frame's next save.
+// The interface language is kept in the profile by OK and Apply; the program
+// speaks it from its next start.
 // Below them the backup settings, which OK and Apply write at once to
 // "backup.ini".
 class CPageSys : public CPropertyPage
@@ -38,6 +42,8 @@ public:
     QCheckBox* odometerCheck(qint32 bit) const;
     QCheckBox* autoCheckUpdateBox() const { return m_autoCheck; }
     QCheckBox* followRecordsBox() const { return m_followRecords; }
+    // "跟随系统", "中文", "English"; each item's data is its LanguageChoice.
+    QComboBox* languageBox() const { return m_language; }
     // The backup settings: folder, "退出时自动备份", automatic points kept.
     QLineEdit* backupFolderBox() const { return m_backupFolder; }
     QCheckBox* autoBackupBox() const { return m_autoBackup; }
@@ -45,12 +51,17 @@ public:
 
 private:
     void browseBackupFolder();
+    // Keeps a changed language choice in the profile.
+    void applyLanguage();
+    void warn(const QString& text);
 
     LedgerContext& m_context;
     qint32 m_mask = 63;
     std::array<QCheckBox*, 6> m_odometerChecks{};
     QCheckBox* m_autoCheck;
     QCheckBox* m_followRecords;
+    QComboBox* m_language;
+    platform::LanguageChoice m_keptLanguage = platform::LanguageChoice::System;
     QLineEdit* m_backupFolder;
     QCheckBox* m_autoBackup;
     QSpinBox* m_keepBackups;

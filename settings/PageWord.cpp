@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -20,8 +21,8 @@ const std::vector<LedgerColumn>& columns()
 {
     static const std::vector<LedgerColumn> list{
         {QString(), LedgerField::None, CellKind::RowNumber, 0},
-        {QStringLiteral("内容"), LedgerField::Content, CellKind::Text, 0},
-        {QStringLiteral("类别"), LedgerField::Name, CellKind::Label, 0},
+        {QCoreApplication::translate("CPageWord", "内容"), LedgerField::Content, CellKind::Text, 0},
+        {QCoreApplication::translate("CPageWord", "类别"), LedgerField::Name, CellKind::Label, 0},
         {QStringLiteral("ClassID-hiden"), LedgerField::Count, CellKind::Label, 0},
         {QStringLiteral("RecID-hiden"), LedgerField::RecId, CellKind::RecordId, 0}};
     return list;
@@ -29,15 +30,13 @@ const std::vector<LedgerColumn>& columns()
 } // namespace
 
 CPageWord::CPageWord(LedgerContext& context, QWidget* parent)
-    : CPropertyPage(QStringLiteral("输入记录"), parent), m_context(context),
-      m_grid(new CGridCtrl(this)),
-      m_hint(new QLabel(QStringLiteral("提示：双击单元格可以进行编辑，点右键可以删除选中的项。"),
-                        this)),
+    : CPropertyPage(tr("输入记录"), parent), m_context(context), m_grid(new CGridCtrl(this)),
+      m_hint(new QLabel(tr("提示：双击单元格可以进行编辑，点右键可以删除选中的项。"), this)),
       m_records(m_grid, LedgerKind::InputHistory, columns(), "\"ClassName\",\"Content\"", false)
 {
     m_grid->SetDlgCtrlID(kGridId);
     m_grid->SetOwner(this);
-    m_grid->setAccessibleName(QStringLiteral("输入记录"));
+    m_grid->setAccessibleName(tr("输入记录"));
     m_hint->setWordWrap(true);
 
     SetupLedgerGrid(m_grid, ColumnCount);

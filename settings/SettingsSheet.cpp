@@ -13,6 +13,8 @@
 #include "settings/SheetImages.h"
 #include "settings/TreePropSheet.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Icon of each page in the page icon strip, in tree order.
@@ -80,13 +82,14 @@ bool IsSettingsCommand(int commandId)
 
 QString SettingsSheetTitle(const QString& carName)
 {
-    return QStringLiteral("综合设置【") + carName + QStringLiteral("】");
+    return QCoreApplication::translate("SettingsSheet", "综合设置【%1】").arg(carName);
 }
 
 std::unique_ptr<CTreePropSheet> CreateSettingsSheet(QWidget* parent, int commandId,
                                                     LedgerContext& context, IWindowRequests* window)
 {
-    auto sheet = std::make_unique<CTreePropSheet>(QStringLiteral("综合设置"), parent);
+    auto sheet = std::make_unique<CTreePropSheet>(
+        QCoreApplication::translate("SettingsSheet", "综合设置"), parent);
     sheet->SetTreeViewMode(true, true, true);
     sheet->SetTreeDefaultImages(sheetimages::DefaultImages());
     sheet->SetEmptyPageText(QStringLiteral("Please select a page!"));

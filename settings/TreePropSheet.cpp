@@ -14,6 +14,7 @@
 #include <QTabBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -253,7 +254,7 @@ bool CTreePropSheet::Create()
         auto* column = new QVBoxLayout;
         column->setSpacing(0);
         m_tabs = new QTabBar(this);
-        m_tabs->setAccessibleName(QStringLiteral("页面"));
+        m_tabs->setAccessibleName(tr("页面"));
         column->addWidget(m_tabs);
         column->addWidget(frameWnd, 1);
         grid->addLayout(column, 0, 0, 1, 2);
@@ -267,10 +268,10 @@ bool CTreePropSheet::Create()
     }
     updateFrameMinimum();
 
-    m_ok = new QPushButton(QStringLiteral("确定"), this);
-    m_cancel = new QPushButton(QStringLiteral("取消"), this);
-    m_apply = new QPushButton(QStringLiteral("应用(&A)"), this);
-    m_apply->setAccessibleName(QStringLiteral("应用"));
+    m_ok = new QPushButton(tr("确定"), this);
+    m_cancel = new QPushButton(tr("取消"), this);
+    m_apply = new QPushButton(tr("应用(&A)"), this);
+    m_apply->setAccessibleName(tr("应用"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     for (QPushButton* button : {m_ok, m_cancel, m_apply}) {
@@ -321,7 +322,7 @@ QTreeWidget* CTreePropSheet::CreatePageTreeObject()
     tree->setColumnCount(1);
     tree->setRootIsDecorated(true);
     tree->setFocusPolicy(Qt::StrongFocus);
-    tree->setAccessibleName(QStringLiteral("设置页面"));
+    tree->setAccessibleName(tr("设置页面"));
     tree->setIconSize(QSize(16, 16));
     tree->setFrameShape(QFrame::StyledPanel);
     return tree;
@@ -401,6 +402,12 @@ void CTreePropSheet::fillTree()
         }
     }
     m_tree->expandAll();
+    // The tree keeps its width unless an item's text needs more. The tree
+    // view's own size hint (indentation, icon and text) is public only
+    // through its base class.
+    const QAbstractItemView* view = m_tree;
+    const int needed = view->sizeHintForColumn(0) + 2 * m_tree->frameWidth();
+    m_tree->setFixedWidth(std::max(m_treeWidth - kTreeGap, needed));
 }
 
 QTreeWidgetItem* CTreePropSheet::itemForPage(int index) const

@@ -2,11 +2,14 @@
 
 #include "platform/FileDialog.h"
 #include "platform/Folders.h"
+#include "platform/Profile.h"
 #include "settings/PageSys.h"
 #include "settings/SettingsSheet.h"
 #include "settings/TreePropSheet.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -125,4 +128,51 @@ TEST_F(SysPageTest, BackupSettingsAreWrittenByOk)
         EXPECT_FALSE(settings.autoAtExit);
         EXPECT_EQ(settings.keepAutomatic, 5);
     }
+}
+
+TEST_F(SysPageTest, TheLanguageChoiceIsKeptByApplyAndShownWhenOpenedAgain)
+{
+    const QString later = "界面语言将在下次启动程序时更改。";
+    // Each row starts from the choice the row before kept; this run speaks
+    // Chinese. "跟随系统" speaks what LANG asks for at the next start.
+    const struct
+    {
+        const char* entry;
+        const char* lang;
+        const char* kept;
+        bool toldOfNextStart;
+    } rows[] = {
+        {"English", "zh_CN.UTF-8", "en", true},
+        {"跟随系统", "en_US.UTF-8", "system", true},
+        {"中文", "en_US.UTF-8", "zh", false},
+        {"跟随系统", "zh_CN.UTF-8", "system", false},
+    };
+    open();
+    EXPECT_EQ(page->languageBox()->currentText(), "跟随系统");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.entry);
+        qputenv("LANG", row.lang);
+        boxes.clear();
+        page->languageBox()->setCurrentText(QString::fromUtf8(row.entry));
+        EXPECT_TRUE(sheet->Apply());
+        EXPECT_EQ(platform::GetProfileString("Settings", "Language"), row.kept);
+        EXPECT_EQ(boxes.texts(), row.toldOfNextStart ? QStringList{later} : QStringList{});
+        sheet = createSheet(settingscommand::Sys);
+        sheet->show();
+        page = dynamic_cast<CPageSys*>(sheet->GetActivePage());
+        ASSERT_NE(page, nullptr);
+        EXPECT_EQ(page->languageBox()->currentText(), QString::fromUtf8(row.entry));
+    }
+    UseChineseLocale();
+
+    // A profile that cannot be written keeps nothing, and the box shows the kept choice.
+    const QString profile = platform::ProfileFilePath();
+    ASSERT_TRUE(QFile::remove(profile));
+    ASSERT_TRUE(QDir().mkpath(profile));
+    boxes.clear();
+    page->languageBox()->setCurrentText("English");
+    EXPECT_TRUE(sheet->Apply());
+    EXPECT_EQ(boxes.texts(), QStringList{"界面语言无法写入文件【" +
+                                         QDir::toNativeSeparators(profile) + "】，没有更改。"});
+    EXPECT_EQ(page->languageBox()->currentText(), "跟随系统");
 }
