@@ -57,10 +57,9 @@ int CDlgBaseInfo::OdometerScheme(double reading)
 }
 
 CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
-    : CGridDialog(QStringLiteral("基本信息"), parent), m_context(context),
-      m_caption(new CExtStatic(QStringLiteral("当前里程(KM)"), this)),
-      m_display(new CDigitStatic(this)), m_edit(new CHoverButton(this)),
-      m_newMilesLabel(new QLabel(QStringLiteral("输入新里程："), this)),
+    : CGridDialog(tr("基本信息"), parent), m_context(context),
+      m_caption(new CExtStatic(tr("当前里程(KM)"), this)), m_display(new CDigitStatic(this)),
+      m_edit(new CHoverButton(this)), m_newMilesLabel(new QLabel(tr("输入新里程："), this)),
       m_newMiles(new QLineEdit(this)), m_apply(new CHoverButton(this)), m_nextDue(new QLabel(this))
 {
     m_caption->SetFontHeight(16);
@@ -80,7 +79,7 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
     m_newMilesLabel->setStyleSheet(
         QStringLiteral("color: rgb(0,0,255); background: rgb(201,216,235);"));
     m_newMiles->setGeometry(afterDisplay + 88, 28, 100, 24);
-    m_newMiles->setAccessibleName(QStringLiteral("新里程"));
+    m_newMiles->setAccessibleName(tr("新里程"));
 
     const auto setUpButton = [](CHoverButton* button, int normal, int hover, const QString& name) {
         button->SetIcons(normal, hover, 16, 16);
@@ -90,13 +89,13 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
         button->setToolTip(name);
         button->setFocusPolicy(Qt::StrongFocus);
     };
-    setUpButton(m_edit, 336, 335, QStringLiteral("修改里程"));
-    setUpButton(m_apply, 332, 338, QStringLiteral("保存新里程"));
+    setUpButton(m_edit, 336, 335, tr("修改里程"));
+    setUpButton(m_apply, 332, 338, tr("保存新里程"));
     m_edit->setGeometry(afterDisplay, 28, 24, 24);
     m_apply->setGeometry(afterDisplay + 192, 28, 24, 24);
     // Drawn in the palette's own text colour on the page: readable in light
     // and dark palettes alike.
-    m_nextDue->setAccessibleName(QStringLiteral("下次到期的保养提醒"));
+    m_nextDue->setAccessibleName(tr("下次到期的保养提醒"));
     m_nextDue->setGeometry(afterDisplay + 224, 28, 400, 24);
     connect(m_edit, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnEditMiles);
     connect(m_apply, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnApplyMiles);
@@ -116,7 +115,7 @@ void CDlgBaseInfo::BuildGrid()
     m_grid->SetColumnCount(2);
     m_grid->SetFixedRowCount(1);
     m_grid->SetFixedColumnCount(1);
-    m_grid->setAccessibleName(QStringLiteral("基本信息"));
+    m_grid->setAccessibleName(tr("基本信息"));
     for (int r = 0; r < kRows; ++r) {
         const bool group = summaryrows::IsGroup(r);
         m_grid->SetItemText(r, 0, summaryrows::Label(r));
@@ -127,7 +126,7 @@ void CDlgBaseInfo::BuildGrid()
                 m_grid->SetItemBkColour(r, c, group ? kGroupBack : kCellBack);
         }
         if (r == 0) {
-            m_grid->SetItemText(0, 1, QStringLiteral("统计信息"));
+            m_grid->SetItemText(0, 1, tr("统计信息"));
             m_grid->SetItemFgColour(0, 0, kBlue);
             m_grid->SetItemFgColour(0, 1, kBlue);
         } else if (group) {
@@ -237,7 +236,7 @@ void CDlgBaseInfo::OnApplyMiles()
     const std::optional<qint64> reading = ReadMileageEntry(m_newMiles->text());
     if (!reading) {
         // An entry without a number is no reading: nothing is stored.
-        MessageBox(this, QStringLiteral("输入错误！"), QStringLiteral("Error"), MB_OK);
+        MessageBox(this, tr("输入错误！"), QStringLiteral("Error"), MB_OK);
         CancelEditMiles();
         return;
     }

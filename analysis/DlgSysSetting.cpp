@@ -32,14 +32,13 @@ QGroupBox* groupBox(QWidget* parent, const QRect& at)
 } // namespace
 
 CDlgSysSetting::CDlgSysSetting(LedgerContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_bar(new QRadioButton(QStringLiteral("直方图"), this)),
-      m_pie(new QRadioButton(QStringLiteral("饼图"), this)),
-      m_gridBox(new QCheckBox(QStringLiteral("栅格"), this)),
-      m_tipsBox(new QCheckBox(QStringLiteral("提示"), this)),
-      m_gradientBox(new QCheckBox(QStringLiteral("渐变填充"), this)),
-      m_selector(new QComboBox(this)), m_container(new QFrame(this)), m_chart(new CBarChart)
+    : QWidget(parent), m_context(context), m_bar(new QRadioButton(tr("直方图"), this)),
+      m_pie(new QRadioButton(tr("饼图"), this)), m_gridBox(new QCheckBox(tr("栅格"), this)),
+      m_tipsBox(new QCheckBox(tr("提示"), this)),
+      m_gradientBox(new QCheckBox(tr("渐变填充"), this)), m_selector(new QComboBox(this)),
+      m_container(new QFrame(this)), m_chart(new CBarChart)
 {
-    m_band.SetTitle(QStringLiteral("分析统计"));
+    m_band.SetTitle(tr("分析统计"));
     m_band.SetOwner(this);
     setAccessibleName(m_band.Title());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,8 +54,8 @@ CDlgSysSetting::CDlgSysSetting(LedgerContext& context, QWidget* parent)
     m_tipsBox->setGeometry(270, 44, 60, 26);
     m_gradientBox->setGeometry(336, 44, 96, 26);
     m_selector->setGeometry(464, 44, 212, 26);
-    m_selector->setAccessibleName(QStringLiteral("分析项目"));
-    auto* settings = new QPushButton(QStringLiteral("设置"), this);
+    m_selector->setAccessibleName(tr("分析项目"));
+    auto* settings = new QPushButton(tr("设置"), this);
     settings->hide(); // present, and does nothing
     m_container->setFrameShape(QFrame::StyledPanel);
     m_container->setFrameShadow(QFrame::Sunken);
