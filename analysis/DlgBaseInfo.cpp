@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <cmath>
 
 using namespace platform;
@@ -66,19 +67,24 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
     m_caption->SetBold(true);
     m_caption->SetTextColour(QColor(105, 105, 105));
     m_caption->RebuildFont();
-    m_caption->setGeometry(8, 28, 104, 24);
+    // Texts longer than their place (in a wordier language) widen it.
+    const int captionWidth = std::max(104, m_caption->sizeHint().width());
+    m_caption->setGeometry(8, 28, captionWidth, 24);
 
     m_display->SetScheme(4);
     m_display->SetCellCount(8);
     m_display->SetDecimals(0);
     m_display->SetText(QStringLiteral("--------"));
-    m_display->setGeometry(116, 26, m_display->sizeHint().width(), m_display->sizeHint().height());
+    m_display->setGeometry(8 + captionWidth + 4, 26, m_display->sizeHint().width(),
+                           m_display->sizeHint().height());
 
     const int afterDisplay = m_display->geometry().right() + 8;
-    m_newMilesLabel->setGeometry(afterDisplay, 28, 86, 24);
+    const int labelWidth = std::max(86, m_newMilesLabel->sizeHint().width());
+    const int afterLabel = afterDisplay + labelWidth + 2;
+    m_newMilesLabel->setGeometry(afterDisplay, 28, labelWidth, 24);
     m_newMilesLabel->setStyleSheet(
         QStringLiteral("color: rgb(0,0,255); background: rgb(201,216,235);"));
-    m_newMiles->setGeometry(afterDisplay + 88, 28, 100, 24);
+    m_newMiles->setGeometry(afterLabel, 28, 100, 24);
     m_newMiles->setAccessibleName(tr("新里程"));
 
     const auto setUpButton = [](CHoverButton* button, int normal, int hover, const QString& name) {
@@ -92,11 +98,11 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
     setUpButton(m_edit, 336, 335, tr("修改里程"));
     setUpButton(m_apply, 332, 338, tr("保存新里程"));
     m_edit->setGeometry(afterDisplay, 28, 24, 24);
-    m_apply->setGeometry(afterDisplay + 192, 28, 24, 24);
+    m_apply->setGeometry(afterLabel + 104, 28, 24, 24);
     // Drawn in the palette's own text colour on the page: readable in light
     // and dark palettes alike.
     m_nextDue->setAccessibleName(tr("下次到期的保养提醒"));
-    m_nextDue->setGeometry(afterDisplay + 224, 28, 400, 24);
+    m_nextDue->setGeometry(afterLabel + 136, 28, 400, 24);
     connect(m_edit, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnEditMiles);
     connect(m_apply, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnApplyMiles);
     m_newMiles->installEventFilter(this);

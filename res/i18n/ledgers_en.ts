@@ -100,11 +100,11 @@ Please reconnect and try again.</translation>
     </message>
     <message>
         <source>油耗估算</source>
-        <translation>Est. consumption</translation>
+        <translation>L/100 km</translation>
     </message>
     <message>
         <source>成本估算</source>
-        <translation>Est. cost/km</translation>
+        <translation>Cost/km</translation>
     </message>
     <message>
         <source>维修记录 【合计：▲总金额 0.00 元】</source>
