@@ -4,6 +4,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 using namespace chart;
 
@@ -327,12 +328,14 @@ void CBarChart::DrawSliceLabels(QPainter& painter, const std::vector<Slice>& sli
     painter.setBackground(m_labelColour);
     const QRect bounds = LabelBounds(m_area);
     for (const Slice& slice : slices) {
-        const SliceLabel label =
-            LabelFor(m_pieFrame, slice.Middle(), slice.index == m_highlighted, bounds);
+        const Bar& bar = m_bars[slice.index];
+        const QString text = SliceText(bar.label, bar.value, m_sum);
+        const int textWidth = painter.fontMetrics().boundingRect(QRect(), 0, text).width();
+        const SliceLabel label = LabelFor(m_pieFrame, slice.Middle(), slice.index == m_highlighted,
+                                          bounds, std::max(30, (textWidth + 3) / 2));
         painter.drawLine(label.p1, label.p2);
         painter.drawLine(label.p2, label.p3);
-        const Bar& bar = m_bars[slice.index];
-        painter.drawText(label.text, Qt::AlignCenter, SliceText(bar.label, bar.value, m_sum));
+        painter.drawText(label.text, Qt::AlignCenter, text);
     }
     painter.restore();
 }

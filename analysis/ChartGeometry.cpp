@@ -248,7 +248,8 @@ QRect LabelBounds(const QRect& area)
     return Span(area.x() + 1, area.y() + 1, RightOf(area) - 1, BottomOf(area) - 30);
 }
 
-SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted, const QRect& bounds)
+SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted, const QRect& bounds,
+                    int halfWidth)
 {
     // One step shortens the sideways leg by a pixel.
     constexpr int kSteps = 40;
@@ -258,8 +259,8 @@ SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted, const 
         const double reach = double(step) / kSteps;
         label.p2 = PointAt(pie.centre, middle, (1 + 0.2 * reach) * pie.radius);
         label.p3 = label.p2 + QPoint(label.p2.x() > pie.centre.x() ? step : -step, 0);
-        label.text =
-            Span(label.p3.x() - 30, label.p2.y() - 15, label.p3.x() + 30, label.p2.y() + 15);
+        label.text = Span(label.p3.x() - halfWidth, label.p2.y() - 15, label.p3.x() + halfWidth,
+                          label.p2.y() + 15);
         if (highlighted)
             label.text.adjust(-2, 0, 2, 0);
         if (bounds.contains(label.text))

@@ -184,8 +184,10 @@ QRect LabelBounds(const QRect& area);
 // The leader runs from the rim 0.2 R outward and then 40 pixels sideways, and
 // the text box sits at its end. Where the box would cross the bounds, both
 // legs shorten together until it fits; at the rim it always does, as the
-// radius leaves 80 pixels on every side.
-SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted, const QRect& bounds);
+// radius leaves 80 pixels on every side. The box is 2 * halfWidth wide: 60
+// pixels, or as wide as a longer label needs.
+SliceLabel LabelFor(const PieFrame& pie, double middle, bool highlighted, const QRect& bounds,
+                    int halfWidth = 30);
 
 // The bar whose slice contains the point, or -1.
 int HitTestPie(const QPoint& p, const PieFrame& pie, const std::vector<double>& values, double sum);

@@ -4,20 +4,50 @@
 #include "database/MyDatabase.h"
 #include "database/Names.h"
 
+#include <QCoreApplication>
+
 namespace costanalysis {
 namespace {
 
 struct AnalysisText
 {
-    const char16_t* selector;
-    const char16_t* title;
+    const char* selector;
+    const char* title;
 };
 constexpr AnalysisText kAnalyses[CDlgSysSetting::AnalysisCount] = {
-    {u"汽车总成本分析", u"汽车成本分析"},   {u"费用月度汇总分析", u"月度总费用分析"},
-    {u"加油费用月度分析", u"油费消耗分析"}, {u"维修费用月度分析", u"维修费用分析"},
-    {u"事故费用月度分析", u"事故费用分析"}, {u"保养费用月度分析", u"保养费用分析"},
-    {u"杂费费用月度分析", u"日常费用分析"}, {u"爱车用品费用月度分析", u"汽车日用品费用分析"},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "汽车总成本分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "汽车成本分析")},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "费用月度汇总分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "月度总费用分析")},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "加油费用月度分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "油费消耗分析")},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "维修费用月度分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "维修费用分析")},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "事故费用月度分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "事故费用分析")},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "保养费用月度分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "保养费用分析")},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "杂费费用月度分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "日常费用分析")},
+    {QT_TRANSLATE_NOOP("CostAnalysis", "爱车用品费用月度分析"),
+     QT_TRANSLATE_NOOP("CostAnalysis", "汽车日用品费用分析")},
 };
+
+// The bar labels of January to November; a December bar is labelled with its
+// year ("2025/12").
+constexpr const char* kMonthLabels[11] = {
+    QT_TRANSLATE_NOOP("CostAnalysis", "1月"),  QT_TRANSLATE_NOOP("CostAnalysis", "2月"),
+    QT_TRANSLATE_NOOP("CostAnalysis", "3月"),  QT_TRANSLATE_NOOP("CostAnalysis", "4月"),
+    QT_TRANSLATE_NOOP("CostAnalysis", "5月"),  QT_TRANSLATE_NOOP("CostAnalysis", "6月"),
+    QT_TRANSLATE_NOOP("CostAnalysis", "7月"),  QT_TRANSLATE_NOOP("CostAnalysis", "8月"),
+    QT_TRANSLATE_NOOP("CostAnalysis", "9月"),  QT_TRANSLATE_NOOP("CostAnalysis", "10月"),
+    QT_TRANSLATE_NOOP("CostAnalysis", "11月"),
+};
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("CostAnalysis", text);
+}
 
 // The colour of the n-th monthly bar (bar 1 is the latest month).
 const QColor kMonthColours[12] = {
@@ -35,12 +65,12 @@ bool known(int analysis)
 
 QString AnalysisSelectorText(int analysis)
 {
-    return known(analysis) ? QString::fromUtf16(kAnalyses[analysis].selector) : QString();
+    return known(analysis) ? translated(kAnalyses[analysis].selector) : QString();
 }
 
 QString AnalysisTitle(int analysis)
 {
-    return known(analysis) ? QString::fromUtf16(kAnalyses[analysis].title) : QString();
+    return known(analysis) ? translated(kAnalyses[analysis].title) : QString();
 }
 
 std::vector<LedgerKind> AnalysisKinds(int analysis)
@@ -91,7 +121,7 @@ std::vector<BarMonth> TwelveMonths(const QDate& last)
     int year = last.year();
     for (int bar = 0; bar < 12; ++bar) {
         const QString label = month == 12 ? QString::asprintf("%04d/%02d", year, 12)
-                                          : QString::asprintf("%d月", month);
+                                          : translated(kMonthLabels[month - 1]);
         months.push_back({year, month, label, kMonthColours[bar]});
         if (--month == 0) {
             month = 12;
@@ -104,12 +134,18 @@ std::vector<BarMonth> TwelveMonths(const QDate& last)
 std::vector<ChartBar> TotalCostBars(const CostTotals& totals)
 {
     return {
-        {QStringLiteral("加油费用"), QColor(0, 255, 0), totals.fuelAmount},
-        {QStringLiteral("维修费用"), QColor(255, 0, 0), totals.repair},
-        {QStringLiteral("事故费用"), QColor(100, 100, 200), totals.accident},
-        {QStringLiteral("保养费用"), QColor(255, 255, 255), totals.maintain},
-        {QStringLiteral("日常杂费"), QColor(200, 255, 255), totals.dailyCost},
-        {QStringLiteral("爱车用品"), QColor(150, 240, 80), totals.accessory},
+        {translated(QT_TRANSLATE_NOOP("CostAnalysis", "加油费用")), QColor(0, 255, 0),
+         totals.fuelAmount},
+        {translated(QT_TRANSLATE_NOOP("CostAnalysis", "维修费用")), QColor(255, 0, 0),
+         totals.repair},
+        {translated(QT_TRANSLATE_NOOP("CostAnalysis", "事故费用")), QColor(100, 100, 200),
+         totals.accident},
+        {translated(QT_TRANSLATE_NOOP("CostAnalysis", "保养费用")), QColor(255, 255, 255),
+         totals.maintain},
+        {translated(QT_TRANSLATE_NOOP("CostAnalysis", "日常杂费")), QColor(200, 255, 255),
+         totals.dailyCost},
+        {translated(QT_TRANSLATE_NOOP("CostAnalysis", "爱车用品")), QColor(150, 240, 80),
+         totals.accessory},
     };
 }
 

@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 #include <cmath>
 
 using namespace platform;
@@ -57,30 +58,34 @@ int CDlgBaseInfo::OdometerScheme(double reading)
 }
 
 CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
-    : CGridDialog(QStringLiteral("基本信息"), parent), m_context(context),
-      m_caption(new CExtStatic(QStringLiteral("当前里程(KM)"), this)),
-      m_display(new CDigitStatic(this)), m_edit(new CHoverButton(this)),
-      m_newMilesLabel(new QLabel(QStringLiteral("输入新里程："), this)),
+    : CGridDialog(tr("基本信息"), parent), m_context(context),
+      m_caption(new CExtStatic(tr("当前里程(KM)"), this)), m_display(new CDigitStatic(this)),
+      m_edit(new CHoverButton(this)), m_newMilesLabel(new QLabel(tr("输入新里程："), this)),
       m_newMiles(new QLineEdit(this)), m_apply(new CHoverButton(this)), m_nextDue(new QLabel(this))
 {
     m_caption->SetFontHeight(16);
     m_caption->SetBold(true);
     m_caption->SetTextColour(QColor(105, 105, 105));
     m_caption->RebuildFont();
-    m_caption->setGeometry(8, 28, 104, 24);
+    // Texts longer than their place (in a wordier language) widen it.
+    const int captionWidth = std::max(104, m_caption->sizeHint().width());
+    m_caption->setGeometry(8, 28, captionWidth, 24);
 
     m_display->SetScheme(4);
     m_display->SetCellCount(8);
     m_display->SetDecimals(0);
     m_display->SetText(QStringLiteral("--------"));
-    m_display->setGeometry(116, 26, m_display->sizeHint().width(), m_display->sizeHint().height());
+    m_display->setGeometry(8 + captionWidth + 4, 26, m_display->sizeHint().width(),
+                           m_display->sizeHint().height());
 
     const int afterDisplay = m_display->geometry().right() + 8;
-    m_newMilesLabel->setGeometry(afterDisplay, 28, 86, 24);
+    const int labelWidth = std::max(86, m_newMilesLabel->sizeHint().width());
+    const int afterLabel = afterDisplay + labelWidth + 2;
+    m_newMilesLabel->setGeometry(afterDisplay, 28, labelWidth, 24);
     m_newMilesLabel->setStyleSheet(
         QStringLiteral("color: rgb(0,0,255); background: rgb(201,216,235);"));
-    m_newMiles->setGeometry(afterDisplay + 88, 28, 100, 24);
-    m_newMiles->setAccessibleName(QStringLiteral("新里程"));
+    m_newMiles->setGeometry(afterLabel, 28, 100, 24);
+    m_newMiles->setAccessibleName(tr("新里程"));
 
     const auto setUpButton = [](CHoverButton* button, int normal, int hover, const QString& name) {
         button->SetIcons(normal, hover, 16, 16);
@@ -90,14 +95,14 @@ CDlgBaseInfo::CDlgBaseInfo(LedgerContext& context, QWidget* parent)
         button->setToolTip(name);
         button->setFocusPolicy(Qt::StrongFocus);
     };
-    setUpButton(m_edit, 336, 335, QStringLiteral("修改里程"));
-    setUpButton(m_apply, 332, 338, QStringLiteral("保存新里程"));
+    setUpButton(m_edit, 336, 335, tr("修改里程"));
+    setUpButton(m_apply, 332, 338, tr("保存新里程"));
     m_edit->setGeometry(afterDisplay, 28, 24, 24);
-    m_apply->setGeometry(afterDisplay + 192, 28, 24, 24);
+    m_apply->setGeometry(afterLabel + 104, 28, 24, 24);
     // Drawn in the palette's own text colour on the page: readable in light
     // and dark palettes alike.
-    m_nextDue->setAccessibleName(QStringLiteral("下次到期的保养提醒"));
-    m_nextDue->setGeometry(afterDisplay + 224, 28, 400, 24);
+    m_nextDue->setAccessibleName(tr("下次到期的保养提醒"));
+    m_nextDue->setGeometry(afterLabel + 136, 28, 400, 24);
     connect(m_edit, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnEditMiles);
     connect(m_apply, &QAbstractButton::clicked, this, &CDlgBaseInfo::OnApplyMiles);
     m_newMiles->installEventFilter(this);
@@ -116,7 +121,7 @@ void CDlgBaseInfo::BuildGrid()
     m_grid->SetColumnCount(2);
     m_grid->SetFixedRowCount(1);
     m_grid->SetFixedColumnCount(1);
-    m_grid->setAccessibleName(QStringLiteral("基本信息"));
+    m_grid->setAccessibleName(tr("基本信息"));
     for (int r = 0; r < kRows; ++r) {
         const bool group = summaryrows::IsGroup(r);
         m_grid->SetItemText(r, 0, summaryrows::Label(r));
@@ -127,7 +132,7 @@ void CDlgBaseInfo::BuildGrid()
                 m_grid->SetItemBkColour(r, c, group ? kGroupBack : kCellBack);
         }
         if (r == 0) {
-            m_grid->SetItemText(0, 1, QStringLiteral("统计信息"));
+            m_grid->SetItemText(0, 1, tr("统计信息"));
             m_grid->SetItemFgColour(0, 0, kBlue);
             m_grid->SetItemFgColour(0, 1, kBlue);
         } else if (group) {
@@ -237,7 +242,7 @@ void CDlgBaseInfo::OnApplyMiles()
     const std::optional<qint64> reading = ReadMileageEntry(m_newMiles->text());
     if (!reading) {
         // An entry without a number is no reading: nothing is stored.
-        MessageBox(this, QStringLiteral("输入错误！"), QStringLiteral("Error"), MB_OK);
+        MessageBox(this, tr("输入错误！"), QStringLiteral("Error"), MB_OK);
         CancelEditMiles();
         return;
     }

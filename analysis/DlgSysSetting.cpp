@@ -32,31 +32,43 @@ QGroupBox* groupBox(QWidget* parent, const QRect& at)
 } // namespace
 
 CDlgSysSetting::CDlgSysSetting(LedgerContext& context, QWidget* parent)
-    : QWidget(parent), m_context(context), m_bar(new QRadioButton(QStringLiteral("直方图"), this)),
-      m_pie(new QRadioButton(QStringLiteral("饼图"), this)),
-      m_gridBox(new QCheckBox(QStringLiteral("栅格"), this)),
-      m_tipsBox(new QCheckBox(QStringLiteral("提示"), this)),
-      m_gradientBox(new QCheckBox(QStringLiteral("渐变填充"), this)),
-      m_selector(new QComboBox(this)), m_container(new QFrame(this)), m_chart(new CBarChart)
+    : QWidget(parent), m_context(context), m_bar(new QRadioButton(tr("直方图"), this)),
+      m_pie(new QRadioButton(tr("饼图"), this)), m_gridBox(new QCheckBox(tr("栅格"), this)),
+      m_tipsBox(new QCheckBox(tr("提示"), this)),
+      m_gradientBox(new QCheckBox(tr("渐变填充"), this)), m_selector(new QComboBox(this)),
+      m_container(new QFrame(this)), m_chart(new CBarChart)
 {
-    m_band.SetTitle(QStringLiteral("分析统计"));
+    m_band.SetTitle(tr("分析统计"));
     m_band.SetOwner(this);
     setAccessibleName(m_band.Title());
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     // The frames around the type buttons, the option boxes and the selector.
-    groupBox(this, QRect(10, 28, 170, 54))->lower();
-    groupBox(this, QRect(190, 28, 250, 54))->lower();
-    m_selectorFrame = groupBox(this, QRect(450, 28, 240, 54));
+    // A button whose text needs more than its place (in a wordier language)
+    // widens it, and what follows moves along.
+    const auto fitted = [](QWidget* button, int width) {
+        return std::max(width, button->sizeHint().width());
+    };
+    const int barWidth = fitted(m_bar, 70);
+    const int pieLeft = 24 + barWidth + 6;
+    const int typesRight = pieLeft + fitted(m_pie, 70) + 10;
+    const int gridLeft = typesRight + 24;
+    const int tipsLeft = gridLeft + fitted(m_gridBox, 60) + 6;
+    const int gradientLeft = tipsLeft + fitted(m_tipsBox, 60) + 6;
+    const int optionsRight = gradientLeft + fitted(m_gradientBox, 96) + 8;
+    m_selectorLeft = optionsRight + 10;
+    groupBox(this, QRect(10, 28, typesRight - 10, 54))->lower();
+    groupBox(this, QRect(typesRight + 10, 28, optionsRight - typesRight - 10, 54))->lower();
+    m_selectorFrame = groupBox(this, QRect(m_selectorLeft, 28, 240, 54));
     m_selectorFrame->lower();
-    m_bar->setGeometry(24, 44, 70, 26);
-    m_pie->setGeometry(100, 44, 70, 26);
-    m_gridBox->setGeometry(204, 44, 60, 26);
-    m_tipsBox->setGeometry(270, 44, 60, 26);
-    m_gradientBox->setGeometry(336, 44, 96, 26);
-    m_selector->setGeometry(464, 44, 212, 26);
-    m_selector->setAccessibleName(QStringLiteral("分析项目"));
-    auto* settings = new QPushButton(QStringLiteral("设置"), this);
+    m_bar->setGeometry(24, 44, barWidth, 26);
+    m_pie->setGeometry(pieLeft, 44, fitted(m_pie, 70), 26);
+    m_gridBox->setGeometry(gridLeft, 44, fitted(m_gridBox, 60), 26);
+    m_tipsBox->setGeometry(tipsLeft, 44, fitted(m_tipsBox, 60), 26);
+    m_gradientBox->setGeometry(gradientLeft, 44, fitted(m_gradientBox, 96), 26);
+    m_selector->setGeometry(m_selectorLeft + 14, 44, 212, 26);
+    m_selector->setAccessibleName(tr("分析项目"));
+    auto* settings = new QPushButton(tr("设置"), this);
     settings->hide(); // present, and does nothing
     m_container->setFrameShape(QFrame::StyledPanel);
     m_container->setFrameShadow(QFrame::Sunken);
@@ -219,9 +231,9 @@ void CDlgSysSetting::resizeEvent(QResizeEvent* e)
     QWidget::resizeEvent(e);
     // A page narrower than the row of frames (a small or scaled window) narrows
     // the selector, never below what shows its longest entry's start.
-    const int frameWidth = std::clamp(width() - 460, 150, 240);
-    m_selectorFrame->setGeometry(450, 28, frameWidth, 54);
-    m_selector->setGeometry(464, 44, frameWidth - 28, 26);
+    const int frameWidth = std::clamp(width() - m_selectorLeft - 10, 150, 240);
+    m_selectorFrame->setGeometry(m_selectorLeft, 28, frameWidth, 54);
+    m_selector->setGeometry(m_selectorLeft + 14, 44, frameWidth - 28, 26);
     m_container->setGeometry(10, 90, width() - 20, height() - 100);
     const QRect inside = m_container->contentsRect().adjusted(2, 2, -2, -2);
     if (inside.width() > 100 && inside.height() > 100)

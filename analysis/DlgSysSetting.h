@@ -79,6 +79,7 @@ private:
     QCheckBox* m_gradientBox;
     QComboBox* m_selector;
     QGroupBox* m_selectorFrame = nullptr;
+    int m_selectorLeft = 450; // the selector's frame follows the option boxes
     QFrame* m_container;
     CBarChart* m_chart;
     int m_grid = 1;

@@ -3,6 +3,7 @@
 #include "database/BackupPoints.h"
 #include "platform/PrivateFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,10 +53,12 @@ QString BackupFolderProblem(const QString& folder, bool makeWhenMissing)
     if (!info.exists() && makeWhenMissing && platform::MakeFolder(folder))
         return QString();
     if (!info.exists())
-        return QStringLiteral("备份文件夹【%1】不存在（移动硬盘或 U 盘是否已拔出？）。")
+        return QCoreApplication::translate(
+                   "AutoBackup", "备份文件夹【%1】不存在（移动硬盘或 U 盘是否已拔出？）。")
             .arg(QDir::toNativeSeparators(folder));
     if (!info.isDir() || !info.isWritable())
-        return QStringLiteral("备份文件夹【%1】无法写入。").arg(QDir::toNativeSeparators(folder));
+        return QCoreApplication::translate("AutoBackup", "备份文件夹【%1】无法写入。")
+            .arg(QDir::toNativeSeparators(folder));
     return QString();
 }
 

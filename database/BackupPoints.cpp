@@ -4,6 +4,7 @@
 #include "database/MyDatabase.h"
 #include "platform/PrivateFiles.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -38,10 +39,14 @@ QString BackupPointName(const QDateTime& when)
 
 QString BackupPointRowText(const QString& fileName)
 {
-    return fileName + QString::asprintf("【备份时间：%d/%02d/%02d %02d:%02d:%02d】",
-                                        numberAt(fileName, 3, 4), numberAt(fileName, 7, 2),
-                                        numberAt(fileName, 9, 2), numberAt(fileName, 12, 2),
-                                        numberAt(fileName, 14, 2), numberAt(fileName, 16, 2));
+    return fileName +
+           QString::asprintf(QCoreApplication::translate(
+                                 "BackupPoints", "【备份时间：%d/%02d/%02d %02d:%02d:%02d】")
+                                 .toUtf8()
+                                 .constData(),
+                             numberAt(fileName, 3, 4), numberAt(fileName, 7, 2),
+                             numberAt(fileName, 9, 2), numberAt(fileName, 12, 2),
+                             numberAt(fileName, 14, 2), numberAt(fileName, 16, 2));
 }
 
 bool IsPlainFileName(const QString& name)
@@ -90,10 +95,12 @@ SqlStatus MakeBackupPoint(const QString& ledgerPath, const QString& folder, cons
                           const QString& key)
 {
     if (!IsPlainFileName(name))
-        return {SQLITE_MISUSE, QStringLiteral("备份点名称无效：") + name};
+        return {SQLITE_MISUSE,
+                QCoreApplication::translate("BackupPoints", "备份点名称无效：%1").arg(name)};
     if (!platform::MakeFolder(folder))
         return {SQLITE_CANTOPEN,
-                QStringLiteral("无法创建备份文件夹 ") + QDir::toNativeSeparators(folder)};
+                QCoreApplication::translate("BackupPoints", "无法创建备份文件夹 %1")
+                    .arg(QDir::toNativeSeparators(folder))};
     RemoveAbandonedCopies(folder);
     // The leading "." keeps an unfinished copy out of the list.
     const QString temporary = folder + QStringLiteral("/.") + name + QStringLiteral(".part");

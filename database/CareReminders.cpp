@@ -4,6 +4,7 @@
 #include "database/MyDatabase.h"
 #include "database/Transaction.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -67,21 +68,23 @@ std::optional<QDate> ReadReminderDate(const QString& text)
 QString CareReminderMistake(const CareReminder& r)
 {
     if (r.title.trimmed().isEmpty())
-        return QStringLiteral("请输入提醒的项目名称。");
+        return QCoreApplication::translate("CareReminders", "请输入提醒的项目名称。");
     if (!r.HasDate() && !r.HasMiles())
-        return QStringLiteral("请给出到期日期或到期里程（至少一项）。");
+        return QCoreApplication::translate("CareReminders",
+                                           "请给出到期日期或到期里程（至少一项）。");
     if (r.HasDate() && !ReadReminderDate(r.dueDate))
-        return QStringLiteral("到期日期应写成“年/月/日”，年份在 1901 到 2098 之间。");
+        return QCoreApplication::translate("CareReminders",
+                                           "到期日期应写成“年/月/日”，年份在 1901 到 2098 之间。");
     if (r.dueMiles < 0)
-        return QStringLiteral("到期里程不能是负数。");
+        return QCoreApplication::translate("CareReminders", "到期里程不能是负数。");
     if (r.repeatMonths < 0 || r.repeatMiles < 0)
-        return QStringLiteral("重复间隔必须大于 0；不重复时请留空。");
+        return QCoreApplication::translate("CareReminders", "重复间隔必须大于 0；不重复时请留空。");
     if (r.repeatMonths > 0 && !r.HasDate())
-        return QStringLiteral("按月重复的提醒需要一个到期日期。");
+        return QCoreApplication::translate("CareReminders", "按月重复的提醒需要一个到期日期。");
     if (r.repeatMiles > 0 && !r.HasMiles())
-        return QStringLiteral("按里程重复的提醒需要一个到期里程。");
+        return QCoreApplication::translate("CareReminders", "按里程重复的提醒需要一个到期里程。");
     if (r.leadDays < 0 || r.leadMiles < 0)
-        return QStringLiteral("提前提醒的天数和里程不能是负数。");
+        return QCoreApplication::translate("CareReminders", "提前提醒的天数和里程不能是负数。");
     return QString();
 }
 
@@ -167,7 +170,7 @@ std::optional<CareReminder> SuggestCareReminder(const std::vector<LedgerRecord>&
         return std::nullopt;
     std::sort(dated.begin(), dated.end());
     CareReminder suggestion;
-    suggestion.title = QStringLiteral("保养");
+    suggestion.title = QCoreApplication::translate("CareReminders", "保养");
     const double days = double(dated.front().first.daysTo(dated.back().first)) / (dated.size() - 1);
     // Months of the average interval: 365.25 / 12 days each, at least one.
     suggestion.repeatMonths = std::max(1, int(std::lround(days / 30.4375)));
@@ -193,43 +196,46 @@ QString CareReminderMarkText(const CareReminder& r)
     if (r.HasDate())
         marks << r.dueDate;
     if (r.HasMiles())
-        marks << QStringLiteral("%1 公里").arg(kilometres(r.dueMiles));
-    return marks.join(QStringLiteral(" 或 "));
+        marks
+            << QCoreApplication::translate("CareReminders", "%1 公里").arg(kilometres(r.dueMiles));
+    return marks.join(QCoreApplication::translate("CareReminders", " 或 "));
 }
 
 QString CareReminderLeftText(const CareReminder& r, const QDate& today, double odometer)
 {
     if (r.done)
-        return QStringLiteral("已完成");
+        return QCoreApplication::translate("CareReminders", "已完成");
     QStringList left;
     if (const std::optional<QDate> date = ReadReminderDate(r.dueDate)) {
         const qint64 days = today.daysTo(*date);
         if (days == 0)
-            return QStringLiteral("今天到期");
+            return QCoreApplication::translate("CareReminders", "今天到期");
         if (days < 0)
-            return QStringLiteral("已过期 %1 天").arg(-days);
-        left << QStringLiteral("还有 %1 天").arg(days);
+            return QCoreApplication::translate("CareReminders", "已过期 %1 天").arg(-days);
+        left << QCoreApplication::translate("CareReminders", "还有 %1 天").arg(days);
     }
     if (r.HasMiles() && odometer > 0) {
         const double miles = r.dueMiles - odometer;
         if (miles <= 0)
-            return QStringLiteral("已超过 %1 公里").arg(kilometres(-miles));
-        left << QStringLiteral("还差 %1 公里").arg(kilometres(miles));
+            return QCoreApplication::translate("CareReminders", "已超过 %1 公里")
+                .arg(kilometres(-miles));
+        left << QCoreApplication::translate("CareReminders", "还差 %1 公里").arg(kilometres(miles));
     }
-    return left.join(QStringLiteral("，"));
+    return left.join(QCoreApplication::translate("CareReminders", "，"));
 }
 
 QString CareReminderRepeatText(const CareReminder& r)
 {
     if (r.repeatMonths > 0 && r.repeatMiles > 0)
-        return QStringLiteral("每 %1 个月或 %2 公里")
+        return QCoreApplication::translate("CareReminders", "每 %1 个月或 %2 公里")
             .arg(r.repeatMonths)
             .arg(kilometres(r.repeatMiles));
     if (r.repeatMonths > 0)
-        return QStringLiteral("每 %1 个月").arg(r.repeatMonths);
+        return QCoreApplication::translate("CareReminders", "每 %1 个月").arg(r.repeatMonths);
     if (r.repeatMiles > 0)
-        return QStringLiteral("每 %1 公里").arg(kilometres(r.repeatMiles));
-    return QStringLiteral("不重复");
+        return QCoreApplication::translate("CareReminders", "每 %1 公里")
+            .arg(kilometres(r.repeatMiles));
+    return QCoreApplication::translate("CareReminders", "不重复");
 }
 
 QString NextDueText(const std::vector<CareReminder>& reminders, const QDate& today, double odometer)
@@ -263,13 +269,14 @@ QString NextDueText(const std::vector<CareReminder>& reminders, const QDate& tod
     QStringList items;
     for (size_t i = 0; i < shown; ++i) {
         const CareReminder& r = *open[i].reminder;
-        items << QStringLiteral("%1 %2（%3）")
+        items << QCoreApplication::translate("CareReminders", "%1 %2（%3）")
                      .arg(r.title, CareReminderMarkText(r),
                           CareReminderLeftText(r, today, odometer));
     }
     if (items.isEmpty())
         return QString();
-    return QStringLiteral("下次到期：%1").arg(items.join(QStringLiteral("；")));
+    return QCoreApplication::translate("CareReminders", "下次到期：%1")
+        .arg(items.join(QCoreApplication::translate("CareReminders", "；")));
 }
 
 SqlStatus LoadCareReminders(CMyDatabase& db, const QString& carId,

@@ -4,6 +4,7 @@
 #include "database/StoredValue.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -233,9 +234,11 @@ private:
             const Row& row = m_rows[i];
             const Car& car = m_cars[size_t(row.car)];
             if (!car.listed)
-                add(row, CheckFault::NoCar, QStringLiteral("车辆 %1 已不存在").arg(car.id));
+                add(row, CheckFault::NoCar,
+                    QCoreApplication::translate("DataCheck", "车辆 %1 已不存在").arg(car.id));
             if (row.date > m_today)
-                add(row, CheckFault::FutureDate, QStringLiteral("日期在今天之后"));
+                add(row, CheckFault::FutureDate,
+                    QCoreApplication::translate("DataCheck", "日期在今天之后"));
             if (row.kind == LedgerKind::Refuel)
                 checkFilling(row, car);
             if ((row.miles > 0 || row.amount > 0) && row.kind != LedgerKind::CarLog &&
@@ -249,24 +252,26 @@ private:
         for (size_t i = 1; i < keys.size(); ++i)
             if (keys[i].tie() == keys[i - 1].tie())
                 add(m_rows[keys[i].index], CheckFault::Duplicate,
-                    QStringLiteral("与另一条记录的日期、里程和金额都相同"));
+                    QCoreApplication::translate("DataCheck",
+                                                "与另一条记录的日期、里程和金额都相同"));
     }
 
     void checkFilling(const Row& row, const Car& car)
     {
         if (row.price == 0 && row.amount > 0)
             add(row, CheckFault::NoPrice,
-                QStringLiteral("有金额 %1 元，单价却是 0").arg(row.amount, 0, 'f', 2));
+                QCoreApplication::translate("DataCheck", "有金额 %1 元，单价却是 0")
+                    .arg(row.amount, 0, 'f', 2));
         if (!row.gaugesUnknown && row.gaugeAfter < row.gaugeBefore)
             add(row, CheckFault::GaugeFell,
-                QStringLiteral("加后油表 %1 格低于加前油表 %2 格")
+                QCoreApplication::translate("DataCheck", "加后油表 %1 格低于加前油表 %2 格")
                     .arg(row.gaugeAfter, 0, 'f', 2)
                     .arg(row.gaugeBefore, 0, 'f', 2));
         if (car.tank > 0 && row.price > 0) {
             const double litres = row.amount / row.price;
             if (std::round(litres * 100) > std::round(car.tank * 100))
                 add(row, CheckFault::OverTank,
-                    QStringLiteral("加油量 %1 升大于油箱容积 %2 升")
+                    QCoreApplication::translate("DataCheck", "加油量 %1 升大于油箱容积 %2 升")
                         .arg(litres, 0, 'f', 2)
                         .arg(car.tank, 0, 'f', 2));
         }
@@ -303,10 +308,10 @@ private:
             }
             if (highest && std::round(row->miles * 100) < std::round(highest->miles * 100))
                 add(*row, CheckFault::OdometerBackwards,
-                    QStringLiteral("里程 %1 公里小于此前 %2 %3 %4 的 %5 公里")
-                        .arg(kilometres(row->miles), dateOf(*highest),
-                             LedgerName(highest->kind), recIdOf(*highest),
-                             kilometres(highest->miles)));
+                    QCoreApplication::translate("DataCheck",
+                                                "里程 %1 公里小于此前 %2 %3 %4 的 %5 公里")
+                        .arg(kilometres(row->miles), dateOf(*highest), LedgerName(highest->kind),
+                             recIdOf(*highest), kilometres(highest->miles)));
             if (!highestOfDay || row->miles > highestOfDay->miles)
                 highestOfDay = row;
         }
@@ -334,7 +339,7 @@ SqlStatus CheckLedgerData(CMyDatabase& db, const QDate& today, std::vector<Check
 
 QString CheckFindingText(const CheckFinding& f)
 {
-    return QStringLiteral("【%1】%2 %3（%4）：%5")
+    return QCoreApplication::translate("DataCheck", "【%1】%2 %3（%4）：%5")
         .arg(f.carName.isEmpty() ? f.carId : f.carName, LedgerName(f.kind), f.recId, f.date,
              f.problem);
 }

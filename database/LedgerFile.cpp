@@ -5,6 +5,7 @@
 #include "database/Schema.h"
 #include "database/SqlText.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -168,7 +169,8 @@ SqlStatus buildLedger(const QString& path, const QString& key)
 SqlStatus described(const SqlStatus& status, const QString& step)
 {
     return {status.code ? status.code : SQLITE_ERROR,
-            step + QStringLiteral("：") + StorageFaultText(status.code, status.message)};
+            QCoreApplication::translate("LedgerFile", "%1：%2")
+                .arg(step, StorageFaultText(status.code, status.message))};
 }
 
 // Copies every page of source into the new file at copy in one pass, retrying
@@ -176,19 +178,20 @@ SqlStatus described(const SqlStatus& status, const QString& step)
 SqlStatus onlineCopy(const QString& source, const QString& copy, const QString& key)
 {
     if (!QFileInfo(source).isFile())
-        return {SQLITE_CANTOPEN, QStringLiteral("账本文件不存在")};
+        return {SQLITE_CANTOPEN, QCoreApplication::translate("LedgerFile", "账本文件不存在")};
     FileConnection from;
     // The first read checks the key and rolls back a hot journal of source.
     if (SqlStatus opened = from.open(source, SQLITE_OPEN_READWRITE, key);
         !opened.ok() || !from.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        return described(opened.ok() ? from.status() : opened, QStringLiteral("无法读取账本文件"));
+        return described(opened.ok() ? from.status() : opened,
+                         QCoreApplication::translate("LedgerFile", "无法读取账本文件"));
     FileConnection to;
     if (SqlStatus opened = to.open(copy, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, key);
         !opened.ok())
-        return described(opened, QStringLiteral("无法创建副本文件"));
+        return described(opened, QCoreApplication::translate("LedgerFile", "无法创建副本文件"));
     sqlite3_backup* backup = sqlite3_backup_init(to.handle(), "main", from.handle(), "main");
     if (!backup)
-        return described(to.status(), QStringLiteral("无法复制账本"));
+        return described(to.status(), QCoreApplication::translate("LedgerFile", "无法复制账本"));
     QElapsedTimer waited;
     waited.start();
     int rc = SQLITE_OK;
@@ -204,7 +207,7 @@ SqlStatus onlineCopy(const QString& source, const QString& copy, const QString& 
         // otherwise the step's result names the cause.
         const SqlStatus failure =
             to.status().ok() ? SqlStatus{rc, QString::fromUtf8(sqlite3_errstr(rc))} : to.status();
-        return described(failure, QStringLiteral("复制账本失败"));
+        return described(failure, QCoreApplication::translate("LedgerFile", "复制账本失败"));
     }
     return {};
 }
@@ -222,10 +225,11 @@ SqlStatus settleJournal(const QString& target, const QString& key)
         if (SqlStatus opened = c.open(target, SQLITE_OPEN_READWRITE, key);
             !opened.ok() || !c.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
             return described(opened.ok() ? c.status() : opened,
-                             QStringLiteral("被替换的文件无法读取"));
+                             QCoreApplication::translate("LedgerFile", "被替换的文件无法读取"));
     }
     if (QFileInfo::exists(journal) && !QFile::remove(journal))
-        return {SQLITE_IOERR, QStringLiteral("无法删除文件 ") + journal};
+        return {SQLITE_IOERR,
+                QCoreApplication::translate("LedgerFile", "无法删除文件 %1").arg(journal)};
     return {};
 }
 
@@ -275,13 +279,14 @@ SqlStatus CopyLedgerFile(const QString& source, const QString& target, const QSt
     removeWithJournal(temporary);
     SqlStatus status = onlineCopy(source, temporary, key);
     if (status.ok() && !isCompleteLedger(temporary, key))
-        status = {SQLITE_CORRUPT, QStringLiteral("副本检查未通过：复制的文件不完整")};
+        status = {SQLITE_CORRUPT,
+                  QCoreApplication::translate("LedgerFile", "副本检查未通过：复制的文件不完整")};
     if (status.ok())
         status = settleJournal(target, key);
     if (status.ok()) {
         status = moveIntoPlace(temporary, target);
         if (!status.ok())
-            status = described(status, QStringLiteral("无法保存副本"));
+            status = described(status, QCoreApplication::translate("LedgerFile", "无法保存副本"));
     }
     if (!status.ok())
         removeWithJournal(temporary);
@@ -300,7 +305,9 @@ SqlStatus CopyFileBytes(const QString& source, const QString& target)
         QFile::remove(part);
         if (!QFile::copy(source + suffix, part)) {
             QFile::remove(part);
-            return {SQLITE_IOERR, QStringLiteral("无法复制文件 ") + source + suffix};
+            return {
+                SQLITE_IOERR,
+                QCoreApplication::translate("LedgerFile", "无法复制文件 %1").arg(source + suffix)};
         }
         if (SqlStatus moved = moveIntoPlace(part, target + suffix); !moved.ok()) {
             QFile::remove(part);

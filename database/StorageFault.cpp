@@ -1,5 +1,6 @@
 #include "database/StorageFault.h"
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 StorageFault ClassifyStorageFault(int sqliteCode)
@@ -31,23 +32,24 @@ QString StorageFaultCause(int sqliteCode, StorageAction action)
     if (fault == StorageFault::None)
         return QString();
     if (fault == StorageFault::Damaged)
-        return QStringLiteral("账本文件已损坏。");
+        return QCoreApplication::translate("StorageFault", "账本文件已损坏。");
     if (action == StorageAction::Read)
-        return QStringLiteral("无法读取账本文件。");
+        return QCoreApplication::translate("StorageFault", "无法读取账本文件。");
     switch (fault) {
     case StorageFault::ReadOnly:
         if (action == StorageAction::Create)
-            return QStringLiteral("账本文件夹无法写入。");
+            return QCoreApplication::translate("StorageFault", "账本文件夹无法写入。");
         if (action == StorageAction::Open)
-            return QStringLiteral("无法读取账本文件。");
-        return QStringLiteral("账本文件是只读的，无法写入。");
+            return QCoreApplication::translate("StorageFault", "无法读取账本文件。");
+        return QCoreApplication::translate("StorageFault", "账本文件是只读的，无法写入。");
     case StorageFault::DiskFull:
-        return QStringLiteral("磁盘空间已满。");
+        return QCoreApplication::translate("StorageFault", "磁盘空间已满。");
     case StorageFault::Locked:
-        return QStringLiteral("账本文件正被其他程序使用。");
+        return QCoreApplication::translate("StorageFault", "账本文件正被其他程序使用。");
     default:
-        return action == StorageAction::Open ? QStringLiteral("无法读取账本文件。")
-                                             : QStringLiteral("无法写入账本文件。");
+        return action == StorageAction::Open
+                   ? QCoreApplication::translate("StorageFault", "无法读取账本文件。")
+                   : QCoreApplication::translate("StorageFault", "无法写入账本文件。");
     }
 }
 
@@ -57,20 +59,22 @@ QString StorageFaultMessage(int sqliteCode, bool writing)
         StorageFaultCause(sqliteCode, writing ? StorageAction::Write : StorageAction::Read);
     if (cause.isEmpty())
         return cause;
-    return (writing ? QStringLiteral("修改没有保存：") : QStringLiteral("读取账本失败：")) + cause;
+    return (writing ? QCoreApplication::translate("StorageFault", "修改没有保存：%1")
+                    : QCoreApplication::translate("StorageFault", "读取账本失败：%1"))
+        .arg(cause);
 }
 
 QString StorageFaultText(int sqliteCode, const QString& systemText)
 {
     switch (ClassifyStorageFault(sqliteCode)) {
     case StorageFault::DiskFull:
-        return QStringLiteral("磁盘空间已满");
+        return QCoreApplication::translate("StorageFault", "磁盘空间已满");
     case StorageFault::ReadOnly:
-        return QStringLiteral("没有写入权限（") + systemText + QStringLiteral("）");
+        return QCoreApplication::translate("StorageFault", "没有写入权限（%1）").arg(systemText);
     case StorageFault::Damaged:
-        return QStringLiteral("文件已损坏或密码不符");
+        return QCoreApplication::translate("StorageFault", "文件已损坏或密码不符");
     case StorageFault::Locked:
-        return QStringLiteral("文件正被其他程序使用");
+        return QCoreApplication::translate("StorageFault", "文件正被其他程序使用");
     default:
         return systemText;
     }

@@ -17,5 +17,5 @@ void CCostPage::RecordChanged(int, const LedgerRecord* before, const LedgerRecor
         m_total.Replace(before, after);
     const double total = m_total.Value();
     Context().m_costTotals.*m_figure = total;
-    SetCaption(QString::asprintf(Info().captionFormat.toUtf8().constData(), total));
+    SetCaption(QString::asprintf(ShownCaption(Info().captionFormat).toUtf8().constData(), total));
 }

@@ -61,6 +61,7 @@ void CDlgOil::RecordChanged(int index, const LedgerRecord* before, const LedgerR
     const double quantity = m_volume.Value();
     Context().m_costTotals.fuelAmount = amount;
     Context().m_costTotals.fuelVolume = quantity;
-    SetCaption(QString::asprintf("加油记录 【合计：▲加油总量 %.2f 升 ▲加油金额 %.2f 元】", quantity,
-                                 amount));
+    SetCaption(QString::asprintf(
+        tr("加油记录 【合计：▲加油总量 %.2f 升 ▲加油金额 %.2f 元】").toUtf8().constData(), quantity,
+        amount));
 }

@@ -4,6 +4,7 @@
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
@@ -79,6 +80,12 @@ QString FieldText(const LedgerColumn& column, const LedgerRecord& record)
     return DisplayText(column.kind, record.Number(column.field));
 }
 
+QString ShownCaption(const QString& text)
+{
+    return QCoreApplication::translate("LedgerColumns", text.toUtf8().constData());
+}
+
+// The names are stored with the remembered entries: they stay as written.
 QString HistoryClassName(int classId)
 {
     switch (classId) {
@@ -101,57 +108,62 @@ LedgerColumn rowNumber()
 }
 LedgerColumn date()
 {
-    return {QStringLiteral("日期"), LedgerField::Date, CellKind::Date, 0};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "日期")), LedgerField::Date,
+            CellKind::Date, 0};
 }
 LedgerColumn odometer()
 {
-    return {QStringLiteral("里程表"), LedgerField::Miles, CellKind::Odometer, 0};
+    return {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "里程表")), LedgerField::Miles,
+            CellKind::Odometer, 0};
 }
 LedgerColumn recordId(const QString& header = QString())
 {
     return {header, LedgerField::RecId, CellKind::RecordId, 0};
 }
 
-QString costCaption(const QString& name)
+// A cost page's caption before its records are read, and its format.
+struct CostCaption
 {
-    return name + QStringLiteral(" 【合计：▲总金额 0.00 元】");
-}
-QString costFormat(const QString& name)
-{
-    return name + QStringLiteral(" 【合计：▲总金额 %.2f 元】");
-}
+    QString initial;
+    QString format;
+};
 
-LedgerPageInfo servicePage(LedgerKind kind, const QString& name, int bit, int providerHistory,
-                           LedgerWidths widths)
+LedgerPageInfo servicePage(LedgerKind kind, const CostCaption& caption, int bit,
+                           int providerHistory, LedgerWidths widths)
 {
     return {kind,
-            costCaption(name),
-            costFormat(name),
+            caption.initial,
+            caption.format,
             bit,
             {rowNumber(),
              date(),
              odometer(),
-             {QStringLiteral("总金额"), LedgerField::Amount, CellKind::Money, 0},
-             {QStringLiteral("内容"), LedgerField::Content, CellKind::Text, 0},
-             {QStringLiteral("服务商"), LedgerField::Provider, CellKind::Text, providerHistory},
-             {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
+             {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "总金额")), LedgerField::Amount,
+              CellKind::Money, 0},
+             {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "内容")), LedgerField::Content,
+              CellKind::Text, 0},
+             {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "服务商")), LedgerField::Provider,
+              CellKind::Text, providerHistory},
+             {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "备注")), LedgerField::Mark,
+              CellKind::Text, 0},
              recordId()},
             std::move(widths)};
 }
 
-LedgerPageInfo costPage(LedgerKind kind, const QString& name, const QString& amount,
+LedgerPageInfo costPage(LedgerKind kind, const CostCaption& caption, const QString& amount,
                         const QString& content, int bit, int contentHistory, LedgerWidths widths)
 {
     return {kind,
-            costCaption(name),
-            costFormat(name),
+            caption.initial,
+            caption.format,
             bit,
             {rowNumber(),
              date(),
              odometer(),
              {amount, LedgerField::Amount, CellKind::Money, 0},
              {content, LedgerField::Content, CellKind::Text, contentHistory},
-             {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
+             {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "备注")), LedgerField::Mark,
+              CellKind::Text, 0},
              recordId()},
             std::move(widths)};
 }
@@ -162,20 +174,29 @@ const LedgerPageInfo& RefuelPage()
 {
     static const LedgerPageInfo page{
         LedgerKind::Refuel,
-        QStringLiteral("加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】"),
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns",
+                                         "加油记录 【合计：▲加油总量 0.00 升 ▲加油金额 0.00 元】")),
         QString(), // the refuelling caption carries two totals; the page builds it
         0,
         {rowNumber(),
          date(),
          odometer(),
-         {QStringLiteral("总金额"), LedgerField::Amount, CellKind::Money, 0},
-         {QStringLiteral("单价"), LedgerField::Price, CellKind::Money, 0},
-         {QStringLiteral("加油量"), LedgerField::None, CellKind::Quantity, 0},
-         {QStringLiteral("加前油表"), LedgerField::FuelMeter1, CellKind::Gauge, 0},
-         {QStringLiteral("加后油表"), LedgerField::FuelMeter2, CellKind::Gauge, 0},
-         {QStringLiteral("油耗估算"), LedgerField::None, CellKind::Consumption, 0},
-         {QStringLiteral("成本估算"), LedgerField::None, CellKind::DerivedMoney, 0},
-         {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "总金额")), LedgerField::Amount,
+          CellKind::Money, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "单价")), LedgerField::Price,
+          CellKind::Money, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "加油量")), LedgerField::None,
+          CellKind::Quantity, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "加前油表")), LedgerField::FuelMeter1,
+          CellKind::Gauge, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "加后油表")), LedgerField::FuelMeter2,
+          CellKind::Gauge, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "油耗估算")), LedgerField::None,
+          CellKind::Consumption, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "成本估算")), LedgerField::None,
+          CellKind::DerivedMoney, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "备注")), LedgerField::Mark,
+          CellKind::Text, 0},
          recordId(QStringLiteral("RecID-hiden"))},
         {{{50, 100, 75, 70, 60, 70, 80, 80, 80, 80}, 770},
          {{40, 90, 60, 60, 50, 60, 70, 70, 70, 70}, 665},
@@ -187,7 +208,10 @@ const LedgerPageInfo& RefuelPage()
 const LedgerPageInfo& RepairPage()
 {
     static const LedgerPageInfo page = servicePage(
-        LedgerKind::Repair, QStringLiteral("维修记录"), 0x01, 0,
+        LedgerKind::Repair,
+        {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "维修记录 【合计：▲总金额 0.00 元】")),
+         QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "维修记录 【合计：▲总金额 %.2f 元】"))},
+        0x01, 0,
         {{{50, 100, 75, 85, 200, 150}, 690}, {{40, 90, 60, 60, 160, 130}, 570}, {}, false});
     return page;
 }
@@ -195,26 +219,35 @@ const LedgerPageInfo& RepairPage()
 const LedgerPageInfo& MaintainPage()
 {
     static const LedgerPageInfo page = servicePage(
-        LedgerKind::Maintain, QStringLiteral("保养记录"), 0x02, 2,
+        LedgerKind::Maintain,
+        {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "保养记录 【合计：▲总金额 0.00 元】")),
+         QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "保养记录 【合计：▲总金额 %.2f 元】"))},
+        0x02, 2,
         {{{50, 100, 75, 80, 200, 150}, 680}, {{40, 90, 60, 70, 160, 130}, 580}, {}, false});
     return page;
 }
 
 const LedgerPageInfo& AccidentPage()
 {
-    static const LedgerPageInfo page =
-        costPage(LedgerKind::Accident, QStringLiteral("事故记录"), QStringLiteral("事故费用"),
-                 QStringLiteral("事故说明"), 0x04, 0,
-                 {{{50, 100, 75, 85, 500}, 840}, {{40, 90, 60, 70, 300}, 590}, {}, false});
+    static const LedgerPageInfo page = costPage(
+        LedgerKind::Accident,
+        {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "事故记录 【合计：▲总金额 0.00 元】")),
+         QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "事故记录 【合计：▲总金额 %.2f 元】"))},
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "事故费用")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "事故说明")), 0x04, 0,
+        {{{50, 100, 75, 85, 500}, 840}, {{40, 90, 60, 70, 300}, 590}, {}, false});
     return page;
 }
 
 const LedgerPageInfo& DailyCostPage()
 {
-    static const LedgerPageInfo page =
-        costPage(LedgerKind::DailyCost, QStringLiteral("日常杂费"), QStringLiteral("消费金额"),
-                 QStringLiteral("消费说明"), 0x08, 1,
-                 {{{50, 100, 75, 85, 220}, 560}, {{40, 90, 60, 70, 200}, 490}, {}, false});
+    static const LedgerPageInfo page = costPage(
+        LedgerKind::DailyCost,
+        {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "日常杂费 【合计：▲总金额 0.00 元】")),
+         QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "日常杂费 【合计：▲总金额 %.2f 元】"))},
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "消费金额")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "消费说明")), 0x08, 1,
+        {{{50, 100, 75, 85, 220}, 560}, {{40, 90, 60, 70, 200}, 490}, {}, false});
     return page;
 }
 
@@ -222,13 +255,14 @@ const LedgerPageInfo& CarLogPage()
 {
     static const LedgerPageInfo page{
         LedgerKind::CarLog,
-        QStringLiteral("爱车日志"),
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "爱车日志")),
         QString(),
         0x20,
         {rowNumber(),
          date(),
          odometer(),
-         {QStringLiteral("日志信息"), LedgerField::Mark, CellKind::Text, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "日志信息")), LedgerField::Mark,
+          CellKind::Text, 0},
          recordId()},
         {{{50, 100, 75}, 255}, {{40, 90, 70}, 230}, {}, false}};
     return page;
@@ -238,18 +272,24 @@ const LedgerPageInfo& AccessoryPage()
 {
     static const LedgerPageInfo page{
         LedgerKind::Accessory,
-        QStringLiteral("汽车用品 【合计：▲总金额 0.00 元】"),
-        QStringLiteral("汽车用品 【合计：▲总金额 %.2f 元】"),
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "汽车用品 【合计：▲总金额 0.00 元】")),
+        QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "汽车用品 【合计：▲总金额 %.2f 元】")),
         0x10,
         {rowNumber(),
          date(),
          odometer(),
-         {QStringLiteral("商品名称"), LedgerField::Name, CellKind::Text, 0},
-         {QStringLiteral("单价"), LedgerField::Price, CellKind::Money, 0},
-         {QStringLiteral("数量"), LedgerField::Count, CellKind::Count, 0},
-         {QStringLiteral("总价"), LedgerField::None, CellKind::DerivedMoney, 0},
-         {QStringLiteral("服务商"), LedgerField::Provider, CellKind::Text, 3},
-         {QStringLiteral("备注"), LedgerField::Mark, CellKind::Text, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "商品名称")), LedgerField::Name,
+          CellKind::Text, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "单价")), LedgerField::Price,
+          CellKind::Money, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "数量")), LedgerField::Count,
+          CellKind::Count, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "总价")), LedgerField::None,
+          CellKind::DerivedMoney, 0},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "服务商")), LedgerField::Provider,
+          CellKind::Text, 3},
+         {QStringLiteral(QT_TRANSLATE_NOOP("LedgerColumns", "备注")), LedgerField::Mark,
+          CellKind::Text, 0},
          recordId()},
         {{{50, 100, 75, 150, 70, 55, 80, 180}, 785},
          {{40, 90, 60, 140, 55, 45, 60, 150}, 655},
@@ -306,11 +346,11 @@ QString SizingSample(CellKind kind)
     case CellKind::Money:
         return QStringLiteral("￥ 888.88");
     case CellKind::Gauge:
-        return QStringLiteral("8.00 格");
+        return GaugeText(8);
     case CellKind::Count:
         return QStringLiteral("888");
     case CellKind::Quantity:
-        return QStringLiteral("88.88 升");
+        return QuantityText(88.88);
     case CellKind::Consumption:
         return QStringLiteral("8.88  L");
     case CellKind::DerivedMoney:
@@ -343,11 +383,11 @@ std::vector<int> FitColumnsToFont(const LedgerPageInfo& page, std::vector<int> w
         QString sample = SizingSample(column.kind);
         if (column.kind == CellKind::RowNumber && rowCount > 999)
             sample = QString::number(rowCount) + QStringLiteral(" *");
-        const int fitted = std::max({width, needed(column.header), needed(sample)});
+        const int fitted = std::max({width, needed(ShownCaption(column.header)), needed(sample)});
         growth += fitted - width;
         width = fitted;
     }
     int& rest = widths[size_t(last)];
-    rest = std::max(rest - growth, needed(page.columns[size_t(last)].header));
+    rest = std::max(rest - growth, needed(ShownCaption(page.columns[size_t(last)].header)));
     return widths;
 }

@@ -37,7 +37,7 @@ QString DisplayText(CellKind kind, double value);
 
 struct LedgerColumn
 {
-    QString header;
+    QString header; // as written: CSV files name their columns so; ShownCaption for the screen
     LedgerField field = LedgerField::None; // None for derived and row-number columns
     CellKind kind = CellKind::Text;
     int historyClass = 0; // 1..3 when the column offers remembered entries
@@ -68,9 +68,9 @@ struct LedgerWidths
 struct LedgerPageInfo
 {
     LedgerKind kind = LedgerKind::Refuel;
-    QString initialCaption;
-    QString captionFormat; // one %.2f for the page total; empty: the caption never changes
-    int odometerBit = 0;   // bit of OdometerColumnMask; 0: the odometer always shows
+    QString initialCaption; // as written, like the headers: ShownCaption for the screen
+    QString captionFormat;  // one %.2f for the page total; empty: the caption never changes
+    int odometerBit = 0;    // bit of OdometerColumnMask; 0: the odometer always shows
     std::vector<LedgerColumn> columns;
     LedgerWidths widths;
 
@@ -78,6 +78,10 @@ struct LedgerPageInfo
     int recordIdColumn() const { return columnCount() - 1; }
     int columnOf(LedgerField field) const;
 };
+
+// The text the user reads of a column header or page caption above: its
+// translation in the interface's language.
+QString ShownCaption(const QString& text);
 
 // The names of the three remembered-entry classes, by class number.
 QString HistoryClassName(int classId);

@@ -3,6 +3,7 @@
 #include "database/ExtAdo.h"
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
@@ -119,13 +120,17 @@ QString OdometerText(double value)
 {
     return FormatWithUnit(value, 0, QStringLiteral("KM"), true);
 }
+// The units a user reads after the number, in the interface's language
+// (fixed for the run: looked up once).
 QString GaugeText(double value)
 {
-    return FormatWithUnit(value, 2, QStringLiteral("格"), true);
+    static const QString unit = QCoreApplication::translate("LedgerFormat", "格");
+    return FormatWithUnit(value, 2, unit, true);
 }
 QString QuantityText(double value)
 {
-    return FormatWithUnit(value, 2, QStringLiteral("升"), true);
+    static const QString unit = QCoreApplication::translate("LedgerFormat", "升");
+    return FormatWithUnit(value, 2, unit, true);
 }
 QString ConsumptionText(double value)
 {

@@ -6,6 +6,7 @@
 #include "platform/MessageEvent.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 
 using namespace platform;
 
@@ -32,11 +33,12 @@ int ConfirmRecordDelete(QWidget* parent, const CGridCtrl* grid, int rowEnd, int 
         return -1;
     const int row = range.minRow;
     if (row < 1 || row >= rowEnd) {
-        MessageBox(parent, QStringLiteral("请首先选择要删除的记录！"), kCaption,
-                   MB_OKCANCEL | MB_ICONERROR);
+        MessageBox(parent, QCoreApplication::translate("LedgerGrid", "请首先选择要删除的记录！"),
+                   kCaption, MB_OKCANCEL | MB_ICONERROR);
         return -1;
     }
-    const QString question = QStringLiteral("记录【%1-%2】将会被删除且不可恢复，确认要删除吗？")
+    const QString question = QCoreApplication::translate(
+                                 "LedgerGrid", "记录【%1-%2】将会被删除且不可恢复，确认要删除吗？")
                                  .arg(row)
                                  .arg(grid->GetItemText(row, describeColumn));
     return MessageBox(parent, question, kCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK ? row : -1;
@@ -46,9 +48,11 @@ void ShowRecordMenu(QWidget* owner, const QPoint& globalPos,
                     const std::function<void(int)>& command)
 {
     CContextMenu menu(owner);
-    menu.addAction(QStringLiteral("刷新"), owner, [command] { command(ID_LEDGER_REFRESH); });
+    menu.addAction(QCoreApplication::translate("LedgerGrid", "刷新"), owner,
+                   [command] { command(ID_LEDGER_REFRESH); });
     menu.addSeparator();
-    menu.addAction(QStringLiteral("删除记录"), owner, [command] { command(ID_LEDGER_DELETE); });
+    menu.addAction(QCoreApplication::translate("LedgerGrid", "删除记录"), owner,
+                   [command] { command(ID_LEDGER_DELETE); });
     menu.exec(globalPos);
 }
 

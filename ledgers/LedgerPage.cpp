@@ -23,7 +23,7 @@
 using namespace platform;
 
 CLedgerPage::CLedgerPage(const LedgerPageInfo& info, LedgerContext& context, QWidget* parent)
-    : CGridDialog(info.initialCaption, parent), m_info(info), m_context(context),
+    : CGridDialog(ShownCaption(info.initialCaption), parent), m_info(info), m_context(context),
       m_records(m_grid, info.kind, info.columns, "\"DateTimee\"", true),
       m_filterBox(new QLineEdit(this))
 {
@@ -31,8 +31,8 @@ CLedgerPage::CLedgerPage(const LedgerPageInfo& info, LedgerContext& context, QWi
     m_records.derivedText = [this](int index, int col) { return DerivedText(index, col); };
     m_grid->installEventFilter(this);
     // Typing filters at once: only rows are hidden, nothing is read again.
-    m_filterBox->setPlaceholderText(QStringLiteral("筛选记录 (Ctrl+F)"));
-    m_filterBox->setAccessibleName(QStringLiteral("筛选记录"));
+    m_filterBox->setPlaceholderText(tr("筛选记录 (Ctrl+F)"));
+    m_filterBox->setAccessibleName(tr("筛选记录"));
     m_filterBox->setClearButtonEnabled(true);
     m_filterBox->installEventFilter(this);
     setTabOrder(m_filterBox, m_grid); // the box stands above the grid
@@ -74,10 +74,10 @@ void CLedgerPage::rowsChanged()
 
 void CLedgerPage::noteFilter()
 {
-    SetCaptionNote(m_records.Filter().isEmpty() ? QString()
-                                                : QStringLiteral("（已筛选，显示 %1 条，共 %2 条）")
-                                                      .arg(m_records.ShownCount())
-                                                      .arg(Count()));
+    SetCaptionNote(
+        m_records.Filter().isEmpty()
+            ? QString()
+            : tr("（已筛选，显示 %1 条，共 %2 条）").arg(m_records.ShownCount()).arg(Count()));
 }
 
 void CLedgerPage::OnPageShown()
@@ -184,8 +184,8 @@ void CLedgerPage::EndEdit(int row, int col)
     const LedgerRecord before = index >= 0 ? Records()[size_t(index)] : LedgerRecord();
     bool saved = false;
     if (!db) {
-        MessageBox(this, QStringLiteral("数据库可能已经断开,\r\n请重新连接、然后重试."),
-                   QStringLiteral("提示"), MB_OK | MB_ICONINFORMATION);
+        MessageBox(this, tr("数据库可能已经断开,\r\n请重新连接、然后重试."), tr("提示"),
+                   MB_OK | MB_ICONINFORMATION);
     } else {
         if (index >= 0 && gaugeNowKnown) {
             // The marks first: each step leaves the row as the file holds it.
@@ -255,16 +255,15 @@ bool CLedgerPage::ReadTypedValue(int row, int col, LedgerRecord& record)
     if (column.kind == CellKind::Date) {
         const QDate date = CGridCellDateTime::ParseDate(typed);
         if (!date.isValid())
-            return refuseEdit(
-                QStringLiteral("“%1”不是有效的日期，请按“年/月/日”输入，例如 2026/02/15。"
-                               "修改没有保存。")
-                    .arg(typed));
+            return refuseEdit(tr("“%1”不是有效的日期，请按“年/月/日”输入，例如 2026/02/15。"
+                                 "修改没有保存。")
+                                  .arg(typed));
         record.date = DateText(date);
     } else if (IsNumericKind(column.kind)) {
         const TypedNumber number = ReadTypedNumber(typed);
         if (number.outOfRange)
-            return refuseEdit(QStringLiteral(
-                "输入的数值超出范围（绝对值不能超过 1000000000000），修改没有保存。"));
+            return refuseEdit(
+                tr("输入的数值超出范围（绝对值不能超过 1000000000000），修改没有保存。"));
         // What is stored is what the cell shows: odometer readings and counts
         // are whole numbers, the others have two decimals.
         record.Number(column.field) = ShownNumber(number.value, EditDecimals(column.kind));
@@ -297,7 +296,7 @@ void CLedgerPage::recordEdit(const LedgerRecord& before, const LedgerRecord& aft
                              LedgerField field, bool marksToo)
 {
     const int col = m_info.columnOf(field);
-    const QString header = col >= 0 ? m_info.columns[size_t(col)].header : QString();
+    const QString header = col >= 0 ? ShownCaption(m_info.columns[size_t(col)].header) : QString();
     // The change is named (and focused) by the field typed, the marks follow.
     std::vector<LedgerField> fields{field};
     if (marksToo)

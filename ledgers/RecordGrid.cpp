@@ -79,7 +79,7 @@ QString CRecordGrid::cellText(int row, int col) const
 
 QString CRecordGrid::CutTextMark()
 {
-    return QStringLiteral("（过长，只显示前 %1 字）").arg(kLongestText);
+    return QCoreApplication::translate("CRecordGrid", "（过长，只显示前 %1 字）").arg(kLongestText);
 }
 
 bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
@@ -221,7 +221,7 @@ void CRecordGrid::Fill()
     m_grid->SetRowCount(1);
     m_grid->SetRowCount(rows);
     for (int c = 0; c < cols; ++c) {
-        m_grid->SetItemText(0, c, m_columns[size_t(c)].header);
+        m_grid->SetItemText(0, c, ShownCaption(m_columns[size_t(c)].header));
         m_grid->SetItemFormat(0, c, kCellFormat);
         m_grid->SetItemFgColour(0, c, kBlue);
     }
@@ -289,8 +289,8 @@ bool CRecordGrid::Add(CMyDatabase* db, LedgerRecord record)
         return false;
     }
     if (*inserted == InsertOutcome::Duplicate) {
-        MessageBox(m_grid, QStringLiteral("记录已经存在，插入失败！"), kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(m_grid, QCoreApplication::translate("CRecordGrid", "记录已经存在，插入失败！"),
+                   kCaption, MB_OK | MB_ICONERROR);
         return false;
     }
     m_records.push_back(std::move(record));

@@ -5,6 +5,10 @@
 #include "csv/CsvLedgers.h"
 #include "csv/ImportCells.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+#include <map>
+
 namespace {
 
 LedgerRecord filling(double miles, double amount, double price, double before, double after,
@@ -143,6 +147,40 @@ TEST_F(CsvExportTest, AllCarsGoIntoOneFolderAndACarWithoutProfileHasEmptyCells)
               (QStringList{"2023-12-31", "0", "880", "换刹车片", "", "", "旧车/二手", "维修记录"}));
 }
 
+// Files other programs read are the same whatever language the interface
+// speaks: a translator that changes every text leaves every byte as it was.
+TEST_F(CsvExportTest, AnInterfaceInAnotherLanguageWritesTheSameFiles)
+{
+    class EveryTextTranslated : public QTranslator
+    {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char*, const char* source, const char*, int) const override
+        {
+            return QStringLiteral("translated ") + QString::fromUtf8(source);
+        }
+    };
+    const auto exported = [&](const QString& folder) {
+        EXPECT_EQ(ExportCsv(db, {folder, QString()}).outcome, CsvExportResult::Done);
+        std::map<QString, QByteArray> files;
+        for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::Hidden))
+            files[name] = FileBytes(folder + "/" + name);
+        return files;
+    };
+    const std::map<QString, QByteArray> chinese = exported(out);
+    // Translators need the application object these tests otherwise do without.
+    int argc = 1;
+    char name[] = "csv_core_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    EveryTextTranslated translator;
+    QCoreApplication::installTranslator(&translator);
+    const std::map<QString, QByteArray> translated = exported(out + "-translated");
+    QCoreApplication::removeTranslator(&translator);
+    EXPECT_EQ(translated.size(), 15u); // the cars, and seven ledgers of each of two
+    EXPECT_EQ(translated, chinese);
+}
+
 TEST_F(CsvExportTest, ACancelledOrFailedExportLeavesNothingBehindAndReplacesNothing)
 {
     ASSERT_TRUE(QDir().mkpath(out));
@@ -251,8 +289,8 @@ TEST(CsvNumbers, NumbersAreShortestPlainTextAndDatesReadOnlyWhenTheyExist)
     EXPECT_EQ(StoredDate(QDate(1901, 12, 31)), "1901/12/31");
     // Numbers as people and spreadsheets write them, plain ones included.
     const std::pair<const char*, double> numbers[] = {
-        {"12.5", 12.5}, {" -7 ", -7},      {"-0", 0},       {"0.10", 0.1},   {"12,345", 12345},
-        {"￥5.5", 5.5}, {"１２．５", 12.5}, {"1e3", 1000},  {".5", 0.5},     {"", 0},
+        {"12.5", 12.5}, {" -7 ", -7},       {"-0", 0},     {"0.10", 0.1}, {"12,345", 12345},
+        {"￥5.5", 5.5}, {"１２．５", 12.5}, {"1e3", 1000}, {".5", 0.5},   {"", 0},
     };
     for (const auto& [cell, expected] : numbers) {
         double value = -1;
