@@ -1,6 +1,7 @@
 #include "app/HelpFile.h"
 
 #include "platform/Folders.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/Shell.h"
 
@@ -9,9 +10,21 @@
 #include <QPointer>
 #include <QWidget>
 
+QString HelpFilePath(bool chinese, const QString& executableFolder)
+{
+    using platform::ProgramFile;
+    const QString wanted = platform::ProgramFilePath(
+        chinese ? ProgramFile::HelpFile : ProgramFile::EnglishHelpFile, executableFolder);
+    if (QFile::exists(wanted))
+        return wanted;
+    const QString other = platform::ProgramFilePath(
+        chinese ? ProgramFile::EnglishHelpFile : ProgramFile::HelpFile, executableFolder);
+    return QFile::exists(other) ? other : wanted;
+}
+
 QString HelpFilePath()
 {
-    return platform::ProgramFilePath(platform::ProgramFile::HelpFile);
+    return HelpFilePath(platform::InterfaceInChinese(), platform::InstallFolder());
 }
 
 void OpenHelpFile(QWidget* parent, const QString& path)

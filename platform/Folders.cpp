@@ -22,6 +22,8 @@ ProgramFilePlace PlaceOf(ProgramFile file)
         return {QStringLiteral("orvyn"), QStringLiteral("bin/orvyn")};
     case ProgramFile::RestoreProgram:
         return {QStringLiteral("restore"), QStringLiteral("lib/orvyn/restore")};
+    case ProgramFile::EnglishHelpFile:
+        return {QStringLiteral("help.en.html"), QStringLiteral("share/orvyn/help.en.html")};
     case ProgramFile::HelpFile:
         break;
     }

@@ -15,12 +15,14 @@ QString DatabasePath(); // ConfigFolder()/CAR.mdb
 
 // The files the program is made of. In the build tree they lie side by side
 // in one folder; installed, they lie below one prefix (/usr, /usr/local, …):
-// bin/orvyn, lib/orvyn/restore and share/orvyn/help.html.
+// bin/orvyn, lib/orvyn/restore, share/orvyn/help.html (the Chinese guide) and
+// share/orvyn/help.en.html (the English guide).
 enum class ProgramFile
 {
     Program,
     RestoreProgram,
-    HelpFile
+    HelpFile,
+    EnglishHelpFile
 };
 
 // Where a program file is for an executable in the given folder: beside it

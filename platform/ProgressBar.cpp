@@ -2,12 +2,13 @@
 
 #include "platform/MessageCodes.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace platform {
 
 ProgressBar::ProgressBar(QWidget* parent, const QString& text)
-    : m_dialog(text, QStringLiteral("取消"), 0, 100, parent)
+    : m_dialog(text, QCoreApplication::translate("ProgressBar", "取消"), 0, 100, parent)
 {
     m_dialog.setWindowTitle(kCaption);
     m_dialog.setWindowModality(Qt::WindowModal);

@@ -22,10 +22,10 @@ QString errorText(int error)
     case EACCES:
     case EPERM:
     case EROFS:
-        return QStringLiteral("没有在数据文件夹中创建文件的权限");
+        return QCoreApplication::translate("SingleInstance", "没有在数据文件夹中创建文件的权限");
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("文件无法写入（磁盘可能已满）");
+        return QCoreApplication::translate("SingleInstance", "文件无法写入（磁盘可能已满）");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -109,7 +109,8 @@ bool SingleInstanceLock::tryAcquire()
     m_reason.clear();
     if (!MakeFolder(m_folder)) {
         refuse(Refusal::CannotCreate,
-               QStringLiteral("无法创建数据文件夹 %1").arg(QDir::toNativeSeparators(m_folder)));
+               QCoreApplication::translate("SingleInstance", "无法创建数据文件夹 %1")
+                   .arg(QDir::toNativeSeparators(m_folder)));
         return false;
     }
     const int fd = lockFile();
@@ -154,14 +155,18 @@ QString SingleInstanceLock::refusalText() const
     case Refusal::None:
         return QString();
     case Refusal::AnotherCopyRuns:
-        return QStringLiteral("程序已经运行！这个账本正被另一个程序使用（它锁定了文件 %1）。")
+        return QCoreApplication::translate(
+                   "SingleInstance",
+                   "程序已经运行！这个账本正被另一个程序使用（它锁定了文件 %1）。")
             .arg(file);
     case Refusal::OtherComputer:
-        return QStringLiteral("账本正被另一台电脑（%1）上的程序使用。如果那台电脑上的程序已经不在"
-                              "运行，请删除文件 %2 后重试。")
+        return QCoreApplication::translate("SingleInstance",
+                                           "账本正被另一台电脑（%1）上的程序使用。如果那台电脑上的"
+                                           "程序已经不在运行，请删除文件 %2 后重试。")
             .arg(m_otherHost, file);
     case Refusal::CannotCreate:
-        return QStringLiteral("无法创建锁文件 %1，程序不能运行：%2").arg(file, m_reason);
+        return QCoreApplication::translate("SingleInstance", "无法创建锁文件 %1，程序不能运行：%2")
+            .arg(file, m_reason);
     }
     return QString();
 }

@@ -3,6 +3,7 @@
 #include "database/Names.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace platform {
@@ -34,20 +35,21 @@ StoreMessage errorBox(const QString& text)
 // The sentence of a table that could not be created.
 QString tableFailure(const QString& table)
 {
-    static const QHash<QString, QString> sentences = {
-        {tbl::CarList, QStringLiteral("创建汽车列表数据库库表失败！")},
-        {tbl::CarProperty, QStringLiteral("创建汽车属性数据库库表失败！")},
-        {tbl::PurchaseInfo, QStringLiteral("创建保险贷款信息数据库库表失败！")},
-        {tbl::Refuel, QStringLiteral("创建加油记录表失败！")},
-        {tbl::Repair, QStringLiteral("创建维修记录表失败！")},
-        {tbl::Maintain, QStringLiteral("创建保养记录表失败！")},
-        {tbl::Accident, QStringLiteral("创建事故记录表失败！")},
-        {tbl::DailyCost, QStringLiteral("创建日常杂费记录表失败！")},
-        {tbl::CarLog, QStringLiteral("创建日志记录表失败！")},
-        {tbl::Accessory, QStringLiteral("创建汽车用品记录表失败！")},
-        {tbl::InputHistory, QStringLiteral("创建输入历史记录表失败！")},
+    static const QHash<QString, const char*> sentences = {
+        {tbl::CarList, QT_TRANSLATE_NOOP("StoreFailure", "创建汽车列表数据库库表失败！")},
+        {tbl::CarProperty, QT_TRANSLATE_NOOP("StoreFailure", "创建汽车属性数据库库表失败！")},
+        {tbl::PurchaseInfo, QT_TRANSLATE_NOOP("StoreFailure", "创建保险贷款信息数据库库表失败！")},
+        {tbl::Refuel, QT_TRANSLATE_NOOP("StoreFailure", "创建加油记录表失败！")},
+        {tbl::Repair, QT_TRANSLATE_NOOP("StoreFailure", "创建维修记录表失败！")},
+        {tbl::Maintain, QT_TRANSLATE_NOOP("StoreFailure", "创建保养记录表失败！")},
+        {tbl::Accident, QT_TRANSLATE_NOOP("StoreFailure", "创建事故记录表失败！")},
+        {tbl::DailyCost, QT_TRANSLATE_NOOP("StoreFailure", "创建日常杂费记录表失败！")},
+        {tbl::CarLog, QT_TRANSLATE_NOOP("StoreFailure", "创建日志记录表失败！")},
+        {tbl::Accessory, QT_TRANSLATE_NOOP("StoreFailure", "创建汽车用品记录表失败！")},
+        {tbl::InputHistory, QT_TRANSLATE_NOOP("StoreFailure", "创建输入历史记录表失败！")},
     };
-    return sentences.value(table);
+    const char* sentence = sentences.value(table);
+    return sentence ? QCoreApplication::translate("StoreFailure", sentence) : QString();
 }
 
 } // namespace
@@ -55,8 +57,9 @@ QString tableFailure(const QString& table)
 QString ExecuteWarning(const QString& description)
 {
     const QByteArray cut = cutUtf8(description.toUtf8(), kDescriptionBuffer);
-    return QString::asprintf("Warning: Execute 方法发生异常. 错误信息: %s; 文件: %s; 行: %d\n",
-                             cut.constData(), kSourcePath, kSourceLine);
+    return QCoreApplication::translate(
+               "StoreFailure", "Warning: Execute 方法发生异常. 错误信息: %1; 文件: %2; 行: %3\n")
+        .arg(QString::fromUtf8(cut), QLatin1String(kSourcePath), QString::number(kSourceLine));
 }
 
 StoreMessage StoreFailureMessage(const SqlStatus& status)
@@ -67,11 +70,14 @@ StoreMessage StoreFailureMessage(const SqlStatus& status)
     case store::kStopped:
         return {};
     case store::kCurrentCar:
-        return errorBox(QStringLiteral("不能删除当前正在使用的车辆！"));
+        return errorBox(
+            QCoreApplication::translate("StoreFailure", "不能删除当前正在使用的车辆！"));
     case store::kRecordGone:
-        return errorBox(QStringLiteral("这条记录已经不在账本中，无法撤销或重做。"));
+        return errorBox(QCoreApplication::translate("StoreFailure",
+                                                    "这条记录已经不在账本中，无法撤销或重做。"));
     case store::kRecordTaken:
-        return errorBox(QStringLiteral("账本中已有同一编号的记录，无法撤销或重做。"));
+        return errorBox(QCoreApplication::translate("StoreFailure",
+                                                    "账本中已有同一编号的记录，无法撤销或重做。"));
     default:
         break;
     }
@@ -81,8 +87,9 @@ StoreMessage StoreFailureMessage(const SqlStatus& status)
     if (status.writing)
         // Refused by the ledger itself (a trigger, a constraint, a missing
         // column): the user learns first that nothing was written.
-        return {QStringLiteral("修改没有保存。\n") + ExecuteWarning(status.message), QString(),
-                MB_OK | MB_ICONERROR};
+        return {QCoreApplication::translate("StoreFailure", "修改没有保存。\n%1")
+                    .arg(ExecuteWarning(status.message)),
+                QString(), MB_OK | MB_ICONERROR};
     return {ExecuteWarning(status.message), QString(), MB_OK};
 }
 
@@ -104,26 +111,28 @@ void ShowLedgerOpening(const LedgerOpening& opening, QWidget* parent)
     const int code = opening.status.code;
     switch (opening.step) {
     case LedgerOpening::CreateFailed:
-        return show(QStringLiteral("数据库创建失败！") +
-                    StorageFaultCause(code, StorageAction::Create));
+        return show(QCoreApplication::translate("StoreFailure", "数据库创建失败！%1")
+                        .arg(StorageFaultCause(code, StorageAction::Create)));
     case LedgerOpening::OpenFailed:
-        return show(QStringLiteral("数据库打开失败！") +
-                    StorageFaultCause(code, StorageAction::Open));
+        return show(QCoreApplication::translate("StoreFailure", "数据库打开失败！%1")
+                        .arg(StorageFaultCause(code, StorageAction::Open)));
     case LedgerOpening::TablesFailed:
         return show(tableFailure(opening.failedTable) +
                     StorageFaultCause(code, StorageAction::Write));
     case LedgerOpening::Opened:
         break;
     }
-    const QString separator = QStringLiteral("、");
+    const QString separator = QCoreApplication::translate("StoreFailure", "、");
     if (!opening.addedColumns.isEmpty())
-        show(QStringLiteral("账本文件缺少以下各列，已经补上（内容为空）：%1。")
+        show(QCoreApplication::translate("StoreFailure",
+                                         "账本文件缺少以下各列，已经补上（内容为空）：%1。")
                  .arg(opening.addedColumns.join(separator)));
     if (!opening.lostColumns.isEmpty())
-        show(QStringLiteral("账本文件缺少以下各列，无法补上：%1。这些内容不能显示，"
-                            "对它们的修改也不能保存。")
-                 .arg(opening.lostColumns.join(separator)) +
-             StorageFaultCause(code, StorageAction::Write));
+        show(QCoreApplication::translate("StoreFailure",
+                                         "账本文件缺少以下各列，无法补上：%1。这些内容不能显示，"
+                                         "对它们的修改也不能保存。%2")
+                 .arg(opening.lostColumns.join(separator),
+                      StorageFaultCause(code, StorageAction::Write)));
 }
 
 } // namespace platform

@@ -16,8 +16,9 @@ constexpr int kStripRows = 3;
 constexpr int kStripCellWidth = 120;
 constexpr int kStripCellHeight = 40;
 
-// Captions of the navigation buttons, in page order.
-const std::array<QString, kStripColumns>& NavigationCaptions();
+// Captions of the navigation buttons, in page order, in the interface's
+// language.
+std::array<QString, kStripColumns> NavigationCaptions();
 
 // Caption colour of a row: blue, magenta, red.
 QColor StripCaptionColor(int row);

@@ -2,6 +2,7 @@
 
 #include "res/BitmapCanvas.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -49,7 +50,8 @@ QImage DrawTipConfirmButton(bool hover)
     p.setFont(font);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(hover ? QColor(255, 255, 255) : QColor(255, 232, 235));
-    p.drawText(QRect(0, 0, 77, 21), Qt::AlignCenter, QStringLiteral("我知道啦!"));
+    p.drawText(QRect(0, 0, 77, 21), Qt::AlignCenter,
+               QCoreApplication::translate("TipImages", "我知道啦!"));
 
     // The corners are left out, which rounds the button a little.
     for (const QPoint corner : {QPoint(0, 0), QPoint(76, 0), QPoint(0, 20), QPoint(76, 20)})

@@ -9,6 +9,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/StoredPassword.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -83,13 +84,15 @@ RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& na
     case BackupPointState::Complete:
         break;
     case BackupPointState::BadName:
-        return failed(QStringLiteral("备份点名称【%1】无效，数据没有恢复。").arg(name));
+        return failed(QCoreApplication::translate("Restore", "备份点名称【%1】无效，数据没有恢复。")
+                          .arg(name));
     case BackupPointState::Missing:
-        return failed(QStringLiteral("备份点【%1】不存在，数据没有恢复。")
+        return failed(QCoreApplication::translate("Restore", "备份点【%1】不存在，数据没有恢复。")
                           .arg(QDir::toNativeSeparators(point)));
     case BackupPointState::Damaged:
         return failed(
-            QStringLiteral("备份点【%1】已损坏或不是本程序的账本，无法恢复；现有数据没有改变。")
+            QCoreApplication::translate(
+                "Restore", "备份点【%1】已损坏或不是本程序的账本，无法恢复；现有数据没有改变。")
                 .arg(name));
     }
 
@@ -104,14 +107,15 @@ RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& na
             kept = CopyFileBytes(ledgerPath, backupFolder + QLatin1Char('/') + outcome.keptName);
             if (kept.ok() && !QFile::remove(ledgerPath + QStringLiteral("-journal")) &&
                 QFileInfo::exists(ledgerPath + QStringLiteral("-journal")))
-                kept = {1,
-                        QStringLiteral("无法删除文件 ") + ledgerPath + QStringLiteral("-journal")};
+                kept = {1, QCoreApplication::translate("Restore", "无法删除文件 %1")
+                               .arg(ledgerPath + QStringLiteral("-journal"))};
         }
         if (!kept.ok())
-            return failed(QStringLiteral("无法先将现有数据保存为备份点（%1），数据没有恢复。")
+            return failed(QCoreApplication::translate(
+                              "Restore", "无法先将现有数据保存为备份点（%1），数据没有恢复。")
                               .arg(kept.message));
     } else if (!platform::MakeFolder(QFileInfo(ledgerPath).absolutePath())) {
-        return failed(QStringLiteral("无法创建文件夹 %1，数据没有恢复。")
+        return failed(QCoreApplication::translate("Restore", "无法创建文件夹 %1，数据没有恢复。")
                           .arg(QDir::toNativeSeparators(QFileInfo(ledgerPath).absolutePath())));
     }
     // Marked owner-keyed before the ledger may have an owner's key, and no
@@ -124,7 +128,8 @@ RestoreOutcome RestoreBackupPoint(const QString& backupFolder, const QString& na
         CopyLedgerFile(point, ledgerPath, ledgerPath + kRestoringSuffix, keys.point);
     if (!replaced.ok())
         return failed(
-            QStringLiteral("恢复数据失败（%1），现有数据没有改变。").arg(replaced.message));
+            QCoreApplication::translate("Restore", "恢复数据失败（%1），现有数据没有改变。")
+                .arg(replaced.message));
     if (!ownerKeyed)
         WriteOwnerKeyed(false);
     return outcome;
@@ -138,10 +143,11 @@ RestoreRun RunRestore(const QStringList& arguments, std::chrono::milliseconds lo
     if (!AcquireWithin(lock, lockLimit)) {
         if (lock.refusal() == SingleInstanceLock::Refusal::AnotherCopyRuns) {
             run.startProgram = false;
-            run.outcome =
-                failed(QStringLiteral("程序仍在运行，数据没有恢复。请退出程序后重新恢复。"));
+            run.outcome = failed(QCoreApplication::translate(
+                "Restore", "程序仍在运行，数据没有恢复。请退出程序后重新恢复。"));
         } else {
-            run.outcome = failed(QStringLiteral("数据没有恢复：") + lock.refusalText());
+            run.outcome = failed(
+                QCoreApplication::translate("Restore", "数据没有恢复：%1").arg(lock.refusalText()));
         }
         return run;
     }

@@ -61,7 +61,8 @@ outside=$(cd "$root" && find . ! -type d ! -path './usr/*')
 for file in usr/bin/orvyn usr/lib/orvyn/restore; do
   [ -x "$root/$file" ] && [ -f "$root/$file" ] || fail "no program $file"
 done
-for file in usr/share/orvyn/help.html "usr/share/applications/$app_id.desktop" \
+for file in usr/share/orvyn/help.html usr/share/orvyn/help.en.html \
+  "usr/share/applications/$app_id.desktop" \
   "usr/share/metainfo/$app_id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
   usr/share/doc/orvyn/copyright usr/share/man/man1/orvyn.1.gz; do
   [ -s "$root/$file" ] || fail "no file $file"
