@@ -39,11 +39,17 @@ const QColor kGroupBack(220, 220, 220);
 // by the first character the face maps onto it; the Noto CJK faces share the
 // glyphs of many ideographs with the Kangxi radicals, so text copied from or
 // searched in the PDF would read "⽤" for "用". WenQuanYi Micro Hei keeps
-// them apart; without it the program's "宋体" and "黑体" stand in.
+// them apart; without it the program's "宋体" and "黑体" stand in. Under a
+// Chinese locale the font database knows the face by its Chinese name.
 QString reportFamily(const char* fallback)
 {
-    static const QString preferred = QStringLiteral("WenQuanYi Micro Hei");
-    return QFontDatabase::hasFamily(preferred) ? preferred : QString::fromUtf8(fallback);
+    static const QString preferred = [] {
+        for (const char* name : {"WenQuanYi Micro Hei", "文泉驿微米黑", "文泉驛微米黑"})
+            if (QFontDatabase::hasFamily(QString::fromUtf8(name)))
+                return QString::fromUtf8(name);
+        return QString();
+    }();
+    return preferred.isEmpty() ? QString::fromUtf8(fallback) : preferred;
 }
 
 QFont face(const char* family, int points, bool bold)
