@@ -136,4 +136,6 @@ private:
     // rowText's texts by record index, made on the first filtering and
     // dropped whenever record texts may have changed.
     mutable std::vector<QString> m_rowTexts;
+    // The record rows the last filtering left shown, by record index.
+    std::vector<bool> m_filtered;
 };

@@ -42,13 +42,13 @@ class FirstRowsWatch : public QObject
 public:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint) {
+        if (event->type() == QEvent::Paint && !m_drawn) {
             auto* grid = watched->parent() ? qobject_cast<CGridCtrl*>(watched->parent()) : nullptr;
             QObject* page = grid ? grid->parent() : nullptr;
             while (page && !qobject_cast<CDlgOil*>(page))
                 page = page->parent();
             if (page && grid->isVisible() && grid->GetRowCount() > 2) {
-                grid->viewport()->removeEventFilter(this);
+                m_drawn = true;
                 // After this paint has been drawn.
                 QMetaObject::invokeMethod(
                     qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
@@ -56,6 +56,9 @@ public:
         }
         return false;
     }
+
+private:
+    bool m_drawn = false;
 };
 
 int runWindow(int argc, char** argv)
