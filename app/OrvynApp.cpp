@@ -3,13 +3,32 @@
 #include "app/MainFrame.h"
 #include "app/PasswordGate.h"
 #include "platform/Folders.h"
+#include "platform/Fonts.h"
 #include "platform/MessageBox.h"
+#include "platform/PrivateFiles.h"
 #include "platform/RunningCopy.h"
 #include "platform/SingleInstance.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 
 using namespace platform;
+
+void NameApplication()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
+    QCoreApplication::setApplicationName(QStringLiteral("Orvyn"));
+}
+
+void PrepareWindowApplication(QApplication& app)
+{
+    NameApplication();
+    TightenFolders(PrivateFolders());
+    // The installed desktop entry, by which Wayland shells and docks know the window.
+    QApplication::setDesktopFileName(QStringLiteral("com.orvynsoft.Orvyn"));
+    InstallInterfaceLanguage(app);
+    RegisterFontSubstitutions();
+}
 
 COrvynApp::COrvynApp() = default;
 

@@ -6,10 +6,17 @@
 
 class CDlgLogin;
 class CMainFrame;
+class QApplication;
 namespace platform {
 class RunningCopyListener;
 class SingleInstanceLock;
 } // namespace platform
+
+// The names the settings and folders are found by.
+void NameApplication();
+// What the window's run sets up before the application object starts: names,
+// private folders, the desktop entry, the Chinese translations and fonts.
+void PrepareWindowApplication(QApplication& app);
 
 // The application object: one running copy per ledger, the password gate, the
 // main frame, and shutdown in order. A later start on the same ledger says

@@ -6,7 +6,6 @@
 #include "platform/MessageBox.h"
 #include "platform/PrivateFiles.h"
 #include "platform/RunningCopy.h"
-#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -15,18 +14,12 @@
 
 namespace {
 
-void nameApplication()
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("OrvynSoft"));
-    QCoreApplication::setApplicationName(QStringLiteral("Orvyn"));
-}
-
 // Everything but the window runs without a display: help, version, a
 // mistaken option, the export and the import.
 int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
 {
     QCoreApplication app(argc, argv);
-    nameApplication();
+    NameApplication();
     platform::TightenFolders(platform::PrivateFolders());
     InstallCommandLineLanguage(app);
     QTextStream out(stdout), err(stderr);
@@ -41,7 +34,7 @@ int runReportWithoutWindow(int argc, char* argv[], const QStringList& arguments)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    nameApplication();
+    NameApplication();
     platform::TightenFolders(platform::PrivateFolders());
     platform::RegisterFontSubstitutions();
     InstallCommandLineLanguage(app);
@@ -74,12 +67,7 @@ int main(int argc, char* argv[])
     auto guard = std::make_unique<DisplayFailureGuard>();
     QApplication app(argc, argv);
     guard.reset();
-    nameApplication();
-    platform::TightenFolders(platform::PrivateFolders());
-    // The installed desktop entry, by which Wayland shells and docks know the window.
-    QApplication::setDesktopFileName(QStringLiteral("com.orvynsoft.Orvyn"));
-    platform::InstallInterfaceLanguage(app);
-    platform::RegisterFontSubstitutions();
+    PrepareWindowApplication(app);
 
     COrvynApp orvyn;
     // Refused (another copy runs, no lock, no password): exit status 1.

@@ -6,6 +6,8 @@
 #include "database/Names.h"
 
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <sqlite3.h>
 
 static_assert(store::kStopped == SQLITE_INTERRUPT);
@@ -60,27 +62,71 @@ std::vector<LedgerField> boundFields(const CMyTable& description)
     return fields;
 }
 
-// Reads the selected row into r: texts as the pages show them, or exactly as stored.
-void readRecord(const CStatement& select, const std::vector<LedgerField>& fields, bool asStored,
-                LedgerRecord& r)
+// Reads the selected row into r with every text exactly as stored.
+void readStoredRecord(const CStatement& select, const std::vector<LedgerField>& fields,
+                      LedgerRecord& r)
 {
     for (int i = 0; i < int(fields.size()); ++i) {
         const LedgerField field = fields[size_t(i)];
         sqlite3_value* value = select.Value(i);
-        if (IsNumberField(field)) {
+        if (IsNumberField(field))
             r.Number(field) = CStatement::Number(value);
-        } else if (field == LedgerField::CarId) {
-            continue;
-        } else if (asStored) {
+        else if (field != LedgerField::CarId)
             r.Text(field) = CStatement::Text(value);
-        } else {
-            bool cut = false;
-            r.Text(field) = shownText(value, cut);
-            if (cut)
+    }
+}
+
+// Reads selected rows with their texts as the pages show them. A text whose
+// bytes are those the same column held in the row before shares that row's
+// text instead of being made again: dates, notes and places repeat from one
+// record to the next.
+class ShownRowReader
+{
+public:
+    explicit ShownRowReader(std::vector<LedgerField> fields)
+        : m_fields(std::move(fields)), m_last(m_fields.size())
+    {
+    }
+
+    void Read(const CStatement& select, LedgerRecord& r)
+    {
+        for (int i = 0; i < int(m_fields.size()); ++i) {
+            const LedgerField field = m_fields[size_t(i)];
+            sqlite3_value* value = select.Value(i);
+            if (IsNumberField(field)) {
+                r.Number(field) = CStatement::Number(value);
+                continue;
+            }
+            if (field == LedgerField::CarId)
+                continue;
+            Last& last = m_last[size_t(i)];
+            const bool isText = sqlite3_value_type(value) == SQLITE_TEXT;
+            const char* bytes =
+                isText ? reinterpret_cast<const char*>(sqlite3_value_text(value)) : nullptr;
+            const std::string_view stored(bytes ? bytes : "",
+                                          bytes ? size_t(sqlite3_value_bytes(value)) : 0);
+            if (!isText || !last.known || stored != last.bytes) {
+                last.text = shownText(value, last.cut);
+                last.bytes.assign(stored);
+                last.known = isText;
+            }
+            r.Text(field) = last.text;
+            if (last.cut)
                 r.cut |= 1u << unsigned(field);
         }
     }
-}
+
+private:
+    struct Last
+    {
+        std::string bytes;
+        QString text;
+        bool cut = false;
+        bool known = false;
+    };
+    std::vector<LedgerField> m_fields;
+    std::vector<Last> m_last;
+};
 
 } // namespace
 
@@ -241,10 +287,11 @@ SqlStatus CMyDatabase::LoadRecords(LedgerKind kind, const QString& carId,
     CStatement select = m_connection.Prepare(
         description.SelectStatement(orderBy, m_missingColumns.value(description.name)));
     select.Bind(1, carId);
+    ShownRowReader reader(fields);
     while (select.Next()) {
         LedgerRecord& r = records.emplace_back();
         r.carId = carId; // one shared text for every record
-        readRecord(select, fields, false, r);
+        reader.Read(select, r);
     }
     // Room left by the growing list goes back.
     records.shrink_to_fit();
@@ -264,7 +311,7 @@ SqlStatus CMyDatabase::ReadRecords(LedgerKind kind, const QString& carId,
     LedgerRecord r;
     r.carId = carId;
     while (select.Next()) {
-        readRecord(select, fields, true, r);
+        readStoredRecord(select, fields, r);
         if (!each(r))
             return {store::kStopped, QStringLiteral("stopped"), true};
     }
@@ -287,7 +334,7 @@ SqlStatus CMyDatabase::ReadStoredRecord(LedgerKind kind, const QString& carId, c
     if (select.Next()) {
         r = LedgerRecord();
         r.carId = carId;
-        readRecord(select, fields, true, r);
+        readStoredRecord(select, fields, r);
         found = true;
     }
     if (!select.ok() || !found || !rowNumber)

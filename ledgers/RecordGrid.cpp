@@ -129,10 +129,15 @@ void CRecordGrid::SetFilter(const QString& text)
     const QString folded = FoldForFilter(text.trimmed());
     if (folded == m_filter)
         return;
+    // A text that holds the previous one matches none of the rows that one
+    // hid, as long as no row's text changed since (the texts were kept).
+    const bool narrows = !m_filter.isEmpty() && folded.contains(m_filter) &&
+                         !m_rowTexts.empty() && m_rowTexts.size() == m_records.size() &&
+                         m_filtered.size() == m_records.size();
     m_filter = folded;
     if (m_filter.isEmpty())
         m_rowTexts = {}; // kept only while a filter is on
-    applyFilter(-1);
+    applyFilter(-1, narrows);
     const CCellID focus = m_grid->GetFocusCell();
     if (focus.IsValid() && focus.row >= 1 && !m_grid->IsRowShown(focus.row)) {
         const int row = nextShownRow(1);
@@ -141,17 +146,19 @@ void CRecordGrid::SetFilter(const QString& text)
     }
 }
 
-void CRecordGrid::applyFilter(int keepRow)
+void CRecordGrid::applyFilter(int keepRow, bool shownOnly)
 {
     std::vector<bool> shown(m_records.size(), true);
     m_shown = Count();
     if (!m_filter.isEmpty()) {
         for (int i = 0; i < Count(); ++i) {
-            shown[size_t(i)] = i + 1 == keepRow || rowText(i + 1).contains(m_filter);
+            shown[size_t(i)] = i + 1 == keepRow || ((!shownOnly || m_filtered[size_t(i)]) &&
+                                                    rowText(i + 1).contains(m_filter));
             m_shown -= shown[size_t(i)] ? 0 : 1;
         }
     }
     m_grid->SetRowsShown(1, shown);
+    m_filtered = std::move(shown);
 }
 
 int CRecordGrid::nextShownRow(int row) const

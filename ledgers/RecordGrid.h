@@ -113,8 +113,9 @@ private:
     void setRowLook(int row);
     // The folded texts of a record row's shown cells, one line each.
     const QString& rowText(int row) const;
-    // Hides the rows that do not match the filter; keepRow stays shown.
-    void applyFilter(int keepRow);
+    // Hides the rows that do not match the filter; keepRow stays shown. With
+    // shownOnly the rows hidden now stay hidden untested.
+    void applyFilter(int keepRow, bool shownOnly = false);
     int nextShownRow(int row) const;
 
     CGridCtrl* m_grid;
@@ -135,4 +136,6 @@ private:
     // rowText's texts by record index, made on the first filtering and
     // dropped whenever record texts may have changed.
     mutable std::vector<QString> m_rowTexts;
+    // The record rows the last filtering left shown, by record index.
+    std::vector<bool> m_filtered;
 };

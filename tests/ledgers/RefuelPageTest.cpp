@@ -95,6 +95,28 @@ TEST_F(RefuelTest, CostEstimatesSumEveryEarlierFilling)
     EXPECT_EQ(readBack("select count(*) from Refuel"), (std::vector<QStringList>{{"0"}}));
 }
 
+TEST_F(RefuelTest, ALongerFilterFindsEstimatesAnEditChanged)
+{
+    CDlgOil page(context);
+    show(page);
+    for (int i = 1; i <= 4; ++i)
+        addFilling(page, QString("2024/0%1/01").arg(i), 1000 * i, 100 * i, 5);
+    const auto shownRows = [&page] {
+        QList<int> rows;
+        for (int r = 1; r <= 4; ++r)
+            if (page.Grid()->IsRowShown(r))
+                rows << r;
+        return rows;
+    };
+    page.FilterBox()->setText("0.10");
+    EXPECT_EQ(shownRows(), QList<int>({3}));
+    // A smaller third filling brings the fourth one's estimate to ￥ 0.10.
+    type(page, 3, 3, "100");
+    EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.05", "￥ 0.10", "￥ 0.10"}));
+    page.FilterBox()->setText("￥ 0.10");
+    EXPECT_EQ(shownRows(), QList<int>({3, 4}));
+}
+
 TEST_F(RefuelTest, GaugeDivisionsBelowOneCountAsOne)
 {
     context.m_database.Connection().Execute(
