@@ -1,6 +1,6 @@
 // The English catalogue against the code: lupdate reads each folder's sources
 // into a copy of the folder's .ts file, and every text it finds must have an
-// English translation that keeps the text's %1-style arguments.
+// English translation that keeps the text's arguments (%1, %n, %.2f ...).
 #include "platform/Language.h"
 #include "platform/Profile.h"
 #include "platform/Translations.h"
@@ -53,14 +53,19 @@ QList<Message> readCatalogue(const QString& path)
     return messages;
 }
 
+// A text's arguments: Qt's %1 and %n in any order, then printf's %.2f, %d,
+// %s ... (texts formatted by asprintf) in the order they are given.
 QStringList arguments(const QString& text)
 {
-    static const QRegularExpression argument(QStringLiteral("%L?[0-9]+|%n"));
-    QStringList found;
-    for (auto it = argument.globalMatch(text); it.hasNext();)
-        found << it.next().captured();
-    found.sort();
-    return found;
+    static const QRegularExpression argument(
+        QStringLiteral("(%L?[0-9]+|%n)|%[-+ #0]*[0-9]*(?:\\.[0-9]+)?l{0,2}[dfsuxc]"));
+    QStringList numbered, printed;
+    for (auto it = argument.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        (match.hasCaptured(1) ? numbered : printed) << match.captured();
+    }
+    numbered.sort();
+    return numbered + printed;
 }
 
 bool hasChinese(const QString& text)
