@@ -47,25 +47,26 @@ focus_window "$main"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # The navigation buttons, top to bottom, each with a text only its page shows.
 pages=(
-  "171 Odometer"
-  "212 Litres"
-  "253 Provider"
-  "294 Provider"
-  "335 Provider"
-  "376 Content"
-  "417 Item"
-  "458 Event"
-  "499 Monthly costs"
+  "171 Summary"
+  "212 Refuelling [Total"
+  "253 Repairs [Total"
+  "294 Maintenance [Total"
+  "335 Accidents [Total"
+  "376 Daily costs [Total"
+  "417 Accessories [Total"
+  "458 Log entry"
+  "499 Bar chart"
 )
 for page in "${pages[@]}"; do
-  read -r y marker <<<"$page"
+  y=${page%% *}
+  marker=${page#* }
   xdotool mousemove $((X + 90)) $((Y + y)) click 1
   expect_english "on the page of \"$marker\"" --wait "$marker" "$name"
 done
 
 # A refuelling typed into the new-record row: amount, Tab, price, Enter.
 xdotool mousemove $((X + 90)) $((Y + 212)) click 1
-expect_english "on the refuelling page" --wait Litres "$name"
+expect_english "on the refuelling page" --wait "Refuelling [Total" "$name"
 read -r cx cy <<<"$($reader cell Amount)"
 [ -n "$cy" ] || fail "no amount cell in the refuelling grid"
 xdotool mousemove "$cx" "$cy" click --repeat 2 --delay 100 1
