@@ -30,7 +30,7 @@ QStringList CCarPictureArea::DrawnTexts() const
 {
     if (!HasCar() || !m_picture.isNull())
         return {};
-    return {QStringLiteral("【%1】").arg(m_name), m_missingText};
+    return {tr("【%1】").arg(m_name), m_missingText};
 }
 
 void CCarPictureArea::updateAccessibleName()

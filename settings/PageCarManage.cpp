@@ -10,6 +10,7 @@
 #include "settings/TreePropSheet.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,7 +29,7 @@ namespace {
 
 QString framed(const QString& name)
 {
-    return QStringLiteral("【") + name + QStringLiteral("】");
+    return QCoreApplication::translate("CPageCarManage", "【%1】").arg(name);
 }
 
 } // namespace

@@ -15,6 +15,10 @@
         <source>无汽车图片</source>
         <translation>No car picture</translation>
     </message>
+    <message>
+        <source>【%1】</source>
+        <translation>[%1]</translation>
+    </message>
 </context>
 <context>
     <name>CCarRowPage</name>
@@ -396,6 +400,10 @@
     <message>
         <source>车辆【%1】所有信息将会被删除且不可恢复，确认要删除吗？</source>
         <translation>Everything about the car “%1” will be deleted for good. Delete it?</translation>
+    </message>
+    <message>
+        <source>【%1】</source>
+        <translation>[%1]</translation>
     </message>
 </context>
 <context>
