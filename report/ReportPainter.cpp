@@ -16,11 +16,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Report", text);
-}
-
 // Lengths in points (1/72 inch), the painter's unit on every page.
 constexpr double kBandHeight = 18; // the page's header and its number
 constexpr double kPadX = 2.5;      // a cell's text from its borders
@@ -39,11 +34,19 @@ const QColor kGroupBack(220, 220, 220);
 // by the first character the face maps onto it; the Noto CJK faces share the
 // glyphs of many ideographs with the Kangxi radicals, so text copied from or
 // searched in the PDF would read "⽤" for "用". WenQuanYi Micro Hei keeps
-// them apart; without it the program's "宋体" and "黑体" stand in.
+// them apart; without it the program's "宋体" and "黑体" stand in. The font
+// database knows a face by the name in the locale's language, so under a
+// Chinese locale WenQuanYi Micro Hei is listed by its Chinese name.
 QString reportFamily(const char* fallback)
 {
-    static const QString preferred = QStringLiteral("WenQuanYi Micro Hei");
-    return QFontDatabase::hasFamily(preferred) ? preferred : QString::fromUtf8(fallback);
+    static const QString preferred = [] {
+        const QStringList families = QFontDatabase::families();
+        for (const char* name : {"WenQuanYi Micro Hei", "文泉驿微米黑", "文泉驛微米黑"})
+            if (families.contains(QString::fromUtf8(name)))
+                return QString::fromUtf8(name);
+        return QString();
+    }();
+    return preferred.isEmpty() ? QString::fromUtf8(fallback) : preferred;
 }
 
 QFont face(const char* family, int points, bool bold)
