@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>导入 %1 条记录</source>
-        <translation>Import %1 records</translation>
+        <translation>Import %1 record(s)</translation>
     </message>
     <message>
         <source>导入其余 %1 条记录</source>
-        <translation>Import the other %1 records</translation>
+        <translation>Import the other %1 record(s)</translation>
     </message>
 </context>
 <context>
@@ -562,7 +562,7 @@
     <message>
         <source>已导出 %1 条记录，共 %2 个文件，保存在：
 %3</source>
-        <translation>Exported %1 records in %2 files to:
+        <translation>Exported %1 record(s) in %2 file(s) to:
 %3</translation>
     </message>
     <message>
@@ -596,7 +596,7 @@
     <message>
         <source>已导入 %1 条记录。
 导入前的账本已备份为 %2，可以在“备份与恢复”里恢复。</source>
-        <translation>Imported %1 records.
+        <translation>Imported %1 record(s).
 The ledger was backed up before the import as %2; it can be restored under “Backup and restore”.</translation>
     </message>
     <message>
@@ -683,11 +683,11 @@ The ledger was backed up before the import as %2; it can be restored under “Ba
     </message>
     <message>
         <source>车辆“%1”的油箱容积或油表量程未知：%2 条加油记录的加前油表和加后油表记为未知，页面上显示“--”，油耗估算算不出来。在爱车档案里填好这两项后再导入，就能推算出油表读数。</source>
-        <translation>The tank capacity or the gauge divisions of the car &apos;%1&apos; are not known: the gauge readings of %2 refuellings are recorded as unknown, shown as “--”, and their fuel consumption cannot be estimated. Fill in both in the car&apos;s profile and import again to have the gauge readings worked out.</translation>
+        <translation>The tank capacity or the gauge divisions of the car &apos;%1&apos; are not known: the gauge readings of %2 refuelling(s) are recorded as unknown, shown as “--”, and their fuel consumption cannot be estimated. Fill in both in the car&apos;s profile and import again to have the gauge readings worked out.</translation>
     </message>
     <message>
         <source>车辆“%1”：%2 条加油记录的油表读数按油箱容积 %3 升、油表量程 %4 格由加油量和是否加满推算。</source>
-        <translation>The car &apos;%1&apos;: the gauge readings of %2 refuellings are worked out from the litres and whether the tank was filled, with a tank of %3 L and a gauge of %4 divisions.</translation>
+        <translation>The car &apos;%1&apos;: the gauge readings of %2 refuelling(s) are worked out from the litres and whether the tank was filled, with a tank of %3 L and a gauge of %4 divisions.</translation>
     </message>
     <message>
         <source>写入账本失败，没有导入任何记录：</source>
@@ -1015,7 +1015,7 @@ The ledger was backed up before the import as %2; it can be restored under “Ba
     </message>
     <message>
         <source>%1 第 %2 行</source>
-        <translation>%1 line %2</translation>
+        <translation>%1, line %2</translation>
     </message>
     <message>
         <source>  ……另有 %1 行</source>
@@ -1035,7 +1035,7 @@ The ledger was backed up before the import as %2; it can be restored under “Ba
     </message>
     <message>
         <source>将导入 %1 条记录：</source>
-        <translation>To be imported: %1 records:</translation>
+        <translation>Records to import: %1</translation>
     </message>
     <message>
         <source>  %1  %2  %3 条</source>
@@ -1067,11 +1067,11 @@ The ledger was backed up before the import as %2; it can be restored under “Ba
     </message>
     <message>
         <source>与账本里已有记录相同（日期、里程表、金额一样）而跳过的 %1 行：</source>
-        <translation>The %1 lines skipped as equal to records in the ledger (same date, odometer and amount):</translation>
+        <translation>Lines skipped as equal to records in the ledger (same date, odometer and amount) (%1):</translation>
     </message>
     <message>
         <source>不能导入的 %1 行：</source>
-        <translation>The %1 lines that cannot be imported:</translation>
+        <translation>Lines that cannot be imported (%1):</translation>
     </message>
     <message>
         <source>  %1：%2</source>

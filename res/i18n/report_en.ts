@@ -116,7 +116,7 @@
     </message>
     <message>
         <source>%1：共 %2 条记录</source>
-        <translation>%1: %2 records</translation>
+        <translation>%1: %2 record(s)</translation>
     </message>
     <message>
         <source>爱车费用报表</source>
@@ -394,7 +394,7 @@
     <message>
         <source>报表已保存（共 %1 页）：
 %2</source>
-        <translation>The report was saved (%1 pages):
+        <translation>The report was saved (%1 page(s)):
 %2</translation>
     </message>
     <message>
