@@ -139,112 +139,12 @@
         <translation>Car profile</translation>
     </message>
     <message>
-        <source>汽车制造商</source>
-        <translation>Manufacturer</translation>
-    </message>
-    <message>
-        <source>汽车型号</source>
-        <translation>Model</translation>
-    </message>
-    <message>
-        <source>汽车识别代码(VIN)</source>
-        <translation>VIN</translation>
-    </message>
-    <message>
-        <source>车身颜色</source>
-        <translation>Body colour</translation>
-    </message>
-    <message>
-        <source>发动机编号</source>
-        <translation>Engine number</translation>
-    </message>
-    <message>
-        <source>发动机排量</source>
-        <translation>Engine size</translation>
-    </message>
-    <message>
-        <source>汽车牌照</source>
-        <translation>Number plate</translation>
-    </message>
-    <message>
-        <source>使用燃油标识</source>
-        <translation>Fuel grade</translation>
-    </message>
-    <message>
-        <source>油箱容积(升)</source>
-        <translation>Tank capacity (L)</translation>
-    </message>
-    <message>
-        <source>油表量程(格)</source>
-        <translation>Fuel gauge divisions</translation>
-    </message>
-    <message>
-        <source>当前里程(KM)</source>
-        <translation>Current odometer (km)</translation>
-    </message>
-    <message>
         <source>购入信息</source>
         <translation>Purchase</translation>
     </message>
     <message>
         <source>没有填写</source>
         <translation>Not filled in</translation>
-    </message>
-    <message>
-        <source>购买日期</source>
-        <translation>Purchase date</translation>
-    </message>
-    <message>
-        <source>购买时里程(KM)</source>
-        <translation>Odometer at purchase (km)</translation>
-    </message>
-    <message>
-        <source>裸车总价格</source>
-        <translation>Car price</translation>
-    </message>
-    <message>
-        <source>购置税</source>
-        <translation>Purchase tax</translation>
-    </message>
-    <message>
-        <source>首次保险费用总计</source>
-        <translation>First insurance total</translation>
-    </message>
-    <message>
-        <source>上牌费</source>
-        <translation>Registration fee</translation>
-    </message>
-    <message>
-        <source>保险公司</source>
-        <translation>Insurer</translation>
-    </message>
-    <message>
-        <source>主要内容摘要</source>
-        <translation>Cover summary</translation>
-    </message>
-    <message>
-        <source>保险联系信息</source>
-        <translation>Insurer contact</translation>
-    </message>
-    <message>
-        <source>贷款银行</source>
-        <translation>Lender</translation>
-    </message>
-    <message>
-        <source>贷款总金额</source>
-        <translation>Loan amount</translation>
-    </message>
-    <message>
-        <source>贷款年限</source>
-        <translation>Loan term (years)</translation>
-    </message>
-    <message>
-        <source>还贷总利息</source>
-        <translation>Total interest</translation>
-    </message>
-    <message>
-        <source>贷款联系信息</source>
-        <translation>Lender contact</translation>
     </message>
     <message>
         <source>统计信息</source>
