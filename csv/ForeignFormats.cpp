@@ -388,7 +388,7 @@ bool ReadLubeLogger(int source, const CsvTable& records, const ImportOptions& op
     const std::optional<LubeKind> kind = lubeKindOf(Columns(header));
     if (!kind)
         return false;
-    static const std::map<LubeKind, QString> formats = {
+    const std::map<LubeKind, QString> formats = {
         {LubeKind::Fuel, QCoreApplication::translate("CsvImport", "LubeLogger 加油记录")},
         {LubeKind::Service,
          QCoreApplication::translate("CsvImport", "LubeLogger 服务/维修/改装记录")},
