@@ -22,13 +22,6 @@
 
 namespace {
 
-// The command line's texts, in the user's language where a translation is
-// installed.
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("CommandLine", text);
-}
-
 // The options of an export or import; these take a value.
 const QStringList kValueOptions = {"--export", "--import",   "--car",
                                    "--ledger", "--distance", "--volume",
@@ -61,7 +54,8 @@ std::optional<QString> passwordFromFile(const QString& path, CsvCommandIo& io)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        io.err << tr("无法读取密码文件 %1。").arg(path) << Qt::endl;
+        io.err << QCoreApplication::translate("CommandLine", "无法读取密码文件 %1。").arg(path)
+               << Qt::endl;
         return std::nullopt;
     }
     QByteArray line = file.readLine();
@@ -93,7 +87,9 @@ std::optional<QString> ledgerKey(bool noPassword, const QString& passwordFile, C
             return startupPasswordTyped ? fixed : QString();
         return OwnerLedgerKeyFor(ledger, typed, !stored.set || startupPasswordTyped);
     };
-    const QString prompt = ownerKeyed ? tr("请输入账本密码：") : tr("请输入启动密码：");
+    const QString prompt = ownerKeyed
+                               ? QCoreApplication::translate("CommandLine", "请输入账本密码：")
+                               : QCoreApplication::translate("CommandLine", "请输入启动密码：");
     for (int attempt = 0; attempt < 3; ++attempt) {
         const std::optional<QString> typed = !passwordFile.isEmpty()
                                                  ? passwordFromFile(passwordFile, io)
@@ -103,12 +99,14 @@ std::optional<QString> ledgerKey(bool noPassword, const QString& passwordFile, C
             break;
         if (const QString key = keyFor(*typed); !key.isEmpty())
             return key;
-        io.err << tr("密码错误。") << Qt::endl;
+        io.err << QCoreApplication::translate("CommandLine", "密码错误。") << Qt::endl;
         if (!passwordFile.isEmpty())
             break;
     }
-    io.err << (ownerKeyed ? tr("没有给出能打开账本的密码，程序不能继续。")
-                          : tr("没有输入正确的启动密码，程序不能继续。"))
+    io.err << (ownerKeyed ? QCoreApplication::translate("CommandLine",
+                                                        "没有给出能打开账本的密码，程序不能继续。")
+                          : QCoreApplication::translate("CommandLine",
+                                                        "没有输入正确的启动密码，程序不能继续。"))
            << Qt::endl;
     return std::nullopt;
 }
@@ -119,7 +117,9 @@ int runExport(CMyDatabase& db, const CsvRequest& a, CsvCommandIo& io)
     if (!a.options.car.isEmpty()) {
         const Expected<std::vector<CARLIST>> cars = db.GetCarList();
         if (!cars) {
-            io.err << tr("读取账本失败：%1").arg(cars.error().message) << Qt::endl;
+            io.err << QCoreApplication::translate("CommandLine", "读取账本失败：%1")
+                          .arg(cars.error().message)
+                   << Qt::endl;
             return 1;
         }
         QStringList matches;
@@ -128,8 +128,11 @@ int runExport(CMyDatabase& db, const CsvRequest& a, CsvCommandIo& io)
                 matches << car.carId;
         if (matches.size() != 1) {
             io.err << (matches.isEmpty()
-                           ? tr("账本里没有车辆“%1”。").arg(a.options.car)
-                           : tr("账本里有不止一辆车叫“%1”，请给出车辆编号（如 CAR0001）。")
+                           ? QCoreApplication::translate("CommandLine", "账本里没有车辆“%1”。")
+                                 .arg(a.options.car)
+                           : QCoreApplication::translate(
+                                 "CommandLine",
+                                 "账本里有不止一辆车叫“%1”，请给出车辆编号（如 CAR0001）。")
                                  .arg(a.options.car))
                    << Qt::endl;
             return 1;
@@ -138,10 +141,11 @@ int runExport(CMyDatabase& db, const CsvRequest& a, CsvCommandIo& io)
     }
     const CsvExportResult result = ExportCsv(db, {a.exportFolder, carId});
     if (result.outcome != CsvExportResult::Done) {
-        io.err << tr("导出失败：") << result.error << Qt::endl;
+        io.err << QCoreApplication::translate("CommandLine", "导出失败：") << result.error
+               << Qt::endl;
         return 1;
     }
-    io.out << tr("已导出 %1 条记录到 %2：")
+    io.out << QCoreApplication::translate("CommandLine", "已导出 %1 条记录到 %2：")
                   .arg(result.records)
                   .arg(QDir::toNativeSeparators(a.exportFolder))
            << Qt::endl;
@@ -154,7 +158,7 @@ int runImport(CMyDatabase& db, const CsvRequest& a, CsvCommandIo& io)
 {
     const QStringList files = importFiles(a.importPaths);
     if (files.isEmpty()) {
-        io.err << tr("文件夹里没有 CSV 文件。") << Qt::endl;
+        io.err << QCoreApplication::translate("CommandLine", "文件夹里没有 CSV 文件。") << Qt::endl;
         return 1;
     }
     const ImportPlan plan = PlanImport(db, files, a.options);
@@ -162,31 +166,37 @@ int runImport(CMyDatabase& db, const CsvRequest& a, CsvCommandIo& io)
     if (plan.refused())
         return 1;
     if (plan.asksForLedger && !a.options.ledger) {
-        io.err << tr("文件没有写明记录类型，已按“%1”预览；请用 --ledger 指定"
-                     "（refuel、repair、maintain、accident、dailycost、accessory、carlog）。")
-                      .arg(InfoOf(plan.ledger).name)
+        io.err << QCoreApplication::translate(
+                      "CommandLine",
+                      "文件没有写明记录类型，已按“%1”预览；请用 --ledger 指定"
+                      "（refuel、repair、maintain、accident、dailycost、accessory、carlog）。")
+                      .arg(InfoOf(plan.ledger).shownName())
                << Qt::endl;
         return 1;
     }
     if (!plan.rejected.empty() && !a.skipBadLines) {
-        io.err << tr("有 %1 行不能导入，没有导入任何记录。改正这些行后再导入，"
-                     "或者加上 --skip-bad-lines 只导入其余的记录。")
+        io.err << QCoreApplication::translate(
+                      "CommandLine", "有 %1 行不能导入，没有导入任何记录。改正这些行后再导入，"
+                                     "或者加上 --skip-bad-lines 只导入其余的记录。")
                       .arg(plan.rejected.size())
                << Qt::endl;
         return 1;
     }
     if (a.dryRun) {
-        io.out << tr("试运行：没有写入任何记录。") << Qt::endl;
+        io.out << QCoreApplication::translate("CommandLine", "试运行：没有写入任何记录。")
+               << Qt::endl;
         return 0;
     }
     const ImportResult result = ApplyImport(db, plan, platform::BackupFolder());
     if (result.outcome != ImportResult::Done) {
-        io.err << tr("导入失败：") << result.error << Qt::endl;
+        io.err << QCoreApplication::translate("CommandLine", "导入失败：") << result.error
+               << Qt::endl;
         return 1;
     }
-    io.out << tr("已导入 %1 条记录。").arg(result.written);
+    io.out << QCoreApplication::translate("CommandLine", "已导入 %1 条记录。").arg(result.written);
     if (!result.backupPoint.isEmpty())
-        io.out << tr("导入前的备份：%1").arg(result.backupPoint);
+        io.out << QCoreApplication::translate("CommandLine", "导入前的备份：%1")
+                      .arg(result.backupPoint);
     io.out << Qt::endl;
     return 0;
 }
@@ -214,7 +224,7 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
         QString text;
         if (kValueOptions.contains(arg)) {
             if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("--"))) {
-                mistake(tr("%1 后面缺少参数。").arg(arg));
+                mistake(QCoreApplication::translate("CommandLine", "%1 后面缺少参数。").arg(arg));
                 continue;
             }
             text = arguments[++i];
@@ -232,14 +242,15 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
             if (const LedgerKindInfo* kind = FindLedgerKind(text))
                 a.options.ledger = kind->kind;
             else
-                mistake(tr("不认识的记录类型“%1”。").arg(text));
+                mistake(
+                    QCoreApplication::translate("CommandLine", "不认识的记录类型“%1”。").arg(text));
         } else if (arg == QLatin1String("--distance")) {
             if (text == QLatin1String("km"))
                 a.options.distance = DistanceUnit::Kilometres;
             else if (text == QLatin1String("mi"))
                 a.options.distance = DistanceUnit::Miles;
             else
-                mistake(tr("--distance 只能是 km 或 mi。"));
+                mistake(QCoreApplication::translate("CommandLine", "--distance 只能是 km 或 mi。"));
         } else if (arg == QLatin1String("--volume")) {
             if (text == QLatin1String("l"))
                 a.options.volume = VolumeUnit::Litres;
@@ -248,14 +259,16 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
             else if (text == QLatin1String("impgal"))
                 a.options.volume = VolumeUnit::ImperialGallons;
             else
-                mistake(tr("--volume 只能是 l、usgal 或 impgal。"));
+                mistake(QCoreApplication::translate("CommandLine",
+                                                    "--volume 只能是 l、usgal 或 impgal。"));
         } else if (arg == QLatin1String("--encoding")) {
             for (const QString& encoding : CsvEncodings())
                 if (encoding.compare(text, Qt::CaseInsensitive) == 0)
                     a.options.encoding = encoding;
             if (a.options.encoding.isEmpty())
-                mistake(
-                    tr("--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。"));
+                mistake(QCoreApplication::translate(
+                    "CommandLine",
+                    "--encoding 只能是 UTF-8、GB18030、Windows-1252、UTF-16LE 或 UTF-16BE。"));
         } else if (arg == QLatin1String("--map")) {
             const qsizetype equals = text.lastIndexOf(QLatin1Char('='));
             const std::optional<GenericField> field =
@@ -263,8 +276,9 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
             if (field)
                 a.options.columnFields.emplace_back(text.left(equals), *field);
             else
-                mistake(tr("--map 要写成 栏名=字段，字段是日期、里程表、金额、单价、数量、"
-                           "备注、服务商、内容或不导入。"));
+                mistake(QCoreApplication::translate(
+                    "CommandLine", "--map 要写成 栏名=字段，字段是日期、里程表、金额、单价、数量、"
+                                   "备注、服务商、内容或不导入。"));
         } else if (arg == QLatin1String("--dry-run")) {
             a.dryRun = true;
         } else if (arg == QLatin1String("--keep-duplicates")) {
@@ -276,18 +290,20 @@ CsvRequest ParseCsvCommand(const QStringList& arguments)
         } else if (arg.contains(QLatin1String("/nopassword"))) {
             a.noPassword = true;
         } else if (arg.startsWith(QLatin1Char('-'))) {
-            mistake(tr("不认识的选项“%1”。").arg(arg));
+            mistake(QCoreApplication::translate("CommandLine", "不认识的选项“%1”。").arg(arg));
         } else {
-            mistake(tr("不认识的参数“%1”。").arg(arg));
+            mistake(QCoreApplication::translate("CommandLine", "不认识的参数“%1”。").arg(arg));
         }
     }
     if (a.exportFolder.isEmpty() == a.importPaths.isEmpty())
-        mistake(tr("请给出 --export 或 --import 其中之一。"));
+        mistake(
+            QCoreApplication::translate("CommandLine", "请给出 --export 或 --import 其中之一。"));
     else if (!a.exportFolder.isEmpty() &&
              (a.dryRun || a.options.ledger || a.skipBadLines || !a.options.skipDuplicates ||
               !a.options.encoding.isEmpty() || !a.options.columnFields.empty() ||
               a.options.cutLongTexts))
-        mistake(tr("--export 只能和 --car、--password-file 一起使用。"));
+        mistake(QCoreApplication::translate("CommandLine",
+                                            "--export 只能和 --car、--password-file 一起使用。"));
     return a;
 }
 
@@ -297,12 +313,17 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
     // import of files that are not there.
     const QString ledger = QDir::toNativeSeparators(platform::DatabasePath());
     if (!a.exportFolder.isEmpty() && !QFileInfo::exists(platform::DatabasePath())) {
-        io.err << tr("还没有账本文件 %1，没有可以导出的记录。").arg(ledger) << Qt::endl;
+        io.err << QCoreApplication::translate("CommandLine",
+                                              "还没有账本文件 %1，没有可以导出的记录。")
+                      .arg(ledger)
+               << Qt::endl;
         return 1;
     }
     for (const QString& path : a.importPaths) {
         if (!QFileInfo::exists(path)) {
-            io.err << tr("文件 %1 不存在。").arg(QDir::toNativeSeparators(path)) << Qt::endl;
+            io.err << QCoreApplication::translate("CommandLine", "文件 %1 不存在。")
+                          .arg(QDir::toNativeSeparators(path))
+                   << Qt::endl;
             return 1;
         }
     }
@@ -310,7 +331,9 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
     platform::SingleInstanceLock lock(platform::DataFolder());
     if (!lock.tryAcquire()) {
         io.err << (lock.refusal() == platform::SingleInstanceLock::Refusal::AnotherCopyRuns
-                       ? tr("程序正在使用这个账本（%1），请先关闭程序再导出或导入。")
+                       ? QCoreApplication::translate(
+                             "CommandLine",
+                             "程序正在使用这个账本（%1），请先关闭程序再导出或导入。")
                              .arg(QDir::toNativeSeparators(lock.lockFilePath()))
                        : lock.refusalText())
                << Qt::endl;
@@ -326,7 +349,7 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
     db.SetOpenPassword(*key);
     const LedgerOpening opening = db.CreateOrOpen();
     if (!db.IsOpen()) {
-        io.err << tr("无法打开账本 %1。").arg(ledger)
+        io.err << QCoreApplication::translate("CommandLine", "无法打开账本 %1。").arg(ledger)
                << StorageFaultCause(opening.status.code, opening.step == LedgerOpening::CreateFailed
                                                              ? StorageAction::Create
                                                              : StorageAction::Open)
@@ -334,7 +357,9 @@ int RunCsvCommand(const CsvRequest& a, CsvCommandIo& io)
         return 1;
     }
     if (opening.step == LedgerOpening::TablesFailed || !opening.lostColumns.isEmpty())
-        io.err << tr("账本文件不完整，无法补全：%1").arg(opening.status.message) << Qt::endl;
+        io.err << QCoreApplication::translate("CommandLine", "账本文件不完整，无法补全：%1")
+                      .arg(opening.status.message)
+               << Qt::endl;
     const int code = a.exportFolder.isEmpty() ? runImport(db, a, io) : runExport(db, a, io);
     db.Close();
     return code;

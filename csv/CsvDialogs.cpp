@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileInfo>
@@ -37,14 +38,26 @@ using namespace platform;
 
 namespace {
 
-const QString kFromFile = QStringLiteral("按文件所写");
-const QString kFromContent = QStringLiteral("按文件内容判断");
+// The car box's first item when the file names its cars, and the encoding
+// box's first item.
+QString fromFileText()
+{
+    return QCoreApplication::translate("CDlgImportPreview", "按文件所写");
+}
+QString fromContentText()
+{
+    return QCoreApplication::translate("CDlgImportPreview", "按文件内容判断");
+}
 
 QLabel* labelFor(QWidget* control, const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setBuddy(control);
-    control->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("：")));
+    control->setAccessibleName(QString(text)
+                                   .remove(QLatin1Char('&'))
+                                   .remove(QStringLiteral("："))
+                                   .remove(QLatin1Char(':'))
+                                   .trimmed());
     return label;
 }
 
@@ -76,16 +89,16 @@ void addRow(QTableWidget* table, const QStringList& cells)
 CDlgCsvExport::CDlgCsvExport(const QString& currentCarName, const QString& folder, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("导出为 CSV"));
+    setWindowTitle(tr("导出为 CSV"));
     auto* layout = new QVBoxLayout(this);
 
-    auto* which = new QGroupBox(QStringLiteral("导出哪些车辆的记录"), this);
+    auto* which = new QGroupBox(tr("导出哪些车辆的记录"), this);
     auto* whichLayout = new QVBoxLayout(which);
-    m_currentCar = new QRadioButton(currentCarName.isEmpty()
-                                        ? QStringLiteral("当前车辆（没有选择当前车辆）")
-                                        : QStringLiteral("当前车辆：%1").arg(currentCarName),
-                                    which);
-    m_allCars = new QRadioButton(QStringLiteral("所有车辆"), which);
+    m_currentCar =
+        new QRadioButton(currentCarName.isEmpty() ? tr("当前车辆（没有选择当前车辆）")
+                                                  : tr("当前车辆：%1").arg(currentCarName),
+                         which);
+    m_allCars = new QRadioButton(tr("所有车辆"), which);
     m_currentCar->setEnabled(!currentCarName.isEmpty());
     (currentCarName.isEmpty() ? m_allCars : m_currentCar)->setChecked(true);
     whichLayout->addWidget(m_currentCar);
@@ -94,23 +107,23 @@ CDlgCsvExport::CDlgCsvExport(const QString& currentCarName, const QString& folde
 
     auto* folderRow = new QHBoxLayout;
     m_folder = new QLineEdit(QDir::toNativeSeparators(folder), this);
-    m_browse = new QPushButton(QStringLiteral("浏览(&B)…"), this);
-    m_browse->setAccessibleName(QStringLiteral("选择文件夹"));
-    folderRow->addWidget(labelFor(m_folder, QStringLiteral("保存到文件夹(&F)："), this));
+    m_browse = new QPushButton(tr("浏览(&B)…"), this);
+    m_browse->setAccessibleName(tr("选择文件夹"));
+    folderRow->addWidget(labelFor(m_folder, tr("保存到文件夹(&F)："), this));
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(m_browse);
     layout->addLayout(folderRow);
 
-    auto* hint = new QLabel(QStringLiteral("每类记录导出为一个 CSV 文件，文件名写明车辆和记录类型，"
-                                           "另有一个“车辆信息.csv”。文件是带 BOM 的 UTF-8，"
-                                           "表格程序可以直接打开和求和。同名的旧文件会被替换。"),
+    auto* hint = new QLabel(tr("每类记录导出为一个 CSV 文件，文件名写明车辆和记录类型，"
+                               "另有一个“车辆信息.csv”。文件是带 BOM 的 UTF-8，"
+                               "表格程序可以直接打开和求和。同名的旧文件会被替换。"),
                             this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("导出"));
-    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    m_buttons->button(QDialogButtonBox::Ok)->setText(tr("导出"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     layout->addWidget(m_buttons);
 
     connect(m_browse, &QPushButton::clicked, this, &CDlgCsvExport::browse);
@@ -133,8 +146,7 @@ QString CDlgCsvExport::Folder() const
 
 void CDlgCsvExport::browse()
 {
-    const QString chosen =
-        GetExistingDirectory(this, {QStringLiteral("选择导出到哪个文件夹"), Folder()});
+    const QString chosen = GetExistingDirectory(this, {tr("选择导出到哪个文件夹"), Folder()});
     if (!chosen.isEmpty())
         m_folder->setText(QDir::toNativeSeparators(chosen));
 }
@@ -150,7 +162,7 @@ void RunCsvExport(QWidget* parent, CMyDatabase& db, const std::function<int(CDlg
         GetProfileString(QStringLiteral("Csv"), QStringLiteral("ExportFolder"));
     const QString folder =
         remembered.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                                   QStringLiteral("/Orvyn 导出")
+                                   QCoreApplication::translate("CsvDialogs", "/Orvyn 导出")
                              : remembered;
     CDlgCsvExport dialog(ValueOrShow(db.GetCurrentCarName(), parent), folder, parent);
     if ((run ? run(dialog) : dialog.exec()) != QDialog::Accepted)
@@ -159,7 +171,7 @@ void RunCsvExport(QWidget* parent, CMyDatabase& db, const std::function<int(CDlg
 
     CsvExportResult result;
     {
-        ProgressBar progress(parent, QStringLiteral("正在导出……"));
+        ProgressBar progress(parent, QCoreApplication::translate("CsvDialogs", "正在导出……"));
         result =
             ExportCsv(db,
                       {dialog.Folder(),
@@ -170,19 +182,21 @@ void RunCsvExport(QWidget* parent, CMyDatabase& db, const std::function<int(CDlg
     switch (result.outcome) {
     case CsvExportResult::Done:
         MessageBox(parent,
-                   QStringLiteral("已导出 %1 条记录，共 %2 个文件，保存在：\n%3")
+                   QCoreApplication::translate("CsvDialogs",
+                                               "已导出 %1 条记录，共 %2 个文件，保存在：\n%3")
                        .arg(result.records)
                        .arg(result.files.size())
                        .arg(QDir::toNativeSeparators(dialog.Folder())),
                    kCaption, MB_OK | MB_ICONINFORMATION);
         break;
     case CsvExportResult::Cancelled:
-        MessageBox(parent, QStringLiteral("导出已取消，没有留下任何文件。"), kCaption,
-                   MB_OK | MB_ICONINFORMATION);
+        MessageBox(parent,
+                   QCoreApplication::translate("CsvDialogs", "导出已取消，没有留下任何文件。"),
+                   kCaption, MB_OK | MB_ICONINFORMATION);
         break;
     case CsvExportResult::Failed:
-        MessageBox(parent, QStringLiteral("导出失败：") + result.error, kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(parent, QCoreApplication::translate("CsvDialogs", "导出失败：") + result.error,
+                   kCaption, MB_OK | MB_ICONERROR);
         break;
     }
 }
@@ -192,59 +206,57 @@ void RunCsvExport(QWidget* parent, CMyDatabase& db, const std::function<int(CDlg
 CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, QWidget* parent)
     : QDialog(parent), m_db(db), m_files(files)
 {
-    setWindowTitle(QStringLiteral("导入预览"));
+    setWindowTitle(tr("导入预览"));
     auto* layout = new QVBoxLayout(this);
 
     auto* choices = new QFormLayout;
     m_car = new QComboBox(this);
     m_car->setEditable(true);
     m_car->setInsertPolicy(QComboBox::NoInsert);
-    choices->addRow(labelFor(m_car, QStringLiteral("导入到车辆(&C)："), this), m_car);
+    choices->addRow(labelFor(m_car, tr("导入到车辆(&C)："), this), m_car);
     m_ledger = new QComboBox(this);
     for (const auto& kind : LedgerKinds())
-        m_ledger->addItem(kind.name, int(kind.kind));
-    m_ledgerLabel = labelFor(m_ledger, QStringLiteral("记录类型(&L)："), this);
+        m_ledger->addItem(kind.shownName(), int(kind.kind));
+    m_ledgerLabel = labelFor(m_ledger, tr("记录类型(&L)："), this);
     choices->addRow(m_ledgerLabel, m_ledger);
     m_distance = new QComboBox(this);
     for (DistanceUnit unit : {DistanceUnit::Kilometres, DistanceUnit::Miles})
         m_distance->addItem(UnitName(unit), int(unit));
-    m_distanceLabel = labelFor(m_distance, QStringLiteral("文件里的里程单位(&D)："), this);
+    m_distanceLabel = labelFor(m_distance, tr("文件里的里程单位(&D)："), this);
     choices->addRow(m_distanceLabel, m_distance);
     m_volume = new QComboBox(this);
     for (VolumeUnit unit : {VolumeUnit::Litres, VolumeUnit::UsGallons, VolumeUnit::ImperialGallons})
         m_volume->addItem(UnitName(unit), int(unit));
-    m_volumeLabel = labelFor(m_volume, QStringLiteral("文件里的油量单位(&V)："), this);
+    m_volumeLabel = labelFor(m_volume, tr("文件里的油量单位(&V)："), this);
     choices->addRow(m_volumeLabel, m_volume);
     m_encoding = new QComboBox(this);
-    m_encoding->addItem(kFromContent, QString());
+    m_encoding->addItem(fromContentText(), QString());
     for (const QString& encoding : CsvEncodings())
         m_encoding->addItem(encoding, encoding);
-    choices->addRow(labelFor(m_encoding, QStringLiteral("文件编码(&E)："), this), m_encoding);
-    m_skipDuplicates = new QCheckBox(
-        QStringLiteral("跳过与账本里已有记录相同的行（日期、里程表、金额都一样）(&S)"), this);
+    choices->addRow(labelFor(m_encoding, tr("文件编码(&E)："), this), m_encoding);
+    m_skipDuplicates =
+        new QCheckBox(tr("跳过与账本里已有记录相同的行（日期、里程表、金额都一样）(&S)"), this);
     m_skipDuplicates->setChecked(true);
     choices->addRow(m_skipDuplicates);
-    m_cutLongTexts =
-        new QCheckBox(QStringLiteral("超过 %1 字的文字只导入前 %1 字（不选时不导入那一行）(&T)")
-                          .arg(kLongestText),
-                      this);
+    m_cutLongTexts = new QCheckBox(
+        tr("超过 %1 字的文字只导入前 %1 字（不选时不导入那一行）(&T)").arg(kLongestText), this);
     choices->addRow(m_cutLongTexts);
     layout->addLayout(choices);
 
-    m_mappingBox = new QGroupBox(QStringLiteral("各栏对应的内容"), this);
+    m_mappingBox = new QGroupBox(tr("各栏对应的内容"), this);
     m_mappingGrid = new QGridLayout(m_mappingBox);
     layout->addWidget(m_mappingBox);
 
     m_tabs = new QTabWidget(this);
-    m_tabs->setAccessibleName(QStringLiteral("预览"));
+    m_tabs->setAccessibleName(tr("预览"));
     m_summary = new QPlainTextEdit(this);
     m_summary->setReadOnly(true);
     m_summary->setTabChangesFocus(true);
-    m_summary->setAccessibleName(QStringLiteral("导入概要"));
+    m_summary->setAccessibleName(tr("导入概要"));
     layout->addWidget(m_tabs, 1);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
     layout->addWidget(m_buttons);
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -257,7 +269,7 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
     for (size_t i = 0; i < m_plan.rows.size() && !fileNamesCars; ++i)
         fileNamesCars = !m_plan.rows.car(i).isEmpty();
     if (fileNamesCars)
-        m_car->addItem(kFromFile, QString());
+        m_car->addItem(fromFileText(), QString());
     std::vector<CARLIST> cars = ValueOrShow(m_db.GetCarList(), this);
     std::reverse(cars.begin(), cars.end());
     const QString current = RightTrimmed(ValueOrShow(m_db.GetCurrentCarID(), this));
@@ -266,7 +278,7 @@ CDlgImportPreview::CDlgImportPreview(CMyDatabase& db, const QStringList& files, 
         if (!fileNamesCars && car.carId == current)
             m_car->setCurrentIndex(m_car->count() - 1);
     }
-    m_car->setToolTip(QStringLiteral("可以输入一个新名字：导入时新建这辆车"));
+    m_car->setToolTip(tr("可以输入一个新名字：导入时新建这辆车"));
     // The choices show what the file says before they are read back.
     buildMapping();
     showPlan();
@@ -304,7 +316,7 @@ void CDlgImportPreview::readChoices()
     // A car of the list by its identifier (names may repeat), a typed name as it is.
     const QString car = m_car->currentText().trimmed();
     const int item = m_car->findText(car);
-    if (car == kFromFile)
+    if (car == fromFileText())
         m_options.car.clear();
     else
         m_options.car = item >= 0 ? m_car->itemData(item).toString() : car;
@@ -352,7 +364,7 @@ void CDlgImportPreview::replan()
 
 ImportPlan CDlgImportPreview::planned(QWidget* progressParent)
 {
-    ProgressBar progress(progressParent, QStringLiteral("正在读取文件……"));
+    ProgressBar progress(progressParent, tr("正在读取文件……"));
     return PlanImport(m_db, m_files, m_options, progress.report());
 }
 
@@ -377,10 +389,9 @@ void CDlgImportPreview::buildMapping()
         const GenericField field =
             c < int(m_plan.mapping.size()) ? m_plan.mapping[size_t(c)] : GenericField::Ignore;
         box->setCurrentIndex(box->findData(int(field)));
-        const QString header = m_plan.genericHeader[c].isEmpty()
-                                   ? QStringLiteral("第 %1 栏").arg(c + 1)
-                                   : m_plan.genericHeader[c];
-        m_mappingGrid->addWidget(labelFor(box, header + QStringLiteral("："), m_mappingBox), c / 3,
+        const QString header =
+            m_plan.genericHeader[c].isEmpty() ? tr("第 %1 栏").arg(c + 1) : m_plan.genericHeader[c];
+        m_mappingGrid->addWidget(labelFor(box, header + tr("："), m_mappingBox), c / 3,
                                  (c % 3) * 2);
         m_mappingGrid->addWidget(box, c / 3, (c % 3) * 2 + 1);
         connect(box, &QComboBox::currentIndexChanged, this, &CDlgImportPreview::replan);
@@ -400,7 +411,7 @@ void CDlgImportPreview::showPlan()
     m_distance->setCurrentIndex(m_distance->findData(int(m_plan.distance)));
     m_volume->setCurrentIndex(m_volume->findData(int(m_plan.volume)));
     // Units a file states are its own; only those of the others are chosen.
-    const QString stated = QStringLiteral("文件写明了单位，按文件所写换算");
+    const QString stated = tr("文件写明了单位，按文件所写换算");
     m_distance->setEnabled(m_plan.distanceChosen);
     m_distance->setToolTip(m_plan.distanceChosen ? QString() : stated);
     m_volume->setEnabled(m_plan.volumeChosen);
@@ -411,9 +422,8 @@ void CDlgImportPreview::showPlan()
             if (!used.contains(source.encoding))
                 used << source.encoding;
         m_encoding->setItemText(
-            0, used.isEmpty()
-                   ? kFromContent
-                   : QStringLiteral("%1（%2）").arg(kFromContent, used.join(QStringLiteral("、"))));
+            0, used.isEmpty() ? fromContentText()
+                              : tr("%1（%2）").arg(fromContentText(), used.join(tr("、"))));
     }
     m_cutLongTexts->setVisible(m_plan.longTexts > 0);
     m_updating = false;
@@ -426,23 +436,22 @@ void CDlgImportPreview::showPlan()
             page->deleteLater();
     }
     m_summary->setPlainText(ImportSummaryText(m_plan));
-    m_tabs->addTab(m_summary, QStringLiteral("概要"));
+    m_tabs->addTab(m_summary, tr("概要"));
     for (const ImportBatch& batch : ImportBatches(m_plan, 50)) {
         QStringList header;
         for (const LedgerColumn& column : ExportColumns(batch.ledger))
-            header << column.header;
+            header << ShownFileCaption(column.header);
         const QString title = QStringLiteral("%1 %2").arg(TargetText(m_plan, batch.target),
-                                                          InfoOf(batch.ledger).name);
+                                                          InfoOf(batch.ledger).shownName());
         QTableWidget* table = makeTable(header, m_tabs, title);
         for (const ImportRow& row : batch.first)
             addRow(table, RowTexts(row));
         const int written = batch.rows - (m_plan.skipDuplicates ? batch.duplicates : 0);
-        m_tabs->addTab(table, QStringLiteral("%1（%2 条）").arg(title).arg(written));
+        m_tabs->addTab(table, tr("%1（%2 条）").arg(title).arg(written));
     }
     if (!m_plan.rejected.empty()) {
-        QTableWidget* table = makeTable(
-            {QStringLiteral("文件"), QStringLiteral("行"), QStringLiteral("不能导入的原因")},
-            m_tabs, QStringLiteral("不能导入的行"));
+        QTableWidget* table =
+            makeTable({tr("文件"), tr("行"), tr("不能导入的原因")}, m_tabs, tr("不能导入的行"));
         for (size_t i = 0; i < m_plan.rejected.size() && i < size_t(kListedLines); ++i) {
             const ImportProblem& problem = m_plan.rejected[i];
             addRow(table, {m_plan.sourceName(problem.source), QString::number(problem.line),
@@ -452,7 +461,7 @@ void CDlgImportPreview::showPlan()
             addRow(table,
                    {QString(), QString(),
                     MoreLinesText(qsizetype(m_plan.rejected.size()) - kListedLines).trimmed()});
-        m_tabs->addTab(table, QStringLiteral("不能导入的行（%1）").arg(m_plan.rejected.size()));
+        m_tabs->addTab(table, tr("不能导入的行（%1）").arg(m_plan.rejected.size()));
     }
     m_tabs->setCurrentIndex(std::clamp(shownTab, 0, m_tabs->count() - 1));
 
@@ -462,16 +471,17 @@ void CDlgImportPreview::showPlan()
     const int count = m_plan.refused() ? 0 : m_plan.writtenCount();
     QPushButton* ok = ImportButton();
     ok->setEnabled(!m_plan.refused() && (count > 0 || newCars));
-    ok->setText(m_plan.rejected.empty() ? QStringLiteral("导入 %1 条记录").arg(count)
-                                        : QStringLiteral("导入其余 %1 条记录").arg(count));
+    ok->setText(m_plan.rejected.empty() ? tr("导入 %1 条记录").arg(count)
+                                        : tr("导入其余 %1 条记录").arg(count));
 }
 
 bool RunCsvImport(QWidget* parent, CMyDatabase& db,
                   const std::function<int(CDlgImportPreview&)>& run)
 {
     const QStringList files = GetOpenFileNames(
-        parent, {QStringLiteral("从 CSV 导入"),
-                 QStringLiteral("CSV 文件 (*.csv *.CSV);;所有文件 (*)"), QStringLiteral("csv")});
+        parent, {QCoreApplication::translate("CsvDialogs", "从 CSV 导入"),
+                 QCoreApplication::translate("CsvDialogs", "CSV 文件 (*.csv *.CSV);;所有文件 (*)"),
+                 QStringLiteral("csv")});
     if (files.isEmpty())
         return false;
     CDlgImportPreview preview(db, files, parent);
@@ -480,8 +490,8 @@ bool RunCsvImport(QWidget* parent, CMyDatabase& db,
         return false;
     if (first.refused() && !first.generic && first.rows.empty() && first.cars.empty() &&
         first.reminders.empty()) {
-        MessageBox(parent, QStringLiteral("不能导入：") + first.refusal, kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(parent, QCoreApplication::translate("CsvDialogs", "不能导入：") + first.refusal,
+                   kCaption, MB_OK | MB_ICONERROR);
         return false;
     }
     if ((run ? run(preview) : preview.exec()) != QDialog::Accepted)
@@ -489,27 +499,30 @@ bool RunCsvImport(QWidget* parent, CMyDatabase& db,
 
     ImportResult result;
     {
-        ProgressBar progress(parent, QStringLiteral("正在导入……"));
+        ProgressBar progress(parent, QCoreApplication::translate("CsvDialogs", "正在导入……"));
         result = ApplyImport(db, preview.Plan(), BackupFolder(), progress.report());
     }
     switch (result.outcome) {
     case ImportResult::Done:
         MessageBox(parent,
                    result.backupPoint.isEmpty()
-                       ? QStringLiteral("没有需要导入的记录：它们都已在账本里。")
-                       : QStringLiteral("已导入 %1 条记录。\n导入前的账本已备份为 %2，"
-                                        "可以在“备份与恢复”里恢复。")
+                       ? QCoreApplication::translate("CsvDialogs",
+                                                     "没有需要导入的记录：它们都已在账本里。")
+                       : QCoreApplication::translate("CsvDialogs",
+                                                     "已导入 %1 条记录。\n导入前的账本已备份为 %2，"
+                                                     "可以在“备份与恢复”里恢复。")
                              .arg(result.written)
                              .arg(result.backupPoint),
                    kCaption, MB_OK | MB_ICONINFORMATION);
         return result.written > 0 || result.carsMade > 0;
     case ImportResult::Cancelled:
-        MessageBox(parent, QStringLiteral("导入已取消，账本没有任何改变。"), kCaption,
-                   MB_OK | MB_ICONINFORMATION);
+        MessageBox(parent,
+                   QCoreApplication::translate("CsvDialogs", "导入已取消，账本没有任何改变。"),
+                   kCaption, MB_OK | MB_ICONINFORMATION);
         return false;
     case ImportResult::Failed:
-        MessageBox(parent, QStringLiteral("导入失败：") + result.error, kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(parent, QCoreApplication::translate("CsvDialogs", "导入失败：") + result.error,
+                   kCaption, MB_OK | MB_ICONERROR);
         return false;
     }
     return false;

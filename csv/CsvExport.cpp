@@ -10,6 +10,7 @@
 #include "platform/Folders.h"
 #include "platform/PrivateFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,11 +61,13 @@ public:
             std::erase_if(cars, [&](const CARLIST& c) { return c.carId != m_request.carId; });
         if (cars.empty())
             return failed(m_request.carId.isEmpty()
-                              ? QStringLiteral("账本里还没有车辆，没有可以导出的记录。")
-                              : QStringLiteral("账本里没有这辆车：") + m_request.carId);
+                              ? QCoreApplication::translate(
+                                    "CsvExport", "账本里还没有车辆，没有可以导出的记录。")
+                              : QCoreApplication::translate("CsvExport", "账本里没有这辆车：") +
+                                    m_request.carId);
         const bool newFolder = !QFileInfo(m_request.folder).isDir();
         if (!platform::MakeFolder(m_request.folder))
-            return failed(QStringLiteral("无法创建文件夹 ") +
+            return failed(QCoreApplication::translate("CsvExport", "无法创建文件夹 ") +
                           QDir::toNativeSeparators(m_request.folder));
         if (newFolder && sharedFolder())
             platform::ShareFile(m_request.folder);
@@ -146,7 +149,7 @@ private:
         const QStorageInfo storage(m_request.folder);
         const bool full = file.error() == QFileDevice::ResourceError ||
                           (storage.isValid() && storage.bytesAvailable() < 65536);
-        failed(QStringLiteral("无法写入文件 %1：%2")
+        failed(QCoreApplication::translate("CsvExport", "无法写入文件 %1：%2")
                    .arg(QDir::toNativeSeparators(m_written.back().final),
                         StorageFaultText(full ? SQLITE_FULL : SQLITE_IOERR, file.errorString())));
         return false;
@@ -154,7 +157,7 @@ private:
 
     void readFailed(const SqlStatus& status)
     {
-        failed(QStringLiteral("读取账本失败：") + status.message);
+        failed(QCoreApplication::translate("CsvExport", "读取账本失败：") + status.message);
     }
 
     // The car's rows of CarProperty and PurchaseInfo, read by the columns of the car file.
@@ -337,7 +340,8 @@ private:
             // rename() replaces an older export of the same name in one step.
             if (std::rename(QFile::encodeName(file.temporary).constData(),
                             QFile::encodeName(file.final).constData()) != 0) {
-                failed(QStringLiteral("无法写入文件 ") + QDir::toNativeSeparators(file.final));
+                failed(QCoreApplication::translate("CsvExport", "无法写入文件 ") +
+                       QDir::toNativeSeparators(file.final));
                 return m_result;
             }
             if (sharedFolder())
@@ -376,6 +380,9 @@ CsvExportResult ExportCsv(CMyDatabase& db, const CsvExportRequest& request,
                           const CsvProgress& progress)
 {
     if (!db.IsOpen())
-        return {CsvExportResult::Failed, QStringLiteral("账本没有打开，无法导出。"), {}, 0};
+        return {CsvExportResult::Failed,
+                QCoreApplication::translate("CsvExport", "账本没有打开，无法导出。"),
+                {},
+                0};
     return Exporter(db, request, progress).run();
 }

@@ -13,6 +13,7 @@
 #include "database/Transaction.h"
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,8 +59,9 @@ int targetIndex(ImportPlan& plan, const LedgerCars& ledger, const QString& wante
             return int(i);
     const std::optional<QString> found = findCar(ledger, name);
     if (!found) {
-        plan.refusal =
-            QStringLiteral("账本里有不止一辆车叫“%1”，请指定车辆编号（如 CAR0001）。").arg(name);
+        plan.refusal = QCoreApplication::translate(
+                           "CsvImport", "账本里有不止一辆车叫“%1”，请指定车辆编号（如 CAR0001）。")
+                           .arg(name);
         return -1;
     }
     ImportTarget target;
@@ -78,7 +80,7 @@ bool readOk(const SqlStatus& status, ImportPlan& plan)
 {
     if (status.ok())
         return true;
-    plan.refusal = QStringLiteral("读取账本失败：") + status.message;
+    plan.refusal = QCoreApplication::translate("CsvImport", "读取账本失败：") + status.message;
     return false;
 }
 
@@ -105,10 +107,12 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
         QStringList names;
         for (const ImportCarRow& car : plan.cars)
             if (car.name.trimmed() != target.name)
-                names << QStringLiteral("“%1”").arg(car.name.trimmed());
+                names << QCoreApplication::translate("CsvImport", "“%1”").arg(car.name.trimmed());
         if (!names.isEmpty())
-            plan.notes << QStringLiteral("所有记录都导入到“%1”：文件里的车辆%2不新建。")
-                              .arg(target.name, names.join(QStringLiteral("、")));
+            plan.notes << QCoreApplication::translate(
+                              "CsvImport", "所有记录都导入到“%1”：文件里的车辆%2不新建。")
+                              .arg(target.name,
+                                   names.join(QCoreApplication::translate("CsvImport", "、")));
     }
     for (size_t i = 0; i < plan.cars.size() && chosen.isEmpty(); ++i) {
         const int t = targetIndex(plan, ledger, plan.cars[i].name);
@@ -116,7 +120,8 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
             return;
         ImportTarget& target = plan.targets[size_t(t)];
         if (!target.carId.isEmpty())
-            plan.notes << QStringLiteral("车辆“%1”已在账本里，它的档案和购入信息保持不变。")
+            plan.notes << QCoreApplication::translate(
+                              "CsvImport", "车辆“%1”已在账本里，它的档案和购入信息保持不变。")
                               .arg(target.name);
         else if (target.carRow < 0)
             target.carRow = int(i);
@@ -131,8 +136,9 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
                 wanted = car;
             if (wanted.isEmpty()) {
                 if (ledger.currentId.isEmpty()) {
-                    plan.refusal = QStringLiteral("文件没有写明是哪辆车的记录，账本里也没有当前车辆："
-                                                  "请指定要导入到哪辆车。");
+                    plan.refusal = QCoreApplication::translate(
+                        "CsvImport", "文件没有写明是哪辆车的记录，账本里也没有当前车辆："
+                                     "请指定要导入到哪辆车。");
                     return;
                 }
                 wanted = ledger.currentId;
@@ -149,8 +155,9 @@ void resolveTargets(CMyDatabase& db, const ImportOptions& options, ImportPlan& p
         if (wanted.isEmpty())
             wanted = reminder.car.isEmpty() ? ledger.currentId : reminder.car;
         if (wanted.isEmpty()) {
-            plan.refusal = QStringLiteral("文件没有写明是哪辆车的保养提醒，账本里也没有当前车辆："
-                                          "请指定要导入到哪辆车。");
+            plan.refusal = QCoreApplication::translate(
+                "CsvImport", "文件没有写明是哪辆车的保养提醒，账本里也没有当前车辆："
+                             "请指定要导入到哪辆车。");
             return;
         }
         reminder.target = targetIndex(plan, ledger, wanted);
@@ -202,14 +209,14 @@ bool checkLength(QString& text, const QString& caption, bool cut, QStringList& f
         return true;
     ++longTexts;
     if (!cut) {
-        problem = QStringLiteral("“%1”有 %2 字，超过了 %3 字的上限")
+        problem = QCoreApplication::translate("CsvImport", "“%1”有 %2 字，超过了 %3 字的上限")
                       .arg(caption)
                       .arg(length)
                       .arg(kLongestText);
         return false;
     }
     text = firstCharacters(text, kLongestText);
-    flags << QStringLiteral("“%1”有 %2 字，只导入前 %3 字")
+    flags << QCoreApplication::translate("CsvImport", "“%1”有 %2 字，只导入前 %3 字")
                  .arg(caption)
                  .arg(length)
                  .arg(kLongestText);
@@ -222,8 +229,8 @@ void checkCarTextLengths(ImportPlan& plan)
         QString problem;
         for (const CarFileColumn& column : CarFileColumns())
             if (QString* text = CarFileText(car, column);
-                text && !checkLength(*text, column.header, plan.cutLongTexts, car.flags, problem,
-                                     plan.longTexts)) {
+                text && !checkLength(*text, ShownFileCaption(column.header), plan.cutLongTexts,
+                                     car.flags, problem, plan.longTexts)) {
                 plan.rejected.push_back({car.source, car.line, problem});
                 return true;
             }
@@ -409,7 +416,8 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
         } else if (target.carRow >= 0 && plan.cars[size_t(target.carRow)].property)
             property = *plan.cars[size_t(target.carRow)].property;
         if (property.fuelVolume <= 0 || property.meterRules < 1) {
-            plan.notes << QStringLiteral(
+            plan.notes << QCoreApplication::translate(
+                              "CsvImport",
                               "车辆“%1”的油箱容积或油表量程未知：%2 条加油记录的加前油表和"
                               "加后油表记为未知，页面上显示“--”，油耗估算算不出来。"
                               "在爱车档案里填好这两项后再导入，就能推算出油表读数。")
@@ -428,7 +436,8 @@ void deriveGaugeReadings(CMyDatabase& db, ImportPlan& plan)
             SetMark(row.record, RefuelMark::GaugesUnknown, false);
             plan.rows.set(filling.row, row);
         }
-        plan.notes << QStringLiteral(
+        plan.notes << QCoreApplication::translate(
+                          "CsvImport",
                           "车辆“%1”：%2 条加油记录的油表读数按油箱容积 %3 升、油表量程 %4 "
                           "格由加油量和是否加满推算。")
                           .arg(target.name)
@@ -471,7 +480,9 @@ private:
     bool failed(const SqlStatus& status)
     {
         m_result.outcome = ImportResult::Failed;
-        m_result.error = QStringLiteral("写入账本失败，没有导入任何记录：") + status.message;
+        m_result.error =
+            QCoreApplication::translate("CsvImport", "写入账本失败，没有导入任何记录：") +
+            status.message;
         return false;
     }
 
@@ -542,8 +553,10 @@ private:
             }
             if (status.code == store::kIdsExhausted) {
                 m_result.outcome = ImportResult::Failed;
-                m_result.error = QStringLiteral("“%1”的记录编号将超过 9999999，没有导入任何记录。")
-                                     .arg(InfoOf(kind).name);
+                m_result.error =
+                    QCoreApplication::translate("CsvImport",
+                                                "“%1”的记录编号将超过 9999999，没有导入任何记录。")
+                        .arg(InfoOf(kind).shownName());
                 return false;
             }
             if (!status.ok())
@@ -645,17 +658,18 @@ double LitresPer(VolumeUnit unit)
 }
 QString UnitName(DistanceUnit unit)
 {
-    return unit == DistanceUnit::Miles ? QStringLiteral("英里") : QStringLiteral("公里");
+    return unit == DistanceUnit::Miles ? QCoreApplication::translate("CsvImport", "英里")
+                                       : QCoreApplication::translate("CsvImport", "公里");
 }
 QString UnitName(VolumeUnit unit)
 {
     switch (unit) {
     case VolumeUnit::UsGallons:
-        return QStringLiteral("美制加仑");
+        return QCoreApplication::translate("CsvImport", "美制加仑");
     case VolumeUnit::ImperialGallons:
-        return QStringLiteral("英制加仑");
+        return QCoreApplication::translate("CsvImport", "英制加仑");
     default:
-        return QStringLiteral("升");
+        return QCoreApplication::translate("CsvImport", "升");
     }
 }
 
@@ -668,28 +682,39 @@ const std::vector<GenericField>& GenericFields()
     return fields;
 }
 
-QString GenericFieldName(GenericField field)
+namespace {
+
+// A field's name as the ledger's Chinese writes it (also on the command
+// line's --map), translated where it is shown.
+const char* genericFieldSource(GenericField field)
 {
     switch (field) {
     case GenericField::Date:
-        return QStringLiteral("日期");
+        return QT_TRANSLATE_NOOP("CsvImport", "日期");
     case GenericField::Odometer:
-        return QStringLiteral("里程表");
+        return QT_TRANSLATE_NOOP("CsvImport", "里程表");
     case GenericField::Amount:
-        return QStringLiteral("金额");
+        return QT_TRANSLATE_NOOP("CsvImport", "金额");
     case GenericField::Price:
-        return QStringLiteral("单价");
+        return QT_TRANSLATE_NOOP("CsvImport", "单价");
     case GenericField::Quantity:
-        return QStringLiteral("数量（升或件）");
+        return QT_TRANSLATE_NOOP("CsvImport", "数量（升或件）");
     case GenericField::Note:
-        return QStringLiteral("备注");
+        return QT_TRANSLATE_NOOP("CsvImport", "备注");
     case GenericField::Provider:
-        return QStringLiteral("服务商");
+        return QT_TRANSLATE_NOOP("CsvImport", "服务商");
     case GenericField::Content:
-        return QStringLiteral("内容或商品名称");
+        return QT_TRANSLATE_NOOP("CsvImport", "内容或商品名称");
     default:
-        return QStringLiteral("不导入");
+        return QT_TRANSLATE_NOOP("CsvImport", "不导入");
     }
+}
+
+} // namespace
+
+QString GenericFieldName(GenericField field)
+{
+    return QCoreApplication::translate("CsvImport", genericFieldSource(field));
 }
 
 std::optional<GenericField> FindGenericField(const QString& name)
@@ -704,7 +729,8 @@ std::optional<GenericField> FindGenericField(const QString& name)
     };
     const QString wanted = name.trimmed();
     for (GenericField field : GenericFields())
-        if (GenericFieldName(field) == wanted)
+        if (QString::fromUtf8(genericFieldSource(field)) == wanted ||
+            GenericFieldName(field).compare(wanted, Qt::CaseInsensitive) == 0)
             return field;
     for (const auto& [alias, field] : aliases)
         if (wanted.compare(QString::fromUtf8(alias), Qt::CaseInsensitive) == 0)
@@ -717,8 +743,8 @@ void ImportPlan::addRow(ImportRow row)
     QString problem;
     for (const LedgerColumn& column : ExportColumns(row.ledger))
         if (column.field != LedgerField::None && !IsNumberField(column.field) &&
-            !checkLength(row.record.Text(column.field), column.header, cutLongTexts, row.flags,
-                         problem, longTexts)) {
+            !checkLength(row.record.Text(column.field), ShownFileCaption(column.header),
+                         cutLongTexts, row.flags, problem, longTexts)) {
             rejected.push_back({row.source, row.line, problem});
             return;
         }
@@ -758,7 +784,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
     plan.skipDuplicates = options.skipDuplicates;
     plan.cutLongTexts = options.cutLongTexts;
     if (files.isEmpty()) {
-        plan.refusal = QStringLiteral("没有选择要导入的文件。");
+        plan.refusal = QCoreApplication::translate("CsvImport", "没有选择要导入的文件。");
         return plan;
     }
     // One step per file, told as its records are read, then the checks of
@@ -769,7 +795,7 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
     auto cancelled = [&] {
         plan = ImportPlan(); // what was read so far is dropped at once
         plan.cancelled = true;
-        plan.refusal = QStringLiteral("预览已取消，没有导入任何记录。");
+        plan.refusal = QCoreApplication::translate("CsvImport", "预览已取消，没有导入任何记录。");
         return true;
     };
     auto stopped = [&] {
@@ -787,7 +813,8 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
         source.digest = file.digest;
         source.encoding = file.encoding;
         if (!file.note.isEmpty())
-            plan.notes << QFileInfo(path).fileName() + QStringLiteral("：") + file.note;
+            plan.notes << QFileInfo(path).fileName() +
+                              QCoreApplication::translate("CsvImport", "：") + file.note;
         plan.sources.push_back(source);
         if (progress)
             file.table.SetProgress([&](qint64 read, qint64 total) {
@@ -803,10 +830,12 @@ ImportPlan PlanImport(CMyDatabase& db, const QStringList& files, const ImportOpt
     }
     checkCarTextLengths(plan);
     if (plan.rows.empty() && plan.cars.empty() && plan.reminders.empty()) {
-        plan.refusal = plan.rejected.empty()
-                           ? QStringLiteral("文件里没有可以导入的记录。")
-                           : QStringLiteral("文件里没有一行能够导入（%1 行有问题，见下面的列表）。")
-                                 .arg(plan.rejected.size());
+        plan.refusal =
+            plan.rejected.empty()
+                ? QCoreApplication::translate("CsvImport", "文件里没有可以导入的记录。")
+                : QCoreApplication::translate(
+                      "CsvImport", "文件里没有一行能够导入（%1 行有问题，见下面的列表）。")
+                      .arg(plan.rejected.size());
         return plan;
     }
     if (stopped())
@@ -842,15 +871,17 @@ ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString&
         return result;
     }
     if (!db.IsOpen()) {
-        result.error = QStringLiteral("账本没有打开，无法导入。");
+        result.error = QCoreApplication::translate("CsvImport", "账本没有打开，无法导入。");
         return result;
     }
     for (const ImportSource& source : plan.sources) {
         const QByteArray digest = FileDigest(source.path);
         if (digest.isNull() || digest != source.digest) {
-            result.error = QStringLiteral("文件“%1”在预览之后被修改过，为了不导入与预览不同的内容，"
-                                          "没有导入任何记录。请重新导入。")
-                               .arg(QFileInfo(source.path).fileName());
+            result.error =
+                QCoreApplication::translate(
+                    "CsvImport", "文件“%1”在预览之后被修改过，为了不导入与预览不同的内容，"
+                                 "没有导入任何记录。请重新导入。")
+                    .arg(QFileInfo(source.path).fileName());
             return result;
         }
     }
@@ -863,15 +894,18 @@ ImportResult ApplyImport(CMyDatabase& db, const ImportPlan& plan, const QString&
     }
     // A ledger that cannot be written gets no backup point of a change never made.
     if (db.IsReadOnly()) {
-        result.error = QStringLiteral("写入账本失败，没有导入任何记录：") +
-                       StorageFaultCause(SQLITE_READONLY, StorageAction::Write);
+        result.error =
+            QCoreApplication::translate("CsvImport", "写入账本失败，没有导入任何记录：") +
+            StorageFaultCause(SQLITE_READONLY, StorageAction::Write);
         return result;
     }
     result.backupPoint = ImportBackupPointName(platform::CurrentDateTime(), backupFolder);
     const SqlStatus backup = MakeBackupPoint(db.FilePath(), backupFolder, result.backupPoint,
                                              db.LedgerKey());
     if (!backup.ok()) {
-        result.error = QStringLiteral("导入前的备份没有做成，没有导入任何记录：") + backup.message;
+        result.error =
+            QCoreApplication::translate("CsvImport", "导入前的备份没有做成，没有导入任何记录：") +
+            backup.message;
         result.backupPoint.clear();
         return result;
     }

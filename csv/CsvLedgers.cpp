@@ -3,9 +3,95 @@
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <charconv>
 #include <cmath>
+
+namespace {
+
+// The captions of our files with the English the interface shows for them
+// (the catalogue's translations of the context "CsvCaptions"): an import
+// reads a file captioned either way.
+struct EnglishCaption
+{
+    const char* ours;
+    const char* english;
+};
+const EnglishCaption kEnglishCaptions[] = {
+    {QT_TRANSLATE_NOOP("CsvCaptions", "日期"), "Date"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "里程表"), "Odometer"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "总金额"), "Amount"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "单价"), "Price"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "加油量"), "Litres"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "加前油表"), "Gauge before"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "加后油表"), "Gauge after"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "油耗估算"), "Est. consumption"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "成本估算"), "Est. cost/km"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "备注"), "Note"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "内容"), "Content"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "服务商"), "Provider"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "事故费用"), "Accident cost"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "事故说明"), "Description"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "消费金额"), "Amount"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "消费说明"), "Description"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "日志信息"), "Log entry"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "商品名称"), "Item"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "数量"), "Quantity"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "总价"), "Total"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "车辆"), "Car"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "记录类型"), "Record type"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "加油记录"), "Refuelling"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "维修记录"), "Repairs"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "保养记录"), "Maintenance"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "事故记录"), "Accidents"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "日常杂费"), "Daily costs"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "汽车用品"), "Accessories"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "爱车日志"), "Car log"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "当前车辆"), "Current car"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "汽车制造商"), "Manufacturer"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "汽车型号"), "Model"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "汽车识别代码(VIN)"), "VIN"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "车身颜色"), "Body colour"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "发动机编号"), "Engine number"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "发动机排量"), "Engine size"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "汽车牌照"), "Number plate"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "使用燃油标识"), "Fuel grade"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "油箱容积(升)"), "Tank capacity (L)"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "油表量程(格)"), "Fuel gauge divisions"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "当前里程(KM)"), "Current odometer (km)"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "购买日期"), "Purchase date"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "购买时里程(KM)"), "Odometer at purchase (km)"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "裸车总价格"), "Car price"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "购置税"), "Purchase tax"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "首次保险费用总计"), "First insurance total"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "上牌费"), "Registration fee"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "保险公司"), "Insurer"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "主要内容摘要"), "Cover summary"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "保险联系信息"), "Insurer contact"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "贷款银行"), "Lender"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "贷款总金额"), "Loan amount"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "贷款年限"), "Loan term (years)"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "还贷总利息"), "Total interest"},
+    {QT_TRANSLATE_NOOP("CsvCaptions", "贷款联系信息"), "Lender contact"},
+};
+
+} // namespace
+
+QString ShownFileCaption(const QString& caption)
+{
+    return QCoreApplication::translate("CsvCaptions", caption.toUtf8().constData());
+}
+
+QStringList CaptionsFromEnglish(const QString& caption)
+{
+    QStringList ours;
+    const QString wanted = caption.trimmed();
+    for (const EnglishCaption& c : kEnglishCaptions)
+        if (wanted.compare(QLatin1String(c.english), Qt::CaseInsensitive) == 0)
+            ours << QString::fromUtf8(c.ours);
+    return ours;
+}
 
 const std::vector<LedgerKindInfo>& LedgerKinds()
 {
@@ -31,7 +117,7 @@ const LedgerKindInfo* FindLedgerKind(const QString& keyOrName)
     const QString wanted = keyOrName.trimmed();
     for (const auto& info : LedgerKinds())
         if (wanted.compare(QLatin1String(info.key), Qt::CaseInsensitive) == 0 ||
-            wanted == info.name)
+            wanted == info.name || CaptionsFromEnglish(wanted).contains(info.name))
             return &info;
     return nullptr;
 }
@@ -120,7 +206,7 @@ const std::vector<CarFileColumn>& CarFileColumns()
     using K = CarFileColumn;
     static const std::vector<CarFileColumn> columns = {
         {kCarColumn, tbl::CarList, col::Name, K::Text},
-        {QStringLiteral("当前车辆"), tbl::CarList, col::Used, K::Current},
+        {kCurrentCarColumn, tbl::CarList, col::Used, K::Current},
         {QStringLiteral("汽车制造商"), tbl::CarProperty, col::Manufacture, K::Text},
         {QStringLiteral("汽车型号"), tbl::CarProperty, col::CarType, K::Text},
         {QStringLiteral("汽车识别代码(VIN)"), tbl::CarProperty, col::VIN, K::Text},

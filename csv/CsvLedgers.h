@@ -14,18 +14,30 @@
 // the columns as the ledger page captions them, and a file of the cars with
 // their profile and purchase data.
 
+// A caption of our files (a column of a ledger or of the car file, the two
+// columns every ledger file ends with, a ledger's name) in the interface's
+// language. The files themselves always carry the Chinese captions.
+QString ShownFileCaption(const QString& caption);
+// The captions of ours a caption of the English interface stands for
+// ("Amount": "总金额" and "消费金额"), in any letter case; none for any
+// other text.
+QStringList CaptionsFromEnglish(const QString& caption);
+
 struct LedgerKindInfo
 {
     LedgerKind kind;
     const char* key; // the name on the command line: "refuel", "repair", ...
     QString name;    // as the navigation names the page: "加油记录", ...
     const LedgerPageInfo& (*page)();
+
+    // The name in the interface's language; files always carry `name`.
+    QString shownName() const { return ShownFileCaption(name); }
 };
 
 // The seven ledgers in the order the navigation lists them.
 const std::vector<LedgerKindInfo>& LedgerKinds();
 const LedgerKindInfo& InfoOf(LedgerKind kind);
-// By command-line key or by name; nullptr when there is none.
+// By command-line key or by name (Chinese or English); nullptr when there is none.
 const LedgerKindInfo* FindLedgerKind(const QString& keyOrName);
 
 // The consumption cell of a filling after a missed one, which has no figure.
@@ -73,3 +85,4 @@ struct CarFileColumn
 const std::vector<CarFileColumn>& CarFileColumns();
 QStringList CarFileHeader();
 inline const QString kCarFileName = QStringLiteral("车辆信息");
+inline const QString kCurrentCarColumn = QStringLiteral("当前车辆");

@@ -1,5 +1,7 @@
 #include "csv/CsvReader.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 class Parser
@@ -105,7 +107,8 @@ private:
         }
         if (m_pos < m_text.size() && m_text[m_pos] != m_delimiter && !atLineEnd()) {
             if (record.defect.isEmpty())
-                record.defect = QStringLiteral("引号后面紧跟着多余的字符");
+                record.defect =
+                    QCoreApplication::translate("CsvImport", "引号后面紧跟着多余的字符");
             QString rest;
             readPlain(rest);
             field += rest;
@@ -123,7 +126,9 @@ private:
 
 QString UnclosedQuoteError(int line)
 {
-    return QStringLiteral("第 %1 行：引号没有结束，从这里到文件末尾都没有配对的引号。").arg(line);
+    return QCoreApplication::translate("CsvImport",
+                                       "第 %1 行：引号没有结束，从这里到文件末尾都没有配对的引号。")
+        .arg(line);
 }
 
 CsvParseResult ParseCsv(QStringView text, QChar delimiter)

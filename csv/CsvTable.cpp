@@ -3,6 +3,7 @@
 #include "csv/CsvText.h"
 #include "csv/Sha256.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -204,11 +205,12 @@ bool openFile(QFile& file, QString& why)
 {
     const QString shown = QDir::toNativeSeparators(file.fileName());
     if (!QFileInfo(file.fileName()).isFile()) {
-        why = QStringLiteral("找不到文件 ") + shown;
+        why = QCoreApplication::translate("CsvImport", "找不到文件 ") + shown;
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        why = QStringLiteral("无法打开文件 %1：%2").arg(shown, file.errorString());
+        why = QCoreApplication::translate("CsvImport", "无法打开文件 %1：%2")
+                  .arg(shown, file.errorString());
         return false;
     }
     return true;
@@ -216,7 +218,7 @@ bool openFile(QFile& file, QString& why)
 
 QString readFailure(const QFile& file)
 {
-    return QStringLiteral("无法读取文件 %1：%2")
+    return QCoreApplication::translate("CsvImport", "无法读取文件 %1：%2")
         .arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
 }
 
@@ -233,7 +235,8 @@ CsvFile decodedWhole(QFile& file, const QString& encoding)
     result.digest = Sha256::of(bytes);
     DecodedText text = DecodeCsvBytes(bytes, encoding);
     if (!text.ok()) {
-        result.error = QFileInfo(file.fileName()).fileName() + QStringLiteral("：") + text.error;
+        result.error = QFileInfo(file.fileName()).fileName() +
+                       QCoreApplication::translate("CsvImport", "：") + text.error;
         return result;
     }
     result.encoding = text.encoding;

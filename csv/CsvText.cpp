@@ -1,5 +1,6 @@
 #include "csv/CsvText.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <cerrno>
 #include <iconv.h>
@@ -88,9 +89,11 @@ DecodedText refused(const QString& why)
 DecodedText checked(QString text, const QString& encoding, const QString& note = {})
 {
     if (looksBinary(text))
-        return refused(QStringLiteral("这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。"));
+        return refused(QCoreApplication::translate(
+            "CsvImport", "这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。"));
     if (text.trimmed().isEmpty())
-        return refused(QStringLiteral("文件是空的，没有可以导入的内容。"));
+        return refused(
+            QCoreApplication::translate("CsvImport", "文件是空的，没有可以导入的内容。"));
     return {std::move(text), encoding, QString(), note};
 }
 
@@ -167,19 +170,22 @@ DecodedText decodeLegacy(const QByteArray& bytes)
     if (isLatin && !isGb)
         return checked(latin, kWindows1252);
     if (!isGb)
-        return refused(QStringLiteral("无法识别文件的编码：它不是 UTF-8、GB18030、Windows-1252 "
-                                      "或 UTF-16。请在表格程序里另存为“CSV UTF-8”后再导入。"));
+        return refused(QCoreApplication::translate(
+            "CsvImport", "无法识别文件的编码：它不是 UTF-8、GB18030、Windows-1252 "
+                         "或 UTF-16。请在表格程序里另存为“CSV UTF-8”后再导入。"));
     const GbRarity rarity = gbRarity(bytes);
-    const QString choose =
-        QStringLiteral("如果文字不对，请在预览里选择编码（命令行用 --encoding）。");
+    const QString choose = QCoreApplication::translate(
+        "CsvImport", "如果文字不对，请在预览里选择编码（命令行用 --encoding）。");
     if (rarity.rare * 2 > rarity.wide)
         return checked(latin, kWindows1252,
-                       QStringLiteral("文件不是 UTF-8，按 Windows-1252 读：按 GB18030 读会出现"
-                                      "很多生僻字，如“%1”。")
+                       QCoreApplication::translate(
+                           "CsvImport", "文件不是 UTF-8，按 Windows-1252 读：按 GB18030 读会出现"
+                                        "很多生僻字，如“%1”。")
                                .arg(wordAt(gb, rarity.firstRare)) +
                            choose);
     return checked(gb, kGb18030,
-                   QStringLiteral("文件不是 UTF-8，按 GB18030 读（按 Windows-1252 也能读）。") +
+                   QCoreApplication::translate(
+                       "CsvImport", "文件不是 UTF-8，按 GB18030 读（按 Windows-1252 也能读）。") +
                        choose);
 }
 
@@ -201,7 +207,9 @@ DecodedText decodeAs(const QByteArray& bytes, const QString& encoding)
         valid = decodeSingle(encoding, bytes, text);
     }
     if (!valid)
-        return refused(QStringLiteral("文件里有不是 %1 编码的字节，不能按 %1 读。").arg(encoding));
+        return refused(
+            QCoreApplication::translate("CsvImport", "文件里有不是 %1 编码的字节，不能按 %1 读。")
+                .arg(encoding));
     return checked(text, encoding);
 }
 
@@ -216,39 +224,46 @@ const QStringList& CsvEncodings()
 DecodedText DecodeCsvBytes(const QByteArray& bytes, const QString& encoding)
 {
     if (bytes.isEmpty())
-        return refused(QStringLiteral("文件是空的，没有可以导入的内容。"));
+        return refused(
+            QCoreApplication::translate("CsvImport", "文件是空的，没有可以导入的内容。"));
     if (!encoding.isEmpty()) {
         for (const QString& known : CsvEncodings())
             if (known.compare(encoding, Qt::CaseInsensitive) == 0)
                 return decodeAs(bytes, known);
-        return refused(QStringLiteral("不认识的编码“%1”。").arg(encoding));
+        return refused(
+            QCoreApplication::translate("CsvImport", "不认识的编码“%1”。").arg(encoding));
     }
     QString text;
     const QByteArrayView view(bytes);
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         if (!decodeUtf(QStringConverter::Utf8, view.sliced(3), text))
-            return refused(QStringLiteral("文件标明是 UTF-8 编码，但其中有不是 UTF-8 的字节。"));
+            return refused(QCoreApplication::translate(
+                "CsvImport", "文件标明是 UTF-8 编码，但其中有不是 UTF-8 的字节。"));
         return checked(text, kUtf8);
     }
     if (bytes.startsWith(QByteArray("\xFF\xFE\x00\x00", 4)) ||
         bytes.startsWith(QByteArray("\x00\x00\xFE\xFF", 4)))
-        return refused(QStringLiteral("文件是 UTF-32 编码，请另存为 UTF-8 后再导入。"));
+        return refused(QCoreApplication::translate(
+            "CsvImport", "文件是 UTF-32 编码，请另存为 UTF-8 后再导入。"));
     const bool le = bytes.startsWith("\xFF\xFE");
     if (le || bytes.startsWith("\xFE\xFF")) {
         if (!decodeUtf(le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE, view.sliced(2),
                        text))
-            return refused(QStringLiteral("文件标明是 UTF-16 编码，但其中有不完整的字符。"));
+            return refused(QCoreApplication::translate(
+                "CsvImport", "文件标明是 UTF-16 编码，但其中有不完整的字符。"));
         return checked(text, le ? kUtf16Le : kUtf16Be);
     }
     bool utf16 = false;
     const QStringConverter::Encoding order = guessUtf16(bytes, utf16);
     if (utf16) {
         if (!decodeUtf(order, view, text))
-            return refused(QStringLiteral("文件像是 UTF-16 编码，但其中有不完整的字符。"));
+            return refused(QCoreApplication::translate(
+                "CsvImport", "文件像是 UTF-16 编码，但其中有不完整的字符。"));
         return checked(text, order == QStringConverter::Utf16LE ? kUtf16Le : kUtf16Be);
     }
     if (bytes.contains('\0'))
-        return refused(QStringLiteral("这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。"));
+        return refused(QCoreApplication::translate(
+            "CsvImport", "这不是文本文件（文件里有二进制数据），不能作为 CSV 导入。"));
     if (decodeUtf(QStringConverter::Utf8, view, text))
         return checked(text, kUtf8);
     return decodeLegacy(bytes);

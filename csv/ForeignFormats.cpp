@@ -4,6 +4,7 @@
 #include "database/Figures.h"
 #include "database/Schema.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 #include <map>
@@ -155,8 +156,9 @@ void setUnits(int source, const ImportOptions& options, std::optional<DistanceUn
     plan.volume = fileVolume.value_or(options.volume.value_or(VolumeUnit::Litres));
     if ((fileDistance && options.distance && *options.distance != *fileDistance) ||
         (fileVolume && options.volume && *options.volume != *fileVolume))
-        plan.notes << QStringLiteral("%1 写明了单位：里程按%2、油量按%3换算，"
-                                     "选择的单位只用于不写单位的文件。")
+        plan.notes << QCoreApplication::translate("CsvImport",
+                                                  "%1 写明了单位：里程按%2、油量按%3换算，"
+                                                  "选择的单位只用于不写单位的文件。")
                           .arg(plan.sourceName(source), UnitName(plan.distance),
                                UnitName(plan.volume));
 }
@@ -168,21 +170,27 @@ void noteDateOrder(int source, const DateOrderGuess& guess, ImportPlan& plan, Da
     order = guess.order;
     if (!guess.slashed)
         return;
-    const QString chosen =
-        order == DateOrder::DayFirst ? QStringLiteral("日/月/年") : QStringLiteral("月/日/年");
-    const QString other =
-        order == DateOrder::DayFirst ? QStringLiteral("月/日/年") : QStringLiteral("日/月/年");
+    const QString chosen = order == DateOrder::DayFirst
+                               ? QCoreApplication::translate("CsvImport", "日/月/年")
+                               : QCoreApplication::translate("CsvImport", "月/日/年");
+    const QString other = order == DateOrder::DayFirst
+                              ? QCoreApplication::translate("CsvImport", "月/日/年")
+                              : QCoreApplication::translate("CsvImport", "日/月/年");
     const QString file = plan.sourceName(source);
     if (guess.decidedBy.isEmpty())
-        plan.notes << QStringLiteral("%1 的日期看不出是“月/日/年”还是“日/月/年”，按“月/日/年”导入，"
-                                     "请核对预览里的日期。")
+        plan.notes << QCoreApplication::translate(
+                          "CsvImport",
+                          "%1 的日期看不出是“月/日/年”还是“日/月/年”，按“月/日/年”导入，"
+                          "请核对预览里的日期。")
                           .arg(file);
     else if (guess.against.isEmpty())
-        plan.notes << QStringLiteral("%1 的日期按“%2”导入：“%3”只能这样读。")
+        plan.notes << QCoreApplication::translate("CsvImport",
+                                                  "%1 的日期按“%2”导入：“%3”只能这样读。")
                           .arg(file, chosen, guess.decidedBy);
     else
-        plan.notes << QStringLiteral("%1 的日期有的只能按“%2”读（如“%3”），有的只能按“%4”读"
-                                     "（如“%5”）；按多数的“%2”导入，请核对预览里的日期。")
+        plan.notes << QCoreApplication::translate(
+                          "CsvImport", "%1 的日期有的只能按“%2”读（如“%3”），有的只能按“%4”读"
+                                       "（如“%5”）；按多数的“%2”导入，请核对预览里的日期。")
                           .arg(file, chosen, guess.decidedBy, other, guess.against);
 }
 
@@ -380,18 +388,20 @@ bool ReadLubeLogger(int source, const CsvTable& records, const ImportOptions& op
     const std::optional<LubeKind> kind = lubeKindOf(Columns(header));
     if (!kind)
         return false;
-    static const std::map<LubeKind, QString> formats = {
-        {LubeKind::Fuel, QStringLiteral("LubeLogger 加油记录")},
-        {LubeKind::Service, QStringLiteral("LubeLogger 服务/维修/改装记录")},
-        {LubeKind::Tax, QStringLiteral("LubeLogger 税费记录")},
-        {LubeKind::Odometer, QStringLiteral("LubeLogger 里程记录")},
-        {LubeKind::Supply, QStringLiteral("LubeLogger 配件记录")},
+    const std::map<LubeKind, QString> formats = {
+        {LubeKind::Fuel, QCoreApplication::translate("CsvImport", "LubeLogger 加油记录")},
+        {LubeKind::Service,
+         QCoreApplication::translate("CsvImport", "LubeLogger 服务/维修/改装记录")},
+        {LubeKind::Tax, QCoreApplication::translate("CsvImport", "LubeLogger 税费记录")},
+        {LubeKind::Odometer, QCoreApplication::translate("CsvImport", "LubeLogger 里程记录")},
+        {LubeKind::Supply, QCoreApplication::translate("CsvImport", "LubeLogger 配件记录")},
     };
     plan.sources[size_t(source)].format = formats.at(*kind);
     const LedgerKind ledger = lubeLedger(*kind, options, plan);
     setUnits(source, options, std::nullopt, std::nullopt, plan);
     if (!options.distance)
-        plan.notes << QStringLiteral(
+        plan.notes << QCoreApplication::translate(
+                          "CsvImport",
                           "LubeLogger 的文件不写单位：里程按%1、油量按%2导入；"
                           "如果是英里或加仑，请在预览里选择（命令行用 --distance、--volume）。")
                           .arg(UnitName(plan.distance), UnitName(plan.volume));
@@ -729,14 +739,16 @@ void readFuelioLog(FuelioFile& file, const Section& log)
         });
     const QString name = file.plan.sourceName(file.source);
     if (byWeight)
-        file.plan.notes << QStringLiteral(
+        file.plan.notes << QCoreApplication::translate(
+                               "CsvImport",
                                "%1 里有 %2 条加天然气的记录按千克计，不能当作升记入"
                                "加油记录：作为日常杂费导入，金额照旧，千克数写在备注里。")
                                .arg(name)
                                .arg(byWeight);
     if (secondTank)
-        file.plan.notes << QStringLiteral("%1 的车有两个油箱：另一个油箱的 %2 条加油记录也记入"
-                                          "加油记录，但不推算它们的油表读数，油耗估算显示“--”。")
+        file.plan.notes << QCoreApplication::translate(
+                               "CsvImport", "%1 的车有两个油箱：另一个油箱的 %2 条加油记录也记入"
+                                            "加油记录，但不推算它们的油表读数，油耗估算显示“--”。")
                                .arg(name)
                                .arg(secondTank);
 }
@@ -808,7 +820,8 @@ void readFuelioCosts(FuelioFile& file, const Section& costs,
                     return true;
                 });
     if (templates || incomes)
-        file.plan.notes << QStringLiteral("%1 里的 %2 条提醒和 %3 条收入不是费用，没有导入。")
+        file.plan.notes << QCoreApplication::translate(
+                               "CsvImport", "%1 里的 %2 条提醒和 %3 条收入不是费用，没有导入。")
                                .arg(file.plan.sourceName(file.source))
                                .arg(templates)
                                .arg(incomes);
@@ -831,7 +844,7 @@ bool ReadFuelio(int source, const CsvTable& records, const ImportOptions& option
         log = &*unnamed;
     if (!log && !costs)
         return false;
-    plan.sources[size_t(source)].format = QStringLiteral("Fuelio 备份");
+    plan.sources[size_t(source)].format = QCoreApplication::translate("CsvImport", "Fuelio 备份");
 
     FuelioVehicle vehicle;
     if (const Section* s = section("vehicle"))
@@ -912,8 +925,8 @@ bool mapColumns(const std::vector<std::pair<QString, GenericField>>& named, int 
         if (column < 0 && number && position >= 1 && position <= int(mapping.size()))
             column = position - 1;
         if (column < 0) {
-            plan.refusal =
-                QStringLiteral("%1：没有“%2”这一栏。").arg(plan.sourceName(source), name);
+            plan.refusal = QCoreApplication::translate("CsvImport", "%1：没有“%2”这一栏。")
+                               .arg(plan.sourceName(source), name);
             return false;
         }
         for (size_t i = 0; i < mapping.size(); ++i)
@@ -931,7 +944,7 @@ void ReadGeneric(int source, const CsvTable& records, const ImportOptions& optio
                  ImportPlan& plan)
 {
     const QStringList header = records.front().fields;
-    plan.sources[size_t(source)].format = QStringLiteral("通用 CSV");
+    plan.sources[size_t(source)].format = QCoreApplication::translate("CsvImport", "通用 CSV");
     plan.generic = true;
     plan.asksForLedger = true;
     plan.genericHeader.clear();
@@ -965,8 +978,9 @@ void ReadGeneric(int source, const CsvTable& records, const ImportOptions& optio
         quantity >= 0 && content < 0 ? LedgerKind::Refuel : LedgerKind::DailyCost);
     plan.ledger = ledger;
     if (date < 0) {
-        plan.refusal = QStringLiteral("%1：请在“各栏对应的内容”里指定哪一栏是日期。")
-                           .arg(plan.sourceName(source));
+        plan.refusal =
+            QCoreApplication::translate("CsvImport", "%1：请在“各栏对应的内容”里指定哪一栏是日期。")
+                .arg(plan.sourceName(source));
         return;
     }
     // Records without what they cost (a log without its odometer) are no records.
@@ -978,13 +992,16 @@ void ReadGeneric(int source, const CsvTable& records, const ImportOptions& optio
     if (!valued) {
         const QString field = GenericFieldName(ledger == LedgerKind::CarLog ? GenericField::Odometer
                                                                             : GenericField::Amount);
-        plan.refusal = QStringLiteral("%1：没有哪一栏是%2，导入的%3会没有%2。请在“各栏对应的内容”里"
-                                      "指定哪一栏是%2（命令行用 --map 栏名=%2）。")
-                           .arg(plan.sourceName(source), field, InfoOf(ledger).name);
+        plan.refusal =
+            QCoreApplication::translate(
+                "CsvImport", "%1：没有哪一栏是%2，导入的%3会没有%2。请在“各栏对应的内容”里"
+                             "指定哪一栏是%2（命令行用 --map 栏名=%2）。")
+                .arg(plan.sourceName(source), field, InfoOf(ledger).shownName());
         return;
     }
     if (ledger == LedgerKind::Refuel && !options.distance)
-        plan.notes << QStringLiteral(
+        plan.notes << QCoreApplication::translate(
+                          "CsvImport",
                           "里程按%1、油量按%2导入；如果文件用的是英里或加仑，请在上面选择。")
                           .arg(UnitName(plan.distance), UnitName(plan.volume));
     DecimalMarkGuess marks;

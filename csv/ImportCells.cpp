@@ -3,6 +3,7 @@
 #include "csv/CsvLedgers.h"
 #include "ledgers/LedgerFormat.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -19,12 +20,14 @@ bool readNumber(const QString& cell, const QString& caption, double& value, QStr
         std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
     const QString folded = ascii ? text : text.normalized(QString::NormalizationForm_KC);
     if (std::none_of(folded.begin(), folded.end(), [](QChar c) { return c.isDigit(); })) {
-        problem = QStringLiteral("“%1”一栏的“%2”不是数字").arg(caption, cell);
+        problem =
+            QCoreApplication::translate("CsvImport", "“%1”一栏的“%2”不是数字").arg(caption, cell);
         return false;
     }
     const TypedNumber number = ReadTypedNumber(text);
     if (number.outOfRange) {
-        problem = QStringLiteral("“%1”一栏的“%2”大得不合理").arg(caption, cell);
+        problem =
+            QCoreApplication::translate("CsvImport", "“%1”一栏的“%2”大得不合理").arg(caption, cell);
         return false;
     }
     value = number.value;
@@ -39,8 +42,10 @@ bool readDate(const QString& cell, QDate& date, QString& problem)
         return true;
     }
     problem = cell.trimmed().isEmpty()
-                  ? QStringLiteral("没有日期")
-                  : QStringLiteral("日期“%1”不存在或看不懂（应写成 2024-01-31）").arg(cell);
+                  ? QCoreApplication::translate("CsvImport", "没有日期")
+                  : QCoreApplication::translate("CsvImport",
+                                                "日期“%1”不存在或看不懂（应写成 2024-01-31）")
+                        .arg(cell);
     return false;
 }
 
@@ -71,10 +76,11 @@ void flagNumbers(ImportRow& row)
             break;
         }
         if (value < 0)
-            row.flags << QStringLiteral("%1是负数（%2）").arg(column.header, PlainNumber(value));
+            row.flags << QCoreApplication::translate("CsvImport", "%1是负数（%2）")
+                             .arg(ShownFileCaption(column.header), PlainNumber(value));
         else if (value > limit)
-            row.flags
-                << QStringLiteral("%1大得不合理（%2）").arg(column.header, PlainNumber(value));
+            row.flags << QCoreApplication::translate("CsvImport", "%1大得不合理（%2）")
+                             .arg(ShownFileCaption(column.header), PlainNumber(value));
     }
 }
 
@@ -90,6 +96,10 @@ QHash<QString, int> headerIndex(const QStringList& header)
     QHash<QString, int> index;
     for (int i = 0; i < header.size(); ++i)
         index.insert(header[i].trimmed(), i);
+    for (int i = 0; i < header.size(); ++i)
+        for (const QString& ours : CaptionsFromEnglish(header[i]))
+            if (!index.contains(ours))
+                index.insert(ours, i);
     return index;
 }
 
@@ -102,10 +112,11 @@ bool wellFormed(int source, const CsvRecord& record, int headerSize, ImportPlan&
         return false;
     }
     if (record.fields.size() != headerSize) {
-        plan.rejected.push_back({source, record.line,
-                                 QStringLiteral("这一行有 %1 个字段，标题行有 %2 个")
-                                     .arg(record.fields.size())
-                                     .arg(headerSize)});
+        plan.rejected.push_back(
+            {source, record.line,
+             QCoreApplication::translate("CsvImport", "这一行有 %1 个字段，标题行有 %2 个")
+                 .arg(record.fields.size())
+                 .arg(headerSize)});
         return false;
     }
     return true;
@@ -146,7 +157,7 @@ bool readForeignNumber(const QString& cell, const QString& caption, DecimalMark 
     text.replace(QLatin1Char(','), QLatin1Char('.'));
     if (readNumber(text, caption, value, problem))
         return true;
-    problem = QStringLiteral("“%1”一栏的“%2”不是数字").arg(caption, cell);
+    problem = QCoreApplication::translate("CsvImport", "“%1”一栏的“%2”不是数字").arg(caption, cell);
     return false;
 }
 
@@ -234,13 +245,15 @@ bool readForeignDate(const QString& cell, DateOrder order, QDate& date, QString&
         m = dayFirst ? second : first;
         y = other.captured(4).toInt();
     } else {
-        problem = text.isEmpty() ? QStringLiteral("没有日期")
-                                 : QStringLiteral("日期“%1”看不懂").arg(cell.trimmed());
+        problem =
+            text.isEmpty()
+                ? QCoreApplication::translate("CsvImport", "没有日期")
+                : QCoreApplication::translate("CsvImport", "日期“%1”看不懂").arg(cell.trimmed());
         return false;
     }
     date = QDate(y, m, d);
     if (!date.isValid()) {
-        problem = QStringLiteral("日期“%1”不存在").arg(cell.trimmed());
+        problem = QCoreApplication::translate("CsvImport", "日期“%1”不存在").arg(cell.trimmed());
         return false;
     }
     return true;

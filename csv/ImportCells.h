@@ -20,7 +20,9 @@ bool readDate(const QString& cell, QDate& date, QString& problem);
 // Numbers that are possible but hardly right, written into the row's flags.
 void flagNumbers(ImportRow& row);
 bool allEmpty(const QStringList& fields);
-// The index of each header cell, by its trimmed text.
+// The index of each header cell, by its trimmed text; a caption of the
+// English interface also stands for the captions of ours it translates
+// (unless the header has those too).
 QHash<QString, int> headerIndex(const QStringList& header);
 // A record's fields against its header: false (and a problem) when the
 // record is malformed or has too many or too few fields.

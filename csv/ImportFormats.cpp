@@ -9,6 +9,7 @@
 #include "database/Names.h"
 #include "ledgers/LedgerFormat.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <array>
 #include <cmath>
@@ -24,9 +25,11 @@ void readOwnLedgerFile(int source, const CsvTable& records,
     const QHash<QString, int> index = headerIndex(header);
     const int carColumn = index.value(kCarColumn, -1);
     const int ledgerColumn = index.value(kLedgerColumn, -1);
-    plan.sources[size_t(source)].format = QStringLiteral("Orvyn 导出的记录");
+    plan.sources[size_t(source)].format =
+        QCoreApplication::translate("CsvImport", "Orvyn 导出的记录");
     if (options.ledger)
-        plan.notes << QStringLiteral("%1 写明了每条记录的类型，按文件里的类型导入。")
+        plan.notes << QCoreApplication::translate("CsvImport",
+                                                  "%1 写明了每条记录的类型，按文件里的类型导入。")
                           .arg(plan.sourceName(source));
     // The file's column of each of a ledger's columns (-1 when it has none).
     std::array<std::vector<int>, kLedgerKinds.size()> cellOf;
@@ -42,7 +45,8 @@ void readOwnLedgerFile(int source, const CsvTable& records,
         const LedgerKindInfo* kind = FindLedgerKind(kindText);
         if (!kind) {
             plan.rejected.push_back(
-                {source, record.line, QStringLiteral("记录类型“%1”无法识别").arg(kindText)});
+                {source, record.line,
+                 QCoreApplication::translate("CsvImport", "记录类型“%1”无法识别").arg(kindText)});
             continue;
         }
         ImportRow row;
@@ -69,7 +73,7 @@ void readOwnLedgerFile(int source, const CsvTable& records,
             if (column.field == LedgerField::None)
                 continue; // derived: the ledger computes it again
             if (c < 0) {
-                missing.insert(column.header);
+                missing.insert(ShownFileCaption(column.header));
                 if (column.field != LedgerField::Date)
                     continue;
             }
@@ -79,7 +83,8 @@ void readOwnLedgerFile(int source, const CsvTable& records,
                     break;
                 row.record.date = StoredDate(date);
             } else if (IsNumberField(column.field)) {
-                if (!readNumber(cell, column.header, row.record.Number(column.field), problem))
+                if (!readNumber(cell, ShownFileCaption(column.header),
+                                row.record.Number(column.field), problem))
                     break;
             } else {
                 row.record.Text(column.field) = FromSpreadsheetSafeText(cell);
@@ -97,7 +102,8 @@ void readOwnLedgerFile(int source, const CsvTable& records,
         plan.addRow(std::move(row));
     }
     for (const QString& caption : missing)
-        plan.notes << QStringLiteral("%1 没有“%2”一栏，这一栏按空白导入。")
+        plan.notes << QCoreApplication::translate("CsvImport",
+                                                  "%1 没有“%2”一栏，这一栏按空白导入。")
                           .arg(plan.sourceName(source), caption);
 }
 
@@ -176,7 +182,8 @@ void readOwnCarFile(int source, const CsvTable& records, ImportPlan& plan)
 {
     const QStringList header = records.front().fields;
     const QHash<QString, int> index = headerIndex(header);
-    plan.sources[size_t(source)].format = QStringLiteral("Orvyn 导出的车辆信息");
+    plan.sources[size_t(source)].format =
+        QCoreApplication::translate("CsvImport", "Orvyn 导出的车辆信息");
     for (size_t i = 1; i < records.size(); ++i) {
         const CsvRecord& record = records[i];
         if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
@@ -194,7 +201,7 @@ void readOwnCarFile(int source, const CsvTable& records, ImportPlan& plan)
             const bool given = !cell.trimmed().isEmpty();
             if (column.table == tbl::CarList) {
                 if (column.kind == CarFileColumn::Current)
-                    car.current = cell.trimmed() == QStringLiteral("是");
+                    car.current = readFlag(cell);
                 else
                     car.name = FromSpreadsheetSafeText(cell).trimmed();
                 continue;
@@ -204,7 +211,7 @@ void readOwnCarFile(int source, const CsvTable& records, ImportPlan& plan)
             if (column.kind == CarFileColumn::Number) {
                 double* number = isProperty ? propertyNumber(property, column.column)
                                             : purchaseNumber(purchase, column.column);
-                if (!readNumber(cell, column.header, *number, problem))
+                if (!readNumber(cell, ShownFileCaption(column.header), *number, problem))
                     break;
             } else if (column.kind == CarFileColumn::Date) {
                 QDate date;
@@ -218,7 +225,7 @@ void readOwnCarFile(int source, const CsvTable& records, ImportPlan& plan)
             }
         }
         if (problem.isEmpty() && car.name.isEmpty())
-            problem = QStringLiteral("没有车辆名称");
+            problem = QCoreApplication::translate("CsvImport", "没有车辆名称");
         if (!problem.isEmpty()) {
             plan.rejected.push_back({source, record.line, problem});
             continue;
@@ -239,9 +246,10 @@ void readRecords(int source, const CsvTable& records, const ImportOptions& optio
     QStringList header;
     for (const QString& cell : records.front().fields)
         header << cell.trimmed();
-    if (header.contains(kLedgerColumn))
+    const QHash<QString, int> ours = headerIndex(header);
+    if (ours.contains(kLedgerColumn))
         readOwnLedgerFile(source, records, options, plan);
-    else if (header.contains(kCarColumn) && header.contains(QStringLiteral("当前车辆")))
+    else if (ours.contains(kCarColumn) && ours.contains(kCurrentCarColumn))
         readOwnCarFile(source, records, plan);
     else if (IsReminderFileHeader(header))
         ReadReminderFile(source, records, plan);
@@ -266,12 +274,13 @@ void ReadImportText(int source, const CsvTable& records, const ImportOptions& op
             format = before.sources[size_t(source)].format;
         }
         if (format.isEmpty())
-            format = QStringLiteral("CSV 文件");
-        plan.refusal = name + QStringLiteral("：") + records.error();
+            format = QCoreApplication::translate("CsvImport", "CSV 文件");
+        plan.refusal = name + QCoreApplication::translate("CsvImport", "：") + records.error();
         return;
     }
     if (records.empty()) {
-        plan.refusal = name + QStringLiteral("：文件是空的，没有可以导入的内容。");
+        plan.refusal =
+            name + QCoreApplication::translate("CsvImport", "：文件是空的，没有可以导入的内容。");
         return;
     }
     readRecords(source, records, options, plan);

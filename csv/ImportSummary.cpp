@@ -3,6 +3,7 @@
 #include "database/Figures.h"
 #include "ledgers/LedgerFormat.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <map>
 
@@ -30,18 +31,21 @@ QString TargetText(const ImportPlan& plan, int target)
     if (target < 0 || target >= int(plan.targets.size()))
         return QString();
     const ImportTarget& t = plan.targets[size_t(target)];
-    return t.name +
-           (t.carId.isEmpty() ? QStringLiteral("（新建）") : QStringLiteral("（%1）").arg(t.carId));
+    return t.name + (t.carId.isEmpty()
+                         ? QCoreApplication::translate("CsvImport", "（新建）")
+                         : QCoreApplication::translate("CsvImport", "（%1）").arg(t.carId));
 }
 
 QString LineText(const ImportPlan& plan, int source, int line)
 {
-    return QStringLiteral("%1 第 %2 行").arg(plan.sourceName(source)).arg(line);
+    return QCoreApplication::translate("CsvImport", "%1 第 %2 行")
+        .arg(plan.sourceName(source))
+        .arg(line);
 }
 
 QString MoreLinesText(qsizetype more)
 {
-    return QStringLiteral("  ……另有 %1 行").arg(more);
+    return QCoreApplication::translate("CsvImport", "  ……另有 %1 行").arg(more);
 }
 
 QString PreviewCell(const QString& text, int width)
@@ -80,47 +84,53 @@ QString ImportSummaryText(const ImportPlan& plan)
     QString text;
     auto line = [&](const QString& s) { text += s + QLatin1Char('\n'); };
     for (const ImportSource& source : plan.sources)
-        line(QStringLiteral("文件：%1（%2，%3）")
+        line(QCoreApplication::translate("CsvImport", "文件：%1（%2，%3）")
                  .arg(QFileInfo(source.path).fileName(), source.format, source.encoding));
     if (plan.refused()) {
-        line(QStringLiteral("不能导入：") + plan.refusal);
+        line(QCoreApplication::translate("CsvImport", "不能导入：") + plan.refusal);
     } else {
         if (plan.hasUnits)
-            line(QStringLiteral("单位：距离按%1，油量按%2换算。")
+            line(QCoreApplication::translate("CsvImport", "单位：距离按%1，油量按%2换算。")
                      .arg(UnitName(plan.distance), UnitName(plan.volume)));
         const std::vector<ImportBatch> batches = ImportBatches(plan);
-        line(QStringLiteral("将导入 %1 条记录：").arg(plan.writtenCount()));
+        line(QCoreApplication::translate("CsvImport", "将导入 %1 条记录：")
+                 .arg(plan.writtenCount()));
         for (const ImportBatch& batch : batches) {
             const int written = batch.rows - (plan.skipDuplicates ? batch.duplicates : 0);
-            QString entry = QStringLiteral("  %1  %2  %3 条")
-                                .arg(TargetText(plan, batch.target), InfoOf(batch.ledger).name)
-                                .arg(written);
+            QString entry =
+                QCoreApplication::translate("CsvImport", "  %1  %2  %3 条")
+                    .arg(TargetText(plan, batch.target), InfoOf(batch.ledger).shownName())
+                    .arg(written);
             if (batch.duplicates)
-                entry +=
-                    plan.skipDuplicates
-                        ? QStringLiteral("（另有 %1 条与账本里的记录相同，跳过）")
-                              .arg(batch.duplicates)
-                        : QStringLiteral("（其中 %1 条与账本里的记录相同）").arg(batch.duplicates);
+                entry += plan.skipDuplicates
+                             ? QCoreApplication::translate("CsvImport",
+                                                           "（另有 %1 条与账本里的记录相同，跳过）")
+                                   .arg(batch.duplicates)
+                             : QCoreApplication::translate("CsvImport",
+                                                           "（其中 %1 条与账本里的记录相同）")
+                                   .arg(batch.duplicates);
             line(entry);
         }
         if (!plan.reminders.empty()) {
             const int skipped = int(plan.reminders.size()) - plan.reminderCount();
-            line(skipped ? QStringLiteral("  保养提醒  %1 条（另有 %2 条账本里已有，跳过）")
+            line(skipped ? QCoreApplication::translate(
+                               "CsvImport", "  保养提醒  %1 条（另有 %2 条账本里已有，跳过）")
                                .arg(plan.reminderCount())
                                .arg(skipped)
-                         : QStringLiteral("  保养提醒  %1 条").arg(plan.reminderCount()));
+                         : QCoreApplication::translate("CsvImport", "  保养提醒  %1 条")
+                               .arg(plan.reminderCount()));
         }
         for (const ImportTarget& target : plan.targets)
             if (target.carId.isEmpty())
-                line(QStringLiteral("将新建车辆“%1”。").arg(target.name));
+                line(QCoreApplication::translate("CsvImport", "将新建车辆“%1”。").arg(target.name));
         for (const ImportBatch& batch : batches) {
             if (batch.first.empty())
                 continue;
             QStringList header;
             for (const LedgerColumn& column : ExportColumns(batch.ledger))
-                header << column.header;
-            line(QStringLiteral("%1 %2 的前 %3 条：")
-                     .arg(TargetText(plan, batch.target), InfoOf(batch.ledger).name)
+                header << ShownFileCaption(column.header);
+            line(QCoreApplication::translate("CsvImport", "%1 %2 的前 %3 条：")
+                     .arg(TargetText(plan, batch.target), InfoOf(batch.ledger).shownName())
                      .arg(batch.first.size()));
             line(QStringLiteral("  ") + header.join(QStringLiteral(" | ")));
             for (const ImportRow& row : batch.first)
@@ -129,7 +139,8 @@ QString ImportSummaryText(const ImportPlan& plan)
     }
     const int duplicates = plan.duplicateCount();
     if (duplicates && plan.skipDuplicates) {
-        line(QStringLiteral("与账本里已有记录相同（日期、里程表、金额一样）而跳过的 %1 行：")
+        line(QCoreApplication::translate(
+                 "CsvImport", "与账本里已有记录相同（日期、里程表、金额一样）而跳过的 %1 行：")
                  .arg(duplicates));
         int listed = 0;
         for (size_t i = 0; i < plan.rows.size() && listed < kListedLines; ++i)
@@ -139,9 +150,10 @@ QString ImportSummaryText(const ImportPlan& plan)
             line(MoreLinesText(duplicates - listed));
     }
     if (!plan.rejected.empty()) {
-        line(QStringLiteral("不能导入的 %1 行：").arg(plan.rejected.size()));
+        line(QCoreApplication::translate("CsvImport", "不能导入的 %1 行：")
+                 .arg(plan.rejected.size()));
         for (size_t i = 0; i < plan.rejected.size() && i < size_t(kListedLines); ++i)
-            line(QStringLiteral("  %1：%2")
+            line(QCoreApplication::translate("CsvImport", "  %1：%2")
                      .arg(LineText(plan, plan.rejected[i].source, plan.rejected[i].line),
                           PreviewCell(plan.rejected[i].reason, kReasonWidth)));
         if (plan.rejected.size() > size_t(kListedLines))
@@ -156,8 +168,9 @@ QString ImportSummaryText(const ImportPlan& plan)
             ++unlisted;
             return;
         }
-        flagged << QStringLiteral("  %1：%2")
-                       .arg(LineText(plan, source, lineNumber), flags.join(QStringLiteral("；")));
+        flagged << QCoreApplication::translate("CsvImport", "  %1：%2")
+                       .arg(LineText(plan, source, lineNumber),
+                            flags.join(QCoreApplication::translate("CsvImport", "；")));
     };
     for (const ImportCarRow& car : plan.cars)
         flag(car.source, car.line, car.flags);
@@ -167,12 +180,12 @@ QString ImportSummaryText(const ImportPlan& plan)
             flag(row.source, row.line, row.flags);
         }
     if (!flagged.isEmpty())
-        line(QStringLiteral("请核对这些行："));
+        line(QCoreApplication::translate("CsvImport", "请核对这些行："));
     for (const QString& entry : flagged)
         line(entry);
     if (unlisted)
         line(MoreLinesText(unlisted));
     for (const QString& note : plan.notes)
-        line(QStringLiteral("说明：") + note);
+        line(QCoreApplication::translate("CsvImport", "说明：") + note);
     return text;
 }

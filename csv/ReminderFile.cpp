@@ -6,6 +6,8 @@
 #include "csv/ImportCells.h"
 #include "csv/ImportPlan.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kTitle = QStringLiteral("项目");
@@ -47,7 +49,8 @@ void ReadReminderFile(int source, const CsvTable& records, ImportPlan& plan)
 {
     const QStringList header = records.front().fields;
     const QHash<QString, int> index = headerIndex(header);
-    plan.sources[size_t(source)].format = QStringLiteral("Orvyn 导出的保养提醒");
+    plan.sources[size_t(source)].format =
+        QCoreApplication::translate("CsvImport", "Orvyn 导出的保养提醒");
     for (size_t i = 1; i < records.size(); ++i) {
         const CsvRecord& record = records[i];
         if (allEmpty(record.fields) || !wellFormed(source, record, int(header.size()), plan))
@@ -78,7 +81,7 @@ void ReadReminderFile(int source, const CsvTable& records, ImportPlan& plan)
             r.leadDays = int(leadDays);
             r.done = cell(kDone).trimmed() == QStringLiteral("是");
             if (months != r.repeatMonths || leadDays != r.leadDays)
-                problem = QStringLiteral("月数和天数必须是整数");
+                problem = QCoreApplication::translate("CsvImport", "月数和天数必须是整数");
             else
                 problem = CareReminderMistake(r);
         }

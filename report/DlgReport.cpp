@@ -33,16 +33,12 @@ QDateEdit* dateEdit(const QDate& date, const QString& name, QWidget* parent)
 
 CDlgReport::CDlgReport(const std::vector<CARLIST>& cars, const QString& currentCarId,
                        Purpose purpose, const QDate& today, QWidget* parent)
-    : QDialog(parent), m_car(new QComboBox(this)),
-      m_fromBox(new QCheckBox(QStringLiteral("起始日期"), this)),
-      m_from(dateEdit(QDate(today.year(), 1, 1), QStringLiteral("起始日期"), this)),
-      m_toBox(new QCheckBox(QStringLiteral("截止日期"), this)),
-      m_to(dateEdit(today, QStringLiteral("截止日期"), this)),
-      m_go(new QPushButton(
-          purpose == Purpose::Print ? QStringLiteral("打印…") : QStringLiteral("导出…"), this))
+    : QDialog(parent), m_car(new QComboBox(this)), m_fromBox(new QCheckBox(tr("起始日期"), this)),
+      m_from(dateEdit(QDate(today.year(), 1, 1), tr("起始日期"), this)),
+      m_toBox(new QCheckBox(tr("截止日期"), this)), m_to(dateEdit(today, tr("截止日期"), this)),
+      m_go(new QPushButton(purpose == Purpose::Print ? tr("打印…") : tr("导出…"), this))
 {
-    setWindowTitle(purpose == Purpose::Print ? QStringLiteral("打印报表")
-                                             : QStringLiteral("导出为 PDF"));
+    setWindowTitle(purpose == Purpose::Print ? tr("打印报表") : tr("导出为 PDF"));
     setAccessibleName(windowTitle());
 
     for (const CARLIST& car : cars) {
@@ -50,9 +46,9 @@ CDlgReport::CDlgReport(const std::vector<CARLIST>& cars, const QString& currentC
         if (car.carId.trimmed() == currentCarId.trimmed())
             m_car->setCurrentIndex(m_car->count() - 1);
     }
-    m_car->setAccessibleName(QStringLiteral("车辆"));
+    m_car->setAccessibleName(tr("车辆"));
 
-    auto* period = new QGroupBox(QStringLiteral("期间（不选时为全部记录）"), this);
+    auto* period = new QGroupBox(tr("期间（不选时为全部记录）"), this);
     auto* periodGrid = new QGridLayout(period);
     periodGrid->addWidget(m_fromBox, 0, 0);
     periodGrid->addWidget(m_from, 0, 1);
@@ -61,11 +57,11 @@ CDlgReport::CDlgReport(const std::vector<CARLIST>& cars, const QString& currentC
     connect(m_fromBox, &QCheckBox::toggled, m_from, &QWidget::setEnabled);
     connect(m_toBox, &QCheckBox::toggled, m_to, &QWidget::setEnabled);
 
-    auto* ledgers = new QGroupBox(QStringLiteral("记录"), this);
+    auto* ledgers = new QGroupBox(tr("记录"), this);
     auto* ledgerGrid = new QGridLayout(ledgers);
     int n = 0;
     for (const LedgerKindInfo& info : LedgerKinds()) {
-        auto* box = new QCheckBox(info.name, ledgers);
+        auto* box = new QCheckBox(info.shownName(), ledgers);
         box->setChecked(true);
         m_ledgers[info.kind] = box;
         ledgerGrid->addWidget(box, n / 2, n % 2);
@@ -74,7 +70,7 @@ CDlgReport::CDlgReport(const std::vector<CARLIST>& cars, const QString& currentC
 
     auto* buttons = new QDialogButtonBox(this);
     if (purpose == Purpose::Print) {
-        m_previewButton = new QPushButton(QStringLiteral("打印预览…"), this);
+        m_previewButton = new QPushButton(tr("打印预览…"), this);
         buttons->addButton(m_previewButton, QDialogButtonBox::AcceptRole);
         connect(m_previewButton, &QPushButton::clicked, this, [this] {
             m_preview = true;
@@ -87,11 +83,11 @@ CDlgReport::CDlgReport(const std::vector<CARLIST>& cars, const QString& currentC
         m_preview = false;
         accept();
     });
-    buttons->addButton(QDialogButtonBox::Cancel)->setText(QStringLiteral("取消"));
+    buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("取消"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("车辆："), m_car);
+    form->addRow(tr("车辆："), m_car);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(period);
@@ -117,12 +113,11 @@ void CDlgReport::accept()
 {
     const ReportRequest request = Request();
     if (request.from.isValid() && request.to.isValid() && request.from > request.to) {
-        MessageBox(this, QStringLiteral("起始日期晚于截止日期，请改正期间。"), kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(this, tr("起始日期晚于截止日期，请改正期间。"), kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     if (request.ledgers.empty()) {
-        MessageBox(this, QStringLiteral("请至少选择一种记录。"), kCaption, MB_OK | MB_ICONERROR);
+        MessageBox(this, tr("请至少选择一种记录。"), kCaption, MB_OK | MB_ICONERROR);
         return;
     }
     QDialog::accept();

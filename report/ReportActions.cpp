@@ -10,6 +10,7 @@
 #include "report/DlgReport.h"
 #include "report/ReportFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -34,8 +35,10 @@ std::optional<ReportContent> askAndRead(QWidget* parent, LedgerContext& context,
     if (ShowStoreFailure(cars.status(), parent))
         return std::nullopt;
     if (cars->empty()) {
-        MessageBox(parent, QStringLiteral("账本里还没有车辆，没有可以写进报表的内容。"), kCaption,
-                   MB_OK | MB_ICONINFORMATION);
+        MessageBox(parent,
+                   QCoreApplication::translate("ReportActions",
+                                               "账本里还没有车辆，没有可以写进报表的内容。"),
+                   kCaption, MB_OK | MB_ICONINFORMATION);
         return std::nullopt;
     }
     const QDateTime now = CurrentDateTime();
@@ -52,7 +55,8 @@ std::optional<ReportContent> askAndRead(QWidget* parent, LedgerContext& context,
     ReportContent content;
     SqlStatus read;
     {
-        ProgressBar progress(parent, QStringLiteral("正在读取记录……"));
+        ProgressBar progress(parent,
+                             QCoreApplication::translate("ReportActions", "正在读取记录……"));
         read = LoadReport(*db, dialog.Request(), context.OdometerColumnMask, saved.m_chartOptions,
                           now, content, progress.report());
     }
@@ -63,7 +67,7 @@ std::optional<ReportContent> askAndRead(QWidget* parent, LedgerContext& context,
 
 QString documentName(const ReportContent& content)
 {
-    return QStringLiteral("%1 费用报表").arg(content.carName);
+    return QCoreApplication::translate("ReportActions", "%1 费用报表").arg(content.carName);
 }
 
 } // namespace
@@ -83,25 +87,28 @@ void RunReportPrint(QWidget* parent, LedgerContext& context, const ReportDialogR
 
     ReportOutcome outcome;
     auto paint = [&](QPrinter* target) {
-        ProgressBar progress(parent, QStringLiteral("正在排版报表……"));
+        ProgressBar progress(parent,
+                             QCoreApplication::translate("ReportActions", "正在排版报表……"));
         CReportPainter painter(*content);
         outcome = painter.Paint(*target, progress.report());
     };
     if (preview) {
         QPrintPreviewDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("打印预览 - %1").arg(documentName(*content)));
+        dialog.setWindowTitle(QCoreApplication::translate("ReportActions", "打印预览 - %1")
+                                  .arg(documentName(*content)));
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
         printRun ? printRun(dialog) : dialog.exec();
     } else {
         QPrintDialog dialog(&printer, parent);
-        dialog.setWindowTitle(QStringLiteral("打印报表"));
+        dialog.setWindowTitle(QCoreApplication::translate("ReportActions", "打印报表"));
         if ((printRun ? printRun(dialog) : dialog.exec()) != QDialog::Accepted)
             return;
         paint(&printer);
     }
     if (outcome.kind == ReportOutcome::Failed)
-        MessageBox(parent, QStringLiteral("打印失败：%1").arg(outcome.error), kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(parent,
+                   QCoreApplication::translate("ReportActions", "打印失败：%1").arg(outcome.error),
+                   kCaption, MB_OK | MB_ICONERROR);
 }
 
 void RunReportPdf(QWidget* parent, LedgerContext& context, const ReportDialogRun& run)
@@ -115,31 +122,36 @@ void RunReportPdf(QWidget* parent, LedgerContext& context, const ReportDialogRun
     if (!QDir(folder).exists())
         folder = QDir::homePath();
     const QString path = GetSaveFileName(
-        parent, {QStringLiteral("保存 PDF 报表"),
-                 QDir(folder).filePath(documentName(*content) + QStringLiteral(".pdf")),
-                 QStringLiteral("PDF 文件 (*.pdf)"), QStringLiteral("pdf")});
+        parent,
+        {QCoreApplication::translate("ReportActions", "保存 PDF 报表"),
+         QDir(folder).filePath(documentName(*content) + QStringLiteral(".pdf")),
+         QCoreApplication::translate("ReportActions", "PDF 文件 (*.pdf)"), QStringLiteral("pdf")});
     if (path.isEmpty())
         return;
     ReportOutcome outcome;
     {
-        ProgressBar progress(parent, QStringLiteral("正在写出报表……"));
+        ProgressBar progress(parent,
+                             QCoreApplication::translate("ReportActions", "正在写出报表……"));
         outcome = WriteReportPdf(path, *content, DefaultReportPageSize(), progress.report());
     }
     switch (outcome.kind) {
     case ReportOutcome::Done:
         MessageBox(parent,
-                   QStringLiteral("报表已保存（共 %1 页）：\n%2")
+                   QCoreApplication::translate("ReportActions", "报表已保存（共 %1 页）：\n%2")
                        .arg(outcome.pages)
                        .arg(QDir::toNativeSeparators(path)),
                    kCaption, MB_OK | MB_ICONINFORMATION);
         break;
     case ReportOutcome::Cancelled:
-        MessageBox(parent, QStringLiteral("报表已取消，没有写入文件。"), kCaption,
-                   MB_OK | MB_ICONINFORMATION);
+        MessageBox(parent,
+                   QCoreApplication::translate("ReportActions", "报表已取消，没有写入文件。"),
+                   kCaption, MB_OK | MB_ICONINFORMATION);
         break;
     case ReportOutcome::Failed:
-        MessageBox(parent, QStringLiteral("报表没有保存：%1").arg(outcome.error), kCaption,
-                   MB_OK | MB_ICONERROR);
+        MessageBox(
+            parent,
+            QCoreApplication::translate("ReportActions", "报表没有保存：%1").arg(outcome.error),
+            kCaption, MB_OK | MB_ICONERROR);
         break;
     }
 }

@@ -49,12 +49,13 @@ ReportSection sectionOf(LedgerKind kind, int odometerMask)
     const std::vector<int> widths = LedgerColumnWidths(page, 1000, odometerShown);
     ReportSection section;
     section.kind = kind;
-    section.name = info.name;
+    section.name = info.shownName();
     for (size_t c = 0; c < page.columns.size(); ++c) {
         const LedgerColumn& column = page.columns[c];
         if (column.kind == CellKind::RecordId || c >= widths.size() || widths[c] <= 0)
             continue;
         section.columns.push_back(column);
+        section.columns.back().header = ShownFileCaption(column.header);
         section.widths.push_back(widths[c]);
     }
     section.totals = totalsOf(section);

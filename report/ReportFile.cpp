@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Report", text);
-}
-
 // Margins on every side, in millimetres.
 constexpr double kMargin = 15;
 
@@ -36,8 +31,8 @@ ReportOutcome WriteReportPdf(const QString& path, const ReportContent& content,
     auto failed = [&outcome, &file, &path] {
         outcome.kind = ReportOutcome::Failed;
         outcome.cause = file.errorString();
-        outcome.error =
-            tr("无法写入文件 %1：%2").arg(QDir::toNativeSeparators(path), outcome.cause);
+        outcome.error = QCoreApplication::translate("Report", "无法写入文件 %1：%2")
+                            .arg(QDir::toNativeSeparators(path), outcome.cause);
     };
     if (!file.open(QIODevice::WriteOnly)) {
         failed();
@@ -49,7 +44,8 @@ ReportOutcome WriteReportPdf(const QString& path, const ReportContent& content,
                                          QMarginsF(kMargin, kMargin, kMargin, kMargin),
                                          QPageLayout::Millimeter));
         writer.setResolution(600);
-        writer.setTitle(tr("爱车费用报表 · %1").arg(content.carName));
+        writer.setTitle(
+            QCoreApplication::translate("Report", "爱车费用报表 · %1").arg(content.carName));
         writer.setCreator(platform::kCaption);
         CReportPainter painter(content);
         outcome = painter.Paint(writer, progress);

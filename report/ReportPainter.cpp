@@ -3,6 +3,7 @@
 #include "analysis/BarChart.h"
 #include "analysis/DlgSysSetting.h"
 #include "analysis/SummaryRows.h"
+#include "csv/CsvLedgers.h"
 #include "ledgers/LedgerFormat.h"
 
 #include <QCoreApplication>
@@ -15,11 +16,6 @@
 #include <algorithm>
 
 namespace {
-
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Report", text);
-}
 
 // Lengths in points (1/72 inch), the painter's unit on every page.
 constexpr double kBandHeight = 18; // the page's header and its number
@@ -574,18 +570,19 @@ void CReportPainter::paintTitle(QPainter& painter)
     const CARPROPERTY& car = m_content.car;
     double left = y;
     heading(0, left, tr("车辆档案"));
+    // Labelled as the car file captions the same values.
     const std::pair<QString, QString> profile[] = {
-        {tr("汽车制造商"), car.manufacture},
-        {tr("汽车型号"), car.carType},
-        {tr("汽车识别代码(VIN)"), car.vin},
-        {tr("车身颜色"), car.bodyColor},
-        {tr("发动机编号"), car.motorId},
-        {tr("发动机排量"), car.emission},
-        {tr("汽车牌照"), car.carNo},
-        {tr("使用燃油标识"), car.fuelType},
-        {tr("油箱容积(升)"), FormatNumber(car.fuelVolume, 2)},
-        {tr("油表量程(格)"), FormatNumber(car.meterRules, 2)},
-        {tr("当前里程(KM)"), FormatNumber(car.curMiles, 0)},
+        {ShownFileCaption(QStringLiteral("汽车制造商")), car.manufacture},
+        {ShownFileCaption(QStringLiteral("汽车型号")), car.carType},
+        {ShownFileCaption(QStringLiteral("汽车识别代码(VIN)")), car.vin},
+        {ShownFileCaption(QStringLiteral("车身颜色")), car.bodyColor},
+        {ShownFileCaption(QStringLiteral("发动机编号")), car.motorId},
+        {ShownFileCaption(QStringLiteral("发动机排量")), car.emission},
+        {ShownFileCaption(QStringLiteral("汽车牌照")), car.carNo},
+        {ShownFileCaption(QStringLiteral("使用燃油标识")), car.fuelType},
+        {ShownFileCaption(QStringLiteral("油箱容积(升)")), FormatNumber(car.fuelVolume, 2)},
+        {ShownFileCaption(QStringLiteral("油表量程(格)")), FormatNumber(car.meterRules, 2)},
+        {ShownFileCaption(QStringLiteral("当前里程(KM)")), FormatNumber(car.curMiles, 0)},
     };
     for (const auto& [label, value] : profile)
         pair(0, left, label, value, false);
@@ -596,20 +593,20 @@ void CReportPainter::paintTitle(QPainter& painter)
     } else {
         const PURCHASEINFO& p = m_content.purchase;
         const std::pair<QString, QString> purchase[] = {
-            {tr("购买日期"), p.buyDateText},
-            {tr("购买时里程(KM)"), FormatNumber(p.buyMiles, 0)},
-            {tr("裸车总价格"), MoneyText(p.carPrice)},
-            {tr("购置税"), MoneyText(p.carTax)},
-            {tr("首次保险费用总计"), MoneyText(p.insuAmount)},
-            {tr("上牌费"), MoneyText(p.carLicense)},
-            {tr("保险公司"), p.insuCompany},
-            {tr("主要内容摘要"), p.insuNote},
-            {tr("保险联系信息"), p.insuTouchInfo},
-            {tr("贷款银行"), p.loanBank},
-            {tr("贷款总金额"), MoneyText(p.loanAmount)},
-            {tr("贷款年限"), FormatNumber(p.loanYears, 0)},
-            {tr("还贷总利息"), MoneyText(p.loanInterest)},
-            {tr("贷款联系信息"), p.loanTouchInfo},
+            {ShownFileCaption(QStringLiteral("购买日期")), p.buyDateText},
+            {ShownFileCaption(QStringLiteral("购买时里程(KM)")), FormatNumber(p.buyMiles, 0)},
+            {ShownFileCaption(QStringLiteral("裸车总价格")), MoneyText(p.carPrice)},
+            {ShownFileCaption(QStringLiteral("购置税")), MoneyText(p.carTax)},
+            {ShownFileCaption(QStringLiteral("首次保险费用总计")), MoneyText(p.insuAmount)},
+            {ShownFileCaption(QStringLiteral("上牌费")), MoneyText(p.carLicense)},
+            {ShownFileCaption(QStringLiteral("保险公司")), p.insuCompany},
+            {ShownFileCaption(QStringLiteral("主要内容摘要")), p.insuNote},
+            {ShownFileCaption(QStringLiteral("保险联系信息")), p.insuTouchInfo},
+            {ShownFileCaption(QStringLiteral("贷款银行")), p.loanBank},
+            {ShownFileCaption(QStringLiteral("贷款总金额")), MoneyText(p.loanAmount)},
+            {ShownFileCaption(QStringLiteral("贷款年限")), FormatNumber(p.loanYears, 0)},
+            {ShownFileCaption(QStringLiteral("还贷总利息")), MoneyText(p.loanInterest)},
+            {ShownFileCaption(QStringLiteral("贷款联系信息")), p.loanTouchInfo},
         };
         for (const auto& [label, value] : purchase)
             pair(0, left, label, value, false);

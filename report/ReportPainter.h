@@ -2,6 +2,7 @@
 
 #include "report/ReportContent.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QRectF>
@@ -35,6 +36,8 @@ struct ReportOutcome
 // at the page's end. Short tables share a page.
 class CReportPainter
 {
+    Q_DECLARE_TR_FUNCTIONS(CReportPainter)
+
 public:
     explicit CReportPainter(const ReportContent& content);
 

@@ -13,12 +13,11 @@ bool ReportRequest::InPeriod(const QString& storedDate) const
 
 QString ReportRequest::PeriodText() const
 {
-    auto tr = [](const char* text) { return QCoreApplication::translate("Report", text); };
     if (from.isValid() && to.isValid())
-        return tr("%1 至 %2").arg(DateText(from), DateText(to));
+        return QCoreApplication::translate("Report", "%1 至 %2").arg(DateText(from), DateText(to));
     if (from.isValid())
-        return tr("%1 起").arg(DateText(from));
+        return QCoreApplication::translate("Report", "%1 起").arg(DateText(from));
     if (to.isValid())
-        return tr("至 %1").arg(DateText(to));
-    return tr("全部记录");
+        return QCoreApplication::translate("Report", "至 %1").arg(DateText(to));
+    return QCoreApplication::translate("Report", "全部记录");
 }

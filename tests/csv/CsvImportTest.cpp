@@ -3,6 +3,7 @@
 #include "csv/CsvExport.h"
 #include "csv/CsvImport.h"
 #include "csv/CsvLedgers.h"
+#include "csv/CsvWriter.h"
 #include "csv/ImportSummary.h"
 #include "platform/Clock.h"
 
@@ -104,6 +105,37 @@ protected:
         backups = inData("fresh/backup");
     }
 
+    // The plan, written into the empty ledger, gives the car and records of
+    // the test's ledger exactly.
+    void expectImportedAsTheLedgerHoldsThem(const ImportPlan& plan)
+    {
+        ASSERT_FALSE(plan.refused()) << plan.refusal.toStdString();
+        EXPECT_TRUE(plan.rejected.empty());
+        const ImportResult result = ApplyImport(fresh, plan, backups);
+        ASSERT_EQ(result.outcome, ImportResult::Done) << result.error.toStdString();
+        EXPECT_EQ(result.written, 9);
+        EXPECT_EQ(result.carsMade, 1);
+        EXPECT_TRUE(result.backupPoint.endsWith("-导入前.bpt"));
+        EXPECT_TRUE(QFileInfo::exists(backups + "/" + result.backupPoint));
+
+        EXPECT_EQ(ReadBack(freshPath, "select CarID, Name, Used from CarList"),
+                  (std::vector<QStringList>{{"CAR0001", "家用车", "YES"}}));
+        for (const auto& ledger : LedgerKinds())
+            EXPECT_EQ(withoutIds(ledgerRows(freshPath, ledger.kind, "CAR0001")),
+                      withoutIds(ledgerRows(path, ledger.kind, car)))
+                << ledger.key;
+        // Numbered as the ledger numbers them: from 1, in date order.
+        EXPECT_EQ(ReadBack(freshPath, "select RecID, DateTimee from Refuel order by RecID"),
+                  (std::vector<QStringList>{{"0000001", "2024/01/03"}, {"0000002", "2024/01/10"}}));
+        const QString profile = "select Manufacture, VIN, FuelVolume, MeterRules from CarProperty";
+        EXPECT_EQ(ReadBack(freshPath, profile), ReadBack(path, profile));
+        const QString purchase = "select BuyDate, CarPrice, LoanBank, InsuNote from PurchaseInfo";
+        EXPECT_EQ(ReadBack(freshPath, purchase), ReadBack(path, purchase));
+        // The remembered entries the pages would have learned.
+        EXPECT_EQ(ReadBack(freshPath, "select Content, ClassID from InputHistory order by ClassID"),
+                  (std::vector<QStringList>{{"停车费", "1"}, {"4S店", "2"}, {"京东", "3"}}));
+    }
+
     QString car;
     QStringList exported;
     QString freshPath;
@@ -122,29 +154,75 @@ TEST_F(CsvImportTest, AnExportImportedIntoAnEmptyLedgerGivesTheSameRecordsExactl
     EXPECT_EQ(plan.targets[0].name, "家用车");
     EXPECT_TRUE(plan.targets[0].carId.isEmpty()); // to be made
 
-    const ImportResult result = ApplyImport(fresh, plan, backups);
-    ASSERT_EQ(result.outcome, ImportResult::Done) << result.error.toStdString();
-    EXPECT_EQ(result.written, 9);
-    EXPECT_EQ(result.carsMade, 1);
-    EXPECT_TRUE(result.backupPoint.endsWith("-导入前.bpt"));
-    EXPECT_TRUE(QFileInfo::exists(backups + "/" + result.backupPoint));
+    expectImportedAsTheLedgerHoldsThem(plan);
+}
 
-    EXPECT_EQ(ReadBack(freshPath, "select CarID, Name, Used from CarList"),
-              (std::vector<QStringList>{{"CAR0001", "家用车", "YES"}}));
-    for (const auto& ledger : LedgerKinds())
-        EXPECT_EQ(withoutIds(ledgerRows(freshPath, ledger.kind, "CAR0001")),
-                  withoutIds(ledgerRows(path, ledger.kind, car)))
-            << ledger.key;
-    // Numbered as the ledger numbers them: from 1, in date order.
-    EXPECT_EQ(ReadBack(freshPath, "select RecID, DateTimee from Refuel order by RecID"),
-              (std::vector<QStringList>{{"0000001", "2024/01/03"}, {"0000002", "2024/01/10"}}));
-    const QString profile = "select Manufacture, VIN, FuelVolume, MeterRules from CarProperty";
-    EXPECT_EQ(ReadBack(freshPath, profile), ReadBack(path, profile));
-    const QString purchase = "select BuyDate, CarPrice, LoanBank, InsuNote from PurchaseInfo";
-    EXPECT_EQ(ReadBack(freshPath, purchase), ReadBack(path, purchase));
-    // The remembered entries the pages would have learned.
-    EXPECT_EQ(ReadBack(freshPath, "select Content, ClassID from InputHistory order by ClassID"),
-              (std::vector<QStringList>{{"停车费", "1"}, {"4S店", "2"}, {"京东", "3"}}));
+// A file captioned as the English interface captions the columns (and
+// naming the ledgers and the current car in English) is read as the export.
+TEST_F(CsvImportTest, FilesCaptionedInEnglishImportAsTheChineseOnes)
+{
+    const QHash<QString, QString> english = {
+        {"日期", "Date"},
+        {"里程表", "Odometer"},
+        {"总金额", "Amount"},
+        {"单价", "Price"},
+        {"加油量", "Litres"},
+        {"加前油表", "Gauge before"},
+        {"加后油表", "Gauge after"},
+        {"油耗估算", "Est. consumption"},
+        {"成本估算", "Est. cost/km"},
+        {"备注", "Note"},
+        {"内容", "Content"},
+        {"服务商", "Provider"},
+        {"事故费用", "Accident cost"},
+        {"事故说明", "Description"},
+        {"消费金额", "amount"},
+        {"消费说明", "description"},
+        {"日志信息", "Log entry"},
+        {"商品名称", "Item"},
+        {"数量", "Quantity"},
+        {"总价", "Total"},
+        {"车辆", "Car"},
+        {"记录类型", "Record type"},
+        {"加油记录", "Refuelling"},
+        {"维修记录", "Repairs"},
+        {"保养记录", "Maintenance"},
+        {"事故记录", "Accidents"},
+        {"日常杂费", "Daily costs"},
+        {"汽车用品", "Accessories"},
+        {"爱车日志", "Car log"},
+        {"当前车辆", "Current car"},
+        {"是", "Yes"},
+        {"汽车制造商", "Manufacturer"},
+        {"汽车识别代码(VIN)", "VIN"},
+        {"油箱容积(升)", "Tank capacity (L)"},
+        {"油表量程(格)", "Fuel gauge divisions"},
+        {"购买日期", "Purchase date"},
+        {"裸车总价格", "Car price"},
+        {"贷款银行", "Lender"},
+        {"主要内容摘要", "Cover summary"},
+    };
+    QStringList files;
+    for (const QString& file : exported) {
+        const std::vector<QStringList> rows = CsvRowsOf(file);
+        const QStringList& header = rows.front();
+        QString text;
+        for (const QStringList& row : rows) {
+            QStringList cells;
+            for (qsizetype c = 0; c < row.size(); ++c) {
+                // The captions, and the ledger and current-car cells under them.
+                const bool named = &row == &header || header[c] == kLedgerColumn ||
+                                   header[c] == QStringLiteral("当前车辆");
+                cells << (named ? english.value(row[c], row[c]) : row[c]);
+            }
+            text += CsvLine(cells);
+        }
+        files << inData("english-" + QFileInfo(file).fileName());
+        WriteFile(files.back(), text.toUtf8());
+    }
+    const ImportPlan plan = PlanImport(fresh, files, {});
+    EXPECT_TRUE(plan.notes.filter("按空白导入").isEmpty()) << plan.notes.join('\n').toStdString();
+    expectImportedAsTheLedgerHoldsThem(plan);
 }
 
 TEST_F(CsvImportTest, ANewCarAfterCar9999IsCar10000AndGetsTheRecords)
