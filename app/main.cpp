@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "app/CommandLineLanguage.h"
 #include "app/DisplayFailureGuard.h"
 #include "app/OrvynApp.h"
 #include "platform/Fonts.h"
@@ -28,7 +27,7 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
     QCoreApplication app(argc, argv);
     nameApplication();
     platform::TightenFolders(platform::PrivateFolders());
-    InstallCommandLineLanguage(app);
+    platform::InstallInterfaceLanguage(app);
     QTextStream out(stdout), err(stderr);
     CsvCommandIo io{out, err, ReadTerminalPassword};
     // Read again, so that a mistake is told in the language now installed.
@@ -44,7 +43,7 @@ int runReportWithoutWindow(int argc, char* argv[], const QStringList& arguments)
     nameApplication();
     platform::TightenFolders(platform::PrivateFolders());
     platform::RegisterFontSubstitutions();
-    InstallCommandLineLanguage(app);
+    platform::InstallInterfaceLanguage(app);
     QTextStream out(stdout), err(stderr);
     CsvCommandIo io{out, err, ReadTerminalPassword};
     return RunWithoutWindow(ParseCommandLine(arguments), io);
