@@ -1,5 +1,4 @@
 #include "app/CommandLine.h"
-#include "app/CommandLineLanguage.h"
 #include "app/DisplayFailureGuard.h"
 #include "app/OrvynApp.h"
 #include "platform/Fonts.h"
@@ -21,7 +20,7 @@ int runWithoutWindow(int argc, char* argv[], const QStringList& arguments)
     QCoreApplication app(argc, argv);
     NameApplication();
     platform::TightenFolders(platform::PrivateFolders());
-    InstallCommandLineLanguage(app);
+    platform::InstallInterfaceLanguage(app);
     QTextStream out(stdout), err(stderr);
     CsvCommandIo io{out, err, ReadTerminalPassword};
     // Read again, so that a mistake is told in the language now installed.
@@ -37,7 +36,7 @@ int runReportWithoutWindow(int argc, char* argv[], const QStringList& arguments)
     NameApplication();
     platform::TightenFolders(platform::PrivateFolders());
     platform::RegisterFontSubstitutions();
-    InstallCommandLineLanguage(app);
+    platform::InstallInterfaceLanguage(app);
     QTextStream out(stdout), err(stderr);
     CsvCommandIo io{out, err, ReadTerminalPassword};
     return RunWithoutWindow(ParseCommandLine(arguments), io);
