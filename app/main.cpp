@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PrivateFiles.h"
 #include "platform/RunningCopy.h"
+#include "platform/Translations.h"
 
 #include <QApplication>
 #include <QTextStream>
