@@ -43,7 +43,7 @@ CPageSys::CPageSys(LedgerContext& context, QWidget* parent)
     }
     m_autoCheck = new QCheckBox(tr("软件启动时自动检查新版本"), this);
     m_followRecords = new QCheckBox(tr("用记录中的里程更新当前里程"), this);
-    auto* languageLabel = new QLabel(tr("界面语言(&L)："), this);
+    auto* languageLabel = new QLabel(tr("界面语言 / &Language"), this);
     m_language = new QComboBox(this);
     // The language names read the same in either language.
     m_language->addItem(tr("跟随系统"), int(LanguageChoice::System));

@@ -746,8 +746,8 @@
         <translation>Update the current odometer from the records&apos; readings</translation>
     </message>
     <message>
-        <source>界面语言(&amp;L)：</source>
-        <translation>&amp;Language:</translation>
+        <source>界面语言 / &amp;Language</source>
+        <translation>界面语言 / &amp;Language</translation>
     </message>
     <message>
         <source>跟随系统</source>
