@@ -109,16 +109,21 @@ public:
             }
             break;
         }
-        case 7: { // a write the store does not make: a value of another program
+        case 7: { // a value another program wrote, on this connection or its own
             const QString table = LedgerTable(kind);
             const QString change =
                 kind == LedgerKind::Accessory
                     ? QStringList{"Price=1.555", "Countt='2x'", "DateTimee='2024/02/2'"}[Pick(3)]
                     : QStringList{"Amount=Amount+0.001", "Amount='12abc'", "Amount=NULL",
                                   "DateTimee='2024/02/2'"}[Pick(4)];
-            ASSERT_TRUE(m_db.Connection().Execute("update \"" + table + "\" set " + change +
-                                                  " where rowid=(select max(rowid) from \"" +
-                                                  table + "\")"));
+            const QString sql = "update \"" + table + "\" set " + change +
+                                " where rowid=(select max(rowid) from \"" + table + "\")";
+            CAdoConnection other;
+            CAdoConnection& connection =
+                Pick(2) == 0 && other.Open(m_db.FilePath(), CMyDatabase::kDatabasePassword)
+                    ? other
+                    : m_db.Connection();
+            ASSERT_TRUE(connection.Execute(sql));
             break;
         }
         default:
