@@ -55,6 +55,8 @@ struct LedgerCost
 class CCostSums
 {
 public:
+    static_assert(int(LedgerKind::Refuel) == 0 && int(LedgerKind::Accessory) == 5,
+                  "the cost ledgers come first among the kinds");
     static bool IsCostLedger(LedgerKind kind) { return int(kind) <= int(LedgerKind::Accessory); }
 
     // The kept figures of the car's ledger; null when they are not kept.
