@@ -2,7 +2,6 @@
 
 #include "analysis/DlgSysSetting.h"
 #include "database/MyDatabase.h"
-#include "database/Names.h"
 
 #include <QCoreApplication>
 
@@ -101,12 +100,7 @@ Expected<double> MonthValue(CMyDatabase& db, const QString& carId, int analysis,
 {
     double total = 0;
     for (const LedgerKind kind : AnalysisKinds(analysis)) {
-        // Accessories cost their count times their price.
-        const Expected<double> sum =
-            kind == LedgerKind::Accessory
-                ? db.SumRowResultsInMonth(year, month, kind, col::Countt, col::Price,
-                                          QStringLiteral("*"), carId)
-                : db.SumColumnInMonth(year, month, kind, col::Amount, carId);
+        const Expected<double> sum = db.CostInMonth(kind, carId, year, month);
         if (!sum)
             return sum.error();
         total += *sum;

@@ -412,7 +412,9 @@ SqlStatus CMyDatabase::DeleteCar(const QString& carId)
         return current.error();
     if (RightTrimmed(*current) == carId)
         return {store::kCurrentCar, QStringLiteral("the car is in use"), true};
-    // The car goes with all its rows or not at all.
+    // The car goes with all its rows or not at all; its figures go at once.
+    const CCostSums::Writing writing(m_costSums);
+    m_costSums.ForgetCar(carId.toUtf8());
     CTransaction transaction(m_connection);
     if (!transaction.Begun())
         return m_connection.LastError();

@@ -10,6 +10,11 @@
 
 CMyDatabase::CMyDatabase() = default;
 
+CMyDatabase::~CMyDatabase()
+{
+    Close();
+}
+
 void CMyDatabase::SetFilePath(const QString& path)
 {
     m_filePath = path;
@@ -117,7 +122,7 @@ void CMyDatabase::addMissingColumns(LedgerOpening& opening)
 SqlStatus CMyDatabase::ChangeLedgerKeyTo(const QString& newKey)
 {
     const bool wasOpen = m_connection.IsOpen();
-    m_connection.Close();
+    Close();
     const SqlStatus changed = ChangeLedgerKey(m_filePath, m_openPassword, newKey);
     if (changed.ok())
         m_openPassword = m_databasePassword = newKey;
@@ -130,7 +135,16 @@ bool CMyDatabase::Open()
 {
     if (m_connection.IsOpen())
         return true;
-    return m_connection.Open(m_filePath, m_openPassword);
+    if (!m_connection.Open(m_filePath, m_openPassword))
+        return false;
+    m_costSums.Watch(m_connection.handle());
+    return true;
+}
+
+void CMyDatabase::Close()
+{
+    m_costSums.Forget();
+    m_connection.Close();
 }
 
 bool CMyDatabase::IsReadOnly() const

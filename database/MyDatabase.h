@@ -1,5 +1,6 @@
 #pragma once
 
+#include "database/CostSums.h"
 #include "database/Expected.h"
 #include "database/ExtAdo.h"
 #include "database/LedgerKind.h"
@@ -90,6 +91,8 @@ public:
     static inline const QString kDatabasePassword = QStringLiteral("vorpa");
 
     CMyDatabase();
+    // Closes the connection while the figures its hooks report to still exist.
+    ~CMyDatabase();
 
     // --- file and schema ---------------------------------------------------
     void SetFilePath(const QString& path);
@@ -107,7 +110,7 @@ public:
     // table in one transaction.
     LedgerOpening CreateOrOpen();
     bool Open();
-    void Close() { m_connection.Close(); }
+    void Close();
     bool IsOpen() const { return m_connection.IsOpen(); }
     // Whether the open ledger cannot be written: the file was opened read-only,
     // the connection is set to query only, or the file or its folder (where the
@@ -238,6 +241,10 @@ public:
     SqlStatus GetInputHistory(const QString& carId, int classId, QStringList& entries);
     // The cost totals by the figures the ledger pages show (database/Figures.h).
     SqlStatus LoadCostTotals(const QString& carId, CostTotals& totals);
+    // What a cost ledger's records dated in the month add up to in the
+    // monthly analyses: their amounts (accessories: count times price), as
+    // SumColumnInMonth and SumRowResultsInMonth sum them.
+    Expected<double> CostInMonth(LedgerKind kind, const QString& carId, int year, int month);
     // The same for the current car (none when its identifier cannot be read).
     SqlStatus LoadCurrentCarTotals(CostTotals& totals);
 
@@ -259,6 +266,22 @@ private:
     Expected<double> firstNumber(CStatement& query);
     // Creates the lookup indexes of the ledger tables that are missing.
     void ensureIndexes();
+    SqlStatus insertRecords(LedgerKind kind, qint64 count, const std::function<LedgerRecord&()>& next,
+                            const std::function<bool(qint64 inserted)>& progress);
+
+    // The kept cost figures of the car's ledger, summed from the file when
+    // they are not kept (CostFigures.cpp).
+    SqlStatus keptCosts(LedgerKind kind, const QString& carId, LedgerCost*& figures);
+    // What the car's records with the identifier add to the figures.
+    SqlStatus readRecordCosts(LedgerKind kind, const QString& carId, const QString& recId,
+                              std::vector<RecordCost>& costs);
+    // Runs one statement that writes the car's record with the identifier in
+    // a cost ledger and keeps the car's figures up: the record's share read
+    // before and after it (when `figures`: the statement can change them).
+    SqlStatus writeKeepingCosts(LedgerKind kind, const QString& carId, const QString& recId,
+                                bool figures, const std::function<SqlStatus()>& write);
+    // Inserts records with insertRecords and adds the rows it made to the kept figures.
+    SqlStatus insertKeepingCosts(LedgerKind kind, const std::function<SqlStatus()>& insert);
 
     QString m_databasePassword = kDatabasePassword;
     CAdoConnection m_connection;
@@ -266,4 +289,8 @@ private:
     QString m_openPassword = kDatabasePassword;
     // Per table, the columns the file lacks and that could not be added.
     QHash<QString, QStringList> m_missingColumns;
+    CCostSums m_costSums;
+    // The file's data version when the kept figures were last used: another
+    // connection's commit changes it, and the figures are summed again.
+    qint64 m_dataVersion = -1;
 };

@@ -178,7 +178,9 @@ Expected<InsertOutcome> CMyDatabase::InsertRecord(LedgerKind kind, const LedgerR
     CStatement insert = m_connection.Prepare(description.InsertStatement());
     for (size_t i = 0; i < description.fields.size(); ++i)
         bindField(insert, int(i + 1), description.fields[i], r);
-    if (const SqlStatus status = insert.Run(); !status.ok())
+    if (const SqlStatus status =
+            writeKeepingCosts(kind, r.carId, r.recId, true, [&] { return insert.Run(); });
+        !status.ok())
         return status;
     return InsertOutcome::Inserted;
 }
@@ -192,6 +194,13 @@ SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, std::vector<LedgerRecord>&
 }
 
 SqlStatus CMyDatabase::InsertRecords(LedgerKind kind, qint64 count,
+                                     const std::function<LedgerRecord&()>& next,
+                                     const std::function<bool(qint64 inserted)>& progress)
+{
+    return insertKeepingCosts(kind, [&] { return insertRecords(kind, count, next, progress); });
+}
+
+SqlStatus CMyDatabase::insertRecords(LedgerKind kind, qint64 count,
                                      const std::function<LedgerRecord&()>& next,
                                      const std::function<bool(qint64 inserted)>& progress)
 {
@@ -357,7 +366,7 @@ SqlStatus CMyDatabase::MoveRecordToRow(LedgerKind kind, const QString& carId, co
                                            "and not exists (select 1 from " +
                                            table + " where rowid=?1)");
     move.Bind(1, rowNumber).Bind(2, carId).Bind(3, recId);
-    return move.Run();
+    return writeKeepingCosts(kind, carId, recId, false, [&] { return move.Run(); });
 }
 
 SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r, LedgerField field,
@@ -372,7 +381,9 @@ SqlStatus CMyDatabase::UpdateRecordField(LedgerKind kind, const LedgerRecord& r,
     CStatement update = m_connection.Prepare(description.UpdateStatement(*column, keptAfter));
     bindField(update, 1, *column, r);
     update.Bind(2, r.carId).Bind(3, r.recId);
-    return update.Run();
+    const bool figures = field == LedgerField::Date || field == LedgerField::Amount ||
+                         field == LedgerField::Price || field == LedgerField::Count;
+    return writeKeepingCosts(kind, r.carId, r.recId, figures, [&] { return update.Run(); });
 }
 
 SqlStatus CMyDatabase::DeleteRecord(LedgerKind kind, const QString& carId, const QString& recId)
@@ -383,7 +394,7 @@ SqlStatus CMyDatabase::DeleteRecord(LedgerKind kind, const QString& carId, const
         return {SQLITE_MISUSE, QStringLiteral("no record identifier"), true};
     CStatement remove = m_connection.Prepare(tableOf(kind).DeleteStatement());
     remove.Bind(1, carId).Bind(2, recId);
-    return remove.Run();
+    return writeKeepingCosts(kind, carId, recId, true, [&] { return remove.Run(); });
 }
 
 Expected<QString> CMyDatabase::GetNextRecID(LedgerKind kind)
@@ -492,28 +503,6 @@ SqlStatus CMyDatabase::GetInputHistory(const QString& carId, int classId, QStrin
     while (select.Next())
         entries << RightTrimmed(select.Text(0));
     return select.Status();
-}
-
-SqlStatus CMyDatabase::LoadCostTotals(const QString& carId, CostTotals& t)
-{
-    std::vector<LedgerRecord> records;
-    // A ledger that cannot be read counts nothing; the first failure is answered.
-    SqlStatus first;
-    const auto load = [&](LedgerKind kind) -> const std::vector<LedgerRecord>& {
-        const SqlStatus status = LoadRecords(kind, carId, records);
-        if (first.ok())
-            first = status;
-        return records;
-    };
-    t.repair = TotalAmount(load(LedgerKind::Repair));
-    t.maintain = TotalAmount(load(LedgerKind::Maintain));
-    t.accident = TotalAmount(load(LedgerKind::Accident));
-    t.dailyCost = TotalAmount(load(LedgerKind::DailyCost));
-    load(LedgerKind::Refuel);
-    t.fuelAmount = TotalAmount(records);
-    t.fuelVolume = TotalFuelVolume(records);
-    t.accessory = TotalAccessoryCost(load(LedgerKind::Accessory));
-    return first;
 }
 
 SqlStatus CMyDatabase::LoadCurrentCarTotals(CostTotals& totals)

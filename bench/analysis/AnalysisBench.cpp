@@ -1,10 +1,17 @@
-// Times the analysis page on a car with 100 000 records in each of its six
-// cost ledgers, all within the last twelve months: the first showing (the
-// total-cost chart), then each monthly analysis chosen in the selector until
-// its chart is drawn.
-#include "analysis/BarChart.h"
+// Times the analysis page on a car with 100 000 records (or as many as told)
+// in each of its six cost ledgers, all within the last twelve months: the
+// first showing (the total-cost chart), then each monthly analysis chosen in
+// the selector until its chart is drawn. Before every round each cost ledger
+// gets an amount edit, a new record and a deletion through the store, so that
+// the figures shown are those of a ledger being worked on. Each analysis is
+// given as the median of five rounds and as a ratio to the floor, a typed read
+// of the rows it sums (limit 1/10).
+//
+//   analysis_bench [records-per-ledger]
+#include "analysis/CostAnalysis.h"
 #include "analysis/DlgSysSetting.h"
 #include "bench/BenchLedger.h"
+#include "bench/FilledLedgers.h"
 #include "platform/Clock.h"
 #include "platform/MessageEvent.h"
 
@@ -13,31 +20,28 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sqlite3.h>
 
 namespace {
 
-void fill(CMyDatabase& db, const char* table, const char* valueColumns, int records)
+constexpr int kRounds = 5;
+
+// An amount edit, a new record and a deletion in each cost ledger.
+void edit(CMyDatabase& db, int round)
 {
-    sqlite3* h = db.Connection().handle();
-    const QByteArray sql = QByteArray("insert into ") + table +
-                           " (CarID, RecID, DateTimee, Mark, Miles, " + valueColumns +
-                           ") values ('CAR0001', ?1, ?2, '', ?3, ?4, ?5)";
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(h, sql.constData(), -1, &stmt, nullptr);
-    const QDate today = platform::CurrentDateTime().date();
-    for (int i = 0; i < records; ++i) {
-        const QByteArray id = QByteArray::number(i + 1).rightJustified(7, '0');
-        const QByteArray date = today.addDays(-(i % 360)).toString("yyyy/MM/dd").toLatin1();
-        sqlite3_bind_text(stmt, 1, id.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 2, date.constData(), -1, SQLITE_TRANSIENT);
-        sqlite3_bind_double(stmt, 3, 1000.0 + i);
-        sqlite3_bind_double(stmt, 4, 10.0 + i % 97);
-        sqlite3_bind_double(stmt, 5, 1 + i % 3);
-        sqlite3_step(stmt);
-        sqlite3_reset(stmt);
+    const QString date = platform::CurrentDateTime().date().toString("yyyy/MM/dd");
+    for (LedgerKind kind : kCostLedgers) {
+        LedgerRecord r;
+        r.carId = "CAR0001";
+        r.recId = RecordIdText(round + 1);
+        r.date = date;
+        r.amount = r.price = 12.5 + round;
+        r.count = 2;
+        db.UpdateRecordField(kind, r, kind == LedgerKind::Accessory ? LedgerField::Price
+                                                                     : LedgerField::Amount);
+        r.recId = *db.GetNextRecID(kind);
+        db.InsertRecord(kind, r);
+        db.DeleteRecord(kind, "CAR0001", RecordIdText(1000 + round));
     }
-    sqlite3_finalize(stmt);
 }
 
 } // namespace
@@ -50,29 +54,44 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     qputenv("ORVYN_HOME", dir.path().toUtf8()); // "chart.cfg" is read from there
     BenchLedger ledger(dir.path());
-    sqlite3_exec(ledger.m_database.Connection().handle(), "BEGIN", nullptr, nullptr, nullptr);
-    for (const char* table : {"Refuel", "Repair", "Maintain", "Accident", "DailyCost"})
-        fill(ledger.m_database, table,
-             std::string(table) == "Refuel" ? "Amount, Price" : "Amount, Reserved1", records);
-    fill(ledger.m_database, "Accessory", "Price, Countt", records);
-    sqlite3_exec(ledger.m_database.Connection().handle(), "COMMIT", nullptr, nullptr, nullptr);
-    ledger.m_database.LoadCostTotals("CAR0001", ledger.m_costTotals);
+    CMyDatabase& db = ledger.m_database;
+    for (LedgerKind kind : kCostLedgers)
+        FillLedger(db, kind, records, platform::CurrentDateTime().date());
+    QElapsedTimer timer;
+    timer.start();
+    db.LoadCostTotals("CAR0001", ledger.m_costTotals);
+    std::printf("%d records in each cost ledger: cost totals read %.1f ms\n", records,
+                timer.nsecsElapsed() / 1e6);
 
     CDlgSysSetting page(ledger);
     page.resize(900, 700);
     page.show();
-    QElapsedTimer timer;
-    timer.start();
+    timer.restart();
     platform::SendMessage(&page, platform::WM_PAGE_SHOW, 0, 1);
     QCoreApplication::processEvents();
-    std::printf("%d records per ledger: first showing (total cost) %7.1f ms\n", records,
-                timer.nsecsElapsed() / 1e6);
+    std::printf("  first showing (total cost) %7.1f ms\n", timer.nsecsElapsed() / 1e6);
+
+    std::vector<std::vector<double>> times(CDlgSysSetting::AnalysisCount);
+    for (int round = 0; round < kRounds; ++round) {
+        edit(db, round);
+        for (int analysis = 1; analysis < CDlgSysSetting::AnalysisCount; ++analysis) {
+            timer.restart();
+            page.Selector()->setCurrentIndex(analysis);
+            QCoreApplication::processEvents();
+            times[size_t(analysis)].push_back(timer.nsecsElapsed() / 1e6);
+        }
+    }
+    std::printf("  %-24s %9s %9s %7s (limit 0.10)\n", "analysis", "median", "floor", "ratio");
     for (int analysis = 1; analysis < CDlgSysSetting::AnalysisCount; ++analysis) {
-        timer.restart();
-        page.Selector()->setCurrentIndex(analysis);
-        QCoreApplication::processEvents();
-        std::printf("  %-24s %7.1f ms\n", page.Selector()->currentText().toUtf8().constData(),
-                    timer.nsecsElapsed() / 1e6);
+        const std::vector<LedgerKind> kinds = costanalysis::AnalysisKinds(analysis);
+        std::vector<double> reads;
+        for (int i = 0; i < 3; ++i)
+            reads.push_back(TypedReadMs(db, kinds));
+        const double median = MedianOf(times[size_t(analysis)]);
+        const double floor = MedianOf(reads);
+        std::printf("  %-24s %6.1f ms %6.1f ms %7.3f\n",
+                    costanalysis::AnalysisSelectorText(analysis).toUtf8().constData(), median,
+                    floor, median / floor);
     }
     return 0;
 }

@@ -6,6 +6,7 @@
 //
 //   check_bench [records-per-ledger]
 #include "bench/BenchLedger.h"
+#include "bench/FilledLedgers.h"
 #include "database/DataCheck.h"
 
 #include <QCoreApplication>
@@ -54,28 +55,6 @@ void fill(CMyDatabase& db, LedgerKind kind, int records)
     sqlite3_exec(h, "COMMIT", nullptr, nullptr, nullptr);
 }
 
-// The floor: every ledger's rows read by their stored types, nothing kept.
-double plainReadMs(CMyDatabase& db)
-{
-    QElapsedTimer timer;
-    timer.start();
-    double sink = 0;
-    for (LedgerKind kind : kLedgerKinds) {
-        const QByteArray sql =
-            QByteArray("select CarID, RecID, DateTimee, Miles from \"") + LedgerTable(kind) + '"';
-        sqlite3_stmt* stmt = nullptr;
-        sqlite3_prepare_v2(db.Connection().handle(), sql.constData(), -1, &stmt, nullptr);
-        while (sqlite3_step(stmt) == SQLITE_ROW) {
-            for (int c = 0; c < 3; ++c)
-                sink += sqlite3_column_text(stmt, c) != nullptr;
-            sink += sqlite3_column_double(stmt, 3);
-        }
-        sqlite3_finalize(stmt);
-    }
-    const double ms = timer.nsecsElapsed() / 1e6;
-    return sink != 0.5 ? ms : 0;
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -98,7 +77,9 @@ int main(int argc, char* argv[])
         times.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(times.begin(), times.end());
-    const double floor = plainReadMs(db);
+    // The floor: every ledger's rows read by their stored types, nothing kept.
+    const double floor = TypedReadMs(db, {kLedgerKinds.begin(), kLedgerKinds.end()},
+                                     "CarID, RecID, DateTimee, Miles", "1");
     std::printf("check of %d records in each of 7 ledgers: best %.0f ms, median %.0f ms "
                 "(plain read %.0f ms, %.1fx), %zu findings\n",
                 records, times.front(), times[2], floor, floor > 0 ? times[2] / floor : 0.0,
