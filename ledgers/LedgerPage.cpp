@@ -93,7 +93,11 @@ void CLedgerPage::OnPageShown()
 void CLedgerPage::Layout()
 {
     CGridDialog::Layout();
-    const int boxWidth = std::clamp(width() / 5, 100, 200);
+    // A fifth of the page, and at least what its hint needs (frame, margins
+    // and the clear button come to about 40 pixels), so a longer language
+    // reads whole.
+    const int hint = m_filterBox->fontMetrics().horizontalAdvance(m_filterBox->placeholderText());
+    const int boxWidth = std::clamp(std::max(width() / 5, hint + 40), 100, 200);
     const int bandHeight = m_titleBand.TitleBandBottom() - m_titleBand.Rect().top();
     m_filterBox->setGeometry(width() - 4 - boxWidth, 2, boxWidth, std::max(bandHeight - 3, 16));
     m_titleBand.SetTitleRightMargin(boxWidth + 8);
