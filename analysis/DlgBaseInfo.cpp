@@ -267,9 +267,16 @@ void CDlgBaseInfo::Layout()
     m_grid->setGeometry(4, 55, w - 8, height() - 59);
     m_nextDue->resize(std::max(0, w - 8 - m_nextDue->x()), m_nextDue->height());
     elideNextDue();
-    if (m_grid->GetColumnCount() > 0 && w - 8 > 500) {
+    if (m_grid->GetColumnCount() < 1)
+        return;
+    if (w - 8 > 500) {
         m_grid->SetColumnWidth(0, 180);
         m_grid->SetColumnWidth(1, (w - 8) - 205);
+    } else if (m_grid->GetColumnWidth(0) < 180) {
+        // First laid out on a narrow page (a large screen scale): readable
+        // columns, and the grid scrolls sideways.
+        m_grid->SetColumnWidth(0, 180);
+        m_grid->SetColumnWidth(1, 180);
     }
 }
 

@@ -79,6 +79,13 @@ TEST_F(BaseInfoTest, ACarWithoutRecordsOrPurchase)
     EXPECT_EQ(page.Grid()->GetColumnWidth(1), 900 - 8 - 205);
     page.resize(508, 600);
     EXPECT_EQ(page.Grid()->GetColumnWidth(1), 900 - 8 - 205);
+    // First shown narrower (twice the scale on a small screen), the columns
+    // are still readable.
+    CDlgBaseInfo narrow(context);
+    narrow.resize(400, 600);
+    narrow.show();
+    EXPECT_EQ(narrow.Grid()->GetColumnWidth(0), 180);
+    EXPECT_EQ(narrow.Grid()->GetColumnWidth(1), 180);
 }
 
 // The page as the main window lays it out at its design sizes (900 x 800 on a
