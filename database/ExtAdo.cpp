@@ -59,8 +59,12 @@ bool CAdoConnection::Open(const QString& path, const QString& password)
         // The key is only tried by the first read: a wrong key or a file that is
         // not a database fails here.
         rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+        // Up to 64 MB of decrypted pages stay in memory, so the page that
+        // reads a ledger just after the start-up totals read it decrypts it
+        // once, not twice.
         if (rc == SQLITE_OK)
-            rc = sqlite3_exec(db, "PRAGMA synchronous=EXTRA", nullptr, nullptr, nullptr);
+            rc = sqlite3_exec(db, "PRAGMA synchronous=EXTRA; PRAGMA cache_size=-65536", nullptr,
+                              nullptr, nullptr);
     }
     if (rc != SQLITE_OK) {
         m_lastError =
