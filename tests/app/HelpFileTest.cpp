@@ -1,6 +1,7 @@
 #include "app/HelpFile.h"
 #include "platform/Folders.h"
 #include "platform/Language.h"
+#include "tests/support/CoreTestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,7 @@ TEST(HelpFile, PicksTheGuideOfTheLanguageAndFallsBackToTheOther)
 
 TEST(HelpFile, FollowsTheKeptLanguageChoice)
 {
+    TestFolders folders; // the choice goes to this test's profile, not the user's
     ASSERT_TRUE(platform::WriteLanguageChoice(platform::LanguageChoice::English));
     EXPECT_EQ(HelpFilePath(), platform::InstallFolder() + "/help.en.html");
     ASSERT_TRUE(platform::WriteLanguageChoice(platform::LanguageChoice::Chinese));
