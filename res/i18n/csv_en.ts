@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>发现 %1 处可能的问题。</source>
-        <translation>%1 findings.</translation>
+        <translation>Possible problems found: %1.</translation>
     </message>
     <message>
         <source>无法读取密码文件 %1。</source>
