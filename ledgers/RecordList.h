@@ -1,0 +1,86 @@
+#pragma once
+
+#include "database/Records.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <vector>
+
+// A grid's records in row order. Each record stays in the place it was put
+// in; the row order is a list of those places. Removing a record from the
+// middle of a long ledger so moves one small number per following row, not
+// the records themselves. A removed record's place stays empty until the
+// records are assigned again.
+class CRecordList
+{
+public:
+    class const_iterator
+    {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = LedgerRecord;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const LedgerRecord*;
+        using reference = const LedgerRecord&;
+
+        const_iterator() = default;
+        reference operator*() const { return (*m_list)[m_index]; }
+        pointer operator->() const { return &(*m_list)[m_index]; }
+        const_iterator& operator++()
+        {
+            ++m_index;
+            return *this;
+        }
+        const_iterator operator++(int)
+        {
+            const_iterator before = *this;
+            ++m_index;
+            return before;
+        }
+        bool operator==(const const_iterator& other) const { return m_index == other.m_index; }
+
+    private:
+        friend class CRecordList;
+        const_iterator(const CRecordList* list, size_t index) : m_list(list), m_index(index) {}
+        const CRecordList* m_list = nullptr;
+        size_t m_index = 0;
+    };
+
+    size_t size() const { return m_order.size(); }
+    bool empty() const { return m_order.empty(); }
+    const LedgerRecord& operator[](size_t index) const { return m_places[m_order[index]]; }
+    LedgerRecord& operator[](size_t index) { return m_places[m_order[index]]; }
+    const LedgerRecord& back() const { return (*this)[size() - 1]; }
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    // Takes the records in row order.
+    void assign(std::vector<LedgerRecord> records)
+    {
+        m_places = std::move(records);
+        m_order.resize(m_places.size());
+        for (size_t i = 0; i < m_order.size(); ++i)
+            m_order[i] = std::uint32_t(i);
+    }
+    void clear()
+    {
+        m_places.clear();
+        m_order.clear();
+    }
+    void push_back(LedgerRecord record)
+    {
+        m_order.push_back(std::uint32_t(m_places.size()));
+        m_places.push_back(std::move(record));
+    }
+    // Removes the record of a row; the rows after it move up by one.
+    void erase(size_t index)
+    {
+        m_places[m_order[index]] = LedgerRecord();
+        m_order.erase(m_order.begin() + std::ptrdiff_t(index));
+    }
+
+private:
+    std::vector<LedgerRecord> m_places;
+    std::vector<std::uint32_t> m_order; // the place of each row's record
+};
