@@ -96,7 +96,7 @@ bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
 void CRecordGrid::Load(CMyDatabase* db)
 {
     const FocusPlace place = focusPlace();
-    std::vector<LedgerRecord> records;
+    std::vector<LedgerRecord> records = m_records.release();
     if (db) {
         if (ShowStoreFailure(db->LoadRecords(m_kind, m_car, records, m_orderBy), m_grid))
             records.clear();

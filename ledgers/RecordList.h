@@ -63,6 +63,15 @@ public:
         for (size_t i = 0; i < m_order.size(); ++i)
             m_order[i] = std::uint32_t(i);
     }
+    // Empties the list and hands over the room its records took, for the
+    // next records to be read into.
+    std::vector<LedgerRecord> release()
+    {
+        std::vector<LedgerRecord> room = std::move(m_places);
+        room.clear();
+        clear();
+        return room;
+    }
     void clear()
     {
         m_places.clear();
