@@ -45,13 +45,13 @@ class CRunningTotal
 {
 public:
     explicit CRunningTotal(qint64 (*share)(const LedgerRecord&)) : m_share(share) {}
-    // Sums the shares of any range of records.
+    // Sums the shares of the records of any list indexed like a vector.
     template <class Records>
     void Reset(const Records& records)
     {
         m_sum = 0;
-        for (const LedgerRecord& r : records)
-            m_sum += m_share(r);
+        for (size_t i = 0; i < records.size(); ++i)
+            m_sum += m_share(records[i]);
     }
     // A record changed (both given), was added (no before) or removed (no after).
     void Replace(const LedgerRecord* before, const LedgerRecord* after);

@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iterator>
 #include <vector>
 
 // A grid's records in row order. Each record stays in the place it was put
@@ -15,45 +14,10 @@
 class CRecordList
 {
 public:
-    class const_iterator
-    {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = LedgerRecord;
-        using difference_type = std::ptrdiff_t;
-        using pointer = const LedgerRecord*;
-        using reference = const LedgerRecord&;
-
-        const_iterator() = default;
-        reference operator*() const { return (*m_list)[m_index]; }
-        pointer operator->() const { return &(*m_list)[m_index]; }
-        const_iterator& operator++()
-        {
-            ++m_index;
-            return *this;
-        }
-        const_iterator operator++(int)
-        {
-            const_iterator before = *this;
-            ++m_index;
-            return before;
-        }
-        bool operator==(const const_iterator& other) const { return m_index == other.m_index; }
-
-    private:
-        friend class CRecordList;
-        const_iterator(const CRecordList* list, size_t index) : m_list(list), m_index(index) {}
-        const CRecordList* m_list = nullptr;
-        size_t m_index = 0;
-    };
-
     size_t size() const { return m_order.size(); }
-    bool empty() const { return m_order.empty(); }
     const LedgerRecord& operator[](size_t index) const { return m_places[m_order[index]]; }
     LedgerRecord& operator[](size_t index) { return m_places[m_order[index]]; }
     const LedgerRecord& back() const { return (*this)[size() - 1]; }
-    const_iterator begin() const { return {this, 0}; }
-    const_iterator end() const { return {this, size()}; }
 
     // Takes the records in row order.
     void assign(std::vector<LedgerRecord> records)
