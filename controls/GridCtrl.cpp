@@ -868,9 +868,14 @@ void CGridCtrl::CellsChanged(int firstRow, int firstCol, int lastRow, int lastCo
             if (changed.minRow < hr)
                 m_model->HeaderChanged(Qt::Horizontal, std::max(changed.minCol, hc) - hc,
                                        colEnd - hc);
-            if (changed.minCol < hc)
-                m_model->HeaderChanged(Qt::Vertical, std::max(changed.minRow, hr) - hr,
-                                       rowEnd - hr);
+            // Of the row header only the rows in sight are drawn again; its
+            // width is fixed, so rows out of sight need no word.
+            if (changed.minCol < hc) {
+                const auto [first, last] =
+                    m_vHeader->SectionsInSight(std::max(changed.minRow, hr) - hr, rowEnd - hr);
+                if (first <= last)
+                    m_model->HeaderChanged(Qt::Vertical, first, last);
+            }
             m_model->CellsChanged(std::max(changed.minRow, hr) - hr,
                                   std::max(changed.minCol, hc) - hc, rowEnd - hr, colEnd - hc);
         },

@@ -80,13 +80,6 @@ qint64 AccessoryCostShare(const LedgerRecord& accessory)
     return Hundredths(AccessoryCost(accessory));
 }
 
-void CRunningTotal::Reset(const std::vector<LedgerRecord>& records)
-{
-    m_sum = 0;
-    for (const auto& r : records)
-        m_sum += m_share(r);
-}
-
 void CRunningTotal::Replace(const LedgerRecord* before, const LedgerRecord* after)
 {
     if (before)

@@ -45,7 +45,14 @@ class CRunningTotal
 {
 public:
     explicit CRunningTotal(qint64 (*share)(const LedgerRecord&)) : m_share(share) {}
-    void Reset(const std::vector<LedgerRecord>& records);
+    // Sums the shares of the records of any list indexed like a vector.
+    template <class Records>
+    void Reset(const Records& records)
+    {
+        m_sum = 0;
+        for (size_t i = 0; i < records.size(); ++i)
+            m_sum += m_share(records[i]);
+    }
     // A record changed (both given), was added (no before) or removed (no after).
     void Replace(const LedgerRecord* before, const LedgerRecord* after);
     double Value() const { return m_sum / 100.0; }

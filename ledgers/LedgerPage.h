@@ -24,7 +24,7 @@ public:
 
     const LedgerPageInfo& Info() const { return m_info; }
     QString PageCar() const { return m_records.Car(); }
-    const std::vector<LedgerRecord>& Records() const { return m_records.Records(); }
+    const CRecordList& Records() const { return m_records.Records(); }
 
     virtual void RefreshPage();
     void DeleteSelectedRecord();

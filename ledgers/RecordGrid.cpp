@@ -96,11 +96,12 @@ bool CRecordGrid::FollowCurrentCar(CMyDatabase* db)
 void CRecordGrid::Load(CMyDatabase* db)
 {
     const FocusPlace place = focusPlace();
-    m_records.clear();
+    std::vector<LedgerRecord> records = m_records.release();
     if (db) {
-        if (ShowStoreFailure(db->LoadRecords(m_kind, m_car, m_records, m_orderBy), m_grid))
-            m_records.clear();
+        if (ShowStoreFailure(db->LoadRecords(m_kind, m_car, records, m_orderBy), m_grid))
+            records.clear();
     }
+    m_records.assign(std::move(records));
     Fill();
     restoreFocus(place);
 }
@@ -335,7 +336,7 @@ int CRecordGrid::DeleteSelected(QWidget* parent, CMyDatabase* db, int describeCo
         return -1;
     if (removed)
         *removed = std::move(stored);
-    m_records.erase(m_records.begin() + index);
+    m_records.erase(size_t(index));
     m_numbers.erase(m_numbers.begin() + index);
     const int col = std::max(m_grid->GetFocusCell().col, 1);
     m_grid->DeleteRow(row);

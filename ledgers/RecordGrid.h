@@ -4,6 +4,7 @@
 #include "database/Records.h"
 #include "database/StorageFault.h"
 #include "ledgers/LedgerColumns.h"
+#include "ledgers/RecordList.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,7 +33,7 @@ public:
     // new-record row); empty by default.
     std::function<QString(int index, int col)> derivedText;
 
-    const std::vector<LedgerRecord>& Records() const { return m_records; }
+    const CRecordList& Records() const { return m_records; }
     int Count() const { return int(m_records.size()); }
     const QString& Car() const { return m_car; }
     // The record rows are 1 .. RowEnd() - 1; the new-record row is RowEnd().
@@ -125,7 +126,7 @@ private:
     bool m_newRecordRow;
     QString m_car;
     QString m_today;
-    std::vector<LedgerRecord> m_records;
+    CRecordList m_records;
     // The number each record row shows, and the new-record row's: numbers
     // keep their gaps after a deletion until the next load.
     std::vector<int> m_numbers;

@@ -86,6 +86,19 @@ TEST_F(RefuelTest, CostEstimatesSumEveryEarlierFilling)
     EXPECT_EQ(column(page, 9), QStringList({"--", "￥ 0.05", "￥ 0.12", "￥ 0.15"}));
     EXPECT_EQ(column(page, 2), QStringList({"1000 KM", "2000 KM", "2500 KM", "4000 KM"}));
 
+    // A filling deleted in the middle, one added and the one after the gap
+    // edited: the page shows what a reload from the file shows.
+    page.Grid()->SetSelectedRange(2, 0, 2, 11);
+    page.DeleteSelectedRecord();
+    addFilling(page, "2024/05/01", 5000, 500, 5);
+    type(page, 2, 2, "2600");
+    const QStringList odometers = column(page, 2);
+    const QStringList costs = column(page, 9);
+    EXPECT_EQ(odometers, QStringList({"1000 KM", "2600 KM", "4000 KM", "5000 KM"}));
+    page.OnCommand(ID_LEDGER_REFRESH);
+    EXPECT_EQ(column(page, 2), odometers);
+    EXPECT_EQ(column(page, 9), costs);
+
     // Deleting every record brings the totals back to zero.
     for (int i = 0; i < 4; ++i) {
         page.Grid()->SetSelectedRange(1, 0, 1, 11);
