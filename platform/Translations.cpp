@@ -49,16 +49,23 @@ bool InstallChineseTranslations(QCoreApplication& app)
            QCoreApplication::installTranslator(new ButtonTexts(&app));
 }
 
+QStringList EnglishCatalogue()
+{
+    const QDir catalogue(QStringLiteral(":/i18n"));
+    QStringList paths;
+    for (const QString& file : catalogue.entryList({QStringLiteral("*_en.qm")}, QDir::Files))
+        paths << catalogue.filePath(file);
+    return paths;
+}
+
 bool InstallEnglishTranslations(QCoreApplication& app)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const QDir catalogue(QStringLiteral(":/i18n"));
-    const QStringList files = catalogue.entryList({QStringLiteral("*_en.qm")}, QDir::Files);
+    const QStringList files = EnglishCatalogue();
     bool all = !files.isEmpty();
     for (const QString& file : files) {
         auto* translator = new QTranslator(&app);
-        if (translator->load(catalogue.filePath(file)) &&
-            QCoreApplication::installTranslator(translator))
+        if (translator->load(file) && QCoreApplication::installTranslator(translator))
             continue;
         delete translator;
         all = false;

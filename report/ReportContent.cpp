@@ -55,7 +55,7 @@ ReportSection sectionOf(LedgerKind kind, int odometerMask)
         if (column.kind == CellKind::RecordId || c >= widths.size() || widths[c] <= 0)
             continue;
         section.columns.push_back(column);
-        section.columns.back().header = ShownFileCaption(column.header);
+        section.columns.back().header = ShownCaption(column.header); // as the page heads it
         section.widths.push_back(widths[c]);
     }
     section.totals = totalsOf(section);

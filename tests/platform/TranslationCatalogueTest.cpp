@@ -84,11 +84,9 @@ QStringList faultsOf(const QString& folder)
                 ts);
     QProcess lupdate;
     lupdate.start(QStringLiteral(ORVYN_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral("-no-obsolete"), QStringLiteral("-source-language"),
-                   QStringLiteral("zh_CN"), QStringLiteral("-target-language"),
-                   QStringLiteral("en_US"), QStringLiteral(ORVYN_SOURCE_DIR "/") + folder,
-                   QStringLiteral("-ts"), ts});
+                  QString::fromLatin1(ORVYN_LUPDATE_OPTIONS).split(QLatin1Char(' ')) +
+                      QStringList{QStringLiteral(ORVYN_SOURCE_DIR "/") + folder,
+                                  QStringLiteral("-ts"), ts});
     if (!lupdate.waitForFinished(120000) || lupdate.exitCode() != 0)
         return {folder + QStringLiteral(": lupdate failed")};
     // lupdate's own complaints: a text it cannot place in a context.
@@ -114,9 +112,9 @@ QStringList faultsOf(const QString& folder)
 TEST(TranslationCatalogue, EveryTextHasItsEnglishWithTheSameArguments)
 {
     QStringList faults;
-    for (const char* folder : {"analysis", "app", "controls", "csv", "database", "ledgers",
-                               "platform", "report", "res", "restore", "settings"})
-        faults << faultsOf(QString::fromLatin1(folder));
+    const QStringList folders = QString::fromLatin1(ORVYN_TRANSLATED_FOLDERS).split(QLatin1Char(' '));
+    for (const QString& folder : folders)
+        faults << faultsOf(folder);
     EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n"
                                   << faults.join(QLatin1Char('\n')).toStdString();
 }
